@@ -1,0 +1,100 @@
+#include "output.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace zqf {
+
+Stream::Stream(int fd, bool owned, size_t bufferSize) : fd_(fd), owned_(owned), buf_(bufferSize) {}
+
+Stream::Stream(std::string* sink) : sink_(sink) {}
+
+Stream::~Stream() { Close(); }
+
+void Stream::WriteThrough(const char* data, size_t size) {
+  if (sink_ != nullptr) {
+    sink_->append(data, size);
+    return;
+  }
+  while (size > 0 && !failed_) {
+    ssize_t n = ::write(fd_, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      failed_ = true;
+      errno_ = errno;
+      return;
+    }
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+}
+
+void Stream::Flush() {
+  if (used_ > 0) {
+    WriteThrough(buf_.data(), used_);
+    used_ = 0;
+  }
+}
+
+void Stream::Write(const void* data, size_t size) {
+  if (size == 0 || failed_) return;
+  const char* p = static_cast<const char*>(data);
+  if (sink_ != nullptr) {
+    sink_->append(p, size);
+    return;
+  }
+  if (used_ + size <= buf_.size()) {
+    std::memcpy(buf_.data() + used_, p, size);
+    used_ += size;
+    return;
+  }
+  Flush();
+  if (size >= buf_.size() / 2) {
+    WriteThrough(p, size);
+  } else {
+    std::memcpy(buf_.data(), p, size);
+    used_ = size;
+  }
+}
+
+void Stream::Put(char c) {
+  if (sink_ != nullptr) {
+    sink_->push_back(c);
+    return;
+  }
+  if (used_ == buf_.size()) Flush();
+  if (failed_) return;
+  buf_[used_++] = c;
+}
+
+bool Stream::Close() {
+  Flush();
+  if (owned_ && fd_ >= 0) {
+    if (::close(fd_) != 0 && !failed_) {
+      failed_ = true;
+      errno_ = errno;
+    }
+    fd_ = -1;
+    owned_ = false;
+  }
+  return !failed_;
+}
+
+void ZQfwrite(const void* data, size_t size, size_t count, Stream& stream) {
+  const size_t bytes = size * count;
+  if (stream.mirror != nullptr) stream.mirror->Write(data, bytes);
+  stream.Write(data, bytes);
+}
+
+void ZQfputs(std::string_view text, Stream& stream) { ZQfwrite(text.data(), 1, text.size(), stream); }
+
+void ZQfputc(char c, Stream& stream) {
+  if (stream.mirror != nullptr) stream.mirror->Put(c);
+  stream.Put(c);
+}
+
+void ZQfprintf(Stream& stream, std::string_view text) { ZQfputs(text, stream); }
+
+}  // namespace zqf

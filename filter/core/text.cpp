@@ -1,0 +1,131 @@
+#include "text.h"
+
+#include <cstring>
+
+#include "job.h"
+#include "platform_points.h"
+#include "zqp/iconv.h"
+#include "zqp/utf8.h"
+
+namespace zqf {
+
+size_t ConvertUTF8ToUTF8Units(const Job&, std::string_view text, std::string& out, size_t size) {
+  out.clear();
+  if (size == 0 || !zqp::IsValidUtf8(text)) return 0;
+  const size_t limit = size - 1;
+  size_t pos = 0;
+  char32_t cp;
+  while (pos < text.size()) {
+    const size_t start = pos;
+    zqp::NextCodePoint(text, pos, cp);
+    if (cp >= 0x10000) continue;  // two UTF-16 units: neither converts alone
+    if (out.size() + (pos - start) > limit) break;
+    out.append(text.substr(start, pos - start));
+  }
+  return out.size();
+}
+
+size_t ConvertUTF8ToEncoding(const Job& job, std::string_view text, std::string& out, size_t size) {
+  return job.profile.convert(job, text, out, size);
+}
+
+size_t ConvertUTF8ToEncodingForUTF8(const Job& job, std::string_view text, std::string& out, size_t size) {
+  return ConvertUTF8ToUTF8Units(job, text, out, size);
+}
+
+PpdTextEncoding GetCFStringSimEncodingFromPPD(ppd_file_t* ppd) {
+  if (ppd != nullptr && ppd->lang_encoding != nullptr && std::strcmp(ppd->lang_encoding, "JIS83-RKSJ") == 0) {
+    return PpdTextEncoding::ShiftJisX0213;
+  }
+  return PpdTextEncoding::Utf8;
+}
+
+size_t ConvertUTF8ToPPDEncoding(std::string_view text, std::string& out, size_t size, PpdTextEncoding encoding) {
+  out.clear();
+  if (size == 0 || !zqp::IsValidUtf8(text)) return 0;
+  std::string wrapped = "(";
+  wrapped += text;
+  wrapped += ')';
+  wrapped = std::string(zqp::Utf8PrefixUnits(wrapped, 510));
+  if (encoding == PpdTextEncoding::ShiftJisX0213) {
+    std::string converted;
+    if (!zqp::IconvConvert(wrapped, "SHIFT_JISX0213", converted)) return 0;
+    // Shift-JIS lead bytes are 0x81-0x9F and 0xE0-0xFC; never end on one.
+    size_t cut = 0, pos = 0;
+    while (pos < converted.size() && pos < size - 1) {
+      const auto b = static_cast<unsigned char>(converted[pos]);
+      const size_t len = ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) ? 2 : 1;
+      if (pos + len > size - 1) break;
+      pos += len;
+      cut = pos;
+    }
+    out = converted.substr(0, cut);
+    return out.size();
+  }
+  out = zqp::Utf8Prefix(wrapped, size - 1);
+  return out.size();
+}
+
+bool checkIfCharacterIsMultibyte(const Job&, std::string_view) { return false; }
+
+std::string GetSubString(std::string_view text, size_t first, size_t last) {
+  if (first > last || first >= text.size()) return {};
+  return std::string(text.substr(first, last - first + 1));
+}
+
+std::string itoa(int64_t value, size_t len) {
+  if (value <= 0 || len < 2) return {};
+  std::string digits = std::to_string(value);
+  if (digits.size() > len - 1) digits.erase(0, digits.size() - (len - 1));
+  return digits;
+}
+
+bool ISByteValid(unsigned char byte, const ValidateDataScale& scale) {
+  for (int32_t i = 0; i < scale.byteCount && i < 10; ++i) {
+    if (byte >= scale.bytes[i].min && byte <= scale.bytes[i].max) return true;
+  }
+  return false;
+}
+
+bool ISWordValid(unsigned char first, unsigned char second, const ValidateDataScale& scale) {
+  const int32_t word = (first << 8) | second;
+  for (int32_t i = 0; i < scale.wordCount && i < 10; ++i) {
+    if (word >= scale.words[i].min && word <= scale.words[i].max) return true;
+  }
+  return false;
+}
+
+bool ValidateDada(std::string_view text, const ValidateDataScale& scale) {
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const auto b0 = static_cast<unsigned char>(text[pos]);
+    if (pos + 1 < text.size() && ISWordValid(b0, static_cast<unsigned char>(text[pos + 1]), scale)) {
+      pos += 2;
+    } else if (ISByteValid(b0, scale)) {
+      pos += 1;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool ISByteSpace(unsigned char byte) { return byte == 0x20; }
+bool ISWordSpace(unsigned char first, unsigned char second) { return first == 0x81 && second == 0x40; }
+
+bool IsAllSpace(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const auto b0 = static_cast<unsigned char>(text[pos]);
+    if (pos + 1 < text.size() && ISWordSpace(b0, static_cast<unsigned char>(text[pos + 1]))) {
+      pos += 2;
+    } else if (ISByteSpace(b0)) {
+      pos += 1;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace zqf

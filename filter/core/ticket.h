@@ -1,0 +1,83 @@
+#pragma once
+// Reading the print-settings ticket: the CUPS job options of argv[5], read
+// through tables of ticket rows into the job's records.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include <cups/cups.h>
+
+namespace zqf {
+
+struct Job;
+
+// The job options, parsed once per job.
+class Options {
+ public:
+  Options() = default;
+  explicit Options(const char* text);
+  Options(const Options&) = delete;
+  Options& operator=(const Options&) = delete;
+  Options(Options&& other) noexcept;
+  Options& operator=(Options&& other) noexcept;
+  ~Options();
+
+  // The value of a key as cupsGetOption returns it, or nullptr.
+  const char* Get(std::string_view key) const;
+  int count() const { return num_; }
+  cups_option_t* data() const { return opts_; }
+  // The raw option string, as the scheduler passed it.
+  const std::string& raw() const { return raw_; }
+
+ private:
+  int num_ = 0;
+  cups_option_t* opts_ = nullptr;
+  std::string raw_;
+};
+
+using TicketDest = std::variant<int32_t*, float*, std::string*>;
+using TicketGetter = int (*)(Job& job, const std::string& key, const Options& options, TicketDest dest,
+                             size_t size);
+
+// A ticket row: key, destination, destination size in bytes (terminator
+// included, as the record it stands for), getter.
+struct TicketData {
+  std::string key;
+  TicketDest dest;
+  size_t size;
+  TicketGetter getter;
+};
+using TicketTable = std::vector<TicketData>;
+
+// Calls each row's getter in row order; returns 1.
+int GetTicketFromArray(Job& job, const TicketTable& rows);
+
+int GetTicketInteger(Job&, const std::string& key, const Options&, TicketDest, size_t);
+int GetTicketFloat(Job&, const std::string& key, const Options&, TicketDest, size_t);
+int GetTicketString(Job&, const std::string& key, const Options&, TicketDest, size_t);
+int GetTicketStringConvertedToPrtLang(Job&, const std::string& key, const Options&, TicketDest, size_t);
+int GetTicketStringConvertedToPrtLangForUTF8(Job&, const std::string& key, const Options&, TicketDest, size_t);
+int GetLengthOfTicketStringConvertedToPrtLang(Job&, const std::string& key, const Options&, TicketDest, size_t);
+int GetLengthOfTicketStringConvertedToPrtLangForUTF8(Job&, const std::string& key, const Options&, TicketDest,
+                                                     size_t);
+int GetTicketStringConvertedToPPDEncodingString(Job&, const std::string& key, const Options&, TicketDest, size_t);
+int GetNumberUpTicketString(Job&, const std::string& key, const Options&, TicketDest, size_t);
+int GetNumberUpTicketStringForComment(Job&, const std::string& key, const Options&, TicketDest, size_t);
+int CheckTicketKey(Job&, const std::string& key, const Options&, TicketDest, size_t);
+
+// Values are unescaped from a copy of at most this many bytes.
+inline constexpr size_t kUnescapeBufferSize = 1024;
+
+// Decodes the escaped form "/<code>/<code>..." in place (at most size - 1
+// bytes are considered); a value that does not begin with "/" is left as it
+// is. A code of 256 or more, or one that is not a number, becomes the byte 0
+// and so ends the text.
+void numstrtochar(std::string& text, size_t size = kUnescapeBufferSize);
+
+// The keys of the layout that the N-up texts fall back on.
+inline constexpr const char* kLayoutRowsKey = "com.apple.print.PrintSettings.PMLayoutRows..n.";
+inline constexpr const char* kLayoutColumnsKey = "com.apple.print.PrintSettings.PMLayoutColumns..n.";
+
+}  // namespace zqf
