@@ -1,0 +1,62 @@
+// The job header of the TELD edition, byte for byte, for the encodings a
+// PPD can announce.
+#include <gtest/gtest.h>
+
+#include "editions/teld/teld_profile.h"
+#include "filter_harness.h"
+
+namespace {
+
+using zqtest::JobSpec;
+using zqtest::PpdBuilder;
+
+const std::string kUel = "\x1b%-12345X";
+const std::string kJobMode = "@PJL JOB MODE=PRINTER\r\n";
+const std::string kEnterPs = "@PJL ENTER LANGUAGE=POSTSCRIPT\n";
+const std::string kTrailer = "\x04\x1b%-12345X@PJL EOJ\n";
+
+std::string Minimal(const std::string& codeSetLine, const std::string& ps) {
+  return kUel + codeSetLine + kJobMode + kEnterPs + ps + kTrailer;
+}
+
+TEST(JobHeader, MinimalJobIsExact) {
+  JobSpec spec;
+  spec.postscript = "%!PS\nshowpage\n";
+  spec.ppdPath = PpdBuilder().QuotedAttr("ZQPrinterLanguageEncoding", "UTF-8").Write();
+  auto r = zqtest::RunInProcess(zqf::TeldProfile(), spec);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, Minimal("@PJL SET STRINGCODESET=\"UTF8\"\n", spec.postscript));
+}
+
+TEST(JobHeader, CodeSetFollowsThePrinterEncoding) {
+  struct Case {
+    const char* attr;  // nullptr: no attribute
+    std::string line;
+  } cases[] = {
+      {"UTF-8", "@PJL SET STRINGCODESET=\"UTF8\"\n"},
+      {"JIS83-RKSJ", "@PJL SET STRINGCODESET=\"SJISX0208\"\n"},
+      {"ISOLatin1", "@PJL SET STRINGCODESET=\"HPROMAN8\"\n"},
+      {nullptr, "@PJL SET STRINGCODESET=\"SJISX0208\"\n"},
+      {"WindowsANSI", ""},
+  };
+  for (const auto& c : cases) {
+    PpdBuilder ppd;
+    if (c.attr != nullptr) ppd.QuotedAttr("ZQPrinterLanguageEncoding", c.attr);
+    JobSpec spec;
+    spec.postscript = "%!PS\n";
+    spec.ppdPath = ppd.Write();
+    auto r = zqtest::RunInProcess(zqf::TeldProfile(), spec);
+    EXPECT_EQ(r.out, Minimal(c.line, spec.postscript)) << (c.attr ? c.attr : "(none)");
+  }
+}
+
+TEST(JobHeader, UnreadablePpdGivesNoCodeSetLine) {
+  JobSpec spec;
+  spec.postscript = "%!PS\n";
+  spec.ppdPath = "/nonexistent/printer.ppd";
+  auto r = zqtest::RunInProcess(zqf::TeldProfile(), spec);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, Minimal("", spec.postscript));
+}
+
+}  // namespace
