@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
@@ -63,9 +64,10 @@ std::string PpdBuilder::Text() const {
 }
 
 std::string PpdBuilder::Write() const {
-  // Leaked on purpose for the life of the test process: tests keep paths.
-  auto* file = new TempFile(Text(), ".ppd");
-  return file->path();
+  // Tests keep the path for the rest of the process; the files go at exit.
+  static std::vector<std::unique_ptr<TempFile>> written;
+  written.push_back(std::make_unique<TempFile>(Text(), ".ppd"));
+  return written.back()->path();
 }
 
 TempFile::TempFile(const std::string& content, const std::string& suffix) {
