@@ -72,6 +72,7 @@ PumpResult PumpLines(int fd, LineHandler& handler, int* lastByte) {
             span = lineEnd + 1;
           } else {
             handler.Emit(carry.data(), carry.size());
+            span = lineEnd;  // the line is out; its end byte goes with the span
           }
         } else {
           handler.Emit(carry.data(), carry.size());
