@@ -3,8 +3,7 @@
 #include <cstring>
 
 #include "job.h"
-#include "platform_points.h"
-#include "zqp/iconv.h"
+#include "encodings.h"
 #include "zqp/utf8.h"
 
 namespace zqf {
@@ -49,17 +48,8 @@ size_t ConvertUTF8ToPPDEncoding(std::string_view text, std::string& out, size_t 
   wrapped = std::string(zqp::Utf8PrefixUnits(wrapped, 510));
   if (encoding == PpdTextEncoding::ShiftJisX0213) {
     std::string converted;
-    if (!zqp::IconvConvert(wrapped, "SHIFT_JISX0213", converted)) return 0;
-    // Shift-JIS lead bytes are 0x81-0x9F and 0xE0-0xFC; never end on one.
-    size_t cut = 0, pos = 0;
-    while (pos < converted.size() && pos < size - 1) {
-      const auto b = static_cast<unsigned char>(converted[pos]);
-      const size_t len = ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) ? 2 : 1;
-      if (pos + len > size - 1) break;
-      pos += len;
-      cut = pos;
-    }
-    out = converted.substr(0, cut);
+    if (!EncodeText(wrapped, TextEncoding::ShiftJisX0213, converted)) return 0;
+    out = converted.substr(0, CutPoint(converted, TextEncoding::ShiftJisX0213, size - 1));
     return out.size();
   }
   out = zqp::Utf8Prefix(wrapped, size - 1);
