@@ -155,6 +155,8 @@ int RunJob(const EditionProfile& profile, int argc, char** argv, int inFd, int o
     ::unlink(tempPath);
   }
 
+  job.HostNameStr.clear();
+  job.IPAddressStr.clear();
   profile.prepareIdentity(job);
   InializeDescriptionTable(job);
 
@@ -162,10 +164,6 @@ int RunJob(const EditionProfile& profile, int argc, char** argv, int inFd, int o
     job.jobCopy = OpenJobCopy(job);
     out.mirror = job.jobCopy.get();
   }
-
-  job.HostNameStr.clear();
-  job.IPAddressStr.clear();
-  getHostName(job.HostNameStr, profile.widths.hostName);
 
   if (GetTicketFromPDE(job) == 1) OutputEPJLCommand(job);
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "job.h"
+#include "platform_points.h"
 #include "text.h"
 #include "ticket.h"
 #include "zqp/utf8.h"
@@ -43,6 +44,7 @@ void PrepareIdentityTeld(Job& job) {
     ConvertUTF8ToEncoding(job, title, job.StdDocumentName, w.documentName);
     InvalidateStdDocumentNameForProductType(job);
   }
+  getHostName(job.HostNameStr, w.hostName);
 }
 
 void InvalidateStdUserName(Job& job) {

@@ -13,6 +13,7 @@
 
 #include <cups/ppd.h>
 
+#include "encodings.h"
 #include "output.h"
 #include "text.h"
 #include "ticket.h"
@@ -80,7 +81,8 @@ struct EditionProfile {
   std::vector<const FilterModule*> pjlOrder;
   std::vector<const FilterModule*> psOrder;
   std::vector<HeaderStep> header;
-  // Fills the user and document names from argv[2] and argv[3].
+  // Fills the user and document names from argv[2] and argv[3], and the
+  // host name.
   void (*prepareIdentity)(Job&);
   TextConverter convert;
   FieldWidths widths;
@@ -121,6 +123,13 @@ struct Job {
   std::string StdLayoutColumnInfo;
 
   ModuleRecords mod;
+
+  // What the edition derives from the PPD once per job.
+  struct EditionState {
+    bool utf8Product = false;                       // "ZQPrinterLanguageEncoding" is "UTF-8"
+    TextEncoding printerText = TextEncoding::Utf8;  // the text the device reads
+    TextEncoding nameCheck = TextEncoding::Utf8;    // the encoding names are checked in
+  } edition;
 
   // Pass-through state.
   bool decompMode = false;
