@@ -206,9 +206,12 @@ class TokenHandler : public LineHandler {
 
 bool OutputPSStream(Job& job, int inFd) {
   TokenHandler handler(job, job.out);
-  const PumpResult result = PumpLines(inFd, handler);
+  int lastByte = -1;
+  const PumpResult result = PumpLines(inFd, handler, &lastByte);
   if (result == PumpResult::ReadError) job.Log("ERROR", std::string("Unable to read print data: ") + std::strerror(errno));
-  if (!handler.cancelled() || job.profile.pass.eotOnCancel) ZQfputc('\x04', job.out);
+  // The PostScript that CUPS prepares often ends with its own 0x04 already;
+  // the device gets one end-of-job byte, not two.
+  if ((!handler.cancelled() || job.profile.pass.eotOnCancel) && lastByte != 0x04) ZQfputc('\x04', job.out);
   return !handler.cancelled();
 }
 

@@ -1,0 +1,119 @@
+// The TELD filter as CUPS runs it: real jobs through a private scheduler,
+// the job stream read back from the queue's device file.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+#include "cups_server.h"
+
+namespace {
+
+using zqtest::CupsServer;
+using zqtest::ReadFile;
+
+const std::string kUel = "\x1b%-12345X";
+const std::string kEnterPs = "@PJL ENTER LANGUAGE=POSTSCRIPT\n";
+const std::string kTrailer = "\x04\x1b%-12345X@PJL EOJ\n";
+
+class TeldQueue : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    server_ = std::make_unique<CupsServer>(std::vector<std::string>{std::string(ZQ_BIN_DIR) + "/teld-job-filter"});
+    if (server_->running()) {
+      const std::string ppd = std::string(ZQ_SOURCE_DIR) + "/ppd/zq-teld-sample.ppd";
+      server_->AddQueue("teld", ppd);
+      server_->AddQueue("teldslow", ppd, /*slow=*/true);
+    }
+  }
+  static void TearDownTestSuite() { server_.reset(); }
+  void SetUp() override {
+    if (!server_->running()) GTEST_SKIP() << "no private scheduler: " << server_->error();
+  }
+
+  // Runs one job to its end and returns what reached the device.
+  std::string Print(const std::string& file, const std::vector<std::string>& options, zqtest::JobState& state,
+                    const std::string& title = "E2E job") {
+    std::remove(server_->OutputFile("teld").c_str());
+    const int job = server_->Submit("teld", file, options, title);
+    EXPECT_GT(job, 0) << server_->error();
+    if (job <= 0) return {};
+    state = server_->Wait(job);
+    jobLog_ = server_->JobLog(job);
+    return ReadFile(server_->OutputFile("teld"));
+  }
+
+  static std::unique_ptr<CupsServer> server_;
+  std::string jobLog_;
+};
+std::unique_ptr<CupsServer> TeldQueue::server_;
+
+TEST_F(TeldQueue, PlainJobReachesTheDeviceWhole) {
+  zqtest::JobState state;
+  const std::string out = Print(std::string(ZQ_SOURCE_DIR) + "/samples/report.ps", {"number-up=1"}, state);
+  ASSERT_EQ(state.stateText, "completed") << jobLog_;
+  ASSERT_EQ(out.rfind(kUel, 0), 0u) << out.substr(0, 200);
+  EXPECT_NE(out.find("@PJL SET STRINGCODESET=\"UTF8\"\n@PJL JOB MODE=PRINTER\r\n"), std::string::npos);
+  const size_t ps = out.find(kEnterPs);
+  ASSERT_NE(ps, std::string::npos);
+  // The pages arrive in order, and the stream closes with 0x04 and the trailer.
+  size_t at = ps;
+  for (int page = 1; page <= 3; ++page) {
+    at = out.find("Quarterly report, page " + std::to_string(page), at);
+    EXPECT_NE(at, std::string::npos) << "page " << page;
+  }
+  ASSERT_GE(out.size(), kTrailer.size());
+  EXPECT_EQ(out.substr(out.size() - kTrailer.size()), kTrailer);
+  EXPECT_EQ(out.find('\x04'), out.size() - kTrailer.size()) << "exactly one 0x04";
+  EXPECT_NE(jobLog_.find("PAGE: 3"), std::string::npos) << jobLog_;
+}
+
+TEST_F(TeldQueue, HostileOptionsAndTitleInjectNothing) {
+  const std::string ns = "com.tavelle.kvb.printsettings.";
+  const std::vector<std::string> options = {
+      ns + "PrintTypeTicketKey=2",
+      ns + "PrintTypeUserNameTicketKey=eve\"\r\n@PJL SET INJECTED=1",
+      ns + "PrintTypePasswordTicketKey=" + std::string(5000, 'p'),
+      ns + "DocumentNameTicketKey=\x1b%-12345X@PJL INJECTED",
+      ns + "WMARKTextTicket=(unterminated",
+      ns + "PrintTypeProductTypeTicketKey=99999999999999999999",
+      ns + "JBAUserIDTextEditTicket=\xff\xfe\xc0\x80",
+  };
+  zqtest::JobState state;
+  const std::string out =
+      Print(std::string(ZQ_SOURCE_DIR) + "/samples/report.ps", options, state, "title\r\n@PJL INJECTED=2");
+  ASSERT_EQ(state.stateText, "completed") << jobLog_;
+  EXPECT_EQ(out.find("INJECTED"), std::string::npos);
+  EXPECT_EQ(out.find("\r\n@PJL SET INJ"), std::string::npos);
+  EXPECT_EQ(out.find(kUel), 0u);
+  EXPECT_EQ(out.find(kUel, 1), out.size() - kTrailer.size() + 1) << "no second universal exit";
+  EXPECT_EQ(jobLog_.find("crashed"), std::string::npos) << jobLog_;
+}
+
+TEST_F(TeldQueue, CancelWhilePrintingEndsTheJobAsCanceled) {
+  // A long document on a slow device: the job is still in progress when
+  // it is cancelled.
+  const std::string file = server_->root() + "/long.ps";
+  {
+    std::ofstream ps(file);
+    ps << "%!PS-Adobe-3.0\n%%EndComments\n%%BeginProlog\n/bp { gsave } bind def\n"
+          "/ep { grestore showpage } bind def\n%%EndProlog\n";
+    for (int page = 1; page <= 4000; ++page) {
+      ps << "%%Page: " << page << " " << page << "\nbp\n";
+      for (int i = 0; i < 20; ++i) ps << "72 " << 700 - i * 20 << " moveto (line " << i << ") show\n";
+      ps << "ep\n";
+    }
+  }
+  std::remove(server_->OutputFile("teldslow").c_str());
+  const int job = server_->Submit("teldslow", file, {});
+  ASSERT_GT(job, 0) << server_->error();
+  ASSERT_TRUE(server_->WaitProcessing(job)) << server_->JobLog(job);
+  ASSERT_TRUE(server_->Cancel(job));
+  const auto state = server_->Wait(job);
+  EXPECT_EQ(state.stateText, "canceled") << server_->JobLog(job);
+  EXPECT_EQ(server_->JobLog(job).find("crashed"), std::string::npos);
+  const std::string out = ReadFile(server_->OutputFile("teldslow"));
+  EXPECT_LT(out.size(), ReadFile(file).size()) << "the job did not run to its end";
+}
+
+}  // namespace
