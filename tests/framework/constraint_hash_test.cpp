@@ -1,9 +1,7 @@
 #include "zqf/constraint_hash.h"
 
-#include "zqf/os_version.h"
+#include "emulated_release.h"
 #include "ppd_fixture.h"
-
-#include <zqp/os_release.h>
 
 #include <gtest/gtest.h>
 
@@ -15,9 +13,9 @@
 namespace zqf {
 namespace {
 
-using zqf::testing::PickOne;
-using zqf::testing::PPD;
-using zqf::testing::TempDir;
+using zqf::test::PickOne;
+using zqf::test::PPD;
+using zqf::test::TempDir;
 
 // Groups: 0 General (ColorModel, Duplex), 1 Finishing (ZQStaple, ZQPunch,
 // ZQTray), 2 Extra (ZQTray again).
@@ -121,16 +119,8 @@ TEST(ConstraintHashQuery, FollowsTheMarkedChoices) {
     EXPECT_FALSE(IsPPDChoiceConflicted(ppd.get(), hash, "ZQPunch", "TwoHole"));
 }
 
-class ConstraintFileTest : public ::testing::Test {
+class ConstraintFileTest : public zqf::test::EmulatedReleaseTest {
 protected:
-    void TearDown() override {
-        unsetenv(zqp::kOsReleaseEnv);
-        ResetOSVersionCacheForTesting();
-    }
-    static void UseRelease(const char* release) {
-        setenv(zqp::kOsReleaseEnv, release, 1);
-        ResetOSVersionCacheForTesting();
-    }
     std::string WriteFile(const std::string& content) { return files_.Write("cdf.txt", content); }
     static std::string Attr(const std::string& path) { return "*ZQXCDFSetting: \"" + path + "\"\n"; }
 

@@ -14,7 +14,7 @@
 namespace zqf {
 namespace {
 
-using zqf::testing::TempDir;
+using zqf::test::TempDir;
 
 // A BMP with a 40-byte information header and the given rows (top row first
 // in `rows` for a top-down file, bottom row first for a bottom-up one).

@@ -1,5 +1,7 @@
 #include "zqf/os_version.h"
 
+#include "emulated_release.h"
+
 #include <zqp/os_release.h>
 
 #include <gtest/gtest.h>
@@ -9,17 +11,7 @@
 namespace zqf {
 namespace {
 
-class OSVersionTest : public ::testing::Test {
-protected:
-    void TearDown() override {
-        unsetenv(zqp::kOsReleaseEnv);
-        ResetOSVersionCacheForTesting();
-    }
-    static void UseRelease(const char* release) {
-        setenv(zqp::kOsReleaseEnv, release, 1);
-        ResetOSVersionCacheForTesting();
-    }
-};
+using OSVersionTest = zqf::test::EmulatedReleaseTest;
 
 TEST_F(OSVersionTest, CodeFromKernelRelease) {
     EXPECT_EQ(OSVersionCodeFromRelease("11.0.0"), 0x1070);

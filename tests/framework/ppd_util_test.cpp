@@ -9,8 +9,8 @@
 namespace zqf {
 namespace {
 
-using zqf::testing::PickOne;
-using zqf::testing::PPD;
+using zqf::test::PickOne;
+using zqf::test::PPD;
 
 const std::string kBody =
     "*ZQXAccountingSettings: \"Default01\"\n"

@@ -8,8 +8,15 @@
 namespace zqf {
 namespace {
 
-// Width of one UTF-16 unit: 1 when its UTF-8 form is a single byte.
-size_t UnitWidth(char16_t unit) { return unit < 0x80 ? 1 : 2; }
+// 1 for every UTF-16 unit below narrowBelow, 2 for every other; 0 for text
+// that is not UTF-8.
+size_t UnitWidths(std::string_view utf8, char16_t narrowBelow) {
+    std::u16string units;
+    if (!zqp::Utf8ToUtf16(utf8, units)) return 0;
+    size_t width = 0;
+    for (char16_t u : units) width += u < narrowBelow ? 1 : 2;
+    return width;
+}
 
 int Sign(long long v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
 
@@ -20,21 +27,9 @@ long long IntValue(std::string_view s) {
 
 }  // namespace
 
-size_t GetStringLength(std::string_view utf8) {
-    std::u16string units;
-    if (!zqp::Utf8ToUtf16(utf8, units)) return 0;
-    size_t width = 0;
-    for (char16_t u : units) width += UnitWidth(u);
-    return width;
-}
+size_t GetStringLength(std::string_view utf8) { return UnitWidths(utf8, 0x80); }
 
-size_t GetUTF8StringLength(std::string_view utf8) {
-    std::u16string units;
-    if (!zqp::Utf8ToUtf16(utf8, units)) return 0;
-    size_t width = 0;
-    for (char16_t u : units) width += u < 0x100 ? 1 : 2;
-    return width;
-}
+size_t GetUTF8StringLength(std::string_view utf8) { return UnitWidths(utf8, 0x100); }
 
 std::string GetShortenString(std::string_view utf8, size_t width) {
     size_t pos = 0, used = 0;
