@@ -1,4 +1,4 @@
-#include "zqf/constraint_hash.h"
+#include "zqpde/constraint_hash.h"
 
 #include "emulated_release.h"
 #include "ppd_fixture.h"
@@ -10,12 +10,12 @@
 #include <sstream>
 #include <tuple>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
-using zqf::test::PickOne;
-using zqf::test::PPD;
-using zqf::test::TempDir;
+using zqpde::test::PickOne;
+using zqpde::test::PPD;
+using zqpde::test::TempDir;
 
 // Groups: 0 General (ColorModel, Duplex), 1 Finishing (ZQStaple, ZQPunch,
 // ZQTray), 2 Extra (ZQTray again).
@@ -119,7 +119,7 @@ TEST(ConstraintHashQuery, FollowsTheMarkedChoices) {
     EXPECT_FALSE(IsPPDChoiceConflicted(ppd.get(), hash, "ZQPunch", "TwoHole"));
 }
 
-class ConstraintFileTest : public zqf::test::EmulatedReleaseTest {
+class ConstraintFileTest : public zqpde::test::EmulatedReleaseTest {
 protected:
     std::string WriteFile(const std::string& content) { return files_.Write("cdf.txt", content); }
     static std::string Attr(const std::string& path) { return "*ZQXCDFSetting: \"" + path + "\"\n"; }
@@ -205,4 +205,4 @@ TEST_F(ConstraintFileTest, WriterOutputReadsBackAsTheDirectBuild) {
 }
 
 }  // namespace
-}  // namespace zqf
+}  // namespace zqpde

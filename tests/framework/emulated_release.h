@@ -1,7 +1,7 @@
 #pragma once
 // Tests that need a given OS version code set the emulated kernel release
 // and drop the cached code; the fixture puts both back afterwards.
-#include "zqf/os_version.h"
+#include "zqpde/os_version.h"
 
 #include <zqp/os_release.h>
 
@@ -9,7 +9,7 @@
 
 #include <cstdlib>
 
-namespace zqf::test {
+namespace zqpde::test {
 
 class EmulatedReleaseTest : public ::testing::Test {
 protected:
@@ -23,4 +23,4 @@ protected:
     }
 };
 
-}  // namespace zqf::test
+}  // namespace zqpde::test

@@ -1,6 +1,6 @@
-#include "zqf/image_convert.h"
+#include "zqpde/image_convert.h"
 
-#include "zqf/status.h"
+#include "zqpde/status.h"
 #include "ppd_fixture.h"
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
@@ -11,10 +11,10 @@
 #include <fstream>
 #include <iterator>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
-using zqf::test::TempDir;
+using zqpde::test::TempDir;
 
 // A BMP with a 40-byte information header and the given rows (top row first
 // in `rows` for a top-down file, bottom row first for a bottom-up one).
@@ -187,4 +187,4 @@ TEST_F(ConvertImgTypeTest, FailuresWriteNothing) {
 }
 
 }  // namespace
-}  // namespace zqf
+}  // namespace zqpde

@@ -1,5 +1,5 @@
-#include "zqf/input_filter.h"
-#include "zqf/user_groups.h"
+#include "zqpde/input_filter.h"
+#include "zqpde/user_groups.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
 TEST(InputFilter, BytesPassOnlyTheCountedRanges) {
@@ -42,4 +42,4 @@ TEST(UserGroups, PrimaryGroupOrListedMember) {
 }
 
 }  // namespace
-}  // namespace zqf
+}  // namespace zqpde

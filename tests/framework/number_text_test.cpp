@@ -1,8 +1,8 @@
-#include "zqf/number_text.h"
+#include "zqpde/number_text.h"
 
 #include <gtest/gtest.h>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
 TEST(TenthsText, WritesAndReadsOneFractionalDigit) {
@@ -60,4 +60,4 @@ TEST(DigitsInText, CollectsDigitsWithinTheLength) {
 }
 
 }  // namespace
-}  // namespace zqf
+}  // namespace zqpde

@@ -1,4 +1,4 @@
-#include "zqf/os_version.h"
+#include "zqpde/os_version.h"
 
 #include "emulated_release.h"
 
@@ -8,10 +8,10 @@
 
 #include <cstdlib>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
-using OSVersionTest = zqf::test::EmulatedReleaseTest;
+using OSVersionTest = zqpde::test::EmulatedReleaseTest;
 
 TEST_F(OSVersionTest, CodeFromKernelRelease) {
     EXPECT_EQ(OSVersionCodeFromRelease("11.0.0"), 0x1070);
@@ -55,4 +55,4 @@ TEST_F(OSVersionTest, UnknownSelectorLeavesOutUntouched) {
 }
 
 }  // namespace
-}  // namespace zqf
+}  // namespace zqpde

@@ -11,7 +11,7 @@
 #include <string>
 #include <unistd.h>
 
-namespace zqf::test {
+namespace zqpde::test {
 
 // A scratch folder that is removed with everything in it.
 class TempDir {
@@ -93,4 +93,4 @@ private:
     ppd_file_t* ppd_ = nullptr;
 };
 
-}  // namespace zqf::test
+}  // namespace zqpde::test

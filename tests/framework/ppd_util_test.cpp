@@ -1,4 +1,4 @@
-#include "zqf/ppd_util.h"
+#include "zqpde/ppd_util.h"
 
 #include "ppd_fixture.h"
 
@@ -6,11 +6,11 @@
 
 #include <cstring>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
-using zqf::test::PickOne;
-using zqf::test::PPD;
+using zqpde::test::PickOne;
+using zqpde::test::PPD;
 
 const std::string kBody =
     "*ZQXAccountingSettings: \"Default01\"\n"
@@ -129,4 +129,4 @@ TEST(PPDKeywords, TextEncodingFromLanguageEncoding) {
 }
 
 }  // namespace
-}  // namespace zqf
+}  // namespace zqpde

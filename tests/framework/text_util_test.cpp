@@ -1,8 +1,8 @@
-#include "zqf/text_util.h"
+#include "zqpde/text_util.h"
 
 #include <gtest/gtest.h>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
 TEST(TextWidth, CountsUnitsByTheirEncodedSize) {
@@ -80,4 +80,4 @@ TEST(ResourceNames, SplitAtTheFirstDashAndPrefix) {
 }
 
 }  // namespace
-}  // namespace zqf
+}  // namespace zqpde

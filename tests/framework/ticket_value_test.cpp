@@ -1,10 +1,10 @@
-#include "zqf/ticket_value.h"
+#include "zqpde/ticket_value.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
 TEST(TicketEscape, EscapesOnlyTextsTheFilterWouldMisread) {
@@ -124,4 +124,4 @@ TEST(TicketHelpers, PrinterSpecificKey) {
 }
 
 }  // namespace
-}  // namespace zqf
+}  // namespace zqpde

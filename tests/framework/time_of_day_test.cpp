@@ -1,4 +1,4 @@
-#include "zqf/time_of_day.h"
+#include "zqpde/time_of_day.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
 std::time_t gNow = 0;
@@ -84,4 +84,4 @@ TEST_F(TimeOfDayTest, HourAndMinuteAreLocalBothWays) {
 }
 
 }  // namespace
-}  // namespace zqf
+}  // namespace zqpde

@@ -1,6 +1,6 @@
-#include "zqf/constraint_hash.h"
+#include "zqpde/constraint_hash.h"
 
-#include "zqf/os_version.h"
+#include "zqpde/os_version.h"
 
 #include <zqp/utf8.h>
 
@@ -11,7 +11,7 @@
 #include <ostream>
 #include <strings.h>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
 struct OptionAt {
@@ -287,4 +287,4 @@ std::ostream& operator<<(std::ostream& out, CQuickEPPD& writer) {
     return out;
 }
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -1,6 +1,6 @@
-#include "zqf/image_convert.h"
+#include "zqpde/image_convert.h"
 
-#include "zqf/status.h"
+#include "zqpde/status.h"
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
 constexpr size_t kFileHeaderSize = 14;
@@ -198,4 +198,4 @@ int32_t ConvertImgType(const char* inputPath, const char* outputPath, int type, 
     return WriteAtomically(path, data) ? kNoErr : kImageConvertFailed;
 }
 
-}  // namespace zqf
+}  // namespace zqpde

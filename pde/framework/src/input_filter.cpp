@@ -1,9 +1,9 @@
-#include "zqf/input_filter.h"
+#include "zqpde/input_filter.h"
 
 #include <algorithm>
 #include <iterator>
 
-namespace zqf {
+namespace zqpde {
 
 bool ISByteValid(unsigned char byte, const InputFilterData* filter) {
     if (filter == nullptr) return false;
@@ -19,4 +19,4 @@ bool validateDensityInput(std::string_view text, const TextEditFilterData* filte
                        [filter](char c) { return ISByteValid(static_cast<unsigned char>(c), &filter->byteFilter); });
 }
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -1,11 +1,11 @@
-#include "zqf/number_text.h"
+#include "zqpde/number_text.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
 constexpr long long kMaxMagnitude = 100000000;  // keeps every product far from overflow
@@ -79,4 +79,4 @@ int getIntFromString(std::string_view text, size_t length) {
     return static_cast<int>(n);
 }
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -1,11 +1,11 @@
-#include "zqf/os_version.h"
+#include "zqpde/os_version.h"
 
 #include <zqp/os_release.h>
 
 #include <cstdio>
 #include <string>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
 int32_t gOSVersionCode = -1;
@@ -60,4 +60,4 @@ int32_t Gestalt_ALT(uint32_t selector, int32_t* out) {
     return 0;
 }
 
-}  // namespace zqf
+}  // namespace zqpde

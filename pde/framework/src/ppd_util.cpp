@@ -1,6 +1,6 @@
-#include "zqf/ppd_util.h"
+#include "zqpde/ppd_util.h"
 
-#include "zqf/number_text.h"
+#include "zqpde/number_text.h"
 
 #include <zqp/utf8.h>
 
@@ -8,7 +8,7 @@
 #include <cstring>
 #include <strings.h>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
 bool StartsWith(const char* text, const char* prefix) {
@@ -195,4 +195,4 @@ std::vector<PDEChoice> ArrayFromPPDOption(ppd_option_t* option) {
     return out;
 }
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -1,11 +1,11 @@
-#include "zqf/text_util.h"
+#include "zqpde/text_util.h"
 
 #include <zqp/utf8.h>
 
 #include <cstdlib>
 #include <string>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
 // 1 for every UTF-16 unit below narrowBelow, 2 for every other; 0 for text
@@ -125,4 +125,4 @@ std::string GetAppFullResourceName(std::string_view name, int part, std::string_
     return std::string(zqp::Utf8Prefix(out, 255));
 }
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -1,11 +1,11 @@
-#include "zqf/ticket_value.h"
+#include "zqpde/ticket_value.h"
 
 #include <qspenclib.h>
 #include <zqp/utf8.h>
 
 #include <cstdlib>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
 bool IsEscapedForm(std::string_view s) {
@@ -112,4 +112,4 @@ bool CreateKeyWithCurrentPrinter(const char* key, const char* printerID, std::st
     return true;
 }
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -1,9 +1,9 @@
-#include "zqf/time_of_day.h"
+#include "zqpde/time_of_day.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-namespace zqf {
+namespace zqpde {
 namespace {
 
 ClockFunction gClock = nullptr;
@@ -74,4 +74,4 @@ int GetActualDSTSecondOffset() {
     return static_cast<int>(std::labs(OffsetAt(UtcNoon(2005, 7, 1)) - OffsetAt(UtcNoon(2005, 1, 1))));
 }
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -1,11 +1,11 @@
-#include "zqf/user_groups.h"
+#include "zqpde/user_groups.h"
 
 #include <cstdio>
 #include <cstring>
 #include <grp.h>
 #include <pwd.h>
 
-namespace zqf {
+namespace zqpde {
 
 bool CheckUserGroups(const char* user, const char* group) {
     if (user == nullptr || group == nullptr) return false;
@@ -23,4 +23,4 @@ bool CheckUserGroups(const char* user, const char* group) {
     return false;
 }
 
-}  // namespace zqf
+}  // namespace zqpde

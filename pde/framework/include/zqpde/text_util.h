@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zqf {
+namespace zqpde {
 
 // Display width: 1 for every UTF-16 unit whose UTF-8 form is one byte, 2 for
 // every other unit; 0 for the empty text or text that is not valid UTF-8.
@@ -63,4 +63,4 @@ std::string GetAppResourceName(std::string_view text, int part);
 std::string GetAppFullResourceName(std::string_view name, int part, std::string_view first,
                                    std::string_view second);
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -2,7 +2,7 @@
 // Status codes the framework's functions return (0 is success).
 #include <cstdint>
 
-namespace zqf {
+namespace zqpde {
 
 inline constexpr int32_t kNoErr = 0;
 inline constexpr int32_t kParamErr = -50;           // a required argument is missing or out of range
@@ -11,4 +11,4 @@ inline constexpr int32_t kFileNotFoundErr = -43;    // bundle, book or file not 
 inline constexpr int32_t kNoSessionDatumErr = -30891;
 inline constexpr int32_t kImageConvertFailed = 1001;
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace zqf {
+namespace zqpde {
 
 struct InputFilterRange {
     int32_t minChar;
@@ -30,4 +30,4 @@ bool ISByteValid(unsigned char byte, const InputFilterData* filter);
 // True when every byte of the text passes the byte filter of the record.
 bool validateDensityInput(std::string_view text, const TextEditFilterData* filter);
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace zqf {
+namespace zqpde {
 
 constexpr uint32_t FourCharCode(const char (&s)[5]) {
     return (static_cast<uint32_t>(static_cast<unsigned char>(s[0])) << 24) |
@@ -35,4 +35,4 @@ void ResetOSVersionCacheForTesting();
 // out untouched, -1.
 int32_t Gestalt_ALT(uint32_t selector, int32_t* out);
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace zqf {
+namespace zqpde {
 
 // Tenths as text with one fractional digit: 5 gives "0.5", 125 "12.5", -5 "-0.5".
 std::string ConvertIntToFloatStr(int tenths);
@@ -36,4 +36,4 @@ int TransformPointByType(std::string* out, double points, int fractionDigits, in
 // (other characters skipped); saturates instead of overflowing.
 int getIntFromString(std::string_view text, size_t length);
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -3,7 +3,7 @@
 // "option:choice" of a constrained choice to the position of every choice
 // that constrains it, filled once per panel from the PPD's own constraints or
 // from a precomputed constraint file, and asked once per shown choice.
-#include "zqf/ppd_util.h"
+#include "zqpde/ppd_util.h"
 
 #include <cups/ppd.h>
 
@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace zqf {
+namespace zqpde {
 
 // Position of one constraining choice: group index, option index within the
 // group (options of sub-groups are never indexed), choice index.
@@ -113,4 +113,4 @@ private:
     std::vector<std::string> sections_;
 };
 
-}  // namespace zqf
+}  // namespace zqpde

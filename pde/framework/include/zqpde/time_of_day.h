@@ -6,7 +6,7 @@
 #include <ctime>
 #include <string>
 
-namespace zqf {
+namespace zqpde {
 
 // The platform's long date record; only hour and minute are read or
 // written here (28 bytes, every other field zero).
@@ -38,4 +38,4 @@ std::string GetActualTimeZoneString();
 // its offsets on 2005-07-01 and 2005-01-01 (0 for a zone without one).
 int GetActualDSTSecondOffset();
 
-}  // namespace zqf
+}  // namespace zqpde

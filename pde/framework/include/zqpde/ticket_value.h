@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace zqf {
+namespace zqpde {
 
 // A control's ticket text holds at most this many bytes (cut at a character
 // boundary) before it is escaped or scrambled.
@@ -57,4 +57,4 @@ std::optional<std::string> TicketValueForStorage(std::string_view utf8);
 // printer-specific key of remembered values. False when an argument is missing.
 bool CreateKeyWithCurrentPrinter(const char* key, const char* printerID, std::string* out);
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace zqf {
+namespace zqpde {
 
 // The first attribute, in the PPD's order, whose name begins with name
 // (case-sensitive); spec is not looked at. nullptr when none, or without a
@@ -102,4 +102,4 @@ private:
 // One PDEChoice per choice of the option, in PPD order; empty without an option.
 std::vector<PDEChoice> ArrayFromPPDOption(ppd_option_t* option);
 
-}  // namespace zqf
+}  // namespace zqpde

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace zqf {
+namespace zqpde {
 
 // File types of ConvertImgType, and the extension each one gets.
 enum ImageFileType : int {
@@ -35,4 +35,4 @@ int32_t VerticalReverse(std::vector<uint8_t>& bmpData);
 void WriteDword(uint8_t* buffer, uint32_t value);
 void WriteWord(uint8_t* buffer, uint16_t value);
 
-}  // namespace zqf
+}  // namespace zqpde
