@@ -1,0 +1,77 @@
+#include "zqpde/time_of_day.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace zqpde {
+namespace {
+
+ClockFunction gClock = nullptr;
+
+long OffsetAt(std::time_t t) {
+    std::tm local{};
+    localtime_r(&t, &local);
+    return local.tm_gmtoff;
+}
+
+// Seconds east of GMT as "+hhmm" / "-hhmm".
+std::string ZoneText(long seconds) {
+    const long magnitude = std::labs(seconds);
+    const long hhmm = magnitude / 3600 * 100 + magnitude % 3600 / 60;
+    char text[32];
+    std::snprintf(text, sizeof text, "%c%04ld", seconds < 0 && hhmm != 0 ? '-' : '+', hhmm);
+    return text;
+}
+
+std::time_t UtcNoon(int year, int month, int day) {
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = 12;
+    return timegm(&t);
+}
+
+}  // namespace
+
+void SetClockForTesting(ClockFunction clock) { gClock = clock; }
+
+std::time_t CurrentTime() { return gClock != nullptr ? gClock() : std::time(nullptr); }
+
+void ConvertNSDateToLongDate(std::time_t date, LongDateRec& rec) {
+    std::tm local{};
+    localtime_r(&date, &local);
+    rec.hour = static_cast<int16_t>(local.tm_hour);
+    rec.minute = static_cast<int16_t>(local.tm_min);
+}
+
+std::string ConvertLongDateToNSDate(const LongDateRec& rec) {
+    std::tm day{};
+    day.tm_year = 2001 - 1900;
+    day.tm_mon = 0;
+    day.tm_mday = 1;
+    day.tm_hour = rec.hour;
+    day.tm_min = rec.minute;
+    day.tm_isdst = -1;
+    const std::time_t moment = std::mktime(&day);
+
+    char text[64];
+    std::snprintf(text, sizeof text, "2001-01-01 %s%d:%s%d:00 ", rec.hour >= 0 && rec.hour < 10 ? "0" : "",
+                  rec.hour, rec.minute >= 0 && rec.minute < 10 ? "0" : "", rec.minute);
+    return text + ZoneText(OffsetAt(moment));
+}
+
+std::string GetActualTimeZoneString() {
+    const std::time_t now = CurrentTime();
+    std::tm local{};
+    localtime_r(&now, &local);
+    long seconds = local.tm_gmtoff;
+    if (local.tm_isdst > 0) seconds -= GetActualDSTSecondOffset();
+    return ZoneText(seconds);
+}
+
+int GetActualDSTSecondOffset() {
+    return static_cast<int>(std::labs(OffsetAt(UtcNoon(2005, 7, 1)) - OffsetAt(UtcNoon(2005, 1, 1))));
+}
+
+}  // namespace zqpde
