@@ -4,46 +4,20 @@
 #include <functional>
 
 #include "zqp/events.h"
+#include "zqp/test_driver.h"
 #include "zqp/window.h"
 
 namespace {
 
 using namespace zqp;
 
-// Plays a list of steps; each step is one user action in the current run.
-class StepDriver : public ModalDriver {
- public:
-  std::deque<std::function<void(Window&)>> steps;
-  std::deque<int> answers;
-  std::optional<std::string> file;
-  std::vector<std::string> seenAlerts;
-
-  void driveModal(Window& w) override {
-    while (!Application::Shared().isRunStopped() && !steps.empty()) {
-      auto step = steps.front();
-      steps.pop_front();
-      step(w);
-    }
-  }
-  int answerAlert(const AlertInfo& a) override {
-    seenAlerts.push_back(a.informativeText);
-    if (answers.empty()) return 0;
-    int n = answers.front();
-    answers.pop_front();
-    return n;
-  }
-  std::optional<std::string> chooseFile(const FileChooserInfo&) override { return file; }
-};
-
 class ModalTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Application::Shared().reset();
-    Application::Shared().setDriver(&driver);
     EventLog::Shared().Clear();
   }
-  void TearDown() override { Application::Shared().setDriver(nullptr); }
-  StepDriver driver;
+  ScriptedDriver driver;
 };
 
 std::vector<std::string> Lines() {
@@ -57,16 +31,16 @@ TEST_F(ModalTest, NestedRunsEndInnermostFirst) {
   outer.setTitle("Setup");
   inner.setTitle("Details");
   ModalResponse innerResponse = ModalResponse::kAbort;
-  driver.steps.push_back([&](Window& w) {
+  driver.addStep([&](Window& w) {
     EXPECT_EQ(&w, &outer);
     innerResponse = Application::Shared().runModalForWindow(inner);
   });
-  driver.steps.push_back([&](Window& w) {
+  driver.addStep([&](Window& w) {
     EXPECT_EQ(&w, &inner);
     EXPECT_EQ(Application::Shared().modalDepth(), 2);
     Application::Shared().stopModal();
   });
-  driver.steps.push_back([&](Window& w) {
+  driver.addStep([&](Window& w) {
     EXPECT_EQ(&w, &outer);
     EXPECT_FALSE(inner.isVisible());
     Application::Shared().stopModal();
@@ -83,8 +57,10 @@ TEST_F(ModalTest, DriverOutOfStepsCancelsTheRun) {
   w.setTitle("Input");
   EXPECT_EQ(Application::Shared().runModalForWindow(w), ModalResponse::kCancelledByDriver);
   EXPECT_FALSE(w.isVisible());
+  EXPECT_EQ(driver.windowsRun(), std::vector<std::string>{"Input"});
   Application::Shared().setDriver(nullptr);
   EXPECT_EQ(Application::Shared().runModalForWindow(w), ModalResponse::kCancelledByDriver);
+  Application::Shared().setDriver(&driver);
   // Stopping with no run going is harmless.
   Application::Shared().stopModal();
 }
@@ -96,12 +72,15 @@ TEST_F(ModalTest, AlertsAreRecordedAndAnswered) {
   a.addButtonWithTitle("OK");
   a.addButtonWithTitle("Cancel");
   EXPECT_FALSE(a.setIconFromFile("/nonexistent/AlertIcon.png"));  // still runs
-  driver.answers = {1, 7};
+  driver.answerNextAlert(1);
+  driver.answerNextAlert(7);
   EXPECT_EQ(a.runModal(), 1);
   EXPECT_EQ(a.runModal(), 0);  // out of range counts as the first button
   EXPECT_EQ(a.runModal(), 0);  // unanswered
   Alert bare;
   EXPECT_EQ(bare.runModal(), 0);
+  ASSERT_EQ(driver.alerts().size(), 4u);
+  EXPECT_EQ(driver.alerts()[3].buttons, std::vector<std::string>{"OK"});
   auto lines = Lines();
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[0], "alert:  | Enter a user ID. | OK, Cancel");
@@ -114,7 +93,7 @@ TEST_F(ModalTest, BeepsAndFileChooser) {
   EXPECT_EQ(Application::Shared().beepCount(), 2);
   EXPECT_EQ(EventLog::Shared().Count(EventKind::kBeep), 2u);
   EXPECT_FALSE(Application::Shared().runFileChooser({}));
-  driver.file = "/tmp/picture.png";
+  driver.chooseNextFile("/tmp/picture.png");
   EXPECT_EQ(Application::Shared().runFileChooser({}).value_or(""), "/tmp/picture.png");
 }
 
@@ -123,8 +102,12 @@ TEST_F(ModalTest, FirstResponderEndsEditing) {
   auto content = std::make_unique<View>();
   auto* a = static_cast<TextField*>(content->addSubview(std::make_unique<TextField>()));
   auto* b = static_cast<TextField*>(content->addSubview(std::make_unique<TextField>()));
+  b->setTag(2);
   a->setNextKeyView(b);
   w.setContentView(std::move(content));
+  EXPECT_TRUE(ScriptedDriver::Type(w, 2, "\xC3\xA9t\xC3\xA9"));
+  EXPECT_EQ(b->stringValue(), "\xC3\xA9t\xC3\xA9");
+  EXPECT_FALSE(ScriptedDriver::Click(w, 2));  // not a button
   int ended = 0;
   a->setTextDidEndEditing([&](TextField&) { ++ended; });
   ASSERT_TRUE(a->beginEditing(true));
