@@ -87,6 +87,14 @@ TEST_F(ModalTest, AlertsAreRecordedAndAnswered) {
   EXPECT_EQ(lines[3], "alert:  |  | OK");
 }
 
+TEST_F(ModalTest, DriversNestAndRestoreTheirPredecessor) {
+  {
+    ScriptedDriver inner;
+    EXPECT_EQ(Application::Shared().driver(), &inner);
+  }
+  EXPECT_EQ(Application::Shared().driver(), &driver);
+}
+
 TEST_F(ModalTest, BeepsAndFileChooser) {
   Beep();
   Beep();

@@ -162,6 +162,41 @@ TEST_F(PrintDialogTest, BadPpdAndUsage) {
   EXPECT_EQ(WEXITSTATUS(raw), 2);
 }
 
+TEST_F(PrintDialogTest, OtherControlsAndScriptFromStandardInput) {
+  const std::string script = dir_.file("controls.txt",
+                                       "panel Test Options\n"
+                                       "step 16 up 9\n"
+                                       "step 16 down\n"
+                                       "slide 17 -3.5\n"
+                                       "time 18 07:45\n"
+                                       "color 19 1 0.5 0 1\n"
+                                       "click 20\n"  // disabled: nothing happens
+                                       "dump 16\ndump 17\ndump 18\ndump 19\ndump 20\n");
+  const std::string err = dir_.path() + "/err.txt";
+  int raw = std::system((std::string(ZQ_PRINTDIALOG) + " --ppd '" + ppd_ + "' --bundles '" + ZQ_TEST_BUNDLES +
+                         "/A' --script - <'" + script + "' 2>'" + err + "'")
+                            .c_str());
+  ASSERT_EQ(WEXITSTATUS(raw), 0);
+  Result r;
+  r.err = Slurp(err);
+  EXPECT_TRUE(r.has("dump: Stepper tag=16 enabled value=4 range=0..5")) << r.err;
+  EXPECT_TRUE(r.has("dump: Slider tag=17 enabled value=-3.5"));
+  EXPECT_TRUE(r.has("dump: DatePicker tag=18 enabled value=07:45"));
+  EXPECT_TRUE(r.has("dump: ColorWell tag=19 enabled value=1 0.5 0 1"));
+  EXPECT_TRUE(r.has("dump: CheckBox tag=20 disabled title=\"Collate\" state=0"));
+
+  for (const char* bad : {"panel Test Options\ntime 18 25:00\n", "panel Test Options\nstep 16 sideways\n",
+                          "panel Test Options\ncolor 19 1 1 1\n", "panel Test Options\nslide 17 x\n"}) {
+    EXPECT_EQ(Run(bad).status, 2) << bad;
+  }
+}
+
+TEST_F(PrintDialogTest, MissingBundleFolderIsAUsageError) {
+  Result r = Run("print\n", "--ticket", dir_.path() + "/nowhere");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("no bundle folder"), std::string::npos) << r.err;
+}
+
 TEST_F(PrintDialogTest, EmptyBundleFolderStillPrints) {
   Result r = Run("print\n", "--ticket", dir_.path());
   EXPECT_EQ(r.status, 0) << r.err;

@@ -1,5 +1,6 @@
 // printdialog: the headless print dialog. Opens a PPD, loads the extension
 // bundles, drives their panels by a script and prints the resulting ticket.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -88,6 +89,9 @@ int main(int argc, char** argv) {
   if (ticket && cupsOptions) return Usage("--ticket and --cups-options exclude each other");
   zqp::DestinationType dest;
   if (!zqp::ParseDestinationType(destination, dest)) return Usage("unknown destination " + destination);
+
+  std::error_code ec;
+  if (!std::filesystem::is_directory(bundles, ec)) return Usage("no bundle folder " + bundles);
 
   std::string error;
   auto ppd = zqp::PpdFile::Open(ppdPath, &error);
