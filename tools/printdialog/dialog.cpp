@@ -1,6 +1,7 @@
 #include "dialog.h"
 
 #include <cstdlib>
+#include <exception>
 #include <ostream>
 
 #include "zqp/bundle.h"
@@ -109,12 +110,21 @@ void Dialog::LoadBundles(const std::string& dir, std::ostream& err) {
   std::vector<std::string> errors;
   for (zqp::Bundle* b : zqp::Bundle::OpenAll(dir, &errors)) {
     std::string why;
-    std::unique_ptr<zqp::PlugIn> plugin = b->loadPlugIn(&why);
+    std::unique_ptr<zqp::PlugIn> plugin;
+    std::vector<std::unique_ptr<zqp::Panel>> made;
+    try {
+      plugin = b->loadPlugIn(&why);
+      if (plugin) made = plugin->PDEPanelsForType(zqp::kPrintDialogPanelType, &host_);
+    } catch (const std::exception& e) {
+      why = "bundle " + b->identifier() + " failed: " + e.what();
+      made.clear();
+      plugin.reset();
+    }
     if (!plugin) {
       errors.push_back(why);
       continue;
     }
-    for (auto& panel : plugin->PDEPanelsForType(zqp::kPrintDialogPanelType, &host_)) {
+    for (auto& panel : made) {
       if (!panel) continue;
       LoadedPanel lp;
       lp.name = panel->panelName();
@@ -340,6 +350,9 @@ void Dialog::RunLines() {
       Execute(lines_[n], static_cast<int>(n) + 1);
     } catch (const ScriptError& e) {
       failure_ = e;
+    } catch (const std::exception& e) {
+      // A panel that throws must not take the dialog down without a word.
+      failure_ = ScriptError{"line " + std::to_string(n + 1) + ": a panel failed: " + e.what()};
     }
   }
 }
