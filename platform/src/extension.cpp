@@ -1,0 +1,8 @@
+#include "zqp/extension.h"
+
+namespace zqp {
+
+Panel::~Panel() = default;
+PlugIn::~PlugIn() = default;
+
+}  // namespace zqp

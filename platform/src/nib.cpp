@@ -1,0 +1,314 @@
+#include "zqp/nib.h"
+
+#include <algorithm>
+#include <climits>
+#include <filesystem>
+
+#include "json_file.h"
+#include "zqp/bundle.h"
+
+namespace zqp {
+
+namespace {
+
+using nlohmann::json;
+
+// Thrown inside the loader only; turned into the error message.
+struct NibError {
+  std::string message;
+};
+
+class Loader {
+ public:
+  explicit Loader(std::string resourceDir) : resourceDir_(std::move(resourceDir)) {}
+
+  std::unique_ptr<Object> object(const json& j, const std::string& where) {
+    if (!j.is_object()) throw NibError{where + ": not an object"};
+    const std::string cls = text(j, "class", where, "");
+    const std::string at = where + " (" + (cls.empty() ? "no class" : cls) + ")";
+    if (cls == "Window") return window(j, at);
+    std::unique_ptr<View> v = view(j, at);
+    return v;
+  }
+
+  std::unique_ptr<View> view(const json& j, const std::string& where) {
+    if (!j.is_object()) throw NibError{where + ": not an object"};
+    const std::string cls = text(j, "class", where, "");
+    std::unique_ptr<View> v;
+    if (cls == "View") {
+      v = std::make_unique<View>();
+    } else if (cls == "Button") {
+      const std::string type = text(j, "type", where, "push");
+      ButtonType bt = ButtonType::kPush;
+      if (type == "check") bt = ButtonType::kCheck;
+      else if (type == "radio") bt = ButtonType::kRadio;
+      else if (type != "push") throw NibError{where + ": unknown button type \"" + type + "\""};
+      auto b = std::make_unique<Button>(bt);
+      b->setTitle(text(j, "title", where, ""));
+      b->setState(integer(j, "state", where, 0));
+      v = std::move(b);
+    } else if (cls == "PopUpButton") {
+      auto p = std::make_unique<PopUpButton>();
+      if (j.contains("items")) items(j["items"], p->menu(), where);
+      p->setAutoenablesItems(boolean(j, "autoenablesItems", where, true));
+      p->selectItemAtIndex(integer(j, "selected", where, p->numberOfItems() > 0 ? 0 : -1));
+      v = std::move(p);
+    } else if (cls == "TextField" || cls == "SecureTextField" || cls == "Label") {
+      auto t = std::make_unique<TextField>();
+      t->setSecure(cls == "SecureTextField");
+      if (cls == "Label") {
+        t->setEditable(false);
+        t->setBezeled(false);
+      }
+      t->setEditable(boolean(j, "editable", where, t->isEditable()));
+      t->setStringValue(text(j, "string", where, ""));
+      v = std::move(t);
+    } else if (cls == "TextView") {
+      auto t = std::make_unique<TextView>();
+      t->setString(text(j, "string", where, ""));
+      t->setEditable(boolean(j, "editable", where, true));
+      v = std::move(t);
+    } else if (cls == "Stepper") {
+      auto s = std::make_unique<Stepper>();
+      s->setMaxValue(integer(j, "max", where, 100));
+      s->setMinValue(integer(j, "min", where, 0));
+      s->setIncrement(integer(j, "increment", where, 1));
+      s->setIntegerValue(integer(j, "value", where, s->minValue()));
+      v = std::move(s);
+    } else if (cls == "Slider") {
+      auto s = std::make_unique<Slider>();
+      s->setMaxValue(number(j, "max", where, 100));
+      s->setMinValue(number(j, "min", where, 0));
+      s->setDoubleValue(number(j, "value", where, s->minValue()));
+      v = std::move(s);
+    } else if (cls == "Box") {
+      auto b = std::make_unique<Box>();
+      b->setTitle(text(j, "title", where, ""));
+      v = std::move(b);
+    } else if (cls == "ColorWell") {
+      auto c = std::make_unique<ColorWell>();
+      if (j.contains("color")) {
+        const json& a = j["color"];
+        if (!a.is_array() || a.size() != 4 || !std::all_of(a.begin(), a.end(), [](const json& e) { return e.is_number(); })) {
+          throw NibError{where + ": \"color\" must be four numbers"};
+        }
+        c->setColor(Color{a[0].get<double>(), a[1].get<double>(), a[2].get<double>(), a[3].get<double>()});
+      }
+      v = std::move(c);
+    } else if (cls == "ImageView") {
+      auto iv = std::make_unique<ImageView>();
+      const std::string image = text(j, "image", where, "");
+      if (!image.empty()) {
+        // A missing picture leaves the view empty, as a missing resource does.
+        iv->setImage(Image::FromFile(resourceDir_ + "/" + image));
+      }
+      v = std::move(iv);
+    } else if (cls == "TableView") {
+      auto t = std::make_unique<TableView>();
+      if (j.contains("columns")) {
+        if (!j["columns"].is_array()) throw NibError{where + ": \"columns\" must be a list"};
+        for (const auto& c : j["columns"]) {
+          t->columns().push_back({text(c, "identifier", where, ""), text(c, "title", where, "")});
+        }
+      }
+      t->setAllowsMultipleSelection(boolean(j, "multipleSelection", where, false));
+      v = std::move(t);
+    } else if (cls == "TabView") {
+      auto t = std::make_unique<TabView>();
+      if (j.contains("tabs")) {
+        if (!j["tabs"].is_array()) throw NibError{where + ": \"tabs\" must be a list"};
+        int n = 0;
+        for (const auto& tab : j["tabs"]) {
+          const std::string at = where + " tab " + std::to_string(n++);
+          std::unique_ptr<View> content = tab.contains("view") ? view(tab["view"], at) : std::make_unique<View>();
+          t->addTab(text(tab, "identifier", at, ""), text(tab, "label", at, ""), std::move(content));
+        }
+      }
+      v = std::move(t);
+    } else if (cls == "DatePicker") {
+      v = std::make_unique<DatePicker>();
+    } else if (cls == "CustomView") {
+      v = std::make_unique<CustomView>();
+    } else {
+      throw NibError{where + ": unknown class \"" + cls + "\""};
+    }
+    common(j, *v, v.get(), where);
+    if (j.contains("subviews")) {
+      if (!j["subviews"].is_array()) throw NibError{where + ": \"subviews\" must be a list"};
+      int n = 0;
+      for (const auto& s : j["subviews"]) {
+        v->addSubview(view(s, where + " > " + std::to_string(n++)));
+      }
+    }
+    return v;
+  }
+
+  std::unique_ptr<Window> window(const json& j, const std::string& where) {
+    auto w = std::make_unique<Window>();
+    w->setTitle(text(j, "title", where, ""));
+    if (j.contains("content")) w->setContentView(view(j["content"], where + " content"));
+    else w->setContentView(std::make_unique<View>());
+    w->setFrame(frame(j, where));
+    named(j, w.get(), where);
+    if (j.contains("initialFirstResponder")) {
+      pending_.push_back({w.get(), nullptr, text(j, "initialFirstResponder", where, ""), where});
+    }
+    return w;
+  }
+
+  // References are resolved once every object exists.
+  void resolve(const Outlets& owner) {
+    for (const auto& p : pending_) {
+      auto it = names_.find(p.name);
+      View* target = it == names_.end() ? nullptr : dynamic_cast<View*>(it->second);
+      if (target == nullptr) throw NibError{p.where + ": no view named \"" + p.name + "\""};
+      if (p.window) p.window->setInitialFirstResponder(target);
+      else p.view->setNextKeyView(target);
+    }
+    for (const auto& [name, obj, where] : outlets_) {
+      if (!owner.accepts(name, obj)) throw NibError{where + ": outlet \"" + name + "\" is of another class"};
+    }
+  }
+
+  void connect(const Outlets& owner) {
+    for (const auto& [name, obj, where] : outlets_) owner.connect(name, obj);
+  }
+
+ private:
+  struct Pending {
+    Window* window;
+    View* view;
+    std::string name;
+    std::string where;
+  };
+  struct OutletRef {
+    std::string name;
+    Object* object;
+    std::string where;
+  };
+
+  void common(const json& j, View& v, Object* obj, const std::string& where) {
+    v.setTag(integer(j, "tag", where, 0));
+    v.setEnabled(boolean(j, "enabled", where, true));
+    v.setHidden(boolean(j, "hidden", where, false));
+    v.setToolTip(text(j, "toolTip", where, ""));
+    v.setFrame(frame(j, where));
+    named(j, obj, where);
+    if (j.contains("nextKeyView")) pending_.push_back({nullptr, &v, text(j, "nextKeyView", where, ""), where});
+  }
+
+  void named(const json& j, Object* obj, const std::string& where) {
+    const std::string outlet = text(j, "outlet", where, "");
+    const std::string id = text(j, "id", where, "");
+    if (!outlet.empty()) {
+      outlets_.push_back({outlet, obj, where});
+      names_.emplace(outlet, obj);
+    }
+    if (!id.empty()) names_.emplace(id, obj);
+  }
+
+  void items(const json& list, Menu& menu, const std::string& where) {
+    if (!list.is_array()) throw NibError{where + ": \"items\" must be a list"};
+    for (const auto& it : list) {
+      if (it.is_string()) {
+        menu.items().emplace_back(it.get<std::string>());
+        continue;
+      }
+      if (!it.is_object()) throw NibError{where + ": a menu item must be a title or an object"};
+      MenuItem item(text(it, "title", where, ""), text(it, "represented", where, ""));
+      item.enabled = boolean(it, "enabled", where, true);
+      item.tag = integer(it, "tag", where, 0);
+      if (it.contains("submenu")) {
+        item.submenu = std::make_unique<Menu>();
+        items(it["submenu"], *item.submenu, where);
+      }
+      menu.items().push_back(std::move(item));
+    }
+  }
+
+  static std::string text(const json& j, const char* key, const std::string& where, const std::string& dflt) {
+    if (!j.is_object() || !j.contains(key)) return dflt;
+    if (!j[key].is_string()) throw NibError{where + ": \"" + key + "\" must be text"};
+    return j[key].get<std::string>();
+  }
+  static int integer(const json& j, const char* key, const std::string& where, int dflt) {
+    if (!j.is_object() || !j.contains(key)) return dflt;
+    const json& v = j[key];
+    if (!v.is_number_integer() || v.get<int64_t>() < INT32_MIN || v.get<int64_t>() > INT32_MAX) {
+      throw NibError{where + ": \"" + key + "\" must be a 32-bit integer"};
+    }
+    return static_cast<int>(v.get<int64_t>());
+  }
+  static double number(const json& j, const char* key, const std::string& where, double dflt) {
+    if (!j.is_object() || !j.contains(key)) return dflt;
+    if (!j[key].is_number()) throw NibError{where + ": \"" + key + "\" must be a number"};
+    return j[key].get<double>();
+  }
+  static bool boolean(const json& j, const char* key, const std::string& where, bool dflt) {
+    if (!j.is_object() || !j.contains(key)) return dflt;
+    if (!j[key].is_boolean()) throw NibError{where + ": \"" + key + "\" must be true or false"};
+    return j[key].get<bool>();
+  }
+  static Frame frame(const json& j, const std::string& where) {
+    if (!j.contains("frame")) return {};
+    const json& f = j["frame"];
+    if (!f.is_array() || f.size() != 4 || !std::all_of(f.begin(), f.end(), [](const json& e) { return e.is_number(); })) {
+      throw NibError{where + ": \"frame\" must be four numbers"};
+    }
+    return Frame{f[0].get<double>(), f[1].get<double>(), f[2].get<double>(), f[3].get<double>()};
+  }
+
+  std::string resourceDir_;
+  std::vector<Pending> pending_;
+  std::vector<OutletRef> outlets_;
+  std::map<std::string, Object*> names_;
+};
+
+bool Load(const std::string& path, const std::string& label, const std::string& resourceDir,
+          const Outlets& owner, std::vector<std::unique_ptr<Object>>& topLevel, std::string* error) {
+  std::string why;
+  auto doc = detail::ReadJsonFile(path, &why);
+  if (!doc) {
+    if (error) *error = "nib " + label + ": " + why;
+    return false;
+  }
+  std::vector<std::unique_ptr<Object>> made;
+  try {
+    if (!doc->is_object() || !doc->contains("objects") || !(*doc)["objects"].is_array()) {
+      throw NibError{"no \"objects\" list"};
+    }
+    Loader loader(resourceDir);
+    int n = 0;
+    for (const auto& o : (*doc)["objects"]) {
+      made.push_back(loader.object(o, "object " + std::to_string(n++)));
+    }
+    // Every check is made before the first outlet is set, so a failing nib
+    // leaves the owner untouched.
+    loader.resolve(owner);
+    loader.connect(owner);
+  } catch (const NibError& e) {
+    if (error) *error = "nib " + label + ": " + e.message;
+    return false;
+  }
+  for (auto& o : made) topLevel.push_back(std::move(o));
+  return true;
+}
+
+}  // namespace
+
+bool LoadNib(const Bundle& bundle, const std::string& name, const Outlets& owner,
+             std::vector<std::unique_ptr<Object>>& topLevel, std::string* error) {
+  auto path = bundle.pathForResource(name, "nib");
+  if (!path) {
+    if (error) *error = "nib " + name + ": not in bundle " + bundle.identifier();
+    return false;
+  }
+  return Load(*path, name, bundle.resourcePath(), owner, topLevel, error);
+}
+
+bool LoadNibFile(const std::string& path, const Outlets& owner, std::vector<std::unique_ptr<Object>>& topLevel,
+                 std::string* error) {
+  return Load(path, path, std::filesystem::path(path).parent_path().string(), owner, topLevel, error);
+}
+
+}  // namespace zqp

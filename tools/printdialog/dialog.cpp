@@ -1,0 +1,388 @@
+#include "dialog.h"
+
+#include <cstdlib>
+#include <exception>
+#include <ostream>
+
+#include "zqp/bundle.h"
+#include "zqp/events.h"
+
+namespace printdialog {
+
+namespace {
+
+bool ParseInt(const std::string& s, long& out) {
+  if (s.empty()) return false;
+  char* end = nullptr;
+  errno = 0;
+  out = std::strtol(s.c_str(), &end, 10);
+  return end && *end == '\0' && errno == 0;
+}
+
+bool ParseDouble(const std::string& s, double& out) {
+  if (s.empty()) return false;
+  char* end = nullptr;
+  out = std::strtod(s.c_str(), &end);
+  return end && *end == '\0';
+}
+
+// What follows the first n words of the line: one "quoted" word, or else
+// the rest of the line as it stands.
+std::string RestAfterWords(const std::string& line, size_t n) {
+  size_t i = 0;
+  for (size_t k = 0; k < n; ++k) {
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    if (i < line.size() && line[i] == '"') {
+      ++i;
+      while (i < line.size() && line[i] != '"') i += line[i] == '\\' ? 2 : 1;
+      ++i;
+    } else {
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+    }
+  }
+  while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+  std::string rest = i < line.size() ? line.substr(i) : std::string();
+  if (!rest.empty() && rest[0] == '"') {
+    std::vector<std::string> w = SplitWords(rest);
+    if (w.size() != 1) throw ScriptError{"text after the quoted word"};
+    return w[0];
+  }
+  return rest;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitWords(const std::string& line) {
+  std::vector<std::string> words;
+  size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    if (i >= line.size()) break;
+    std::string w;
+    if (line[i] == '"') {
+      ++i;
+      bool closed = false;
+      while (i < line.size()) {
+        char c = line[i++];
+        if (c == '\\' && i < line.size()) {
+          w += line[i++];
+        } else if (c == '"') {
+          closed = true;
+          break;
+        } else {
+          w += c;
+        }
+      }
+      if (!closed) throw ScriptError{"unterminated quote"};
+    } else {
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t') w += line[i++];
+    }
+    words.push_back(std::move(w));
+  }
+  return words;
+}
+
+Dialog::Dialog(zqp::Host& host, std::ostream& out) : host_(host), out_(out) {
+  zqp::Application::Shared().setDriver(this);
+  // Another panel's change of a PPD option reaches the panels that show it.
+  host_.setMarkListener([this](const std::string& option, const std::string& choice) {
+    for (auto& p : panels_) {
+      if (!p.restored) continue;
+      for (const auto& k : p.panel->supportedPPDOptionKeys()) {
+        if (k == option) {
+          p.panel->PPDOptionKeyValueDidChange(option, choice);
+          break;
+        }
+      }
+    }
+  });
+}
+
+Dialog::~Dialog() {
+  zqp::Application::Shared().setDriver(nullptr);
+  host_.setMarkListener({});
+  // Panels before the principal objects that made them.
+  panels_.clear();
+  plugins_.clear();
+}
+
+void Dialog::LoadBundles(const std::string& dir, std::ostream& err) {
+  std::vector<std::string> errors;
+  for (zqp::Bundle* b : zqp::Bundle::OpenAll(dir, &errors)) {
+    std::string why;
+    std::unique_ptr<zqp::PlugIn> plugin;
+    std::vector<std::unique_ptr<zqp::Panel>> made;
+    try {
+      plugin = b->loadPlugIn(&why);
+      if (plugin) made = plugin->PDEPanelsForType(zqp::kPrintDialogPanelType, &host_);
+    } catch (const std::exception& e) {
+      why = "bundle " + b->identifier() + " failed: " + e.what();
+      made.clear();
+      plugin.reset();
+    }
+    if (!plugin) {
+      errors.push_back(why);
+      continue;
+    }
+    for (auto& panel : made) {
+      if (!panel) continue;
+      LoadedPanel lp;
+      lp.name = panel->panelName();
+      lp.kind = panel->panelKind();
+      lp.panel = std::move(panel);
+      zqp::EventLog::Shared().Record(zqp::EventKind::kPanel, lp.name + " " + lp.kind);
+      panels_.push_back(std::move(lp));
+    }
+    plugins_.push_back(std::move(plugin));
+  }
+  for (const auto& e : errors) err << "printdialog: " << e << "\n";
+}
+
+void Dialog::Restore(LoadedPanel& p) {
+  if (p.restored) return;
+  std::string why;
+  if (!p.panel->restoreValuesAndReturnError(&why)) {
+    throw ScriptError{"panel " + p.name + " could not be restored" + (why.empty() ? "" : ": " + why)};
+  }
+  p.restored = true;
+}
+
+LoadedPanel& Dialog::Focused() {
+  if (focused_ < 0) throw ScriptError{"no panel is focused (use: panel NAME-OR-KIND)"};
+  return panels_[static_cast<size_t>(focused_)];
+}
+
+zqp::View* Dialog::ViewForTag(const std::string& tagText) {
+  long tag;
+  if (!ParseInt(tagText, tag)) throw ScriptError{"not a tag: " + tagText};
+  zqp::View* root = nullptr;
+  std::string where;
+  if (zqp::Window* w = zqp::Application::Shared().modalWindow()) {
+    root = w->contentView();
+    where = "window \"" + w->title() + "\"";
+  } else {
+    LoadedPanel& p = Focused();
+    root = p.panel->panelView();
+    where = "panel " + p.name;
+  }
+  zqp::View* v = root ? root->viewWithTag(static_cast<int32_t>(tag)) : nullptr;
+  if (v == nullptr) throw ScriptError{"no view with tag " + tagText + " in " + where};
+  return v;
+}
+
+void Dialog::Save() {
+  for (auto& p : panels_) {
+    if (!p.restored) continue;
+    std::string why;
+    if (!p.panel->saveValuesAndReturnError(&why)) {
+      out_ << "save: " << p.name << " failed" << (why.empty() ? "" : ": " + why) << "\n";
+    }
+  }
+}
+
+void Dialog::Print() {
+  printAsked_ = true;
+  printAllowed_ = true;
+  for (auto& p : panels_) {
+    std::string why;
+    p.panel->saveValuesAndReturnError(&why);
+    if (!p.panel->shouldPrint()) {
+      printAllowed_ = false;
+      break;
+    }
+  }
+  zqp::EventLog::Shared().Record(zqp::EventKind::kPrint, printAllowed_ ? "allowed" : "refused");
+}
+
+void Dialog::Summary() {
+  for (auto& p : panels_) {
+    zqp::Summary s = p.panel->summaryInfo();
+    for (const auto& key : s.order) {
+      auto it = s.values.find(key);
+      out_ << "summary: " << p.name << " | " << key << ": " << (it == s.values.end() ? "" : it->second) << "\n";
+    }
+  }
+}
+
+void Dialog::Execute(const std::string& line, int lineNo) {
+  std::vector<std::string> w;
+  try {
+    w = SplitWords(line);
+  } catch (const ScriptError& e) {
+    throw ScriptError{"line " + std::to_string(lineNo) + ": " + e.message};
+  }
+  if (w.empty() || w[0].empty() || w[0][0] == '#') return;
+  const std::string& cmd = w[0];
+  auto need = [&](size_t n, const char* usage) {
+    if (w.size() != n) throw ScriptError{std::string("usage: ") + usage};
+  };
+  auto as = [&](zqp::View* v, zqp::ViewKind k, const char* what) {
+    if (v->kind() != k) throw ScriptError{"view " + w[1] + " is not " + what};
+    return v;
+  };
+  try {
+    if (cmd == "panel") {
+      if (w.size() < 2) throw ScriptError{"usage: panel NAME-OR-KIND"};
+      const std::string wanted = RestAfterWords(line, 1);
+      for (size_t i = 0; i < panels_.size(); ++i) {
+        if (panels_[i].name == wanted || panels_[i].kind == wanted) {
+          Restore(panels_[i]);
+          focused_ = static_cast<int>(i);
+          return;
+        }
+      }
+      throw ScriptError{"no panel named or of kind \"" + wanted + "\""};
+    } else if (cmd == "show") {
+      need(1, "show");
+      LoadedPanel& p = Focused();
+      Restore(p);
+      p.panel->willShow();
+    } else if (cmd == "hide") {
+      need(1, "hide");
+      Focused().panel->shouldHide();
+    } else if (cmd == "click") {
+      need(2, "click TAG");
+      auto* b = static_cast<zqp::Button*>(as(ViewForTag(w[1]), zqp::ViewKind::kButton, "a button"));
+      b->performClick();
+    } else if (cmd == "select") {
+      need(3, "select TAG INDEX|\"TITLE\"");
+      zqp::View* v = ViewForTag(w[1]);
+      long index = -1;
+      const bool byIndex = ParseInt(w[2], index) && line.find('"') == std::string::npos;
+      if (v->kind() == zqp::ViewKind::kPopUp) {
+        auto* p = static_cast<zqp::PopUpButton*>(v);
+        if (!byIndex) index = p->indexOfItemWithTitle(w[2]);
+        if (index < 0 || index >= p->numberOfItems()) throw ScriptError{"no item " + w[2] + " in pop-up " + w[1]};
+        p->userSelect(static_cast<int>(index));
+      } else if (v->kind() == zqp::ViewKind::kTableView) {
+        if (!byIndex) throw ScriptError{"select a table row by index"};
+        static_cast<zqp::TableView*>(v)->userSelectRow(static_cast<int>(index), false);
+      } else if (v->kind() == zqp::ViewKind::kTabView) {
+        auto* t = static_cast<zqp::TabView*>(v);
+        if (!byIndex) {
+          index = -1;
+          for (size_t i = 0; i < t->items().size(); ++i) {
+            if (t->items()[i].label == w[2]) index = static_cast<long>(i);
+          }
+        }
+        if (index < 0) throw ScriptError{"no tab " + w[2] + " in " + w[1]};
+        t->userSelectTab(static_cast<int>(index));
+      } else {
+        throw ScriptError{"view " + w[1] + " has nothing to select"};
+      }
+    } else if (cmd == "type") {
+      if (w.size() < 2) throw ScriptError{"usage: type TAG TEXT"};
+      auto* f = static_cast<zqp::TextField*>(as(ViewForTag(w[1]), zqp::ViewKind::kTextField, "a text field"));
+      // The text is the rest of the line, or one quoted word.
+      const std::string text = RestAfterWords(line, 2);
+      if (f->beginEditing(true)) {
+        f->typeText(text);
+        f->endEditing();
+      }
+    } else if (cmd == "step") {
+      if (w.size() != 3 && w.size() != 4) throw ScriptError{"usage: step TAG up|down [N]"};
+      auto* s = static_cast<zqp::Stepper*>(as(ViewForTag(w[1]), zqp::ViewKind::kStepper, "a stepper"));
+      if (w[2] != "up" && w[2] != "down") throw ScriptError{"usage: step TAG up|down [N]"};
+      long n = 1;
+      if (w.size() == 4 && (!ParseInt(w[3], n) || n < 1 || n > 100000)) throw ScriptError{"bad count " + w[3]};
+      for (long i = 0; i < n; ++i) s->userStep(w[2] == "up");
+    } else if (cmd == "slide") {
+      need(3, "slide TAG VALUE");
+      auto* s = static_cast<zqp::Slider*>(as(ViewForTag(w[1]), zqp::ViewKind::kSlider, "a slider"));
+      double v;
+      if (!ParseDouble(w[2], v)) throw ScriptError{"not a number: " + w[2]};
+      s->userSlide(v);
+    } else if (cmd == "time") {
+      need(3, "time TAG HH:MM");
+      auto* d = static_cast<zqp::DatePicker*>(as(ViewForTag(w[1]), zqp::ViewKind::kDatePicker, "a date picker"));
+      long h, m;
+      size_t colon = w[2].find(':');
+      if (colon == std::string::npos || !ParseInt(w[2].substr(0, colon), h) || !ParseInt(w[2].substr(colon + 1), m) ||
+          h < 0 || h > 23 || m < 0 || m > 59) {
+        throw ScriptError{"not a time HH:MM: " + w[2]};
+      }
+      d->userSetTime(static_cast<int>(h), static_cast<int>(m));
+    } else if (cmd == "color") {
+      need(6, "color TAG R G B A");
+      auto* c = static_cast<zqp::ColorWell*>(as(ViewForTag(w[1]), zqp::ViewKind::kColorWell, "a colour well"));
+      double v[4];
+      for (int i = 0; i < 4; ++i) {
+        if (!ParseDouble(w[static_cast<size_t>(i) + 2], v[i])) throw ScriptError{"not a number: " + w[static_cast<size_t>(i) + 2]};
+      }
+      c->userSetColor(zqp::Color{v[0], v[1], v[2], v[3]});
+    } else if (cmd == "answer") {
+      need(2, "answer N");
+      long n;
+      if (!ParseInt(w[1], n) || n < 0) throw ScriptError{"not a button number: " + w[1]};
+      answers_.push_back(static_cast<int>(n));
+    } else if (cmd == "choose-file") {
+      need(2, "choose-file PATH");
+      files_.push_back(w[1]);
+    } else if (cmd == "save") {
+      need(1, "save");
+      Save();
+    } else if (cmd == "print") {
+      need(1, "print");
+      Print();
+    } else if (cmd == "summary") {
+      need(1, "summary");
+      Summary();
+    } else if (cmd == "dump") {
+      need(2, "dump TAG");
+      out_ << "dump: " << ViewForTag(w[1])->describe() << "\n";
+    } else {
+      throw ScriptError{"unknown command \"" + cmd + "\""};
+    }
+  } catch (const ScriptError& e) {
+    if (e.message.rfind("line ", 0) == 0) throw;
+    throw ScriptError{"line " + std::to_string(lineNo) + ": " + e.message};
+  }
+}
+
+void Dialog::RunLines() {
+  zqp::Application& app = zqp::Application::Shared();
+  const int depth = app.modalDepth();
+  while (!failure_ && next_ < lines_.size()) {
+    // Inside a modal window, stop as soon as it has been closed.
+    if (depth > 0 && app.isRunStopped()) return;
+    const size_t n = next_++;
+    try {
+      Execute(lines_[n], static_cast<int>(n) + 1);
+    } catch (const ScriptError& e) {
+      failure_ = e;
+    } catch (const std::exception& e) {
+      // A panel that throws must not take the dialog down without a word.
+      failure_ = ScriptError{"line " + std::to_string(n + 1) + ": a panel failed: " + e.what()};
+    }
+  }
+}
+
+void Dialog::driveModal(zqp::Window& window) {
+  RunLines();
+  if (!failure_ && !zqp::Application::Shared().isRunStopped()) {
+    failure_ = ScriptError{"script ended inside the open modal window \"" + window.title() + "\""};
+  }
+}
+
+void Dialog::Run(const std::vector<std::string>& lines) {
+  lines_ = lines;
+  next_ = 0;
+  RunLines();
+  if (failure_) throw *failure_;
+}
+
+int Dialog::answerAlert(const zqp::AlertInfo&) {
+  if (answers_.empty()) return 0;
+  int n = answers_.front();
+  answers_.pop_front();
+  return n;
+}
+
+std::optional<std::string> Dialog::chooseFile(const zqp::FileChooserInfo&) {
+  if (files_.empty()) return std::nullopt;
+  std::string f = files_.front();
+  files_.pop_front();
+  return f;
+}
+
+}  // namespace printdialog
