@@ -2,10 +2,7 @@
 
 namespace zqf {
 
-// The modules hold their places in the fan-outs; their tables and hooks
-// come with the feature work.
-const FilterModule PrintTypeModule{"PrintType"};
-const FilterModule JBAModule{"JBA"};
+// The modules still to come hold their places in the fan-outs.
 const FilterModule FeaturesModule{"Features"};
 const FilterModule SpecialPageModule{"SpecialPage"};
 const FilterModule WatermarkModule{"Watermark"};

@@ -2,6 +2,7 @@
 // PPD can announce.
 #include <gtest/gtest.h>
 
+#include "core/platform_points.h"
 #include "editions/teld/teld_profile.h"
 #include "filter_harness.h"
 
@@ -15,8 +16,17 @@ const std::string kJobMode = "@PJL JOB MODE=PRINTER\r\n";
 const std::string kEnterPs = "@PJL ENTER LANGUAGE=POSTSCRIPT\n";
 const std::string kTrailer = "\x04\x1b%-12345X@PJL EOJ\n";
 
+// The identity lines the job-authentication module writes for every job.
+std::string Identity() {
+  std::string host;
+  zqf::getHostName(host);
+  return (host.empty() ? std::string("@PJL SET JOBATTR=\"@CNAM=UnknownHost\"\n")
+                       : "@PJL SET JOBATTR=\"@CNAM=" + host + "\"\n") +
+         "@PJL SET JOBATTR=\"@LUNA=alice\"\n@PJL SET JOBATTR=\"@NLPP=1\"\n";
+}
+
 std::string Minimal(const std::string& codeSetLine, const std::string& ps) {
-  return kUel + codeSetLine + kJobMode + kEnterPs + ps + kTrailer;
+  return kUel + codeSetLine + kJobMode + Identity() + kEnterPs + ps + kTrailer;
 }
 
 TEST(JobHeader, MinimalJobIsExact) {

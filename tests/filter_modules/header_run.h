@@ -1,0 +1,53 @@
+#pragma once
+// Runs the ticket and header steps of one job with a chosen host name, so
+// the scenario tests can state the exact PJL lines.
+#include <string>
+#include <vector>
+
+#include "core/dispatch.h"
+#include "core/job.h"
+#include "editions/teld/teld_profile.h"
+#include "filter_harness.h"
+
+namespace zqtest {
+
+struct HeaderRun {
+  std::string out;
+  std::string err;
+};
+
+inline HeaderRun RunHeader(const std::string& options, const std::string& ppdPath = "",
+                           const std::string& host = "mac1", const std::string& user = "alice",
+                           const std::string& title = "Report", const std::string& copies = "1") {
+  HeaderRun run;
+  zqf::Stream out(&run.out);
+  zqf::Stream err(&run.err);
+  const auto& profile = zqf::TeldProfile();
+  zqf::Job job(profile, {"teld-job-filter", "7", user, title, copies, options}, out, err);
+  job.options = zqf::Options(options.c_str());
+  if (!ppdPath.empty()) job.ppd.reset(ppdOpenFile(ppdPath.c_str()));
+  profile.prepareIdentity(job);
+  zqf::InializeDescriptionTable(job);
+  job.HostNameStr = host;
+  if (zqf::GetTicketFromPDE(job) == 1) zqf::OutputEPJLCommand(job);
+  out.Flush();
+  err.Flush();
+  return run;
+}
+
+// The header's lines without the fixed head (UEL, code set, job mode) and
+// without the closing "@PJL ENTER LANGUAGE=POSTSCRIPT".
+inline std::vector<std::string> ModuleLines(const std::string& stream) {
+  std::vector<std::string> lines = HeaderLines(stream);
+  std::vector<std::string> kept;
+  for (const auto& l : lines) {
+    if (l.rfind("@PJL SET STRINGCODESET=", 0) == 0 || l == "@PJL JOB MODE=PRINTER\r\n") continue;
+    kept.push_back(l);
+  }
+  return kept;
+}
+
+// A ticket key of the TELD namespace.
+inline std::string K(const std::string& name) { return "com.tavelle.kvb.printsettings." + name; }
+
+}  // namespace zqtest
