@@ -6,7 +6,5 @@ namespace zqf {
 const FilterModule FeaturesModule{"Features"};
 const FilterModule SpecialPageModule{"SpecialPage"};
 const FilterModule WatermarkModule{"Watermark"};
-const FilterModule PBindModule{"PBind"};
-const FilterModule CommentModule{"Comment"};
 
 }  // namespace zqf

@@ -47,6 +47,20 @@ inline std::vector<std::string> ModuleLines(const std::string& stream) {
   return kept;
 }
 
+// The module lines without the identity lines every job carries (CNAM,
+// LUNA, NLPP): what the direct writers and the job-information block add.
+inline std::vector<std::string> WriterLines(const std::string& stream) {
+  std::vector<std::string> kept;
+  for (const auto& l : ModuleLines(stream)) {
+    if (l.rfind("@PJL SET JOBATTR=\"@CNAM=", 0) == 0 || l.rfind("@PJL SET JOBATTR=\"@LUNA=", 0) == 0 ||
+        l.rfind("@PJL SET JOBATTR=\"@NLPP=", 0) == 0) {
+      continue;
+    }
+    kept.push_back(l);
+  }
+  return kept;
+}
+
 // A ticket key of the TELD namespace.
 inline std::string K(const std::string& name) { return "com.tavelle.kvb.printsettings." + name; }
 

@@ -12,7 +12,7 @@ using Lines = std::vector<std::string>;
 
 // The identity lines every job carries after the print-type lines.
 const Lines kIdentity = {"@PJL SET JOBATTR=\"@CNAM=mac1\"\n", "@PJL SET JOBATTR=\"@LUNA=alice\"\n",
-                         "@PJL SET JOBATTR=\"@NLPP=1\"\n"};
+                         "@PJL SET JOBATTR=\"@NLPP=1\"\n", "@PJL SET RENDERMODE=GRAYSCALE\n"};
 
 Lines With(Lines lines) {
   lines.insert(lines.end(), kIdentity.begin(), kIdentity.end());
@@ -96,7 +96,7 @@ TEST(PrintType, AutomaticDocumentNameFollowsTheProductType) {
             (Lines{"@PJL SET HOLD=PROOF\n", "@PJL SET USERNAME=\"bob\"\r\n",
                    "@PJL SET JOBNAME=\"A rather lon\"\r\n", "@PJL COMMENT DNAME=A rather lon\n",
                    "@PJL SET JOBATTR=\"@CNAM=mac1\"\n", "@PJL SET JOBATTR=\"@LUNA=alice\"\n",
-                   "@PJL SET JOBATTR=\"@NLPP=1\"\n"}));
+                   "@PJL SET JOBATTR=\"@NLPP=1\"\n", "@PJL SET RENDERMODE=GRAYSCALE\n"}));
 }
 
 }  // namespace
