@@ -2,9 +2,7 @@
 
 namespace zqf {
 
-// The modules still to come hold their places in the fan-outs.
-const FilterModule FeaturesModule{"Features"};
+// The special-pages module still to come holds its place in the fan-outs.
 const FilterModule SpecialPageModule{"SpecialPage"};
-const FilterModule WatermarkModule{"Watermark"};
 
 }  // namespace zqf
