@@ -38,7 +38,7 @@ const EditionProfile& TeldProfile() {
       // The job ticket (none in this edition: its counts are never read),
       // the PJL head, the modules' rows, the direct writers, the
       // job-information block, then the PostScript.
-      .header = {HeaderHead, OutputEPJLCommandLanguageEncoding, HeaderJobMode,
+      .header = {InjectJTIFCommandSP, HeaderHead, OutputEPJLCommandLanguageEncoding, HeaderJobMode,
                  OutputEPJLCommandFromFilter, OutputEPJLCommandforPerfectBind, OutputEPJLCommandforBooklet,
                  OutputEPJLCommandforBannerSheet, OutputEPJLCommandforMRVNAdjustRegi, OutputEPJLCommandForTonerSaver,
                  OutputEPJLCommandOthers, OutputEPJLCommandforComment, HeaderEnterPostScript},
