@@ -42,6 +42,17 @@ bool OnlyOf(const std::string& text, const char* allowed) {
   return text.find_first_not_of(allowed) == std::string::npos;
 }
 
+// True when the ticket's value, unescaped, fits its record whole: a page
+// list or margin cut to the record would name other pages or another
+// margin.
+bool FitsWhole(const Job& job, std::string_view name, size_t size) {
+  const char* value = job.options.Get(job.Key(name));
+  if (value == nullptr) return true;
+  std::string text(value);
+  numstrtochar(text);
+  return text.size() < size;
+}
+
 // Rows x columns of the job's layout; 0 when there is none.
 long long LayoutCells(const Job& job) {
   return std::atoll(job.StdLayoutRowInfo.c_str()) * std::atoll(job.StdLayoutColumnInfo.c_str());
@@ -148,7 +159,7 @@ void FeaturesOutputSeparatorPages(Job& job, Stream& stream) {
   const auto& r = job.mod.features;
   if (r.separatorPageKind == Absent || r.separatorPageKind == SeparatorNone) return;
   // The list goes into a PostScript array: page numbers and spaces only.
-  if (!OnlyOf(r.separatorPages, "0123456789 ")) {
+  if (!OnlyOf(r.separatorPages, "0123456789 ") || !FitsWhole(job, "SeparatorPageTicket", 100)) {
     job.Log("WARNING", "Separator page list is not a list of page numbers; separator pages left out");
     return;
   }
@@ -159,7 +170,8 @@ void FeaturesOutputSeparatorPages(Job& job, Stream& stream) {
 void FeaturesOutputAutoFit(Job& job, Stream& stream) {
   const auto& r = job.mod.features;
   if (r.bookletMarginSwitch == Absent || r.bookletMarginSwitch == SwitchOff) return;
-  if (!r.bookletMargin.empty() && OnlyOf(r.bookletMargin, "0123456789")) {
+  if (!r.bookletMargin.empty() && OnlyOf(r.bookletMargin, "0123456789") &&
+      FitsWhole(job, "BookletMarginMMShiftTicket", 5)) {
     NonPPDFeature(stream, r.bookletMargin + ".000/Custom/ProcSet findresource/setsignatureimageshift get exec\n");
   } else {
     job.Log("WARNING", "Booklet margin is not a number of millimetres; booklet image shift left out");

@@ -55,6 +55,13 @@ TEST(FeatureSnippets, OnlyPageNumbersReachThePostScript) {
   EXPECT_EQ(PostScriptPart(r.out), zqtest::PageSaveDocument(2));
   EXPECT_NE(r.err.find("WARNING: Separator page list"), std::string::npos);
   EXPECT_EQ(r.status, 0);
+  // A list longer than its record would be cut into other page numbers.
+  std::string longList;
+  for (int page = 100; longList.size() < 120; ++page) longList += std::to_string(page) + " ";
+  EXPECT_EQ(PostScriptPart(RunJob(K("SeparatorPageListTicket") + "=2 " + K("SeparatorPageTicket") + "='" +
+                                  longList + "'")
+                               .out),
+            zqtest::PageSaveDocument(2));
   // No kind, or kind 1 (none): nothing.
   EXPECT_EQ(PostScriptPart(RunJob(K("SeparatorPageTicket") + "=1").out), zqtest::PageSaveDocument(2));
   EXPECT_EQ(PostScriptPart(RunJob(K("SeparatorPageListTicket") + "=1 " + K("SeparatorPageTicket") + "=1").out),
@@ -81,6 +88,12 @@ TEST(FeatureSnippets, BookletShiftAndAutoScaleAtTheEndOfSetup) {
                        K("AutoFitSwitchTicket") + "=1");
   EXPECT_NE(PostScriptPart(bad.out).find("%%BeginSetup\n" + scale("true") + "%%EndSetup\n"), std::string::npos);
   EXPECT_NE(bad.err.find("WARNING: Booklet margin"), std::string::npos);
+
+  // A margin of more digits than the record holds is not cut to another.
+  EXPECT_EQ(PostScriptPart(RunJob(K("BookletMarginSwitchTicket") + "=1 " + K("BookletMarginMMShiftTicket") + "=12345")
+                               .out)
+                .find("setsignatureimageshift"),
+            std::string::npos);
 
   // Switched off: nothing at all.
   EXPECT_EQ(PostScriptPart(RunJob(K("BookletMarginSwitchTicket") + "=0 " + K("BookletMarginMMShiftTicket") + "=12 " +
