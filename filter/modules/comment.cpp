@@ -270,6 +270,100 @@ void OutputEPJLCommandforCommentBasic(Job& job) {
   }
 }
 
+namespace {
+
+// The first word whose key the choice contains, or nullptr.
+const char* FirstFound(const std::string& choice, std::initializer_list<std::pair<const char*, const char*>> words) {
+  for (const auto& [key, word] : words) {
+    if (Has(choice, key)) return word;
+  }
+  return nullptr;
+}
+
+const char* Orientation(const CommentState& r) {
+  const int32_t o = r.orientation;
+  const bool portraitFeed = o == 1 || o == 6;
+  const bool landscapeFeed = o == 4 || o == 5;
+  const auto pair = [&](const char* a, const char* b) -> const char* {
+    return portraitFeed ? a : landscapeFeed ? b : nullptr;
+  };
+  const int n = r.numberUp.empty() ? 1 : std::atoi(r.numberUp.c_str());
+  const bool square = n == 1 || n == 4 || n == 9 || n == 16;
+  const bool wide = n == 2 || n == 6;
+  const std::string& g = r.signature;
+  if (g.empty() || g == "None") {
+    if (n == 1) {
+      switch (o) {
+        case 1: return "PORTRAIT";
+        case 4: return "LANDSCAPE";
+        case 5: return "ROTATEDLANDSCAPE";
+        case 6: return "ROTATEDPORTRAIT";
+        default: return nullptr;
+      }
+    }
+    if (wide) return pair("LANDSCAPE", "PORTRAIT");
+    if (square) return pair("PORTRAIT", "LANDSCAPE");
+    return nullptr;
+  }
+  if (g == "LeftSig" || g == "LeftSigCenterStaple" || g == "LeftSigFold") {
+    if (square) return pair("LANDSCAPE", "ROTATEDPORTRAIT");
+    if (wide) return pair("ROTATEDPORTRAIT", "LANDSCAPE");
+  }
+  if (g == "RightSig" || g == "RightSigCenterStaple" || g == "RightSigFold") {
+    if (square) return pair("ROTATEDLANDSCAPE", "PORTRAIT");
+    if (wide) return pair("PORTRAIT", "ROTATEDLANDSCAPE");
+  }
+  return nullptr;
+}
+
+const char* NupOrder(const CommentState& r) {
+  const int n = r.numberUp.empty() ? 0 : std::atoi(r.numberUp.c_str());
+  const int32_t d = r.layoutDirection;
+  if (n == 2) return d == 1 || d == 5 ? "RIGHTTODOWN" : d == 3 || d == 6 ? "LEFTTOUP" : nullptr;
+  if (n > 2) {
+    switch (d) {
+      case 1: return "RIGHTTHENDOWN";
+      case 3: return "LEFTTHENDOWN";
+      case 5: return "DOWNTHENRIGHT";
+      case 6: return "DOWNTHENLEFT";
+      default: return nullptr;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void OutputEPJLCommandforCommentAdvanced(Job& job) {
+  const auto& r = job.mod.comment;
+  const std::string info = kJobInfo;
+  if (const char* o = Orientation(r)) ZQfputs(info + "ORIENTATION=" + o + "\n", job.out);
+  if (const char* order = NupOrder(r)) ZQfputs(info + "NUPEX=" + order + "\n", job.out);
+  if (!r.signature.empty()) {
+    const bool saddle = r.signature == "LeftSigCenterStaple" || r.signature == "RightSigCenterStaple";
+    ZQfputs(info + (saddle ? "SADDLESTAPLE=ON\n" : "SADDLESTAPLE=OFF\n"), job.out);
+  }
+  if (const char* staple = FirstFound(r.staple, {{"LeftDouble", "LEFTDUAL"},
+                                                 {"UpperLeftSingle", "TOPLEFT"},
+                                                 {"TopDouble", "TOPDUAL"},
+                                                 {"UpperRightSingle", "TOPRIGHT"},
+                                                 {"RightDouble", "RIGHTDUAL"},
+                                                 {"LowerRightSingle", "BOTTOMRIGHT"},
+                                                 {"BottomDouble", "BOTTOMDUAL"},
+                                                 {"LowerLeftSingle", "BOTTOMLEFT"}})) {
+    ZQfputs(info + "STAPLEEX=" + staple + "\n", job.out);
+  }
+  const char* location =
+      FirstFound(r.punch, {{"Left", "LEFT"}, {"Top", "TOP"}, {"Right", "RIGHT"}, {"Bottom", "BOTTOM"}});
+  const char* holes = FirstFound(
+      r.punchHoles, {{"2Holes", "TWO"}, {"3Holes", "THREE"}, {"4Holes", "FOUR"}, {"CoilPunch", "COIL"}});
+  if (location != nullptr && holes != nullptr) {
+    ZQfputs(info + "PUNCHEX=HOLES[" + holes + "]:LOCATION[" + location + "]\n", job.out);
+  }
+  ZQfputs(info + "MIXEDSIZETYPE=NONE\n", job.out);
+  ZQfputs(info + "CUD=OFF\n", job.out);
+}
+
 bool JobInfoWanted(const Job& job) {
   if (!job.ppd) return false;
   const bool commentOn = AttrIs(job, "CommentOn", "True");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "header_run.h"
+#include "modules/modules.h"
 
 namespace {
 
@@ -166,6 +167,46 @@ TEST(DirectWriters, LineWeightAndRenderMode) {
   EXPECT_EQ(WriterLines(RunHeader("ZQLineWeightAdjustment=Normal").out),
             (Lines{"@PJL SET JOBATTR=\"@LWAD=0\"\n", kGray}));
   EXPECT_EQ(WriterLines(RunHeader("ZQLineWeightAdjustment=Strongly").out), Lines{kGray});
+}
+
+}  // namespace
+
+namespace {
+
+// The advanced lines that the later job-information version carries.
+Lines Advanced(const std::string& options) {
+  std::string out, err;
+  zqf::Stream outStream(&out), errStream(&err);
+  zqf::Job job(zqf::TeldProfile(), {"f", "1", "u", "t", "1", options}, outStream, errStream);
+  job.options = zqf::Options(options.c_str());
+  zqf::CommentGetTicketFromPDE(job);
+  zqf::OutputEPJLCommandforCommentAdvanced(job);
+  outStream.Flush();
+  Lines lines;
+  for (size_t start = 0; start < out.size();) {
+    const size_t nl = out.find('\n', start);
+    lines.push_back(out.substr(start, nl - start + 1));
+    start = nl + 1;
+  }
+  return lines;
+}
+
+const Lines kAlways = {kInfo + "MIXEDSIZETYPE=NONE\n", kInfo + "CUD=OFF\n"};
+
+TEST(JobInformation, AdvancedLines) {
+  EXPECT_EQ(Advanced("orientation-requested=5"), Cat({kInfo + "ORIENTATION=ROTATEDLANDSCAPE\n"}, kAlways));
+  EXPECT_EQ(Advanced("number-up=2 orientation-requested=1 com.apple.print.PrintSettings.PMLayoutDirection..n.=6"),
+            Cat({kInfo + "ORIENTATION=LANDSCAPE\n", kInfo + "NUPEX=LEFTTOUP\n"}, kAlways));
+  EXPECT_EQ(Advanced("number-up=4 orientation-requested=4 com.apple.print.PrintSettings.PMLayoutDirection..n.=5 "
+                     "ZQSignature=RightSigCenterStaple ZQStaple=TopDouble ZQPunch=Left ZQNumPunchHoles=3Holes"),
+            Cat({kInfo + "ORIENTATION=PORTRAIT\n", kInfo + "NUPEX=DOWNTHENRIGHT\n", kInfo + "SADDLESTAPLE=ON\n",
+                 kInfo + "STAPLEEX=TOPDUAL\n", kInfo + "PUNCHEX=HOLES[THREE]:LOCATION[LEFT]\n"},
+                kAlways));
+  // A left booklet of one-up pages; punch holes without a location say nothing.
+  EXPECT_EQ(Advanced("ZQSignature=LeftSigFold ZQNumPunchHoles=CoilPunch"),
+            Cat({kInfo + "ORIENTATION=LANDSCAPE\n", kInfo + "SADDLESTAPLE=OFF\n"}, kAlways));
+  // Three-up has no orientation rule.
+  EXPECT_EQ(Advanced("number-up=3"), Cat({kInfo + "NUPEX=RIGHTTHENDOWN\n"}, kAlways));
 }
 
 }  // namespace
