@@ -29,7 +29,7 @@ bool AttrIs(const Job& job, const char* name, const char* value) {
 }
 
 // A decimal number of the whole text (leading blanks and a sign allowed),
-// within the 32-bit range; nullopt-like false for anything else.
+// within the 32-bit range; false for anything else.
 bool ParseWholeInt(std::string_view text, int32_t& out) {
   std::string s(text);
   if (s.empty()) return false;

@@ -11,21 +11,11 @@ using zqtest::K;
 using Lines = std::vector<std::string>;
 
 Lines FinishingLines(const std::string& options) {
-  std::string out, err;
-  zqf::Stream outStream(&out), errStream(&err);
-  zqf::Job job(zqf::TeldProfile(), {"f", "1", "u", "t", "1", options}, outStream, errStream);
-  job.options = zqf::Options(options.c_str());
-  zqf::FeaturesInializeDescriptionTableFromFilter(job);
-  zqf::FeaturesGetTicketFromPDE(job);
-  zqf::FeaturesOutputEPJLCommandFromFilter(job);
-  outStream.Flush();
-  Lines lines;
-  for (size_t start = 0; start < out.size();) {
-    const size_t nl = out.find('\n', start);
-    lines.push_back(out.substr(start, nl - start + 1));
-    start = nl + 1;
-  }
-  return lines;
+  return zqtest::SplitLines(zqtest::RunSteps(options, [](zqf::Job& job) {
+    zqf::FeaturesInializeDescriptionTableFromFilter(job);
+    zqf::FeaturesGetTicketFromPDE(job);
+    zqf::FeaturesOutputEPJLCommandFromFilter(job);
+  }));
 }
 
 std::string Attr(const std::string& a) { return "@PJL SET JOBATTR=\"@" + a + "\"\n"; }

@@ -20,23 +20,14 @@ std::string Separator(const std::string& list) {
 }
 
 zqtest::JobResult RunJob(const std::string& options, bool nupSetup = false) {
-  JobSpec spec;
-  spec.options = options;
-  spec.postscript = zqtest::PageSaveDocument(2, nupSetup);
-  return zqtest::RunInProcess(zqf::TeldProfile(), spec);
-}
-
-size_t Count(const std::string& text, const std::string& part) {
-  size_t n = 0;
-  for (size_t pos = text.find(part); pos != std::string::npos; pos = text.find(part, pos + 1)) ++n;
-  return n;
+  return zqtest::RunDocument(options, zqtest::PageSaveDocument(2, nupSetup));
 }
 
 TEST(FeatureSnippets, SeparatorPagesBeforeTheEndOfTheProlog) {
   const auto r = RunJob(K("SeparatorPageListTicket") + "=2 " + K("SeparatorPageTicket") + "='1 3 10'", true);
   const std::string ps = PostScriptPart(r.out);
   EXPECT_NE(ps.find(Separator("1 3 10") + "%%EndProlog\n"), std::string::npos) << ps;
-  EXPECT_EQ(Count(ps, "SeparatorPages"), 1u);
+  EXPECT_EQ(zqtest::Occurrences(ps, "SeparatorPages"), 1u);
 }
 
 TEST(FeatureSnippets, SeparatorPagesUnderNUpWaitForTheLayoutSetup) {
@@ -46,7 +37,7 @@ TEST(FeatureSnippets, SeparatorPagesUnderNUpWaitForTheLayoutSetup) {
                      true);
   const std::string ps = PostScriptPart(r.out);
   EXPECT_NE(ps.find(Separator("4") + "userdict/setpagedevice{pop}bind put\n"), std::string::npos) << ps;
-  EXPECT_EQ(Count(ps, "SeparatorPages"), 1u);
+  EXPECT_EQ(zqtest::Occurrences(ps, "SeparatorPages"), 1u);
 }
 
 TEST(FeatureSnippets, OnlyPageNumbersReachThePostScript) {

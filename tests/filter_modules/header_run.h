@@ -1,6 +1,7 @@
 #pragma once
 // Runs the ticket and header steps of one job with a chosen host name, so
 // the scenario tests can state the exact PJL lines.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,36 @@ inline std::vector<std::string> WriterLines(const std::string& stream) {
     kept.push_back(l);
   }
   return kept;
+}
+
+// Runs some module steps on a TELD job with these options; returns what
+// they wrote.
+inline std::string RunSteps(const std::string& options, const std::function<void(zqf::Job&)>& steps) {
+  std::string out, err;
+  zqf::Stream outStream(&out), errStream(&err);
+  zqf::Job job(zqf::TeldProfile(), {"teld-job-filter", "1", "alice", "Report", "1", options}, outStream, errStream);
+  job.options = zqf::Options(options.c_str());
+  steps(job);
+  outStream.Flush();
+  return out;
+}
+
+// Text split after each line feed.
+inline std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (size_t start = 0; start < text.size();) {
+    size_t nl = text.find('\n', start);
+    if (nl == std::string::npos) nl = text.size() - 1;
+    lines.push_back(text.substr(start, nl - start + 1));
+    start = nl + 1;
+  }
+  return lines;
+}
+
+inline size_t Occurrences(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t pos = text.find(part); pos != std::string::npos; pos = text.find(part, pos + 1)) ++n;
+  return n;
 }
 
 // A ticket key of the TELD namespace.

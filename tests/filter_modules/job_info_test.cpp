@@ -175,20 +175,10 @@ namespace {
 
 // The advanced lines that the later job-information version carries.
 Lines Advanced(const std::string& options) {
-  std::string out, err;
-  zqf::Stream outStream(&out), errStream(&err);
-  zqf::Job job(zqf::TeldProfile(), {"f", "1", "u", "t", "1", options}, outStream, errStream);
-  job.options = zqf::Options(options.c_str());
-  zqf::CommentGetTicketFromPDE(job);
-  zqf::OutputEPJLCommandforCommentAdvanced(job);
-  outStream.Flush();
-  Lines lines;
-  for (size_t start = 0; start < out.size();) {
-    const size_t nl = out.find('\n', start);
-    lines.push_back(out.substr(start, nl - start + 1));
-    start = nl + 1;
-  }
-  return lines;
+  return zqtest::SplitLines(zqtest::RunSteps(options, [](zqf::Job& job) {
+    zqf::CommentGetTicketFromPDE(job);
+    zqf::OutputEPJLCommandforCommentAdvanced(job);
+  }));
 }
 
 const Lines kAlways = {kInfo + "MIXEDSIZETYPE=NONE\n", kInfo + "CUD=OFF\n"};

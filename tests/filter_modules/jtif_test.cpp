@@ -10,15 +10,11 @@ using zqtest::K;
 
 // Reads the counts as the editions that send the ticket do, then writes it.
 std::string Jtif(const std::string& options) {
-  std::string out, err;
-  zqf::Stream outStream(&out), errStream(&err);
-  zqf::Job job(zqf::TeldProfile(), {"f", "1", "u", "t", "1", options}, outStream, errStream);
-  job.options = zqf::Options(options.c_str());
-  zqf::SpecialPageInializeDescriptionTable(job);
-  zqf::SpecialPageGetTicketFromPDE(job);
-  zqf::InjectJTIFCommandSP(job);
-  outStream.Flush();
-  return out;
+  return zqtest::RunSteps(options, [](zqf::Job& job) {
+    zqf::SpecialPageInializeDescriptionTable(job);
+    zqf::SpecialPageGetTicketFromPDE(job);
+    zqf::InjectJTIFCommandSP(job);
+  });
 }
 
 const std::string kHead =

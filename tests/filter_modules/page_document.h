@@ -6,6 +6,9 @@
 #include <sstream>
 #include <string>
 
+#include "editions/teld/teld_profile.h"
+#include "filter_harness.h"
+
 namespace zqtest {
 
 inline std::string PageSaveDocument(int pages, bool nupSetup = false) {
@@ -21,6 +24,14 @@ inline std::string PageSaveDocument(int pages, bool nupSetup = false) {
   }
   s << "%%Trailer\n%%EOF\n";
   return s.str();
+}
+
+// Runs a TELD job over a document in-process.
+inline JobResult RunDocument(const std::string& options, const std::string& postscript) {
+  JobSpec spec;
+  spec.options = options;
+  spec.postscript = postscript;
+  return RunInProcess(zqf::TeldProfile(), spec);
 }
 
 }  // namespace zqtest

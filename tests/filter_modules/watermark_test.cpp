@@ -23,16 +23,7 @@ const std::string kDraw =
     "206.00 371.00 moveto\n0 rotate\n(CONFIDENTIAL) show\ngrestore\n";
 
 zqtest::JobResult RunJob(const std::string& options, const std::string& ps = zqtest::PageSaveDocument(2)) {
-  JobSpec spec;
-  spec.options = options;
-  spec.postscript = ps;
-  return zqtest::RunInProcess(zqf::TeldProfile(), spec);
-}
-
-size_t Count(const std::string& text, const std::string& part) {
-  size_t n = 0;
-  for (size_t pos = text.find(part); pos != std::string::npos; pos = text.find(part, pos + 1)) ++n;
-  return n;
+  return zqtest::RunDocument(options, ps);
 }
 
 TEST(Watermark, EveryPage) {
@@ -41,14 +32,14 @@ TEST(Watermark, EveryPage) {
   EXPECT_NE(ps.find("%%Page: 1 1\n%%BeginPageSetup\nbp\n%%EndPageSetup\nzqxbp\n"), std::string::npos);
   EXPECT_NE(ps.find("(Body of page 1) show\n" + kDraw + "ep\n"), std::string::npos) << ps;
   EXPECT_NE(ps.find("(Body of page 2) show\n" + kDraw + "ep\n"), std::string::npos);
-  EXPECT_EQ(Count(ps, "zqxbp\n"), 2u);
+  EXPECT_EQ(zqtest::Occurrences(ps, "zqxbp\n"), 2u);
 }
 
 TEST(Watermark, FirstPageOnly) {
   const std::string ps = PostScriptPart(RunJob(WatermarkTicket({{"WMARKOnlyFirstTicket", "1"}})).out);
   EXPECT_NE(ps.find("(Body of page 1) show\n" + kDraw + "ep\n"), std::string::npos);
-  EXPECT_EQ(Count(ps, "show\ngrestore\n"), 1u);
-  EXPECT_EQ(Count(ps, "zqxbp\n"), 1u);
+  EXPECT_EQ(zqtest::Occurrences(ps, "show\ngrestore\n"), 1u);
+  EXPECT_EQ(zqtest::Occurrences(ps, "zqxbp\n"), 1u);
 }
 
 TEST(Watermark, PageEndOfTheOtherProcSet) {
