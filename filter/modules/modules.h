@@ -1,6 +1,11 @@
 #pragma once
 // The feature modules. Each is a set of tables bound to the job's records
-// and up to four hooks; the editions list them in their fan-outs.
+// and up to four hooks; the editions list them in their fan-outs and their
+// header steps. The table functions take the Job so that an edition can
+// pick its keys (namespace) and field widths.
+#include <string>
+#include <string_view>
+
 #include "../core/job.h"
 
 namespace zqf {
@@ -12,5 +17,99 @@ extern const FilterModule SpecialPageModule;
 extern const FilterModule WatermarkModule;
 extern const FilterModule PBindModule;
 extern const FilterModule CommentModule;
+
+// Print-type codes and document-name types (condition right sides).
+inline constexpr int32_t OptionSecurePrintNone = 1;
+inline constexpr int32_t OptionSecurePrint = 2;
+inline constexpr int32_t OptionSamplePrint = 3;
+inline constexpr int32_t OptionDelayPrint = 4;
+inline constexpr int32_t OptionMBN = 5;
+inline constexpr int32_t OptionDocumentNameAutoRetrieve = 1;
+inline constexpr int32_t OptionDocumentNameEnterName = 2;
+inline constexpr int32_t PRINTTYPEUSERNAMEDMAXLEN = 73;
+
+// Job-authentication codes.
+inline constexpr int32_t JBAModeListAdmin = 1;
+inline constexpr int32_t JBAModeListUser = 2;
+inline constexpr int32_t OptionUserInputTypeSelected = 1;
+inline constexpr int32_t OptionUserInputTypeSelectedAdmin = 1;
+inline constexpr int32_t OptionComInUserTypeUseLogin = 1;
+inline constexpr int32_t OptionComInUserTypeUseLoginAdmin = 1;
+inline constexpr int32_t OptionComInUserTypeEnterName = 2;
+inline constexpr int32_t OptionComInUserTypeEnterNameAdmin = 2;
+
+// Print type.
+TicketTable PrintTypeticketData(Job& job);
+void PrintTypeInializeDescriptionTableFromFilter(Job& job);
+void PrintTypeGetTicketFromPDE(Job& job);
+void PrintTypeOutputEPJLCommandFromFilter(Job& job);
+
+// Job authentication.
+TicketTable JBAticketDataCommon(Job& job);
+TicketTable JBAticketDataAdmin(Job& job);
+void JBAInializeDescriptionTableFromFilter(Job& job);
+void JBAGetTicketFromPDE(Job& job);
+void JBAOutputEPJLCommandFromFilter(Job& job);
+
+// Job information and the direct PJL writers (header steps).
+TicketTable CommentticketData(Job& job);
+void CommentGetTicketFromPDE(Job& job);
+bool IsColorDeivce(const Job& job);
+bool getDefaultColorMode(const Job& job);
+void OutputEPJLCommandforBooklet(Job& job);
+void OutputEPJLCommandforBannerSheet(Job& job);
+void OutputEPJLCommandforMRVNAdjustRegi(Job& job);
+void OutputEPJLCommandForTonerSaver(Job& job);
+void OutputEPJLCommandOthers(Job& job);
+void OutputEPJLCommandforCommentVersionLow(Job& job);
+void OutputEPJLCommandforCommentVersionHigh(Job& job);
+void OutputEPJLCommandforCommentBegin(Job& job);
+void OutputEPJLCommandforCommentBasic(Job& job);
+void OutputEPJLCommandforCommentAdvanced(Job& job);
+void OutputEPJLCommandforCommentEnd(Job& job);
+// Whether the PPD asks for the job-information block.
+bool JobInfoWanted(const Job& job);
+// The job-information block of this edition (version 1.3.0, basic lines).
+void OutputEPJLCommandforComment(Job& job);
+// Printer model codes whose PPD ("PCFileName") gets the block.
+const std::vector<std::string_view>& modelsWithComment();
+
+// Perfect binding.
+TicketTable PBindticketData(Job& job);
+void PBindGetTicketFromPDE(Job& job);
+void OutputEPJLCommandforPerfectBind(Job& job);
+// The device keyword of a PPD choice, empty when the table has none.
+std::string convertPBindPPDValue(std::string_view choice);
+
+// Features.
+TicketTable FeaturesticketData(Job& job);
+void FeaturesInializeDescriptionTableFromFilter(Job& job);
+void FeaturesGetTicketFromPDE(Job& job);
+void FeaturesOutputEPJLCommandFromFilter(Job& job);
+void FeaturesOutputPSCommandFromFilter(Job& job, int event, int page, Stream& stream);
+void FeaturesOutputSeparatorPages(Job& job, Stream& stream);
+void FeaturesOutputAutoFit(Job& job, Stream& stream);
+
+// Watermark.
+TicketTable WatermarkticketData(Job& job);
+void WatermarkGetTicketFromPDE(Job& job);
+void WatermarkOutputPSCommandFromFilter(Job& job, int event, int page, Stream& stream);
+void GetWatermarkPostion(const WatermarkState& wm, float& x, float& y);
+// A PostScript string literal, "(...)" with balanced parentheses or
+// "<hex>", and nothing that would break the job stream.
+bool IsPostScriptStringLiteral(std::string_view text);
+// A PostScript name without delimiters, white space or control bytes.
+bool IsPostScriptFontName(std::string_view text);
+
+// Special pages and the JTIF job ticket.
+TicketTable SpecialPageTicketData(Job& job);
+void SpecialPageInializeDescriptionTable(Job& job);
+void SpecialPageGetTicketFromPDE(Job& job);
+void InjectJTIFCommandSP(Job& job);
+// Copies text up to the first comma into out; returns the characters
+// consumed with the comma, or 0 when there is no comma (all text copied).
+size_t getOneValue(std::string_view text, std::string& out);
+// Text made safe for an XML element: & < > and " escaped.
+std::string XmlEscape(std::string_view text);
 
 }  // namespace zqf

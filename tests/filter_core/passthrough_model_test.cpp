@@ -9,6 +9,7 @@
 #include <random>
 #include <thread>
 
+#include "core/dispatch.h"
 #include "core/filter_main.h"
 #include "editions/teld/teld_profile.h"
 
@@ -25,6 +26,7 @@ zqf::EditionProfile MarkerProfile() {
   p.ticketOrder.clear();
   p.pjlOrder.clear();
   p.psOrder = {&kMarker};
+  p.header = {zqf::HeaderHead, zqf::HeaderJobMode, zqf::HeaderEnterPostScript};
   p.jobCopy = false;
   return p;
 }

@@ -41,14 +41,20 @@ PpdBuilder& PpdBuilder::LanguageEncoding(const std::string& value) {
   return *this;
 }
 
+PpdBuilder& PpdBuilder::ColorDevice(bool color) {
+  color_ = color;
+  return *this;
+}
+
 std::string PpdBuilder::Text() const {
   std::ostringstream s;
   s << "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
     << "*LanguageVersion: English\n*LanguageEncoding: " << encoding_ << "\n"
     << "*PCFileName: \"ZQTEST.PPD\"\n*Manufacturer: \"ZQ\"\n*Product: \"(ZQ Test)\"\n"
     << "*ModelName: \"ZQ Test\"\n*ShortNickName: \"ZQ Test\"\n*NickName: \"ZQ Test\"\n"
-    << "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n*ColorDevice: False\n"
-    << "*DefaultColorSpace: Gray\n*FileSystem: False\n*Throughput: \"1\"\n*TTRasterizer: Type42\n";
+    << "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n*ColorDevice: " << (color_ ? "True" : "False") << "\n"
+    << "*DefaultColorSpace: " << (color_ ? "RGB" : "Gray") << "\n"
+    << "*FileSystem: False\n*Throughput: \"1\"\n*TTRasterizer: Type42\n";
   for (const auto& l : lines_) s << l << "\n";
   s << "*OpenUI *PageSize: PickOne\n*OrderDependency: 10 AnySetup *PageSize\n*DefaultPageSize: A4\n"
     << "*PageSize A4/A4: \"<</PageSize[595 842]>>setpagedevice\"\n"

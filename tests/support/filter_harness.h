@@ -24,12 +24,15 @@ class PpdBuilder {
   // A PickOne option with choices (the first is the default).
   PpdBuilder& PickOne(const std::string& keyword, const std::vector<std::string>& choices);
   PpdBuilder& LanguageEncoding(const std::string& value);
+  // "*ColorDevice:" (False unless set).
+  PpdBuilder& ColorDevice(bool color);
   std::string Text() const;
   // Writes the PPD into a temporary file and returns its path.
   std::string Write() const;
 
  private:
   std::string encoding_ = "ISOLatin1";
+  bool color_ = false;
   std::vector<std::string> lines_;
 };
 

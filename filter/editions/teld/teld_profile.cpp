@@ -35,8 +35,13 @@ const EditionProfile& TeldProfile() {
                       &CommentModule},
       .pjlOrder = {&PrintTypeModule, &JBAModule},
       .psOrder = {&WatermarkModule, &FeaturesModule},
-      .header = {HeaderHead, OutputEPJLCommandLanguageEncoding, HeaderJobMode, OutputEPJLCommandFromFilter,
-                 HeaderEnterPostScript},
+      // The job ticket (none in this edition: its counts are never read),
+      // the PJL head, the modules' rows, the direct writers, the
+      // job-information block, then the PostScript.
+      .header = {InjectJTIFCommandSP, HeaderHead, OutputEPJLCommandLanguageEncoding, HeaderJobMode,
+                 OutputEPJLCommandFromFilter, OutputEPJLCommandforPerfectBind, OutputEPJLCommandforBooklet,
+                 OutputEPJLCommandforBannerSheet, OutputEPJLCommandforMRVNAdjustRegi, OutputEPJLCommandForTonerSaver,
+                 OutputEPJLCommandOthers, OutputEPJLCommandforComment, HeaderEnterPostScript},
       .prepareIdentity = PrepareIdentityTeld,
       .convert = ConvertUTF8ToUTF8Units,
       .widths = {},

@@ -1,0 +1,57 @@
+// The finishing PJL rows, which the editions that send finishing PJL write
+// from the features table.
+#include <gtest/gtest.h>
+
+#include "header_run.h"
+#include "modules/modules.h"
+
+namespace {
+
+using zqtest::K;
+using Lines = std::vector<std::string>;
+
+Lines FinishingLines(const std::string& options) {
+  return zqtest::SplitLines(zqtest::RunSteps(options, [](zqf::Job& job) {
+    zqf::FeaturesInializeDescriptionTableFromFilter(job);
+    zqf::FeaturesGetTicketFromPDE(job);
+    zqf::FeaturesOutputEPJLCommandFromFilter(job);
+  }));
+}
+
+std::string Attr(const std::string& a) { return "@PJL SET JOBATTR=\"@" + a + "\"\n"; }
+
+TEST(FinishingPjl, TabTrimmerNumberingAndOffset) {
+  EXPECT_EQ(FinishingLines(K("TabMarginSwitchTicket") + "=1 " + K("TabMarginMMShiftTicket") + "=13 " +
+                           K("TrimmerSwitchTicket") + "=0 " + K("TrimmerSelectTicket") + "=3 " +
+                           K("TrimmerWidthMMSizeTicket") + "=210 " + K("TrimmerHeightMMSizeTicket") + "=297 " +
+                           K("TrimmerAdjustMMSizeTicket") + "=2 " + K("NumInSequenceSwitchTicket") + "=1 " +
+                           K("NumInSequenceLArrowTicket") + "=5 " + K("OffsetStackingListTicket") + "=4 " +
+                           K("OffsetStackingPagesLArrowTicket") + "=10"),
+            (Lines{Attr("TABS=13"), Attr("TRMR=0"), Attr("TRMR=210"), Attr("TRFW=297"), Attr("TROP=2"),
+                   Attr("MDOC=5"), "@PJL SET JOBOFFSET=PAGES\n", Attr("OCSN=10")}));
+  EXPECT_EQ(FinishingLines(K("TabMarginSwitchTicket") + "=0 " + K("TrimmerSelectTicket") + "=2 " +
+                           K("TrimmerMMCuttingSizeTicket") + "=5 " + K("NumInSequenceSwitchTicket") + "=0 " +
+                           K("OffsetStackingListTicket") + "=5 " + K("OffsetStackingUnitsLArrowTicket") + "=3"),
+            (Lines{Attr("TABS=OFF"), Attr("TRMR=5"), Attr("TRFW=0"), Attr("TROP=0"), Attr("MDOC=0"),
+                   "@PJL SET JOBOFFSET=COPIES\n", Attr("OCSN=3")}));
+  EXPECT_TRUE(FinishingLines("").empty());
+}
+
+TEST(FinishingPjl, OutputFaceForCoilPunching) {
+  const std::string coil = K("EjectOptionsListTicket") + "=1 ZQNumPunchHoles=CoilPunch " +
+                           K("CoilPunchFaceTicket") + "=true " + K("whetherMediaTypeTabTicket") + "=0 " +
+                           K("whetherMediaSizeA5Ticket") + "=0 ";
+  // Plain A4 paper: face off; A5 or tab stock turns the face up.
+  EXPECT_EQ(FinishingLines(coil + K("featuresMediaTypeTabTicket") + "=false media=A4"), Lines{Attr("FACE=OFF")});
+  EXPECT_EQ(FinishingLines(coil + K("featuresMediaTypeTabTicket") + "=false media=A5"), Lines{Attr("FACE=UP")});
+  EXPECT_EQ(FinishingLines(coil + K("featuresMediaTypeTabTicket") + "=true media=A4"), Lines{Attr("FACE=UP")});
+  // Without coil punching, or without the coil face handling: face off.
+  EXPECT_EQ(FinishingLines(K("EjectOptionsListTicket") + "=1 ZQNumPunchHoles=2Holes " + K("CoilPunchFaceTicket") +
+                           "=true"),
+            Lines{Attr("FACE=OFF")});
+  EXPECT_EQ(FinishingLines(K("EjectOptionsListTicket") + "=1 " + K("CoilPunchFaceTicket") + "=false"),
+            Lines{Attr("FACE=OFF")});
+  EXPECT_EQ(FinishingLines(K("EjectOptionsListTicket") + "=4"), Lines{Attr("FACE=DOWN_REVERSE")});
+}
+
+}  // namespace
