@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
@@ -63,9 +64,11 @@ std::string PpdBuilder::Text() const {
 }
 
 std::string PpdBuilder::Write() const {
-  // Leaked on purpose for the life of the test process: tests keep paths.
-  auto* file = new TempFile(Text(), ".ppd");
-  return file->path();
+  // Kept for the life of the test process (tests keep paths), and still
+  // owned, so the leak checker of the sanitizer build does not object.
+  static std::vector<std::unique_ptr<TempFile>> files;
+  files.push_back(std::make_unique<TempFile>(Text(), ".ppd"));
+  return files.back()->path();
 }
 
 TempFile::TempFile(const std::string& content, const std::string& suffix) {
