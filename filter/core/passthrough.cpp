@@ -71,7 +71,9 @@ PumpResult PumpLines(int fd, LineHandler& handler, int* lastByte) {
             if (!handler.OnLine(carry, *lineEnd)) return PumpResult::Stopped;
             span = lineEnd + 1;
           } else {
-            handler.Emit(carry.data(), carry.size());
+            // Only the part from the earlier block: the rest of the line is
+            // still in this block's span and is written with it.
+            handler.Emit(carry.data(), carry.size() - len);
           }
         } else {
           handler.Emit(carry.data(), carry.size());
