@@ -4,6 +4,8 @@
 #include <dirent.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -12,6 +14,7 @@
 
 #include "core/job.h"
 #include "core/output.h"
+#include "core/platform_points.h"
 #include "editions/teld/teld_profile.h"
 
 namespace coretest {
@@ -59,6 +62,16 @@ class ScopedEnv {
   const char* name_;
   std::string old_;
   bool had_ = false;
+};
+
+// Emulates a kernel release for a scope; the OS version is computed anew.
+class ScopedOsRelease {
+ public:
+  explicit ScopedOsRelease(const char* release) : env_("ZQ_OS_RELEASE", release) { zqf::ResetGestaltCache(); }
+  ~ScopedOsRelease() { zqf::ResetGestaltCache(); }
+
+ private:
+  ScopedEnv env_;
 };
 
 // A fresh directory, removed with its content at the end of the scope.
@@ -129,6 +142,19 @@ inline size_t Count(const std::string& haystack, const std::string& needle) {
   size_t n = 0;
   for (size_t p = haystack.find(needle); p != std::string::npos; p = haystack.find(needle, p + needle.size())) ++n;
   return n;
+}
+
+// Equality of two large byte strings, reported by the first difference
+// rather than by printing megabytes.
+inline testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected) {
+  if (actual == expected) return testing::AssertionSuccess();
+  size_t i = 0;
+  while (i < actual.size() && i < expected.size() && actual[i] == expected[i]) ++i;
+  const size_t from = i > 40 ? i - 40 : 0;
+  return testing::AssertionFailure() << "sizes " << actual.size() << " and " << expected.size()
+                                     << ", first difference at byte " << i << ": "
+                                     << testing::PrintToString(actual.substr(from, 80)) << " instead of "
+                                     << testing::PrintToString(expected.substr(from, 80));
 }
 
 inline const std::string kUel = "\x1b%-12345X";
