@@ -5,7 +5,9 @@
 
 #include "core/dispatch.h"
 #include "core/engine.h"
+#include "core/ticket.h"
 #include "core_test_support.h"
+#include "filter_harness.h"
 #include "zqp/utf8.h"
 
 namespace {
@@ -252,3 +254,46 @@ TEST(OutputFunctions, FileStreamWritesEverythingAndReportsFailure) {
 }
 
 }  // namespace
+
+// --- a whole job: values from the command line and the ticket ----------------
+
+std::string gTicketText;
+
+void InjectionTicket(Job& job) {
+  GetTicketStringConvertedToPrtLang(job, job.Key("CommentTicket"), job.options, &gTicketText, 255);
+}
+
+void InjectionPjl(Job& job) {
+  static FmtTable rows(4);
+  rows[0].format = "@PJL SET JOBATTR=\"@JOBN=%s\"%c";
+  InitializeCmdParaTable(rows[0].para, {&job.StdDocumentName, &CTRLSym_LF});
+  rows[1].format = "@PJL SET JOBATTR=\"@USER=%s\"%c";
+  InitializeCmdParaTable(rows[1].para, {&job.StdJBAUserName, &CTRLSym_LF});
+  rows[2].format = "@PJL SET JOBATTR=\"@NOTE=%s\"%c";
+  InitializeCmdParaTable(rows[2].para, {&gTicketText, &CTRLSym_LF});
+  rows[3].format = "@PJL SET JOBATTR=\"@HOST=%s\"%c";
+  InitializeCmdParaTable(rows[3].para, {&job.StdUserName, &CTRLSym_LF});
+  OutputEPJLCommandFromArray(job, rows);
+}
+
+const FilterModule kInjectionModule{"Injection", nullptr, InjectionTicket, InjectionPjl, nullptr};
+
+TEST(Tables, HostileJobValuesNeverReachAPjlLineRaw) {
+  EditionProfile profile = TeldProfile();
+  profile.ticketOrder = {&kInjectionModule};
+  profile.pjlOrder = {&kInjectionModule};
+  zqtest::JobSpec spec;
+  spec.user = "mallory\"\x1b%-12345X@PJL";
+  spec.title = "Plan \"B\"\x1b\x07\x7f end";
+  // CR, LF, ESC, NUL and a quote, escaped as the dialog writes them.
+  spec.options = "com.tavelle.kvb.printsettings.CommentTicket=/110/13/10/64/80/74/76/27/34/0/88";
+  const auto r = zqtest::RunInProcess(profile, spec);
+  EXPECT_EQ(r.status, 0);
+  const auto lines = zqtest::HeaderLines(r.out);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0], "@PJL JOB MODE=PRINTER\r\n");
+  EXPECT_EQ(lines[1], "@PJL SET JOBATTR=\"@JOBN=Plan B end\"\n");
+  EXPECT_EQ(lines[2], "@PJL SET JOBATTR=\"@USER=mallory%-12345X@PJL\"\n");
+  EXPECT_EQ(lines[3], "@PJL SET JOBATTR=\"@NOTE=n@PJL\"\n");
+  EXPECT_EQ(lines[4], "@PJL SET JOBATTR=\"@HOST=UnknownUser\"\n");
+}

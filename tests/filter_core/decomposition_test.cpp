@@ -193,6 +193,13 @@ TEST(Decomposition, HostileScreenLinesWriteOnlyCapitalNamesAndShortValues) {
   EXPECT_EQ(FeaturePjl(Decompose(ppd, line).out), Attr("TTRC", "64") + Attr("GTRC", "65") + Attr("ITRC", "66") +
                                                 Attr("TSCR", "61") + Attr("GSCR", "62") + Attr("ISCR", "63"));
 
+  // Remembered choices are short keywords; a huge one is bounded, and an
+  // image type that is no known one selects no colour processing.
+  const std::string hugeChoice = Feature("ZQColorMode", "Color") + Feature("ZQRGBCorrection", "None") +
+                                 Feature("ZQRGBImageType", "Photo" + std::string(7000, 'P')) +
+                                 Feature("ZQEngineScreen", "Auto");
+  EXPECT_EQ(FeaturePjl(Decompose(ppd, hugeChoice).out), "");
+
   // At most 100 values from one line.
   std::string many = "TTRC 1 GTRC 1 ITRC 1 TSCR 1 GSCR 1 ISCR 1";
   for (int i = 0; i < 150; ++i) many += " ZZZZ 2";
