@@ -32,15 +32,6 @@ struct Outcome {
   std::string err;
 };
 
-std::string ReadFd(int fd) {
-  std::string data;
-  ::lseek(fd, 0, SEEK_SET);
-  char buf[65536];
-  ssize_t n;
-  while ((n = ::read(fd, buf, sizeof buf)) > 0) data.append(buf, static_cast<size_t>(n));
-  return data;
-}
-
 std::string ReadFile(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
   std::ostringstream s;
@@ -91,11 +82,11 @@ Outcome Finish(Child& c) {
   if (WIFEXITED(status)) o.status = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) o.signal = WTERMSIG(status);
   if (c.outFd >= 0) {
-    o.out = ReadFd(c.outFd);
+    o.out = zqtest::ReadAll(c.outFd);
     ::close(c.outFd);
   }
   if (c.errFd >= 0) {
-    o.err = ReadFd(c.errFd);
+    o.err = zqtest::ReadAll(c.errFd);
     ::close(c.errFd);
   }
   return o;

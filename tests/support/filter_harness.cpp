@@ -90,8 +90,6 @@ TempFile::TempFile(const std::string& content, const std::string& suffix) {
 
 TempFile::~TempFile() { ::unlink(path_.c_str()); }
 
-namespace {
-
 std::string ReadAll(int fd) {
   std::string data;
   ::lseek(fd, 0, SEEK_SET);
@@ -100,6 +98,8 @@ std::string ReadAll(int fd) {
   while ((n = ::read(fd, buf, sizeof buf)) > 0) data.append(buf, static_cast<size_t>(n));
   return data;
 }
+
+namespace {
 
 class EnvGuard {
  public:
