@@ -188,3 +188,31 @@ TEST(PassThrough, CancelAlsoEndsAtShowpageAndEndp) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PassThrough, BinaryDataPassesByteForByte) {
+  // Several read blocks of arbitrary bytes: NULs, 0x04, CR, LF, ESC.
+  std::string in = "%!PS\n";
+  uint32_t x = 12345;
+  while (in.size() < 3 * kBlock + 333) {
+    x = x * 1103515245u + 12345u;
+    in += static_cast<char>(x >> 23);
+  }
+  const auto r = Pass(in);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(coretest::SameBytes(r.out, Stream(in)));
+}
+
+TEST(PassThrough, GarbagePpdIsOnlyAWarning) {
+  zqtest::TempFile ppd(std::string("\x00\xff*PPD-Adobe: \"4.3\n*OpenUI *\n\x1b", 20), ".ppd");
+  JobSpec spec;
+  spec.postscript = "%!PS\n";
+  spec.ppdPath = ppd.path();
+  const auto r = zqtest::RunInProcess(zqf::TeldProfile(), spec);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, Stream("%!PS\n"));
+  EXPECT_NE(r.err.find("WARNING: "), std::string::npos);
+}
+
+}  // namespace
