@@ -95,8 +95,6 @@ TempFile::TempFile(const std::string& content, const std::string& suffix) {
 
 TempFile::~TempFile() { ::unlink(path_.c_str()); }
 
-namespace {
-
 std::string ReadAll(int fd) {
   std::string data;
   ::lseek(fd, 0, SEEK_SET);
@@ -105,6 +103,8 @@ std::string ReadAll(int fd) {
   while ((n = ::read(fd, buf, sizeof buf)) > 0) data.append(buf, static_cast<size_t>(n));
   return data;
 }
+
+namespace {
 
 class EnvGuard {
  public:

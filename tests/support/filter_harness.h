@@ -82,6 +82,9 @@ std::string PostScriptPart(const std::string& stream);
 // A DSC document of n pages in the procset style (bp ... ep).
 std::string SamplePostScript(int pages, const std::string& body = "");
 
+// Everything in a file descriptor, read from its start.
+std::string ReadAll(int fd);
+
 // The path of a built executable (bin/ of the build tree).
 std::string BinPath(const std::string& name);
 
