@@ -57,8 +57,18 @@ std::vector<std::string> Lines(const std::string& text) {
 
 }  // namespace
 
+// The bundles of the build this program belongs to, or, for an installed
+// program, the installed bundles beside it.
+std::string DefaultBundles() {
+  std::error_code ec;
+  if (std::filesystem::is_directory(ZQ_DEFAULT_BUNDLES, ec)) return ZQ_DEFAULT_BUNDLES;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec) return (exe.parent_path() / ZQ_INSTALLED_BUNDLES).lexically_normal().string();
+  return ZQ_DEFAULT_BUNDLES;
+}
+
 int main(int argc, char** argv) {
-  std::string ppdPath, bundles = ZQ_DEFAULT_BUNDLES, printer, settingsPath, script;
+  std::string ppdPath, bundles = DefaultBundles(), printer, settingsPath, script;
   std::string destination = "printer";
   bool ticket = false, cupsOptions = false, haveScript = false;
   for (int i = 1; i < argc; ++i) {
