@@ -24,9 +24,9 @@ struct PanelRig {
         panel.CreatePanel(nullptr);
     }
 
-    template <class V>
-    V* AddView(int32_t tag) {
-        auto v = std::make_unique<V>();
+    template <class V, class... Args>
+    V* AddView(int32_t tag, Args&&... args) {
+        auto v = std::make_unique<V>(std::forward<Args>(args)...);
         v->setTag(tag);
         return static_cast<V*>(root.addSubview(std::move(v)));
     }
