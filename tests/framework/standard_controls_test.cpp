@@ -8,10 +8,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include "emulated_release.h"
 #include "panel_rig.h"
+#include "test_window_parts.h"
 #include "zqpde/text_entry.h"
 
 namespace zqpde {
@@ -318,18 +318,6 @@ TEST_F(ControlBundle, LabelsGreyWhileDisabledAndIgnorePPDShowing) {
 // and Cancel (commits nothing).
 class NameWindow : public PopupWinInPanel {
 public:
-    class Push : public BaseButton {
-    public:
-        explicit Push(std::function<void()> f) : f_(std::move(f)) {}
-        bool UIEventHandler() override {
-            f_();
-            return true;
-        }
-
-    private:
-        std::function<void()> f_;
-    };
-
     explicit NameWindow(zqp::Window* w) : PopupWinInPanel(w, "Win Title") {
         auto addView = [&](std::unique_ptr<zqp::View> v, int32_t tag) {
             v->setTag(tag);
@@ -339,19 +327,10 @@ public:
         field->CreateControl(addView(std::make_unique<zqp::TextField>(), 91), &kNameIni, nullptr, &kNameAccess,
                              nullptr, &kNameFilter);
         name = AddNewControl(std::move(field));
-        auto ok = std::make_unique<Push>([this] { OK(); });
-        ok->CreateControl(addView(std::make_unique<zqp::Button>(), 92), nullptr);
-        AddNewControl(std::move(ok));
-        auto cancel = std::make_unique<Push>([this] { DeactivateWindow(); });
-        cancel->CreateControl(addView(std::make_unique<zqp::Button>(), 93), nullptr);
-        AddNewControl(std::move(cancel));
-    }
-    void OK() {
-        SycValueFromUI();
-        for (auto& c : fCtrlGroupArray)
-            if (!c->InvalidateData()) return;
-        SetValueFromUIToControl();
-        DeactivateWindow();
+        AddNewControl(std::make_unique<test::PushButton>(addView(std::make_unique<zqp::Button>(), 92), nullptr,
+                                                         [this] { test::CommitIfValidAndClose(*this); }));
+        AddNewControl(std::make_unique<test::PushButton>(addView(std::make_unique<zqp::Button>(), 93), nullptr,
+                                                         [this] { DeactivateWindow(); }));
     }
     TextEditCtrl* name = nullptr;
 };

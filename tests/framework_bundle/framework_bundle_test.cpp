@@ -2,21 +2,15 @@
 // from tables, a PPD pop-up marking through the dialog, constraints,
 // remembered values and the ticket, a modal window.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "../framework/ppd_fixture.h"
+#include "../support/print_dialog_run.h"
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out, err;
-    bool has(const std::string& line) const { return ("\n" + err).find("\n" + line + "\n") != std::string::npos; }
-};
+using Result = zqtest::DialogResult;
 
 class FrameworkBundleTest : public ::testing::Test {
 protected:
@@ -38,22 +32,10 @@ protected:
 
     Result Run(const std::string& script, const std::string& extra = "") {
         const std::string scriptPath = dir_.Write("script.txt", script);
-        const std::string out = dir_.path() + "/out.txt", err = dir_.path() + "/err.txt";
-        const std::string cmd = std::string(ZQ_PRINTDIALOG) + " --ppd '" + ppd_ + "' --bundles '" +
-                                ZQ_FRAMEWORK_TEST_BUNDLES + "' --script '" + scriptPath + "' --ticket " + extra +
-                                " >'" + out + "' 2>'" + err + "'";
-        Result r;
-        const int raw = std::system(cmd.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = Slurp(out);
-        r.err = Slurp(err);
-        return r;
-    }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path);
-        std::ostringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
+        return zqtest::RunPrintDialog(ZQ_PRINTDIALOG,
+                                      "--ppd '" + ppd_ + "' --bundles '" + ZQ_FRAMEWORK_TEST_BUNDLES + "' --script '" +
+                                          scriptPath + "' --ticket " + extra,
+                                      dir_.path());
     }
 
     zqpde::test::TempDir dir_;

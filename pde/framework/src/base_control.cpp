@@ -120,15 +120,26 @@ zqp::Bundle* BaseControl::PanelBundle() const {
     return ctrlParentPanelPtr != nullptr ? ctrlParentPanelPtr->GetPDEBundleRef() : nullptr;
 }
 
-bool BaseControl::SetValueToPreference() {
-    if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->preferenceKey == nullptr) return true;
-    if (ctrlDataBlkPtr.empty()) return false;
-    if (userNameinPreference == zqp::PrefUser::kAnyUser && !IsUserAdmin()) return true;
-    std::string text;
-    if (!ConvertToPreferenceString(text)) return false;
+BaseControl::RememberStep BaseControl::PrepareRemember(std::string& text, std::string& key) {
+    if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->preferenceKey == nullptr) return RememberStep::kDone;
+    if (ctrlDataBlkPtr.empty()) return RememberStep::kFailed;
+    // Values for all users are kept only for an administrator, silently.
+    if (userNameinPreference == zqp::PrefUser::kAnyUser && !IsUserAdmin()) return RememberStep::kDone;
+    if (!ConvertToPreferenceString(text)) return RememberStep::kFailed;
     text = std::string(zqp::Utf8Prefix(text, kControlTextMaxBytes));
-    std::string key;
-    if (!PreferenceKey(key)) return false;
+    return PreferenceKey(key) ? RememberStep::kGoOn : RememberStep::kFailed;
+}
+
+BaseControl::RememberStep BaseControl::PrepareRecall(std::string& key) {
+    if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->preferenceKey == nullptr) return RememberStep::kDone;
+    if (ctrlDataBlkPtr.empty()) return RememberStep::kFailed;
+    return PreferenceKey(key) ? RememberStep::kGoOn : RememberStep::kFailed;
+}
+
+bool BaseControl::SetValueToPreference() {
+    std::string text, key;
+    const RememberStep step = PrepareRemember(text, key);
+    if (step != RememberStep::kGoOn) return step == RememberStep::kDone;
     if (OSVersionCode() >= kPrintSettingsPreferencesVersion) return true;
     zqp::Preferences::SetValue(key, zqp::PrefValue(text), zqp::kAnyApplication, userNameinPreference,
                                zqp::PrefHost::kCurrentHost);
@@ -136,10 +147,9 @@ bool BaseControl::SetValueToPreference() {
 }
 
 bool BaseControl::GetValueFromPreference() {
-    if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->preferenceKey == nullptr) return true;
-    if (ctrlDataBlkPtr.empty()) return false;
     std::string key;
-    if (!PreferenceKey(key)) return false;
+    const RememberStep step = PrepareRecall(key);
+    if (step != RememberStep::kGoOn) return step == RememberStep::kDone;
     if (OSVersionCode() >= kPrintSettingsPreferencesVersion) return false;
     std::optional<std::string> text =
         zqp::Preferences::CopyString(key, zqp::kAnyApplication, userNameinPreference, zqp::PrefHost::kCurrentHost);
@@ -148,27 +158,20 @@ bool BaseControl::GetValueFromPreference() {
 }
 
 bool BaseControl::SetValueToPreferenceWithPrinterSettings() {
-    if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->preferenceKey == nullptr) return true;
-    if (ctrlDataBlkPtr.empty()) return false;
-    if (userNameinPreference == zqp::PrefUser::kAnyUser && !IsUserAdmin()) return true;
-    std::string text;
-    if (!ConvertToPreferenceString(text)) return false;
-    text = std::string(zqp::Utf8Prefix(text, kControlTextMaxBytes));
-    std::string key;
-    if (!PreferenceKey(key)) return false;
+    std::string text, key;
+    const RememberStep step = PrepareRemember(text, key);
+    if (step != RememberStep::kGoOn) return step == RememberStep::kDone;
     zqp::PrintSettings* settings = PanelSettings();
     if (settings == nullptr) return true;
     return SetValueToSettingsWithTicketKeyAndLock(text.c_str(), settings, key.c_str(), false) == 0;
 }
 
 bool BaseControl::GetValueFromPreferenceWithPrinterSettings() {
-    if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->preferenceKey == nullptr) return true;
-    if (ctrlDataBlkPtr.empty()) return false;
-    std::string key;
+    std::string key, text;
+    const RememberStep step = PrepareRecall(key);
+    if (step != RememberStep::kGoOn) return step == RememberStep::kDone;
     zqp::PrintSettings* settings = PanelSettings();
-    if (!PreferenceKey(key) || settings == nullptr) return false;
-    std::string text;
-    if (settings->GetValue(key, text) != zqp::kNoErr) return false;
+    if (settings == nullptr || settings->GetValue(key, text) != zqp::kNoErr) return false;
     return ConvertFromPreferenceString(std::string(zqp::Utf8Prefix(text, kControlTextMaxBytes)));
 }
 

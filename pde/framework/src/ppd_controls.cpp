@@ -436,11 +436,7 @@ void PPDSliderBarControl::CreateControl(zqp::View* view, const char* ppdKey, con
     KeepTables(constrainArray, accessInfo, usernamein);
     kPPDMainKey = ppdKey != nullptr ? ppdKey : "";
     sliderBarIniDataPtr = iniData;
-    if (iniData != nullptr) {
-        defaultValue_ = iniData->defaultData;
-        iniValue_ = iniData->iniData;
-    }
-    ctrlDataSize = kNumberBlockSize;
+    KeepIniValues(iniData != nullptr, iniData ? iniData->defaultData : 0, iniData ? iniData->iniData : 0);
 }
 
 zqp::Slider* PPDSliderBarControl::SliderView() const { return dynamic_cast<zqp::Slider*>(ControlPtr); }
@@ -475,27 +471,6 @@ char* PPDSliderBarControl::GetValueFromUI() {
     return GetValueFromUIDataBlk();
 }
 
-bool PPDSliderBarControl::SetValueFromUIToControl() {
-    SetBlockInt(GetControlBlkPtr(), BlockInt(GetValueFromUIDataBlk()));
-    return true;
-}
-
-bool PPDSliderBarControl::ConvertToPreferenceString(std::string& out) {
-    if (GetControlBlkPtr() == nullptr) return false;
-    out = std::to_string(BlockInt(GetControlBlkPtr()));
-    return true;
-}
-
-bool PPDSliderBarControl::ConvertFromPreferenceString(const std::string& text) {
-    if (GetControlBlkPtr() == nullptr) return false;
-    SetBlockInt(GetControlBlkPtr(), static_cast<int32_t>(std::atoi(text.c_str())));
-    return true;
-}
-
-const void* PPDSliderBarControl::GetDefaultDataBlk() { return sliderBarIniDataPtr != nullptr ? &defaultValue_ : nullptr; }
-const void* PPDSliderBarControl::GetIniDataBlk() { return sliderBarIniDataPtr != nullptr ? &iniValue_ : nullptr; }
-int32_t PPDSliderBarControl::GetDefaultDataSize() { return kNumberBlockSize; }
-int32_t PPDSliderBarControl::GetIniDataSize() { return kNumberBlockSize; }
 bool PPDSliderBarControl::SetValueToTicket(zqp::PrintSettings*, bool) { return true; }
 
 // ---- PPDStaticTextCtrl ------------------------------------------------------------------------

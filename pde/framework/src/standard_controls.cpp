@@ -302,6 +302,84 @@ bool GroupBoxControl::InitializeTitle(zqp::Bundle* bundle) {
     return true;
 }
 
+// ---- IntegerValueControl -----------------------------------------------------------
+
+void IntegerValueControl::KeepIniValues(bool given, int32_t defaultData, int32_t iniData) {
+    hasIniData_ = given;
+    defaultValue_ = given ? defaultData : 0;
+    iniValue_ = given ? iniData : 0;
+    ctrlDataSize = kNumberBlockSize;
+}
+
+int32_t IntegerValueControl::GetValue() { return BlockInt(GetControlBlkPtr()); }
+
+bool IntegerValueControl::SetValueFromUIToControl() {
+    if (ControlPtr != nullptr) SetBlockInt(GetControlBlkPtr(), BlockInt(GetValueFromUIDataBlk()));
+    return true;
+}
+
+bool IntegerValueControl::ConvertToTickectData(std::string& out) {
+    if (GetControlBlkPtr() == nullptr) return false;
+    out = IntText(GetValue());
+    return true;
+}
+
+bool IntegerValueControl::ConvertToPreferenceString(std::string& out) { return ConvertToTickectData(out); }
+
+bool IntegerValueControl::ConvertFromPreferenceString(const std::string& text) {
+    if (GetControlBlkPtr() == nullptr) return false;
+    SetBlockInt(GetControlBlkPtr(), TextInt(text));
+    return true;
+}
+
+bool IntegerValueControl::GetValueToPreset() {
+    int32_t v;
+    if (!ReadTicketInteger(v)) return false;
+    SetBlockInt(GetControlBlkPtr(), v);
+    return true;
+}
+
+const void* IntegerValueControl::GetDefaultDataBlk() { return hasIniData_ ? &defaultValue_ : nullptr; }
+const void* IntegerValueControl::GetIniDataBlk() { return hasIniData_ ? &iniValue_ : nullptr; }
+int32_t IntegerValueControl::GetDefaultDataSize() { return kNumberBlockSize; }
+int32_t IntegerValueControl::GetIniDataSize() { return kNumberBlockSize; }
+
+zqp::Button* TwoStateControl::ButtonView() const { return dynamic_cast<zqp::Button*>(ControlPtr); }
+int32_t TwoStateControl::ViewState() const { return ButtonView() != nullptr ? ButtonView()->state() : 0; }
+
+int32_t TwoStateControl::DoControlUpdateConstrain() {
+    const int32_t newValue = ViewState();
+    if (GetValueFromUIDataBlk() == nullptr || ctrlConstrainControlArray == nullptr ||
+        !ctrlConstrainControlArray->updateLists)
+        return 0;
+    if (BlockInt(GetValueFromUIDataBlk()) != newValue) BaseControl::DoControlUpdateConstrain();
+    return 0;
+}
+
+int32_t TwoStateControl::DoControlHideConstrain() {
+    const int32_t newValue = ViewState();
+    if (GetValueFromUIDataBlk() == nullptr || ctrlConstrainControlArray == nullptr ||
+        !ctrlConstrainControlArray->hideLists)
+        return 0;
+    const int32_t oldValue = BlockInt(GetValueFromUIDataBlk());
+    if (oldValue == newValue) return 0;
+    HideControlConstrains(ctrlConstrainControlArray->hideLists.at(newValue));
+    if (oldValue >= 0) ShowControlConstrains(ctrlConstrainControlArray->hideLists.at(oldValue));
+    return 0;
+}
+
+int32_t TwoStateControl::DoControlConstrain() {
+    const int32_t newValue = ViewState();
+    if (GetValueFromUIDataBlk() == nullptr || ctrlConstrainControlArray == nullptr ||
+        !ctrlConstrainControlArray->disableLists)
+        return 0;
+    const int32_t oldValue = BlockInt(GetValueFromUIDataBlk());
+    if (oldValue == newValue) return 0;
+    DisableControlConstrains(ctrlConstrainControlArray->disableLists.at(newValue));
+    if (oldValue >= 0) EnableControlConstrains(ctrlConstrainControlArray->disableLists.at(oldValue));
+    return 0;
+}
+
 // ---- RadioButton and RadioGroup -------------------------------------------------------
 
 RadioButton::RadioButton(zqp::View* view, const RadioButtonIniData* iniData, const ConstrainInfo* constrain,
@@ -309,16 +387,9 @@ RadioButton::RadioButton(zqp::View* view, const RadioButtonIniData* iniData, con
     BaseControl::CreateControl(view);
     KeepTables(constrain, accessInfo, usernamein);
     radiobuttonIniDataPtr = iniData;
-    if (iniData != nullptr) {
-        defaultValue_ = iniData->defaultData;
-        iniValue_ = iniData->iniData;
-    }
-    ctrlDataSize = kNumberBlockSize;
+    KeepIniValues(iniData != nullptr, iniData ? iniData->defaultData : 0, iniData ? iniData->iniData : 0);
 }
 
-zqp::Button* RadioButton::ButtonView() const { return dynamic_cast<zqp::Button*>(ControlPtr); }
-int32_t RadioButton::ViewState() const { return ButtonView() != nullptr ? ButtonView()->state() : 0; }
-int32_t RadioButton::GetValue() { return BlockInt(GetControlBlkPtr()); }
 
 int32_t RadioButton::GetRadioIndex() {
     if (RadioGrpPtr == nullptr || ControlPtr == nullptr) return -1;
@@ -379,35 +450,15 @@ char* RadioButton::GetValueFromUI() {
     return GetValueFromUIDataBlk();
 }
 
-bool RadioButton::SetValueFromUIToControl() {
-    if (ControlPtr != nullptr) SetBlockInt(GetControlBlkPtr(), BlockInt(GetValueFromUIDataBlk()));
-    return true;
-}
 
-bool RadioButton::ConvertToTickectData(std::string& out) {
-    if (GetControlBlkPtr() == nullptr) return false;
-    out = IntText(GetValue());
-    return true;
-}
-bool RadioButton::ConvertToPreferenceString(std::string& out) { return ConvertToTickectData(out); }
-bool RadioButton::ConvertFromPreferenceString(const std::string& text) {
-    if (GetControlBlkPtr() == nullptr) return false;
-    SetBlockInt(GetControlBlkPtr(), TextInt(text));
-    return true;
-}
 
 bool RadioButton::GetValueToPreset() {
-    int32_t v;
-    if (!ReadTicketInteger(v)) return false;
-    SetBlockInt(GetControlBlkPtr(), v);
-    if (zqp::Button* b = ButtonView()) b->setState(v);
+    if (!IntegerValueControl::GetValueToPreset()) return false;
+    if (zqp::Button* b = ButtonView()) b->setState(GetValue());
     return true;
 }
 
-const void* RadioButton::GetDefaultDataBlk() { return radiobuttonIniDataPtr != nullptr ? &defaultValue_ : nullptr; }
-const void* RadioButton::GetIniDataBlk() { return radiobuttonIniDataPtr != nullptr ? &iniValue_ : nullptr; }
-int32_t RadioButton::GetDefaultDataSize() { return kNumberBlockSize; }
-int32_t RadioButton::GetIniDataSize() { return kNumberBlockSize; }
+
 
 bool RadioButton::UIEventHandler() {
     SetGrpcurRadio();
@@ -440,29 +491,8 @@ bool RadioButton::setExternalValueToData(const void* value, int32_t, int32_t) {
     return true;
 }
 
-int32_t RadioButton::DoControlUpdateConstrain() {
-    if (ctrlConstrainControlArray == nullptr || !ctrlConstrainControlArray->updateLists) return 0;
-    if (BlockInt(GetValueFromUIDataBlk()) != ViewState()) BaseControl::DoControlUpdateConstrain();
-    return 0;
-}
 
-int32_t RadioButton::DoControlHideConstrain() {
-    if (ctrlConstrainControlArray == nullptr || !ctrlConstrainControlArray->hideLists) return 0;
-    const int32_t oldValue = BlockInt(GetValueFromUIDataBlk()), newValue = ViewState();
-    if (oldValue == newValue) return 0;
-    HideControlConstrains(ctrlConstrainControlArray->hideLists.at(newValue));
-    if (oldValue >= 0) ShowControlConstrains(ctrlConstrainControlArray->hideLists.at(oldValue));
-    return 0;
-}
 
-int32_t RadioButton::DoControlConstrain() {
-    if (ctrlConstrainControlArray == nullptr || !ctrlConstrainControlArray->disableLists) return 0;
-    const int32_t oldValue = BlockInt(GetValueFromUIDataBlk()), newValue = ViewState();
-    if (oldValue == newValue) return 0;
-    DisableControlConstrains(ctrlConstrainControlArray->disableLists.at(newValue));
-    if (oldValue >= 0) EnableControlConstrains(ctrlConstrainControlArray->disableLists.at(oldValue));
-    return 0;
-}
 
 RadioGroup::RadioGroup() { BaseControl::CreateControl(nullptr); }
 
@@ -489,17 +519,10 @@ CheckBox::CheckBox(zqp::View* view, const CheckBoxIniData* iniData, const Constr
     BaseControl::CreateControl(view);
     KeepTables(constrain, accessInfo, usernamein);
     checkboxctrlIniDataPtr = iniData;
-    if (iniData != nullptr) {
-        defaultValue_ = iniData->defaultData;
-        iniValue_ = iniData->iniData;
-        titleKey_ = NonNull(iniData->titleKey);
-    }
-    ctrlDataSize = kNumberBlockSize;
+    KeepIniValues(iniData != nullptr, iniData ? iniData->defaultData : 0, iniData ? iniData->iniData : 0);
+    if (iniData != nullptr) titleKey_ = NonNull(iniData->titleKey);
 }
 
-zqp::Button* CheckBox::ButtonView() const { return dynamic_cast<zqp::Button*>(ControlPtr); }
-int32_t CheckBox::ViewState() const { return ButtonView() != nullptr ? ButtonView()->state() : 0; }
-int32_t CheckBox::GetValue() { return BlockInt(GetControlBlkPtr()); }
 
 bool CheckBox::InitializeTitle(zqp::Bundle* bundle) {
     if (titleKey_.empty()) return true;
@@ -531,69 +554,18 @@ bool CheckBox::SetExternalValueToUI(const void* value, int32_t) {
     return true;
 }
 
+
 char* CheckBox::GetValueFromUI() {
     SetBlockInt(GetValueFromUIDataBlk(), ViewState());
     return GetValueFromUIDataBlk();
 }
 
-bool CheckBox::SetValueFromUIToControl() {
-    if (ControlPtr != nullptr) SetBlockInt(GetControlBlkPtr(), BlockInt(GetValueFromUIDataBlk()));
-    return true;
-}
 
-bool CheckBox::ConvertToTickectData(std::string& out) {
-    if (GetControlBlkPtr() == nullptr) return false;
-    out = IntText(GetValue());
-    return true;
-}
-bool CheckBox::ConvertToPreferenceString(std::string& out) { return ConvertToTickectData(out); }
-bool CheckBox::ConvertFromPreferenceString(const std::string& text) {
-    if (GetControlBlkPtr() == nullptr) return false;
-    SetBlockInt(GetControlBlkPtr(), TextInt(text));
-    return true;
-}
 
-bool CheckBox::GetValueToPreset() {
-    int32_t v;
-    if (!ReadTicketInteger(v)) return false;
-    SetBlockInt(GetControlBlkPtr(), v);
-    return true;
-}
 
-const void* CheckBox::GetDefaultDataBlk() { return checkboxctrlIniDataPtr != nullptr ? &defaultValue_ : nullptr; }
-const void* CheckBox::GetIniDataBlk() { return checkboxctrlIniDataPtr != nullptr ? &iniValue_ : nullptr; }
-int32_t CheckBox::GetDefaultDataSize() { return kNumberBlockSize; }
-int32_t CheckBox::GetIniDataSize() { return kNumberBlockSize; }
 
-int32_t CheckBox::DoControlUpdateConstrain() {
-    if (GetValueFromUIDataBlk() == nullptr || ctrlConstrainControlArray == nullptr ||
-        !ctrlConstrainControlArray->updateLists)
-        return 0;
-    if (BlockInt(GetValueFromUIDataBlk()) != ViewState()) BaseControl::DoControlUpdateConstrain();
-    return 0;
-}
 
-int32_t CheckBox::DoControlHideConstrain() {
-    if (GetValueFromUIDataBlk() == nullptr || ctrlConstrainControlArray == nullptr ||
-        !ctrlConstrainControlArray->hideLists)
-        return 0;
-    const int32_t oldValue = BlockInt(GetValueFromUIDataBlk()), newValue = ViewState();
-    if (oldValue == newValue) return 0;
-    HideControlConstrains(ctrlConstrainControlArray->hideLists.at(newValue));
-    if (oldValue >= 0) ShowControlConstrains(ctrlConstrainControlArray->hideLists.at(oldValue));
-    return 0;
-}
 
-int32_t CheckBox::DoControlConstrain() {
-    if (GetValueFromUIDataBlk() == nullptr || ctrlConstrainControlArray == nullptr ||
-        !ctrlConstrainControlArray->disableLists)
-        return 0;
-    const int32_t oldValue = BlockInt(GetValueFromUIDataBlk()), newValue = ViewState();
-    if (oldValue == newValue) return 0;
-    DisableControlConstrains(ctrlConstrainControlArray->disableLists.at(newValue));
-    if (oldValue >= 0) EnableControlConstrains(ctrlConstrainControlArray->disableLists.at(oldValue));
-    return 0;
-}
 
 // ---- PopupControl --------------------------------------------------------------------------
 
@@ -602,15 +574,11 @@ void PopupControl::CreateControl(zqp::View* view, const ListCtrlIniData* iniData
     BaseControl::CreateControl(view);
     KeepTables(constrainArray, accessInfo, usernamein);
     listctrlIniDataPtr = iniData;
-    if (iniData != nullptr) {
-        defaultValue_ = iniData->defaultData;
-        iniValue_ = iniData->iniData;
-    }
+    KeepIniValues(iniData != nullptr, iniData ? iniData->defaultData : 0, iniData ? iniData->iniData : 0);
     if (zqp::PopUpButton* p = PopUp()) p->setAutoenablesItems(false);
 }
 
 zqp::PopUpButton* PopupControl::PopUp() const { return dynamic_cast<zqp::PopUpButton*>(ControlPtr); }
-int32_t PopupControl::GetValue() { return BlockInt(GetControlBlkPtr()); }
 
 int32_t PopupControl::SelectedItemNumber() const {
     zqp::PopUpButton* p = PopUp();
@@ -662,34 +630,9 @@ char* PopupControl::GetValueFromUI() {
     return GetValueFromUIDataBlk();
 }
 
-bool PopupControl::SetValueFromUIToControl() {
-    if (ControlPtr != nullptr) SetBlockInt(GetControlBlkPtr(), BlockInt(GetValueFromUIDataBlk()));
-    return true;
-}
 
-bool PopupControl::ConvertToTickectData(std::string& out) {
-    if (GetControlBlkPtr() == nullptr) return false;
-    out = IntText(GetValue());
-    return true;
-}
-bool PopupControl::ConvertToPreferenceString(std::string& out) { return ConvertToTickectData(out); }
-bool PopupControl::ConvertFromPreferenceString(const std::string& text) {
-    if (GetControlBlkPtr() == nullptr) return false;
-    SetBlockInt(GetControlBlkPtr(), TextInt(text));
-    return true;
-}
 
-bool PopupControl::GetValueToPreset() {
-    int32_t v;
-    if (!ReadTicketInteger(v)) return false;
-    SetBlockInt(GetControlBlkPtr(), v);
-    return true;
-}
 
-const void* PopupControl::GetDefaultDataBlk() { return listctrlIniDataPtr != nullptr ? &defaultValue_ : nullptr; }
-const void* PopupControl::GetIniDataBlk() { return listctrlIniDataPtr != nullptr ? &iniValue_ : nullptr; }
-int32_t PopupControl::GetDefaultDataSize() { return kNumberBlockSize; }
-int32_t PopupControl::GetIniDataSize() { return kNumberBlockSize; }
 
 int32_t PopupControl::GetCurrentControlArrayNumber() {
     zqp::PopUpButton* p = PopUp();
@@ -759,18 +702,15 @@ void LittleArray::LittleArrayControl(zqp::View* view, const LittleArrayIniData* 
     KeepTables(constrain, accessInfo, usernamein);
     littleArrayIniDataPtr = iniData;
     if (titleStr != nullptr) titleTextRef = titleStr;
+    KeepIniValues(iniData != nullptr, iniData ? iniData->defaultData : 0, iniData ? iniData->iniData : 0);
     if (iniData != nullptr) {
-        defaultValue_ = iniData->defaultData;
-        iniValue_ = iniData->iniData;
         minimum_ = iniData->minimum;
         maximum_ = iniData->maximum;
     }
     lastValue = defaultValue_;
-    ctrlDataSize = kNumberBlockSize;
 }
 
 zqp::Stepper* LittleArray::StepperView() const { return dynamic_cast<zqp::Stepper*>(ControlPtr); }
-int32_t LittleArray::GetValue() { return BlockInt(GetControlBlkPtr()); }
 
 void LittleArray::SetRange(int32_t min, int32_t max) {
     if (zqp::Stepper* s = StepperView()) {
@@ -812,36 +752,15 @@ char* LittleArray::GetValueFromUI() {
     return GetValueFromUIDataBlk();
 }
 
-bool LittleArray::SetValueFromUIToControl() {
-    if (ControlPtr != nullptr) SetBlockInt(GetControlBlkPtr(), BlockInt(GetValueFromUIDataBlk()));
-    return true;
-}
 
-bool LittleArray::ConvertToTickectData(std::string& out) {
-    if (GetControlBlkPtr() == nullptr) return false;
-    out = IntText(GetValue());
-    return true;
-}
-bool LittleArray::ConvertToPreferenceString(std::string& out) { return ConvertToTickectData(out); }
-bool LittleArray::ConvertFromPreferenceString(const std::string& text) {
-    if (GetControlBlkPtr() == nullptr) return false;
-    SetBlockInt(GetControlBlkPtr(), TextInt(text));
-    return true;
-}
 
 bool LittleArray::GetValueToPreset() {
-    int32_t v;
-    if (!ReadTicketInteger(v)) return false;
-    SetBlockInt(GetControlBlkPtr(), v);
-    if (zqp::Stepper* s = StepperView()) s->setIntegerValue(v);
-    lastValue = v;
+    if (!IntegerValueControl::GetValueToPreset()) return false;
+    if (zqp::Stepper* s = StepperView()) s->setIntegerValue(GetValue());
+    lastValue = GetValue();
     return true;
 }
 
-const void* LittleArray::GetDefaultDataBlk() { return littleArrayIniDataPtr != nullptr ? &defaultValue_ : nullptr; }
-const void* LittleArray::GetIniDataBlk() { return littleArrayIniDataPtr != nullptr ? &iniValue_ : nullptr; }
-int32_t LittleArray::GetDefaultDataSize() { return kNumberBlockSize; }
-int32_t LittleArray::GetIniDataSize() { return kNumberBlockSize; }
 
 bool LittleArray::SetValueToTicket(zqp::PrintSettings* settings, bool lock) {
     if (GetControlBlkPtr() == nullptr || littleArrayIniDataPtr == nullptr) return false;

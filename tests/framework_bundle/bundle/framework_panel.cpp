@@ -8,14 +8,13 @@
 #include <zqp/view.h>
 #include <zqp/window.h>
 
-#include <functional>
-
 #include "zqpde/app_resources.h"
 #include "zqpde/base_print_panel.h"
 #include "zqpde/constraint_hash.h"
 #include "zqpde/os_version.h"
 #include "zqpde/ppd_controls.h"
 #include "zqpde/standard_controls.h"
+#include "../../framework/test_window_parts.h"
 
 namespace {
 
@@ -49,20 +48,7 @@ const TextEditIniData NoteIniData = {"", "", 0, 20};
 const TextEditFilterData NoteFilterData = {{1, {{0x20, 0x7E}}}, {1, {{0x20, 0x7E}}}, "Note Error"};
 const AccessInfo NoteAccessInfo = {kValueTypeText, kValueTypeText, NS "NoteTicket", nullptr};
 
-// A push button whose click runs a function.
-class PushButton : public BaseButton {
-public:
-    PushButton(zqp::View* view, const char* titleKey, std::function<void()> f) : f_(std::move(f)) {
-        CreateControl(view, titleKey);
-    }
-    bool UIEventHandler() override {
-        f_();
-        return true;
-    }
-
-private:
-    std::function<void()> f_;
-};
+using test::PushButton;
 
 // The note window: OK commits when every control is valid, Cancel commits nothing.
 class NoteWindow : public PopupWinInPanel {
@@ -73,18 +59,10 @@ public:
         note->CreateControl(root->viewWithTag(NoteFieldTag), &NoteIniData, nullptr, &NoteAccessInfo, nullptr,
                             &NoteFilterData);
         AddNewControl(std::move(note));
-        AddNewControl(std::make_unique<PushButton>(root->viewWithTag(NoteOKTag), "OK", [this] { OK(); }));
+        AddNewControl(std::make_unique<PushButton>(root->viewWithTag(NoteOKTag), "OK",
+                                                   [this] { test::CommitIfValidAndClose(*this); }));
         AddNewControl(std::make_unique<PushButton>(root->viewWithTag(NoteCancelTag), "Cancel",
                                                    [this] { DeactivateWindow(); }));
-    }
-
-private:
-    void OK() {
-        SycValueFromUI();
-        for (auto& c : fCtrlGroupArray)
-            if (!c->InvalidateData()) return;
-        SetValueFromUIToControl();
-        DeactivateWindow();
     }
 };
 

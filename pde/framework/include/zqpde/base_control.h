@@ -225,6 +225,11 @@ protected:
     std::string Localized(const zqp::Bundle* bundle, const char* key) const;
     // The bundle of the owning panel (nullptr without one).
     zqp::Bundle* PanelBundle() const;
+    // The common first steps of remembering (text and key made) and of
+    // reading back (key made): done (nothing to do), failed, or go on.
+    enum class RememberStep { kDone, kFailed, kGoOn };
+    RememberStep PrepareRemember(std::string& text, std::string& key);
+    RememberStep PrepareRecall(std::string& key);
     // printer ID + preference key; false without panel, printer or key.
     bool PreferenceKey(std::string& key) const;
     // The print settings of the owning panel.

@@ -152,7 +152,7 @@ protected:
 
 // A slider over a numeric option; mapping positions to choices is the
 // extension's.
-class PPDSliderBarControl : public BaseControl {
+class PPDSliderBarControl : public IntegerValueControl {
 public:
     using BaseControl::CreateControl;
     void CreateControl(zqp::View* view, const char* ppdKey, const SliderBarIniData* iniData,
@@ -162,13 +162,6 @@ public:
     bool SetControlValueToUI() override;
     bool SetExternalValueToUI(const void* value, int32_t size) override;
     char* GetValueFromUI() override;
-    bool SetValueFromUIToControl() override;
-    bool ConvertToPreferenceString(std::string& out) override;
-    bool ConvertFromPreferenceString(const std::string& text) override;
-    const void* GetDefaultDataBlk() override;
-    const void* GetIniDataBlk() override;
-    int32_t GetDefaultDataSize() override;
-    int32_t GetIniDataSize() override;
     using BaseControl::SetValueToTicket;
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
 
@@ -178,8 +171,6 @@ protected:
     std::string kPPDMainKey;
     std::vector<PPDChoiceEntry> ctrlPPDInfoArrayRef;
     const SliderBarIniData* sliderBarIniDataPtr = nullptr;
-    int32_t defaultValue_ = 0;
-    int32_t iniValue_ = 0;
 };
 
 // The title label of a PPD pop-up.

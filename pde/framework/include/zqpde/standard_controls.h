@@ -167,11 +167,55 @@ private:
     std::string controlTitleStrRef;
 };
 
+// ---- the integer kinds --------------------------------------------------------------
+
+// What the integer kinds (radio button, check box, pop-up, stepper, slider)
+// share: one signed 32-bit value in each block, "%d" to the ticket and the
+// preferences, atoi back, the default and initial values of their IniData
+// (kept per control).
+class IntegerValueControl : public BaseControl {
+public:
+    bool SetValueFromUIToControl() override;
+    bool ConvertToTickectData(std::string& out) override;
+    bool ConvertToPreferenceString(std::string& out) override;
+    bool ConvertFromPreferenceString(const std::string& text) override;
+    // The integer value of the ticket entry becomes the value; false when
+    // there is none (no panel, settings, ticket key, entry or value block).
+    bool GetValueToPreset() override;
+    const void* GetDefaultDataBlk() override;
+    const void* GetIniDataBlk() override;
+    int32_t GetDefaultDataSize() override;
+    int32_t GetIniDataSize() override;
+    // The committed value.
+    int32_t GetValue();
+
+protected:
+    // The IniData's default and initial value (none without IniData).
+    void KeepIniValues(bool given, int32_t defaultData, int32_t iniData);
+    bool hasIniData_ = false;
+    int32_t defaultValue_ = 0;
+    int32_t iniValue_ = 0;
+};
+
+// The kinds whose value is the state of a check or radio button: their
+// constraint lists are indexed by the state.
+class TwoStateControl : public IntegerValueControl {
+public:
+    int32_t DoControlUpdateConstrain() override;
+    int32_t DoControlHideConstrain() override;
+    int32_t DoControlConstrain() override;
+
+protected:
+    zqp::Button* ButtonView() const;
+    // The view's state (0 without a view).
+    int32_t ViewState() const;
+};
+
 // ---- radio buttons --------------------------------------------------------------
 
 class RadioGroup;
 
-class RadioButton : public BaseControl {
+class RadioButton : public TwoStateControl {
 public:
     RadioButton(zqp::View* view, const RadioButtonIniData* iniData, const ConstrainInfo* constrain,
                 const AccessInfo* accessInfo, const zqp::PrefUser* usernamein);
@@ -193,15 +237,7 @@ public:
     // view exists and is enabled.
     bool SetExternalValueToUI(const void* value, int32_t size) override;
     char* GetValueFromUI() override;
-    bool SetValueFromUIToControl() override;
-    bool ConvertToTickectData(std::string& out) override;
-    bool ConvertToPreferenceString(std::string& out) override;
-    bool ConvertFromPreferenceString(const std::string& text) override;
     bool GetValueToPreset() override;
-    const void* GetDefaultDataBlk() override;
-    const void* GetIniDataBlk() override;
-    int32_t GetDefaultDataSize() override;
-    int32_t GetIniDataSize() override;
     // A click: becomes current, the base handler, then the whole group
     // reads its views.
     bool UIEventHandler() override;
@@ -211,19 +247,11 @@ public:
     int32_t Update() override;
     bool setExternalValueToData(const void* value, int32_t size, int32_t valueType) override;
     int32_t GetCtrlDataSize() { return kNumberBlockSize; }
-    int32_t DoControlUpdateConstrain() override;
-    int32_t DoControlHideConstrain() override;
-    int32_t DoControlConstrain() override;
-    int32_t GetValue();
 
 protected:
-    zqp::Button* ButtonView() const;
-    int32_t ViewState() const;
 
     RadioGroup* RadioGrpPtr = nullptr;
     const RadioButtonIniData* radiobuttonIniDataPtr = nullptr;
-    int32_t defaultValue_ = 0;
-    int32_t iniValue_ = 0;
 };
 
 // The members of one radio group (not owned; the panel owns the buttons).
@@ -248,7 +276,7 @@ private:
 
 // ---- check box ------------------------------------------------------------------
 
-class CheckBox : public BaseControl {
+class CheckBox : public TwoStateControl {
 public:
     CheckBox() = default;
     CheckBox(zqp::View* view, const CheckBoxIniData* iniData, const ConstrainInfo* constrain,
@@ -261,33 +289,16 @@ public:
     // value: int32_t state; only on an enabled view.
     bool SetExternalValueToUI(const void* value, int32_t size) override;
     char* GetValueFromUI() override;
-    bool SetValueFromUIToControl() override;
-    bool ConvertToTickectData(std::string& out) override;
-    bool ConvertToPreferenceString(std::string& out) override;
-    bool ConvertFromPreferenceString(const std::string& text) override;
-    bool GetValueToPreset() override;
-    const void* GetDefaultDataBlk() override;
-    const void* GetIniDataBlk() override;
-    int32_t GetDefaultDataSize() override;
-    int32_t GetIniDataSize() override;
-    int32_t DoControlUpdateConstrain() override;
-    int32_t DoControlHideConstrain() override;
-    int32_t DoControlConstrain() override;
-    int32_t GetValue();
 
 protected:
-    zqp::Button* ButtonView() const;
-    int32_t ViewState() const;
 
     const CheckBoxIniData* checkboxctrlIniDataPtr = nullptr;
     std::string titleKey_;
-    int32_t defaultValue_ = 0;
-    int32_t iniValue_ = 0;
 };
 
 // ---- pop-up ---------------------------------------------------------------------
 
-class PopupControl : public BaseControl {
+class PopupControl : public IntegerValueControl {
 public:
     using BaseControl::CreateControl;
     // Also switches the pop-up's automatic item enabling off.
@@ -303,15 +314,6 @@ public:
     // value: int32_t item number (item 1 for values below 1).
     bool SetExternalValueToUI(const void* value, int32_t size) override;
     char* GetValueFromUI() override;
-    bool SetValueFromUIToControl() override;
-    bool ConvertToTickectData(std::string& out) override;
-    bool ConvertToPreferenceString(std::string& out) override;
-    bool ConvertFromPreferenceString(const std::string& text) override;
-    bool GetValueToPreset() override;
-    const void* GetDefaultDataBlk() override;
-    const void* GetIniDataBlk() override;
-    int32_t GetDefaultDataSize() override;
-    int32_t GetIniDataSize() override;
     // The selected item's 0-based index; -1 with nothing selected.
     int32_t GetCurrentControlArrayNumber() override;
     virtual void RequestPopupList(zqp::View* sender);
@@ -323,7 +325,6 @@ public:
     // True when the panel's constraint hash lists, under key, a constraining
     // choice that is exactly option/choice in ppd.
     bool isChoiceConflicted(const char* key, const char* option, const char* choice, ppd_file_t* ppd);
-    int32_t GetValue();
     // The default item number this control uses (a PPD-bound pop-up takes the
     // PPD's default; the shared table is never written).
     int32_t GetDefaultValue() const { return defaultValue_; }
@@ -334,13 +335,11 @@ protected:
     int32_t SelectedItemNumber() const;
 
     const ListCtrlIniData* listctrlIniDataPtr = nullptr;
-    int32_t defaultValue_ = 0;
-    int32_t iniValue_ = 0;
 };
 
 // ---- stepper --------------------------------------------------------------------
 
-class LittleArray : public BaseControl {
+class LittleArray : public IntegerValueControl {
 public:
     // titleStr: the summary title key (may be nullptr).
     void LittleArrayControl(zqp::View* view, const LittleArrayIniData* iniData, const ConstrainInfo* constrain,
@@ -354,15 +353,7 @@ public:
     // value: int32_t.
     bool SetExternalValueToUI(const void* value, int32_t size) override;
     char* GetValueFromUI() override;
-    bool SetValueFromUIToControl() override;
-    bool ConvertToTickectData(std::string& out) override;
-    bool ConvertToPreferenceString(std::string& out) override;
-    bool ConvertFromPreferenceString(const std::string& text) override;
     bool GetValueToPreset() override;
-    const void* GetDefaultDataBlk() override;
-    const void* GetIniDataBlk() override;
-    int32_t GetDefaultDataSize() override;
-    int32_t GetIniDataSize() override;
     using BaseControl::SetValueToTicket;
     // Nothing written (false) for a value outside [minimum, maximum].
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
@@ -371,7 +362,6 @@ public:
     int32_t GetSummaryText(SummaryDictionary* dictionary, SummaryOrder* order) override;
     // Only lastValue = the default.
     bool SetDefaultValueToUI() override;
-    int32_t GetValue();
     int32_t GetLastValue() const { return lastValue; }
 
 protected:
@@ -380,8 +370,6 @@ protected:
     const LittleArrayIniData* littleArrayIniDataPtr = nullptr;
     std::string titleTextRef;
     int32_t lastValue = 0;
-    int32_t defaultValue_ = 0;
-    int32_t iniValue_ = 0;
     int32_t minimum_ = 0;
     int32_t maximum_ = 0;
 };
