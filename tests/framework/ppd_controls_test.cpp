@@ -26,6 +26,8 @@ std::string PPDOptions() {
            "*OpenUI *ZQStaple/Staple: Boolean\n*DefaultZQStaple: False\n"
            "*ZQStaple True/Staple On: \"\"\n*ZQStaple False/Staple Off: \"\"\n*CloseUI: *ZQStaple\n"
            "*OpenUI *ZQSeal/Seal: Boolean\n*DefaultZQSeal: True\n*ZQSeal True/Sealed: \"\"\n*CloseUI: *ZQSeal\n"
+           "*OpenUI *ZQFold/Fold: Boolean\n*DefaultZQFold: False\n"
+           "*ZQFold False/Fold x\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9: \"\"\n*ZQFold True/On: \"\"\n*CloseUI: *ZQFold\n"
            "*OpenUI *ZQCopies/Copies: PickOne\n*DefaultZQCopies: 2\n"
            "*ZQCopies 1/One: \"\"\n*ZQCopies 2/Two: \"\"\n*ZQCopies 3/Three: \"\"\n*CloseUI: *ZQCopies\n"
            "*CloseGroup: General\n"
@@ -168,6 +170,48 @@ TEST(PPDControls, CheckBoxMapsStatesToChoicesByKeyword) {
     const size_t before = p.host.markRequests().size();
     EXPECT_TRUE(seal.PPDMarkOptionByIndex(p.ppd.get(), 0));
     EXPECT_EQ(p.host.markRequests().size(), before);
+}
+
+// The fold box disables tag 61 while on.
+const int32_t kTag61 = 61;
+const int32_t* const kL61[] = {&kTag61, nullptr};
+const ConstrainTagList kFoldDisable[] = {nullptr, kL61};
+const ConstrainInfo kFoldConstrain = {ConstrainListsOf(kFoldDisable), {}, {}};
+
+TEST(PPDControls, ARefusedCheckBoxPutsItsStateAndItsConstraintsBack) {
+    PanelRig rig(PPDOptions());
+    ConstraintHash hash;
+    auto* view = rig.AddView<zqp::Button>(60, zqp::ButtonType::kCheck);
+    auto* fold = rig.panel.AddNewControl(std::make_unique<PPDCheckBox>(view, "ZQFold", nullptr, &kFoldConstrain,
+                                                                       nullptr, nullptr));
+    auto* target = rig.panel.AddNewControl(
+        std::make_unique<CheckBox>(rig.AddView<zqp::Button>(61), nullptr, nullptr, nullptr, nullptr));
+    rig.panel.SeteppdPtr(&hash);
+    rig.panel.InitializeUserPane(nullptr, rig.ppd.get());
+    rig.Restore();
+    rig.panel.GetValueFromPreset();
+    rig.panel.SetCurrentValueToUI();
+    rig.panel.Open();
+
+    rig.host.refuse("ZQFold=True");
+    ASSERT_TRUE(view->performClick());
+    EXPECT_EQ(view->state(), 0);
+    EXPECT_TRUE(target->GetControlPtr()->isEnabled());
+    EXPECT_EQ(target->GetDisableCount(), 0);
+
+    ppd_choice_t* marked = ppdFindMarkedChoice(rig.ppd.get(), "ZQFold");
+    ASSERT_NE(marked, nullptr);
+    EXPECT_STREQ(marked->choice, "False");
+
+    // The summary text (Latin-1 in the PPD, nine "é" after six letters: 24
+    // bytes of UTF-8) is cut to 23 bytes at a character boundary.
+    rig.panel.SetValueFromUIToControl();
+    SummaryDictionary d;
+    SummaryOrder o;
+    fold->GetSummaryText(&d, &o);
+    std::string eight;
+    for (int i = 0; i < 8; ++i) eight += "\xC3\xA9";
+    EXPECT_EQ(d["Fold"], "Fold x" + eight);
 }
 
 TEST(PPDControls, StepperBeepsAtItsEndAndSummariesSkipHiddenPopUps) {
