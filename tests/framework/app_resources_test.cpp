@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "bundle_fixture.h"
 #include "ppd_fixture.h"
 #include "zqpde/status.h"
 #include "zqpde/user_groups.h"
@@ -20,23 +21,19 @@ namespace {
 class AppBundleTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        dir_ = new test::TempDir;
-        const std::string path = dir_->path() + "/Fw.plugin";
-        std::filesystem::create_directories(path + "/Resources");
-        std::ofstream(path + "/Info.json") << R"({"CFBundleIdentifier": ")" ZQPDE_APP_BUNDLE_ID R"(",
-            "CFBundleVersion": "2.0 Build 7", "CFBundleHelpBookName": "Fw Help"})";
-        std::ofstream(path + "/Resources/Localizable.strings") << R"({"Help Book": "Fw Help Localised"})";
-        std::string error;
-        bundle_ = zqp::Bundle::Open(path, &error);
-        ASSERT_NE(bundle_, nullptr) << error;
+        files_ = new test::BundleOnDisk("Fw", R"({"CFBundleIdentifier": ")" ZQPDE_APP_BUNDLE_ID R"(",
+            "CFBundleVersion": "2.0 Build 7", "CFBundleHelpBookName": "Fw Help"})",
+                                        {{"Localizable.strings", R"({"Help Book": "Fw Help Localised"})"}});
+        bundle_ = files_->get();
+        ASSERT_NE(bundle_, nullptr) << files_->error();
     }
-    static void TearDownTestSuite() { delete dir_; }
+    static void TearDownTestSuite() { delete files_; }
     void SetUp() override { zqp::ResetHelpForTesting(); }
 
-    static test::TempDir* dir_;
+    static test::BundleOnDisk* files_;
     static zqp::Bundle* bundle_;
 };
-test::TempDir* AppBundleTest::dir_ = nullptr;
+test::BundleOnDisk* AppBundleTest::files_ = nullptr;
 zqp::Bundle* AppBundleTest::bundle_ = nullptr;
 
 TEST_F(AppBundleTest, FindsItsOwnBundleAndRegistersItsBook) {

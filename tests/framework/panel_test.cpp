@@ -6,9 +6,8 @@
 #include <zqp/test_driver.h>
 #include <zqp/window.h>
 
-#include <filesystem>
-#include <fstream>
 
+#include "bundle_fixture.h"
 #include "panel_rig.h"
 #include "zqpde/app_resources.h"
 
@@ -173,22 +172,19 @@ TEST(PanelSettings, PrinterStringFromTheSessionAndHandedToTheWindows) {
 class PanelBundle : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        dir_ = new test::TempDir;
-        const std::string path = dir_->path() + "/Panel.plugin";
-        std::filesystem::create_directories(path + "/Resources");
-        std::ofstream(path + "/Info.json") << R"({"CFBundleIdentifier": "com.zq.test.panelbundle"})";
-        std::ofstream(path + "/Resources/Localizable.strings") << R"({"Win Title": "Details"})";
-        std::ofstream(path + "/Resources/Localizable2.strings") << R"({})";
-        std::ofstream(path + "/Resources/Win.nib") << R"({"objects": [
+        files_ = new test::BundleOnDisk("Panel", R"({"CFBundleIdentifier": "com.zq.test.panelbundle"})",
+                                        {{"Localizable.strings", R"({"Win Title": "Details"})"},
+                                         {"Localizable2.strings", "{}"},
+                                         {"Win.nib", R"({"objects": [
             {"class": "Window", "outlet": "window", "content": {"class": "View", "subviews": [
-              {"class": "TextField", "tag": 61}, {"class": "Button", "tag": 62, "title": "OK"}]}}]})";
-        bundle_ = zqp::Bundle::Open(path, nullptr);
+              {"class": "TextField", "tag": 61}, {"class": "Button", "tag": 62, "title": "OK"}]}}]})"}});
+        bundle_ = files_->get();
     }
-    static void TearDownTestSuite() { delete dir_; }
-    static test::TempDir* dir_;
+    static void TearDownTestSuite() { delete files_; }
+    static test::BundleOnDisk* files_;
     static zqp::Bundle* bundle_;
 };
-test::TempDir* PanelBundle::dir_ = nullptr;
+test::BundleOnDisk* PanelBundle::files_ = nullptr;
 zqp::Bundle* PanelBundle::bundle_ = nullptr;
 
 TEST_F(PanelBundle, TheNibIsLoadedOnceFromTheExtensionsBundle) {

@@ -6,10 +6,9 @@
 #include <zqp/test_driver.h>
 #include <zqp/window.h>
 
-#include <filesystem>
-#include <fstream>
 
 #include "emulated_release.h"
+#include "bundle_fixture.h"
 #include "panel_rig.h"
 #include "test_window_parts.h"
 #include "zqpde/text_entry.h"
@@ -54,26 +53,23 @@ TEST(TextEntry, TheFormatterRefusesKeysOutsideTheFilterOrTheWidthWithABeep) {
 class ControlBundle : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        dir_ = new test::TempDir;
-        const std::string path = dir_->path() + "/Controls.plugin";
-        std::filesystem::create_directories(path + "/Resources");
-        std::ofstream(path + "/Info.json")
-            << R"({"CFBundleIdentifier": "com.zq.test.controls", "CFBundleVersion": "1.2 Build 3"})";
-        std::ofstream(path + "/Resources/Localizable.strings") << R"({"Alert OK Btn": "OK",
+        files_ = new test::BundleOnDisk(
+            "Controls", R"({"CFBundleIdentifier": "com.zq.test.controls", "CFBundleVersion": "1.2 Build 3"})",
+            {{"Localizable.strings", R"({"Alert OK Btn": "OK",
             "Name Error": "Enter 3 to 8 letters.", "Item A": "Alpha", "Box Title": "Finishing",
-            "Label Key": "Copies:", "Radio A": "Portrait", "Win Title": "Name"})";
-        bundle_ = zqp::Bundle::Open(path, nullptr);
-        ASSERT_NE(bundle_, nullptr);
+            "Label Key": "Copies:", "Radio A": "Portrait", "Win Title": "Name"})"}});
+        bundle_ = files_->get();
+        ASSERT_NE(bundle_, nullptr) << files_->error();
     }
-    static void TearDownTestSuite() { delete dir_; }
+    static void TearDownTestSuite() { delete files_; }
     void SetUp() override {
         zqp::Application::Shared().reset();
         zqp::EventLog::Shared().Clear();
     }
-    static test::TempDir* dir_;
+    static test::BundleOnDisk* files_;
     static zqp::Bundle* bundle_;
 };
-test::TempDir* ControlBundle::dir_ = nullptr;
+test::BundleOnDisk* ControlBundle::files_ = nullptr;
 zqp::Bundle* ControlBundle::bundle_ = nullptr;
 
 const TextEditIniData kNameIni = {"", "Guest", 3, 8};
