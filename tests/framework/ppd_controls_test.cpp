@@ -242,6 +242,37 @@ TEST(PPDControls, StepperBeepsAtItsEndAndSummariesSkipHiddenPopUps) {
     EXPECT_EQ(o.front(), "Color Mode");
 }
 
+TEST(PPDControls, SliderTakesItsRangeFromItsTableAndWritesNoTicket) {
+    PanelRig rig(PPDOptions());
+    ConstraintHash hash;
+    rig.panel.SeteppdPtr(&hash);
+    auto* view = rig.AddView<zqp::Slider>(70);
+    static const SliderBarIniData kSliderIni = {0, 2, 1, 1, 3};
+    static const AccessInfo kSliderAccess = {kValueTypeNumber, kValueTypeNumber, "com.zq.test.SliderTicket", nullptr};
+    auto c = std::make_unique<PPDSliderBarControl>();
+    c->CreateControl(view, "ZQCopies", &kSliderIni, nullptr, &kSliderAccess, nullptr);
+    auto* slider = rig.panel.AddNewControl(std::move(c));
+    rig.panel.InitializeUserPane(nullptr, rig.ppd.get());
+    EXPECT_EQ(view->minValue(), 1);
+    EXPECT_EQ(view->maxValue(), 3);
+    ASSERT_NE(slider->getPPDOptions(), nullptr);
+    EXPECT_EQ(slider->getPPDChoices().size(), 3u);
+    rig.Restore();
+    rig.panel.SetUIDataToIniData();
+    rig.panel.GetValueFromPreset();  // no preset of its own: the default
+    rig.panel.SetCurrentValueToUI();
+    EXPECT_EQ(view->integerValue(), 2);
+    ASSERT_TRUE(view->userSlide(3));
+    rig.panel.SetValueFromUIToControl();
+    EXPECT_EQ(slider->GetValue(), 3);
+    rig.panel.SetValueToTicket(&rig.host.settings(), false);
+    EXPECT_FALSE(rig.host.settings().Has("com.zq.test.SliderTicket"));
+    view->setEnabled(false);
+    const int32_t one = 1;
+    slider->SetExternalValueToUI(&one, 4);  // a disabled slider keeps its position
+    EXPECT_EQ(view->integerValue(), 3);
+}
+
 TEST(PPDControls, WithoutTheConstraintHashAPopUpHasNoValue) {
     PanelRig rig(PPDOptions());
     auto* view = rig.AddView<zqp::PopUpButton>(11);

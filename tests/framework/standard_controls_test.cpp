@@ -222,6 +222,24 @@ TEST_F(ControlBundle, RadioGroupKeepsOneCurrentAndIndexesListsByState) {
     EXPECT_EQ(rig.Ticket("com.zq.test.RadioBTicket"), "1");
 }
 
+TEST(RadioUpdate, AButtonThatIsNotTheCurrentOneIsSwitchedOff) {
+    zqp::Button va(zqp::ButtonType::kRadio), vb(zqp::ButtonType::kRadio);
+    va.setTag(1);
+    vb.setTag(2);
+    RadioButton a(&va, &kRadioA, nullptr, nullptr, nullptr), b(&vb, &kRadioB, nullptr, nullptr, nullptr);
+    a.InitializeCtrl(nullptr, nullptr);
+    b.InitializeCtrl(nullptr, nullptr);
+    RadioGroup group;
+    group.RunTimeAddNewControl(&a);
+    group.RunTimeAddNewControl(&b);
+    group.SetcurRadio(0);
+    vb.setState(1);
+    b.Update();
+    EXPECT_EQ(vb.state(), 0);
+    a.Update();  // the current one stays
+    EXPECT_EQ(group.GetcurRadio(), 0);
+}
+
 const LittleArrayIniData kStepIni = {0, 10, 0, 1, 200, 1};
 const AccessInfo kStepAccess = {kValueTypeNumber, kValueTypeNumber, "com.zq.test.StepTicket", nullptr};
 
