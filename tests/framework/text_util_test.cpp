@@ -17,6 +17,16 @@ TEST(TextWidth, CountsUnitsByTheirEncodedSize) {
     EXPECT_EQ(GetStringLength("\xF0\x9F\x98\x80"), 4u);   // a surrogate pair: two wide units
 }
 
+TEST(TextWidth, ShiftJISMeasureCountsHalfWidthKanaAsOne) {
+    constexpr auto kSJIS = StringWidthMeasure::kShiftJIS;
+    EXPECT_EQ(GetStringLength("a\xEF\xBD\xB1", kSJIS), 2u);           // a, half-width katakana A
+    EXPECT_EQ(GetStringLength("\xEF\xBD\xB1", StringWidthMeasure::kUTF8), 2u);
+    EXPECT_EQ(GetStringLength("\xE3\x81\x82", kSJIS), 2u);            // hiragana A: two bytes
+    EXPECT_EQ(GetStringLength("\xE4\xB8\x80\xF0\x9F\x98\x80", kSJIS), 6u);  // no Shift-JIS form: 2 a unit
+    EXPECT_EQ(GetStringLength("\xC3(", kSJIS), 0u);
+    EXPECT_EQ(GetShortenString("\xEF\xBD\xB1\xEF\xBD\xB2\xE3\x81\x82", 3, kSJIS), "\xEF\xBD\xB1\xEF\xBD\xB2");
+}
+
 TEST(TextWidth, ShortenNeverSplitsACharacter) {
     EXPECT_EQ(GetShortenString("abcdef", 4), "abcd");
     EXPECT_EQ(GetShortenString("a\xE3\x81\x82" "b", 2), "a");

@@ -1,6 +1,7 @@
 #include "zqpde/time_of_day.h"
 
 #include <gtest/gtest.h>
+#include <zqp/system.h>
 
 #include <cstdlib>
 #include <optional>
@@ -10,24 +11,17 @@ namespace zqpde {
 namespace {
 
 std::time_t gNow = 0;
-std::time_t FixedClock() { return gNow; }
 
 class TimeOfDayTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (const char* tz = std::getenv("TZ")) savedTZ_ = tz;
-        SetClockForTesting(&FixedClock);
+        zqp::SetClockForTesting([] { return gNow; });
     }
     void TearDown() override {
-        if (savedTZ_) setenv("TZ", savedTZ_->c_str(), 1);
-        else unsetenv("TZ");
-        tzset();
-        SetClockForTesting(nullptr);
+        zqp::SetTimeZone({});
+        zqp::SetClockForTesting({});
     }
-    static void Zone(const char* tz) {
-        setenv("TZ", tz, 1);
-        tzset();
-    }
+    static void Zone(const char* tz) { zqp::SetTimeZone(tz); }
     static std::time_t Utc(int y, int mo, int d, int h, int mi) {
         std::tm t{};
         t.tm_year = y - 1900;
@@ -37,9 +31,6 @@ protected:
         t.tm_min = mi;
         return timegm(&t);
     }
-
-private:
-    std::optional<std::string> savedTZ_;
 };
 
 TEST_F(TimeOfDayTest, ZoneTextIsTheStandardOffset) {

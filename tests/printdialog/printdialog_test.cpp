@@ -8,14 +8,11 @@
 #include <sstream>
 
 #include "../platform/test_support.h"
+#include "../support/print_dialog_run.h"
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-  bool has(const std::string& line) const { return ("\n" + err).find("\n" + line + "\n") != std::string::npos; }
-};
+using Result = zqtest::DialogResult;
 
 class PrintDialogTest : public ::testing::Test {
  protected:
@@ -29,21 +26,9 @@ class PrintDialogTest : public ::testing::Test {
   Result Run(const std::string& script, const std::string& args = "--ticket",
              const std::string& bundles = std::string(ZQ_TEST_BUNDLES) + "/A") {
     const std::string scriptPath = dir_.file("script.txt", script);
-    const std::string out = dir_.path() + "/out.txt", err = dir_.path() + "/err.txt";
-    std::string cmd = std::string(ZQ_PRINTDIALOG) + " --ppd '" + ppd_ + "' --bundles '" + bundles + "' --script '" +
-                      scriptPath + "' " + args + " >'" + out + "' 2>'" + err + "'";
-    Result r;
-    int raw = std::system(cmd.c_str());
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = Slurp(out);
-    r.err = Slurp(err);
-    return r;
-  }
-  static std::string Slurp(const std::string& path) {
-    std::ifstream in(path);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    return zqtest::RunPrintDialog(ZQ_PRINTDIALOG, "--ppd '" + ppd_ + "' --bundles '" + bundles + "' --script '" +
+                                                      scriptPath + "' " + args,
+                                  dir_.path());
   }
 
   zqtest::TempDir dir_;
@@ -178,7 +163,7 @@ TEST_F(PrintDialogTest, OtherControlsAndScriptFromStandardInput) {
                             .c_str());
   ASSERT_EQ(WEXITSTATUS(raw), 0);
   Result r;
-  r.err = Slurp(err);
+  r.err = zqtest::Slurp(err);
   EXPECT_TRUE(r.has("dump: Stepper tag=16 enabled value=4 range=0..5")) << r.err;
   EXPECT_TRUE(r.has("dump: Slider tag=17 enabled value=-3.5"));
   EXPECT_TRUE(r.has("dump: DatePicker tag=18 enabled value=07:45"));

@@ -1,5 +1,6 @@
 #include "zqpde/text_util.h"
 
+#include <zqp/text.h>
 #include <zqp/utf8.h>
 
 #include <cstdlib>
@@ -18,6 +19,18 @@ size_t UnitWidths(std::string_view utf8, char16_t narrowBelow) {
     return width;
 }
 
+// Width of one code point under the measure: 1 or 2 for each of its UTF-16 units.
+size_t CodePointWidth(char32_t cp, StringWidthMeasure measure) {
+    const size_t units = cp > 0xFFFF ? 2 : 1;
+    bool narrow = cp < 0x80;
+    if (measure == StringWidthMeasure::kShiftJIS && units == 1) {
+        std::string utf8, sjis;
+        zqp::AppendUtf8(utf8, cp);
+        narrow = zqp::FromUtf8(utf8, zqp::TextEncoding::kShiftJis, sjis) && sjis.size() == 1;
+    }
+    return units * (narrow ? 1 : 2);
+}
+
 int Sign(long long v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
 
 long long IntValue(std::string_view s) {
@@ -27,17 +40,24 @@ long long IntValue(std::string_view s) {
 
 }  // namespace
 
-size_t GetStringLength(std::string_view utf8) { return UnitWidths(utf8, 0x80); }
+size_t GetStringLength(std::string_view utf8, StringWidthMeasure measure) {
+    if (measure == StringWidthMeasure::kUTF8) return UnitWidths(utf8, 0x80);
+    if (!zqp::IsValidUtf8(utf8)) return 0;
+    size_t pos = 0, width = 0;
+    char32_t cp;
+    while (zqp::NextCodePoint(utf8, pos, cp)) width += CodePointWidth(cp, measure);
+    return width;
+}
 
 size_t GetUTF8StringLength(std::string_view utf8) { return UnitWidths(utf8, 0x100); }
 
-std::string GetShortenString(std::string_view utf8, size_t width) {
+std::string GetShortenString(std::string_view utf8, size_t width, StringWidthMeasure measure) {
     size_t pos = 0, used = 0;
     while (pos < utf8.size()) {
         size_t next = pos;
         char32_t cp;
         if (!zqp::NextCodePoint(utf8, next, cp)) break;
-        size_t w = cp < 0x80 ? 1 : (cp > 0xFFFF ? 4 : 2);
+        const size_t w = CodePointWidth(cp, measure);
         if (used + w > width) break;
         used += w;
         pos = next;

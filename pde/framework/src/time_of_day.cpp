@@ -1,18 +1,12 @@
 #include "zqpde/time_of_day.h"
 
+#include <zqp/system.h>
+
 #include <cstdio>
 #include <cstdlib>
 
 namespace zqpde {
 namespace {
-
-ClockFunction gClock = nullptr;
-
-long OffsetAt(std::time_t t) {
-    std::tm local{};
-    localtime_r(&t, &local);
-    return local.tm_gmtoff;
-}
 
 // Seconds east of GMT as "+hhmm" / "-hhmm".
 std::string ZoneText(long seconds) {
@@ -34,13 +28,9 @@ std::time_t UtcNoon(int year, int month, int day) {
 
 }  // namespace
 
-void SetClockForTesting(ClockFunction clock) { gClock = clock; }
-
-std::time_t CurrentTime() { return gClock != nullptr ? gClock() : std::time(nullptr); }
-
 void ConvertNSDateToLongDate(std::time_t date, LongDateRec& rec) {
     std::tm local{};
-    localtime_r(&date, &local);
+    zqp::LocalTime(date, local);
     rec.hour = static_cast<int16_t>(local.tm_hour);
     rec.minute = static_cast<int16_t>(local.tm_min);
 }
@@ -58,20 +48,16 @@ std::string ConvertLongDateToNSDate(const LongDateRec& rec) {
     char text[64];
     std::snprintf(text, sizeof text, "2001-01-01 %s%d:%s%d:00 ", rec.hour >= 0 && rec.hour < 10 ? "0" : "",
                   rec.hour, rec.minute >= 0 && rec.minute < 10 ? "0" : "", rec.minute);
-    return text + ZoneText(OffsetAt(moment));
+    return text + ZoneText(zqp::UtcOffsetSeconds(moment));
 }
 
 std::string GetActualTimeZoneString() {
-    const std::time_t now = CurrentTime();
-    std::tm local{};
-    localtime_r(&now, &local);
-    long seconds = local.tm_gmtoff;
-    if (local.tm_isdst > 0) seconds -= GetActualDSTSecondOffset();
-    return ZoneText(seconds);
+    const std::time_t now = zqp::Now();
+    return ZoneText(zqp::UtcOffsetSeconds(now) - zqp::DaylightSavingSeconds(now));
 }
 
 int GetActualDSTSecondOffset() {
-    return static_cast<int>(std::labs(OffsetAt(UtcNoon(2005, 7, 1)) - OffsetAt(UtcNoon(2005, 1, 1))));
+    return static_cast<int>(std::labs(zqp::UtcOffsetSeconds(UtcNoon(2005, 7, 1)) - zqp::UtcOffsetSeconds(UtcNoon(2005, 1, 1))));
 }
 
 }  // namespace zqpde

@@ -1,7 +1,8 @@
 #include "zqpde/user_groups.h"
 
+#include <zqp/system.h>
+
 #include <cstdio>
-#include <cstring>
 #include <grp.h>
 #include <pwd.h>
 
@@ -9,18 +10,26 @@ namespace zqpde {
 
 bool CheckUserGroups(const char* user, const char* group) {
     if (user == nullptr || group == nullptr) return false;
-    const passwd* pw = getpwnam(user);
-    if (pw == nullptr) {
+    if (getpwnam(user) == nullptr) {
         std::fputs("groups: no such user.\n", stderr);
         return false;
     }
-    const gid_t primary = pw->pw_gid;
-    const struct group* gr = getgrnam(group);
-    if (gr == nullptr) return false;
-    if (gr->gr_gid == primary) return true;
-    for (char** member = gr->gr_mem; member != nullptr && *member != nullptr; ++member)
-        if (std::strcmp(*member, user) == 0) return true;
-    return false;
+    return zqp::IsUserInGroup(user, group);
+}
+
+bool checkIfAdminUser(const char* userName) {
+    if (userName == nullptr) return false;
+    const std::string group = zqp::AdminGroupName();
+    if (getgrnam(group.c_str()) == nullptr) {
+        zqp::Log("UtilityService - CSIdentityQueryCreateForName failed.");
+        return false;
+    }
+    return zqp::IsUserInGroup(userName, group);
+}
+
+bool IsUserAdmin() {
+    const std::string name = zqp::LoginName();
+    return !name.empty() && checkIfAdminUser(name.c_str());
 }
 
 }  // namespace zqpde

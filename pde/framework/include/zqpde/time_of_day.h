@@ -1,7 +1,8 @@
 #pragma once
 // Time of day for the start-time clock: hour and minute in a long date
 // record, the text form the clock's date picker reads, and the local zone's
-// offset as "+hhmm" text.
+// offset as "+hhmm" text. "Now" and the local zone are the platform's
+// (zqp::Now, zqp::SetTimeZone), which tests replace.
 #include <cstdint>
 #include <ctime>
 #include <string>
@@ -16,12 +17,6 @@ struct LongDateRec {
     int16_t unused[12] = {};
 };
 static_assert(sizeof(LongDateRec) == 28);
-
-// The clock the helpers ask for "now"; tests install their own. nullptr
-// restores the system clock.
-using ClockFunction = std::time_t (*)();
-void SetClockForTesting(ClockFunction clock);
-std::time_t CurrentTime();
 
 // Hour and minute of the date in the local time zone.
 void ConvertNSDateToLongDate(std::time_t date, LongDateRec& rec);
