@@ -68,6 +68,38 @@ TEST_F(TeldQueue, PlainJobReachesTheDeviceWhole) {
   EXPECT_NE(jobLog_.find("PAGE: 3"), std::string::npos) << jobLog_;
 }
 
+// The options of the demo's secure-print job with a text watermark.
+std::vector<std::string> SecureWatermarkOptions() {
+  std::ifstream in(std::string(ZQ_SOURCE_DIR) + "/samples/secure-watermark.options");
+  std::vector<std::string> options;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty()) options.push_back(line);
+  }
+  return options;
+}
+
+TEST_F(TeldQueue, WatermarkedSecureJobRendersWithTheWatermarkOnEveryPage) {
+  zqtest::JobState state;
+  const std::string out = Print(std::string(ZQ_SOURCE_DIR) + "/samples/report.ps", SecureWatermarkOptions(), state);
+  ASSERT_EQ(state.stateText, "completed") << jobLog_;
+  for (const char* line : {"@PJL SET HOLD=STORE\n", "@PJL SET HOLDTYPE=PRIVATE\n", "@PJL SET USERNAME=\"alice\"\r\n",
+                           "@PJL SET HOLDENCRYPTKEY=\"MTIzNA==\"\r\n"}) {
+    EXPECT_NE(out.find(line), std::string::npos) << line;
+  }
+  // The PostScript the device gets, as Ghostscript renders it to text.
+  const size_t begin = out.find(kEnterPs) + kEnterPs.size();
+  const size_t end = out.size() - kTrailer.size();
+  const std::string ps = server_->root() + "/watermarked.ps";
+  std::ofstream(ps) << out.substr(begin, end - begin);
+  const auto gs = zqtest::RunCommand(
+      {"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=txtwrite", "-sOutputFile=-", ps});
+  ASSERT_EQ(gs.status, 0) << gs.err;
+  size_t marks = 0;
+  for (size_t p = gs.out.find("CONFIDENTIAL"); p != std::string::npos; p = gs.out.find("CONFIDENTIAL", p + 1)) ++marks;
+  EXPECT_EQ(marks, 3u) << gs.out;
+  EXPECT_NE(gs.out.find("Quarterly report, page 3"), std::string::npos) << gs.out;
+}
+
 TEST_F(TeldQueue, HostileOptionsAndTitleInjectNothing) {
   const std::string ns = "com.tavelle.kvb.printsettings.";
   const std::vector<std::string> options = {
