@@ -2,6 +2,9 @@
 // the job stream read back from the queue's device file.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdio>
 #include <fstream>
 #include <memory>
 
@@ -146,6 +149,35 @@ TEST_F(TeldQueue, CancelWhilePrintingEndsTheJobAsCanceled) {
   EXPECT_EQ(server_->JobLog(job).find("crashed"), std::string::npos);
   const std::string out = ReadFile(server_->OutputFile("teldslow"));
   EXPECT_LT(out.size(), ReadFile(file).size()) << "the job did not run to its end";
+}
+
+TEST_F(TeldQueue, UnreadablePrintFileEndsAsTheFilterSays) {
+  // A queue whose filter takes the spooled PostScript itself (argv[6]), so
+  // the filter is the one that finds the file unreadable.
+  std::string ppd = ReadFile(std::string(ZQ_SOURCE_DIR) + "/ppd/zq-teld-sample.ppd");
+  const std::string filterLine = "*cupsFilter: \"application/vnd.cups-postscript 0 teld-job-filter\"";
+  ASSERT_NE(ppd.find(filterLine), std::string::npos);
+  ppd.replace(ppd.find(filterLine), filterLine.size(),
+              "*cupsFilter2: \"application/postscript application/vnd.cups-postscript 0 teld-job-filter\"");
+  const std::string ppdPath = server_->root() + "/direct.ppd";
+  std::ofstream(ppdPath) << ppd;
+  ASSERT_TRUE(server_->AddQueue("teld-direct", ppdPath)) << server_->error();
+
+  const int job = server_->Submit("teld-direct", std::string(ZQ_SOURCE_DIR) + "/samples/report.ps",
+                                  {"job-hold-until=indefinite"});
+  ASSERT_GT(job, 0) << server_->error();
+  char spool[64];
+  std::snprintf(spool, sizeof spool, "/spool/d%05d-001", job);
+  ASSERT_EQ(chmod((server_->root() + spool).c_str(), 0), 0);
+  ASSERT_EQ(zqtest::RunCommand({"lp", "-i", std::to_string(job), "-H", "resume"}).status, 0);
+
+  const auto state = server_->Wait(job);
+  const std::string log = server_->JobLog(job);
+  // The scheduler holds a job whose filter failed as stopped (aborted under
+  // some policies); never completed.
+  EXPECT_TRUE(state.stateText == "stopped" || state.stateText == "aborted") << state.stateText << "\n" << log;
+  EXPECT_NE(log.find("Unable to open print file"), std::string::npos) << log;
+  EXPECT_EQ(ReadFile(server_->OutputFile("teld-direct")), "") << "no job stream at all";
 }
 
 }  // namespace
