@@ -25,33 +25,39 @@ constexpr const char* kPaperRectKeys[8] = {
     "com.apple.print.subTicket.paper_info_ticket..d.com.apple.print.PaperInfo.PMUnadjustedPaperRect..a.3..n.",
 };
 
-// The attribute formats: a quoted value ending CR LF, an empty quoted value
-// ending CR LF, and the identity attributes ending LF only.
-constexpr const char* kJOAU = "@PJL SET JOBATTR=%c@JOAU=%s%c%c%c";
-constexpr const char* kJOEP = "@PJL SET JOBATTR=%c@JOEP=%s%c%c%c";
-constexpr const char* kJOEPEmpty = "@PJL SET JOBATTR=%c@JOEP=%c%c%c";
-
-SymPara Quoted(const std::string& value) { return {{Q, &value, Q, CR, LF}}; }
-const SymPara kEmptyQuoted{{Q, Q, CR, LF}};
+using jobattr::Fixed;
+using jobattr::Quoted;
 
 }  // namespace
 
-TicketTable JBAticketDataCommon(Job& job) {
+TicketTable JBAHostTicketRows(Job& job, bool infoLists) {
   auto& r = job.mod.jba;
   const auto text = GetTicketStringConvertedToPrtLang;
-  const auto integer = GetTicketInteger;
   TicketTable rows = {
       {job.Key("JBAMacHostNameStringTicket"), &r.macHostName, 33, text},
       {job.Key("JBAIPAddressStringTicket"), &r.ipAddress, 46, text},
-      {job.Key("JBAInfoListTicketKey"), &r.infoList, 4, integer},
-      {job.Key("JBAInfoSetListTicketKey"), &r.infoSetList, 4, integer},
+  };
+  if (infoLists) {
+    rows.push_back({job.Key("JBAInfoListTicketKey"), &r.infoList, 4, GetTicketInteger});
+    rows.push_back({job.Key("JBAInfoSetListTicketKey"), &r.infoSetList, 4, GetTicketInteger});
+  }
+  const TicketTable layout = {
       {"number-up", &job.StdNUpInfo, job.profile.widths.nupInfo, GetNumberUpTicketString},
       {"number-up", &job.StdLayoutInfo, 10, text},
       {"com.apple.print.PrintSettings.PMLayoutDirection..n.", &job.StdLayoutDirectionInfo, 10, text},
       {kLayoutRowsKey, &job.StdLayoutRowInfo, 10, text},
       {kLayoutColumnsKey, &job.StdLayoutColumnInfo, 10, text},
   };
+  rows.insert(rows.end(), layout.begin(), layout.end());
   for (size_t i = 0; i < 8; ++i) rows.push_back({kPaperRectKeys[i], &r.paperRect[i], 20, text});
+  return rows;
+}
+
+TicketTable JBAticketDataCommon(Job& job) {
+  auto& r = job.mod.jba;
+  const auto text = GetTicketStringConvertedToPrtLang;
+  const auto integer = GetTicketInteger;
+  TicketTable rows = JBAHostTicketRows(job, true);
   const TicketTable account = {
       {job.Key("JBAManageTypeListTicketKey"), &r.manageType, 4, integer},
       {job.Key("JBAUserSettingRadioBtnTicket"), &r.userSetting, 4, integer},
@@ -92,6 +98,20 @@ TicketTable JBAticketDataAdmin(Job& job) {
   };
 }
 
+FmtTable JBAIdentityRows(Job& job) {
+  auto& r = job.mod.jba;
+  using jobattr::QuotedLF;
+  return {
+      QuotedLF("CNAM", job.HostNameStr, {{Filled(job.HostNameStr)}}),
+      Fixed("CNAM=UnknownHost", true, {{Empty(job.HostNameStr)}}),
+      QuotedLF("LUNA", job.StdUserName, {{Filled(job.StdUserName)}}),
+      Fixed("LUNA=UnknownUser", true, {{Empty(job.StdUserName)}}),
+      QuotedLF("HOAD", r.ipAddress, {{Filled(r.ipAddress)}}),
+      QuotedLF("HOAD", job.IPAddressStr, {{Empty(r.ipAddress), Filled(job.IPAddressStr)}}),
+      QuotedLF("NLPP", job.StdNUpInfo, {{Filled(job.StdNUpInfo)}}),
+  };
+}
+
 void JBAInializeDescriptionTableFromFilter(Job& job) {
   auto& r = job.mod.jba;
 
@@ -103,19 +123,16 @@ void JBAInializeDescriptionTableFromFilter(Job& job) {
   const auto adminInput = Is(r.adminInput, OptionUserInputTypeSelectedAdmin);
   const auto loginKnown = Filled(job.StdUserName);
   r.admin = {
-      {kJOAU, Quoted(job.StdJBAUserName), {{admin, adminSetting, adminLogin, loginKnown}}},
-      {kJOAU, Quoted(r.adminUserID), {{admin, adminSetting, adminEntered, Filled(r.adminUserID)}}},
-      {kJOEP, Quoted(r.adminPassword), {{admin, adminSetting, adminLogin, loginKnown, Filled(r.adminPassword)}}},
-      {kJOEPEmpty, kEmptyQuoted, {{admin, adminSetting, adminLogin, loginKnown, Empty(r.adminPassword)}}},
-      {kJOEP,
-       Quoted(r.adminPassword),
-       {{admin, adminSetting, adminEntered, Filled(r.adminUserID), Filled(r.adminPassword)}}},
-      {kJOEPEmpty,
-       kEmptyQuoted,
-       {{admin, adminSetting, adminEntered, Filled(r.adminUserID), Empty(r.adminPassword)}}},
-      {kJOAU, Quoted(r.inputUserID), {{admin, adminInput, Filled(r.inputUserID)}}},
-      {kJOEP, Quoted(r.inputUserPassword), {{admin, adminInput, Filled(r.inputUserID), Filled(r.inputUserPassword)}}},
-      {kJOEPEmpty, kEmptyQuoted, {{admin, adminInput, Empty(r.inputUserPassword), Filled(r.inputUserID)}}},
+      Quoted("JOAU", job.StdJBAUserName, {{admin, adminSetting, adminLogin, loginKnown}}),
+      Quoted("JOAU", r.adminUserID, {{admin, adminSetting, adminEntered, Filled(r.adminUserID)}}),
+      Quoted("JOEP", r.adminPassword, {{admin, adminSetting, adminLogin, loginKnown, Filled(r.adminPassword)}}),
+      Fixed("JOEP=", false, {{admin, adminSetting, adminLogin, loginKnown, Empty(r.adminPassword)}}),
+      Quoted("JOEP", r.adminPassword,
+             {{admin, adminSetting, adminEntered, Filled(r.adminUserID), Filled(r.adminPassword)}}),
+      Fixed("JOEP=", false, {{admin, adminSetting, adminEntered, Filled(r.adminUserID), Empty(r.adminPassword)}}),
+      Quoted("JOAU", r.inputUserID, {{admin, adminInput, Filled(r.inputUserID)}}),
+      Quoted("JOEP", r.inputUserPassword, {{admin, adminInput, Filled(r.inputUserID), Filled(r.inputUserPassword)}}),
+      Fixed("JOEP=", false, {{admin, adminInput, Empty(r.inputUserPassword), Filled(r.inputUserID)}}),
   };
 
   // Identity lines, then the user settings (management type 2).
@@ -128,25 +145,21 @@ void JBAInializeDescriptionTableFromFilter(Job& job) {
       {"@PJL COMMENT DATE=%s%c", {{&r.printDate, LF}}, {{Filled(r.printDate)}}},
       {"@PJL COMMENT TIME=%s%c", {{&r.printTime, LF}}, {{Filled(r.printTime)}}},
       {"@PJL COMMENT DNAME=%s%c", {{&job.PTStdDocumentName, LF}}, {{Filled(job.PTStdDocumentName)}}},
-      {"@PJL SET JOBATTR=%c@CNAM=%s%c%c", {{Q, &job.HostNameStr, Q, LF}}, {{Filled(job.HostNameStr)}}},
-      {"@PJL SET JOBATTR=%c@CNAM=UnknownHost%c\n", {{Q, Q}}, {{Empty(job.HostNameStr)}}},
-      {"@PJL SET JOBATTR=%c@LUNA=%s%c%c", {{Q, &job.StdUserName, Q, LF}}, {{Filled(job.StdUserName)}}},
-      {"@PJL SET JOBATTR=%c@LUNA=UnknownUser%c\n", {{Q, Q}}, {{Empty(job.StdUserName)}}},
-      {"@PJL SET JOBATTR=%c@HOAD=%s%c%c", {{Q, &r.ipAddress, Q, LF}}, {{Filled(r.ipAddress)}}},
-      {"@PJL SET JOBATTR=%c@HOAD=%s%c%c",
-       {{Q, &job.IPAddressStr, Q, LF}},
-       {{Empty(r.ipAddress), Filled(job.IPAddressStr)}}},
-      {"@PJL SET JOBATTR=%c@NLPP=%s%c%c", {{Q, &job.StdNUpInfo, Q, LF}}, {{Filled(job.StdNUpInfo)}}},
-      {kJOAU, Quoted(job.StdJBAUserName), {{user, userSetting, userLogin, loginKnown}}},
-      {kJOAU, Quoted(r.userID), {{user, userSetting, userEntered, Filled(r.userID)}}},
-      {kJOEP, Quoted(r.userPassword), {{user, userSetting, userLogin, loginKnown, Filled(r.userPassword)}}},
-      {kJOEPEmpty, kEmptyQuoted, {{user, userSetting, userLogin, loginKnown, Empty(r.userPassword)}}},
-      {kJOEP, Quoted(r.userPassword), {{user, userSetting, userEntered, Filled(r.userID), Filled(r.userPassword)}}},
-      {kJOEPEmpty, kEmptyQuoted, {{user, userSetting, userEntered, Filled(r.userID), Empty(r.userPassword)}}},
-      {kJOAU, Quoted(r.inputUserID), {{user, userInput, Filled(r.inputUserID)}}},
-      {kJOEP, Quoted(r.inputUserPassword), {{user, userInput, Filled(r.inputUserID), Filled(r.inputUserPassword)}}},
-      {kJOEPEmpty, kEmptyQuoted, {{user, userInput, Empty(r.inputUserPassword), Filled(r.inputUserID)}}},
   };
+  const FmtTable identity = JBAIdentityRows(job);
+  r.common.insert(r.common.end(), identity.begin(), identity.end());
+  const FmtTable account = {
+      Quoted("JOAU", job.StdJBAUserName, {{user, userSetting, userLogin, loginKnown}}),
+      Quoted("JOAU", r.userID, {{user, userSetting, userEntered, Filled(r.userID)}}),
+      Quoted("JOEP", r.userPassword, {{user, userSetting, userLogin, loginKnown, Filled(r.userPassword)}}),
+      Fixed("JOEP=", false, {{user, userSetting, userLogin, loginKnown, Empty(r.userPassword)}}),
+      Quoted("JOEP", r.userPassword, {{user, userSetting, userEntered, Filled(r.userID), Filled(r.userPassword)}}),
+      Fixed("JOEP=", false, {{user, userSetting, userEntered, Filled(r.userID), Empty(r.userPassword)}}),
+      Quoted("JOAU", r.inputUserID, {{user, userInput, Filled(r.inputUserID)}}),
+      Quoted("JOEP", r.inputUserPassword, {{user, userInput, Filled(r.inputUserID), Filled(r.inputUserPassword)}}),
+      Fixed("JOEP=", false, {{user, userInput, Empty(r.inputUserPassword), Filled(r.inputUserID)}}),
+  };
+  r.common.insert(r.common.end(), account.begin(), account.end());
 }
 
 void JBAGetTicketFromPDE(Job& job) {

@@ -38,13 +38,23 @@ inline constexpr int32_t OptionComInUserTypeUseLoginAdmin = 1;
 inline constexpr int32_t OptionComInUserTypeEnterName = 2;
 inline constexpr int32_t OptionComInUserTypeEnterNameAdmin = 2;
 
-// Print type.
+// Print type. The ticket rows with the edition's widths and the getter of
+// the two name rows; the format rows, with or without a length bound on the
+// secure-print user name; the rows of products that offer only secure and
+// sample print.
+TicketTable PrintTypeticketData(Job& job, size_t userNameSize, size_t documentNameSize, TicketGetter nameGetter);
 TicketTable PrintTypeticketData(Job& job);
+FmtTable PrintTypeFmtTable(Job& job, const int32_t* userNameBound);
+FmtTable PrintTypeFmtPartTable(const FmtTable& full);
 void PrintTypeInializeDescriptionTableFromFilter(Job& job);
 void PrintTypeGetTicketFromPDE(Job& job);
 void PrintTypeOutputEPJLCommandFromFilter(Job& job);
 
-// Job authentication.
+// Job authentication. The host, N-up, layout and paper rows every
+// edition reads (with or without the two accounting-information lists),
+// and the identity lines (CNAM, LUNA, HOAD, NLPP).
+TicketTable JBAHostTicketRows(Job& job, bool infoLists);
+FmtTable JBAIdentityRows(Job& job);
 TicketTable JBAticketDataCommon(Job& job);
 TicketTable JBAticketDataAdmin(Job& job);
 void JBAInializeDescriptionTableFromFilter(Job& job);
@@ -52,7 +62,11 @@ void JBAGetTicketFromPDE(Job& job);
 void JBAOutputEPJLCommandFromFilter(Job& job);
 
 // Job information and the direct PJL writers (header steps).
+TicketTable CommentticketDataCommon(Job& job);  // the rows every edition reads
 TicketTable CommentticketData(Job& job);
+// Clears the record, reads the rows and settles collation, sides,
+// orientation, layout direction and copies.
+void CommentReadTicket(Job& job, const TicketTable& rows);
 void CommentGetTicketFromPDE(Job& job);
 bool IsColorDeivce(const Job& job);
 bool getDefaultColorMode(const Job& job);
@@ -67,9 +81,16 @@ void OutputEPJLCommandforCommentBegin(Job& job);
 void OutputEPJLCommandforCommentBasic(Job& job);
 void OutputEPJLCommandforCommentAdvanced(Job& job);
 void OutputEPJLCommandforCommentEnd(Job& job);
-// Whether the PPD asks for the job-information block.
+// Which job-information block the PPD asks for: none; the 1.3.0 block
+// (a printer encoding other than UTF-8, or a listed model code); or the
+// block that "CommentOn" asks for, which editions with the advanced lines
+// write as 1.5.0.
+enum class JobInfoVersion { None, Low, High };
+JobInfoVersion JobInfoBlock(const Job& job);
 bool JobInfoWanted(const Job& job);
-// The job-information block of this edition (version 1.3.0, basic lines).
+// Version line, begin and basic lines, the advanced lines when high, end.
+void OutputEPJLCommandforCommentBlock(Job& job, bool high);
+// The job-information block of the TELD edition (version 1.3.0, basic lines).
 void OutputEPJLCommandforComment(Job& job);
 // Printer model codes whose PPD ("PCFileName") gets the block.
 const std::vector<std::string_view>& modelsWithComment();
@@ -109,7 +130,8 @@ void InjectJTIFCommandSP(Job& job);
 // Copies text up to the first comma into out; returns the characters
 // consumed with the comma, or 0 when there is no comma (all text copied).
 size_t getOneValue(std::string_view text, std::string& out);
-// Text made safe for an XML element: & < > and " escaped.
+// Text made safe for an XML element: & < > and " escaped, control bytes
+// other than tab, CR and LF left out.
 std::string XmlEscape(std::string_view text);
 
 }  // namespace zqf
