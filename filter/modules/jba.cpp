@@ -30,16 +30,18 @@ using jobattr::Quoted;
 
 }  // namespace
 
-TicketTable JBAHostTicketRows(Job& job, bool infoLists) {
+TicketTable JBAticketDataCommon(Job& job, const JBATicketSpec& spec) {
   auto& r = job.mod.jba;
   const auto text = GetTicketStringConvertedToPrtLang;
+  const auto integer = GetTicketInteger;
+  const auto name = spec.nameGetter;
   TicketTable rows = {
       {job.Key("JBAMacHostNameStringTicket"), &r.macHostName, 33, text},
       {job.Key("JBAIPAddressStringTicket"), &r.ipAddress, 46, text},
   };
-  if (infoLists) {
-    rows.push_back({job.Key("JBAInfoListTicketKey"), &r.infoList, 4, GetTicketInteger});
-    rows.push_back({job.Key("JBAInfoSetListTicketKey"), &r.infoSetList, 4, GetTicketInteger});
+  if (spec.infoLists) {
+    rows.push_back({job.Key("JBAInfoListTicketKey"), &r.infoList, 4, integer});
+    rows.push_back({job.Key("JBAInfoSetListTicketKey"), &r.infoSetList, 4, integer});
   }
   const TicketTable layout = {
       {"number-up", &job.StdNUpInfo, job.profile.widths.nupInfo, GetNumberUpTicketString},
@@ -50,51 +52,92 @@ TicketTable JBAHostTicketRows(Job& job, bool infoLists) {
   };
   rows.insert(rows.end(), layout.begin(), layout.end());
   for (size_t i = 0; i < 8; ++i) rows.push_back({kPaperRectKeys[i], &r.paperRect[i], 20, text});
+
+  const auto add = [&rows](const TicketTable& more) { rows.insert(rows.end(), more.begin(), more.end()); };
+  add({{job.Key("JBAManageTypeListTicketKey"), &r.manageType, 4, integer},
+       {job.Key("JBAUserSettingRadioBtnTicket"), &r.userSetting, 4, integer},
+       {job.Key("JBAUserIDListCtrlTicket"), &r.userIDSource, 4, integer}});
+  if (spec.userIDAbsentFlag) add({{job.Key("JBAUserIDTextEditTicket"), &r.userIDAbsent, 4, CheckTicketKey}});
+  add({{job.Key("JBAUserIDTextEditTicket"), &r.userID, spec.userID, name},
+       {job.Key("JBAUserPasswordTextEditTicket"), &r.userPassword, spec.password, text}});
+  if (spec.domains) {
+    add({{job.Key("JBADomainNameTextEditTicket"), &r.domainName, 65, text},
+         {job.Key("JBAInputDomainNameTextEditTicket"), &r.inputDomainName, 65, text}});
+  }
+  add({{job.Key("JBAAccountIDTextEditTicket"), &r.accountID, spec.account, text},
+       {job.Key("JBAStorageIDTextEditTicket"), &r.storageID, spec.storageID, name},
+       {job.Key("JBAStoragePasswordTextEditTicket"), &r.storagePassword, spec.storagePassword, text},
+       {job.Key("JBAUserInputRadioBtnTicket"), &r.userInput, 4, integer},
+       {job.Key("JBAInputAuthRadioBtnTicketKey"), &r.inputAuth, 4, integer},
+       {job.Key("JBAInputStrgRadioBtnTicketKey"), &r.inputStorage, 4, integer},
+       {job.Key("JBAInputStorageIDTextEditTicket"), &r.inputStorageID, spec.storageID, name},
+       {job.Key("JBAInputStoragePasswordTextEditTicket"), &r.inputStoragePassword, spec.storagePassword, text},
+       {job.Key("JBAInputUserIDTextEditTicket"), &r.inputUserID, spec.userID, name},
+       {job.Key("JBAInputUserPasswordTextEditTicket"), &r.inputUserPassword, spec.password, text},
+       {job.Key("JBAInputAccountIDTextEditTicket"), &r.inputAccountID, spec.account, text}});
+  if (spec.printDateTime) {
+    add({{job.Key("JBAMrvnPrintDateTicketKey"), &r.printDate, 17, text},
+         {job.Key("JBAMrvnPrintTimeTicketKey"), &r.printTime, 17, text}});
+  }
   return rows;
 }
 
-TicketTable JBAticketDataCommon(Job& job) {
+TicketTable JBAticketDataAdmin(Job& job, const JBATicketSpec& spec) {
   auto& r = job.mod.jba;
   const auto text = GetTicketStringConvertedToPrtLang;
-  const auto integer = GetTicketInteger;
-  TicketTable rows = JBAHostTicketRows(job, true);
-  const TicketTable account = {
-      {job.Key("JBAManageTypeListTicketKey"), &r.manageType, 4, integer},
-      {job.Key("JBAUserSettingRadioBtnTicket"), &r.userSetting, 4, integer},
-      {job.Key("JBAUserIDListCtrlTicket"), &r.userIDSource, 4, integer},
-      {job.Key("JBAUserIDTextEditTicket"), &r.userIDAbsent, 4, CheckTicketKey},
-      {job.Key("JBAUserIDTextEditTicket"), &r.userID, 97, text},
-      {job.Key("JBAUserPasswordTextEditTicket"), &r.userPassword, 255, text},
-      {job.Key("JBAAccountIDTextEditTicket"), &r.accountID, 33, text},
-      {job.Key("JBAStorageIDTextEditTicket"), &r.storageID, 73, text},
-      {job.Key("JBAStoragePasswordTextEditTicket"), &r.storagePassword, 17, text},
-      {job.Key("JBAUserInputRadioBtnTicket"), &r.userInput, 4, integer},
-      {job.Key("JBAInputAuthRadioBtnTicketKey"), &r.inputAuth, 4, integer},
-      {job.Key("JBAInputStrgRadioBtnTicketKey"), &r.inputStorage, 4, integer},
-      {job.Key("JBAInputStorageIDTextEditTicket"), &r.inputStorageID, 73, text},
-      {job.Key("JBAInputStoragePasswordTextEditTicket"), &r.inputStoragePassword, 17, text},
-      {job.Key("JBAInputUserIDTextEditTicket"), &r.inputUserID, 97, text},
-      {job.Key("JBAInputUserPasswordTextEditTicket"), &r.inputUserPassword, 255, text},
-      {job.Key("JBAInputAccountIDTextEditTicket"), &r.inputAccountID, 33, text},
-      {job.Key("JBAMrvnPrintDateTicketKey"), &r.printDate, 17, text},
-      {job.Key("JBAMrvnPrintTimeTicketKey"), &r.printTime, 17, text},
-  };
-  rows.insert(rows.end(), account.begin(), account.end());
-  return rows;
-}
-
-TicketTable JBAticketDataAdmin(Job& job) {
-  auto& r = job.mod.jba;
-  const auto text = GetTicketStringConvertedToPrtLang;
-  return {
+  TicketTable rows = {
       {job.Key("JBAAdminUserSettingRadioBtnTicket"), &r.adminSetting, 4, GetTicketInteger},
       {job.Key("JBAAdminUserIDListCtrlTicket"), &r.adminIDSource, 4, GetTicketInteger},
-      {job.Key("JBAAdminUserIDTextEditTicket"), &r.adminUserID, 97, text},
-      {job.Key("JBAAdminUserPasswordTextEditTicket"), &r.adminPassword, 255, text},
-      {job.Key("JBAAdminAccountIDTextEditTicket"), &r.adminAccountID, 33, text},
-      {job.Key("JBAAdminStorageIDTextEditTicket"), &r.adminStorageID, 73, text},
-      {job.Key("JBAAdminStoragePasswordTextEditTicket"), &r.adminStoragePassword, 17, text},
+      {job.Key("JBAAdminUserIDTextEditTicket"), &r.adminUserID, spec.userID, spec.nameGetter},
+  };
+  if (spec.domains) rows.push_back({job.Key("JBAAdminDomainNameTextEditTicket"), &r.adminDomainName, 65, text});
+  const TicketTable more = {
+      {job.Key("JBAAdminUserPasswordTextEditTicket"), &r.adminPassword, spec.password, text},
+      {job.Key("JBAAdminAccountIDTextEditTicket"), &r.adminAccountID, spec.account, text},
+      {job.Key("JBAAdminStorageIDTextEditTicket"), &r.adminStorageID, spec.storageID, spec.nameGetter},
+      {job.Key("JBAAdminStoragePasswordTextEditTicket"), &r.adminStoragePassword, spec.storagePassword, text},
       {job.Key("JBAAdminUserInputRadioBtnTicket"), &r.adminInput, 4, GetTicketInteger},
+  };
+  rows.insert(rows.end(), more.begin(), more.end());
+  return rows;
+}
+
+const JBATicketSpec& TeldJBATicketSpec() {
+  static const JBATicketSpec spec{97, 255, 33, 73, 17, true, true, false, true, GetTicketStringConvertedToPrtLang};
+  return spec;
+}
+
+TicketTable JBAticketDataCommon(Job& job) { return JBAticketDataCommon(job, TeldJBATicketSpec()); }
+TicketTable JBAticketDataAdmin(Job& job) { return JBAticketDataAdmin(job, TeldJBATicketSpec()); }
+
+void JBAGetTicket(Job& job, const JBATicketSpec& spec) {
+  GetTicketFromArray(job, JBAticketDataCommon(job, spec));
+  GetTicketFromArray(job, JBAticketDataAdmin(job, spec));
+}
+
+JBASide JBAUserSide(Job& job) {
+  auto& r = job.mod.jba;
+  return {Is(r.manageType, JBAModeListUser), Is(r.userSetting, OptionUserInputTypeSelected),
+          Is(r.userInput, OptionUserInputTypeSelected), r.userIDSource, r.userID, r.userPassword, r.domainName,
+          r.accountID, r.storageID, r.storagePassword};
+}
+
+JBASide JBAAdminSide(Job& job) {
+  auto& r = job.mod.jba;
+  return {Is(r.manageType, JBAModeListAdmin), Is(r.adminSetting, OptionUserInputTypeSelectedAdmin),
+          Is(r.adminInput, OptionUserInputTypeSelectedAdmin), r.adminIDSource, r.adminUserID, r.adminPassword,
+          r.adminDomainName, r.adminAccountID, r.adminStorageID, r.adminStoragePassword};
+}
+
+FmtTable JBACredentialRows(const JBASide& s, const ComparationItem& loginKnown) {
+  const auto login = Is(s.idSource, OptionComInUserTypeUseLogin);
+  const auto entered = Is(s.idSource, OptionComInUserTypeEnterName);
+  return {
+      Quoted("JOAU", s.userID, {{s.mode, s.setting, entered, Filled(s.userID)}}),
+      Quoted("JOEP", s.password, {{s.mode, s.setting, login, loginKnown, Filled(s.password)}}),
+      Fixed("JOEP=", false, {{s.mode, s.setting, login, loginKnown, Empty(s.password)}}),
+      Quoted("JOEP", s.password, {{s.mode, s.setting, entered, Filled(s.userID), Filled(s.password)}}),
+      Fixed("JOEP=", false, {{s.mode, s.setting, entered, Filled(s.userID), Empty(s.password)}}),
   };
 }
 
@@ -112,35 +155,33 @@ FmtTable JBAIdentityRows(Job& job) {
   };
 }
 
+namespace {
+
+// The login line, the credentials and the input window of one side.
+FmtTable TeldAccountRows(Job& job, const JBASide& s) {
+  const auto& r = job.mod.jba;
+  const auto loginKnown = Filled(job.StdUserName);
+  FmtTable rows = {Quoted("JOAU", job.StdJBAUserName,
+                          {{s.mode, s.setting, Is(s.idSource, OptionComInUserTypeUseLogin), loginKnown}})};
+  const FmtTable credentials = JBACredentialRows(s, loginKnown);
+  rows.insert(rows.end(), credentials.begin(), credentials.end());
+  const FmtTable input = {
+      Quoted("JOAU", r.inputUserID, {{s.mode, s.input, Filled(r.inputUserID)}}),
+      Quoted("JOEP", r.inputUserPassword, {{s.mode, s.input, Filled(r.inputUserID), Filled(r.inputUserPassword)}}),
+      Fixed("JOEP=", false, {{s.mode, s.input, Empty(r.inputUserPassword), Filled(r.inputUserID)}}),
+  };
+  rows.insert(rows.end(), input.begin(), input.end());
+  return rows;
+}
+
+}  // namespace
+
 void JBAInializeDescriptionTableFromFilter(Job& job) {
   auto& r = job.mod.jba;
-
-  // Administrator settings: every row needs management type 1.
-  const auto admin = Is(r.manageType, JBAModeListAdmin);
-  const auto adminSetting = Is(r.adminSetting, OptionUserInputTypeSelectedAdmin);
-  const auto adminLogin = Is(r.adminIDSource, OptionComInUserTypeUseLoginAdmin);
-  const auto adminEntered = Is(r.adminIDSource, OptionComInUserTypeEnterNameAdmin);
-  const auto adminInput = Is(r.adminInput, OptionUserInputTypeSelectedAdmin);
-  const auto loginKnown = Filled(job.StdUserName);
-  r.admin = {
-      Quoted("JOAU", job.StdJBAUserName, {{admin, adminSetting, adminLogin, loginKnown}}),
-      Quoted("JOAU", r.adminUserID, {{admin, adminSetting, adminEntered, Filled(r.adminUserID)}}),
-      Quoted("JOEP", r.adminPassword, {{admin, adminSetting, adminLogin, loginKnown, Filled(r.adminPassword)}}),
-      Fixed("JOEP=", false, {{admin, adminSetting, adminLogin, loginKnown, Empty(r.adminPassword)}}),
-      Quoted("JOEP", r.adminPassword,
-             {{admin, adminSetting, adminEntered, Filled(r.adminUserID), Filled(r.adminPassword)}}),
-      Fixed("JOEP=", false, {{admin, adminSetting, adminEntered, Filled(r.adminUserID), Empty(r.adminPassword)}}),
-      Quoted("JOAU", r.inputUserID, {{admin, adminInput, Filled(r.inputUserID)}}),
-      Quoted("JOEP", r.inputUserPassword, {{admin, adminInput, Filled(r.inputUserID), Filled(r.inputUserPassword)}}),
-      Fixed("JOEP=", false, {{admin, adminInput, Empty(r.inputUserPassword), Filled(r.inputUserID)}}),
-  };
-
-  // Identity lines, then the user settings (management type 2).
-  const auto user = Is(r.manageType, JBAModeListUser);
-  const auto userSetting = Is(r.userSetting, OptionUserInputTypeSelected);
-  const auto userLogin = Is(r.userIDSource, OptionComInUserTypeUseLogin);
-  const auto userEntered = Is(r.userIDSource, OptionComInUserTypeEnterName);
-  const auto userInput = Is(r.userInput, OptionUserInputTypeSelected);
+  // Administrator settings (management type 1), then the date, time and
+  // document comments, the identity lines and the user settings
+  // (management type 2).
+  r.admin = TeldAccountRows(job, JBAAdminSide(job));
   r.common = {
       {"@PJL COMMENT DATE=%s%c", {{&r.printDate, LF}}, {{Filled(r.printDate)}}},
       {"@PJL COMMENT TIME=%s%c", {{&r.printTime, LF}}, {{Filled(r.printTime)}}},
@@ -148,24 +189,11 @@ void JBAInializeDescriptionTableFromFilter(Job& job) {
   };
   const FmtTable identity = JBAIdentityRows(job);
   r.common.insert(r.common.end(), identity.begin(), identity.end());
-  const FmtTable account = {
-      Quoted("JOAU", job.StdJBAUserName, {{user, userSetting, userLogin, loginKnown}}),
-      Quoted("JOAU", r.userID, {{user, userSetting, userEntered, Filled(r.userID)}}),
-      Quoted("JOEP", r.userPassword, {{user, userSetting, userLogin, loginKnown, Filled(r.userPassword)}}),
-      Fixed("JOEP=", false, {{user, userSetting, userLogin, loginKnown, Empty(r.userPassword)}}),
-      Quoted("JOEP", r.userPassword, {{user, userSetting, userEntered, Filled(r.userID), Filled(r.userPassword)}}),
-      Fixed("JOEP=", false, {{user, userSetting, userEntered, Filled(r.userID), Empty(r.userPassword)}}),
-      Quoted("JOAU", r.inputUserID, {{user, userInput, Filled(r.inputUserID)}}),
-      Quoted("JOEP", r.inputUserPassword, {{user, userInput, Filled(r.inputUserID), Filled(r.inputUserPassword)}}),
-      Fixed("JOEP=", false, {{user, userInput, Empty(r.inputUserPassword), Filled(r.inputUserID)}}),
-  };
-  r.common.insert(r.common.end(), account.begin(), account.end());
+  const FmtTable user = TeldAccountRows(job, JBAUserSide(job));
+  r.common.insert(r.common.end(), user.begin(), user.end());
 }
 
-void JBAGetTicketFromPDE(Job& job) {
-  GetTicketFromArray(job, JBAticketDataCommon(job));
-  GetTicketFromArray(job, JBAticketDataAdmin(job));
-}
+void JBAGetTicketFromPDE(Job& job) { JBAGetTicket(job, TeldJBATicketSpec()); }
 
 void JBAOutputEPJLCommandFromFilter(Job& job) {
   OutputEPJLCommandFromArray(job, job.mod.jba.admin);

@@ -50,13 +50,47 @@ void PrintTypeInializeDescriptionTableFromFilter(Job& job);
 void PrintTypeGetTicketFromPDE(Job& job);
 void PrintTypeOutputEPJLCommandFromFilter(Job& job);
 
-// Job authentication. The host, N-up, layout and paper rows every
-// edition reads (with or without the two accounting-information lists),
-// and the identity lines (CNAM, LUNA, HOAD, NLPP).
-TicketTable JBAHostTicketRows(Job& job, bool infoLists);
-FmtTable JBAIdentityRows(Job& job);
+// Job authentication. What an edition's ticket tables hold: the widths of
+// the user ID, password, account ID, storage ID and storage password
+// fields (the input window's like the user's), which optional rows it
+// reads, and the getter of the user-ID and storage-ID rows.
+struct JBATicketSpec {
+  size_t userID, password, account, storageID, storagePassword;
+  bool infoLists;         // the accounting-information list and set
+  bool userIDAbsentFlag;  // a row noting that the user-ID key is absent
+  bool domains;           // the domain-name rows
+  bool printDateTime;     // the print date and time
+  TicketGetter nameGetter;
+};
+TicketTable JBAticketDataCommon(Job& job, const JBATicketSpec& spec);
+TicketTable JBAticketDataAdmin(Job& job, const JBATicketSpec& spec);
 TicketTable JBAticketDataCommon(Job& job);
 TicketTable JBAticketDataAdmin(Job& job);
+// Reads the common table, then the administrator table.
+void JBAGetTicket(Job& job, const JBATicketSpec& spec);
+
+// One side of the accounting settings, the user's (management type 2) or
+// the administrator's (1): its mode, setting and input-window radios, ID
+// source and fields. The input-window fields are shared by both sides.
+struct JBASide {
+  ComparationItem mode;
+  ComparationItem setting;
+  ComparationItem input;
+  const int32_t& idSource;
+  const std::string& userID;
+  const std::string& password;
+  const std::string& domain;
+  const std::string& account;
+  const std::string& storageID;
+  const std::string& storagePassword;
+};
+JBASide JBAUserSide(Job& job);
+JBASide JBAAdminSide(Job& job);
+// The entered user ID and the password lines of a side (with the login
+// name when loginKnown holds, else with the entered ID).
+FmtTable JBACredentialRows(const JBASide& side, const ComparationItem& loginKnown);
+// The identity lines: CNAM, LUNA, HOAD and NLPP.
+FmtTable JBAIdentityRows(Job& job);
 void JBAInializeDescriptionTableFromFilter(Job& job);
 void JBAGetTicketFromPDE(Job& job);
 void JBAOutputEPJLCommandFromFilter(Job& job);

@@ -18,52 +18,34 @@ TicketGetter NameGetter(bool utf8) {
   return utf8 ? GetTicketStringConvertedToPrtLangForUTF8 : GetTicketStringConvertedToPrtLang;
 }
 
-// One side of the accounting settings: the user's or the administrator's
-// management mode, radios, ID source and fields. The input-window fields
-// and radios are shared by both sides.
-struct Side {
-  ComparationItem mode;
-  ComparationItem setting;
-  ComparationItem input;
-  const int32_t& idSource;
-  const std::string& userID;
-  const std::string& password;
-  const std::string& domain;
-  const std::string& account;
-  const std::string& storageID;
-  const std::string& storagePassword;
-};
-
 // The account rows of one side, in the device's order. With the info set
 // "Case_8" the input window's user becomes "UnknownUser" and its password
 // and account go empty.
-FmtTable AccountRows(Job& job, const Side& s) {
+FmtTable AccountRows(Job& job, const JBASide& s) {
   const auto& r = job.mod.jba;
   const auto& m = s.mode;
   const auto& set = s.setting;
   const auto& in = s.input;
   const auto login = Is(s.idSource, OptionComInUserTypeUseLogin);
-  const auto entered = Is(s.idSource, OptionComInUserTypeEnterName);
   const auto user = Filled(job.StdUserName);
   const auto infoGiven = IsNot(r.infoList, JBAInfoListNotExist);
   const auto case8 = Is(r.infoSetList, Case_8);
   const auto notCase8 = IsNot(r.infoSetList, Case_8);
   const auto auth = Is(r.inputAuth, OptionUserInputTypeSelected);
   const auto storage = Is(r.inputStorage, OptionUserInputTypeSelected);
-  const std::string& login_name = job.StdJBAUserName;
+  const std::string& loginName = job.StdJBAUserName;
   const std::string& doc = job.StdDocumentName;
-  return {
-      Quoted("JOAU", login_name, {{m, set, login, user, Is(r.infoList, JBAInfoListNotExist)}}),
+  FmtTable rows = {
+      Quoted("JOAU", loginName, {{m, set, login, user, Is(r.infoList, JBAInfoListNotExist)}}),
       Fixed("JOAU=UnknownUser", true, {{m, set, login, infoGiven, Is(r.infoList, JBAInfoListBillingSelect), notCase8}}),
-      Quoted("JOAU", login_name,
+      Quoted("JOAU", loginName,
              {{m, set, login, user, infoGiven, Is(r.infoList, JBAInfoListUserAccntSelect), notCase8}}),
-      Quoted("JOAU", login_name, {{m, set, login, user, infoGiven, Is(r.infoList, JBAInfoListAllSelect), notCase8}}),
+      Quoted("JOAU", loginName, {{m, set, login, user, infoGiven, Is(r.infoList, JBAInfoListAllSelect), notCase8}}),
       Fixed("JOAU=UnknownUser", true, {{m, set, login, infoGiven, case8}}),
-      Quoted("JOAU", s.userID, {{m, set, entered, Filled(s.userID)}}),
-      Quoted("JOEP", s.password, {{m, set, login, user, Filled(s.password)}}),
-      Fixed("JOEP=", false, {{m, set, login, user, Empty(s.password)}}),
-      Quoted("JOEP", s.password, {{m, set, entered, Filled(s.userID), Filled(s.password)}}),
-      Fixed("JOEP=", false, {{m, set, entered, Filled(s.userID), Empty(s.password)}}),
+  };
+  const FmtTable credentials = JBACredentialRows(s, user);
+  rows.insert(rows.end(), credentials.begin(), credentials.end());
+  const FmtTable more = {
       Quoted("JOAD", s.domain, {{m, set, Filled(s.domain)}}),
       Quoted("DAID", s.account, {{m, set, Filled(s.account)}}),
       Fixed("DAID=", false, {{m, set, Empty(s.account)}}),
@@ -92,17 +74,14 @@ FmtTable AccountRows(Job& job, const Side& s) {
       Quoted("ACEP", r.inputStoragePassword, {{m, in, storage, Filled(r.inputStorageID), Filled(r.inputStoragePassword)}}),
       Fixed("ACEP=", false, {{m, in, storage, Filled(r.inputStorageID), Empty(r.inputStoragePassword)}}),
   };
+  rows.insert(rows.end(), more.begin(), more.end());
+  return rows;
 }
 
 void JBAInializeDescriptionTable(Job& job) {
   auto& r = job.mod.jba;
-  r.admin = AccountRows(job, {Is(r.manageType, JBAModeListAdmin), Is(r.adminSetting, OptionUserInputTypeSelectedAdmin),
-                              Is(r.adminInput, OptionUserInputTypeSelectedAdmin), r.adminIDSource, r.adminUserID,
-                              r.adminPassword, r.adminDomainName, r.adminAccountID, r.adminStorageID,
-                              r.adminStoragePassword});
-  FmtTable user = AccountRows(job, {Is(r.manageType, JBAModeListUser), Is(r.userSetting, OptionUserInputTypeSelected),
-                                    Is(r.userInput, OptionUserInputTypeSelected), r.userIDSource, r.userID,
-                                    r.userPassword, r.domainName, r.accountID, r.storageID, r.storagePassword});
+  r.admin = AccountRows(job, JBAAdminSide(job));
+  FmtTable user = AccountRows(job, JBAUserSide(job));
   // Without the user-ID key at all (no accounting settings were made), the
   // login name is the job's user, whatever the mode.
   user.insert(user.begin() + 5,
@@ -111,10 +90,7 @@ void JBAInializeDescriptionTable(Job& job) {
   r.common.insert(r.common.end(), user.begin(), user.end());
 }
 
-void JBAGetTicketFromPDE(Job& job) {
-  GetTicketFromArray(job, JBAticketDataCommon(job, job.edition.utf8Product));
-  GetTicketFromArray(job, JBAticketDataAdmin(job, job.edition.utf8Product));
-}
+void JBAGetTicketFromPDE(Job& job) { JBAGetTicket(job, JBATicketSpecFor(job.edition.utf8Product)); }
 
 void PrintTypeInializeDescriptionTable(Job& job) {
   auto& r = job.mod.printType;
@@ -139,53 +115,7 @@ TicketTable PrintTypeticketData(Job& job, bool utf8) {
   return zqf::PrintTypeticketData(job, PRINTTYPEUSERNAMEDMAXLEN, 193, NameGetter(utf8));
 }
 
-TicketTable JBAticketDataCommon(Job& job, bool utf8) {
-  auto& r = job.mod.jba;
-  const auto text = GetTicketStringConvertedToPrtLang;
-  const auto name = NameGetter(utf8);
-  const auto integer = GetTicketInteger;
-  TicketTable rows = JBAHostTicketRows(job, true);
-  const TicketTable account = {
-      {job.Key("JBAManageTypeListTicketKey"), &r.manageType, 4, integer},
-      {job.Key("JBAUserSettingRadioBtnTicket"), &r.userSetting, 4, integer},
-      {job.Key("JBAUserIDListCtrlTicket"), &r.userIDSource, 4, integer},
-      {job.Key("JBAUserIDTextEditTicket"), &r.userIDAbsent, 4, CheckTicketKey},
-      {job.Key("JBAUserIDTextEditTicket"), &r.userID, 97, name},
-      {job.Key("JBAUserPasswordTextEditTicket"), &r.userPassword, 255, text},
-      {job.Key("JBADomainNameTextEditTicket"), &r.domainName, 65, text},
-      {job.Key("JBAInputDomainNameTextEditTicket"), &r.inputDomainName, 65, text},
-      {job.Key("JBAAccountIDTextEditTicket"), &r.accountID, 33, text},
-      {job.Key("JBAStorageIDTextEditTicket"), &r.storageID, 73, name},
-      {job.Key("JBAStoragePasswordTextEditTicket"), &r.storagePassword, 17, text},
-      {job.Key("JBAUserInputRadioBtnTicket"), &r.userInput, 4, integer},
-      {job.Key("JBAInputAuthRadioBtnTicketKey"), &r.inputAuth, 4, integer},
-      {job.Key("JBAInputStrgRadioBtnTicketKey"), &r.inputStorage, 4, integer},
-      {job.Key("JBAInputStorageIDTextEditTicket"), &r.inputStorageID, 73, name},
-      {job.Key("JBAInputStoragePasswordTextEditTicket"), &r.inputStoragePassword, 17, text},
-      {job.Key("JBAInputUserIDTextEditTicket"), &r.inputUserID, 97, name},
-      {job.Key("JBAInputUserPasswordTextEditTicket"), &r.inputUserPassword, 255, text},
-      {job.Key("JBAInputAccountIDTextEditTicket"), &r.inputAccountID, 33, text},
-  };
-  rows.insert(rows.end(), account.begin(), account.end());
-  return rows;
-}
-
-TicketTable JBAticketDataAdmin(Job& job, bool utf8) {
-  auto& r = job.mod.jba;
-  const auto text = GetTicketStringConvertedToPrtLang;
-  const auto name = NameGetter(utf8);
-  return {
-      {job.Key("JBAAdminUserSettingRadioBtnTicket"), &r.adminSetting, 4, GetTicketInteger},
-      {job.Key("JBAAdminUserIDListCtrlTicket"), &r.adminIDSource, 4, GetTicketInteger},
-      {job.Key("JBAAdminUserIDTextEditTicket"), &r.adminUserID, 97, name},
-      {job.Key("JBAAdminDomainNameTextEditTicket"), &r.adminDomainName, 65, text},
-      {job.Key("JBAAdminUserPasswordTextEditTicket"), &r.adminPassword, 255, text},
-      {job.Key("JBAAdminAccountIDTextEditTicket"), &r.adminAccountID, 33, text},
-      {job.Key("JBAAdminStorageIDTextEditTicket"), &r.adminStorageID, 73, name},
-      {job.Key("JBAAdminStoragePasswordTextEditTicket"), &r.adminStoragePassword, 17, text},
-      {job.Key("JBAAdminUserInputRadioBtnTicket"), &r.adminInput, 4, GetTicketInteger},
-  };
-}
+zqf::JBATicketSpec JBATicketSpecFor(bool utf8) { return {97, 255, 33, 73, 17, true, true, true, false, NameGetter(utf8)}; }
 
 bool UsesPrintTypePartTable(const Job& job) {
   return job.edition.utf8Product &&

@@ -4,6 +4,7 @@
 // the name rows for products that read UTF-8, and the reduced print-type
 // table of products that offer only secure and sample print.
 #include "../../core/job.h"
+#include "../../modules/modules.h"
 
 namespace zqf::ark {
 
@@ -18,10 +19,10 @@ inline constexpr int32_t JBAInfoListAllSelect = 3;
 inline constexpr int32_t Case_8 = 8;
 inline constexpr int32_t JBAUserNameNotExist = 1;  // the user-ID key is absent
 
-// The ticket rows; utf8 picks the twin whose name rows stay UTF-8.
+// The ticket rows; utf8 picks the twin tables, whose user-ID, storage-ID
+// and print-type name rows stay UTF-8.
 TicketTable PrintTypeticketData(Job& job, bool utf8);
-TicketTable JBAticketDataCommon(Job& job, bool utf8);
-TicketTable JBAticketDataAdmin(Job& job, bool utf8);
+JBATicketSpec JBATicketSpecFor(bool utf8);
 
 // True on a UTF-8 product whose PPD names the print-type settings without
 // mailbox and delayed print ("Default04").

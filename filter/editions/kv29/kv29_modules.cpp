@@ -15,36 +15,24 @@ using jobattr::QuotedLF;
 
 namespace {
 
-// One side of the accounting settings (see the ARK edition): this
-// edition has no domain, account or info-list rows.
-struct Side {
-  ComparationItem mode;
-  ComparationItem setting;
-  ComparationItem input;
-  const int32_t& idSource;
-  const std::string& userID;
-  const std::string& password;
-  const std::string& storageID;
-  const std::string& storagePassword;
-};
+// Narrower fields than the other editions, no information lists, no
+// key-absent row and no domain names; the print date and time are read.
+const JBATicketSpec kJBATicketSpec{33, 17, 33, 25, 17, false, false, false, true, GetTicketStringConvertedToPrtLang};
 
-FmtTable AccountRows(Job& job, const Side& s) {
+// The account rows of one side: this edition has no domain, account or
+// information-list rows, and its login line carries the job's user.
+FmtTable AccountRows(Job& job, const JBASide& s) {
   const auto& r = job.mod.jba;
   const auto& m = s.mode;
   const auto& set = s.setting;
   const auto& in = s.input;
-  const auto login = Is(s.idSource, OptionComInUserTypeUseLogin);
-  const auto entered = Is(s.idSource, OptionComInUserTypeEnterName);
   const auto user = Filled(job.StdUserName);
   const auto auth = Is(r.inputAuth, OptionUserInputTypeSelected);
   const auto storage = Is(r.inputStorage, OptionUserInputTypeSelected);
-  return {
-      Quoted("JOAU", job.StdUserName, {{m, set, login, user}}),
-      Quoted("JOAU", s.userID, {{m, set, entered, Filled(s.userID)}}),
-      Quoted("JOEP", s.password, {{m, set, login, user, Filled(s.password)}}),
-      Fixed("JOEP=", false, {{m, set, login, user, Empty(s.password)}}),
-      Quoted("JOEP", s.password, {{m, set, entered, Filled(s.userID), Filled(s.password)}}),
-      Fixed("JOEP=", false, {{m, set, entered, Filled(s.userID), Empty(s.password)}}),
+  FmtTable rows = {Quoted("JOAU", job.StdUserName, {{m, set, Is(s.idSource, OptionComInUserTypeUseLogin), user}})};
+  const FmtTable credentials = JBACredentialRows(s, user);
+  rows.insert(rows.end(), credentials.begin(), credentials.end());
+  const FmtTable more = {
       Quoted("ACID", s.storageID, {{m, set, Filled(s.storageID)}}),
       Quoted("ACEP", s.storagePassword, {{m, set, Filled(s.storageID), Filled(s.storagePassword)}}),
       Fixed("ACEP=", false, {{m, set, Filled(s.storageID), Empty(s.storagePassword)}}),
@@ -58,13 +46,13 @@ FmtTable AccountRows(Job& job, const Side& s) {
       Quoted("ACEP", r.inputStoragePassword, {{m, in, storage, Filled(r.inputStorageID), Filled(r.inputStoragePassword)}}),
       Fixed("ACEP=", false, {{m, in, storage, Filled(r.inputStorageID), Empty(r.inputStoragePassword)}}),
   };
+  rows.insert(rows.end(), more.begin(), more.end());
+  return rows;
 }
 
 void JBAInializeDescriptionTable(Job& job) {
   auto& r = job.mod.jba;
-  r.admin = AccountRows(job, {Is(r.manageType, JBAModeListAdmin), Is(r.adminSetting, OptionUserInputTypeSelectedAdmin),
-                              Is(r.adminInput, OptionUserInputTypeSelectedAdmin), r.adminIDSource, r.adminUserID,
-                              r.adminPassword, r.adminStorageID, r.adminStoragePassword});
+  r.admin = AccountRows(job, JBAAdminSide(job));
   // Date, time and document go out on every job, empty or not; the client
   // name is the one the dialog sent.
   r.common = {
@@ -77,17 +65,11 @@ void JBAInializeDescriptionTable(Job& job) {
       Fixed("LUNA=UnknownUser", true, {{Empty(job.StdUserName)}}),
       QuotedLF("HOAD", r.ipAddress, {{Filled(r.ipAddress)}}),
   };
-  const FmtTable user = AccountRows(
-      job, {Is(r.manageType, JBAModeListUser), Is(r.userSetting, OptionUserInputTypeSelected),
-            Is(r.userInput, OptionUserInputTypeSelected), r.userIDSource, r.userID, r.userPassword, r.storageID,
-            r.storagePassword});
+  const FmtTable user = AccountRows(job, JBAUserSide(job));
   r.common.insert(r.common.end(), user.begin(), user.end());
 }
 
-void JBAGetTicketFromPDE(Job& job) {
-  GetTicketFromArray(job, kv29::JBAticketDataCommon(job));
-  GetTicketFromArray(job, kv29::JBAticketDataAdmin(job));
-}
+void JBAGetTicketFromPDE(Job& job) { JBAGetTicket(job, kJBATicketSpec); }
 
 void PrintTypeInializeDescriptionTable(Job& job) {
   // Secure print holds the job whatever the length of the user name.
@@ -102,50 +84,6 @@ void FeaturesGetTicketFromPDE(Job& job) { GetTicketFromArray(job, kv29::Features
 
 TicketTable PrintTypeticketData(Job& job) {
   return zqf::PrintTypeticketData(job, 25, 25, GetTicketStringConvertedToPrtLang);
-}
-
-TicketTable JBAticketDataCommon(Job& job) {
-  auto& r = job.mod.jba;
-  const auto text = GetTicketStringConvertedToPrtLang;
-  const auto integer = GetTicketInteger;
-  TicketTable rows = JBAHostTicketRows(job, false);
-  const TicketTable account = {
-      {job.Key("JBAManageTypeListTicketKey"), &r.manageType, 4, integer},
-      {job.Key("JBAUserSettingRadioBtnTicket"), &r.userSetting, 4, integer},
-      {job.Key("JBAUserIDListCtrlTicket"), &r.userIDSource, 4, integer},
-      {job.Key("JBAUserIDTextEditTicket"), &r.userID, 33, text},
-      {job.Key("JBAUserPasswordTextEditTicket"), &r.userPassword, 17, text},
-      {job.Key("JBAAccountIDTextEditTicket"), &r.accountID, 33, text},
-      {job.Key("JBAStorageIDTextEditTicket"), &r.storageID, 25, text},
-      {job.Key("JBAStoragePasswordTextEditTicket"), &r.storagePassword, 17, text},
-      {job.Key("JBAUserInputRadioBtnTicket"), &r.userInput, 4, integer},
-      {job.Key("JBAInputAuthRadioBtnTicketKey"), &r.inputAuth, 4, integer},
-      {job.Key("JBAInputStrgRadioBtnTicketKey"), &r.inputStorage, 4, integer},
-      {job.Key("JBAInputStorageIDTextEditTicket"), &r.inputStorageID, 25, text},
-      {job.Key("JBAInputStoragePasswordTextEditTicket"), &r.inputStoragePassword, 17, text},
-      {job.Key("JBAInputUserIDTextEditTicket"), &r.inputUserID, 33, text},
-      {job.Key("JBAInputUserPasswordTextEditTicket"), &r.inputUserPassword, 17, text},
-      {job.Key("JBAInputAccountIDTextEditTicket"), &r.inputAccountID, 33, text},
-      {job.Key("JBAMrvnPrintDateTicketKey"), &r.printDate, 17, text},
-      {job.Key("JBAMrvnPrintTimeTicketKey"), &r.printTime, 17, text},
-  };
-  rows.insert(rows.end(), account.begin(), account.end());
-  return rows;
-}
-
-TicketTable JBAticketDataAdmin(Job& job) {
-  auto& r = job.mod.jba;
-  const auto text = GetTicketStringConvertedToPrtLang;
-  return {
-      {job.Key("JBAAdminUserSettingRadioBtnTicket"), &r.adminSetting, 4, GetTicketInteger},
-      {job.Key("JBAAdminUserIDListCtrlTicket"), &r.adminIDSource, 4, GetTicketInteger},
-      {job.Key("JBAAdminUserIDTextEditTicket"), &r.adminUserID, 33, text},
-      {job.Key("JBAAdminUserPasswordTextEditTicket"), &r.adminPassword, 17, text},
-      {job.Key("JBAAdminAccountIDTextEditTicket"), &r.adminAccountID, 33, text},
-      {job.Key("JBAAdminStorageIDTextEditTicket"), &r.adminStorageID, 25, text},
-      {job.Key("JBAAdminStoragePasswordTextEditTicket"), &r.adminStoragePassword, 17, text},
-      {job.Key("JBAAdminUserInputRadioBtnTicket"), &r.adminInput, 4, GetTicketInteger},
-  };
 }
 
 TicketTable FeaturesticketData(Job& job) {

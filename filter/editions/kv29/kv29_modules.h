@@ -7,8 +7,6 @@
 namespace zqf::kv29 {
 
 TicketTable PrintTypeticketData(Job& job);
-TicketTable JBAticketDataCommon(Job& job);
-TicketTable JBAticketDataAdmin(Job& job);
 TicketTable FeaturesticketData(Job& job);
 
 // Separator pages at "%%EndProlog" (event 14), booklet image shift and
