@@ -154,10 +154,11 @@ TEST(ArkAccounting, NameRowsFollowTheProductsEncoding) {
 }
 
 // The print-type lines of one ARK job.
-Lines PrintType(const std::vector<std::pair<std::string, std::string>>& entries, const std::string& ppd = "") {
+Lines PrintType(const std::vector<std::pair<std::string, std::string>>& entries, const std::string& ppd = "",
+                const std::string& title = "Report") {
   std::vector<std::pair<std::string, std::string>> keyed;
   for (const auto& [name, value] : entries) keyed.push_back({ArkKey(name), value});
-  return edtest::Only(edtest::Header(zqf::ArkProfile(), edtest::Ticket(keyed), ppd),
+  return edtest::Only(edtest::Header(zqf::ArkProfile(), edtest::Ticket(keyed), ppd, "alice", title),
                       {"@PJL SET HOLD", "@PJL SET BOX", "@PJL SET USERNAME", "@PJL SET JOBNAME",
                        "@PJL SET JOBATTR=\"@PRTM"});
 }
@@ -196,6 +197,23 @@ TEST(ArkPrintType, TheSecurePrintUserHoldsNinetySixBytes) {
   };
   EXPECT_EQ(user(edtest::Ppd("UTF-8")), "@PJL SET USERNAME=\"Zo\xc3\xab\"\r\n");
   EXPECT_EQ(user(edtest::Ppd("ISOLatin1")), "@PJL SET USERNAME=\"Zo\xeb\"\r\n");
+}
+
+TEST(ArkPrintType, AutomaticDocumentNameOnAUtf8Product) {
+  const std::string resume = "R\xc3\xa9sum\xc3\xa9";
+  const auto jobName = [&](int productType) {
+    return edtest::Only(PrintType({{"PrintTypeTicketKey", "3"},
+                                   {"PrintTypeUserNameTicketKey", "bob"},
+                                   {"DocumentNameTypeTicketKey", "1"},
+                                   {"PrintTypeProductTypeTicketKey", std::to_string(productType)}},
+                                  edtest::Ppd("UTF-8"), resume),
+                        {"@PJL SET JOBNAME"});
+  };
+  // Products of types 1 and 2 take ASCII names only; 3 and 5 take these.
+  EXPECT_EQ(jobName(1), Lines{});
+  EXPECT_EQ(jobName(2), Lines{});
+  EXPECT_EQ(jobName(3), Lines{"@PJL SET JOBNAME=\"" + resume + "\"\r\n"});
+  EXPECT_EQ(jobName(5), Lines{"@PJL SET JOBNAME=\"" + resume + "\"\r\n"});
 }
 
 }  // namespace

@@ -223,14 +223,4 @@ TEST(Kv29Job, AnInputFileThatCannotBeOpenedFailsTheJob) {
   ::close(err);
 }
 
-TEST(Kv29Job, TheExecutableRunsAJob) {
-  zqtest::JobSpec spec;
-  spec.postscript = zqtest::SamplePostScript(2);
-  spec.ppdPath = edtest::Ppd("UTF-8");
-  const auto r = zqtest::RunProgram(zqtest::BinPath("kv29-job-filter"), spec);
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out.rfind(kUel + "@PJL SET STRINGCODESET=\"UTF8\"\n@PJL COMMENT DATE=\n", 0), 0u);
-  EXPECT_EQ(r.err, "PAGE:1 1\nPAGE:2 1\n");
-}
-
 }  // namespace
