@@ -141,6 +141,19 @@ FmtTable JBACredentialRows(const JBASide& s, const ComparationItem& loginKnown) 
   };
 }
 
+FmtTable JBAInputStorageRows(Job& job, const JBASide& s) {
+  const auto& r = job.mod.jba;
+  const auto storage = Is(r.inputStorage, OptionUserInputTypeSelected);
+  const auto id = Filled(r.inputStorageID);
+  return {
+      Quoted("ACID", r.inputStorageID, {{s.mode, s.input, storage, id}}),
+      Fixed("JOAU=UnknownUser", true, {{s.mode, s.input, storage}}),
+      Fixed("JOEP=", true, {{s.mode, s.input, storage}}),
+      Quoted("ACEP", r.inputStoragePassword, {{s.mode, s.input, storage, id, Filled(r.inputStoragePassword)}}),
+      Fixed("ACEP=", false, {{s.mode, s.input, storage, id, Empty(r.inputStoragePassword)}}),
+  };
+}
+
 FmtTable JBAIdentityRows(Job& job) {
   auto& r = job.mod.jba;
   using jobattr::QuotedLF;

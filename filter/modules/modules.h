@@ -89,6 +89,9 @@ JBASide JBAAdminSide(Job& job);
 // The entered user ID and the password lines of a side (with the login
 // name when loginKnown holds, else with the entered ID).
 FmtTable JBACredentialRows(const JBASide& side, const ComparationItem& loginKnown);
+// The input window's storage rows: its storage ID, the unknown user with an
+// empty password (the device asks at the panel), and the storage password.
+FmtTable JBAInputStorageRows(Job& job, const JBASide& side);
 // The identity lines: CNAM, LUNA, HOAD and NLPP.
 FmtTable JBAIdentityRows(Job& job);
 void JBAInializeDescriptionTableFromFilter(Job& job);

@@ -67,14 +67,12 @@ FmtTable AccountRows(Job& job, const JBASide& s) {
       Fixed("DAID=", false, {{m, in, auth, Filled(r.inputAccountID), case8}}),
       Fixed("DAID=", false, {{m, in, auth, Empty(r.inputAccountID)}}),
       Fixed("DAID=", false, {{m, in, storage, infoGiven}}),
-      Quoted("ACID", r.inputStorageID, {{m, in, storage, Filled(r.inputStorageID)}}),
-      Quoted("ACNA", doc, {{m, in, Filled(doc)}}),
-      Fixed("JOAU=UnknownUser", true, {{m, in, storage}}),
-      Fixed("JOEP=", true, {{m, in, storage}}),
-      Quoted("ACEP", r.inputStoragePassword, {{m, in, storage, Filled(r.inputStorageID), Filled(r.inputStoragePassword)}}),
-      Fixed("ACEP=", false, {{m, in, storage, Filled(r.inputStorageID), Empty(r.inputStoragePassword)}}),
   };
   rows.insert(rows.end(), more.begin(), more.end());
+  // The document name follows the input window's storage ID.
+  FmtTable storageRows = JBAInputStorageRows(job, s);
+  storageRows.insert(storageRows.begin() + 1, Quoted("ACNA", doc, {{m, in, Filled(doc)}}));
+  rows.insert(rows.end(), storageRows.begin(), storageRows.end());
   return rows;
 }
 

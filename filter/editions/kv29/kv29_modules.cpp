@@ -28,7 +28,6 @@ FmtTable AccountRows(Job& job, const JBASide& s) {
   const auto& in = s.input;
   const auto user = Filled(job.StdUserName);
   const auto auth = Is(r.inputAuth, OptionUserInputTypeSelected);
-  const auto storage = Is(r.inputStorage, OptionUserInputTypeSelected);
   FmtTable rows = {Quoted("JOAU", job.StdUserName, {{m, set, Is(s.idSource, OptionComInUserTypeUseLogin), user}})};
   const FmtTable credentials = JBACredentialRows(s, user);
   rows.insert(rows.end(), credentials.begin(), credentials.end());
@@ -40,13 +39,10 @@ FmtTable AccountRows(Job& job, const JBASide& s) {
       Quoted("JOAU", r.inputUserID, {{m, in, Filled(r.inputUserID)}}),
       Quoted("JOEP", r.inputUserPassword, {{m, in, Filled(r.inputUserID), Filled(r.inputUserPassword)}}),
       Fixed("JOEP=", false, {{m, in, auth, Empty(r.inputUserPassword), Filled(r.inputUserID)}}),
-      Quoted("ACID", r.inputStorageID, {{m, in, storage, Filled(r.inputStorageID)}}),
-      Fixed("JOAU=UnknownUser", true, {{m, in, storage}}),
-      Fixed("JOEP=", true, {{m, in, storage}}),
-      Quoted("ACEP", r.inputStoragePassword, {{m, in, storage, Filled(r.inputStorageID), Filled(r.inputStoragePassword)}}),
-      Fixed("ACEP=", false, {{m, in, storage, Filled(r.inputStorageID), Empty(r.inputStoragePassword)}}),
   };
   rows.insert(rows.end(), more.begin(), more.end());
+  const FmtTable storageRows = JBAInputStorageRows(job, s);
+  rows.insert(rows.end(), storageRows.begin(), storageRows.end());
   return rows;
 }
 
