@@ -74,7 +74,7 @@ void WriteRegi(Job& job, const std::string& choice, const char* name) {
 
 }  // namespace
 
-TicketTable CommentticketData(Job& job) {
+TicketTable CommentticketDataCommon(Job& job) {
   auto& r = job.mod.comment;
   const auto text = GetTicketStringConvertedToPrtLang;
   const auto integer = GetTicketInteger;
@@ -90,21 +90,32 @@ TicketTable CommentticketData(Job& job) {
       {"ZQLineWeightAdjustment", &r.lineWeight, 256, text},
       {"ZQTonerSaver", &r.tonerSaver, 256, text},
       {"ZQTonerReductionRate", &r.tonerReduction, 256, text},
-      {"ZQBannerSheet", &r.bannerSheet, 256, text},
-      {"ZQMRVNAdjustRegiHorizontal", &r.regiHorizontal, 256, text},
-      {"ZQMRVNAdjustRegiVertical", &r.regiVertical, 256, text},
       {"DuplexBindingEdge..n.", &r.bindingEdge, 4, integer},
       {"com.apple.print.PrintSettings.PMCopies..n.", &r.copies, 4, integer},
       {"orientation-requested", &r.orientation, 4, integer},
       {"com.apple.print.PrintSettings.PMLayoutDirection..n.", &r.layoutDirection, 4, integer},
-      {job.Key("PrintTypeTicketKey"), &r.printType, 4, integer},
   };
 }
 
-void CommentGetTicketFromPDE(Job& job) {
+TicketTable CommentticketData(Job& job) {
+  auto& r = job.mod.comment;
+  const auto text = GetTicketStringConvertedToPrtLang;
+  TicketTable rows = CommentticketDataCommon(job);
+  // The banner sheet and the registration adjustment follow the toner rows.
+  const TicketTable writers = {
+      {"ZQBannerSheet", &r.bannerSheet, 256, text},
+      {"ZQMRVNAdjustRegiHorizontal", &r.regiHorizontal, 256, text},
+      {"ZQMRVNAdjustRegiVertical", &r.regiVertical, 256, text},
+  };
+  rows.insert(rows.begin() + 11, writers.begin(), writers.end());
+  rows.push_back({job.Key("PrintTypeTicketKey"), &r.printType, 4, GetTicketInteger});
+  return rows;
+}
+
+void CommentReadTicket(Job& job, const TicketTable& rows) {
   auto& r = job.mod.comment;
   r = CommentState{};
-  GetTicketFromArray(job, CommentticketData(job));
+  GetTicketFromArray(job, rows);
 
   const std::string& raw = job.options.raw();
   r.collate = Has(raw, "nocollate") ? "nocollate" : Has(raw, "collate") ? "collate" : "";
@@ -118,6 +129,12 @@ void CommentGetTicketFromPDE(Job& job) {
     int32_t copies = 0;
     r.copies = ParseWholeInt(job.Arg(4), copies) && copies > 0 ? copies : 1;
   }
+}
+
+void CommentGetTicketFromPDE(Job& job) {
+  auto& r = job.mod.comment;
+  CommentReadTicket(job, CommentticketData(job));
+  const std::string& raw = job.options.raw();
   if (PpdHasOption(job, "ZQMRVNAdjustRegiHorizontal") && !Has(raw, "ZQMRVNAdjustRegiHorizontal")) {
     r.regiHorizontal = "0.0";
   }
@@ -364,26 +381,36 @@ void OutputEPJLCommandforCommentAdvanced(Job& job) {
   ZQfputs(info + "CUD=OFF\n", job.out);
 }
 
-bool JobInfoWanted(const Job& job) {
-  if (!job.ppd) return false;
-  const bool commentOn = AttrIs(job, "CommentOn", "True");
+JobInfoVersion JobInfoBlock(const Job& job) {
+  if (!job.ppd) return JobInfoVersion::None;
+  const JobInfoVersion byCommentOn = AttrIs(job, "CommentOn", "True") ? JobInfoVersion::High : JobInfoVersion::None;
   if (const char* encoding = job.PpdAttr("ZQPrinterLanguageEncoding")) {
-    return std::strcmp(encoding, "UTF-8") != 0 || commentOn;
+    return std::strcmp(encoding, "UTF-8") != 0 ? JobInfoVersion::Low : byCommentOn;
   }
   const char* pcFileName = job.PpdAttr("PCFileName");
-  if (pcFileName == nullptr) return false;
+  if (pcFileName == nullptr) return JobInfoVersion::None;
   for (std::string_view code : modelsWithComment()) {
-    if (!code.empty() && std::string_view(pcFileName).find(code) != std::string_view::npos) return true;
+    if (!code.empty() && std::string_view(pcFileName).find(code) != std::string_view::npos) return JobInfoVersion::Low;
   }
-  return commentOn;
+  return byCommentOn;
+}
+
+bool JobInfoWanted(const Job& job) { return JobInfoBlock(job) != JobInfoVersion::None; }
+
+void OutputEPJLCommandforCommentBlock(Job& job, bool high) {
+  if (high) {
+    OutputEPJLCommandforCommentVersionHigh(job);
+  } else {
+    OutputEPJLCommandforCommentVersionLow(job);
+  }
+  OutputEPJLCommandforCommentBegin(job);
+  OutputEPJLCommandforCommentBasic(job);
+  if (high) OutputEPJLCommandforCommentAdvanced(job);
+  OutputEPJLCommandforCommentEnd(job);
 }
 
 void OutputEPJLCommandforComment(Job& job) {
-  if (!JobInfoWanted(job)) return;
-  OutputEPJLCommandforCommentVersionLow(job);
-  OutputEPJLCommandforCommentBegin(job);
-  OutputEPJLCommandforCommentBasic(job);
-  OutputEPJLCommandforCommentEnd(job);
+  if (JobInfoWanted(job)) OutputEPJLCommandforCommentBlock(job, false);
 }
 
 const std::vector<std::string_view>& modelsWithComment() {

@@ -25,134 +25,188 @@ constexpr const char* kPaperRectKeys[8] = {
     "com.apple.print.subTicket.paper_info_ticket..d.com.apple.print.PaperInfo.PMUnadjustedPaperRect..a.3..n.",
 };
 
-// The attribute formats: a quoted value ending CR LF, an empty quoted value
-// ending CR LF, and the identity attributes ending LF only.
-constexpr const char* kJOAU = "@PJL SET JOBATTR=%c@JOAU=%s%c%c%c";
-constexpr const char* kJOEP = "@PJL SET JOBATTR=%c@JOEP=%s%c%c%c";
-constexpr const char* kJOEPEmpty = "@PJL SET JOBATTR=%c@JOEP=%c%c%c";
-
-SymPara Quoted(const std::string& value) { return {{Q, &value, Q, CR, LF}}; }
-const SymPara kEmptyQuoted{{Q, Q, CR, LF}};
+using jobattr::Fixed;
+using jobattr::Quoted;
 
 }  // namespace
 
-TicketTable JBAticketDataCommon(Job& job) {
+TicketTable JBAticketDataCommon(Job& job, const JBATicketSpec& spec) {
   auto& r = job.mod.jba;
   const auto text = GetTicketStringConvertedToPrtLang;
   const auto integer = GetTicketInteger;
+  const auto name = spec.nameGetter;
   TicketTable rows = {
       {job.Key("JBAMacHostNameStringTicket"), &r.macHostName, 33, text},
       {job.Key("JBAIPAddressStringTicket"), &r.ipAddress, 46, text},
-      {job.Key("JBAInfoListTicketKey"), &r.infoList, 4, integer},
-      {job.Key("JBAInfoSetListTicketKey"), &r.infoSetList, 4, integer},
+  };
+  if (spec.infoLists) {
+    rows.push_back({job.Key("JBAInfoListTicketKey"), &r.infoList, 4, integer});
+    rows.push_back({job.Key("JBAInfoSetListTicketKey"), &r.infoSetList, 4, integer});
+  }
+  const TicketTable layout = {
       {"number-up", &job.StdNUpInfo, job.profile.widths.nupInfo, GetNumberUpTicketString},
       {"number-up", &job.StdLayoutInfo, 10, text},
       {"com.apple.print.PrintSettings.PMLayoutDirection..n.", &job.StdLayoutDirectionInfo, 10, text},
       {kLayoutRowsKey, &job.StdLayoutRowInfo, 10, text},
       {kLayoutColumnsKey, &job.StdLayoutColumnInfo, 10, text},
   };
+  rows.insert(rows.end(), layout.begin(), layout.end());
   for (size_t i = 0; i < 8; ++i) rows.push_back({kPaperRectKeys[i], &r.paperRect[i], 20, text});
-  const TicketTable account = {
-      {job.Key("JBAManageTypeListTicketKey"), &r.manageType, 4, integer},
-      {job.Key("JBAUserSettingRadioBtnTicket"), &r.userSetting, 4, integer},
-      {job.Key("JBAUserIDListCtrlTicket"), &r.userIDSource, 4, integer},
-      {job.Key("JBAUserIDTextEditTicket"), &r.userIDAbsent, 4, CheckTicketKey},
-      {job.Key("JBAUserIDTextEditTicket"), &r.userID, 97, text},
-      {job.Key("JBAUserPasswordTextEditTicket"), &r.userPassword, 255, text},
-      {job.Key("JBAAccountIDTextEditTicket"), &r.accountID, 33, text},
-      {job.Key("JBAStorageIDTextEditTicket"), &r.storageID, 73, text},
-      {job.Key("JBAStoragePasswordTextEditTicket"), &r.storagePassword, 17, text},
-      {job.Key("JBAUserInputRadioBtnTicket"), &r.userInput, 4, integer},
-      {job.Key("JBAInputAuthRadioBtnTicketKey"), &r.inputAuth, 4, integer},
-      {job.Key("JBAInputStrgRadioBtnTicketKey"), &r.inputStorage, 4, integer},
-      {job.Key("JBAInputStorageIDTextEditTicket"), &r.inputStorageID, 73, text},
-      {job.Key("JBAInputStoragePasswordTextEditTicket"), &r.inputStoragePassword, 17, text},
-      {job.Key("JBAInputUserIDTextEditTicket"), &r.inputUserID, 97, text},
-      {job.Key("JBAInputUserPasswordTextEditTicket"), &r.inputUserPassword, 255, text},
-      {job.Key("JBAInputAccountIDTextEditTicket"), &r.inputAccountID, 33, text},
-      {job.Key("JBAMrvnPrintDateTicketKey"), &r.printDate, 17, text},
-      {job.Key("JBAMrvnPrintTimeTicketKey"), &r.printTime, 17, text},
-  };
-  rows.insert(rows.end(), account.begin(), account.end());
+
+  const auto add = [&rows](const TicketTable& more) { rows.insert(rows.end(), more.begin(), more.end()); };
+  add({{job.Key("JBAManageTypeListTicketKey"), &r.manageType, 4, integer},
+       {job.Key("JBAUserSettingRadioBtnTicket"), &r.userSetting, 4, integer},
+       {job.Key("JBAUserIDListCtrlTicket"), &r.userIDSource, 4, integer}});
+  if (spec.userIDAbsentFlag) add({{job.Key("JBAUserIDTextEditTicket"), &r.userIDAbsent, 4, CheckTicketKey}});
+  add({{job.Key("JBAUserIDTextEditTicket"), &r.userID, spec.userID, name},
+       {job.Key("JBAUserPasswordTextEditTicket"), &r.userPassword, spec.password, text}});
+  if (spec.domains) {
+    add({{job.Key("JBADomainNameTextEditTicket"), &r.domainName, 65, text},
+         {job.Key("JBAInputDomainNameTextEditTicket"), &r.inputDomainName, 65, text}});
+  }
+  add({{job.Key("JBAAccountIDTextEditTicket"), &r.accountID, spec.account, text},
+       {job.Key("JBAStorageIDTextEditTicket"), &r.storageID, spec.storageID, name},
+       {job.Key("JBAStoragePasswordTextEditTicket"), &r.storagePassword, spec.storagePassword, text},
+       {job.Key("JBAUserInputRadioBtnTicket"), &r.userInput, 4, integer},
+       {job.Key("JBAInputAuthRadioBtnTicketKey"), &r.inputAuth, 4, integer},
+       {job.Key("JBAInputStrgRadioBtnTicketKey"), &r.inputStorage, 4, integer},
+       {job.Key("JBAInputStorageIDTextEditTicket"), &r.inputStorageID, spec.storageID, name},
+       {job.Key("JBAInputStoragePasswordTextEditTicket"), &r.inputStoragePassword, spec.storagePassword, text},
+       {job.Key("JBAInputUserIDTextEditTicket"), &r.inputUserID, spec.userID, name},
+       {job.Key("JBAInputUserPasswordTextEditTicket"), &r.inputUserPassword, spec.password, text},
+       {job.Key("JBAInputAccountIDTextEditTicket"), &r.inputAccountID, spec.account, text}});
+  if (spec.printDateTime) {
+    add({{job.Key("JBAMrvnPrintDateTicketKey"), &r.printDate, 17, text},
+         {job.Key("JBAMrvnPrintTimeTicketKey"), &r.printTime, 17, text}});
+  }
   return rows;
 }
 
-TicketTable JBAticketDataAdmin(Job& job) {
+TicketTable JBAticketDataAdmin(Job& job, const JBATicketSpec& spec) {
   auto& r = job.mod.jba;
   const auto text = GetTicketStringConvertedToPrtLang;
-  return {
+  TicketTable rows = {
       {job.Key("JBAAdminUserSettingRadioBtnTicket"), &r.adminSetting, 4, GetTicketInteger},
       {job.Key("JBAAdminUserIDListCtrlTicket"), &r.adminIDSource, 4, GetTicketInteger},
-      {job.Key("JBAAdminUserIDTextEditTicket"), &r.adminUserID, 97, text},
-      {job.Key("JBAAdminUserPasswordTextEditTicket"), &r.adminPassword, 255, text},
-      {job.Key("JBAAdminAccountIDTextEditTicket"), &r.adminAccountID, 33, text},
-      {job.Key("JBAAdminStorageIDTextEditTicket"), &r.adminStorageID, 73, text},
-      {job.Key("JBAAdminStoragePasswordTextEditTicket"), &r.adminStoragePassword, 17, text},
+      {job.Key("JBAAdminUserIDTextEditTicket"), &r.adminUserID, spec.userID, spec.nameGetter},
+  };
+  if (spec.domains) rows.push_back({job.Key("JBAAdminDomainNameTextEditTicket"), &r.adminDomainName, 65, text});
+  const TicketTable more = {
+      {job.Key("JBAAdminUserPasswordTextEditTicket"), &r.adminPassword, spec.password, text},
+      {job.Key("JBAAdminAccountIDTextEditTicket"), &r.adminAccountID, spec.account, text},
+      {job.Key("JBAAdminStorageIDTextEditTicket"), &r.adminStorageID, spec.storageID, spec.nameGetter},
+      {job.Key("JBAAdminStoragePasswordTextEditTicket"), &r.adminStoragePassword, spec.storagePassword, text},
       {job.Key("JBAAdminUserInputRadioBtnTicket"), &r.adminInput, 4, GetTicketInteger},
+  };
+  rows.insert(rows.end(), more.begin(), more.end());
+  return rows;
+}
+
+const JBATicketSpec& TeldJBATicketSpec() {
+  static const JBATicketSpec spec{97, 255, 33, 73, 17, true, true, false, true, GetTicketStringConvertedToPrtLang};
+  return spec;
+}
+
+TicketTable JBAticketDataCommon(Job& job) { return JBAticketDataCommon(job, TeldJBATicketSpec()); }
+TicketTable JBAticketDataAdmin(Job& job) { return JBAticketDataAdmin(job, TeldJBATicketSpec()); }
+
+void JBAGetTicket(Job& job, const JBATicketSpec& spec) {
+  GetTicketFromArray(job, JBAticketDataCommon(job, spec));
+  GetTicketFromArray(job, JBAticketDataAdmin(job, spec));
+}
+
+JBASide JBAUserSide(Job& job) {
+  auto& r = job.mod.jba;
+  return {Is(r.manageType, JBAModeListUser), Is(r.userSetting, OptionUserInputTypeSelected),
+          Is(r.userInput, OptionUserInputTypeSelected), r.userIDSource, r.userID, r.userPassword, r.domainName,
+          r.accountID, r.storageID, r.storagePassword};
+}
+
+JBASide JBAAdminSide(Job& job) {
+  auto& r = job.mod.jba;
+  return {Is(r.manageType, JBAModeListAdmin), Is(r.adminSetting, OptionUserInputTypeSelectedAdmin),
+          Is(r.adminInput, OptionUserInputTypeSelectedAdmin), r.adminIDSource, r.adminUserID, r.adminPassword,
+          r.adminDomainName, r.adminAccountID, r.adminStorageID, r.adminStoragePassword};
+}
+
+FmtTable JBACredentialRows(const JBASide& s, const ComparationItem& loginKnown) {
+  const auto login = Is(s.idSource, OptionComInUserTypeUseLogin);
+  const auto entered = Is(s.idSource, OptionComInUserTypeEnterName);
+  return {
+      Quoted("JOAU", s.userID, {{s.mode, s.setting, entered, Filled(s.userID)}}),
+      Quoted("JOEP", s.password, {{s.mode, s.setting, login, loginKnown, Filled(s.password)}}),
+      Fixed("JOEP=", false, {{s.mode, s.setting, login, loginKnown, Empty(s.password)}}),
+      Quoted("JOEP", s.password, {{s.mode, s.setting, entered, Filled(s.userID), Filled(s.password)}}),
+      Fixed("JOEP=", false, {{s.mode, s.setting, entered, Filled(s.userID), Empty(s.password)}}),
   };
 }
 
+FmtTable JBAInputStorageRows(Job& job, const JBASide& s) {
+  const auto& r = job.mod.jba;
+  const auto storage = Is(r.inputStorage, OptionUserInputTypeSelected);
+  const auto id = Filled(r.inputStorageID);
+  return {
+      Quoted("ACID", r.inputStorageID, {{s.mode, s.input, storage, id}}),
+      Fixed("JOAU=UnknownUser", true, {{s.mode, s.input, storage}}),
+      Fixed("JOEP=", true, {{s.mode, s.input, storage}}),
+      Quoted("ACEP", r.inputStoragePassword, {{s.mode, s.input, storage, id, Filled(r.inputStoragePassword)}}),
+      Fixed("ACEP=", false, {{s.mode, s.input, storage, id, Empty(r.inputStoragePassword)}}),
+  };
+}
+
+FmtTable JBAIdentityRows(Job& job) {
+  auto& r = job.mod.jba;
+  using jobattr::QuotedLF;
+  return {
+      QuotedLF("CNAM", job.HostNameStr, {{Filled(job.HostNameStr)}}),
+      Fixed("CNAM=UnknownHost", true, {{Empty(job.HostNameStr)}}),
+      QuotedLF("LUNA", job.StdUserName, {{Filled(job.StdUserName)}}),
+      Fixed("LUNA=UnknownUser", true, {{Empty(job.StdUserName)}}),
+      QuotedLF("HOAD", r.ipAddress, {{Filled(r.ipAddress)}}),
+      QuotedLF("HOAD", job.IPAddressStr, {{Empty(r.ipAddress), Filled(job.IPAddressStr)}}),
+      QuotedLF("NLPP", job.StdNUpInfo, {{Filled(job.StdNUpInfo)}}),
+  };
+}
+
+namespace {
+
+// The login line, the credentials and the input window of one side.
+FmtTable TeldAccountRows(Job& job, const JBASide& s) {
+  const auto& r = job.mod.jba;
+  const auto loginKnown = Filled(job.StdUserName);
+  FmtTable rows = {Quoted("JOAU", job.StdJBAUserName,
+                          {{s.mode, s.setting, Is(s.idSource, OptionComInUserTypeUseLogin), loginKnown}})};
+  const FmtTable credentials = JBACredentialRows(s, loginKnown);
+  rows.insert(rows.end(), credentials.begin(), credentials.end());
+  const FmtTable input = {
+      Quoted("JOAU", r.inputUserID, {{s.mode, s.input, Filled(r.inputUserID)}}),
+      Quoted("JOEP", r.inputUserPassword, {{s.mode, s.input, Filled(r.inputUserID), Filled(r.inputUserPassword)}}),
+      Fixed("JOEP=", false, {{s.mode, s.input, Empty(r.inputUserPassword), Filled(r.inputUserID)}}),
+  };
+  rows.insert(rows.end(), input.begin(), input.end());
+  return rows;
+}
+
+}  // namespace
+
 void JBAInializeDescriptionTableFromFilter(Job& job) {
   auto& r = job.mod.jba;
-
-  // Administrator settings: every row needs management type 1.
-  const auto admin = Is(r.manageType, JBAModeListAdmin);
-  const auto adminSetting = Is(r.adminSetting, OptionUserInputTypeSelectedAdmin);
-  const auto adminLogin = Is(r.adminIDSource, OptionComInUserTypeUseLoginAdmin);
-  const auto adminEntered = Is(r.adminIDSource, OptionComInUserTypeEnterNameAdmin);
-  const auto adminInput = Is(r.adminInput, OptionUserInputTypeSelectedAdmin);
-  const auto loginKnown = Filled(job.StdUserName);
-  r.admin = {
-      {kJOAU, Quoted(job.StdJBAUserName), {{admin, adminSetting, adminLogin, loginKnown}}},
-      {kJOAU, Quoted(r.adminUserID), {{admin, adminSetting, adminEntered, Filled(r.adminUserID)}}},
-      {kJOEP, Quoted(r.adminPassword), {{admin, adminSetting, adminLogin, loginKnown, Filled(r.adminPassword)}}},
-      {kJOEPEmpty, kEmptyQuoted, {{admin, adminSetting, adminLogin, loginKnown, Empty(r.adminPassword)}}},
-      {kJOEP,
-       Quoted(r.adminPassword),
-       {{admin, adminSetting, adminEntered, Filled(r.adminUserID), Filled(r.adminPassword)}}},
-      {kJOEPEmpty,
-       kEmptyQuoted,
-       {{admin, adminSetting, adminEntered, Filled(r.adminUserID), Empty(r.adminPassword)}}},
-      {kJOAU, Quoted(r.inputUserID), {{admin, adminInput, Filled(r.inputUserID)}}},
-      {kJOEP, Quoted(r.inputUserPassword), {{admin, adminInput, Filled(r.inputUserID), Filled(r.inputUserPassword)}}},
-      {kJOEPEmpty, kEmptyQuoted, {{admin, adminInput, Empty(r.inputUserPassword), Filled(r.inputUserID)}}},
-  };
-
-  // Identity lines, then the user settings (management type 2).
-  const auto user = Is(r.manageType, JBAModeListUser);
-  const auto userSetting = Is(r.userSetting, OptionUserInputTypeSelected);
-  const auto userLogin = Is(r.userIDSource, OptionComInUserTypeUseLogin);
-  const auto userEntered = Is(r.userIDSource, OptionComInUserTypeEnterName);
-  const auto userInput = Is(r.userInput, OptionUserInputTypeSelected);
+  // Administrator settings (management type 1), then the date, time and
+  // document comments, the identity lines and the user settings
+  // (management type 2).
+  r.admin = TeldAccountRows(job, JBAAdminSide(job));
   r.common = {
       {"@PJL COMMENT DATE=%s%c", {{&r.printDate, LF}}, {{Filled(r.printDate)}}},
       {"@PJL COMMENT TIME=%s%c", {{&r.printTime, LF}}, {{Filled(r.printTime)}}},
       {"@PJL COMMENT DNAME=%s%c", {{&job.PTStdDocumentName, LF}}, {{Filled(job.PTStdDocumentName)}}},
-      {"@PJL SET JOBATTR=%c@CNAM=%s%c%c", {{Q, &job.HostNameStr, Q, LF}}, {{Filled(job.HostNameStr)}}},
-      {"@PJL SET JOBATTR=%c@CNAM=UnknownHost%c\n", {{Q, Q}}, {{Empty(job.HostNameStr)}}},
-      {"@PJL SET JOBATTR=%c@LUNA=%s%c%c", {{Q, &job.StdUserName, Q, LF}}, {{Filled(job.StdUserName)}}},
-      {"@PJL SET JOBATTR=%c@LUNA=UnknownUser%c\n", {{Q, Q}}, {{Empty(job.StdUserName)}}},
-      {"@PJL SET JOBATTR=%c@HOAD=%s%c%c", {{Q, &r.ipAddress, Q, LF}}, {{Filled(r.ipAddress)}}},
-      {"@PJL SET JOBATTR=%c@HOAD=%s%c%c",
-       {{Q, &job.IPAddressStr, Q, LF}},
-       {{Empty(r.ipAddress), Filled(job.IPAddressStr)}}},
-      {"@PJL SET JOBATTR=%c@NLPP=%s%c%c", {{Q, &job.StdNUpInfo, Q, LF}}, {{Filled(job.StdNUpInfo)}}},
-      {kJOAU, Quoted(job.StdJBAUserName), {{user, userSetting, userLogin, loginKnown}}},
-      {kJOAU, Quoted(r.userID), {{user, userSetting, userEntered, Filled(r.userID)}}},
-      {kJOEP, Quoted(r.userPassword), {{user, userSetting, userLogin, loginKnown, Filled(r.userPassword)}}},
-      {kJOEPEmpty, kEmptyQuoted, {{user, userSetting, userLogin, loginKnown, Empty(r.userPassword)}}},
-      {kJOEP, Quoted(r.userPassword), {{user, userSetting, userEntered, Filled(r.userID), Filled(r.userPassword)}}},
-      {kJOEPEmpty, kEmptyQuoted, {{user, userSetting, userEntered, Filled(r.userID), Empty(r.userPassword)}}},
-      {kJOAU, Quoted(r.inputUserID), {{user, userInput, Filled(r.inputUserID)}}},
-      {kJOEP, Quoted(r.inputUserPassword), {{user, userInput, Filled(r.inputUserID), Filled(r.inputUserPassword)}}},
-      {kJOEPEmpty, kEmptyQuoted, {{user, userInput, Empty(r.inputUserPassword), Filled(r.inputUserID)}}},
   };
+  const FmtTable identity = JBAIdentityRows(job);
+  r.common.insert(r.common.end(), identity.begin(), identity.end());
+  const FmtTable user = TeldAccountRows(job, JBAUserSide(job));
+  r.common.insert(r.common.end(), user.begin(), user.end());
 }
 
-void JBAGetTicketFromPDE(Job& job) {
-  GetTicketFromArray(job, JBAticketDataCommon(job));
-  GetTicketFromArray(job, JBAticketDataAdmin(job));
-}
+void JBAGetTicketFromPDE(Job& job) { JBAGetTicket(job, TeldJBATicketSpec()); }
 
 void JBAOutputEPJLCommandFromFilter(Job& job) {
   OutputEPJLCommandFromArray(job, job.mod.jba.admin);

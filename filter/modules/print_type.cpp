@@ -8,22 +8,26 @@ namespace zqf {
 
 using namespace cond;
 
-TicketTable PrintTypeticketData(Job& job) {
+TicketTable PrintTypeticketData(Job& job, size_t userNameSize, size_t documentNameSize, TicketGetter nameGetter) {
   auto& r = job.mod.printType;
   const auto text = GetTicketStringConvertedToPrtLang;
   return {
       {job.Key("PrintTypeTicketKey"), &r.printType, 4, GetTicketInteger},
-      {job.Key("PrintTypeUserNameTicketKey"), &r.userName, PRINTTYPEUSERNAMEDMAXLEN, text},
+      {job.Key("PrintTypeUserNameTicketKey"), &r.userName, userNameSize, nameGetter},
       {job.Key("PrintTypePasswordTicketKey"), &r.passCode, 17, text},
       {job.Key("DocumentNameTypeTicketKey"), &r.documentNameType, 4, GetTicketInteger},
-      {job.Key("DocumentNameTicketKey"), &r.documentName, 193, text},
+      {job.Key("DocumentNameTicketKey"), &r.documentName, documentNameSize, nameGetter},
       {job.Key("DelayPrintTicketKey"), &r.startTime, 17, text},
       {job.Key("PrintTypeMBNTicketKey"), &r.mailboxNumber, 5, text},
       {job.Key("PrintTypeMBNPasswordTicketKey"), &r.mailboxPassword, 30, text},
   };
 }
 
-void PrintTypeInializeDescriptionTableFromFilter(Job& job) {
+TicketTable PrintTypeticketData(Job& job) {
+  return PrintTypeticketData(job, PRINTTYPEUSERNAMEDMAXLEN, 193, GetTicketStringConvertedToPrtLang);
+}
+
+FmtTable PrintTypeFmtTable(Job& job, const int32_t* userNameBound) {
   auto& r = job.mod.printType;
   const auto secure = Is(r.printType, OptionSecurePrint);
   const auto sample = Is(r.printType, OptionSamplePrint);
@@ -34,8 +38,10 @@ void PrintTypeInializeDescriptionTableFromFilter(Job& job) {
   const auto pass = Filled(r.passCode);
   const auto mailboxPass = Filled(r.mailboxPassword);
 
-  r.fmt = {
-      {"@PJL SET HOLD=STORE\n", {}, {{secure, user, ShorterThan(r.userName, PRINTTYPEUSERNAMEDMAXLEN)}}},
+  Comparation store{{secure, user}};
+  if (userNameBound != nullptr) store.items.push_back(ShorterThan(r.userName, *userNameBound));
+  return {
+      {"@PJL SET HOLD=STORE\n", {}, store},
       {"@PJL SET HOLDTYPE=PRIVATE\n", {}, {{secure, user, pass}}},
       {"@PJL SET HOLD=PROOF\n", {}, {{sample, user}}},
       {"@PJL SET HOLD=BOXSTORE\n", {}, {{mailbox}}},
@@ -54,6 +60,17 @@ void PrintTypeInializeDescriptionTableFromFilter(Job& job) {
        {{held, Is(r.documentNameType, OptionDocumentNameEnterName), Filled(r.documentName)}}},
       {"@PJL SET JOBATTR=%c@PRTM=%s%c\r\n", {{Q, &r.startTime, Q}}, {{delayed, Filled(r.startTime)}}},
   };
+}
+
+FmtTable PrintTypeFmtPartTable(const FmtTable& full) {
+  // Secure and sample print only: no mailbox rows, no start time.
+  FmtTable part;
+  for (size_t row : {0, 1, 2, 7, 8, 9, 10}) part.push_back(full[row]);
+  return part;
+}
+
+void PrintTypeInializeDescriptionTableFromFilter(Job& job) {
+  job.mod.printType.fmt = PrintTypeFmtTable(job, &PRINTTYPEUSERNAMEDMAXLEN);
 }
 
 void PrintTypeGetTicketFromPDE(Job& job) { GetTicketFromArray(job, PrintTypeticketData(job)); }

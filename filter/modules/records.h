@@ -23,6 +23,7 @@ struct PrintTypeState {
   std::string mailboxNumber;
   std::string mailboxPassword;
   FmtTable fmt;
+  FmtTable fmtPart;  // the rows of products without mailbox and delayed print
 };
 
 // Job-based authentication and accounting.
@@ -39,6 +40,8 @@ struct JBAState {
   int32_t userIDAbsent = 0;
   std::string userID;
   std::string userPassword;
+  std::string domainName;
+  std::string inputDomainName;
   std::string accountID;
   std::string storageID;
   std::string storagePassword;
@@ -58,6 +61,7 @@ struct JBAState {
   int32_t adminIDSource = 0;
   std::string adminUserID;
   std::string adminPassword;
+  std::string adminDomainName;
   std::string adminAccountID;
   std::string adminStorageID;
   std::string adminStoragePassword;

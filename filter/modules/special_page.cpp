@@ -46,11 +46,12 @@ std::vector<long> RecordIndexes(const Job& job, const std::string& prefix, int32
   return indexes;
 }
 
-// The record's value as the text getter reads it (unescaped, converted,
-// at most 255 bytes).
+// The record's value as the text getter reads it (unescaped, at most 255
+// bytes). The ticket is an XML document in UTF-8 whatever text the
+// device's PJL takes, so the value stays UTF-8.
 std::string RecordValue(Job& job, const std::string& key) {
   std::string value;
-  GetTicketStringConvertedToPrtLang(job, key, job.options, &value, 256);
+  GetTicketStringConvertedToPrtLangForUTF8(job, key, job.options, &value, 256);
   return value;
 }
 
@@ -165,6 +166,8 @@ std::string XmlEscape(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (char c : text) {
+    // Control bytes other than white space have no place in XML text.
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') continue;
     switch (c) {
       case '&': out += "&amp;"; break;
       case '<': out += "&lt;"; break;

@@ -41,6 +41,24 @@ inline constexpr const CtrlChar* Q = &CTRLSym_DOUBLE;
 inline constexpr const CtrlChar* CR = &CTRLSym_CR;
 inline constexpr const CtrlChar* LF = &CTRLSym_LF;
 
+// The extended job attributes of the accounting rows: "@PJL SET JOBATTR=" and
+// the attribute in double quotes.
+namespace jobattr {
+// "@<name>=<value>" ending CR LF.
+inline FmtTableRow Quoted(const char* name, const std::string& value, Comparation cond) {
+  return {std::string("@PJL SET JOBATTR=%c@") + name + "=%s%c%c%c", {{Q, &value, Q, CR, LF}}, std::move(cond)};
+}
+// "@<name>=<value>" ending LF only (the identity attributes).
+inline FmtTableRow QuotedLF(const char* name, const std::string& value, Comparation cond) {
+  return {std::string("@PJL SET JOBATTR=%c@") + name + "=%s%c%c", {{Q, &value, Q, LF}}, std::move(cond)};
+}
+// A fixed "@<text>" ("JOEP=", "JOAU=UnknownUser"), ending CR LF or LF only.
+inline FmtTableRow Fixed(const std::string& text, bool lfOnly, Comparation cond) {
+  if (lfOnly) return {"@PJL SET JOBATTR=%c@" + text + "%c\n", {{Q, Q}}, std::move(cond)};
+  return {"@PJL SET JOBATTR=%c@" + text + "%c%c%c", {{Q, Q, CR, LF}}, std::move(cond)};
+}
+}  // namespace jobattr
+
 // Writes one line built from a format and its values (made PJL-safe and
 // kept within a PJL line by the engine).
 inline void WritePjlLine(Job& job, std::string_view format, std::vector<ValueRef> values = {}) {

@@ -12,28 +12,16 @@
 
 namespace zqtest {
 
-struct HeaderRun {
-  std::string out;
-  std::string err;
-};
-
 inline HeaderRun RunHeader(const std::string& options, const std::string& ppdPath = "",
                            const std::string& host = "mac1", const std::string& user = "alice",
                            const std::string& title = "Report", const std::string& copies = "1") {
-  HeaderRun run;
-  zqf::Stream out(&run.out);
-  zqf::Stream err(&run.err);
-  const auto& profile = zqf::TeldProfile();
-  zqf::Job job(profile, {"teld-job-filter", "7", user, title, copies, options}, out, err);
-  job.options = zqf::Options(options.c_str());
-  if (!ppdPath.empty()) job.ppd.reset(ppdOpenFile(ppdPath.c_str()));
-  profile.prepareIdentity(job);
-  zqf::InializeDescriptionTable(job);
-  job.HostNameStr = host;
-  if (zqf::GetTicketFromPDE(job) == 1) zqf::OutputEPJLCommand(job);
-  out.Flush();
-  err.Flush();
-  return run;
+  JobSpec spec;
+  spec.options = options;
+  spec.ppdPath = ppdPath;
+  spec.user = user;
+  spec.title = title;
+  spec.copies = copies;
+  return RunHeaderOf(zqf::TeldProfile(), spec, host);
 }
 
 // The header's lines without the fixed head (UEL, code set, job mode) and

@@ -12,6 +12,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "core/dispatch.h"
 #include "core/filter_main.h"
 
 namespace zqtest {
@@ -154,6 +155,22 @@ JobResult RunInProcess(const zqf::EditionProfile& profile, const JobSpec& spec) 
   ::close(outFd);
   ::close(errFd);
   return result;
+}
+
+HeaderRun RunHeaderOf(const zqf::EditionProfile& profile, const JobSpec& spec, const std::string& host) {
+  HeaderRun run;
+  zqf::Stream out(&run.out);
+  zqf::Stream err(&run.err);
+  zqf::Job job(profile, {profile.name, "7", spec.user, spec.title, spec.copies, spec.options}, out, err);
+  job.options = zqf::Options(spec.options.c_str());
+  if (!spec.ppdPath.empty()) job.ppd.reset(ppdOpenFile(spec.ppdPath.c_str()));
+  profile.prepareIdentity(job);
+  zqf::InializeDescriptionTable(job);
+  job.HostNameStr = host;
+  if (zqf::GetTicketFromPDE(job) == 1) zqf::OutputEPJLCommand(job);
+  out.Flush();
+  err.Flush();
+  return run;
 }
 
 JobResult RunProgram(const std::string& program, const JobSpec& spec,

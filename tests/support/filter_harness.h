@@ -68,6 +68,15 @@ struct JobSpec {
 // Runs one job in this process through the profile.
 JobResult RunInProcess(const zqf::EditionProfile& profile, const JobSpec& spec);
 
+struct HeaderRun {
+  std::string out;
+  std::string err;
+};
+// Runs the identity, binding, ticket and header steps of one job through
+// the profile, with a chosen host name, so scenario tests can state the
+// exact PJL lines. The PostScript of the spec is not used.
+HeaderRun RunHeaderOf(const zqf::EditionProfile& profile, const JobSpec& spec, const std::string& host = "mac1");
+
 // Runs the filter executable as the scheduler would.
 JobResult RunProgram(const std::string& program, const JobSpec& spec,
                      const std::vector<std::pair<std::string, std::string>>& env = {});

@@ -33,6 +33,12 @@ size_t ConvertUTF8ToLatin1Units(const Job&, std::string_view text, std::string& 
   return out.size();
 }
 
+size_t ConvertUTF8ToPrinterText(const Job& job, std::string_view text, std::string& out, size_t size) {
+  // A product that reads UTF-8 must not get Latin-1 bytes in its lines.
+  if (job.edition.utf8Product) return ConvertUTF8ToUTF8Units(job, text, out, size);
+  return ConvertUTF8ToLatin1Units(job, text, out, size);
+}
+
 void PrepareIdentityArk(Job& job) {
   const char* encoding = job.PpdAttr("ZQPrinterLanguageEncoding");
   job.edition.utf8Product = encoding != nullptr && std::strcmp(encoding, "UTF-8") == 0;

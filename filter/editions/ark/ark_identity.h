@@ -19,6 +19,10 @@ inline constexpr ValidateDataScale docuNameValidateDataScaleForProduct03UTF8{1, 
 // they are and a unit without a Latin-1 form is dropped.
 size_t ConvertUTF8ToLatin1Units(const Job& job, std::string_view text, std::string& out, size_t size);
 
+// The edition's printer text: UTF-8 units on a UTF-8 product (where the
+// device reads every line as UTF-8), ISO Latin-1 units otherwise.
+size_t ConvertUTF8ToPrinterText(const Job& job, std::string_view text, std::string& out, size_t size);
+
 void PrepareIdentityArk(Job& job);
 void InvalidateStdUserName(Job& job);
 void InvalidateStdDocumentName(Job& job);

@@ -70,9 +70,13 @@ void PrepareIdentityKv29(Job& job) {
 
   ConvertUTF8ToEncoding(job, job.Arg(2), job.StdUserName, job.profile.widths.userName);
   kv29::InvalidateStdUserName(job);
-  // The title is taken as it comes; the conversion cannot carry a line end
-  // into a PJL line (the line builder drops it).
-  ConvertUTF8ToEncoding(job, job.Arg(3), job.StdDocumentName, job.profile.widths.documentName);
+  // A title with a line end is left out, as the other editions do: it must
+  // not end the comment line that carries it.
+  job.StdDocumentName.clear();
+  const std::string_view title = job.Arg(3);
+  if (title.find_first_of("\r\n") == std::string_view::npos) {
+    ConvertUTF8ToEncoding(job, title, job.StdDocumentName, job.profile.widths.documentName);
+  }
   kv29::InvalidateStdDocumentName(job);
   kv29::InvalidateStdDocumentNameForProductType(job);
   getHostName(job.HostNameStr, job.profile.widths.hostName);

@@ -3,6 +3,7 @@
 #include "../../core/dispatch.h"
 #include "../../modules/modules.h"
 #include "kv29_identity.h"
+#include "kv29_modules.h"
 
 namespace zqf {
 
@@ -31,10 +32,10 @@ const EditionProfile& Kv29Profile() {
   static const EditionProfile profile{
       .name = "kv29",
       .ns = "com.tavelle.kvb.printsettings.",
-      .bindOrder = {&PrintTypeModule, &JBAModule, &FeaturesModule},
-      .ticketOrder = {&PrintTypeModule, &JBAModule, &FeaturesModule},
-      .pjlOrder = {&PrintTypeModule, &JBAModule},
-      .psOrder = {&FeaturesModule},
+      .bindOrder = {&kv29::Kv29PrintTypeModule, &kv29::Kv29JBAModule, &kv29::Kv29FeaturesModule},
+      .ticketOrder = {&kv29::Kv29PrintTypeModule, &kv29::Kv29JBAModule, &kv29::Kv29FeaturesModule},
+      .pjlOrder = {&kv29::Kv29PrintTypeModule, &kv29::Kv29JBAModule},
+      .psOrder = {&kv29::Kv29FeaturesModule},
       .header = {HeaderHead, OutputEPJLCommandLanguageEncoding, OutputEPJLCommandFromFilter,
                  HeaderEnterPostScript},
       .prepareIdentity = kv29::PrepareIdentityKv29,
