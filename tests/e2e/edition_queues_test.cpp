@@ -1,0 +1,77 @@
+// The ARK and kv29 filters as CUPS runs them, with the sample PPDs of their
+// editions.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "cups_server.h"
+
+namespace {
+
+using zqtest::CupsServer;
+using zqtest::ReadFile;
+
+const std::string kUel = "\x1b%-12345X";
+const std::string kEnterPs = "@PJL ENTER LANGUAGE=POSTSCRIPT\n";
+
+class EditionQueues : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    server_ = std::make_unique<CupsServer>(std::vector<std::string>{
+        std::string(ZQ_BIN_DIR) + "/ark-job-filter", std::string(ZQ_BIN_DIR) + "/kv29-job-filter"});
+    if (server_->running()) {
+      server_->AddQueue("ark", std::string(ZQ_SOURCE_DIR) + "/ppd/zq-ark-sample.ppd");
+      server_->AddQueue("kv29", std::string(ZQ_SOURCE_DIR) + "/ppd/zq-kv29-sample.ppd");
+    }
+  }
+  static void TearDownTestSuite() { server_.reset(); }
+  void SetUp() override {
+    if (!server_->running()) GTEST_SKIP() << "no private scheduler: " << server_->error();
+  }
+
+  std::string Print(const std::string& queue, const std::vector<std::string>& options, std::string& state) {
+    const int job = server_->Submit(queue, std::string(ZQ_SOURCE_DIR) + "/samples/report.ps", options, "Report");
+    EXPECT_GT(job, 0) << server_->error();
+    if (job <= 0) return {};
+    state = server_->Wait(job).stateText;
+    log_ = server_->JobLog(job);
+    return ReadFile(server_->OutputFile(queue));
+  }
+
+  static std::unique_ptr<CupsServer> server_;
+  std::string log_;
+};
+std::unique_ptr<CupsServer> EditionQueues::server_;
+
+TEST_F(EditionQueues, ArkSecurePrintOnAUtf8Product) {
+  const std::string ns = "com.tavelle.qdm.printsettings.";
+  std::string state;
+  const std::string out =
+      Print("ark", {ns + "PrintTypeTicketKey=2", ns + "PrintTypeUserNameTicketKey=alice",
+                    ns + "PrintTypePasswordTicketKey=MTIzNA=="},
+            state);
+  ASSERT_EQ(state, "completed") << log_;
+  EXPECT_EQ(out.rfind(kUel + "@PJL SET STRINGCODESET=UTF8\n@PJL JOB MODE=PRINTER\r\n", 0), 0u) << out.substr(0, 200);
+  for (const char* line : {"@PJL SET HOLD=STORE\n", "@PJL SET HOLDTYPE=PRIVATE\n", "@PJL SET USERNAME=\"alice\"\r\n",
+                           "@PJL SET HOLDENCRYPTKEY=\"MTIzNA==\"\r\n", "@PJL COMMENT ZQJOBINFO VERSION=1.5.0\n"}) {
+    EXPECT_NE(out.find(line), std::string::npos) << line;
+  }
+  EXPECT_NE(out.find("Quarterly report, page 3"), std::string::npos);
+  EXPECT_EQ(out.substr(out.size() - 19), "\x04\x1b%-12345X@PJL EOJ\n");
+}
+
+TEST_F(EditionQueues, Kv29JobHasItsCommentsAndNoTrailer) {
+  std::string state;
+  const std::string out = Print("kv29", {}, state);
+  ASSERT_EQ(state, "completed") << log_;
+  EXPECT_EQ(out.rfind(kUel + "@PJL SET STRINGCODESET=\"SJISX0208\"\n@PJL COMMENT DATE=", 0), 0u)
+      << out.substr(0, 200);
+  EXPECT_NE(out.find("@PJL COMMENT DNAME=Report\n"), std::string::npos);
+  EXPECT_EQ(out.find("@PJL JOB MODE"), std::string::npos);
+  EXPECT_NE(out.find(kEnterPs), std::string::npos);
+  ASSERT_FALSE(out.empty());
+  EXPECT_EQ(out.back(), '\x04') << "the kv29 stream ends with the end-of-job byte, no trailer";
+  EXPECT_EQ(out.find("@PJL EOJ"), std::string::npos);
+}
+
+}  // namespace
