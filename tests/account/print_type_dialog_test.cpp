@@ -52,9 +52,14 @@ class PrintTypeDialog : public ::testing::Test {
 protected:
     DialogRun Dialog(const std::string& script, const std::string& settings = "", const std::string& ppd = SamplePPD(),
                const std::string& output = "--ticket") {
+        return Unopened(kPanel + script, settings, ppd, output);
+    }
+    // The same without opening the panel first.
+    DialogRun Unopened(const std::string& script, const std::string& settings = "",
+                       const std::string& ppd = SamplePPD(), const std::string& output = "--ticket") {
         const std::string ppdPath = dir_.Write(std::string(kPrinter) + ".ppd", ppd);
         std::string args = "--ppd '" + ppdPath + "' --bundles '" ZQ_BUNDLES_DIR "' --script '" +
-                           dir_.Write("script.txt", kPanel + script) + "' " + output;
+                           dir_.Write("script.txt", script) + "' " + output;
         if (!settings.empty()) args += " --settings '" + dir_.Write("settings.txt", settings) + "'";
         DialogRun r;
         r.result = zqtest::RunPrintDialog("env TZ=UTC ZQ_PREFS_DIR='" + dir_.path() + "/prefs' " ZQ_PRINTDIALOG,
@@ -70,6 +75,11 @@ protected:
     }
     zqpde::test::TempDir dir_;
 };
+
+std::string RememberedSecure(const std::string& passCode) {
+    return std::string(kPrinter) + NS "PrintTypeReference=2\n" + kPrinter + NS "PrintTypeUserNameReference=carol\n" +
+           kPrinter + NS "PrintTypePasswordReference=" + RememberedPassCode(passCode) + "\n";
+}
 
 // ---- which print types are offered ---------------------------------------------------------------
 
@@ -156,6 +166,41 @@ TEST_F(PrintTypeDialog, SecurePrintWritesItsKeysWithThePassCodeScrambled) {
     EXPECT_EQ(PassCodeFromRemembered(r.Remembered("PrintTypePasswordReference")), "123456");
 }
 
+TEST_F(PrintTypeDialog, LongEscapedDocumentNameTravelsWhole) {
+    // 63 kanji and a comma on this UTF-8 printer: the escaped form is far
+    // longer than a plain value may be, and must never be cut inside a code.
+    std::string name;
+    for (int i = 0; i < 63; ++i) name += "\xE6\x96\x87";
+    name += ",";
+    DialogRun r = Dialog("select 101 2\ntype 1012 dave\nselect 1014 1\ntype 1015 " + name + "\nclick 1113\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    std::string sent = r.Ticket("DocumentNameTicketKey");
+    EXPECT_GT(sent.size(), 255u);
+    zqpde::numstrtochar(sent);
+    EXPECT_EQ(sent, name);
+}
+
+TEST_F(PrintTypeDialog, PrintingWithoutOpeningThePanelWritesTheRememberedValues) {
+    DialogRun r = Unopened("print\n", RememberedSecure("246810") + Remember("DocumentNameTypeReference", "2") +
+                                          Remember("DocumentNameReference", "minutes"));
+    EXPECT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_EQ(r.Ticket("PrintTypeTicketKey"), "2");
+    EXPECT_EQ(r.Ticket("PrintTypeUserNameTicketKey"), "carol");
+    EXPECT_EQ(r.Ticket("PrintTypePasswordTicketKey"), zqpde::QSPTicketString("246810").value());
+    EXPECT_EQ(r.Ticket("DocumentNameTicketKey"), "minutes");
+}
+
+TEST_F(PrintTypeDialog, TheMainJobsScriptWritesASecurePrintTicket) {
+    DialogRun r = Unopened(zqtest::Slurp(ZQ_SOURCE_DIR "/samples/ark-secure-print.script"), "", SamplePPD(),
+                           "--cups-options");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    const std::string& options = r.result.out;
+    for (const std::string& option :
+         {std::string(NS "PrintTypeTicketKey=2"), std::string(NS "PrintTypeUserNameTicketKey=alice"),
+          NS "PrintTypePasswordTicketKey=" + zqpde::QSPTicketString("4711").value()})
+        EXPECT_NE(options.find(option), std::string::npos) << option << "\n" << options;
+}
+
 TEST_F(PrintTypeDialog, InvalidSecureFieldsAlertAndKeepTheWindowOpen) {
     DialogRun r = Dialog(
         "select 101 1\n"
@@ -183,11 +228,6 @@ TEST_F(PrintTypeDialog, CancelWithAnIncompleteCommittedValueReturnsToNormalPrint
 }
 
 // ---- the pass-code check at print ---------------------------------------------------------------
-
-std::string RememberedSecure(const std::string& passCode) {
-    return std::string(kPrinter) + NS "PrintTypeReference=2\n" + kPrinter + NS "PrintTypeUserNameReference=carol\n" +
-           kPrinter + NS "PrintTypePasswordReference=" + RememberedPassCode(passCode) + "\n";
-}
 
 TEST_F(PrintTypeDialog, ShortRememberedPassCodeAsksAndOKPrintsAsNormal) {
     DialogRun ok = Dialog("print\nclick 201\n", RememberedSecure(""));
