@@ -167,6 +167,40 @@ int32_t PTTextEditCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, 
 
 bool PTTextEditCtrlARK::CorrectCtrlUI() { return true; }
 
+bool PTTextEditCtrlARK::CheckUTF8Text(const std::string& text) {
+    if (text.empty() || textEditIniDataPtr == nullptr) return true;
+    const size_t n = Units(text);
+    if (n < textEditIniDataPtr->minLength || n > textEditIniDataPtr->maxLength ||
+        (textEditFilterDataPtr != nullptr && !zqpde::validateInputForUTF8(text, textEditFilterDataPtr))) {
+        ShowErrMsg();
+        return false;
+    }
+    return true;
+}
+
+bool PTTextEditCtrlARK::AttachFormatter() {
+    if (!IsUTF8Printer(ppd_)) return zqpde::TextEditCtrl::InitializeCtrlFormat();
+    if (auto* f = dynamic_cast<zqp::TextField*>(ControlPtr); f && textEditIniDataPtr && textEditFilterDataPtr)
+        f->setFormatter(std::make_shared<PTTextEditFormatterUTF8ARK>(textEditFilterDataPtr, textEditIniDataPtr->maxLength));
+    return true;
+}
+
+// ---- fields showing the panel's texts ------------------------------------------------------------
+
+bool PTPanelTextEditCtrlARK::SetControlValueToUI() {
+    if (std::string* text = PanelText()) {
+        if (ctrlDataBlkPtr.empty()) return false;
+        ConvertFromPreferenceString(*text);
+        std::copy(ctrlDataBlkPtr.begin(), ctrlDataBlkPtr.end(), ctrlUIDataBlkPtr.begin());
+    }
+    return zqpde::TextEditCtrl::SetControlValueToUI();
+}
+
+bool PTPanelTextEditCtrlARK::SetValueFromUIToControl() {
+    if (std::string* text = PanelText()) *text = GetUIData() != nullptr ? GetUIData() : "";
+    return zqpde::TextEditCtrl::SetValueFromUIToControl();
+}
+
 // ---- user ID --------------------------------------------------------------------------------------
 
 bool PTUITextEditCtrlARK::InitializeCtrlFormat() {
@@ -190,13 +224,7 @@ bool PTUITextEditCtrlARK::InitializeCtrlFormat() {
         textEditFilterDataPtr = &printTypeUserNameFilterData;
         NULLStringMsg = "Message42";
     }
-    if (utf8) {
-        if (auto* f = dynamic_cast<zqp::TextField*>(ControlPtr))
-            f->setFormatter(std::make_shared<PTTextEditFormatterUTF8ARK>(textEditFilterDataPtr,
-                                                                         textEditIniDataPtr->maxLength));
-        return true;
-    }
-    return zqpde::TextEditCtrl::InitializeCtrlFormat();
+    return AttachFormatter();
 }
 
 bool PTUITextEditCtrlARK::PreInvalidateData() {
@@ -223,14 +251,7 @@ bool PTUITextEditCtrlARK::InvalidateData() {
         ShowErrMsg();
         return false;
     }
-    if (text.empty() || textEditIniDataPtr == nullptr) return true;
-    const size_t n = Units(text);
-    if (n < textEditIniDataPtr->minLength || n > textEditIniDataPtr->maxLength ||
-        (textEditFilterDataPtr != nullptr && !zqpde::validateInputForUTF8(text, textEditFilterDataPtr))) {
-        ShowErrMsg();
-        return false;
-    }
-    return true;
+    return CheckUTF8Text(text);
 }
 
 bool PTUITextEditCtrlARK::PreInvalidateDataOnCancel() {
@@ -238,28 +259,10 @@ bool PTUITextEditCtrlARK::PreInvalidateDataOnCancel() {
     return !(GetText().empty() && textEditIniDataPtr != nullptr && textEditIniDataPtr->minLength != 0);
 }
 
-bool PTUITextEditCtrlARK::SetControlValueToUI() {
-    if (PrintTypePDEr15* panel = OwningPrintTypePanel(*this)) {
-        if (ctrlDataBlkPtr.empty()) return false;
-        const std::string& text = panel->getPrintTypeUserNameDataBlk();
-        ConvertFromPreferenceString(text);
-        std::fill(ctrlUIDataBlkPtr.begin(), ctrlUIDataBlkPtr.end(), 0);
-        std::memcpy(ctrlUIDataBlkPtr.data(), ctrlDataBlkPtr.data(), ctrlDataBlkPtr.size());
-    }
-    return zqpde::TextEditCtrl::SetControlValueToUI();
+std::string* PTUITextEditCtrlARK::PanelText() {
+    PrintTypePDEr15* panel = OwningPrintTypePanel(*this);
+    return panel != nullptr ? &panel->getPrintTypeUserNameDataBlk() : nullptr;
 }
-
-bool PTUITextEditCtrlARK::SetValueFromUIToControl() {
-    if (PrintTypePDEr15* panel = OwningPrintTypePanel(*this))
-        panel->getPrintTypeUserNameDataBlk() = GetUIData() != nullptr ? GetUIData() : "";
-    return zqpde::TextEditCtrl::SetValueFromUIToControl();
-}
-
-bool PTUITextEditCtrlARK::SetValueToPreference() { return true; }
-bool PTUITextEditCtrlARK::GetValueFromPreference() { return true; }
-bool PTUITextEditCtrlARK::SetValueToPreferenceWithPrinterSettings() { return true; }
-bool PTUITextEditCtrlARK::GetValueFromPreferenceWithPrinterSettings() { return true; }
-bool PTUITextEditCtrlARK::SetValueToTicket(zqp::PrintSettings*, bool) { return true; }
 
 bool PTWndLoginTECtrlARK::GetValueFromPreference() { return false; }
 bool PTWndLoginTECtrlARK::GetValueFromPreferenceWithPrinterSettings() { return false; }
@@ -301,13 +304,7 @@ bool PTDUTextEditCtrlARK::InitializeCtrlFormat() {
             else textEditFilterDataPtr = mailbox ? &mailBoxDocumentNameFilterData : &documentNameFilterData;
             break;
     }
-    if (utf8) {
-        if (auto* f = dynamic_cast<zqp::TextField*>(ControlPtr))
-            f->setFormatter(std::make_shared<PTTextEditFormatterUTF8ARK>(textEditFilterDataPtr,
-                                                                         textEditIniDataPtr->maxLength));
-        return true;
-    }
-    return zqpde::TextEditCtrl::InitializeCtrlFormat();
+    return AttachFormatter();
 }
 
 bool PTDUTextEditCtrlARK::InvalidateData() {
@@ -316,37 +313,13 @@ bool PTDUTextEditCtrlARK::InvalidateData() {
     GetValueFromUI();
     if (!IsUTF8Printer(ppd_)) return zqpde::TextEditCtrl::InvalidateData();
     const std::string text = GetUIData() != nullptr ? GetUIData() : "";
-    if (text.empty() || textEditIniDataPtr == nullptr) return true;
-    const size_t n = Units(text);
-    if (n < textEditIniDataPtr->minLength || n > textEditIniDataPtr->maxLength ||
-        (textEditFilterDataPtr != nullptr && !zqpde::validateInputForUTF8(text, textEditFilterDataPtr))) {
-        ShowErrMsg();
-        return false;
-    }
-    return true;
+    return CheckUTF8Text(text);
 }
 
-bool PTDUTextEditCtrlARK::SetControlValueToUI() {
-    if (PrintTypePDEr15* panel = OwningPrintTypePanel(*this)) {
-        if (ctrlDataBlkPtr.empty()) return false;
-        ConvertFromPreferenceString(panel->getPrintTypeDocumentNameDataBlk());
-        std::fill(ctrlUIDataBlkPtr.begin(), ctrlUIDataBlkPtr.end(), 0);
-        std::memcpy(ctrlUIDataBlkPtr.data(), ctrlDataBlkPtr.data(), ctrlDataBlkPtr.size());
-    }
-    return zqpde::TextEditCtrl::SetControlValueToUI();
+std::string* PTDUTextEditCtrlARK::PanelText() {
+    PrintTypePDEr15* panel = OwningPrintTypePanel(*this);
+    return panel != nullptr ? &panel->getPrintTypeDocumentNameDataBlk() : nullptr;
 }
-
-bool PTDUTextEditCtrlARK::SetValueFromUIToControl() {
-    if (PrintTypePDEr15* panel = OwningPrintTypePanel(*this))
-        panel->getPrintTypeDocumentNameDataBlk() = GetUIData() != nullptr ? GetUIData() : "";
-    return zqpde::TextEditCtrl::SetValueFromUIToControl();
-}
-
-bool PTDUTextEditCtrlARK::SetValueToPreference() { return true; }
-bool PTDUTextEditCtrlARK::GetValueFromPreference() { return true; }
-bool PTDUTextEditCtrlARK::SetValueToPreferenceWithPrinterSettings() { return true; }
-bool PTDUTextEditCtrlARK::GetValueFromPreferenceWithPrinterSettings() { return true; }
-bool PTDUTextEditCtrlARK::SetValueToTicket(zqp::PrintSettings*, bool) { return true; }
 
 // ---- pass codes --------------------------------------------------------------------------------
 
@@ -595,11 +568,6 @@ int32_t PTListCtrlExtARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, z
                         dictionary, order);
 }
 
-bool PTListCtrlExtARK::SetValueToPreference() { return true; }
-bool PTListCtrlExtARK::GetValueFromPreference() { return true; }
-bool PTListCtrlExtARK::SetValueToPreferenceWithPrinterSettings() { return true; }
-bool PTListCtrlExtARK::GetValueFromPreferenceWithPrinterSettings() { return true; }
-bool PTListCtrlExtARK::SetValueToTicket(zqp::PrintSettings*, bool) { return true; }
 
 // ---- restore button ----------------------------------------------------------------------------
 

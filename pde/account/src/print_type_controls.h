@@ -62,29 +62,53 @@ public:
 protected:
     // The window becomes first responder, which ends an edit in progress.
     void EndEditing();
+    // The check of printers that take UTF-8 text: length in UTF-16 units
+    // within the description's range and every unit within the filter; the
+    // empty text passes. The alert and false otherwise.
+    bool CheckUTF8Text(const std::string& text);
+    // The formatter that filters typing: by UTF-16 units on a UTF-8 printer,
+    // else the framework's.
+    bool AttachFormatter();
     // The localised text of key in the control's table.
     std::string Text(const char* key);
     ppd_file_t* ppd_ = nullptr;
     std::string summarytextRef;
 };
 
+// A control whose value lives in the panel: it neither remembers nor writes
+// its own key (the panel does).
+template <class Base>
+class PanelValueControl : public Base {
+public:
+    bool SetValueToPreference() override { return true; }
+    bool GetValueFromPreference() override { return true; }
+    bool SetValueToPreferenceWithPrinterSettings() override { return true; }
+    bool GetValueFromPreferenceWithPrinterSettings() override { return true; }
+    using Base::SetValueToTicket;
+    bool SetValueToTicket(zqp::PrintSettings*, bool) override { return true; }
+};
+
+// A text field showing one of the panel's texts and committing into it.
+class PTPanelTextEditCtrlARK : public PanelValueControl<PTTextEditCtrlARK> {
+public:
+    bool SetControlValueToUI() override;
+    bool SetValueFromUIToControl() override;
+
+protected:
+    // The panel's text the field shows; nullptr outside a print-type panel.
+    virtual std::string* PanelText() = 0;
+};
+
 // The user ID of secure and sample print (the panel's user-ID block).
-class PTUITextEditCtrlARK : public PTTextEditCtrlARK {
+class PTUITextEditCtrlARK : public PTPanelTextEditCtrlARK {
 public:
     bool InitializeCtrlFormat() override;
     bool PreInvalidateData() override;
     bool InvalidateData() override;
     bool PreInvalidateDataOnCancel() override;
-    bool SetControlValueToUI() override;
-    bool SetValueFromUIToControl() override;
-    bool SetValueToPreference() override;
-    bool GetValueFromPreference() override;
-    bool SetValueToPreferenceWithPrinterSettings() override;
-    bool GetValueFromPreferenceWithPrinterSettings() override;
-    using zqpde::TextEditCtrl::SetValueToTicket;
-    bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
 
 protected:
+    std::string* PanelText() override;
     const char* NULLStringMsg = nullptr;
 };
 
@@ -101,18 +125,13 @@ public:
 std::string LoginNameForField(const std::string& login, const zqpde::TextEditFilterData* filter, size_t maxBytes);
 
 // The document name (the panel's document-name block).
-class PTDUTextEditCtrlARK : public PTTextEditCtrlARK {
+class PTDUTextEditCtrlARK : public PTPanelTextEditCtrlARK {
 public:
     bool InitializeCtrlFormat() override;
     bool InvalidateData() override;
-    bool SetControlValueToUI() override;
-    bool SetValueFromUIToControl() override;
-    bool SetValueToPreference() override;
-    bool GetValueFromPreference() override;
-    bool SetValueToPreferenceWithPrinterSettings() override;
-    bool GetValueFromPreferenceWithPrinterSettings() override;
-    using zqpde::TextEditCtrl::SetValueToTicket;
-    bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
+
+protected:
+    std::string* PanelText() override;
 };
 
 // What the two pass-code fields share: the remembered value is the
@@ -191,7 +210,7 @@ public:
 };
 
 // The document-name type pop-up (the panel's document-name type block).
-class PTListCtrlExtARK : public zqpde::PopupControl {
+class PTListCtrlExtARK : public PanelValueControl<zqpde::PopupControl> {
 public:
     using zqpde::PopupControl::CreateControl;
     void CreateControl(zqp::View* view, const zqpde::ListCtrlIniData* iniData, const zqpde::ConstrainInfo* constrain,
@@ -203,12 +222,6 @@ public:
     bool SetValueFromUIToControl() override;
     virtual bool ToGetSummaryText();
     int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
-    bool SetValueToPreference() override;
-    bool GetValueFromPreference() override;
-    bool SetValueToPreferenceWithPrinterSettings() override;
-    bool GetValueFromPreferenceWithPrinterSettings() override;
-    using zqpde::PopupControl::SetValueToTicket;
-    bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
 
 private:
     const int32_t* const* validateControlArray = nullptr;
