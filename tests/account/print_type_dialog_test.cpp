@@ -62,7 +62,7 @@ protected:
                            dir_.Write("script.txt", script) + "' " + output;
         if (!settings.empty()) args += " --settings '" + dir_.Write("settings.txt", settings) + "'";
         DialogRun r;
-        r.result = zqtest::RunPrintDialog("env TZ=UTC ZQ_PREFS_DIR='" + dir_.path() + "/prefs' " ZQ_PRINTDIALOG,
+        r.result = zqtest::RunPrintDialog("env TZ=UTC ZQ_PREFS_DIR='" + dir_.path() + "/prefs' " + env_ + " " ZQ_PRINTDIALOG,
                                           args, dir_.path());
         std::istringstream lines(r.result.out);
         for (std::string line; std::getline(lines, line);)
@@ -74,6 +74,7 @@ protected:
         return std::string(kPrinter) + NS + name + "=" + value + "\n";
     }
     zqpde::test::TempDir dir_;
+    std::string env_;  // more environment for the dialog
 };
 
 std::string RememberedSecure(const std::string& passCode) {
@@ -259,6 +260,23 @@ TEST_F(PrintTypeDialog, PlainRememberedPassCodeIsNotTaken) {
     EXPECT_TRUE(r.result.has("print: refused")) << r.result.err;
 }
 
+TEST_F(PrintTypeDialog, BeforeTheEmulated10_7ValuesAreRememberedInThePreferencesWithThePassCodeScrambled) {
+    env_ = "ZQ_OS_RELEASE=10.8.0";
+    DialogRun first = Dialog("select 101 1\ntype 1022 frank\ntype 1026 97531\nclick 1123\nprint\n");
+    ASSERT_EQ(first.result.status, 0) << first.result.err;
+    EXPECT_EQ(first.Remembered("PrintTypeReference"), "<none>");  // not in the print settings
+    std::string stored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_.path() + "/prefs"))
+        if (entry.is_regular_file()) stored += zqtest::Slurp(entry.path().string());
+    EXPECT_NE(stored.find("frank"), std::string::npos) << stored;
+    EXPECT_EQ(stored.find("97531"), std::string::npos) << stored;
+    // A new dialog finds them again.
+    DialogRun second = Dialog("dump 101\nprint\n");
+    EXPECT_TRUE(second.Says("dump: PopUpButton tag=101 enabled selected=1")) << second.result.err;
+    EXPECT_EQ(second.Ticket("PrintTypeUserNameTicketKey"), "frank");
+    EXPECT_EQ(second.Ticket("PrintTypePasswordTicketKey"), zqpde::QSPTicketString("97531").value());
+}
+
 // ---- sample, delayed and mailbox print -----------------------------------------------------------
 
 TEST_F(PrintTypeDialog, SamplePrintSharesTheUserIDWithSecurePrint) {
@@ -276,8 +294,8 @@ TEST_F(PrintTypeDialog, SamplePrintWritesTheUserID) {
 }
 
 // The date a start time falls on, the way the dialog should have seen it.
-std::string ExpectedStart(int hour, int minute) {
-    zqp::SetTimeZone("UTC");
+std::string ExpectedStart(int hour, int minute, const char* zone = "UTC") {
+    zqp::SetTimeZone(zone);
     std::string s = StartTimeTicketText(std::time(nullptr), hour, minute);
     zqp::SetTimeZone("");
     return s;
@@ -296,6 +314,20 @@ TEST_F(PrintTypeDialog, DelayedPrintWritesTheStartTimeWithItsDate) {
         EXPECT_TRUE(r.result.has(std::string("summary: Print Type | Start Time: ") + time)) << r.result.err;
         EXPECT_EQ(r.Remembered("DelayPrintReference"), time);
     }
+}
+
+TEST_F(PrintTypeDialog, StartTimeIsTheLocalTimeOfDayInAZoneWithAHalfHourOffset) {
+    env_ = "TZ=Asia/Kolkata";
+    const std::string before = ExpectedStart(9, 5, "Asia/Kolkata");
+    DialogRun r = Dialog("select 101 3\ntime 1033 09:05\nclick 1133\nsummary\nprint\nclick 103\ndump 1033\nclick 1134\n");
+    const std::string after = ExpectedStart(9, 5, "Asia/Kolkata");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.result.has("summary: Print Type | Start Time: 09:05")) << r.result.err;
+    EXPECT_EQ(r.Remembered("DelayPrintReference"), "09:05");
+    // Shown again as the same local time.
+    EXPECT_TRUE(r.result.has("dump: DatePicker tag=1033 enabled value=09:05")) << r.result.err;
+    const std::string got = r.Ticket("DelayPrintTicketKey");
+    EXPECT_TRUE(got == before || got == after) << got << " " << before;
 }
 
 TEST_F(PrintTypeDialog, DelayedWindowCancelBeforeAnyOKReturnsToNormalPrint) {
