@@ -244,6 +244,12 @@ TEST_F(PrintTypeDialog, ShortRememberedPassCodeCancelRefusesThePrint) {
     EXPECT_TRUE(cancel.result.has("print: refused"));
 }
 
+TEST_F(PrintTypeDialog, ANoticeLeftWithoutAnAnswerDoesNotPrint) {
+    DialogRun r = Dialog("print\n", RememberedSecure(""));
+    EXPECT_EQ(r.result.status, 2) << r.result.err;  // the script ended inside the notice
+    EXPECT_TRUE(r.result.has("print: refused")) << r.result.err;
+}
+
 TEST_F(PrintTypeDialog, PassCodeTooLongAtPrintAlertsAndRefusesTheJob) {
     DialogRun r = Dialog("print\n", RememberedSecure("1234567890123"));
     EXPECT_EQ(r.result.status, 1) << r.result.err;

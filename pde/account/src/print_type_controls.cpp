@@ -405,6 +405,9 @@ void PTPWTextEditCtrlARK::ShowErrMsg() {
     PrintTypePDEr15* panel = OwningPrintTypePanel(*this);
     if (panel != nullptr && panel->IsPPDkeyPassCodeExist()) {
         if (AboutWindow* notice = panel->getPassCodeAboutWndPtr()) {
+            // Only the notice's OK lets the job print; a notice closed any
+            // other way keeps it back.
+            panel->setJobStatus(kJobMayNotPrint);
             notice->RunModel();
             return;
         }
