@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "../framework/ppd_fixture.h"
+#include "editions/ark/ark_profile.h"
 #include "filter_harness.h"
 #include "print_dialog_run.h"
 #include "start_time.h"
@@ -389,23 +390,38 @@ TEST_F(PrintTypeDialog, SetupButtonOpensTheChosenWindowAndRestoreGoesBackToNorma
 
 // ---- the road of one job: the ticket through the ARK job filter ------------------------------------------
 
-TEST_F(PrintTypeDialog, SecurePrintTicketBecomesTheHoldLinesOfTheARKFilter) {
+class RoadOfOneJob : public PrintTypeDialog {
+protected:
+    // The ticket of a secure-print job as the CUPS options the filter gets.
+    zqtest::JobSpec SecureJob() {
+        DialogRun r = Dialog("select 101 1\ntype 1022 alice\ntype 1026 123456\nclick 1123\nprint\n", "",
+                             SamplePPD(), "--cups-options");
+        EXPECT_EQ(r.result.status, 0) << r.result.err;
+        zqtest::JobSpec job;
+        job.options = r.result.out.substr(0, r.result.out.find_last_not_of("\n") + 1);
+        job.ppdPath = dir_.path() + "/" + kPrinter + ".ppd";
+        job.postscript = zqtest::SamplePostScript(1);
+        return job;
+    }
+    static void ExpectHoldLines(const zqtest::JobResult& out) {
+        ASSERT_EQ(out.status, 0) << out.err;
+        const std::string scrambled = zqpde::QSPTicketString("123456").value();
+        for (const std::string& line : {std::string("@PJL SET HOLD=STORE\n"),
+                                        std::string("@PJL SET HOLDTYPE=PRIVATE\n"),
+                                        std::string("@PJL SET USERNAME=\"alice\"\r\n"),
+                                        "@PJL SET HOLDENCRYPTKEY=\"" + scrambled + "\"\r\n"})
+            EXPECT_NE(out.out.find(line), std::string::npos) << line << "\n" << out.out;
+    }
+};
+
+TEST_F(RoadOfOneJob, SecurePrintTicketBecomesTheHoldLinesOfTheARKEdition) {
+    ExpectHoldLines(zqtest::RunInProcess(zqf::ArkProfile(), SecureJob()));
+}
+
+TEST_F(RoadOfOneJob, SecurePrintTicketBecomesTheHoldLinesOfTheARKFilterProgram) {
     const std::string filter = zqtest::BinPath("ark-job-filter");
     if (access(filter.c_str(), X_OK) != 0) GTEST_SKIP() << "ark-job-filter is not built yet";
-    DialogRun r = Dialog("select 101 1\ntype 1022 alice\ntype 1026 123456\nclick 1123\nprint\n", "", SamplePPD(),
-                   "--cups-options");
-    ASSERT_EQ(r.result.status, 0) << r.result.err;
-    zqtest::JobSpec job;
-    job.options = r.result.out.substr(0, r.result.out.find_last_not_of("\n") + 1);
-    job.ppdPath = dir_.path() + "/" + kPrinter + ".ppd";
-    job.postscript = zqtest::SamplePostScript(1);
-    zqtest::JobResult out = zqtest::RunProgram(filter, job);
-    ASSERT_EQ(out.status, 0) << out.err;
-    const std::string scrambled = zqpde::QSPTicketString("123456").value();
-    for (const std::string& line : {std::string("@PJL SET HOLD="), std::string("@PJL SET HOLDTYPE=PRIVATE"),
-                                    std::string("@PJL SET USERNAME=\"alice\""),
-                                    "@PJL SET HOLDENCRYPTKEY=\"" + scrambled + "\""})
-        EXPECT_NE(out.out.find(line), std::string::npos) << line << "\n" << out.out;
+    ExpectHoldLines(zqtest::RunProgram(filter, SecureJob()));
 }
 
 }  // namespace
