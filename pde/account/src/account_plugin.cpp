@@ -1,0 +1,66 @@
+#include "account_plugin.h"
+
+#include <zqp/bundle.h>
+#include <zqp/host.h>
+
+#include <cstring>
+
+#include "jba_panel.h"
+#include "print_type_panel.h"
+#include "zqpde/app_resources.h"
+#include "zqpde/ppd_util.h"
+#include "zqpde/text_util.h"
+
+namespace zqacct {
+
+int32_t ProductTypeForKey(std::span<const ProductInfoItem> table, const std::string& key) {
+    for (const ProductInfoItem& row : table)
+        if (key == row.ppdValue) return row.productType;
+    return 0;
+}
+
+std::optional<PanelProduct> PanelProductFromPPD(ppd_file_t* ppd, const zqp::Bundle* bundle, const char* attribute,
+                                                const char* nibPrefix, const char* helpPrefix) {
+    if (ppd == nullptr || bundle == nullptr) return std::nullopt;
+    const std::string keyword = zqpde::FixPPDKeywordAccordingToType(ppd, attribute);
+    ppd_attr_t* attr = zqpde::ppdFindAttr_ALT(ppd, keyword.c_str(), nullptr);
+    if (attr == nullptr || attr->value == nullptr) return std::nullopt;
+    PanelProduct p{zqpde::GetAppResourceName(attr->value, 0), zqpde::GetAppResourceName(attr->value, 1)};
+    if (!bundle->pathForResource(helpPrefix + p.helpKey, "htm", "Help")) return std::nullopt;
+    if (!bundle->pathForResource(nibPrefix + p.productKey, "nib")) return std::nullopt;
+    return p;
+}
+
+bool PrintAccountPDEPlugInr15::initWithBundle(zqp::Bundle* bundle) {
+    if (zqpde::pluginBundle == nullptr) zqpde::pluginBundle = bundle;
+    return true;
+}
+
+bool PrintAccountPDEPlugInr15::CheckLoadCondition(ppd_file_t* ppd, const char* ppdkey) {
+    ppd_attr_t* attr = zqpde::ppdFindAttr_ALT(ppd, ppdkey, nullptr);
+    return attr == nullptr || attr->value == nullptr || std::strcmp(attr->value, "False") != 0;
+}
+
+std::vector<std::unique_ptr<zqp::Panel>> PrintAccountPDEPlugInr15::PDEPanelsForType(const std::string& type,
+                                                                                     zqp::DialogHost* host) {
+    std::vector<std::unique_ptr<zqp::Panel>> panels;
+    ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
+    if (type != zqp::kPrintDialogPanelType || ppd == nullptr) return panels;
+    zqp::Bundle* bundle = zqpde::GetAppBundleRef();
+    if (bundle == nullptr) bundle = zqpde::pluginBundle;
+
+    if (auto jba = PanelProductFromPPD(ppd, bundle, "ZQXAccountingSettings", "ZQPrintJBA_", "JBA_")) {
+        const int32_t productType = ProductTypeForKey(edition::JBAProductInfo, jba->productKey);
+        if (std::unique_ptr<zqp::Panel> panel = CreateJBAPanel(host, productType)) panels.push_back(std::move(panel));
+    }
+    if (auto pt = PanelProductFromPPD(ppd, bundle, "ZQXPrintTypeSettings", "ZQPrintType_", "SelectJobType_")) {
+        auto panel = std::make_unique<PrintTypePDEr15>(host);
+        panel->setPDEType(ProductTypeForKey(edition::PTProductInfo, pt->productKey));
+        panels.push_back(std::move(panel));
+    }
+    return panels;
+}
+
+}  // namespace zqacct
+
+ZQP_DEFINE_PLUGIN(zqacct::PrintAccountPDEPlugInr15)

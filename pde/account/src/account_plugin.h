@@ -1,0 +1,47 @@
+#pragma once
+// The principal class of the Account extension: decides from the printer's
+// PPD which of its two panels (job authentication, print type) the print
+// dialog gets, and which product each one is.
+#include <zqp/extension.h>
+
+#include <cups/ppd.h>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "edition_traits.h"
+
+namespace zqp {
+class Bundle;
+}
+
+namespace zqacct {
+
+// The product type of the first row whose product key equals key exactly;
+// 0 when no row does.
+int32_t ProductTypeForKey(std::span<const ProductInfoItem> table, const std::string& key);
+
+// A panel the PPD asks for: product key and help key of the attribute's value
+// ("<product>-<help>"), when the attribute exists and the bundle holds both
+// the nib "<nibPrefix><product>" and the page "Help/<helpPrefix><help>.htm".
+struct PanelProduct {
+    std::string productKey, helpKey;
+};
+std::optional<PanelProduct> PanelProductFromPPD(ppd_file_t* ppd, const zqp::Bundle* bundle, const char* attribute,
+                                                const char* nibPrefix, const char* helpPrefix);
+
+class PrintAccountPDEPlugInr15 : public zqp::PlugIn {
+public:
+    bool initWithBundle(zqp::Bundle* bundle) override;
+    // The job-authentication panel first (when the PPD has one), then the
+    // print-type panel; empty for another dialog type or without a PPD.
+    std::vector<std::unique_ptr<zqp::Panel>> PDEPanelsForType(const std::string& type, zqp::DialogHost* host) override;
+    // False only when the attribute's value is "False".
+    static bool CheckLoadCondition(ppd_file_t* ppd, const char* ppdkey);
+};
+
+}  // namespace zqacct

@@ -1,0 +1,465 @@
+#include "print_type_panel.h"
+
+#include <zqp/bundle.h>
+#include <zqp/host.h>
+#include <zqp/preferences.h>
+#include <zqp/system.h>
+#include <zqp/utf8.h>
+#include <zqp/view.h>
+#include <zqp/window.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "print_type_windows.h"
+#include "zqpde/app_resources.h"
+#include "zqpde/os_version.h"
+#include "zqpde/ppd_util.h"
+#include "zqpde/settings_access.h"
+#include "zqpde/ticket_value.h"
+
+namespace zqacct {
+
+namespace {
+
+constexpr int32_t kPrintSettingsPreferencesVersion = 0x1070;  // remembered values in the print settings from here
+const zqp::PrefUser kCurrentUser = zqp::PrefUser::kCurrentUser;
+
+bool ItemAllowed(const char* const* allowed, const char* key) {
+    if (allowed == nullptr) return true;
+    for (const char* const* p = allowed; *p != nullptr; ++p)
+        if (std::strcmp(*p, key) == 0) return true;
+    return false;
+}
+
+template <size_t N>
+const char* const* LookUp(const PrintTypeAvailability (&table)[N], const char* choice, const char* const* otherwise) {
+    for (const PrintTypeAvailability& row : table)
+        if (std::strcmp(row.choice, choice) == 0) return row.items;
+    return otherwise;
+}
+
+// Makes every control of the panel and its windows read its texts from table.
+void UseTextTable(zqpde::BasePrintPanel& panel, const std::string& table) {
+    if (zqpde::BasePrintPanel::ControlList* controls = panel.getCtrlGroupArrayRef())
+        for (auto& c : *controls) c->SetLocalizeTableName(table);
+}
+
+}  // namespace
+
+// ---- print-type list -------------------------------------------------------------------------------
+
+const char* const* PrintTypeAvailabilityFromPPD(ppd_file_t* ppd) {
+    if (ppd == nullptr) return nullptr;
+    if (zqpde::CheckIfPPDKeywordSupported(ppd, "ZQPTSecurePrintDefault", "True")) {
+        ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQPTSecurePrintDefault", nullptr);
+        if (a != nullptr && a->value != nullptr && std::strcmp(a->value, "True") == 0) return nullptr;
+    }
+    ppd_option_t* disk = ppdFindOption(ppd, "ZQHardDisk");
+    ppd_choice_t* marked = disk != nullptr ? ppdFindMarkedChoice(ppd, "ZQHardDisk") : nullptr;
+    if (disk == nullptr || marked == nullptr) return nullptr;
+    if (disk->ui == PPD_UI_BOOLEAN) {
+        if (std::strcmp(marked->choice, "False") != 0) return nullptr;
+        ppd_choice_t* ram = ppdFindMarkedChoice(ppd, "ZQRAMDisk");
+        return LookUp(External_Memory_ConstrainInfoArray, ram != nullptr ? ram->choice : "False", nullptr);
+    }
+    if (disk->ui == PPD_UI_PICKONE) return LookUp(Storage_Device_ConstrainInfoArray, marked->choice, nullptr);
+    return nullptr;
+}
+
+void PTListCtrlARK::CreateControl(zqp::View* view, const char* mailboxKey, const zqpde::ListCtrlIniData* iniData,
+                                  const zqpde::ConstrainInfo* constrainArray, const zqpde::AccessInfo* accessInfo,
+                                  const zqp::PrefUser* usernamein, const int32_t* const* validation,
+                                  const char* summaryInfo, const char* titleInfo) {
+    zqpde::PopupControl::CreateControl(view, iniData, constrainArray, accessInfo, usernamein);
+    mailboxKey_ = mailboxKey != nullptr ? mailboxKey : "";
+    validateControlArray = validation;
+    summarytextRef = summaryInfo != nullptr ? summaryInfo : "";
+    titletextRef = titleInfo != nullptr ? titleInfo : "";
+}
+
+bool PTListCtrlARK::InitializeMenu(zqp::Bundle* bundle, ppd_file_t* ppd) {
+    auto* view = dynamic_cast<zqp::PopUpButton*>(ControlPtr);
+    if (view == nullptr || listctrlIniDataPtr == nullptr) return false;
+    view->removeAllItems();
+    mailboxSupported_ = !mailboxKey_.empty() && zqpde::ppdFindAttr_ALT(ppd, mailboxKey_.c_str(), nullptr) != nullptr;
+    const char* const* allowed = PrintTypeAvailabilityFromPPD(ppd);
+    for (const char* const* key = listctrlIniDataPtr->titleKeys; key != nullptr && *key != nullptr; ++key) {
+        if (std::strcmp(*key, "Job Type MBN") == 0 && !mailboxSupported_) continue;
+        std::string title = bundle != nullptr ? Localized(bundle, *key) : std::string(zqp::kNoTranslation);
+        if (title == zqp::kNoTranslation) title = *key;
+        view->addItemWithTitle(title, *key);
+        view->itemAtIndex(view->numberOfItems() - 1)->enabled = ItemAllowed(allowed, *key);
+    }
+    return true;
+}
+
+bool PTListCtrlARK::UIEventHandler() {
+    auto* view = dynamic_cast<zqp::PopUpButton*>(ControlPtr);
+    PrintTypePDEr15* panel = OwningPrintTypePanel(*this);
+    const char* ui = GetValueFromUIDataBlk();
+    if (view == nullptr || ui == nullptr) return false;
+    const int32_t previous = BlockInt(ui);
+    const int32_t index = view->indexOfSelectedItem();
+    if (index + 1 == previous) return true;
+    if (index == 0) return zqpde::PopupControl::UIEventHandler();
+    SetupWindowARK* window = panel != nullptr && index >= 1 && index <= 4 ? panel->SetupWindowFor(index + 1) : nullptr;
+    if (window == nullptr) {
+        view->selectItemAtIndex(previous - 1);
+        return false;
+    }
+    window->ActivateWindow();
+    return zqpde::PopupControl::UIEventHandler();
+}
+
+bool PTListCtrlARK::SetControlValueToUI() {
+    auto* view = dynamic_cast<zqp::PopUpButton*>(ControlPtr);
+    if (view != nullptr && GetControlBlkPtr() != nullptr) {
+        const int32_t code = GetValue();
+        const zqp::MenuItem* item = code >= 1 ? view->itemAtIndex(code - 1) : nullptr;
+        // A type the printer does not offer (or not any more) shows as normal print.
+        if (!view->isEnabled() || item == nullptr || !item->enabled) SetBlockInt(GetControlBlkPtr(), kPrintTypeNone);
+        else if (code == kPrintTypeMailbox && !mailboxSupported_) SetBlockInt(GetControlBlkPtr(), kPrintTypeNone);
+    }
+    return zqpde::PopupControl::SetControlValueToUI();
+}
+
+bool PTListCtrlARK::ToGetSummaryText() {
+    return ctrlHideCount == 0 && ctrlConstrainCount == 0 && ControlPtr != nullptr && !ControlPtr->isHidden();
+}
+
+int32_t PTListCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
+    if (!ToGetSummaryText()) return 0;
+    PrintTypePDEr15* panel = OwningPrintTypePanel(*this);
+    return PopupSummary(*this, PanelBundle(), panel != nullptr ? panel->TextTable() : std::string(), summarytextRef,
+                        dictionary, order);
+}
+
+bool PTSetupButtonARK::UIEventHandler() {
+    PrintTypePDEr15* panel = OwningPrintTypePanel(*this);
+    if (panel == nullptr || panel->getPrintTypeListCtrlPtr() == nullptr) return false;
+    int32_t code = 0;
+    if (const char* ui = panel->getPrintTypeListCtrlPtr()->GetValueFromUI()) std::memcpy(&code, ui, sizeof code);
+    if (code == kPrintTypeNone) return true;
+    SetupWindowARK* window = panel->SetupWindowFor(code);
+    if (window == nullptr) return false;
+    window->ActivateWindow();
+    return true;
+}
+
+// ---- panel -------------------------------------------------------------------------------------------
+
+PrintTypePDEr15::PrintTypePDEr15(zqp::DialogHost* host) { initWithCallback(host); }
+
+PrintTypePDEr15::~PrintTypePDEr15() { terminate(); }
+
+void PrintTypePDEr15::setPDEType(int32_t type) { pdeType = type >= 0 && type <= 5 ? type : 0; }
+
+SetupWindowARK* PrintTypePDEr15::SetupWindowFor(int32_t printType) const {
+    switch (printType) {
+        case kPrintTypeSecure: return ptSecurePrintWindow.get();
+        case kPrintTypeSample: return ptSamplePrintWindow.get();
+        case kPrintTypeDelayed: return ptDelayedPrintWindow.get();
+        case kPrintTypeMailbox: return ptMailBoxPrintWindow.get();
+        default: return nullptr;
+    }
+}
+
+void* PrintTypePDEr15::GetErrMsgPanel() { return ErrMsgWndCtrl.get(); }
+
+bool PrintTypePDEr15::LoadView(const char* logTag, std::string* error) {
+    if (PrintTypeView != nullptr) return true;
+    const int32_t type = pdeType >= 0 && pdeType < static_cast<int32_t>(edition::kPTProductCount) ? pdeType : 0;
+    zqp::Outlets outlets;
+    outlets.bind("PrintTypeView", PrintTypeView);
+    outlets.bind("PrintTypeSamplePrintWindow", samplePrintWindowOutlet);
+    outlets.bind("PrintTypeSecurePrintWindow", securePrintWindowOutlet);
+    outlets.bind("PrintTypeDelayedPrintWindow", delayedPrintWindowOutlet);
+    outlets.bind("PrintTypeMailBoxPrintWindow", mailBoxPrintWindowOutlet);
+    outlets.bind("ErrWindow", errWindowOutlet);
+    outlets.bind("PrintTypePopUpWindow", aboutWindowOutlet);
+    if (!loadNibNamed(edition::PTProductInfo[type].nibName, outlets, error)) return false;
+    zqp::Log("PrintTypePDE : %s - %zu", logTag, topLevelObjs.size());
+    return PrintTypeView != nullptr;
+}
+
+zqp::View* PrintTypePDEr15::panelView() {
+    LoadView("panelView", nullptr);
+    return PrintTypeView;
+}
+
+std::string PrintTypePDEr15::panelName() {
+    if (!cachedName_.empty()) return cachedName_;
+    std::string table = "Localizable";
+    zqp::DialogHost* host = GetCurrentPDECallbackObj();
+    if (ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr)
+        if (ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr); a && a->value)
+            table = std::string("Localizable") + a->value;
+    if (zqpde::pluginBundle != nullptr)
+        cachedName_ = zqpde::pluginBundle->localizedString("PDE Title", zqp::kNoTranslation, table);
+    return cachedName_;
+}
+
+std::string PrintTypePDEr15::panelKind() { return edition::kPrintTypePanelKind; }
+
+void PrintTypePDEr15::willShow() { zqpde::BasePrintPanel::willShow(); }
+
+bool PrintTypePDEr15::shouldShowHelp() {
+    if (PrintTypeHelpBtnCtrl != nullptr && !PrintTypeHelpBtnCtrl->HelpFileName().empty()) {
+        PrintTypeHelpBtnCtrl->UIEventHandler();
+        return false;
+    }
+    return true;
+}
+
+void PrintTypePDEr15::CreatePanel(zqp::Window* window) {
+    zqpde::BasePrintPanel::CreatePanel(window);
+    ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
+    bKeywordSupported = zqpde::CheckIfPPDKeywordSupported(
+        ppd, zqpde::FixPPDKeywordAccordingToType(ppd, "ZQXPrintTypeSettings").c_str(), edition::kReducedPrintTypeProduct);
+    qspControlIDArray.clear();
+    CreateControls();
+    bPPDkeyPassCodeExist = false;
+    JobStatus = kJobMayNotPrint;
+    documentlistDataBlkPtr = 1;
+    printTypeusernameDataBlkPtr.clear();
+    documentnameeditDataBlkPtr.clear();
+}
+
+void PrintTypePDEr15::CreateControls() {
+    ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
+    // The version label ends in "." while the constraint file cannot be used.
+    bool cdf = true;
+    if (ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQXCDFSetting", nullptr); a && a->value) {
+        FILE* f = std::fopen(a->value, "r");
+        cdf = f != nullptr;
+        if (f != nullptr) std::fclose(f);
+    }
+    zqp::View* v = PrintTypeView;
+    auto title = std::make_unique<PTStaticTextEditControlARK>();
+    title->CreateControl(v->viewWithTag(PrintTypePopupListitleTag), "Print Type List");
+    AddNewControl(std::move(title));
+
+    auto list = std::make_unique<PTListCtrlARK>();
+    list->CreateControl(v->viewWithTag(PrintTypePopupListTag), "ZQXMailBoxSettings",
+                        bKeywordSupported ? &zelpdfprintTypeListIniData : &printTypeListIniData,
+                        printTypeConstrainInfoPtr, &printTypeListAccessInfo, &kCurrentUser, printTypeValidateArray,
+                        "PDE Menu Summary", "Print Type List");
+    PrintTypeListCtrl = AddNewControl(std::move(list));
+
+    auto setup = std::make_unique<PTSetupButtonARK>();
+    setup->CreateControl(v->viewWithTag(SetupButtonTag), "Setup Button Title");
+    AddNewControl(std::move(setup));
+
+    const char* titleKey = "Job Type Setup Window Title";
+    ptSamplePrintWindow = std::make_unique<SamplePrintWindowARK>(samplePrintWindowOutlet, titleKey);
+    ptSecurePrintWindow =
+        std::make_unique<SecurePrintWindowARK>(securePrintWindowOutlet, titleKey, &qspControlIDArray, bKeywordSupported);
+    ptDelayedPrintWindow = std::make_unique<DelayedPrintWindowARK>(delayedPrintWindowOutlet, titleKey);
+    ptMailBoxPrintWindow =
+        std::make_unique<MailBoxPrintWindowARK>(mailBoxPrintWindowOutlet, titleKey, &qspControlIDArray);
+    RunTimeAddNewWindow(ptSamplePrintWindow.get());
+    RunTimeAddNewWindow(ptSecurePrintWindow.get());
+    RunTimeAddNewWindow(ptDelayedPrintWindow.get());
+    RunTimeAddNewWindow(ptMailBoxPrintWindow.get());
+
+    auto restore = std::make_unique<PTDefaultButtonARK>();
+    restore->CreateControl(v->viewWithTag(PrintTypeDefaultButtonTag), "Restore Button Title");
+    AddNewControl(std::move(restore));
+    auto help = std::make_unique<PrintTypeHelpBtnARK>();
+    help->CreateControl(v->viewWithTag(printTypeHelpButtonTag));
+    PrintTypeHelpBtnCtrl = AddNewControl(std::move(help));
+    auto version = std::make_unique<zqpde::VersionStringSText>();
+    version->CreateControl(v->viewWithTag(PrintTypeVersionTag), nullptr, cdf);
+    AddNewControl(std::move(version));
+
+    ErrMsgWndCtrl = std::make_unique<ErrMsgWindow>(errWindowOutlet);
+    passCodeAboutWnd = std::make_unique<AboutWindow>(aboutWindowOutlet);
+    RunTimeAddNewWindow(ErrMsgWndCtrl.get());
+    RunTimeAddNewWindow(passCodeAboutWnd.get());
+}
+
+int32_t PrintTypePDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) {
+    bPPDkeyPassCodeExist = zqpde::CheckPPDKeyIsExist(ppd, "ZQMinDigitPasscode");
+    if (ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr); a && a->value)
+        LocalizeTableName = std::string("Localizable") + a->value;
+    UseTextTable(*this, LocalizeTableName);
+    for (zqpde::BasePrintPanel* w : fWindowGroupArray)
+        if (w != nullptr) UseTextTable(*w, LocalizeTableName);
+    return zqpde::BasePrintPanel::InitializeUserPane(bundle, ppd);
+}
+
+bool PrintTypePDEr15::restoreValuesAndReturnError(std::string* error) { return SimulationOpenPDE(error); }
+
+bool PrintTypePDEr15::SimulationOpenPDE(std::string* error) {
+    zqp::DialogHost* host = GetCurrentPDECallbackObj();
+    ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
+    if (ppd == nullptr) return true;
+    if (!LoadView("SimulationOpenPDE", error)) return false;
+    const bool first = bFirstInitialzePDE;
+    int32_t help = 0;
+    if (first) {
+        CreatePanel(nullptr);
+        help = zqpde::RegisterMyHelpBook();
+        InitializeUserPane(zqpde::pluginBundle, ppd);
+    }
+    SetCurrentPrintSettings(host->printSettings(), ppd, host, host->printSession());
+    SetCurrentPrintSession(host->printSession());
+    SetUIDataToIniData();
+    if (!first) ResetControlStatus();
+    GetValueFromPreference();
+    SetCurrentValueToUI();
+    bFirstInitialzePDE = false;
+    return help == 0;
+}
+
+// ---- remembered values -----------------------------------------------------------------------------
+
+void PrintTypePDEr15::RecallBlocks() {
+    const std::string& printer = GetCurrentPrinterString();
+    const bool fromSettings = zqpde::OSVersionCode() >= kPrintSettingsPreferencesVersion;
+    auto read = [&](const char* reference) -> std::optional<std::string> {
+        std::string key;
+        if (!zqpde::CreateKeyWithCurrentPrinter(reference, printer.c_str(), &key) || printer.empty())
+            return std::nullopt;
+        if (fromSettings) {
+            std::string v;
+            zqp::PrintSettings* s = GetCurrentPMPrintSettings();
+            if (s == nullptr || s->GetValue(key, v) != 0) return std::nullopt;
+            return v;
+        }
+        return zqp::Preferences::CopyString(key, zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
+                                            zqp::PrefHost::kCurrentHost);
+    };
+    auto text = [](const std::string& v) { return std::string(zqp::Utf8Prefix(v, 255)); };
+    if (std::optional<std::string> v = read(DocumentNameTypeReference)) {
+        const int32_t n = std::atoi(v->c_str());
+        documentlistDataBlkPtr = n != 0 ? n : (documentlistDataBlkPtr == 2 ? 2 : 1);
+        if (documentlistDataBlkPtr != 1 && documentlistDataBlkPtr != 2) documentlistDataBlkPtr = 1;
+    } else {
+        documentlistDataBlkPtr = documentNameListIniData.defaultData;
+    }
+    if (std::optional<std::string> v = read(DocumentNameReference)) documentnameeditDataBlkPtr = text(*v);
+    else documentnameeditDataBlkPtr.clear();
+    if (std::optional<std::string> v = read(PrintTypeUserNameReference)) {
+        printTypeusernameDataBlkPtr = text(*v);
+    } else if (bKeywordSupported) {
+        printTypeusernameDataBlkPtr = LoginNameForField(zqp::LoginName(), &printTypeLoginEtxtFilterDataUTF8,
+                                                        printTypeLoginEtxtIniData.maxLength);
+    } else {
+        printTypeusernameDataBlkPtr.clear();
+    }
+}
+
+int32_t PrintTypePDEr15::GetValueFromPreference() {
+    RecallBlocks();
+    if (zqpde::OSVersionCode() >= kPrintSettingsPreferencesVersion)
+        return zqpde::BasePrintPanel::GetValueFromPreferenceWithPrinterSettings();
+    return zqpde::BasePrintPanel::GetValueFromPreference();
+}
+
+bool PrintTypePDEr15::RememberBlocks() {
+    const std::string& printer = GetCurrentPrinterString();
+    if (printer.empty()) return false;
+    const bool toSettings = zqpde::OSVersionCode() >= kPrintSettingsPreferencesVersion;
+    bool ok = true;
+    auto store = [&](const char* reference, const std::string& value) {
+        std::string key;
+        zqpde::CreateKeyWithCurrentPrinter(reference, printer.c_str(), &key);
+        if (toSettings) {
+            zqp::PrintSettings* s = GetCurrentPMPrintSettings();
+            ok = s != nullptr && zqpde::SetValueToSettingsWithTicketKeyAndLock(value.c_str(), s, key.c_str(), false) == 0 && ok;
+        } else {
+            zqp::Preferences::SetValue(key, zqp::PrefValue(value), zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
+                                       zqp::PrefHost::kCurrentHost);
+        }
+    };
+    store(DocumentNameTypeReference, std::to_string(documentlistDataBlkPtr));
+    store(DocumentNameReference, documentnameeditDataBlkPtr);
+    store(PrintTypeUserNameReference, printTypeusernameDataBlkPtr);
+    if (!toSettings)
+        ok = zqp::Preferences::Synchronize(zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
+                                           zqp::PrefHost::kCurrentHost);
+    return ok;
+}
+
+int32_t PrintTypePDEr15::SetValueToPreference() {
+    if (!RememberBlocks()) return 1;
+    if (zqpde::OSVersionCode() >= kPrintSettingsPreferencesVersion)
+        return zqpde::BasePrintPanel::SetValueToPreferenceWithPrinterSettings();
+    return zqpde::BasePrintPanel::SetValueToPreference();
+}
+
+// ---- ticket -------------------------------------------------------------------------------------------
+
+int32_t PrintTypePDEr15::SetValueToTicket(zqp::PrintSettings* settings, bool lock,
+                                          const std::vector<zqp::View*>* encryptArray) {
+    if (settings == nullptr) return zqp::kParamErr;
+    auto write = [&](const char* key, const std::string& value) {
+        // The ticket form cuts at a character boundary, then escapes the whole
+        // text: an escape code is never cut.
+        zqpde::SetValueToSettingsWithTicketKeyAndLock(zqpde::TicketTextForOutput(value).c_str(), settings, key, false);
+    };
+    write(PrintTypeProductTypeTicketKey, std::to_string(pdeType));
+    write(DocumentNameTypeTicketKey, std::to_string(documentlistDataBlkPtr));
+    write(DocumentNameTicketKey, documentnameeditDataBlkPtr);
+    write(PrintTypeUserNameTicketKey, printTypeusernameDataBlkPtr);
+    return zqpde::BasePrintPanel::SetValueToTicket(settings, lock, encryptArray);
+}
+
+void PrintTypePDEr15::terminate() {
+    qspControlIDArray.clear();
+    zqpde::BasePrintPanel::terminate();
+}
+
+// ---- saving and the print gate --------------------------------------------------------------------
+
+bool PrintTypePDEr15::ValidateUserPane() {
+    zqpde::BasePrintPanel::ControlList* controls = getCtrlGroupArrayRef();
+    if (controls == nullptr) return true;
+    for (auto& c : *controls)
+        if (c->GetControlPtr() != nullptr) c->GetValueFromUI();
+    for (auto& c : *controls)
+        if (!c->PreInvalidateData() || !c->InvalidateData()) return false;
+    return true;
+}
+
+bool PrintTypePDEr15::saveValuesAndReturnError(std::string*) {
+    // A panel never opened has nothing to save; the print gate builds it.
+    if (bFirstInitialzePDE) return true;
+    if (!ValidateUserPane()) return false;
+    if (PrintTypeView != nullptr) SetValueFromUIToControl();
+    if (SetValueToPreference() != 0) return false;
+    SetValueToTicket(GetCurrentPMPrintSettings(), false, &qspControlIDArray);
+    return true;
+}
+
+bool PrintTypePDEr15::OnClickPrintCommand() {
+    JobStatus = kJobMayPrint;
+    auto* view = PrintTypeListCtrl != nullptr ? dynamic_cast<zqp::PopUpButton*>(PrintTypeListCtrl->GetControlPtr())
+                                              : nullptr;
+    if (view != nullptr && view->indexOfSelectedItem() == 1 && ptSecurePrintWindow != nullptr)
+        if (PTPWTextEditCtrlARK* pass = ptSecurePrintWindow->getSecurePasscodePtr())
+            pass->InvalidateDataOnPrintCommand();
+    return JobStatus == kJobMayPrint;
+}
+
+bool PrintTypePDEr15::shouldPrint() {
+    if (bFirstInitialzePDE && !SimulationOpenPDE(nullptr) && PrintTypeView == nullptr) return true;
+    if (!OnClickPrintCommand()) return false;
+    if (PrintTypeView != nullptr) SetValueFromUIToControl();
+    const int32_t status = SetValueToPreference();
+    zqp::DialogHost* host = GetCurrentPDECallbackObj();
+    if (status == 0 && host != nullptr && host->printSettings() != nullptr)
+        SetValueToTicket(host->printSettings(), false, &qspControlIDArray);
+    return status == 0;
+}
+
+zqp::Summary PrintTypePDEr15::summaryInfo() {
+    zqp::Summary s;
+    GetSummaryText(&s.values, &s.order);
+    return s;
+}
+
+}  // namespace zqacct
