@@ -1,7 +1,6 @@
 #include "cups_server.h"
 
 #include <cups/cups.h>
-#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -18,8 +17,6 @@
 
 namespace zqtest {
 namespace {
-
-constexpr const char* kSystemServerBin = "/usr/lib/cups";
 
 void WriteText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
 
@@ -81,61 +78,24 @@ CupsServer::CupsServer(const std::vector<std::string>& filters) {
     return;
   }
   root_ = templ;
-  chmod(root_.c_str(), 0755);  // the filters run as lp and read the PPDs here
-  for (const char* dir : {"/spool", "/spool/tmp", "/cache", "/log", "/state", "/run", "/out", "/ppd",
-                          "/serverbin", "/serverbin/filter"}) {
-    mkdir((root_ + dir).c_str(), 0755);
-  }
-  chmod((root_ + "/spool/tmp").c_str(), 01777);
-  chmod((root_ + "/out").c_str(), 0777);
-
-  // The system's own programs, and ours beside its filters.
-  for (const char* sub : {"daemon", "monitor", "notifier"}) {
-    symlink((std::string(kSystemServerBin) + "/" + sub).c_str(), (root_ + "/serverbin/" + sub).c_str());
-  }
-  mkdir((root_ + "/serverbin/backend").c_str(), 0755);
-  for (const char* backend : {"file", "ipp", "socket"}) {
-    symlink((std::string(kSystemServerBin) + "/backend/" + backend).c_str(),
-            (root_ + "/serverbin/backend/" + backend).c_str());
-  }
-  symlink(ZQ_E2E_SLOW_BACKEND, (root_ + "/serverbin/backend/zqslow").c_str());
-  if (DIR* d = opendir((std::string(kSystemServerBin) + "/filter").c_str())) {
-    while (dirent* e = readdir(d)) {
-      if (e->d_name[0] == '.') continue;
-      symlink((std::string(kSystemServerBin) + "/filter/" + e->d_name).c_str(),
-              (root_ + "/serverbin/filter/" + e->d_name).c_str());
-    }
-    closedir(d);
-  }
-  for (const auto& f : filters) {
-    const std::string name = f.substr(f.rfind('/') + 1);
-    const std::string target = root_ + "/serverbin/filter/" + name;
-    unlink(target.c_str());
-    symlink(f.c_str(), target.c_str());
-  }
-
-  WriteText(root_ + "/cupsd.conf",
-            "LogLevel debug\nListen " + socket() +
-                "\nBrowsing Off\nWebInterface No\nDefaultAuthType None\n"
-                "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n");
-  WriteText(root_ + "/cups-files.conf",
-            "FileDevice Yes\nServerRoot " + root_ + "\nServerBin " + root_ +
-                "/serverbin\nDataDir /usr/share/cups\nRequestRoot " + root_ + "/spool\nTempDir " + root_ +
-                "/spool/tmp\nCacheDir " + root_ + "/cache\nStateDir " + root_ + "/state\nAccessLog " + root_ +
-                "/log/access_log\nErrorLog " + root_ + "/log/error_log\nPageLog " + root_ +
-                "/log/page_log\nUser lp\nGroup lp\n");
-
+  // The scheduler is the same one the demo starts: scripts/private-cupsd
+  // lays out the folder and runs cupsd in the foreground.
+  std::vector<std::string> argv = {ZQ_PRIVATE_CUPSD, root_};
+  argv.insert(argv.end(), filters.begin(), filters.end());
+  argv.push_back("--");
+  argv.push_back(ZQ_E2E_SLOW_BACKEND);
   pid_ = fork();
   if (pid_ == 0) {
-    prctl(PR_SET_PDEATHSIG, SIGTERM);  // never outlive the test
+    prctl(PR_SET_PDEATHSIG, SIGTERM);  // never outlive the test (kept across exec)
     int devnull = open("/dev/null", O_RDWR);
     dup2(devnull, 0);
-    int log = open((root_ + "/log/stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int log = open((root_ + "/scheduler.log").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(log, 1);
     dup2(log, 2);
-    execl("/usr/sbin/cupsd", "cupsd", "-f", "-c", (root_ + "/cupsd.conf").c_str(), "-s",
-          (root_ + "/cups-files.conf").c_str(), static_cast<char*>(nullptr));
+    std::vector<char*> args;
+    for (auto& a : argv) args.push_back(a.data());
+    args.push_back(nullptr);
+    execv(args[0], args.data());
     _exit(127);
   }
   setenv("CUPS_SERVER", socket().c_str(), 1);
@@ -145,7 +105,7 @@ CupsServer::CupsServer(const std::vector<std::string>& filters) {
     int status;
     if (waitpid(pid_, &status, WNOHANG) == pid_) {
       pid_ = -1;
-      error_ = "the scheduler exited: " + ReadFile(root_ + "/log/stdout");
+      error_ = "the scheduler exited: " + ReadFile(root_ + "/scheduler.log");
       return;
     }
     Sleep(0.1);
