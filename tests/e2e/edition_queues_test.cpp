@@ -60,6 +60,30 @@ TEST_F(EditionQueues, ArkSecurePrintOnAUtf8Product) {
   EXPECT_EQ(out.substr(out.size() - 19), "\x04\x1b%-12345X@PJL EOJ\n");
 }
 
+TEST_F(EditionQueues, SecurePrintChosenInThePrintDialogReachesTheDevice) {
+  // The print dialog writes the ticket; lp hands it to the scheduler as the
+  // job's options, as the desktop's print system does.
+  const auto dialog = zqtest::RunCommand(
+      {std::string(ZQ_BIN_DIR) + "/printdialog", "--ppd", std::string(ZQ_SOURCE_DIR) + "/ppd/zq-ark-sample.ppd",
+       "--bundles", std::string(ZQ_BUNDLES_DIR), "--script",
+       std::string(ZQ_SOURCE_DIR) + "/samples/ark-secure-print.script", "--cups-options"});
+  ASSERT_EQ(dialog.status, 0) << dialog.err;
+  ASSERT_NE(dialog.err.find("print: allowed"), std::string::npos) << dialog.err;
+  std::string state;
+  const std::string out = Print("ark", {dialog.out}, state);
+  ASSERT_EQ(state, "completed") << log_;
+  for (const char* line : {"@PJL SET HOLD=STORE\n", "@PJL SET HOLDTYPE=PRIVATE\n", "@PJL SET USERNAME=\"alice\"\r\n",
+                           "@PJL SET JOBNAME=\"Quarterly report\"\r\n"}) {
+    EXPECT_NE(out.find(line), std::string::npos) << line << "\n" << out.substr(0, 600);
+  }
+  // The pass code travels scrambled, exactly as the dialog wrote it.
+  const std::string key = "com.tavelle.qdm.printsettings.PrintTypePasswordTicketKey=";
+  const size_t at = dialog.out.find(key);
+  ASSERT_NE(at, std::string::npos);
+  const std::string scrambled = dialog.out.substr(at + key.size(), dialog.out.find(' ', at) - at - key.size());
+  EXPECT_NE(out.find("@PJL SET HOLDENCRYPTKEY=\"" + scrambled + "\"\r\n"), std::string::npos) << scrambled;
+}
+
 TEST_F(EditionQueues, Kv29JobHasItsCommentsAndNoTrailer) {
   std::string state;
   const std::string out = Print("kv29", {}, state);

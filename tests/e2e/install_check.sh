@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the build into a staging folder and checks that everything lands
+# where CUPS and the print dialog look for it, and that the installed dialog
+# runs the installed bundle.
+#   install_check.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+source=$2
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+DESTDIR=$stage cmake --install "$build" --prefix /usr/local > "$stage.log" 2>&1 || { cat "$stage.log"; exit 1; }
+rm -f "$stage.log"
+
+serverbin=$(cups-config --serverbin)
+datadir=$(cups-config --datadir)
+fail=0
+check() { if [ -e "$stage$1" ]; then echo "ok   $1"; else echo "MISSING $1"; fail=1; fi; }
+for f in teld ark kv29; do check "$serverbin/filter/$f-job-filter"; done
+for p in teld ark kv29; do check "$datadir/model/zq/zq-$p-sample.ppd"; done
+check /usr/local/bin/printdialog
+check /usr/local/lib/libzq_platform.so
+check /usr/local/lib/zq/bundles/ark-account-pde.plugin/ark-account-pde.so
+check /usr/local/lib/zq/bundles/ark-account-pde.plugin/Info.json
+check /usr/local/lib/zq/bundles/ark-account-pde.plugin/Resources/Localizable.strings
+[ -x "$stage$serverbin/filter/ark-job-filter" ] || { echo "filter not executable"; fail=1; }
+
+# The installed dialog with the installed bundle writes the secure-print ticket.
+ticket=$("$stage/usr/local/bin/printdialog" --ppd "$source/ppd/zq-ark-sample.ppd" \
+  --bundles "$stage/usr/local/lib/zq/bundles" --script "$source/samples/ark-secure-print.script" --ticket 2>/dev/null)
+if grep -q '^com.tavelle.qdm.printsettings.PrintTypeTicketKey=2$' <<< "$ticket"; then
+  echo "ok   installed printdialog and bundle write the ticket"
+else
+  echo "installed printdialog gave no secure-print ticket"; fail=1
+fi
+exit $fail
