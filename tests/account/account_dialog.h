@@ -1,0 +1,72 @@
+#pragma once
+// Runs the built printdialog on a PPD of the ARK sample printer with the
+// Account bundle, and reads back the ticket it writes.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "../framework/ppd_fixture.h"
+#include "print_dialog_run.h"
+
+namespace zqacct::test {
+
+#define NS "com.tavelle.qdm.printsettings."
+inline constexpr const char* kPrinter = "zq-ark";
+
+inline std::string SamplePPD() { return zqtest::Slurp(ZQ_SOURCE_DIR "/ppd/zq-ark-sample.ppd"); }
+
+// The sample PPD with one piece of text replaced.
+inline std::string Replace(std::string text, const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
+struct DialogRun {
+    zqtest::DialogResult result;
+    std::map<std::string, std::string> ticket;
+    std::string Ticket(const std::string& name) const {
+        auto it = ticket.find(NS + name);
+        return it == ticket.end() ? "<none>" : it->second;
+    }
+    std::string Remembered(const std::string& name) const {
+        auto it = ticket.find(std::string(kPrinter) + NS + name);
+        return it == ticket.end() ? "<none>" : it->second;
+    }
+    bool Says(const std::string& text) const { return result.err.find(text) != std::string::npos; }
+};
+
+class AccountDialog : public ::testing::Test {
+protected:
+    DialogRun Dialog(const std::string& script, const std::string& settings = "", const std::string& ppd = SamplePPD(),
+               const std::string& output = "--ticket") {
+        return Unopened(panel_ + script, settings, ppd, output);
+    }
+    // The same without opening the panel first.
+    DialogRun Unopened(const std::string& script, const std::string& settings = "",
+                       const std::string& ppd = SamplePPD(), const std::string& output = "--ticket") {
+        const std::string ppdPath = dir_.Write(std::string(kPrinter) + ".ppd", ppd);
+        std::string args = "--ppd '" + ppdPath + "' --bundles '" ZQ_BUNDLES_DIR "' --script '" +
+                           dir_.Write("script.txt", script) + "' " + output;
+        if (!settings.empty()) args += " --settings '" + dir_.Write("settings.txt", settings) + "'";
+        DialogRun r;
+        r.result = zqtest::RunPrintDialog("env TZ=UTC ZQ_PREFS_DIR='" + dir_.path() + "/prefs' " + env_ + " " ZQ_PRINTDIALOG,
+                                          args, dir_.path());
+        std::istringstream lines(r.result.out);
+        for (std::string line; std::getline(lines, line);)
+            if (size_t eq = line.find('='); eq != std::string::npos) r.ticket[line.substr(0, eq)] = line.substr(eq + 1);
+        return r;
+    }
+    // A remembered value of this printer, as the settings carry it.
+    static std::string Remember(const std::string& name, const std::string& value) {
+        return std::string(kPrinter) + NS + name + "=" + value + "\n";
+    }
+    zqpde::test::TempDir dir_;
+    std::string env_;    // more environment for the dialog
+    std::string panel_;  // the "panel" line that opens the panel under test
+};
+
+}  // namespace zqacct::test
