@@ -5,7 +5,10 @@
 // ARK job filter.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include "account_dialog.h"
+#include "filter_harness.h"
 #include "host_info.h"
 
 namespace zqacct {
@@ -96,6 +99,43 @@ TEST_F(JBADialog, HelpOpensThePageOfThePrintersHelpKey) {
     const std::string noKey = Replace(SamplePPD(), "\"Default03-ARK\"", "\"Default03\"");
     DialogRun none = Dialog("click 1003\nprint\n", "", noKey);
     EXPECT_FALSE(none.Says("help: ")) << none.result.err;
+}
+
+}  // namespace
+}  // namespace zqacct
+
+namespace zqacct {
+namespace {
+
+using namespace zqacct::test;
+
+class JBARoadOfOneJob : public JBADialog {
+protected:
+    zqtest::JobSpec AccountingJob(const std::string& script, const std::string& ppd = SamplePPD()) {
+        DialogRun r = Unopened(script, "", ppd, "--cups-options");
+        EXPECT_EQ(r.result.status, 0) << r.result.err;
+        zqtest::JobSpec job;
+        job.options = r.result.out.substr(0, r.result.out.find_last_not_of("\n") + 1);
+        job.ppdPath = dir_.path() + "/" + kPrinter + ".ppd";
+        job.postscript = zqtest::SamplePostScript(1);
+        return job;
+    }
+};
+
+TEST_F(JBARoadOfOneJob, TheDialogsTicketGivesTheAccountingLinesOfTheARKFilterProgram) {
+    const std::string filter = zqtest::BinPath("ark-job-filter");
+    if (access(filter.c_str(), X_OK) != 0) GTEST_SKIP() << "ark-job-filter is not built yet";
+    zqtest::JobResult out = zqtest::RunProgram(filter, AccountingJob("print\n"));
+    ASSERT_EQ(out.status, 0) << out.err;
+    // Accounting on, no user ID set in the panel: the job's user authenticates.
+    EXPECT_NE(out.out.find("@PJL SET JOBATTR=\"@JOAU=alice\"\r\n"), std::string::npos) << out.out;
+    EXPECT_NE(out.out.find("@PJL SET JOBATTR=\"@CNAM=" + CurrentHostInformation().hostName.substr(0, 64)),
+              std::string::npos)
+        << out.out;
+    // The address the panel wrote, in device form.
+    if (std::optional<std::string> address = getHostIPv4Address())
+        EXPECT_NE(out.out.find("@PJL SET JOBATTR=\"@HOAD=" + GetClientIPAddress(*address) + "\""), std::string::npos)
+            << out.out;
 }
 
 }  // namespace
