@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "host_info.h"
+#include "jba_windows.h"
 #include "print_type_tables.h"
 #include "zqpde/app_resources.h"
 #include "zqpde/os_version.h"
@@ -94,6 +95,14 @@ bool JBAListCtrlARK::SimulationUIEventHandler() {
     return true;
 }
 
+void JBAListCtrlARK::InitializeConstrains(zqpde::BasePrintPanel* window) {
+    auto* view = dynamic_cast<zqp::PopUpButton*>(ControlPtr);
+    if (window == nullptr || PaneConstrainsArray == nullptr || view == nullptr) return;
+    if (view->indexOfSelectedItem() != 0 || zqpde::IsUserAdmin()) return;
+    for (const int32_t* const* t = PaneConstrainsArray; *t != nullptr; ++t)
+        if (zqpde::BaseControl* c = window->GetPanelControl(*t)) c->Disable();
+}
+
 int32_t JBAListCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
     auto* view = dynamic_cast<zqp::PopUpButton*>(ControlPtr);
     const JBAPDEr15* panel = OwningJBAPanel(*this);
@@ -141,6 +150,28 @@ int32_t JBAInfoSettingStaticTextCtrlARK::DoSelfUpdate() {
     return 0;
 }
 
+void JBAInfoSetListCtrlARK::CreateControl(zqp::View* view, const zqpde::ListCtrlIniData* iniData,
+                                          const zqpde::ConstrainInfo* constrain, const zqpde::AccessInfo* accessInfo,
+                                          const zqpde::ConstrainInfo* forUser, const zqpde::ConstrainInfo* forAdmin,
+                                          const zqp::PrefUser* usernamein) {
+    zqpde::PopupControl::CreateControl(view, iniData, constrain, accessInfo, usernamein);
+    PanelConstrainArrayUser = forUser;
+    PanelConstrainArrayAdmin = forAdmin;
+}
+
+void JBAInfoSetListCtrlARK::InitializeConstrains(zqpde::BasePrintPanel* window) {
+    const JBAPDEr15* panel = OwningJBAPanel(*this);
+    auto* view = dynamic_cast<zqp::PopUpButton*>(ControlPtr);
+    if (window == nullptr || panel == nullptr || view == nullptr || !panel->checkIsCostomizeUserPromptExist()) return;
+    const zqpde::ConstrainInfo* table = panel->getAccountMode() == 1   ? PanelConstrainArrayUser
+                                        : panel->getAccountMode() == 0 ? PanelConstrainArrayAdmin
+                                                                       : nullptr;
+    if (table == nullptr) return;
+    if (zqpde::ConstrainTagList list = table->disableLists.at(view->indexOfSelectedItem()))
+        for (const int32_t* const* t = list; *t != nullptr; ++t)
+            if (zqpde::BaseControl* c = window->GetPanelControl(*t)) c->Disable();
+}
+
 bool JBAInfoSetListCtrlARK::ConvertToTickectData(std::string& out) { return CaseListTicketValue(*this, out); }
 
 int32_t JBAInfoSetListCtrlARK::Update() {
@@ -153,6 +184,9 @@ int32_t JBAInfoSetListCtrlARK::Update() {
     const int32_t caseNumber = CaseFor(panel->getCostomizeUserPromptValue(), infoItem);
     JBAListCtrlARK* mode = panel->getjobAcctTypeListCtrlPtr();
     JBADetailSettingButARK* details = panel->getjbaInfoWndPushCtrlPtr();
+    // A reset of the targets' counts ends the disables this rule held.
+    if (details != nullptr && details->GetDisableCount() == 0) detailsDisabled_ = false;
+    if (mode != nullptr && mode->GetDisableCount() == 0) modeListDisabled_ = false;
     if (mode != nullptr && details != nullptr) {
         if (caseNumber == kCaseNoDetails) {
             if (!detailsDisabled_) details->Disable();
@@ -176,7 +210,12 @@ int32_t JBAInfoSetListCtrlARK::Update() {
 // ---- buttons ------------------------------------------------------------------------------------------
 
 bool JBADetailSettingButARK::UIEventHandler() {
-    // The administrator and user windows open here once they are part of the panel.
+    JBAPDEr15* panel = OwningJBAPanel(*this);
+    if (panel == nullptr) return true;
+    JBAInfoWindowARK* window = panel->getAccountMode() == 0   ? panel->getjbaInfoAdminWnd()
+                               : panel->getAccountMode() == 1 ? panel->getjbaInfoWnd()
+                                                              : nullptr;
+    if (window != nullptr) window->ActivateWindow();
     return true;
 }
 
@@ -211,7 +250,6 @@ bool JBAWndHelpButtonARK::UIEventHandler() {
 
 JBAPDEr15::JBAPDEr15(zqp::DialogHost* host) { initWithCallback(host); }
 
-JBAPDEr15::~JBAPDEr15() { terminate(); }
 
 void JBAPDEr15::setPDEType(int32_t type) {
     pdeType = type >= 0 && type < static_cast<int32_t>(edition::kJBAProductCount) ? type : 0;
@@ -264,6 +302,11 @@ void JBAPDEr15::CreatePanel(zqp::Window* window) {
     CreateControls();
 }
 
+JBAPDEr15::~JBAPDEr15() {
+    terminate();
+    qspControlIDArray.clear();
+}
+
 void JBAPDEr15::CreateControls() {
     ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
     bool cdf = true;
@@ -279,7 +322,7 @@ void JBAPDEr15::CreateControls() {
 
     auto mode = std::make_unique<JBAListCtrlARK>();
     mode->CreateControl(v->viewWithTag(jobAcctTypeListTag), &jbaMngTypeLboxIniData, jbaMngTypeLboxCnstrnInfoPtr,
-                        &jbaMngTypeLboxAcssInfo, nullptr, "JBA Account Mode", &kAnyUser);
+                        &jbaMngTypeLboxAcssInfo, AdminWndTags::allButOKCancelHelp, "JBA Account Mode", &kAnyUser);
     jobAcctTypeListCtrl = AddNewControl(std::move(mode));
 
     // The product that shows the information list alone has no title for it.
@@ -297,7 +340,8 @@ void JBAPDEr15::CreateControls() {
 
     auto infoSet = std::make_unique<JBAInfoSetListCtrlARK>();
     infoSet->CreateControl(v->viewWithTag(jbaInfoSetListTag), &jbaMngSetInfoModeIDLboxIniData, nullptr,
-                           &jbaInfoSetLboxAcssInfo, &kAnyUser);
+                           &jbaInfoSetLboxAcssInfo, &UserWndTags::caseConstrain, &AdminWndTags::caseConstrain,
+                           &kAnyUser);
     jbaInfoSetListCtrl = AddNewControl(std::move(infoSet));
 
     auto version = std::make_unique<zqpde::VersionStringSText>();
@@ -311,7 +355,23 @@ void JBAPDEr15::CreateControls() {
     auto help = std::make_unique<JBAWndHelpButtonARK>();
     help->CreateControl(v->viewWithTag(jbaWndHelpButtonTag), "JBA.htm");
     jbaWndHelpButtonCtrlPtr = AddNewControl(std::move(help));
+
+    // The ARK panel is never the reduced driver.
+    constexpr bool kZELPDFDriver = false;
+    jbaInfoAdminWnd = std::make_unique<JBAInfoAdminWndARK>(jbaInfoAdminWndOutlet, "Admin Window Title String",
+                                                           &qspControlIDArray, kZELPDFDriver, ppd);
+    jbaInfoWnd = std::make_unique<JBAInfoWndARK>(jbaInfoWndOutlet, "User Window Title String", &qspControlIDArray,
+                                                 kZELPDFDriver, ppd);
+    jbaInputWndRes = std::make_unique<JBAInputWindowARK>(
+        jbaInputWndOutlet, "Input Window Title String", &qspControlIDArray,
+        std::vector<int32_t>(std::begin(InputWndTags::defaults), std::end(InputWndTags::defaults)), kZELPDFDriver, ppd);
+    RunTimeAddNewWindow(jbaInfoAdminWnd.get());
+    RunTimeAddNewWindow(jbaInfoWnd.get());
+    RunTimeAddNewWindow(jbaInputWndRes.get());
 }
+
+JBAInfoWindowARK* JBAPDEr15::getjbaInfoAdminWnd() const { return jbaInfoAdminWnd.get(); }
+JBAInfoWindowARK* JBAPDEr15::getjbaInfoWnd() const { return jbaInfoWnd.get(); }
 
 int32_t JBAPDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) {
     bIsCostomizeUserPromptExist = zqpde::CheckPPDKeyIsExist(ppd, "ZQSelectID");
@@ -375,13 +435,30 @@ int32_t JBAPDEr15::getInfoSetMode() const {
 }
 
 bool JBAPDEr15::getbInputWndVisible() const {
-    // Without the administrator and user windows nobody asks for the details at print.
-    return false;
+    const JBAInfoWindowARK* window = getAccountMode() == 0   ? jbaInfoAdminWnd.get()
+                                     : getAccountMode() == 1 ? jbaInfoWnd.get()
+                                                             : nullptr;
+    return window != nullptr && window->getbEnterUserDetails();
 }
 
 bool JBAPDEr15::OnClickPrintCommand() {
-    // With no input window there is nobody to ask: the job may print.
-    JobStatus = kJobMayPrint;
+    if (jbaInputWndRes == nullptr) {
+        // With no input window there is nobody to ask: the job may print.
+        JobStatus = kJobMayPrint;
+        return true;
+    }
+    const bool visible = getbInputWndVisible();
+    if (bIsCostomizeUserPromptExist && getInfoSetMode() - 1 == kCaseNoDetails - 1) {
+        jbaInputWndRes->SimulateWindow();
+        JobStatus = kJobMayPrint;
+    } else if (visible) {
+        // Only the window's OK lets the job print; a window closed any other
+        // way leaves it refused.
+        JobStatus = kJobMayNotPrint;
+        jbaInputWndRes->Present();
+    } else {
+        JobStatus = kJobMayPrint;
+    }
     return JobStatus == kJobMayPrint;
 }
 

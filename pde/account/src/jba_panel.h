@@ -22,6 +22,8 @@ class DialogHost;
 namespace zqacct {
 
 class JBAPDEr15;
+class JBAInfoWindowARK;
+class JBAInputWindowARK;
 
 // The job-authentication panel a control belongs to (its own panel or that of
 // its window); nullptr outside one.
@@ -38,6 +40,9 @@ public:
     bool UIEventHandler() override;
     bool SimulationUIEventHandler() override;
     int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
+    // A non-administrator in the first account mode gets every listed
+    // control of the window disabled.
+    void InitializeConstrains(zqpde::BasePrintPanel* window);
     int32_t getwhichPreferenceKey() const { return whichPreferenceKey; }
     void setwhichPreferenceKey(int32_t key) { whichPreferenceKey = key; }
 
@@ -73,6 +78,13 @@ public:
 // the prompt value and the information item.
 class JBAInfoSetListCtrlARK : public zqpde::PopupControl {
 public:
+    using zqpde::PopupControl::CreateControl;
+    void CreateControl(zqp::View* view, const zqpde::ListCtrlIniData* iniData, const zqpde::ConstrainInfo* constrain,
+                       const zqpde::AccessInfo* accessInfo, const zqpde::ConstrainInfo* forUser,
+                       const zqpde::ConstrainInfo* forAdmin, const zqp::PrefUser* usernamein);
+    // Disables in the window what the selected case leaves out (the
+    // administrator or user table by the account mode).
+    void InitializeConstrains(zqpde::BasePrintPanel* window);
     bool ConvertToTickectData(std::string& out) override;
     // Selects the case; case 8 disables the account-mode list and the details
     // button, any other case lifts that again. Each target holds at most one
@@ -82,6 +94,8 @@ public:
     void ResetStatus() override {}
 
 private:
+    const zqpde::ConstrainInfo* PanelConstrainArrayUser = nullptr;
+    const zqpde::ConstrainInfo* PanelConstrainArrayAdmin = nullptr;
     bool detailsDisabled_ = false;
     bool modeListDisabled_ = false;
 };
@@ -152,6 +166,9 @@ public:
     JBAInfoListCtrlARK* getjbaInfoListCtrlPtr() const { return jbaInfoSettingListCtrl; }
     JBAInfoSetListCtrlARK* getjbaInfoSetListCtrlPtr() const { return jbaInfoSetListCtrl; }
     JBADetailSettingButARK* getjbaInfoWndPushCtrlPtr() const { return jbaDetailSettingButCtrl; }
+    JBAInfoWindowARK* getjbaInfoAdminWnd() const;
+    JBAInfoWindowARK* getjbaInfoWnd() const;
+    JBAInputWindowARK* getjbaInputWnd() const { return jbaInputWndRes.get(); }
     ppd_file_t* getPPDFile() { return GetCurrentPPD(); }
     bool checkIsCostomizeUserPromptExist() const { return bIsCostomizeUserPromptExist; }
     int32_t getCostomizeUserPromptValue() const { return iCostomizeUserPromptValue; }
@@ -187,6 +204,9 @@ private:
     JBAInfoSetListCtrlARK* jbaInfoSetListCtrl = nullptr;
     JBADetailSettingButARK* jbaDetailSettingButCtrl = nullptr;
     JBAWndHelpButtonARK* jbaWndHelpButtonCtrlPtr = nullptr;
+    std::unique_ptr<JBAInfoWindowARK> jbaInfoAdminWnd;
+    std::unique_ptr<JBAInfoWindowARK> jbaInfoWnd;
+    std::unique_ptr<JBAInputWindowARK> jbaInputWndRes;
 };
 
 // The panel for the product type (0 to 7 of the job-authentication product
