@@ -368,7 +368,10 @@ void JBAWndListCtrlARK::CreateControl(zqp::View* view, const zqpde::ListCtrlIniD
 }
 
 bool JBAWndListCtrlARK::UIEventHandler() {
-    if (SelectedItem(this) + 1 == GetValue()) return true;
+    // Compared with the value shown before this click (the committed value
+    // changes only with the window's OK).
+    const char* shown = GetValueFromUIDataBlk();
+    if (shown != nullptr && SelectedItem(this) + 1 == BlockInt(shown)) return true;
     // Switching between the login name and an entered name empties the password.
     bool ok = true;
     ForTags(GetParentPanel(), clearControlArray, [&](zqpde::BaseControl& c) {
@@ -415,13 +418,15 @@ bool JBAWndRadioButtonARK::ValidateConstrains() {
 
 bool JBAWndRadioButtonARK::UIEventHandler() {
     zqp::Button* button = ButtonView();
-    if (button == nullptr || ViewState() == GetValue()) return true;
+    const char* shown = GetValueFromUIDataBlk();
+    if (button == nullptr || shown == nullptr) return true;
+    const int32_t old = BlockInt(shown);
+    if (ViewState() == old) return true;
     if (ValidateConstrains()) {
         ClickAccepted();
         return zqpde::RadioButton::UIEventHandler();
     }
     // A refused field undoes the click.
-    const int32_t old = GetValue();
     button->setState(old);
     if (zqpde::OSVersionCode() >= kRadioPairVersion)
         if (zqpde::RadioButton* other = GetAnotherRadioCtrlFromGroup())
@@ -450,7 +455,9 @@ bool JBAWndRadioButtonARK::ReSetControlValue(int32_t value) {
     if (GetControlBlkPtr() == nullptr) return false;
     if (value > 0) SetGrpcurRadio();
     if (button != nullptr) button->setState(value);
-    GetValueFromUI();
+    // The value follows the state; the shown value is left to the event
+    // that follows, so the radio's rules act on the change.
+    setExternalValueToData(&value, sizeof value, 2);
     return true;
 }
 
