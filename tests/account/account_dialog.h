@@ -8,6 +8,7 @@
 #include <string>
 
 #include "../framework/ppd_fixture.h"
+#include "filter_harness.h"
 #include "print_dialog_run.h"
 
 namespace zqacct::test {
@@ -23,6 +24,24 @@ inline std::string Replace(std::string text, const std::string& from, const std:
     EXPECT_NE(at, std::string::npos) << from;
     if (at != std::string::npos) text.replace(at, from.size(), to);
     return text;
+}
+
+// The sample PPD with the customised user prompt "ZQSelectID" defaulting to choice.
+inline std::string PromptPPD(const std::string& choice) {
+    return Replace(SamplePPD(), "*ZQXAccountingSettings:",
+                   "*OpenUI *ZQSelectID/Select ID: PickOne\n*DefaultZQSelectID: " + choice +
+                       "\n*ZQSelectID UserID_AccountID/User and Account: \"\"\n*ZQSelectID UserID/User: \"\"\n"
+                       "*ZQSelectID AccountID/Account: \"\"\n*ZQSelectID None/None: \"\"\n*CloseUI: *ZQSelectID\n"
+                       "*ZQXAccountingSettings:");
+}
+
+// A one-page job with the dialog's CUPS options on the printer's PPD in dir.
+inline zqtest::JobSpec JobFromOptions(const std::string& options, const std::string& dir) {
+    zqtest::JobSpec job;
+    job.options = options.substr(0, options.find_last_not_of("\n") + 1);
+    job.ppdPath = dir + "/" + kPrinter + ".ppd";
+    job.postscript = zqtest::SamplePostScript(1);
+    return job;
 }
 
 struct DialogRun {

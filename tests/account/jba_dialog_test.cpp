@@ -18,15 +18,6 @@ using namespace zqacct::test;
 
 constexpr const char* kJBAPanel = "panel com.tavelle.r15.pde.AccountKind\n";
 
-// The sample PPD with the customised prompt "ZQSelectID" defaulting to choice.
-std::string PromptPPD(const std::string& choice) {
-    return Replace(SamplePPD(), "*ZQXAccountingSettings:",
-                   "*OpenUI *ZQSelectID/Select ID: PickOne\n*DefaultZQSelectID: " + choice +
-                       "\n*ZQSelectID UserID_AccountID/User and Account: \"\"\n*ZQSelectID UserID/User: \"\"\n"
-                       "*ZQSelectID AccountID/Account: \"\"\n*ZQSelectID None/None: \"\"\n*CloseUI: *ZQSelectID\n"
-                       "*ZQXAccountingSettings:");
-}
-
 class JBADialog : public AccountDialog {
 protected:
     JBADialog() { panel_ = kJBAPanel; }
@@ -114,11 +105,7 @@ protected:
     zqtest::JobSpec AccountingJob(const std::string& script, const std::string& ppd = SamplePPD()) {
         DialogRun r = Unopened(script, "", ppd, "--cups-options");
         EXPECT_EQ(r.result.status, 0) << r.result.err;
-        zqtest::JobSpec job;
-        job.options = r.result.out.substr(0, r.result.out.find_last_not_of("\n") + 1);
-        job.ppdPath = dir_.path() + "/" + kPrinter + ".ppd";
-        job.postscript = zqtest::SamplePostScript(1);
-        return job;
+        return JobFromOptions(r.result.out, dir_.path());
     }
 };
 
@@ -133,9 +120,10 @@ TEST_F(JBARoadOfOneJob, TheDialogsTicketGivesTheAccountingLinesOfTheARKFilterPro
               std::string::npos)
         << out.out;
     // The address the panel wrote, in device form.
-    if (std::optional<std::string> address = getHostIPv4Address())
+    if (std::optional<std::string> address = getHostIPv4Address()) {
         EXPECT_NE(out.out.find("@PJL SET JOBATTR=\"@HOAD=" + GetClientIPAddress(*address) + "\""), std::string::npos)
             << out.out;
+    }
 }
 
 }  // namespace

@@ -17,14 +17,6 @@ using namespace zqacct::test;
 
 constexpr const char* kJBAPanel = "panel com.tavelle.r15.pde.AccountKind\n";
 
-std::string PromptPPD(const std::string& choice) {
-    return Replace(SamplePPD(), "*ZQXAccountingSettings:",
-                   "*OpenUI *ZQSelectID/Select ID: PickOne\n*DefaultZQSelectID: " + choice +
-                       "\n*ZQSelectID UserID_AccountID/User and Account: \"\"\n*ZQSelectID UserID/User: \"\"\n"
-                       "*ZQSelectID AccountID/Account: \"\"\n*ZQSelectID None/None: \"\"\n*CloseUI: *ZQSelectID\n"
-                       "*ZQXAccountingSettings:");
-}
-
 // The user window set to ask for the details at print.
 constexpr const char* kAskAtPrint = "click 1002\nclick 3017\nclick 3001\n";
 
@@ -198,11 +190,7 @@ TEST_F(JBARoadWithDetails, EnteredDetailsBecomeTheAccountingLinesOfTheARKFilterP
                              "print\ntype 4015 carol\ntype 4008 pass1234\ntype 4018 acct9\nclick 4001\n",
                          "", SamplePPD(), "--cups-options");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
-    zqtest::JobSpec job;
-    job.options = r.result.out.substr(0, r.result.out.find_last_not_of("\n") + 1);
-    job.ppdPath = dir_.path() + "/" + kPrinter + ".ppd";
-    job.postscript = zqtest::SamplePostScript(1);
-    zqtest::JobResult out = zqtest::RunProgram(filter, job);
+    zqtest::JobResult out = zqtest::RunProgram(filter, JobFromOptions(r.result.out, dir_.path()));
     ASSERT_EQ(out.status, 0) << out.err;
     for (const std::string& line : {std::string("@PJL SET JOBATTR=\"@JOAU=carol\""),
                                     "@PJL SET JOBATTR=\"@JOEP=" + zqpde::QSPTicketString("pass1234").value() + "\"",

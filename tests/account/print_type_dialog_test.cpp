@@ -349,11 +349,7 @@ protected:
         DialogRun r = Dialog("select 101 1\ntype 1022 alice\ntype 1026 123456\nclick 1123\nprint\n", "",
                              SamplePPD(), "--cups-options");
         EXPECT_EQ(r.result.status, 0) << r.result.err;
-        zqtest::JobSpec job;
-        job.options = r.result.out.substr(0, r.result.out.find_last_not_of("\n") + 1);
-        job.ppdPath = dir_.path() + "/" + kPrinter + ".ppd";
-        job.postscript = zqtest::SamplePostScript(1);
-        return job;
+        return JobFromOptions(r.result.out, dir_.path());
     }
     static void ExpectHoldLines(const zqtest::JobResult& out) {
         ASSERT_EQ(out.status, 0) << out.err;

@@ -13,6 +13,7 @@
 #include "host_info.h"
 #include "jba_windows.h"
 #include "print_type_tables.h"
+#include "account_panel.h"
 #include "zqpde/app_resources.h"
 #include "zqpde/os_version.h"
 #include "zqpde/ppd_util.h"
@@ -35,10 +36,6 @@ struct HelpString {
 constexpr HelpString JBAHelpString[] = {{"JBA.htm", "JBA_"}, {"DetailedUS.htm", "DetailedUS_"},
                                         {"EnterUD.htm", "EnterUD_"}};
 
-void UseTextTable(zqpde::BasePrintPanel& panel, const std::string& table) {
-    if (zqpde::BasePrintPanel::ControlList* controls = panel.getCtrlGroupArrayRef())
-        for (auto& c : *controls) c->SetLocalizeTableName(table);
-}
 
 bool HasPrompt(const zqpde::BaseControl& control) {
     const JBAPDEr15* panel = OwningJBAPanel(control);
@@ -275,14 +272,7 @@ zqp::View* JBAPDEr15::panelView() {
 }
 
 std::string JBAPDEr15::panelName() {
-    if (!cachedName_.empty()) return cachedName_;
-    std::string table = "Localizable";
-    zqp::DialogHost* host = GetCurrentPDECallbackObj();
-    if (ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr)
-        if (ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr); a && a->value)
-            table = std::string("Localizable") + a->value;
-    if (zqpde::pluginBundle != nullptr)
-        cachedName_ = zqpde::pluginBundle->localizedString("Job Authentication Title", zqp::kNoTranslation, table);
+    if (cachedName_.empty()) cachedName_ = PanelName(GetCurrentPDECallbackObj(), "Job Authentication Title");
     return cachedName_;
 }
 
@@ -309,12 +299,7 @@ JBAPDEr15::~JBAPDEr15() {
 
 void JBAPDEr15::CreateControls() {
     ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
-    bool cdf = true;
-    if (ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQXCDFSetting", nullptr); a && a->value) {
-        FILE* f = std::fopen(a->value, "r");
-        cdf = f != nullptr;
-        if (f != nullptr) std::fclose(f);
-    }
+    const bool cdf = ConstraintFileUsable(ppd);
     zqp::View* v = jbaView;
     auto title = std::make_unique<PTStaticTextEditControlARK>();
     title->CreateControl(v->viewWithTag(jbaMngTypeTitleTag), "JBA Account Mode Text");
@@ -376,8 +361,7 @@ JBAInfoWindowARK* JBAPDEr15::getjbaInfoWnd() const { return jbaInfoWnd.get(); }
 int32_t JBAPDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) {
     bIsCostomizeUserPromptExist = zqpde::CheckPPDKeyIsExist(ppd, "ZQSelectID");
     if (bIsCostomizeUserPromptExist) iCostomizeUserPromptValue = zqpde::GetValueFromPPD(ppd, "ZQSelectID", jbaSettingStr);
-    if (ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr); a && a->value)
-        LocalizeTableName = std::string("Localizable") + a->value;
+    if (std::string table = TextTableFromPPD(ppd); !table.empty()) LocalizeTableName = table;
     UseTextTable(*this, LocalizeTableName);
     for (zqpde::BasePrintPanel* w : fWindowGroupArray)
         if (w != nullptr) UseTextTable(*w, LocalizeTableName);

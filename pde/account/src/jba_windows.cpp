@@ -65,6 +65,19 @@ bool ModeIsZeroOrOne(const JBAPDEr15* panel) {
     return panel != nullptr && (panel->getAccountMode() == 0 || panel->getAccountMode() == 1);
 }
 
+// Every control starts again from its current value with clean counts.
+void StartAgain(zqpde::PopupWinInPanel& window) {
+    window.ReInitializeUserPane();
+    window.SetUIDataToIniData();
+    window.ResetCurrentControlStatus();
+}
+
+// A window opened before starts again; the first opening marks it active.
+void StartAgainOrMarkActive(zqpde::PopupWinInPanel& window) {
+    if (window.IsActived()) StartAgain(window);
+    else window.ChangeActivedStatus(true);
+}
+
 std::string UIText(zqpde::TextEditCtrl& field) {
     const char* t = field.GetValueFromUI();
     return t != nullptr ? t : "";
@@ -784,13 +797,7 @@ void JBAInfoWindowARK::InitializePaneConstrains() {
 
 int32_t JBAInfoWindowARK::ActivateWindow() {
     if (windowRef == nullptr) return 0;
-    if (IsActived()) {
-        ReInitializeUserPane();
-        SetUIDataToIniData();
-        ResetCurrentControlStatus();
-    } else {
-        ChangeActivedStatus(true);
-    }
+    StartAgainOrMarkActive(*this);
     SetCurrentValueToUI();
     InitializePaneConstrains();
     zqp::Application::Shared().runModalForWindow(*windowRef);
@@ -958,13 +965,7 @@ void JBAInputWindowARK::InitializePaneConstrains() {
 
 int32_t JBAInputWindowARK::ActivateWindow() {
     if (windowRef == nullptr) return 0;
-    if (IsActived()) {
-        ReInitializeUserPane();
-        SetUIDataToIniData();
-        ResetCurrentControlStatus();
-    } else {
-        ChangeActivedStatus(true);
-    }
+    StartAgainOrMarkActive(*this);
     InitializePaneCtrlData();
     SetCurrentValueToUI();
     InitializePaneConstrains();
@@ -975,12 +976,8 @@ int32_t JBAInputWindowARK::ActivateWindow() {
 void JBAInputWindowARK::SimulateWindow() {
     // A window run before starts again from clean counts, so the rules that
     // hide and disable are not applied twice.
-    if (windowRef == nullptr || IsActived()) {
-        ReInitializeUserPane();
-        SetUIDataToIniData();
-        ResetCurrentControlStatus();
-    }
-    ChangeActivedStatus(true);
+    if (windowRef == nullptr && !IsActived()) StartAgain(*this);
+    StartAgainOrMarkActive(*this);
     InitializePaneCtrlData();
     SetCurrentValueToUI();
     InitializePaneConstrains();
