@@ -181,6 +181,27 @@ TEST_F(JBAWindows, ProductsWithoutDomainsTitleTheFormatBoxAndTabToTheUserID) {
     EXPECT_EQ(DumpOf(domain, 3021).find("title=\"Hide the user ID while typing\""), std::string::npos);
 }
 
+TEST_F(JBAWindows, SummaryFollowsTheUserWindowAndInputIsForgottenWithoutLastInfo) {
+    DialogRun r = Dialog("click 1002\nselect 3006 1\ntype 3007 bob\ntype 3009 secret12\ntype 3014 1234\nclick 3001\n"
+                         "summary\nclick 1002\nclick 3017\nclick 3020\nclick 3001\nsummary\n"
+                         "print\ntype 4015 carol\nclick 4001\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    const size_t second = r.result.err.find("summary: Job Accounting | User Details: Enter user details when printing");
+    ASSERT_NE(second, std::string::npos) << r.result.err;
+    const std::string first = r.result.err.substr(0, second), after = r.result.err.substr(second);
+    EXPECT_NE(first.find("| User ID: bob\n"), std::string::npos) << first;
+    EXPECT_NE(first.find("| Password: \xEF\xBD\xA5\xEF\xBD\xA5\xEF\xBD\xA5\xEF\xBD\xA5\xEF\xBD\xA5\xEF\xBD\xA5"
+                         "\xEF\xBD\xA5\xEF\xBD\xA5\n"),
+              std::string::npos)
+        << "one dot per character";
+    EXPECT_EQ(after.find("| User ID: bob"), std::string::npos) << "details entered at print are not summarised";
+    EXPECT_NE(after.find("Show the details entered last time: Off"), std::string::npos) << after;
+    // The box is off and the printer has no prompt: nothing typed at print is remembered.
+    EXPECT_EQ(r.Ticket("JBAInputUserIDTextEditTicket"), "carol");
+    EXPECT_EQ(r.Remembered("JBAInputUserIDTextEditReference"), "<none>");
+    EXPECT_EQ(r.Remembered("JBAUserIDTextEditReference"), "bob");
+}
+
 class JBARoadWithDetails : public JBAWindows {};
 
 TEST_F(JBARoadWithDetails, EnteredDetailsBecomeTheAccountingLinesOfTheARKFilterProgram) {
