@@ -2,6 +2,7 @@
 // Runs the built printdialog on a PPD of the ARK sample printer with the
 // Account bundle, and reads back the ticket it writes.
 #include <gtest/gtest.h>
+#include <zqp/bundle.h>
 
 #include <map>
 #include <sstream>
@@ -15,6 +16,12 @@ namespace zqacct::test {
 
 #define NS "com.tavelle.qdm.printsettings."
 inline constexpr const char* kPrinter = "zq-ark";
+
+// The bundle's resources folder (a bundle minus its module).
+inline zqp::Bundle* Resources() {
+    static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_SOURCE_DIR "/resources/ark-account-pde", nullptr);
+    return bundle;
+}
 
 inline std::string SamplePPD() { return zqtest::Slurp(ZQ_SOURCE_DIR "/ppd/zq-ark-sample.ppd"); }
 

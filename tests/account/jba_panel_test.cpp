@@ -9,6 +9,7 @@
 #include <zqp/window.h>
 
 #include "../framework/ppd_fixture.h"
+#include "account_dialog.h"
 #include "jba_panel.h"
 #include "jba_windows.h"
 #include "print_type_tables.h"
@@ -21,10 +22,7 @@ namespace {
 using zqpde::test::PickOne;
 using zqpde::test::PPD;
 
-zqp::Bundle* Resources() {
-    static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_SOURCE_DIR "/resources/ark-account-pde", nullptr);
-    return bundle;
-}
+using zqacct::test::Resources;
 
 struct Rig {
     explicit Rig(const std::string& product, int32_t type)
