@@ -6,6 +6,7 @@
 #include <zqp/host.h>
 
 #include "../framework/ppd_fixture.h"
+#include "account_dialog.h"
 #include "account_plugin.h"
 #include "print_type_controls.h"
 #include "print_type_panel.h"
@@ -16,10 +17,7 @@ namespace {
 using zqpde::test::PickOne;
 using zqpde::test::PPD;
 
-zqp::Bundle* Resources() {
-    static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_SOURCE_DIR "/resources/ark-account-pde", nullptr);
-    return bundle;
-}
+using zqacct::test::Resources;
 
 std::string Items(const char* const* items) {
     if (items == nullptr) return "all";

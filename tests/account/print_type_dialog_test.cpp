@@ -14,6 +14,7 @@
 #include "../framework/ppd_fixture.h"
 #include "editions/ark/ark_profile.h"
 #include "filter_harness.h"
+#include "account_dialog.h"
 #include "print_dialog_run.h"
 #include "start_time.h"
 #include "zqpde/ticket_value.h"
@@ -21,61 +22,12 @@
 namespace zqacct {
 namespace {
 
-#define NS "com.tavelle.qdm.printsettings."
-constexpr const char* kPrinter = "zq-ark";
+using namespace zqacct::test;
 constexpr const char* kPanel = "panel com.tavelle.r15.pde.PrintTypeKind\n";
 
-std::string SamplePPD() { return zqtest::Slurp(ZQ_SOURCE_DIR "/ppd/zq-ark-sample.ppd"); }
-
-// The sample PPD with one piece of text replaced.
-std::string Replace(std::string text, const std::string& from, const std::string& to) {
-    const size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) text.replace(at, from.size(), to);
-    return text;
-}
-
-struct DialogRun {
-    zqtest::DialogResult result;
-    std::map<std::string, std::string> ticket;
-    std::string Ticket(const std::string& name) const {
-        auto it = ticket.find(NS + name);
-        return it == ticket.end() ? "<none>" : it->second;
-    }
-    std::string Remembered(const std::string& name) const {
-        auto it = ticket.find(std::string(kPrinter) + NS + name);
-        return it == ticket.end() ? "<none>" : it->second;
-    }
-    bool Says(const std::string& text) const { return result.err.find(text) != std::string::npos; }
-};
-
-class PrintTypeDialog : public ::testing::Test {
+class PrintTypeDialog : public AccountDialog {
 protected:
-    DialogRun Dialog(const std::string& script, const std::string& settings = "", const std::string& ppd = SamplePPD(),
-               const std::string& output = "--ticket") {
-        return Unopened(kPanel + script, settings, ppd, output);
-    }
-    // The same without opening the panel first.
-    DialogRun Unopened(const std::string& script, const std::string& settings = "",
-                       const std::string& ppd = SamplePPD(), const std::string& output = "--ticket") {
-        const std::string ppdPath = dir_.Write(std::string(kPrinter) + ".ppd", ppd);
-        std::string args = "--ppd '" + ppdPath + "' --bundles '" ZQ_BUNDLES_DIR "' --script '" +
-                           dir_.Write("script.txt", script) + "' " + output;
-        if (!settings.empty()) args += " --settings '" + dir_.Write("settings.txt", settings) + "'";
-        DialogRun r;
-        r.result = zqtest::RunPrintDialog("env TZ=UTC ZQ_PREFS_DIR='" + dir_.path() + "/prefs' " + env_ + " " ZQ_PRINTDIALOG,
-                                          args, dir_.path());
-        std::istringstream lines(r.result.out);
-        for (std::string line; std::getline(lines, line);)
-            if (size_t eq = line.find('='); eq != std::string::npos) r.ticket[line.substr(0, eq)] = line.substr(eq + 1);
-        return r;
-    }
-    // A remembered value of this printer, as the settings carry it.
-    static std::string Remember(const std::string& name, const std::string& value) {
-        return std::string(kPrinter) + NS + name + "=" + value + "\n";
-    }
-    zqpde::test::TempDir dir_;
-    std::string env_;  // more environment for the dialog
+    PrintTypeDialog() { panel_ = kPanel; }
 };
 
 std::string RememberedSecure(const std::string& passCode) {
@@ -397,11 +349,7 @@ protected:
         DialogRun r = Dialog("select 101 1\ntype 1022 alice\ntype 1026 123456\nclick 1123\nprint\n", "",
                              SamplePPD(), "--cups-options");
         EXPECT_EQ(r.result.status, 0) << r.result.err;
-        zqtest::JobSpec job;
-        job.options = r.result.out.substr(0, r.result.out.find_last_not_of("\n") + 1);
-        job.ppdPath = dir_.path() + "/" + kPrinter + ".ppd";
-        job.postscript = zqtest::SamplePostScript(1);
-        return job;
+        return JobFromOptions(r.result.out, dir_.path());
     }
     static void ExpectHoldLines(const zqtest::JobResult& out) {
         ASSERT_EQ(out.status, 0) << out.err;

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "print_type_windows.h"
+#include "account_panel.h"
 #include "zqpde/app_resources.h"
 #include "zqpde/os_version.h"
 #include "zqpde/ppd_util.h"
@@ -40,11 +41,6 @@ const char* const* LookUp(const PrintTypeAvailability (&table)[N], const char* c
     return otherwise;
 }
 
-// Makes every control of the panel and its windows read its texts from table.
-void UseTextTable(zqpde::BasePrintPanel& panel, const std::string& table) {
-    if (zqpde::BasePrintPanel::ControlList* controls = panel.getCtrlGroupArrayRef())
-        for (auto& c : *controls) c->SetLocalizeTableName(table);
-}
 
 }  // namespace
 
@@ -190,14 +186,7 @@ zqp::View* PrintTypePDEr15::panelView() {
 }
 
 std::string PrintTypePDEr15::panelName() {
-    if (!cachedName_.empty()) return cachedName_;
-    std::string table = "Localizable";
-    zqp::DialogHost* host = GetCurrentPDECallbackObj();
-    if (ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr)
-        if (ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr); a && a->value)
-            table = std::string("Localizable") + a->value;
-    if (zqpde::pluginBundle != nullptr)
-        cachedName_ = zqpde::pluginBundle->localizedString("PDE Title", zqp::kNoTranslation, table);
+    if (cachedName_.empty()) cachedName_ = PanelName(GetCurrentPDECallbackObj(), "PDE Title");
     return cachedName_;
 }
 
@@ -229,13 +218,7 @@ void PrintTypePDEr15::CreatePanel(zqp::Window* window) {
 
 void PrintTypePDEr15::CreateControls() {
     ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
-    // The version label ends in "." while the constraint file cannot be used.
-    bool cdf = true;
-    if (ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQXCDFSetting", nullptr); a && a->value) {
-        FILE* f = std::fopen(a->value, "r");
-        cdf = f != nullptr;
-        if (f != nullptr) std::fclose(f);
-    }
+    const bool cdf = ConstraintFileUsable(ppd);
     zqp::View* v = PrintTypeView;
     auto title = std::make_unique<PTStaticTextEditControlARK>();
     title->CreateControl(v->viewWithTag(PrintTypePopupListitleTag), "Print Type List");
@@ -282,8 +265,7 @@ void PrintTypePDEr15::CreateControls() {
 
 int32_t PrintTypePDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) {
     bPPDkeyPassCodeExist = zqpde::CheckPPDKeyIsExist(ppd, "ZQMinDigitPasscode");
-    if (ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr); a && a->value)
-        LocalizeTableName = std::string("Localizable") + a->value;
+    if (std::string table = TextTableFromPPD(ppd); !table.empty()) LocalizeTableName = table;
     UseTextTable(*this, LocalizeTableName);
     for (zqpde::BasePrintPanel* w : fWindowGroupArray)
         if (w != nullptr) UseTextTable(*w, LocalizeTableName);

@@ -1,6 +1,7 @@
 #include "start_time.h"
 
 #include <zqp/system.h>
+#include <zqp/utf8.h>
 
 #include <cstdio>
 
@@ -53,6 +54,14 @@ std::optional<TimeOfDay> ParseStartTimePreference(std::string_view text) {
 std::string RememberedPassCode(std::string_view plain) { return zqpde::QSPTicketString(plain).value_or(""); }
 
 std::optional<std::string> PassCodeFromRemembered(std::string_view remembered) {
+    std::optional<std::string> out = TextFromRemembered(remembered);
+    if (!out) return std::nullopt;
+    for (char c : *out)
+        if (c < '0' || c > '9') return std::nullopt;
+    return out;
+}
+
+std::optional<std::string> TextFromRemembered(std::string_view remembered) {
     if (remembered.empty()) return std::string();
     unsigned char bin[256], plain[256];
     int n = 0, m = 0;
@@ -61,8 +70,7 @@ std::optional<std::string> PassCodeFromRemembered(std::string_view remembered) {
         return std::nullopt;
     if (QSPEncrypt(bin, n, plain, &m, sizeof plain) != 0) return std::nullopt;
     std::string out(reinterpret_cast<const char*>(plain), static_cast<size_t>(m));
-    for (char c : out)
-        if (c < '0' || c > '9') return std::nullopt;
+    if (!zqp::IsValidUtf8(out)) return std::nullopt;
     return out;
 }
 

@@ -31,5 +31,7 @@ std::string RememberedPassCode(std::string_view plain);
 // The pass code back; nothing when the text is not one that
 // RememberedPassCode wrote for a pass code of digits.
 std::optional<std::string> PassCodeFromRemembered(std::string_view remembered);
+// Any text back (UTF-8); nothing when the text is not one RememberedPassCode wrote.
+std::optional<std::string> TextFromRemembered(std::string_view remembered);
 
 }  // namespace zqacct

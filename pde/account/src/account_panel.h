@@ -1,0 +1,30 @@
+#pragma once
+// What the two panels of the Account extension share: their name and text
+// table from the PPD, the text table of every control, and the version
+// label's constraint-file check.
+#include <cups/ppd.h>
+
+#include <string>
+
+namespace zqp {
+class DialogHost;
+}
+namespace zqpde {
+class BasePrintPanel;
+}
+
+namespace zqacct {
+
+// "Localizable" followed by the PPD's "ZQLocalizableFileIndex"; empty without it.
+std::string TextTableFromPPD(ppd_file_t* ppd);
+
+// The panel's localised name (titleKey in the host PPD's table).
+std::string PanelName(zqp::DialogHost* host, const char* titleKey);
+
+// Makes every control of the panel and of its windows read its texts from table.
+void UseTextTable(zqpde::BasePrintPanel& panel, const std::string& table);
+
+// False when the PPD names a constraint file ("ZQXCDFSetting") that cannot be read.
+bool ConstraintFileUsable(ppd_file_t* ppd);
+
+}  // namespace zqacct
