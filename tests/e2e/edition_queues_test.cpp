@@ -84,6 +84,25 @@ TEST_F(EditionQueues, SecurePrintChosenInThePrintDialogReachesTheDevice) {
   EXPECT_NE(out.find("@PJL SET HOLDENCRYPTKEY=\"" + scrambled + "\"\r\n"), std::string::npos) << scrambled;
 }
 
+TEST_F(EditionQueues, AccountingDetailsEnteredAtPrintReachTheDevice) {
+  const auto dialog = zqtest::RunCommand(
+      {std::string(ZQ_BIN_DIR) + "/printdialog", "--ppd", std::string(ZQ_SOURCE_DIR) + "/ppd/zq-ark-sample.ppd",
+       "--bundles", std::string(ZQ_BUNDLES_DIR), "--script",
+       std::string(ZQ_SOURCE_DIR) + "/samples/ark-accounting-at-print.script", "--cups-options"});
+  ASSERT_EQ(dialog.status, 0) << dialog.err;
+  ASSERT_NE(dialog.err.find("modal: open Job Authentication - Enter User Details"), std::string::npos) << dialog.err;
+  std::string state;
+  const std::string out = Print("ark", {dialog.out}, state);
+  ASSERT_EQ(state, "completed") << log_;
+  for (const char* line : {"@PJL SET JOBATTR=\"@JOAU=carol\"\r\n", "@PJL SET JOBATTR=\"@DAID=acct9\"\r\n",
+                           "@PJL SET JOBATTR=\"@HOAD=", "@PJL SET JOBATTR=\"@CNAM="}) {
+    EXPECT_NE(out.find(line), std::string::npos) << line << "\n" << out.substr(0, 800);
+  }
+  // The password goes to the device scrambled, never as typed.
+  EXPECT_EQ(out.find("pass1234"), std::string::npos);
+  EXPECT_NE(out.find("@PJL SET JOBATTR=\"@JOEP="), std::string::npos);
+}
+
 TEST_F(EditionQueues, Kv29JobHasItsCommentsAndNoTrailer) {
   std::string state;
   const std::string out = Print("kv29", {}, state);
