@@ -33,7 +33,10 @@ size_t ConvertUTF8ToEncodingForUTF8(const Job& job, std::string_view text, std::
 }
 
 PpdTextEncoding GetCFStringSimEncodingFromPPD(ppd_file_t* ppd) {
-  if (ppd != nullptr && ppd->lang_encoding != nullptr && std::strcmp(ppd->lang_encoding, "JIS83-RKSJ") == 0) {
+  // libcups turns the PPD's texts into UTF-8 and says so in lang_encoding;
+  // what the file announced is only left in the attribute.
+  ppd_attr_t* attr = ppd != nullptr ? ppdFindAttr(ppd, "LanguageEncoding", nullptr) : nullptr;
+  if (attr != nullptr && attr->value != nullptr && std::strcmp(attr->value, "JIS83-RKSJ") == 0) {
     return PpdTextEncoding::ShiftJisX0213;
   }
   return PpdTextEncoding::Utf8;

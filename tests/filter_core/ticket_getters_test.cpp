@@ -5,6 +5,7 @@
 #include "core/job.h"
 #include "core/ticket.h"
 #include "core_test_support.h"
+#include "filter_harness.h"
 #include "zqp/utf8.h"
 
 namespace {
@@ -155,6 +156,24 @@ TEST(TicketGetters, PpdEncodingWrapsInParentheses) {
   EXPECT_EQ(ConvertUTF8ToPPDEncoding(std::string(600, 'a'), out, 2048, PpdTextEncoding::Utf8), 510u);
   EXPECT_EQ(ConvertUTF8ToPPDEncoding("\xff", out, 255, PpdTextEncoding::Utf8), 0u);
   EXPECT_EQ(out, "");
+}
+
+TEST(TicketGetters, PpdEncodingFollowsWhatThePpdFileAnnounces) {
+  // libcups reports every PPD as UTF-8 once read; the file's own
+  // LanguageEncoding decides.
+  for (const auto& [announced, expected] : {std::pair{"JIS83-RKSJ", PpdTextEncoding::ShiftJisX0213},
+                                            std::pair{"ISOLatin1", PpdTextEncoding::Utf8}}) {
+    PpdHandle ppd(ppdOpenFile(zqtest::PpdBuilder().LanguageEncoding(announced).Write().c_str()));
+    ASSERT_TRUE(ppd);
+    EXPECT_EQ(GetCFStringSimEncodingFromPPD(ppd.get()), expected) << announced;
+  }
+  EXPECT_EQ(GetCFStringSimEncodingFromPPD(nullptr), PpdTextEncoding::Utf8);
+
+  MemJob m(Opt("\xe6\x97\xa5"));
+  m.job.ppd.reset(ppdOpenFile(zqtest::PpdBuilder().LanguageEncoding("JIS83-RKSJ").Write().c_str()));
+  std::string s;
+  GetTicketStringConvertedToPPDEncodingString(m.job, kKey, m.job.options, &s, 255);
+  EXPECT_EQ(s, "(\x93\xfa)");
 }
 
 // --- the escaped form ----------------------------------------------------
