@@ -33,7 +33,6 @@ struct Size {
   bool operator==(const Size&) const = default;
 };
 
-using Rect = Frame;
 
 // The six numbers of the matrix: x' = m11 x + m21 y + tX, y' = m12 x + m22 y + tY.
 struct TransformStruct {
@@ -93,15 +92,15 @@ class ZQP_API AffineTransform {
 // context act on the current context and do nothing when there is none.
 class ZQP_API BezierPath {
  public:
-  static BezierPath bezierPathWithRect(const Rect& r);
-  static BezierPath bezierPathWithOvalInRect(const Rect& r);
+  static BezierPath bezierPathWithRect(const Frame& r);
+  static BezierPath bezierPathWithOvalInRect(const Frame& r);
 
   void moveToPoint(const Point& p);
   void lineToPoint(const Point& p);
   void curveToPoint(const Point& end, const Point& control1, const Point& control2);
   void closePath();
-  void appendBezierPathWithRect(const Rect& r);
-  void appendBezierPathWithOvalInRect(const Rect& r);
+  void appendBezierPathWithRect(const Frame& r);
+  void appendBezierPathWithOvalInRect(const Frame& r);
   bool isEmpty() const { return elements_.empty(); }
 
   double lineWidth() const { return lineWidth_; }
@@ -162,10 +161,10 @@ class ZQP_API GraphicsContext {
   void setLineWidth(double w);
   double lineWidth() const { return state_.back().lineWidth; }
 
-  void fillRect(const Rect& r);
-  void strokeRect(const Rect& r);
+  void fillRect(const Frame& r);
+  void strokeRect(const Frame& r);
   // Narrows the clip to the rectangle (until the state is restored).
-  void clipToRect(const Rect& r);
+  void clipToRect(const Frame& r);
   // Clears to transparent (the whole surface, whatever the clip).
   void clear();
 

@@ -48,9 +48,9 @@ class ZQP_API Picture {
   // Draws the whole picture stretched into rect (user coordinates of the
   // context; the picture stands upright in both conventions) at the opacity
   // (0 to 1), composited over what is there.
-  void drawInRect(GraphicsContext& ctx, const Rect& rect, double opacity = 1.0) const;
+  void drawInRect(GraphicsContext& ctx, const Frame& rect, double opacity = 1.0) const;
   // The same on the current context.
-  void drawInRect(const Rect& rect, double opacity = 1.0) const;
+  void drawInRect(const Frame& rect, double opacity = 1.0) const;
 
  private:
   Picture() = default;

@@ -119,13 +119,13 @@ void AffineTransform::concat(GraphicsContext& ctx) const {
 
 // ---- BezierPath ---------------------------------------------------------------
 
-BezierPath BezierPath::bezierPathWithRect(const Rect& r) {
+BezierPath BezierPath::bezierPathWithRect(const Frame& r) {
   BezierPath p;
   p.appendBezierPathWithRect(r);
   return p;
 }
 
-BezierPath BezierPath::bezierPathWithOvalInRect(const Rect& r) {
+BezierPath BezierPath::bezierPathWithOvalInRect(const Frame& r) {
   BezierPath p;
   p.appendBezierPathWithOvalInRect(r);
   return p;
@@ -138,7 +138,7 @@ void BezierPath::curveToPoint(const Point& end, const Point& c1, const Point& c2
 }
 void BezierPath::closePath() { elements_.push_back({Op::kClose, {}}); }
 
-void BezierPath::appendBezierPathWithRect(const Rect& r) {
+void BezierPath::appendBezierPathWithRect(const Frame& r) {
   moveToPoint({r.x, r.y});
   lineToPoint({r.x + r.width, r.y});
   lineToPoint({r.x + r.width, r.y + r.height});
@@ -146,7 +146,7 @@ void BezierPath::appendBezierPathWithRect(const Rect& r) {
   closePath();
 }
 
-void BezierPath::appendBezierPathWithOvalInRect(const Rect& r) {
+void BezierPath::appendBezierPathWithOvalInRect(const Frame& r) {
   // Four cubic arcs; k places the control points of a quarter circle.
   constexpr double k = 0.5522847498;
   const double cx = r.x + r.width / 2, cy = r.y + r.height / 2, rx = r.width / 2, ry = r.height / 2;
@@ -249,15 +249,15 @@ void GraphicsContext::setFillColor(const Color& c) { state_.back().fill = c; }
 void GraphicsContext::setStrokeColor(const Color& c) { state_.back().stroke = c; }
 void GraphicsContext::setLineWidth(double w) { state_.back().lineWidth = w > 0 ? w : 0; }
 
-void GraphicsContext::fillRect(const Rect& r) { BezierPath::bezierPathWithRect(r).fill(*this); }
+void GraphicsContext::fillRect(const Frame& r) { BezierPath::bezierPathWithRect(r).fill(*this); }
 
-void GraphicsContext::strokeRect(const Rect& r) {
+void GraphicsContext::strokeRect(const Frame& r) {
   BezierPath p = BezierPath::bezierPathWithRect(r);
   p.setLineWidth(lineWidth());
   p.stroke(*this);
 }
 
-void GraphicsContext::clipToRect(const Rect& r) { BezierPath::bezierPathWithRect(r).addClip(*this); }
+void GraphicsContext::clipToRect(const Frame& r) { BezierPath::bezierPathWithRect(r).addClip(*this); }
 
 void GraphicsContext::clear() {
   cairo_save(cr_);

@@ -123,7 +123,7 @@ cairo_surface_t* Picture::surface() const {
   return surface_;
 }
 
-void Picture::drawInRect(GraphicsContext& ctx, const Rect& rect, double opacity) const {
+void Picture::drawInRect(GraphicsContext& ctx, const Frame& rect, double opacity) const {
   if (width_ <= 0 || height_ <= 0 || rect.width == 0 || rect.height == 0) return;
   cairo_t* cr = ctx.cairo();
   cairo_save(cr);
@@ -147,7 +147,7 @@ void Picture::drawInRect(GraphicsContext& ctx, const Rect& rect, double opacity)
   cairo_restore(cr);
 }
 
-void Picture::drawInRect(const Rect& rect, double opacity) const {
+void Picture::drawInRect(const Frame& rect, double opacity) const {
   if (GraphicsContext* ctx = GraphicsContext::Current()) drawInRect(*ctx, rect, opacity);
 }
 

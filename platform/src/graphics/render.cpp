@@ -38,13 +38,13 @@ struct Painter {
 
   // A band `height` high whose top is `top` below the view's top edge, in
   // the view's own coordinates (flipped or not).
-  Rect FromTop(double top, double height, double left = 0, double width = -1) const {
+  Frame FromTop(double top, double height, double left = 0, double width = -1) const {
     const double w = width < 0 ? b.width - left : width;
     if (view.isFlipped()) return {b.x + left, b.y + top, w, height};
     return {b.x + left, b.y + b.height - top - height, w, height};
   }
 
-  void Box(const Rect& r, const Color& fill, const Color& line) const {
+  void Box(const Frame& r, const Color& fill, const Color& line) const {
     ctx.setFillColor(fill);
     ctx.fillRect(r);
     ctx.setStrokeColor(line);
@@ -58,7 +58,7 @@ struct Painter {
 
   // Text vertically centred in r, starting `inset` from its left (or
   // centred across it when inset < 0), clipped to r.
-  void Text(const std::string& s, const Rect& r, double inset, const Color& c, double size = kControlFontSize) const {
+  void Text(const std::string& s, const Frame& r, double inset, const Color& c, double size = kControlFontSize) const {
     if (s.empty()) return;
     AttributedString a(s, {Font::systemFontOfSize(size), c});
     const Size sz = a.size();
@@ -83,12 +83,12 @@ struct Painter {
 };
 
 void DrawButton(Painter& p, const Button& btn) {
-  const Rect& b = p.b;
+  const Frame& b = p.b;
   if (btn.buttonType() == ButtonType::kPush) {
     if (btn.title().empty() && b.width <= 32 && b.height <= 32) {
       // A round help button.
       const double d = std::min(b.width, b.height) - 2;
-      const Rect r{b.x + (b.width - d) / 2, b.y + (b.height - d) / 2, d, d};
+      const Frame r{b.x + (b.width - d) / 2, b.y + (b.height - d) / 2, d, d};
       p.ctx.setFillColor(kButtonBackground);
       BezierPath::bezierPathWithOvalInRect(r).fill(p.ctx);
       BezierPath o = BezierPath::bezierPathWithOvalInRect({r.x + 0.5, r.y + 0.5, d - 1, d - 1});
@@ -97,14 +97,14 @@ void DrawButton(Painter& p, const Button& btn) {
       p.Text("?", r, -1, p.text(), 12);
       return;
     }
-    const Rect r{b.x + 4, b.y + 4, b.width - 8, b.height - 8};
+    const Frame r{b.x + 4, b.y + 4, b.width - 8, b.height - 8};
     p.Box(r, kButtonBackground, p.border());
     p.Text(btn.title(), r, -1, p.text());
     return;
   }
   // Check box or radio button: the mark left, the title beside it.
   const double side = 13;
-  const Rect mark{b.x + 1, b.y + (b.height - side) / 2, side, side};
+  const Frame mark{b.x + 1, b.y + (b.height - side) / 2, side, side};
   if (btn.buttonType() == ButtonType::kCheck) {
     p.Box(mark, kFieldBackground, p.border());
     if (btn.state() != 0) {
@@ -134,8 +134,8 @@ void DrawButton(Painter& p, const Button& btn) {
 }
 
 void DrawPopUp(Painter& p, const PopUpButton& pop) {
-  const Rect& b = p.b;
-  const Rect r{b.x + 2, b.y + 2, b.width - 4, b.height - 4};
+  const Frame& b = p.b;
+  const Frame r{b.x + 2, b.y + 2, b.width - 4, b.height - 4};
   p.Box(r, kButtonBackground, p.border());
   p.Text(pop.titleOfSelectedItem(), {r.x, r.y, r.width - 18, r.height}, 8, p.text());
   const double cx = r.x + r.width - 10, cy = r.y + r.height / 2;
@@ -144,7 +144,7 @@ void DrawPopUp(Painter& p, const PopUpButton& pop) {
 }
 
 void DrawTextField(Painter& p, const TextField& tf) {
-  const Rect& b = p.b;
+  const Frame& b = p.b;
   std::string shown = tf.stringValue();
   if (tf.isSecure()) {
     size_t chars = 0;
@@ -177,8 +177,8 @@ void DrawTextView(Painter& p, const TextView& tv) {
 }
 
 void DrawStepper(Painter& p, const Stepper&) {
-  const Rect& b = p.b;
-  const Rect r{b.x + (b.width - 13) / 2, b.y + 1, 13, b.height - 2};
+  const Frame& b = p.b;
+  const Frame r{b.x + (b.width - 13) / 2, b.y + 1, 13, b.height - 2};
   p.Box(r, kButtonBackground, p.border());
   const double cx = r.x + r.width / 2, cy = r.y + r.height / 2;
   p.ctx.setStrokeColor(p.border());
@@ -192,7 +192,7 @@ void DrawStepper(Painter& p, const Stepper&) {
 }
 
 void DrawSlider(Painter& p, const Slider& s) {
-  const Rect& b = p.b;
+  const Frame& b = p.b;
   const double cy = b.y + b.height / 2;
   p.ctx.setFillColor(p.border());
   p.ctx.fillRect({b.x + 6, cy - 2, b.width - 12, 4});
@@ -208,7 +208,7 @@ void DrawSlider(Painter& p, const Slider& s) {
 
 void DrawBox(Painter& p, const zqp::Box& box) {
   const double titleHeight = box.title().empty() ? 0 : 16;
-  const Rect line = p.FromTop(titleHeight, p.b.height - titleHeight);
+  const Frame line = p.FromTop(titleHeight, p.b.height - titleHeight);
   p.ctx.setStrokeColor(p.border());
   p.ctx.setLineWidth(1);
   p.ctx.strokeRect({line.x + 0.5, line.y + 0.5, line.width - 1, line.height - 1});
@@ -217,7 +217,7 @@ void DrawBox(Painter& p, const zqp::Box& box) {
 
 void DrawColorWell(Painter& p, const ColorWell& cw) {
   p.Box(p.b, kButtonBackground, p.border());
-  const Rect& b = p.b;
+  const Frame& b = p.b;
   p.ctx.setFillColor(cw.color());
   p.ctx.fillRect({b.x + 4, b.y + 4, b.width - 8, b.height - 8});
 }
@@ -226,7 +226,7 @@ void DrawImageView(Painter& p, const ImageView& iv) {
   if (!iv.image()) return;
   std::shared_ptr<Picture> pic = Picture::Load(iv.image()->path());
   if (!pic) return;
-  const Rect& b = p.b;
+  const Frame& b = p.b;
   // Shrunk to fit, never enlarged, centred.
   const Size s = pic->size();
   const double k = std::min({1.0, s.width > 0 ? b.width / s.width : 1, s.height > 0 ? b.height / s.height : 1});
@@ -239,7 +239,7 @@ void DrawTable(Painter& p, const TableView& t) {
   auto& columns = const_cast<TableView&>(t).columns();
   const size_t n = columns.empty() ? 1 : columns.size();
   const double colWidth = p.b.width / static_cast<double>(n);
-  const Rect header = p.FromTop(0, kRowHeight);
+  const Frame header = p.FromTop(0, kRowHeight);
   p.Box(header, kButtonBackground, p.border());
   for (size_t c = 0; c < columns.size(); ++c) {
     p.Text(columns[c].title, p.FromTop(0, kRowHeight, c * colWidth, colWidth), 4, p.text());
@@ -262,7 +262,7 @@ void DrawTable(Painter& p, const TableView& t) {
 
 void DrawTabView(Painter& p, const TabView& tv) {
   const double tabHeight = 22;
-  const Rect body = p.FromTop(tabHeight / 2, p.b.height - tabHeight / 2);
+  const Frame body = p.FromTop(tabHeight / 2, p.b.height - tabHeight / 2);
   p.ctx.setStrokeColor(p.border());
   p.ctx.strokeRect({body.x + 0.5, body.y + 0.5, body.width - 1, body.height - 1});
   double total = 0;
@@ -273,7 +273,7 @@ void DrawTabView(Painter& p, const TabView& tv) {
   }
   double left = std::max(0.0, (p.b.width - total) / 2);
   for (size_t i = 0; i < tv.items().size(); ++i) {
-    const Rect tab = p.FromTop(0, tabHeight, left, widths[i]);
+    const Frame tab = p.FromTop(0, tabHeight, left, widths[i]);
     const bool selected = static_cast<int>(i) == tv.indexOfSelectedTab();
     p.Box(tab, selected ? (p.enabled ? kSelection : kDisabledBorder) : kButtonBackground, p.border());
     p.Text(tv.items()[i].label, tab, -1, selected ? kWhite : p.text());
@@ -361,7 +361,7 @@ std::unique_ptr<GraphicsContext> SnapshotPanel(View& content, const std::string&
   ctx->setFillColor(kWindowBackground);
   ctx->fillRect({0, 0, static_cast<double>(ctx->width()), static_cast<double>(ctx->height())});
   // The title bar on top, a line under it.
-  const Rect bar{0, static_cast<double>(ctx->height()) - kTitleBarHeight, static_cast<double>(ctx->width()),
+  const Frame bar{0, static_cast<double>(ctx->height()) - kTitleBarHeight, static_cast<double>(ctx->width()),
                  kTitleBarHeight};
   ctx->setFillColor({0.85, 0.85, 0.85, 1});
   ctx->fillRect(bar);
