@@ -70,6 +70,18 @@ TEST(AffineTransform, InverseMapsBackAndSingularIsRefused) {
   const auto before = flat.transformStruct();
   EXPECT_FALSE(flat.invert());
   EXPECT_EQ(flat.transformStruct(), before);
+
+  // Drawn through it, a shape collapses to nothing, and the context works
+  // again once the state is restored (a picture scaled to 0 is not drawn).
+  GraphicsContext ctx(10, 10);
+  ctx.setFillColor({1, 0, 0, 1});
+  ctx.saveGraphicsState();
+  flat.concat(ctx);
+  ctx.fillRect({0, 0, 10, 10});
+  EXPECT_EQ(ctx.pixelAt(5, 5), kClear);
+  ctx.restoreGraphicsState();
+  ctx.fillRect({0, 0, 10, 10});
+  EXPECT_EQ(ctx.pixelAt(5, 5), kRed);
 }
 
 TEST(GraphicsContext, SquareLandsWhereAQuarterTurnPutsIt) {

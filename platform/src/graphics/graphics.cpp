@@ -111,9 +111,16 @@ void AffineTransform::concat() const {
 
 void AffineTransform::concat(GraphicsContext& ctx) const {
   const cairo_matrix_t c = ToCairo(m_);
-  // cairo refuses a singular matrix by putting the context in an error
-  // state for good; drawing through one would show nothing anyway.
-  if (m_.m11 * m_.m22 - m_.m12 * m_.m21 == 0) return;
+  const double det = m_.m11 * m_.m22 - m_.m12 * m_.m21;
+  if (det == 0 || !std::isfinite(det)) {
+    // Everything drawn through a singular matrix collapses to nothing; cairo
+    // would instead put the context in an error state for good, so clip
+    // everything away until the state is restored.
+    cairo_new_path(ctx.cairo());
+    cairo_rectangle(ctx.cairo(), 0, 0, 0, 0);
+    cairo_clip(ctx.cairo());
+    return;
+  }
   cairo_transform(ctx.cairo(), &c);
 }
 
@@ -179,21 +186,23 @@ void BezierPath::addClip() const {
   if (GraphicsContext* ctx = GraphicsContext::Current()) addClip(*ctx);
 }
 
-void BezierPath::fill(GraphicsContext& ctx) const {
+namespace {
+
+// The path as cairo's current path, painted in the colour.
+cairo_t* Prepare(const BezierPath& path, GraphicsContext& ctx, const Color& c) {
   cairo_t* cr = ctx.cairo();
-  const Color& c = ctx.fillColor();
   cairo_new_path(cr);
-  appendTo(cr);
+  path.appendTo(cr);
   cairo_set_source_rgba(cr, c.red, c.green, c.blue, c.alpha);
-  cairo_fill(cr);
+  return cr;
 }
 
+}  // namespace
+
+void BezierPath::fill(GraphicsContext& ctx) const { cairo_fill(Prepare(*this, ctx, ctx.fillColor())); }
+
 void BezierPath::stroke(GraphicsContext& ctx) const {
-  cairo_t* cr = ctx.cairo();
-  const Color& c = ctx.strokeColor();
-  cairo_new_path(cr);
-  appendTo(cr);
-  cairo_set_source_rgba(cr, c.red, c.green, c.blue, c.alpha);
+  cairo_t* cr = Prepare(*this, ctx, ctx.strokeColor());
   cairo_set_line_width(cr, lineWidth_);
   cairo_stroke(cr);
 }
