@@ -211,4 +211,31 @@ TEST(Snapshot, ControlsShowStateAndGreyWhenDisabled) {
   EXPECT_GT(count(pop, dark), shortTitle);
 }
 
+class Rows : public zqp::TableDataSource {
+ public:
+  int numberOfRows() override { return 3; }
+  std::string objectValue(const std::string&, int row) override { return "row " + std::to_string(row); }
+};
+
+TEST(Snapshot, TableRowsCountFromTheTopInEitherConvention) {
+  Rows rows;
+  for (bool flipped : {false, true}) {
+    SCOPED_TRACE(flipped ? "flipped" : "y up");
+    zqp::TableView table;
+    table.setFlipped(flipped);
+    table.setFrame({0, 0, 100, 80});
+    table.columns().push_back({"name", "Name"});
+    table.setDataSource(&rows);
+    table.selectRows({1}, false);
+    // Header 17 units, then rows of 17: row 1 spans 34 to 51 from the top.
+    auto fromTop = [&](double top) { return flipped ? top : 80 - top - 1; };
+    const Pixel selected = zqp::PixelOfView(table, 95, fromTop(40));
+    EXPECT_GT(selected.b, 150);
+    EXPECT_LT(selected.r, 100);
+    EXPECT_EQ(zqp::PixelOfView(table, 95, fromTop(25)), (Pixel{255, 255, 255, 255}));
+    table.setEnabled(false);  // a disabled table keeps its selection, greyed
+    EXPECT_EQ(zqp::PixelOfView(table, 95, fromTop(40)).r, zqp::PixelOfView(table, 95, fromTop(40)).b);
+  }
+}
+
 }  // namespace
