@@ -64,6 +64,26 @@ TEST(Picture, EveryFormatLoadsFromABundlesResources) {
   EXPECT_EQ(zqp::Picture::LoadResource(*b, "../Info.json", &err), nullptr);
 }
 
+// The PNG signature, a header chunk claiming width x height pixels and the
+// first bytes of image data.
+std::string PngHeader(uint32_t width, uint32_t height) {
+  std::string chunk = "IHDR";
+  for (uint32_t v : {width, height})
+    for (int shift = 24; shift >= 0; shift -= 8) chunk += static_cast<char>(v >> shift & 0xff);
+  chunk += std::string("\x08\x06\x00\x00\x00", 5);  // 8-bit RGBA
+  uint32_t crc = 0xffffffffu;
+  for (unsigned char c : chunk) {
+    crc ^= c;
+    for (int k = 0; k < 8; ++k) crc = crc & 1 ? 0xedb88320u ^ (crc >> 1) : crc >> 1;
+  }
+  crc ^= 0xffffffffu;
+  std::string out("\x89PNG\r\n\x1a\n\x00\x00\x00\x0d", 12);
+  out += chunk;
+  for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>(crc >> shift & 0xff);
+  // The start of the image data, where a reader learns the size.
+  return out + std::string("\x00\x00\x00\x10IDAT", 8) + std::string(16, '\0');
+}
+
 TEST(Picture, DamagedOrForeignFilesGiveAnError) {
   zqtest::TempDir dir;
   GdkPixbuf* pb = Sample();
@@ -80,12 +100,16 @@ TEST(Picture, DamagedOrForeignFilesGiveAnError) {
       dir.file("header.gif", "GIF89a"),
       dir.path() + "/missing.png",
       dir.path(),
+      dir.file("huge.png", PngHeader(20000, 20000)),  // refused before decoding gigabytes
   };
   for (const auto& path : cases) {
     std::string err;
     EXPECT_EQ(zqp::Picture::Load(path, &err), nullptr) << path;
     EXPECT_NE(err.find(path), std::string::npos) << err;
   }
+  std::string err;
+  zqp::Picture::Load(dir.path() + "/huge.png", &err);
+  EXPECT_NE(err.find("too large"), std::string::npos) << err;
 }
 
 TEST(Picture, PointSizeFollowsResolutionAndDrawingKeepsOpacity) {

@@ -36,7 +36,8 @@ std::shared_ptr<Picture> Picture::Load(const std::string& path, std::string* err
   if (path.empty()) return fail("no file named");
   int w = 0, h = 0;
   if (gdk_pixbuf_get_file_info(path.c_str(), &w, &h) == nullptr) return fail("not a picture that can be read");
-  if (w <= 0 || h <= 0 || static_cast<int64_t>(w) * h > kMaxPixels) return fail("picture too large");
+  if (w <= 0 || h <= 0) return fail("picture without a size");
+  if (static_cast<int64_t>(w) * h > kMaxPixels) return fail("picture too large");
   GError* err = nullptr;
   GdkPixbuf* pixbuf = gdk_pixbuf_new_from_file(path.c_str(), &err);
   if (pixbuf == nullptr) {
