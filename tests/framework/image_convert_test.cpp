@@ -169,6 +169,31 @@ TEST_F(ConvertImgTypeTest, ExtensionIsAddedOnlyWhenItDiffers) {
     g_object_unref(tiff);
 }
 
+TEST_F(ConvertImgTypeTest, OpaqueInputsStayOpaqueAndGifIsRead) {
+    // Through the platform's loader: a JPEG (no alpha) gives a PNG without
+    // alpha; a GIF, which nothing here writes, is still read.
+    GdkPixbuf* flat = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, 3, 2);
+    gdk_pixbuf_fill(flat, 0x336699ff);
+    const std::string jpeg = dir_.path() + "/in.jpg";
+    ASSERT_TRUE(gdk_pixbuf_save(flat, jpeg.c_str(), "jpeg", nullptr, nullptr));
+    g_object_unref(flat);
+    ASSERT_EQ(ConvertImgType(jpeg.c_str(), (dir_.path() + "/flat").c_str(), kImagePNG, true), kNoErr);
+    GdkPixbuf* back = Load(dir_.path() + "/flat.png");
+    ASSERT_NE(back, nullptr);
+    EXPECT_FALSE(gdk_pixbuf_get_has_alpha(back));
+    g_object_unref(back);
+
+    const unsigned char gif[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00,
+                                 0x00, 0xff, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00,
+                                 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
+    const std::string gifPath = dir_.Write("red.gif", std::string(reinterpret_cast<const char*>(gif), sizeof gif));
+    ASSERT_EQ(ConvertImgType(gifPath.c_str(), (dir_.path() + "/red").c_str(), kImageBMP, true), kNoErr);
+    GdkPixbuf* red = Load(dir_.path() + "/red.bmp");
+    ASSERT_NE(red, nullptr);
+    EXPECT_EQ(gdk_pixbuf_read_pixels(red)[0], 255);
+    g_object_unref(red);
+}
+
 TEST_F(ConvertImgTypeTest, FailuresWriteNothing) {
     const std::string out = dir_.path() + "/none";
     EXPECT_EQ(ConvertImgType(input_.c_str(), out.c_str(), kImageGIF, true), kImageConvertFailed);

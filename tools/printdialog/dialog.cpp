@@ -311,12 +311,13 @@ void Dialog::Execute(const std::string& line, int lineNo) {
       }
       c->userSetColor(zqp::Color{v[0], v[1], v[2], v[3]});
     } else if (cmd == "answer") {
-      need(2, "answer N");
+      if (w.size() != 2 && w.size() != 3) throw ScriptError{"usage: answer N [TEXT]"};
       long n;
       if (!ParseInt(w[1], n) || n < 0) throw ScriptError{"not a button number: " + w[1]};
       answers_.push_back(static_cast<int>(n));
+      answerTexts_.push_back(w.size() == 3 ? w[2] : std::string());
     } else if (cmd == "choose-file") {
-      need(2, "choose-file PATH");
+      need(2, "choose-file PATH|cancel");
       files_.push_back(w[1]);
     } else if (cmd == "save") {
       need(1, "save");
@@ -330,6 +331,7 @@ void Dialog::Execute(const std::string& line, int lineNo) {
     } else if (cmd == "dump") {
       need(2, "dump TAG");
       out_ << "dump: " << ViewForTag(w[1])->describe() << "\n";
+    } else if (RunGraphicsCommand(w)) {
     } else {
       throw ScriptError{"unknown command \"" + cmd + "\""};
     }
@@ -371,10 +373,17 @@ void Dialog::Run(const std::vector<std::string>& lines) {
   if (failure_) throw *failure_;
 }
 
-int Dialog::answerAlert(const zqp::AlertInfo&) {
+int Dialog::answerAlert(const zqp::AlertInfo& alert) {
   if (answers_.empty()) return 0;
   int n = answers_.front();
   answers_.pop_front();
+  const std::string text = answerTexts_.front();
+  answerTexts_.pop_front();
+  auto* field = dynamic_cast<zqp::TextField*>(alert.accessory);
+  if (field != nullptr && !text.empty() && field->beginEditing(true)) {
+    field->typeText(text);
+    field->endEditing();
+  }
   return n;
 }
 
@@ -382,6 +391,7 @@ std::optional<std::string> Dialog::chooseFile(const zqp::FileChooserInfo&) {
   if (files_.empty()) return std::nullopt;
   std::string f = files_.front();
   files_.pop_front();
+  if (f == "cancel") return std::nullopt;
   return f;
 }
 

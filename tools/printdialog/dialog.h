@@ -46,6 +46,12 @@ class Dialog : public zqp::ModalDriver {
   bool printAsked() const { return printAsked_; }
   bool printAllowed() const { return printAllowed_; }
 
+  // Pictures of the panels and windows (graphics_commands.cpp): runs the
+  // commands snapshot and pixel (false for another command), and writes one
+  // PNG per panel, named by its kind, into dir.
+  bool RunGraphicsCommand(const std::vector<std::string>& words);
+  void WriteSnapshots(const std::string& dir);
+
   // ModalDriver: lines after the one that opened a window run inside it.
   void driveModal(zqp::Window& window) override;
   int answerAlert(const zqp::AlertInfo& alert) override;
@@ -69,6 +75,7 @@ class Dialog : public zqp::ModalDriver {
   std::vector<std::string> lines_;
   size_t next_ = 0;
   std::deque<int> answers_;
+  std::deque<std::string> answerTexts_;  // typed into an alert's accessory field
   std::deque<std::string> files_;
   bool printAsked_ = false;
   bool printAllowed_ = false;

@@ -21,7 +21,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: printdialog --ppd FILE [--bundles DIR] [--printer ID] [--settings FILE]\n"
     "                   [--destination printer|file|preview|fax] [--script FILE|-]\n"
-    "                   [--ticket | --cups-options]\n"
+    "                   [--ticket | --cups-options] [--snapshots DIR]\n"
     "Without --script the dialog only prints (as the script \"print\" would).\n";
 
 int Usage(const std::string& message) {
@@ -69,7 +69,7 @@ std::string DefaultBundles() {
 
 int main(int argc, char** argv) {
   std::string ppdPath, bundles = DefaultBundles(), printer, settingsPath, script;
-  std::string destination = "printer";
+  std::string destination = "printer", snapshots;
   bool ticket = false, cupsOptions = false, haveScript = false;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -85,6 +85,7 @@ int main(int argc, char** argv) {
     else if (a == "--settings") ok = value(settingsPath);
     else if (a == "--destination") ok = value(destination);
     else if (a == "--script") ok = haveScript = value(script);
+    else if (a == "--snapshots") ok = value(snapshots);
     else if (a == "--ticket") ticket = true;
     else if (a == "--cups-options") cupsOptions = true;
     else if (a == "--help" || a == "-h") {
@@ -145,6 +146,8 @@ int main(int argc, char** argv) {
     dialog.LoadBundles(bundles, std::cerr);
     try {
       dialog.Run(lines);
+      // One picture per panel, as the script left it.
+      if (!snapshots.empty()) dialog.WriteSnapshots(snapshots);
       if (dialog.printAsked() && !dialog.printAllowed()) status = 1;
     } catch (const printdialog::ScriptError& e) {
       std::cerr << "printdialog: script error: " << e.message << "\n";

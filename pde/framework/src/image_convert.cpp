@@ -1,6 +1,7 @@
 #include "zqpde/image_convert.h"
 
 #include "zqpde/status.h"
+#include "zqp/picture.h"
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
@@ -30,12 +31,11 @@ uint16_t ReadWord(const std::vector<uint8_t>& d, size_t at) {
 
 uint64_t RowSize(uint64_t width, unsigned bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
 
-// The pixbuf as a top-down BMP (negative height), 32 bits with alpha, 24
+// The picture as a top-down BMP (negative height), 32 bits with alpha, 24
 // without, no density: the form a generic encoder hands over.
-std::vector<uint8_t> EncodeBMP(GdkPixbuf* pixbuf) {
-    const int width = gdk_pixbuf_get_width(pixbuf), height = gdk_pixbuf_get_height(pixbuf);
-    const int channels = gdk_pixbuf_get_n_channels(pixbuf), stride = gdk_pixbuf_get_rowstride(pixbuf);
-    const bool alpha = gdk_pixbuf_get_has_alpha(pixbuf) && channels == 4;
+std::vector<uint8_t> EncodeBMP(const zqp::Picture& picture) {
+    const int width = picture.pixelsWide(), height = picture.pixelsHigh();
+    const bool alpha = picture.hasAlpha();
     const unsigned bpp = alpha ? 32 : 24;
     const uint64_t row = RowSize(static_cast<uint64_t>(width), bpp);
     const size_t offset = kFileHeaderSize + kInfoHeaderSize;
@@ -50,11 +50,10 @@ std::vector<uint8_t> EncodeBMP(GdkPixbuf* pixbuf) {
     WriteWord(&out[26], 1);
     WriteWord(&out[28], static_cast<uint16_t>(bpp));
     WriteDword(&out[34], static_cast<uint32_t>(row * static_cast<uint64_t>(height)));
-    const guint8* pixels = gdk_pixbuf_read_pixels(pixbuf);
+    const uint8_t* src = picture.rgba().data();
     for (int y = 0; y < height; ++y) {
-        const guint8* src = pixels + static_cast<ptrdiff_t>(y) * stride;
         uint8_t* dst = &out[offset + static_cast<size_t>(y) * row];
-        for (int x = 0; x < width; ++x, src += channels) {
+        for (int x = 0; x < width; ++x, src += 4) {
             *dst++ = src[2];
             *dst++ = src[1];
             *dst++ = src[0];
@@ -64,11 +63,31 @@ std::vector<uint8_t> EncodeBMP(GdkPixbuf* pixbuf) {
     return out;
 }
 
-bool SaveWithPixbuf(GdkPixbuf* pixbuf, const char* format, std::vector<uint8_t>& out) {
+// The encoders for TIFF, JPEG and PNG are gdk-pixbuf's; the picture's
+// pixels are lent to it for the call.
+bool SaveWithPixbuf(const zqp::Picture& picture, const char* format, std::vector<uint8_t>& out) {
+    const int width = picture.pixelsWide(), height = picture.pixelsHigh();
+    GdkPixbuf* pixbuf = gdk_pixbuf_new_from_data(picture.rgba().data(), GDK_COLORSPACE_RGB, TRUE, 8, width, height,
+                                                 width * 4, nullptr, nullptr);
+    if (pixbuf == nullptr) return false;
+    // JPEG has no alpha: a picture without one is encoded without it.
+    GdkPixbuf* opaque = picture.hasAlpha() ? nullptr : gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height);
+    if (opaque != nullptr) {
+        const int stride = gdk_pixbuf_get_rowstride(opaque);
+        guchar* dst = gdk_pixbuf_get_pixels(opaque);
+        const uint8_t* src = picture.rgba().data();
+        for (int y = 0; y < height; ++y) {
+            guchar* row = dst + static_cast<ptrdiff_t>(y) * stride;
+            for (int x = 0; x < width; ++x, src += 4, row += 3) std::memcpy(row, src, 3);
+        }
+    }
     gchar* buffer = nullptr;
     gsize size = 0;
     GError* error = nullptr;
-    if (!gdk_pixbuf_save_to_buffer(pixbuf, &buffer, &size, format, &error, nullptr)) {
+    const bool ok = gdk_pixbuf_save_to_buffer(opaque ? opaque : pixbuf, &buffer, &size, format, &error, nullptr);
+    if (opaque != nullptr) g_object_unref(opaque);
+    g_object_unref(pixbuf);
+    if (!ok) {
         if (error != nullptr) g_error_free(error);
         return false;
     }
@@ -165,26 +184,21 @@ int32_t ConvertImgType(const char* inputPath, const char* outputPath, int type, 
     static constexpr const char* kNames[] = {"tiff", "bmp", "gif", "jpg", "png", "jp2"};
     if (inputPath == nullptr || outputPath == nullptr || type < 0 || type > kImageJP2) return kParamErr;
 
-    GError* error = nullptr;
-    GdkPixbuf* pixbuf = gdk_pixbuf_new_from_file(inputPath, &error);
-    if (pixbuf == nullptr) {
-        if (error != nullptr) g_error_free(error);
-        return kImageConvertFailed;
-    }
+    std::shared_ptr<zqp::Picture> picture = zqp::Picture::Load(inputPath);
+    if (!picture) return kImageConvertFailed;
 
     std::vector<uint8_t> data;
     bool encoded = false;
     switch (type) {
         case kImageBMP:
-            data = EncodeBMP(pixbuf);
+            data = EncodeBMP(*picture);
             encoded = VerticalReverse(data) == kNoErr;
             break;
-        case kImageTIFF: encoded = SaveWithPixbuf(pixbuf, "tiff", data); break;
-        case kImageJPEG: encoded = SaveWithPixbuf(pixbuf, "jpeg", data); break;
-        case kImagePNG: encoded = SaveWithPixbuf(pixbuf, "png", data); break;
+        case kImageTIFF: encoded = SaveWithPixbuf(*picture, "tiff", data); break;
+        case kImageJPEG: encoded = SaveWithPixbuf(*picture, "jpeg", data); break;
+        case kImagePNG: encoded = SaveWithPixbuf(*picture, "png", data); break;
         default: break;  // GIF and JPEG 2000: nothing here writes them
     }
-    g_object_unref(pixbuf);
     if (!encoded) return kImageConvertFailed;
 
     std::string path = outputPath;

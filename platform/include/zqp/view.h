@@ -87,6 +87,20 @@ class ZQP_API View : public Object {
   View* nextKeyView() const { return nextKeyView_; }
   void setNextKeyView(View* v) { nextKeyView_ = v; }
 
+  // Own coordinates: the bounds, whose origin setBoundsOrigin and
+  // translateOriginToPoint move (it stays moved between draws) and whose size
+  // is the frame's unless set. A flipped view counts y downwards from its
+  // top; otherwise y grows upwards from the bottom (graphics.h).
+  Frame bounds() const;
+  void setBoundsOrigin(double x, double y);
+  void setBoundsSize(double width, double height);
+  void translateOriginToPoint(double x, double y);
+  bool isFlipped() const { return flipped_; }
+  void setFlipped(bool flipped) { flipped_ = flipped; }
+  // A rectangle of `from`'s coordinates in this view's; null `from` is the
+  // coordinates of the root of the tree (the window's content view).
+  Frame convertRectFromView(const Frame& rect, const View* from) const;
+
   // One line of state for dumps: kind, enabled, hidden, value or title.
   virtual std::string describe() const;
 
@@ -100,6 +114,8 @@ class ZQP_API View : public Object {
   bool enabled_ = true;
   bool hidden_ = false;
   Frame frame_;
+  double boundsX_ = 0, boundsY_ = 0, boundsWidth_ = -1, boundsHeight_ = -1;
+  bool flipped_ = false;
   std::string toolTip_;
   void* target_ = nullptr;
   Action action_;

@@ -7,6 +7,7 @@
 // nest: an action inside a run may open another window or an alert. A driver
 // that returns while its run is still going cancels the run, so nothing can
 // hang.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -57,6 +58,9 @@ struct AlertInfo {
   std::string informativeText;
   std::string iconPath;  // empty: no icon
   std::vector<std::string> buttons;
+  // Shown under the texts (owned by the alert's maker), e.g. a text field
+  // the person fills in before pressing a button.
+  View* accessory = nullptr;
 };
 
 class ZQP_API Alert {
@@ -71,6 +75,13 @@ class ZQP_API Alert {
   // Shows the alert (recorded) and answers the 0-based index of the button
   // the driver chose; an alert without buttons gets one "OK" button.
   int runModal();
+  void setAccessoryView(View* v) { info_.accessory = v; }
+  View* accessoryView() const { return info_.accessory; }
+  // runModal answering the button codes: 1000 for the first button, 1001
+  // for the second, 1002 for the third (panels.h).
+  int runModalResponse();
+  // The alert as a sheet on the window: the handler gets the button code.
+  void beginSheetModalForWindow(Window* window, std::function<void(int)> handler);
 
  private:
   AlertInfo info_;
@@ -79,6 +90,7 @@ class ZQP_API Alert {
 struct FileChooserInfo {
   std::string title;
   std::vector<std::string> allowedTypes;  // file extensions, empty for any
+  std::string directory;                  // where the chooser opens, empty: anywhere
 };
 
 // The stand-in for the person at the screen.
