@@ -4,8 +4,9 @@
 // ticket reading of every module, the text conversions, the line scanner
 // with its hook detection, and decomposition mode.
 //
-// Input: one byte choosing the edition, one byte choosing the PPD, then
-// options NUL user NUL title NUL copies NUL PostScript.
+// Input: one byte choosing the edition and the emulated OS release, one
+// byte choosing the PPD, then options NUL user NUL title NUL copies NUL
+// PostScript.
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "core/filter_main.h"
+#include "core/platform_points.h"
 #include "editions/ark/ark_profile.h"
 #include "editions/kv29/kv29_profile.h"
 #include "editions/teld/teld_profile.h"
@@ -63,6 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const zqf::EditionProfile* const editions[] = {&zqf::TeldProfile(), &zqf::ArkProfile(),
                                                         &zqf::Kv29Profile()};
   const zqf::EditionProfile& profile = *editions[data[0] % 3];
+  // Releases on both sides of the version checks (page log, job copy folder).
+  static const char* const releases[] = {"19.6.0", "10.8.0", "7.9.0", "11.4.2"};
+  ::setenv("ZQ_OS_RELEASE", releases[(data[0] / 3) % 4], 1);
+  zqf::ResetGestaltCache();
   const std::string& ppd = PpdPaths()[data[1] % PpdPaths().size()];
   auto parts = zqfuzz::SplitInput(data + 2, size - 2, 5);
 
