@@ -1,6 +1,8 @@
 // The precomputed constraint file a PPD names: sections, record lines of
 // "option:choice@group@option@choice@", positions to check against the PPD;
 // then every choice is asked whether it is forbidden, as the panels do.
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,13 +21,7 @@ const Fixture& Setup() {
   static const Fixture fixture = [] {
     Fixture f;
     f.cdfPath = zqfuzz::ScratchDir() + "/constraints.cdf";
-    std::string text;
-    if (FILE* in = std::fopen(zqfuzz::SourcePath("fuzz/data/constraints.ppd").c_str(), "rb")) {
-      char buf[4096];
-      size_t n;
-      while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) text.append(buf, n);
-      std::fclose(in);
-    }
+    std::string text = zqfuzz::ReadFile(zqfuzz::SourcePath("fuzz/data/constraints.ppd"));
     text += "*ZQXCDFSetting: \"" + f.cdfPath + "\"\n";
     const std::string ppdPath = zqfuzz::ScratchDir() + "/constraints.ppd";
     zqfuzz::WriteFile(ppdPath, text);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -48,6 +49,17 @@ std::vector<std::string_view> SplitInput(const uint8_t* data, size_t size, size_
   parts.push_back(rest);
   parts.resize(maxParts);
   return parts;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::string text;
+  if (FILE* f = std::fopen(path.c_str(), "rb")) {
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+    std::fclose(f);
+  }
+  return text;
 }
 
 std::string SourcePath(const std::string& relative) { return std::string(ZQ_SOURCE_DIR) + "/" + relative; }

@@ -22,6 +22,9 @@ bool WriteFile(const std::string& path, std::string_view content);
 // part keeps the rest, NULs included. Missing parts are empty.
 std::vector<std::string_view> SplitInput(const uint8_t* data, size_t size, size_t maxParts);
 
+// The whole file; empty when it cannot be read.
+std::string ReadFile(const std::string& path);
+
 // A source folder of the project (compiled in as ZQ_SOURCE_DIR).
 std::string SourcePath(const std::string& relative);
 

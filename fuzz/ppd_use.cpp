@@ -3,37 +3,19 @@
 // value and option through the dialog framework's lookups and constraint
 // hash, and one job through each filter edition with options that reach
 // the PPD-driven modules (features, binding, colour, decomposition).
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "core/filter_main.h"
 #include "editions/ark/ark_profile.h"
 #include "editions/kv29/kv29_profile.h"
 #include "editions/teld/teld_profile.h"
-#include "fuzz_support.h"
+#include "filter_run.h"
 #include "zqp/ppd.h"
 #include "zqpde/constraint_hash.h"
 #include "zqpde/ppd_util.h"
 
 namespace {
-
-std::string ReadSource(const char* relative) {
-  std::string text;
-  if (FILE* f = std::fopen(zqfuzz::SourcePath(relative).c_str(), "rb")) {
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-    std::fclose(f);
-  }
-  return text;
-}
 
 void UseInDialog(ppd_file_t* ppd) {
   zqpde::ConstraintHash hash;
@@ -71,24 +53,10 @@ void UseInDialog(ppd_file_t* ppd) {
 }
 
 void RunEachEdition(const std::string& ppdPath) {
-  static const std::string options = ReadSource("fuzz/data/ppd_use.options");
-  static const std::string postscript = ReadSource("samples/report.ps");
-  static const int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-  ::setenv("TMPDIR", zqfuzz::ScratchDir().c_str(), 1);
-  ::setenv("ZQ_JOBCOPY_SWITCH", (zqfuzz::ScratchDir() + "/no-job-copy").c_str(), 1);
-  ::setenv("PPD", ppdPath.c_str(), 1);
-  for (const zqf::EditionProfile* profile : {&zqf::TeldProfile(), &zqf::ArkProfile(), &zqf::Kv29Profile()}) {
-    const int input = ::memfd_create("job", MFD_CLOEXEC);
-    if (input < 0) return;
-    zqfuzz::WriteAll(input, postscript);
-    ::lseek(input, 0, SEEK_SET);
-    std::vector<std::string> args = {profile->name, "42", "alice", "Report", "1", options};
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    zqf::RunJob(*profile, static_cast<int>(args.size()), argv.data(), input, devNull, devNull);
-    ::close(input);
-  }
+  static const std::string options = zqfuzz::ReadFile(zqfuzz::SourcePath("fuzz/data/ppd_use.options"));
+  static const std::string postscript = zqfuzz::ReadFile(zqfuzz::SourcePath("samples/report.ps"));
+  for (const zqf::EditionProfile* profile : {&zqf::TeldProfile(), &zqf::ArkProfile(), &zqf::Kv29Profile()})
+    zqfuzz::RunFilterJob(*profile, ppdPath, {"42", "alice", "Report", "1", options}, postscript);
 }
 
 }  // namespace
