@@ -6,17 +6,23 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace zqfuzz {
 
 const std::string& ScratchDir() {
-  static const std::string dir = [] {
+  // Never destroyed, so the clean-up at exit can still read it.
+  static const std::string* const dir = [] {
     const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/zq-fuzz-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    return pattern;
+    auto* path = new std::string(std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/zq-fuzz-XXXXXX");
+    if (::mkdtemp(path->data()) == nullptr) std::abort();
+    std::atexit([] {
+      std::error_code ec;
+      std::filesystem::remove_all(ScratchDir(), ec);
+    });
+    return path;
   }();
-  return dir;
+  return *dir;
 }
 
 bool WriteAll(int fd, std::string_view content) {

@@ -9,8 +9,9 @@
 
 namespace zqfuzz {
 
-// A folder of this process's own (created once, under TMPDIR or /tmp); the
-// harnesses put the files they build from an input there.
+// A folder of this process's own (created once, under TMPDIR or /tmp, and
+// removed at exit); the harnesses put the files they build from an input
+// there.
 const std::string& ScratchDir();
 
 // Writes all of content to the descriptor.
