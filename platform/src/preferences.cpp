@@ -142,7 +142,10 @@ bool Preferences::Synchronize(const std::string& application, PrefUser user, Pre
     std::rename(path.c_str(), (path + ".damaged").c_str());
     st.damaged = false;
   }
-  if (!WriteAtomically(path, j.dump(2) + "\n")) return false;
+  // A value handed in that is not UTF-8 must not make the write throw (and
+  // lose every other change): its broken bytes are written as U+FFFD.
+  const std::string text = j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+  if (!WriteAtomically(path, text)) return false;
   st.dirty = false;
   return true;
 }

@@ -70,6 +70,19 @@ TEST_F(PreferencesTest, DamagedFileReadsAsEmptyAndIsKept) {
   EXPECT_TRUE(Preferences::CopyValue("s", "app", PrefUser::kAnyUser, PrefHost::kAnyHost));
 }
 
+TEST_F(PreferencesTest, TextThatIsNotUtf8IsWrittenWithTheOtherChanges) {
+  const auto user = PrefUser::kAnyUser;
+  const auto host = PrefHost::kAnyHost;
+  Preferences::SetValue("kept", PrefValue{std::string("1")}, "app", user, host);
+  Preferences::SetValue("broken\xff", PrefValue{std::vector<std::string>{"a\x89" "b"}}, "app", user, host);
+  ASSERT_TRUE(Preferences::Synchronize("app", user, host));
+  Preferences::ResetForTesting();
+  EXPECT_EQ(Preferences::CopyString("kept", "app", user, host).value_or(""), "1");
+  auto list = Preferences::CopyValue("broken\xef\xbf\xbd", "app", user, host);
+  ASSERT_TRUE(list);
+  EXPECT_EQ(std::get<std::vector<std::string>>(*list), (std::vector<std::string>{"a\xef\xbf\xbd" "b"}));
+}
+
 TEST_F(PreferencesTest, UnwritableFolderKeepsChangesPending) {
   // A file where the user's folder belongs blocks the write, even for root.
   const std::string blocker = dir_.file("user-" + LoginName(), "not a folder");
