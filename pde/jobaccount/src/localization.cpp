@@ -1,6 +1,7 @@
 #include "localization.h"
 
 #include <zqp/bundle.h>
+#include <zqp/system.h>
 
 #include "string_codecs.h"
 
@@ -42,6 +43,16 @@ std::string SubstituteNumbers(const std::string& text, const std::vector<long>& 
     out.push_back(text[i]);
   }
   return out;
+}
+
+}  // namespace pellora
+
+namespace pellora {
+
+void GotoHelpPage(const zqp::Bundle* bundle, const std::string& page, const std::string& anchor) {
+  if (bundle == nullptr) return;
+  const std::string book = bundle->infoValue("CFBundleHelpBookName");
+  if (!book.empty()) zqp::GotoHelpPage(book, page, anchor);
 }
 
 }  // namespace pellora

@@ -30,3 +30,11 @@ std::string zqmrvnLocalizedStringForKey(const zqp::Bundle* bundle, const std::st
 std::string SubstituteNumbers(const std::string& text, const std::vector<long>& numbers);
 
 }  // namespace pellora
+
+namespace pellora {
+
+// Opens a page of the bundle's help book ("CFBundleHelpBookName" of its
+// information); nothing without a bundle or a book name.
+void GotoHelpPage(const zqp::Bundle* bundle, const std::string& page, const std::string& anchor = {});
+
+}  // namespace pellora

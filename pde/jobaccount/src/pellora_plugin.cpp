@@ -79,9 +79,20 @@ bool ChromalogPdeInterface::isReckonaSupported() const {
   return ppdFindAttr_ALT(ppd_, "ZQJAUsePassword", nullptr) != nullptr;
 }
 
-void ChromalogPdeInterface::willShow() { setModel(); }
+void ChromalogPdeInterface::updateView() {
+  if (ctController_ != nullptr) ctController_->localizeView();
+}
 
-bool ChromalogPdeInterface::shouldShowHelp() { return true; }
+void ChromalogPdeInterface::willShow() {
+  setModel();
+  updateView();
+}
+
+bool ChromalogPdeInterface::shouldShowHelp() {
+  if (ctController_ == nullptr) return true;
+  ctController_->showHelpBook();
+  return false;
+}
 
 bool ChromalogPdeInterface::restoreValuesAndReturnError(std::string*) {
   if (!restoreFromPreferences()) restoreFromTicket();

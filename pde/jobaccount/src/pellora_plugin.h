@@ -12,6 +12,7 @@
 #include <zqp/extension.h>
 #include <zqp/text.h>
 
+#include "ct_controller.h"
 #include "ct_model.h"
 
 namespace zqp {
@@ -59,8 +60,10 @@ class ChromalogPdeInterface : public BasicPdeInterface {
   bool saveValuesAndReturnError(std::string* error) override;
   zqp::Summary summaryInfo() override;
 
-  // The model the panel's controls are bound to (set by the nib).
+  // The nib's controller and the model the panel's controls are bound to.
+  void setCtController(CtController* controller) { ctController_ = controller; }
   void setCtModel(CtModel* model) { ctModel_ = model; }
+  void updateView();
   void setModel();
   void retrieveModel();
   bool restoreFromPreferences();
@@ -74,6 +77,7 @@ class ChromalogPdeInterface : public BasicPdeInterface {
 
  private:
   AccountValues values_;
+  CtController* ctController_ = nullptr;
   CtModel* ctModel_ = nullptr;
   zqp::TextEncoding encoding_;
 };
