@@ -6,6 +6,7 @@
 #include <zqp/preferences.h>
 #include <zqp/system.h>
 
+#include <cerrno>
 #include <span>
 
 #include "host_values.h"
@@ -110,6 +111,14 @@ void RestrictToAdministrators(const std::string& path) {
     chmod(path.c_str(), S_IRUSR | S_IWUSR);
 }
 
+// Other users cannot open the administrator password's store; that is not
+// a damaged file, so it is not read at all.
+bool MayRead(const Field& f) {
+  if (f.kind != Kind::kPassword) return true;
+  const std::string path = zqp::Preferences::StorePath(SharedApplication(f), zqp::PrefUser::kAnyUser, kPrefHost);
+  return access(path.c_str(), R_OK) == 0 || errno == ENOENT;
+}
+
 }  // namespace
 
 std::string FullTicketKey(const char* name) { return std::string(kTicketNamespace) + name; }
@@ -193,7 +202,7 @@ bool RestoreFromSharedPreferences(const std::string& printerID, zqp::TextEncodin
   if (printerID.empty()) return false;
   bool found = false;
   for (const Field& f : kSharedFields) {
-    if (f.kind == Kind::kLogin) continue;
+    if (f.kind == Kind::kLogin || !MayRead(f)) continue;
     auto stored = zqp::Preferences::CopyString(FullPreferenceKey(printerID, f.key), SharedApplication(f),
                                                zqp::PrefUser::kAnyUser, kPrefHost);
     if (stored && TakeStored(f, *stored, encoding, false, values)) found = true;

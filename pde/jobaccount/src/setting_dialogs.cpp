@@ -120,28 +120,16 @@ bool DetailedSettingController::ValidateSide(const Side& side) {
 
 void DetailedSettingController::ShowHelp(const Side& side) { GotoHelpPage(bundle_, side.helpPage); }
 
-void AdminSettingController::createPanelWithBundle(const zqp::Bundle* bundle) {
-  OpenSide(kSide);
+void SideSettingController::createPanelWithBundle(const zqp::Bundle* bundle) {
+  OpenSide(side_);
   DetailedSettingController::createPanelWithBundle(bundle);
 }
-void AdminSettingController::cancelSettings() {
-  CancelSide(kSide);
+void SideSettingController::cancelSettings() {
+  CancelSide(side_);
   DetailedSettingController::cancelSettings();
 }
-void AdminSettingController::restoreDefaults() { RestoreSideDefaults(kSide); }
-void AdminSettingController::showHelpBook() { ShowHelp(kSide); }
-bool AdminSettingController::validateInputValues() { return ValidateSide(kSide); }
-
-void UserSettingController::createPanelWithBundle(const zqp::Bundle* bundle) {
-  OpenSide(kSide);
-  DetailedSettingController::createPanelWithBundle(bundle);
-}
-void UserSettingController::cancelSettings() {
-  CancelSide(kSide);
-  DetailedSettingController::cancelSettings();
-}
-void UserSettingController::restoreDefaults() { RestoreSideDefaults(kSide); }
-void UserSettingController::showHelpBook() { ShowHelp(kSide); }
-bool UserSettingController::validateInputValues() { return ValidateSide(kSide); }
+void SideSettingController::restoreDefaults() { RestoreSideDefaults(side_); }
+void SideSettingController::showHelpBook() { ShowHelp(side_); }
+bool SideSettingController::validateInputValues() { return ValidateSide(side_); }
 
 }  // namespace pellora

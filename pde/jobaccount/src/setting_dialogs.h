@@ -91,26 +91,32 @@ class DetailedSettingController {
   const zqp::Bundle* bundle_ = nullptr;
 };
 
-// The same dialog on the administrator's values...
-class AdminSettingController : public DetailedSettingController {
+// The dialog on one side's values of the model.
+class SideSettingController : public DetailedSettingController {
  public:
-  static const Side kSide;
+  explicit SideSettingController(const Side& side) : side_(side) {}
   void createPanelWithBundle(const zqp::Bundle* bundle) override;
   void cancelSettings() override;
   void restoreDefaults() override;
   void showHelpBook() override;
   bool validateInputValues() override;
+
+ private:
+  const Side& side_;
 };
 
-// ...and on the user's.
-class UserSettingController : public DetailedSettingController {
+// The administrator's values...
+class AdminSettingController : public SideSettingController {
  public:
   static const Side kSide;
-  void createPanelWithBundle(const zqp::Bundle* bundle) override;
-  void cancelSettings() override;
-  void restoreDefaults() override;
-  void showHelpBook() override;
-  bool validateInputValues() override;
+  AdminSettingController() : SideSettingController(kSide) {}
+};
+
+// ...and the user's.
+class UserSettingController : public SideSettingController {
+ public:
+  static const Side kSide;
+  UserSettingController() : SideSettingController(kSide) {}
 };
 
 }  // namespace pellora
