@@ -1,10 +1,12 @@
 // Settings kept per printer before 10.7: what the action saves survives a
 // second dialog, the administrator password is kept from other users, and
 // on later systems nothing is remembered.
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <zqp/host.h>
 #include <zqp/preferences.h>
+#include <zqp/system.h>
 
 #include "account_store.h"
 #include "emulated_release.h"
@@ -95,6 +97,13 @@ TEST_F(PreferencesTest, TheAdministratorPasswordIsKeptFromOtherUsers) {
   ASSERT_EQ(stat(secret.c_str(), &st), 0) << secret;
   EXPECT_EQ(st.st_mode & S_IRWXO, 0u);
   EXPECT_NE(shared, secret);
+  // Administrators share it through their group.
+  if (const group* admins = getgrnam(zqp::AdminGroupName().c_str())) {
+    EXPECT_EQ(st.st_gid, admins->gr_gid);
+    EXPECT_EQ(st.st_mode & 0777, 0660u);
+  }
+  // And an administrator's dialog finds it again.
+  EXPECT_EQ(Dialog("Lab_Printer").adminPassword, "adm1n");
 }
 
 TEST_F(PreferencesTest, AnEmptyPasswordIsStoredEmptyAndClearsTheOldOne) {
