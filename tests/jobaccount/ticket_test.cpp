@@ -7,6 +7,7 @@
 #include <zqp/system.h>
 
 #include <array>
+#include <filesystem>
 #include <cstdio>
 
 #include "account_store.h"
@@ -281,6 +282,30 @@ TEST_F(PanelTest, SummaryShowsTheChosenModesValuesInThePrintersTable) {
   EXPECT_EQ(s.values["Group ID"], "Only for administrators");
   EXPECT_EQ(s.values["User ID"], ProcessUserName());
   EXPECT_EQ(s.values.count("Password"), 0u);
+}
+
+TEST_F(PanelTest, HasNoViewUntilItsNibGivesAController) {
+  // A bundle of the test's own whose nib has views but no controller.
+  zqpde::test::TempDir dir;
+  const std::string path = dir.path() + "/probe.plugin";
+  std::filesystem::create_directories(path + "/Resources");
+  dir.Write("probe.plugin/Info.json", "{\"CFBundleIdentifier\": \"test.pellora.probe\"}");
+  dir.Write("probe.plugin/Resources/Probe.nib", "{\"objects\": [{\"class\": \"View\", \"tag\": 1}]}");
+  std::string error;
+  zqp::Bundle* probe = zqp::Bundle::Open(path, &error);
+  ASSERT_NE(probe, nullptr) << error;
+
+  zqpde::test::PPD named("*ZQChromalogNibName: \"Probe\"\n");
+  zqp::Host host(named.get());
+  ChromalogPdeInterface panel(&host, probe);
+  EXPECT_EQ(panel.panelView(), nullptr);
+  EXPECT_EQ(panel.panelView(), nullptr);  // asked again, still none
+
+  zqpde::test::PPD unnamed("");  // the default nib, which this bundle lacks
+  zqp::Host other(unnamed.get());
+  ChromalogPdeInterface missing(&other, probe);
+  EXPECT_EQ(missing.panelView(), nullptr);
+  EXPECT_TRUE(missing.shouldShowHelp());  // no controller: the dialog's own help
 }
 
 TEST(Localization, TranslationsAreDataNotFormats) {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include <zqp/view.h>
+
 #include "ct_model.h"
 
 namespace zqp {
@@ -17,7 +19,7 @@ namespace pellora {
 class AdminSettingController;
 class UserSettingController;
 
-class CtController {
+class CtController : public zqp::Object {
  public:
   // Outlets.
   zqp::View* ctView = nullptr;

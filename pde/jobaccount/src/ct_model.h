@@ -10,12 +10,11 @@
 #include <variant>
 #include <vector>
 
+#include <zqp/view.h>
+
 namespace pellora {
 
-struct Color {
-  double red = 0, green = 0, blue = 0, alpha = 1;
-  bool operator==(const Color&) const = default;
-};
+using Color = zqp::Color;
 inline constexpr Color kBlackColor{0, 0, 0, 1};
 inline constexpr Color kLightGrayColor{2.0 / 3, 2.0 / 3, 2.0 / 3, 1};
 
@@ -40,7 +39,7 @@ struct AccountValues {
   bool operator==(const AccountValues&) const = default;
 };
 
-class CtModel {
+class CtModel : public zqp::Object {
  public:
   using Observer = std::function<void(const std::string& key)>;
 

@@ -2,6 +2,8 @@
 
 #include <zqp/bundle.h>
 #include <zqp/host.h>
+#include <zqp/nib.h>
+#include <zqp/system.h>
 
 #include "account_store.h"
 #include "host_values.h"
@@ -48,6 +50,38 @@ ChromalogPdeInterface::ChromalogPdeInterface(zqp::DialogHost* callback, zqp::Bun
   if (!restoreFromPreferences()) restoreFromTicket();
   // The ticket holds the panel's values even if the panel is never shown.
   saveValuesAndReturnError(nullptr);
+}
+
+ChromalogPdeInterface::~ChromalogPdeInterface() {
+  // The nib's objects go first: nothing may reach the panel through them.
+  ctController_ = nullptr;
+  ctModel_ = nullptr;
+  topLevelObjs_.clear();
+}
+
+zqp::View* ChromalogPdeInterface::panelView() {
+  if (ctController_ == nullptr) {
+    if (pluginBundle_ == nullptr) return nullptr;
+    const std::string nibName = CopyPPDAttribute(ppd_, "ZQChromalogNibName").value_or("JobAuthentication");
+    zqp::Outlets owner;
+    owner.bind("ctController", ctController_);
+    owner.bind("ctModel", ctModel_);
+    std::vector<std::unique_ptr<zqp::Object>> objects;
+    std::string error;
+    if (!zqp::LoadNib(*pluginBundle_, nibName, owner, objects, &error)) {
+      zqp::Log("job accounting: %s", error.c_str());
+      ctController_ = nullptr;
+      ctModel_ = nullptr;
+      return nullptr;
+    }
+    topLevelObjs_ = std::move(objects);
+    if (ctController_ == nullptr) return nullptr;  // tried again at the next call
+    ctController_->setBundle(pluginBundle_);
+    ctController_->setPrinterID(printerID());
+    ctController_->setPPD(ppd_);
+    zqp::RegisterHelpBook(pluginBundle_);
+  }
+  return ctController_->mainView();
 }
 
 std::string ChromalogPdeInterface::printerID() const {

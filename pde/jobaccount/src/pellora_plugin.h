@@ -53,7 +53,10 @@ class BasicPdeInterface : public zqp::Panel {
 class ChromalogPdeInterface : public BasicPdeInterface {
  public:
   ChromalogPdeInterface(zqp::DialogHost* callback, zqp::Bundle* bundle);
+  ~ChromalogPdeInterface() override;
 
+  // Loads the panel's nib on the first call that finds a controller in it.
+  zqp::View* panelView() override;
   void willShow() override;
   bool shouldShowHelp() override;
   bool restoreValuesAndReturnError(std::string* error) override;
@@ -79,6 +82,7 @@ class ChromalogPdeInterface : public BasicPdeInterface {
   AccountValues values_;
   CtController* ctController_ = nullptr;
   CtModel* ctModel_ = nullptr;
+  std::vector<std::unique_ptr<zqp::Object>> topLevelObjs_;
   zqp::TextEncoding encoding_;
 };
 

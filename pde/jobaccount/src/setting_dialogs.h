@@ -10,6 +10,7 @@
 #include <string>
 
 #include <zqp/text.h>
+#include <zqp/view.h>
 
 #include "ct_model.h"
 #include "input_checker.h"
@@ -23,7 +24,7 @@ class Window;
 
 namespace pellora {
 
-class DetailedSettingController {
+class DetailedSettingController : public zqp::Object {
  public:
   // The model properties a dialog edits.
   struct Side {
