@@ -1,0 +1,53 @@
+#pragma once
+// The panel's nib controller: its main view, the model, the two setting
+// dialogs, and the actions of the panel's buttons.
+#include <cups/ppd.h>
+
+#include <string>
+
+#include <zqp/view.h>
+
+#include "ct_model.h"
+
+namespace zqp {
+class Bundle;
+class View;
+}  // namespace zqp
+
+namespace pellora {
+
+class AdminSettingController;
+class UserSettingController;
+
+class CtController : public zqp::Object {
+ public:
+  // Outlets.
+  zqp::View* ctView = nullptr;
+  CtModel* ctModel = nullptr;
+  AdminSettingController* adminController = nullptr;
+  UserSettingController* userController = nullptr;
+
+  zqp::View* mainView() const { return ctView; }
+  void setBundle(const zqp::Bundle* bundle) { bundle_ = bundle; }
+  const zqp::Bundle* bundle() const { return bundle_; }
+  void setPrinterID(const std::string& id) { printerID_ = id; }
+  const std::string& printerID() const { return printerID_; }
+  // Nil is ignored.
+  void setPPD(ppd_file_t* ppd);
+
+  void localizeView();
+  // The settings button: the dialog of the mode in the model.
+  void setDetailedSettings();
+  // Keeps the model's values for this printer (before 10.7 only).
+  void saveToPreferences();
+  void saveSharedCFPreferences();
+  void saveUserCFPreferences();
+  void showHelpBook();
+
+ private:
+  const zqp::Bundle* bundle_ = nullptr;
+  std::string printerID_;
+  ppd_file_t* ppd_ = nullptr;
+};
+
+}  // namespace pellora
