@@ -1,0 +1,161 @@
+#include "upload_core.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <utime.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace tollbox {
+namespace {
+
+// 2024-01-31 15:45:00 UTC
+constexpr std::time_t kNow = 1706715900;
+
+class UploadCore : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("TZ", "UTC", 1);
+    tzset();
+  }
+};
+
+TEST_F(UploadCore, ConfigurationLimitAndServers) {
+  auto c = ParseConfiguration("head\n50\nAlpha|https://a.example\nxy|https://short.example\nBeta|https://b.example\n");
+  ASSERT_TRUE(c.maxJobBytes);
+  EXPECT_EQ(*c.maxJobBytes, 52428800u);
+  EXPECT_TRUE(IsTooLarge(52428800u, c.maxJobBytes));
+  EXPECT_FALSE(IsTooLarge(52428799u, c.maxJobBytes));
+  EXPECT_FALSE(c.documentUrl);
+  EXPECT_EQ(c.firstServerLine, 2u);
+  // The two-character name and the empty last line are no servers; each
+  // name keeps its own URL even though a line was skipped between them.
+  ASSERT_EQ(c.servers.size(), 2u);
+  EXPECT_EQ(c.servers[1].name, "Beta");
+  EXPECT_EQ(c.servers[1].url, "https://b.example");
+}
+
+TEST_F(UploadCore, UnknownLimitRefusesNothing) {
+  for (const char* line : {"", "0", "-3", "many", "99999999999999999999"}) {
+    auto c = ParseConfiguration(std::string("head\n") + line + "\nAlpha|https://a.example");
+    EXPECT_FALSE(c.maxJobBytes) << line;
+    EXPECT_FALSE(IsTooLarge(UINT64_MAX, c.maxJobBytes)) << line;
+  }
+  EXPECT_FALSE(ParseConfiguration("only\ntwo").usable());
+}
+
+TEST_F(UploadCore, ConfigurationDocumentRewritesServerLines) {
+  auto c = ParseConfiguration("head\n10\nhttps://conf.example/doc.json\nOld|https://old.example");
+  ASSERT_TRUE(c.documentUrl);
+  EXPECT_EQ(c.firstServerLine, 3u);
+  auto doc = ParseConfigurationDocument(
+      R"({"message":"Hello","servers":["North|https://n.example","ab|https://x.example",7,"South|https://s.example"]})");
+  ASSERT_TRUE(doc);
+  EXPECT_EQ(doc->message, "Hello");
+  auto lines = RewriteConfiguration(c, *doc);
+  EXPECT_EQ(JoinLines(lines),
+            "head\n10\nhttps://conf.example/doc.json\nNorth|https://n.example\nSouth|https://s.example");
+  auto again = ParseConfiguration(JoinLines(lines));
+  ASSERT_EQ(again.servers.size(), 2u);
+  EXPECT_EQ(again.servers[0].name, "North");
+
+  for (const char* bad : {"", "[1,2]", "\"text\"", "{broken", "<html>"})
+    EXPECT_FALSE(ParseConfigurationDocument(bad)) << bad;
+}
+
+TEST_F(UploadCore, DocumentNames) {
+  struct Case {
+    const char* file;
+    const char* name;
+  } cases[] = {
+      {"(Quarterly report).ps.gz", "Quarterly report"},
+      {"/var/spool/(Quarterly report).ps.gz", "Quarterly report"},
+      {"(Invoice 2023).ps.gz", "20240131_154500"},  // digits give a time stamp
+      {"(A+B).ps.gz", "20240131_154500"},
+      {"().ps.gz", "20240131_154500"},  // nothing left
+      {"(Notes (draft)).ps.gz", "Notes (draft)"},  // cut before the last ")"
+      {"report.ps.gz", "report"},  // no parentheses: the extensions go
+      {"REPORT.PS.GZ", "REPORT"},
+      {"(Caf\xC3\xA9 menu).ps.gz", "Caf\xC3\xA9 menu"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DocumentName(c.file, kNow), c.name) << c.file;
+}
+
+TEST_F(UploadCore, NewestJobByDateWithExactExtension) {
+  namespace fs = std::filesystem;
+  auto dir = fs::temp_directory_path() / ("tollbox-spool-" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  auto make = [&](const char* name, std::time_t when) {
+    std::ofstream(dir / name) << "%!PS\n";
+    utimbuf t{when, when};
+    utime((dir / name).c_str(), &t);
+  };
+  make("(Old).ps", kNow - 100);
+  make("(New).ps", kNow);
+  make("(Newer).PS", kNow + 50);       // upper-case extension is not a job
+  make("(Newest).ps.gz", kNow + 100);  // a compressed leftover is not a job
+  fs::create_directories(dir / "folder.ps");
+  auto entries = ListSpoolFolder(dir.string());
+  ASSERT_TRUE(entries);
+  auto job = NewestJob(*entries);
+  ASSERT_TRUE(job);
+  EXPECT_EQ(job->name, "(New).ps");
+  fs::remove_all(dir);
+  EXPECT_FALSE(ListSpoolFolder(dir.string()));
+  EXPECT_FALSE(NewestJob({}));
+}
+
+TEST_F(UploadCore, RememberedChoice) {
+  auto r = ParseRememberedChoice("alice|North");
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->login, "alice");
+  EXPECT_EQ(r->server, "North");
+  EXPECT_FALSE(ParseRememberedChoice("alice|North|extra"));
+  EXPECT_FALSE(ParseRememberedChoice("alice"));
+}
+
+TEST_F(UploadCore, AccountCheckAndUploadUrls) {
+  EXPECT_EQ(AccountCheckUrl("https://s.example", "al ice", "p&w=d%"),
+            "https://s.example/restfulservice/IsUserExisted?username=al%20ice&password=p%26w%3Dd%25");
+  EXPECT_EQ(AccountCheckUrl("https://s.example/restfulservice", "j\xC3\xBCrg", "x"),
+            "https://s.example/restfulservice/IsUserExisted?username=j%C3%BCrg&password=x");
+  EXPECT_EQ(UploadUrl("https://s.example/app/restfulservice"),
+            "https://s.example/app/restfulservice/PrintClientFileUpload");
+  EXPECT_EQ(UploadUrl("https://s.example"), "https://s.example/restfulservice/PrintClientFileUpload");
+  // Logs never carry the credentials.
+  EXPECT_EQ(UrlForLog(AccountCheckUrl("https://s.example", "alice", "secret")),
+            "https://s.example/restfulservice/IsUserExisted");
+  EXPECT_EQ(UrlForLog("https://bob:pw@s.example/x?y"), "https://s.example/x");
+  EXPECT_TRUE(IsPlainHttp("HTTP://s.example"));
+  EXPECT_FALSE(IsPlainHttp("https://s.example"));
+}
+
+TEST_F(UploadCore, AccountAnswersInOrder) {
+  EXPECT_EQ(ClassifyAccountAnswer(R"({"Status":2,"Result":1})"), AccountAnswer::kServerUnreachable);
+  EXPECT_EQ(ClassifyAccountAnswer(R"({"Status":0,"Result":3})"), AccountAnswer::kLoginTaken);
+  EXPECT_EQ(ClassifyAccountAnswer(R"({"Status":0,"Result":1})"), AccountAnswer::kHasPrintJob);
+  EXPECT_EQ(ClassifyAccountAnswer(R"({"Status":0,"Result":0})"), AccountAnswer::kProceed);
+  // With a space after the colon it is not the member the server writes.
+  EXPECT_EQ(ClassifyAccountAnswer(R"({"Result": 1})"), AccountAnswer::kProceed);
+}
+
+TEST_F(UploadCore, MultipartBodyHasFivePartsInOrder) {
+  std::string file("\x1f\x8b\x08\x00gz\r\n--data", 15);
+  auto body = MultipartBody("Report \"final\"\r\nX", file, "alice", "s\xC3\xA9" "cret");
+  const std::string b = "\r\n---------TLBXUPLOADER\r\n";
+  std::string expected = b +
+                         "Content-Disposition: form-data; name=\"printfile\"; filename=\"Report %22final%22%0D%0AX\"\r\n"
+                         "Content-Type: text/plain\r\n\r\n" +
+                         file + "\r\n" + b + "Content-Disposition: form-data; name=\"loginname\"\r\n\r\nalice" + b +
+                         "Content-Disposition: form-data; name=\"password\"\r\n\r\ns\xC3\xA9" "cret" + b +
+                         "Content-Disposition: form-data; name=\"filetype\"\r\n\r\nP" + b +
+                         "Content-Disposition: form-data; name=\"Submit\"\r\n\r\nSubmit"
+                         "\r\n---------TLBXUPLOADER--\r\n";
+  EXPECT_EQ(body, expected);
+  EXPECT_EQ(MultipartContentType(), "multipart/form-data; boundary=-------TLBXUPLOADER");
+}
+
+}  // namespace
+}  // namespace tollbox

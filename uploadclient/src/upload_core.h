@@ -1,0 +1,118 @@
+#pragma once
+// The upload client's decisions, kept apart from its window and its network
+// and process calls so they can be checked on their own: reading the
+// configuration, the server list, choosing and naming the job, the account
+// check's URL and answer, the multipart body of the upload.
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tollbox {
+
+// One server of the list: the name shown in the pop-up and the base URL it
+// stands for. Kept together so that a skipped short name never puts the
+// list and its URLs out of step.
+struct Server {
+  std::string name;
+  std::string url;
+  std::string line;  // the configuration line it came from ("name|url")
+};
+
+// The configuration file: lines split at "\n".
+//   line 1: maximum job size in megabytes
+//   line 2: a configuration-document URL when it begins with "http",
+//           else the first server line
+//   then:   server lines "name|url"
+struct Configuration {
+  std::vector<std::string> lines;
+  std::optional<std::string> documentUrl;  // line 2 when it begins with "http"
+  std::size_t firstServerLine = 2;
+  // The job size limit in bytes; none when line 1 holds no positive number
+  // (an unknown limit refuses nothing).
+  std::optional<std::uint64_t> maxJobBytes;
+  std::vector<Server> servers;
+  // Enough lines to prepare a job (the limit and at least one more line).
+  bool usable() const { return lines.size() >= 3; }
+};
+
+std::vector<std::string> SplitLines(std::string_view text);
+std::string JoinLines(const std::vector<std::string>& lines);
+Configuration ParseConfiguration(std::string_view text);
+
+// A server line "name|url": the name before the first "|", the URL the
+// second field. Names shorter than three characters are not servers.
+std::optional<Server> ParseServerLine(const std::string& line);
+
+// The configuration document fetched from the web:
+// {"message": "...", "servers": ["name|url", ...]}.
+struct ConfigurationDocument {
+  std::string message;
+  std::vector<std::string> servers;  // the strings as given, in order
+};
+// None when the text is no JSON object.
+std::optional<ConfigurationDocument> ParseConfigurationDocument(std::string_view text);
+// The configuration lines rewritten from a document: lines 0 to 2 kept, then
+// every accepted server string of the document.
+std::vector<std::string> RewriteConfiguration(const Configuration& current, const ConfigurationDocument& doc);
+
+// ---- the job ------------------------------------------------------------------
+
+struct SpoolEntry {
+  std::string name;
+  std::time_t modified = 0;
+  std::uint64_t size = 0;
+};
+// The entries of the spool folder, or none when it cannot be listed.
+std::optional<std::vector<SpoolEntry>> ListSpoolFolder(const std::string& folder);
+// The newest entry whose extension is exactly "ps" (case-sensitive); a tie
+// is broken by name so the choice does not depend on the folder's order.
+std::optional<SpoolEntry> NewestJob(const std::vector<SpoolEntry>& entries);
+bool IsTooLarge(std::uint64_t size, const std::optional<std::uint64_t>& maxJobBytes);
+
+// "yyyyMMdd_HHmmss" in local time.
+std::string TimeStamp(std::time_t when);
+// A name holding a decimal digit or "+" is replaced by the time stamp.
+std::string ConvertToUnicode(const std::string& name, std::time_t now);
+// The title out of a spool file name "(Title).ps.gz".
+std::string DocumentName(const std::string& fileName, std::time_t now);
+
+// "login|server" of the remembered-choice file; none unless exactly two parts.
+struct RememberedChoice {
+  std::string login;
+  std::string server;
+};
+std::optional<RememberedChoice> ParseRememberedChoice(std::string_view text);
+std::string Trim(std::string_view text);
+
+// ---- the server exchange --------------------------------------------------------
+
+std::string PercentEncode(std::string_view text);
+// <base>[/restfulservice]/IsUserExisted?username=..&password=.. (both encoded).
+std::string AccountCheckUrl(const std::string& serverUrl, const std::string& login, const std::string& password);
+// <base>[/restfulservice]/PrintClientFileUpload
+std::string UploadUrl(const std::string& serverUrl);
+// A URL as it may stand in a log: without its query, which carries the
+// credentials of the account check.
+std::string UrlForLog(const std::string& url);
+bool IsPlainHttp(const std::string& url);
+
+enum class AccountAnswer {
+  kServerUnreachable,  // "Status":2
+  kLoginTaken,         // "Result":3
+  kHasPrintJob,        // "Result":1: confirm before uploading
+  kProceed,            // none of them: upload at once
+};
+// The substrings are looked for in this order, in the raw text.
+AccountAnswer ClassifyAccountAnswer(std::string_view answer);
+
+inline constexpr std::string_view kBoundary = "-------TLBXUPLOADER";
+// The multipart form of the upload: printfile, loginname, password,
+// filetype "P", Submit, in that order.
+std::string MultipartBody(const std::string& documentName, std::string_view file, const std::string& login,
+                          const std::string& password);
+std::string MultipartContentType();
+
+}  // namespace tollbox
