@@ -294,6 +294,19 @@ TEST(WatermarkTicket, NameTicketAndItsRestore) {
   EXPECT_EQ(zqwm::PopupValueForNameTicket(store, zqwm::NameTicketHex(std::string(200, 'L'))), 4);
   EXPECT_EQ(zqwm::PopupValueForNameTicket(store, "Draft"), 1);  // a plain name is not the ticket form
   EXPECT_EQ(zqwm::PopupValueForNameTicket(store, ""), 1);
+
+  // Pictures: only where the device takes them, and only while they load.
+  store.Append(zqtest::PictureWatermark("Logo", "/pictures/logo.png"));
+  store.Append(zqtest::PictureWatermark("Gone", "/nonexistent/gone.png"));
+  const zqwm::ImageSizer sizer = [](const std::string& path, double* w, double* h) {
+    *w = *h = 10;
+    return path.find("nonexistent") == std::string::npos;
+  };
+  EXPECT_EQ(zqwm::RestoredPopupValue(store, zqwm::NameTicketHex("Logo"), 1, sizer), 5);
+  EXPECT_EQ(zqwm::RestoredPopupValue(store, zqwm::NameTicketHex("Gone"), 1, sizer), 1);
+  EXPECT_EQ(zqwm::RestoredPopupValue(store, zqwm::NameTicketHex("Logo"), 0, sizer), std::nullopt);
+  EXPECT_EQ(zqwm::RestoredPopupValue(store, zqwm::NameTicketHex("Draft"), 0, sizer), 2);
+  EXPECT_EQ(zqwm::RestoredPopupValue(store, "00", 0, sizer), 1);
 }
 
 TEST(WatermarkTicket, SheetSize) {

@@ -220,6 +220,18 @@ int32_t PopupValueForNameTicket(const WatermarkStore& store, std::string_view na
   return 1;
 }
 
+std::optional<int32_t> RestoredPopupValue(const WatermarkStore& store, std::string_view nameTicket,
+                                          int32_t productType, const ImageSizer& imageSize) {
+  const int32_t value = PopupValueForNameTicket(store, nameTicket);
+  if (value < 2) return value;
+  const size_t i = static_cast<size_t>(value - 2);
+  if (store.IntField(kWMType, i) != kWMTypePicture) return value;
+  if (productType == 0) return std::nullopt;
+  const ImageSizer sizer = imageSize ? imageSize : ImageSizeOfFile;
+  double w = 0, h = 0;
+  return sizer(store.Field(kWMImagePath, i), &w, &h) ? value : 1;
+}
+
 int32_t SetValueToTicketForWatermarkCtrl(zqp::PrintSettings* settings, const WatermarkStore& store,
                                          int32_t popupValue, const WatermarkEdition& edition,
                                          const WatermarkTicketContext& context, bool lock) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -64,6 +65,13 @@ std::string NameTicketHex(std::string_view name);
 // The pop-up value (2 or more) of the watermark whose name has this ticket
 // form; 1 ("none") when no watermark has it.
 int32_t PopupValueForNameTicket(const WatermarkStore& store, std::string_view nameTicket);
+// The watermark pop-up's value restored from the ticket's name key: as
+// PopupValueForNameTicket, except that a picture watermark is kept out of
+// a device that takes text only (nullopt: the value stays as it is) and a
+// picture whose file no longer loads gives 1.
+// productType: 0 text watermarks only, 1 text and picture watermarks.
+std::optional<int32_t> RestoredPopupValue(const WatermarkStore& store, std::string_view nameTicket,
+                                          int32_t productType, const ImageSizer& imageSize = nullptr);
 
 // The sheet the watermark is placed on: the PPD's marked page size, a custom
 // size from the media name setting, else the host's paper within the largest
