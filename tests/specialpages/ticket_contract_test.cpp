@@ -1,6 +1,11 @@
 #include "special_pages_ticket.h"
 
+#include <zqp/print_settings.h>
+
 #include <gtest/gtest.h>
+
+#include "settings_ticket.h"
+#include "zqpde/ticket_value.h"
 
 #include <map>
 #include <string>
@@ -33,17 +38,9 @@ struct MemoryTicket : TicketWriter {
 };
 
 // Decodes "/48/44/49" as the filter does.
-std::string Decoded(const std::string& v) {
-    if (v.empty() || v[0] != '/') return v;
-    std::string out;
-    size_t pos = 1;
-    while (pos <= v.size()) {
-        size_t end = v.find('/', pos);
-        if (end == std::string::npos) end = v.size();
-        out += static_cast<char>(std::stoi(v.substr(pos, end - pos)));
-        pos = end + 1;
-    }
-    return out;
+std::string Decoded(std::string v) {
+    zqpde::numstrtochar(v);
+    return v;
 }
 
 PaperContext Paper() {
@@ -245,4 +242,36 @@ TEST(SpecialPagesRecordList, MergeOrder) {
             EXPECT_EQ(Pages(list), step.want) << "scenario " << s;
         }
     }
+}
+
+// Through the dialog's print settings, saved as lines and read back as a
+// second dialog run starts from them.
+TEST(SpecialPagesTicket, PrintSettingsCarryBothTicketsAcrossRuns) {
+    SPRecordList list;
+    list.updateRequest(kCover, {Cover("0", "1", "0", "0", "0")});
+    list.updateRequest(kException, {Exception("2-3", "3", "0", "1", "2")});
+    zqp::PrintSettings first;
+    SettingsTicketWriter writer(&first, false);
+    bool ok = false;
+    ASSERT_TRUE(WriteRecordCopy(list, writer));
+    WriteJTIFTicket(list, Paper(), false, writer, ok);
+    ASSERT_TRUE(ok);
+
+    zqp::PrintSettings second;
+    std::string error;
+    ASSERT_TRUE(second.ParseLines(first.ToLines(), &error)) << error;
+    SPRecordList restored;
+    ASSERT_TRUE(RestoreRecordCopy(restored, SettingsTicketReader(&second)));
+    EXPECT_EQ(restored.records(), list.records());
+    std::string value;
+    ASSERT_EQ(second.GetValue(NS + "JTIFExceptionValueTicket_0", value), 0);
+    EXPECT_EQ(Decoded(value), "1,1,1,2,3,two-sided-short-edge,THICK1,yellow,21000,29700");
+    std::vector<std::string> sizes;
+    ASSERT_EQ(second.GetArray(NS + "pageSizeArrayTicket", sizes), 0);
+    EXPECT_EQ(sizes, (std::vector<std::string>{"A4", "A4"}));
+    // A locked copy key is refused, and the writer says so.
+    zqp::PrintSettings locked;
+    ASSERT_EQ(locked.SetValue(NS + "JTIFCommandTicketCount", "0", true), 0);
+    SettingsTicketWriter lockedWriter(&locked, false);
+    EXPECT_FALSE(WriteRecordCopy(list, lockedWriter));
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <zqp/utf8.h>
+
 namespace zqsp {
 
 namespace {
@@ -9,13 +11,6 @@ namespace {
 int32_t IndexOf(const std::vector<std::string>& list, const std::string& value) {
     auto it = std::find(list.begin(), list.end(), value);
     return it == list.end() ? -1 : static_cast<int32_t>(it - list.begin());
-}
-
-// A text of at most 255 bytes, never ending inside a UTF-8 character.
-std::string Bounded(const std::string& text) {
-    size_t n = std::min<size_t>(text.size(), 255);
-    while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
-    return text.substr(0, n);
 }
 
 bool ValidKind(int kind) { return kind >= kSizeKind && kind <= kTypeKind; }
@@ -71,8 +66,8 @@ bool PaperSelection::isTabStockType(int32_t typeIndex) const {
     return typeIndex >= 0 && std::find(tabStock_.begin(), tabStock_.end(), typeIndex) != tabStock_.end();
 }
 
-void PaperSelection::setCustomPageWidth(const std::string& text) { customWidth_ = Bounded(text); }
-void PaperSelection::setCustomPageLength(const std::string& text) { customLength_ = Bounded(text); }
+void PaperSelection::setCustomPageWidth(const std::string& text) { customWidth_ = zqp::Utf8Prefix(text, 255); }
+void PaperSelection::setCustomPageLength(const std::string& text) { customLength_ = zqp::Utf8Prefix(text, 255); }
 
 const std::vector<std::string>& PaperSelection::choices(int kind) const {
     return kind == kSizeKind ? options_.sizes : kind == kColorKind ? options_.colors : options_.types;

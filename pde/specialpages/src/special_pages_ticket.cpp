@@ -3,6 +3,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <zqp/utf8.h>
+
+#include "zqpde/ticket_value.h"
+
 namespace zqsp {
 
 namespace {
@@ -284,27 +288,17 @@ void SPRecordList::addExceptionWndRecord(const std::vector<SPRecord>& exceptions
 // ---- values ----
 
 std::string EscapedTicketValue(std::string_view value) {
-    const bool escape = (!value.empty() && value[0] == '/') || value.find_first_of("',\\") != std::string_view::npos;
-    std::string out;
-    if (!escape) {
-        size_t n = std::min(value.size(), kJTIFValueLimit);
-        while (n < value.size() && n > 0 && (static_cast<unsigned char>(value[n]) & 0xC0) == 0x80) --n;
-        return std::string(value.substr(0, n));
-    }
+    if (!zqpde::NeedsTicketEscape(value)) return std::string(zqp::Utf8Prefix(value, kJTIFValueLimit));
     // Whole characters only: the codes of one UTF-8 character go in together
     // or not at all.
+    std::string out;
     size_t i = 0;
     while (i < value.size()) {
         size_t len = 1;
-        const auto lead = static_cast<unsigned char>(value[i]);
-        if (lead >= 0xC0) {
+        if (static_cast<unsigned char>(value[i]) >= 0xC0) {
             while (i + len < value.size() && (static_cast<unsigned char>(value[i + len]) & 0xC0) == 0x80) ++len;
         }
-        std::string codes;
-        for (size_t k = 0; k < len; ++k) {
-            codes += '/';
-            codes += std::to_string(static_cast<unsigned char>(value[i + k]));
-        }
+        const std::string codes = zqpde::EscapedTicketString(value.substr(i, len));
         if (out.size() + codes.size() > kJTIFValueLimit) break;
         out += codes;
         i += len;
@@ -404,14 +398,14 @@ SPTicketFlags WriteJTIFTicket(const SPRecordList& list, const PaperContext& pape
 }
 
 bool WriteRecordCopy(const SPRecordList& list, TicketWriter& writer) {
-    if (!writer.SetText(kCopyKey + "Count", std::to_string(list.allItemCount()))) return false;
+    if (!writer.SetVerbatim(kCopyKey + "Count", std::to_string(list.allItemCount()))) return false;
     for (size_t i = 0; i < list.records().size(); ++i) {
         const SPRecord& r = list.records()[i];
         const auto& fields = CopyFields(FieldInt(r, "type"));
         if (fields.empty()) continue;
         std::vector<std::string> values;
         for (const char* key : fields) values.push_back(Field(r, key));
-        if (!writer.SetText(kCopyKey + "_" + std::to_string(i), Joined(values))) return false;
+        if (!writer.SetVerbatim(kCopyKey + "_" + std::to_string(i), Joined(values))) return false;
     }
     return true;
 }

@@ -48,6 +48,8 @@ public:
     virtual ~TicketWriter() = default;
     virtual bool SetText(const std::string& key, const std::string& value) = 0;
     virtual bool SetArray(const std::string& key, const std::vector<std::string>& values) = 0;
+    // A value stored exactly as given (the panel's own copy of the records).
+    virtual bool SetVerbatim(const std::string& key, const std::string& value) { return SetText(key, value); }
 };
 using TicketReader = std::function<std::optional<std::string>(const std::string& key)>;
 
