@@ -194,26 +194,30 @@ PageListResult ParsePageList(std::string_view text, const PageListRules& rules) 
     return result;
 }
 
-PageListRules InsertPageListRules(int32_t existingInserts, bool editing, bool frontCoverPresent) {
+namespace {
+
+// Both windows: up to page 65000 and 250 records of their kind.
+PageListRules WindowRules(int32_t minPage, bool mergeRanges, int32_t existing, bool editing) {
     PageListRules rules;
-    rules.minPage = 0;
+    rules.minPage = minPage;
     rules.maxPage = 65000;
-    rules.dropPageZero = frontCoverPresent;
+    rules.mergeRanges = mergeRanges;
     rules.maxRecords = 250;
-    rules.existingRecords = existingInserts;
+    rules.existingRecords = existing;
     rules.replacesOne = editing;
     return rules;
 }
 
-PageListRules ExceptionPageListRules(int32_t existingExceptions, bool editing) {
-    PageListRules rules;
-    rules.minPage = 1;
-    rules.maxPage = 65000;
-    rules.mergeRanges = true;
-    rules.maxRecords = 250;
-    rules.existingRecords = existingExceptions;
-    rules.replacesOne = editing;
+}  // namespace
+
+PageListRules InsertPageListRules(int32_t existingInserts, bool editing, bool frontCoverPresent) {
+    PageListRules rules = WindowRules(0, false, existingInserts, editing);
+    rules.dropPageZero = frontCoverPresent;
     return rules;
+}
+
+PageListRules ExceptionPageListRules(int32_t existingExceptions, bool editing) {
+    return WindowRules(1, true, existingExceptions, editing);
 }
 
 }  // namespace zqsp
