@@ -66,9 +66,8 @@ std::unique_ptr<Stream> OpenJobCopy(Job& job) {
 
 void CloseJobCopy(Job& job) {
   if (!job.jobCopy) return;
-  job.jobCopy->Flush();
-  // Support staff collect the copies under other accounts.
-  if (job.jobCopy->fd() >= 0) ::fchmod(job.jobCopy->fd(), 0676);
+  // The copy stays readable by its owner only: it holds the scrambled pass
+  // codes of held jobs.
   job.jobCopy->Close();
   job.out.mirror = nullptr;
   job.jobCopy.reset();

@@ -191,7 +191,7 @@ TEST_F(JobCopyFixture, CopyEqualsTheJobStream) {
   struct stat st {};
   ASSERT_EQ(::lstat(path.c_str(), &st), 0);
   EXPECT_TRUE(S_ISREG(st.st_mode));
-  EXPECT_EQ(st.st_mode & 07777, 0676u);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
 }
 
 TEST_F(JobCopyFixture, EveryJobGetsItsOwnFile) {
