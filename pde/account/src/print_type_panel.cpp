@@ -320,7 +320,8 @@ void PrintTypePDEr15::RecallBlocks() {
         documentlistDataBlkPtr = n != 0 ? n : (documentlistDataBlkPtr == 2 ? 2 : 1);
         if (documentlistDataBlkPtr != 1 && documentlistDataBlkPtr != 2) documentlistDataBlkPtr = 1;
     } else {
-        documentlistDataBlkPtr = documentNameListIniData.defaultData;
+        // The product's own default, as the pop-up starts with it.
+        documentlistDataBlkPtr = DocumentNameTypeDefault(pdeType);
     }
     if (std::optional<std::string> v = read(DocumentNameReference)) documentnameeditDataBlkPtr = text(*v);
     else documentnameeditDataBlkPtr.clear();
