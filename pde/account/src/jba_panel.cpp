@@ -126,6 +126,11 @@ void JBAInfoListCtrlARK::CreateControl(zqp::View* view, const zqpde::ListCtrlIni
 
 bool JBAInfoListCtrlARK::ConvertToTickectData(std::string& out) { return CaseListTicketValue(*this, out); }
 
+bool JBAInfoListCtrlARK::ConvertToPreferenceString(std::string& out) {
+    out = std::to_string(GetValue());
+    return true;
+}
+
 int32_t JBAInfoListCtrlARK::DoSelfUpdate() {
     if (!HasPrompt(*this)) Hide();
     return 0;
