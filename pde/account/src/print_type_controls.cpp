@@ -536,7 +536,7 @@ bool PTListCtrlExtARK::UIEventHandler() {
         for (const int32_t* const* tag = validateControlArray; *tag != nullptr; ++tag) {
             zqpde::BaseControl* c = ctrlParentPanelPtr->GetPanelControl(*tag);
             if (c != nullptr && !c->InvalidateData()) {
-                view->selectItemAtIndex(BlockInt(ui) - 1);
+                view->selectItemAtIndex(zqpde::ItemIndexOf(BlockInt(ui)));
                 return false;
             }
         }

@@ -102,7 +102,7 @@ bool PTListCtrlARK::UIEventHandler() {
     if (index == 0) return zqpde::PopupControl::UIEventHandler();
     SetupWindowARK* window = panel != nullptr && index >= 1 && index <= 4 ? panel->SetupWindowFor(index + 1) : nullptr;
     if (window == nullptr) {
-        view->selectItemAtIndex(previous - 1);
+        view->selectItemAtIndex(zqpde::ItemIndexOf(previous));
         return false;
     }
     window->ActivateWindow();
