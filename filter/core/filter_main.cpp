@@ -176,8 +176,11 @@ int RunJob(const EditionProfile& profile, int argc, char** argv, int inFd, int o
   CloseJobCopy(job);
   out.Flush();
 
-  if (CancelJobForPipe) return 1;
-  if (out.failed()) job.Log("ERROR", std::string("Unable to write print data: ") + std::strerror(out.error()));
+  // A job stream that could not be written out (the device side went away)
+  // is a failed job, and the scheduler is told why.
+  if (out.failed() || CancelJobForPipe) {
+    job.Log("ERROR", std::string("Unable to write print data: ") + std::strerror(out.failed() ? out.error() : EPIPE));
+  }
   return job.failed ? 1 : 0;
 }
 

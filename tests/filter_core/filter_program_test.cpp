@@ -262,6 +262,9 @@ TEST(FilterProgram, BrokenPipeGivesStatusOne) {
   const Outcome o = Finish(c);
   EXPECT_EQ(o.signal, 0);
   EXPECT_EQ(o.status, 1);
+  // Said to the scheduler, and no page billed that never left.
+  EXPECT_NE(o.err.find("ERROR: Unable to write print data"), std::string::npos) << o.err;
+  EXPECT_EQ(o.err.find("PAGE:"), std::string::npos) << o.err;
 }
 
 TEST(FilterProgram, BrokenPipeAfterSomeOutput) {
@@ -278,6 +281,7 @@ TEST(FilterProgram, BrokenPipeAfterSomeOutput) {
   const Outcome o = Finish(c);
   EXPECT_EQ(o.signal, 0);
   EXPECT_EQ(o.status, 1);
+  EXPECT_NE(o.err.find("ERROR:"), std::string::npos) << o.err;
 }
 
 // Reads from fd until text appears or the time is up.
