@@ -20,6 +20,12 @@ volatile std::sig_atomic_t CancelJob = 0;
 volatile std::sig_atomic_t CancelJobForPipe = 0;
 
 namespace {
+// The size asked of an output pipe: that of an output buffer, and no more
+// than an unprivileged process may set by default.
+constexpr int kPipeSize = 1 << 18;
+}  // namespace
+
+namespace {
 
 constexpr const char* kDefaultJobCopySwitch = "/Library/Printers/Tavelle/zqjobcopy";
 constexpr size_t kMaxJobCopyPath = 1034;
@@ -98,7 +104,18 @@ void Job::Log(std::string_view level, std::string_view message) {
   err.Flush();
 }
 
+// Under CUPS the job stream goes into a pipe. A larger pipe lets the filter
+// hand over whole buffers instead of waking the reader every 64 KB; where
+// the system refuses, the pipe stays as it is.
+void WidenOutputPipe(int fd) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISFIFO(st.st_mode)) return;
+  const int current = ::fcntl(fd, F_GETPIPE_SZ);
+  if (current > 0 && current < kPipeSize) ::fcntl(fd, F_SETPIPE_SZ, kPipeSize);
+}
+
 int RunJob(const EditionProfile& profile, int argc, char** argv, int inFd, int outFd, int errFd) {
+  WidenOutputPipe(outFd);
   Stream out(outFd);
   Stream err(errFd, false, 4096);
   if (argc < 6 || argc > 7) {
