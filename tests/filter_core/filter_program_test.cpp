@@ -284,6 +284,24 @@ TEST(FilterProgram, BrokenPipeAfterSomeOutput) {
   EXPECT_NE(o.err.find("ERROR:"), std::string::npos) << o.err;
 }
 
+// Into a pipe the filter asks for a wide one, so the reader is woken once
+// per output buffer rather than every 64 KB; the stream is unchanged.
+TEST(FilterProgram, OutputPipeIsWidenedAndCarriesTheWholeJob) {
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  zqtest::TempFile input(zqtest::SamplePostScript(3));
+  Child c = Start({"1", "alice", "title", "1", "", input.path()}, {}, -1, fds[1]);
+  ::close(fds[1]);
+  std::string out;
+  char buf[65536];
+  for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;) out.append(buf, static_cast<size_t>(n));
+  EXPECT_GE(::fcntl(fds[0], F_GETPIPE_SZ), 1 << 18);
+  ::close(fds[0]);
+  const Outcome o = Finish(c);
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_NE(out.find(zqtest::SamplePostScript(3)), std::string::npos);
+}
+
 // Reads from fd until text appears or the time is up.
 bool WaitFor(int fd, const std::string& text, std::string& seen) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
