@@ -20,6 +20,12 @@ volatile std::sig_atomic_t CancelJob = 0;
 volatile std::sig_atomic_t CancelJobForPipe = 0;
 
 namespace {
+// The size asked of an output pipe: that of an output buffer, and no more
+// than an unprivileged process may set by default.
+constexpr int kPipeSize = 1 << 18;
+}  // namespace
+
+namespace {
 
 constexpr const char* kDefaultJobCopySwitch = "/Library/Printers/Tavelle/zqjobcopy";
 constexpr size_t kMaxJobCopyPath = 1034;
@@ -66,9 +72,8 @@ std::unique_ptr<Stream> OpenJobCopy(Job& job) {
 
 void CloseJobCopy(Job& job) {
   if (!job.jobCopy) return;
-  job.jobCopy->Flush();
-  // Support staff collect the copies under other accounts.
-  if (job.jobCopy->fd() >= 0) ::fchmod(job.jobCopy->fd(), 0676);
+  // The copy stays readable by its owner only: it holds the scrambled pass
+  // codes of held jobs.
   job.jobCopy->Close();
   job.out.mirror = nullptr;
   job.jobCopy.reset();
@@ -99,7 +104,18 @@ void Job::Log(std::string_view level, std::string_view message) {
   err.Flush();
 }
 
+// Under CUPS the job stream goes into a pipe. A larger pipe lets the filter
+// hand over whole buffers instead of waking the reader every 64 KB; where
+// the system refuses, the pipe stays as it is.
+void WidenOutputPipe(int fd) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISFIFO(st.st_mode)) return;
+  const int current = ::fcntl(fd, F_GETPIPE_SZ);
+  if (current > 0 && current < kPipeSize) ::fcntl(fd, F_SETPIPE_SZ, kPipeSize);
+}
+
 int RunJob(const EditionProfile& profile, int argc, char** argv, int inFd, int outFd, int errFd) {
+  WidenOutputPipe(outFd);
   Stream out(outFd);
   Stream err(errFd, false, 4096);
   if (argc < 6 || argc > 7) {
@@ -177,8 +193,11 @@ int RunJob(const EditionProfile& profile, int argc, char** argv, int inFd, int o
   CloseJobCopy(job);
   out.Flush();
 
-  if (CancelJobForPipe) return 1;
-  if (out.failed()) job.Log("ERROR", std::string("Unable to write print data: ") + std::strerror(out.error()));
+  // A job stream that could not be written out (the device side went away)
+  // is a failed job, and the scheduler is told why.
+  if (out.failed() || CancelJobForPipe) {
+    job.Log("ERROR", std::string("Unable to write print data: ") + std::strerror(out.failed() ? out.error() : EPIPE));
+  }
   return job.failed ? 1 : 0;
 }
 

@@ -16,6 +16,7 @@ Stream::~Stream() { Close(); }
 void Stream::WriteThrough(const char* data, size_t size) {
   if (sink_ != nullptr) {
     sink_->append(data, size);
+    delivered_ += size;
     return;
   }
   while (size > 0 && !failed_) {
@@ -28,6 +29,7 @@ void Stream::WriteThrough(const char* data, size_t size) {
     }
     data += n;
     size -= static_cast<size_t>(n);
+    delivered_ += static_cast<uint64_t>(n);
   }
 }
 
@@ -43,6 +45,7 @@ void Stream::Write(const void* data, size_t size) {
   const char* p = static_cast<const char*>(data);
   if (sink_ != nullptr) {
     sink_->append(p, size);
+    delivered_ += size;
     return;
   }
   if (used_ + size <= buf_.size()) {
@@ -62,6 +65,7 @@ void Stream::Write(const void* data, size_t size) {
 void Stream::Put(char c) {
   if (sink_ != nullptr) {
     sink_->push_back(c);
+    ++delivered_;
     return;
   }
   if (used_ == buf_.size()) Flush();

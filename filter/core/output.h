@@ -4,6 +4,7 @@
 // open. Streams buffer in large blocks and write with write(2), so the
 // pass-through costs little more than a copy.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,11 @@ class Stream {
   // dropped.
   bool failed() const { return failed_; }
   int error() const { return errno_; }
+  // Bytes taken by Write and Put, and bytes handed to the descriptor (or
+  // the sink) so far: a byte at offset n has left the buffer once
+  // delivered() > n.
+  uint64_t accepted() const { return delivered_ + used_; }
+  uint64_t delivered() const { return delivered_; }
 
   // The job copy that the ZQ functions mirror into, or nullptr.
   Stream* mirror = nullptr;
@@ -47,6 +53,7 @@ class Stream {
   size_t used_ = 0;
   bool failed_ = false;
   int errno_ = 0;
+  uint64_t delivered_ = 0;
 };
 
 void ZQfputs(std::string_view text, Stream& stream);

@@ -34,6 +34,7 @@ PumpResult PumpLines(int fd, LineHandler& handler, int* lastByte) {
   if (lastByte != nullptr) *lastByte = -1;
 
   for (;;) {
+    handler.BeforeRead();
     ssize_t n = ::read(fd, buffer.data(), buffer.size());
     if (n < 0) {
       if (errno == EINTR) continue;
@@ -108,7 +109,7 @@ PumpResult PumpLines(int fd, LineHandler& handler, int* lastByte) {
     }
     if (span < written) handler.Emit(span, static_cast<size_t>(written - span));
   }
-  if (!carry.empty()) handler.Emit(carry.data(), carry.size());
+  if (!carry.empty() && !handler.OnLastLine(carry)) return PumpResult::Stopped;
   return PumpResult::End;
 }
 
@@ -142,9 +143,39 @@ class TokenHandler : public LineHandler {
 
   bool OnLine(std::string_view line, char end) override { return RunToken(Find(line), line, end); }
 
-  void Emit(const char* data, size_t size) override { ZQfwrite(data, 1, size, out_); }
+  void Emit(const char* data, size_t size) override {
+    ZQfwrite(data, 1, size, out_);
+    LogDeliveredPages();
+  }
+
+  // While the input is waited for, what is buffered reaches the device.
+  void BeforeRead() override {
+    out_.Flush();
+    LogDeliveredPages();
+  }
 
   bool cancelled() const { return cancelled_; }
+
+  // Logs the pages whose last byte has been written out.
+  void LogDeliveredPages() {
+    if (pendingPages_.empty()) return;
+    if (out_.failed()) {
+      pendingPages_.clear();
+      return;
+    }
+    size_t done = 0;
+    while (done < pendingPages_.size() && out_.delivered() >= pendingPages_[done].end) {
+      OutputPageLogCommand(job_, pendingPages_[done].page);
+      ++done;
+    }
+    pendingPages_.erase(pendingPages_.begin(), pendingPages_.begin() + static_cast<std::ptrdiff_t>(done));
+  }
+
+  // At the end of the pass: what is still buffered goes out first.
+  void FinishPages() {
+    out_.Flush();
+    LogDeliveredPages();
+  }
 
  protected:
   int Find(std::string_view line) const {
@@ -155,12 +186,14 @@ class TokenHandler : public LineHandler {
     return -1;
   }
 
-  void WriteLine(std::string_view line, char end) {
+  // end is the line's end byte, or kNoLineEnd for a last line without one.
+  static constexpr int kNoLineEnd = -1;
+  void WriteLine(std::string_view line, int end) {
     ZQfwrite(line.data(), 1, line.size(), out_);
-    ZQfputc(end, out_);
+    if (end != kNoLineEnd) ZQfputc(static_cast<char>(end), out_);
   }
 
-  bool RunToken(int index, std::string_view line, char end) {
+  bool RunToken(int index, std::string_view line, int end) {
     if (index < 0) {
       WriteLine(line, end);
       return true;
@@ -187,10 +220,13 @@ class TokenHandler : public LineHandler {
           WriteLine(line, end);
           break;
         case PassOp::LogPage:
-          OutputPageLogCommand(job_, job_.page);
+          // The scheduler bills by these lines: a page is logged once its
+          // bytes have left the buffer, never when the write failed.
+          pendingPages_.push_back({out_.accepted(), job_.page});
           break;
       }
     }
+    LogDeliveredPages();
     return true;
   }
 
@@ -200,6 +236,11 @@ class TokenHandler : public LineHandler {
   size_t maxToken_ = 0;
   uint64_t lengths_ = 0;
   bool cancelled_ = false;
+  struct PendingPage {
+    uint64_t end;
+    int page;
+  };
+  std::vector<PendingPage> pendingPages_;
 };
 
 }  // namespace
@@ -208,10 +249,12 @@ bool OutputPSStream(Job& job, int inFd) {
   TokenHandler handler(job, job.out);
   int lastByte = -1;
   const PumpResult result = PumpLines(inFd, handler, &lastByte);
-  if (result == PumpResult::ReadError) job.Log("ERROR", std::string("Unable to read print data: ") + std::strerror(errno));
+  const int readError = errno;
   // The PostScript that CUPS prepares often ends with its own 0x04 already;
   // the device gets one end-of-job byte, not two.
   if ((!handler.cancelled() || job.profile.pass.eotOnCancel) && lastByte != 0x04) ZQfputc('\x04', job.out);
+  handler.FinishPages();
+  if (result == PumpResult::ReadError) job.Log("ERROR", std::string("Unable to read print data: ") + std::strerror(readError));
   return !handler.cancelled();
 }
 
@@ -332,7 +375,11 @@ class DecompHandler : public TokenHandler {
            (line.size() >= 6 && IsScreenToneLine(line));
   }
 
-  bool OnLine(std::string_view line, char end) override {
+  bool OnLine(std::string_view line, char end) override { return Decompose(line, static_cast<unsigned char>(end)); }
+  bool OnLastLine(std::string_view line) override { return Decompose(line, kNoLineEnd); }
+
+ private:
+  bool Decompose(std::string_view line, int end) {
     if (line.substr(0, kBeginFeature.size()) == kBeginFeature) {
       Feature(line);
     } else if (IsScreenToneLine(line)) {
@@ -341,7 +388,6 @@ class DecompHandler : public TokenHandler {
     return RunToken(Find(line), line, end);
   }
 
- private:
   void Pjl(std::string_view text) { ZQfputs(text, job_.out); }
 
   void Feature(std::string_view line) {
@@ -468,6 +514,7 @@ bool OutputPSStreamtoFileandInsertPJLforFeaturePDE(Job& job, int inFd, int tempF
     job.Log("ERROR", std::string("Unable to read print data: ") + std::strerror(errno));
   }
   if (lastByte != 0x04) ZQfputc('\x04', temp);
+  handler.FinishPages();
   if (!temp.Close()) {
     job.Log("ERROR", std::string("Unable to write temporary file: ") + std::strerror(temp.error()));
     return false;

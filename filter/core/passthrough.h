@@ -24,12 +24,19 @@ class LineHandler {
   virtual bool OnLine(std::string_view line, char end) = 0;
   // Writes bytes that pass through unchanged.
   virtual void Emit(const char* data, size_t size) = 0;
+  // The input's last line when it has no line end; false ends the pump.
+  virtual bool OnLastLine(std::string_view line) {
+    Emit(line.data(), line.size());
+    return true;
+  }
+  // Called before each read of the input, which may wait.
+  virtual void BeforeRead() {}
 };
 
 enum class PumpResult { End, Stopped, ReadError };
 
-// Runs the input fd through the handler. A last line without a line end is
-// passed on as it is. lastByte receives the input's last byte (-1 when the
+// Runs the input fd through the handler. A last line without a line end
+// goes to OnLastLine. lastByte receives the input's last byte (-1 when the
 // input was empty).
 PumpResult PumpLines(int fd, LineHandler& handler, int* lastByte = nullptr);
 

@@ -32,7 +32,24 @@ Options& Options::operator=(Options&& other) noexcept {
 
 Options::~Options() { cupsFreeOptions(num_, opts_); }
 
+namespace {
+std::vector<std::string>* recordedKeys = nullptr;
+}  // namespace
+
+void Options::RecordKeys(std::vector<std::string>* sink) { recordedKeys = sink; }
+
+std::vector<std::string_view> Options::NamesWithPrefix(std::string_view prefix) const {
+  if (recordedKeys != nullptr) recordedKeys->push_back(std::string(prefix) + "*");
+  std::vector<std::string_view> names;
+  for (int i = 0; i < num_; ++i) {
+    const std::string_view name = opts_[i].name;
+    if (name.substr(0, prefix.size()) == prefix) names.push_back(name);
+  }
+  return names;
+}
+
 const char* Options::Get(std::string_view key) const {
+  if (recordedKeys != nullptr) recordedKeys->push_back(std::string(key));
   if (num_ == 0) return nullptr;
   return cupsGetOption(std::string(key).c_str(), num_, opts_);
 }

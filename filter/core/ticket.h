@@ -30,6 +30,13 @@ class Options {
   cups_option_t* data() const { return opts_; }
   // The raw option string, as the scheduler passed it.
   const std::string& raw() const { return raw_; }
+  // The names of the options that begin with prefix, in ticket order.
+  std::vector<std::string_view> NamesWithPrefix(std::string_view prefix) const;
+
+  // While set, every key looked up is appended here, and every prefix walked
+  // as "<prefix>*": lets a check reach every value the filter reads without
+  // keeping a list of keys by hand.
+  static void RecordKeys(std::vector<std::string>* sink);
 
  private:
   int num_ = 0;

@@ -126,6 +126,8 @@ void PBindGetTicketFromPDE(Job& job) {
     r.rotation = "ROTSEFLAND";
   }
 
+  // A binder without a trimmer offers no trimming choice: nothing is cut.
+  if (r.trimming.empty()) r.trimming = "None";
   if (r.trimming == "None") {
     r.cutPageSize.clear();
     r.cutPositionTop.clear();

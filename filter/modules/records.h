@@ -173,6 +173,9 @@ struct WatermarkState {
   bool drawable = false;  // settled by the ticket hook
   // Per-event flags (events 13, 24, 27, 28, 29): draw at the next such event.
   std::array<bool, 5> eventFlags{true, true, true, true, true};
+  // The drawing commands after the page's opening, the same on every page:
+  // made once, not formatted again for each page.
+  std::string drawing;
 };
 
 // Counts of the special-page records behind the JTIF job ticket.

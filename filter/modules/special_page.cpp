@@ -31,14 +31,14 @@ std::vector<std::string> Fields(std::string_view value) {
 std::vector<long> RecordIndexes(const Job& job, const std::string& prefix, int32_t count) {
   std::vector<long> indexes;
   if (count <= 0) return indexes;
-  for (int i = 0; i < job.options.count(); ++i) {
-    const char* name = job.options.data()[i].name;
-    if (std::strncmp(name, prefix.c_str(), prefix.size()) != 0) continue;
-    const char* digits = name + prefix.size();
+  for (std::string_view name : job.options.NamesWithPrefix(prefix)) {
+    const std::string digits(name.substr(prefix.size()));
     // Only the decimal form the writer uses: no sign, no leading zero.
-    const size_t len = std::strlen(digits);
-    if (len == 0 || len > 10 || std::strspn(digits, "0123456789") != len || (digits[0] == '0' && len > 1)) continue;
-    const long index = std::strtol(digits, nullptr, 10);
+    const size_t len = digits.size();
+    if (len == 0 || len > 10 || std::strspn(digits.c_str(), "0123456789") != len || (digits[0] == '0' && len > 1)) {
+      continue;
+    }
+    const long index = std::strtol(digits.c_str(), nullptr, 10);
     if (index < count) indexes.push_back(index);
   }
   std::sort(indexes.begin(), indexes.end());
@@ -167,8 +167,14 @@ std::string XmlEscape(std::string_view text) {
   out.reserve(text.size());
   for (char c : text) {
     // Control bytes other than white space have no place in XML text.
+    // White space is kept as a character reference, so no line of the
+    // ticket can begin with a value's text: the device reads the job stream
+    // line by line, and a value line starting "@PJL" would be a command.
     if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') continue;
     switch (c) {
+      case '\t': out += "&#9;"; break;
+      case '\n': out += "&#10;"; break;
+      case '\r': out += "&#13;"; break;
       case '&': out += "&amp;"; break;
       case '<': out += "&lt;"; break;
       case '>': out += "&gt;"; break;

@@ -61,17 +61,17 @@ int FlagSlot(int event) {
   }
 }
 
-void Draw(const WatermarkState& wm, const char* opening, Stream& stream) {
+void Draw(WatermarkState& wm, const char* opening, Stream& stream) {
   ZQfprintf(stream, opening);
-  ZQfprintf(stream, Fixed2(Lightened(wm.red, wm.density)) + " " + Fixed2(Lightened(wm.green, wm.density)) + " " +
-                        Fixed2(Lightened(wm.blue, wm.density)) + " setrgbcolor\n");
-  ZQfprintf(stream, "/" + wm.font + " " + std::to_string(wm.fontSize) + " selectfont\n");
-  float x = 0, y = 0;
-  GetWatermarkPostion(wm, x, y);
-  ZQfprintf(stream, Fixed2(x) + " " + Fixed2(y) + " moveto\n");
-  ZQfprintf(stream, std::to_string(wm.angle) + " rotate\n");
-  ZQfprintf(stream, wm.text + " show\n");
-  ZQfprintf(stream, "grestore\n");
+  if (wm.drawing.empty()) {
+    float x = 0, y = 0;
+    GetWatermarkPostion(wm, x, y);
+    wm.drawing = Fixed2(Lightened(wm.red, wm.density)) + " " + Fixed2(Lightened(wm.green, wm.density)) + " " +
+                 Fixed2(Lightened(wm.blue, wm.density)) + " setrgbcolor\n" + "/" + wm.font + " " +
+                 std::to_string(wm.fontSize) + " selectfont\n" + Fixed2(x) + " " + Fixed2(y) + " moveto\n" +
+                 std::to_string(wm.angle) + " rotate\n" + wm.text + " show\n" + "grestore\n";
+  }
+  ZQfprintf(stream, wm.drawing);
 }
 
 }  // namespace

@@ -32,6 +32,8 @@ TEST_F(JBADialog, PanelListsWithoutAPromptWriteZeroForTheCase) {
     EXPECT_EQ(r.Ticket("JBAManageTypeListTicketKey"), "2");
     EXPECT_EQ(r.Ticket("JBAInfoListTicketKey"), "0");
     EXPECT_EQ(r.Ticket("JBAInfoSetListTicketKey"), "0");
+    // The "0" is the ticket's; the list itself stays on its first item.
+    EXPECT_EQ(r.Remembered("JBAInfoListReference"), "1");
     EXPECT_NE(r.Ticket("JBAHostNameStringTicket"), "<none>");
     EXPECT_NE(r.Ticket("JBAMacHostNameStringTicket"), "<none>");
 }

@@ -88,6 +88,17 @@ TEST_F(PrintTypeDialog, ReducedProductOffersThreeTypesAndTheLoginName) {
     }
 }
 
+TEST_F(PrintTypeDialog, ProductsTwoAndFourStartWithTheEnteredDocumentName) {
+    for (const auto& [product, type] : std::map<std::string, std::string>{
+             {"Default00", "1"}, {"Default02", "2"}, {"Morvane00", "2"}, {"Default03", "1"}}) {
+        const std::string ppd = Replace(SamplePPD(), "*ZQXPrintTypeSettings: \"Default00-ARK\"",
+                                        "*ZQXPrintTypeSettings: \"" + product + "-ARK\"");
+        DialogRun r = Dialog("print\n", "", ppd);
+        EXPECT_EQ(r.result.status, 0) << r.result.err;
+        EXPECT_EQ(r.Ticket("DocumentNameTypeTicketKey"), type) << product;
+    }
+}
+
 // ---- secure print -----------------------------------------------------------------------------------
 
 TEST_F(PrintTypeDialog, SecurePrintWritesItsKeysWithThePassCodeScrambled) {

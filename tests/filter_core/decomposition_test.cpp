@@ -184,6 +184,11 @@ TEST(Decomposition, ScreenAndToneLines) {
             Attr("TCPR", "13") + Attr("GCPR", "13") + Attr("ICPR", "14"));
   // Not all names on the line: an ordinary line.
   EXPECT_EQ(FeaturePjl(Decompose(ppd, "TTRC 64 GTRC 65 ITRC 66\n").out), "");
+  // The input's last line counts without a line end, and gets none added.
+  const auto last = Decompose(ppd, "%!PS\n[TCPR 13 GCPR 13 ICPR 14]");
+  EXPECT_EQ(FeaturePjl(last.out), Attr("TCPR", "13") + Attr("GCPR", "13") + Attr("ICPR", "14"));
+  EXPECT_EQ(zqtest::PostScriptPart(last.out), "%!PS\n[TCPR 13 GCPR 13 ICPR 14]");
+  EXPECT_EQ(FeaturePjl(Decompose(ppd, "%!PS\n%%BeginFeature: *ZQBrightness Dark2").out), Attr("PSBR", "-2"));
 }
 
 TEST(Decomposition, HostileScreenLinesWriteOnlyCapitalNamesAndShortValues) {

@@ -191,7 +191,7 @@ TEST_F(JobCopyFixture, CopyEqualsTheJobStream) {
   struct stat st {};
   ASSERT_EQ(::lstat(path.c_str(), &st), 0);
   EXPECT_TRUE(S_ISREG(st.st_mode));
-  EXPECT_EQ(st.st_mode & 07777, 0676u);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
 }
 
 TEST_F(JobCopyFixture, EveryJobGetsItsOwnFile) {
@@ -262,6 +262,9 @@ TEST(FilterProgram, BrokenPipeGivesStatusOne) {
   const Outcome o = Finish(c);
   EXPECT_EQ(o.signal, 0);
   EXPECT_EQ(o.status, 1);
+  // Said to the scheduler, and no page billed that never left.
+  EXPECT_NE(o.err.find("ERROR: Unable to write print data"), std::string::npos) << o.err;
+  EXPECT_EQ(o.err.find("PAGE:"), std::string::npos) << o.err;
 }
 
 TEST(FilterProgram, BrokenPipeAfterSomeOutput) {
@@ -278,6 +281,25 @@ TEST(FilterProgram, BrokenPipeAfterSomeOutput) {
   const Outcome o = Finish(c);
   EXPECT_EQ(o.signal, 0);
   EXPECT_EQ(o.status, 1);
+  EXPECT_NE(o.err.find("ERROR:"), std::string::npos) << o.err;
+}
+
+// Into a pipe the filter asks for a wide one, so the reader is woken once
+// per output buffer rather than every 64 KB; the stream is unchanged.
+TEST(FilterProgram, OutputPipeIsWidenedAndCarriesTheWholeJob) {
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  zqtest::TempFile input(zqtest::SamplePostScript(3));
+  Child c = Start({"1", "alice", "title", "1", "", input.path()}, {}, -1, fds[1]);
+  ::close(fds[1]);
+  std::string out;
+  char buf[65536];
+  for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;) out.append(buf, static_cast<size_t>(n));
+  EXPECT_GE(::fcntl(fds[0], F_GETPIPE_SZ), 1 << 18);
+  ::close(fds[0]);
+  const Outcome o = Finish(c);
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_NE(out.find(zqtest::SamplePostScript(3)), std::string::npos);
 }
 
 // Reads from fd until text appears or the time is up.

@@ -142,9 +142,8 @@ TEST(UserName, UnusableNamesBecomeUnknownUser) {
   }
 }
 
-TEST(UserName, AccountingNameIsTakenBeforeTheRuleAndKeepsATerminator) {
-  // 31 bytes at most (the 32-byte record keeps its terminator).
-  EXPECT_EQ(Identity(std::string(40, 'a'), "t").jbaUser, std::string(31, 'a'));
+TEST(UserName, AccountingNameIsTakenBeforeTheRuleAndKeeps32Bytes) {
+  EXPECT_EQ(Identity(std::string(40, 'a'), "t").jbaUser, std::string(32, 'a'));
   // Not changed by the user-name rule...
   const Names spaces = Identity("   ", "t");
   EXPECT_EQ(spaces.user, "UnknownUser");
@@ -152,12 +151,13 @@ TEST(UserName, AccountingNameIsTakenBeforeTheRuleAndKeepsATerminator) {
   // ...and never cut inside a character.
   std::string accents;
   for (int i = 0; i < 20; ++i) accents += "\xc3\xa9";
-  const Names n = Identity(accents, "t");
-  EXPECT_EQ(n.jbaUser.size(), 30u);
+  const Names n = Identity(accents + "x", "t");
+  EXPECT_EQ(n.jbaUser.size(), 32u);
   EXPECT_TRUE(zqp::IsValidUtf8(n.jbaUser));
   std::string cjk;
   for (int i = 0; i < 11; ++i) cjk += "\xe6\x97\xa5";
   EXPECT_EQ(Identity(cjk, "t").jbaUser.size(), 30u);
+  EXPECT_EQ(Identity(cjk.substr(0, 30) + "a" + cjk.substr(0, 3), "t").jbaUser.size(), 31u);
   // Invalid UTF-8 converts to nothing.
   EXPECT_EQ(Identity("bad\xff", "t").jbaUser, "");
 }

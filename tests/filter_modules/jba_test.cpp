@@ -27,7 +27,7 @@ TEST(JobAuthentication, UserSettingsWithTheLoginName) {
   // user-name rule.
   const std::string longUser(40, 'j');
   EXPECT_EQ(ModuleLines(RunHeader(user + K("JBAUserPasswordTextEditTicket") + "=cHc=", "", "mac1", longUser).out),
-            (Lines{kCnam, "@PJL SET JOBATTR=\"@LUNA=" + longUser + "\"\n", kNlpp, Joau(std::string(31, 'j')),
+            (Lines{kCnam, "@PJL SET JOBATTR=\"@LUNA=" + longUser + "\"\n", kNlpp, Joau(std::string(32, 'j')),
                    Joep("cHc="), kRender}));
   // An empty password is sent as an empty quoted value.
   EXPECT_EQ(ModuleLines(RunHeader(user).out), (Lines{kCnam, kLuna, kNlpp, Joau("alice"), Joep(""), kRender}));

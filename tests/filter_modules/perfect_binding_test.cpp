@@ -58,6 +58,10 @@ TEST(PerfectBinding, NoTrimmingAndUnknownChoices) {
                     "ZQPBindCoverMediaColor=Mauve ZQPBindCoverMediaType=ThickPaper2S1"),
             (Lines{Attr("PBRE", "LEFT"), Attr("MSDA", "ROTSEFLAND"), Attr("PBTC", "OFF"), Attr("PBBP", "LETTER"),
                    Attr("PBTP", "LETTER"), Attr("PBCQ", "SUPERTHICKS1"), Attr("PBCI", "OFF")}));
+  // A binder without a trimmer has no trimming choice at all: the same.
+  EXPECT_EQ(Binding("ZQPBindPosition=BindLeft ZQPBindPageSize=Letter ZQPBindCutPositionFore=10mm"),
+            (Lines{Attr("PBRE", "LEFT"), Attr("MSDA", "ROTSEFLAND"), Attr("PBTC", "OFF"), Attr("PBBP", "LETTER"),
+                   Attr("PBTP", "LETTER"), Attr("PBCI", "OFF")}));
   EXPECT_EQ(Binding("ZQPBindPosition=BindLeft ZQPBindTrimming=None ZQPBindPageSize=Folio"),
             (Lines{Attr("PBRE", "LEFT"), Attr("MSDA", "ROTSEFLAND"), Attr("PBTC", "OFF"), Attr("PBCI", "OFF")}));
   EXPECT_TRUE(Binding("ZQPBindPosition=None ZQPBindPageSize=A4").empty());

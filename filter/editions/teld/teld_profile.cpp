@@ -44,7 +44,8 @@ const EditionProfile& TeldProfile() {
                  OutputEPJLCommandOthers, OutputEPJLCommandforComment, HeaderEnterPostScript},
       .prepareIdentity = PrepareIdentityTeld,
       .convert = ConvertUTF8ToUTF8Units,
-      .widths = {},
+      // The accounting login name keeps 32 bytes, as the other editions'.
+      .widths = {.jbaUserName = 33},
       .pass = TeldPassThrough(),
       .decomp = DecompVariant::Teld,
   };

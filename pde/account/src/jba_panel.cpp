@@ -126,6 +126,11 @@ void JBAInfoListCtrlARK::CreateControl(zqp::View* view, const zqpde::ListCtrlIni
 
 bool JBAInfoListCtrlARK::ConvertToTickectData(std::string& out) { return CaseListTicketValue(*this, out); }
 
+bool JBAInfoListCtrlARK::ConvertToPreferenceString(std::string& out) {
+    out = std::to_string(GetValue());
+    return true;
+}
+
 int32_t JBAInfoListCtrlARK::DoSelfUpdate() {
     if (!HasPrompt(*this)) Hide();
     return 0;
@@ -200,7 +205,7 @@ int32_t JBAInfoSetListCtrlARK::Update() {
             }
         }
     }
-    if (auto* view = dynamic_cast<zqp::PopUpButton*>(ControlPtr)) view->selectItemAtIndex(caseNumber - 1);
+    if (auto* view = dynamic_cast<zqp::PopUpButton*>(ControlPtr)) view->selectItemAtIndex(zqpde::ItemIndexOf(caseNumber));
     return 0;
 }
 
@@ -432,7 +437,7 @@ bool JBAPDEr15::OnClickPrintCommand() {
         return true;
     }
     const bool visible = getbInputWndVisible();
-    if (bIsCostomizeUserPromptExist && getInfoSetMode() - 1 == kCaseNoDetails - 1) {
+    if (bIsCostomizeUserPromptExist && getInfoSetMode() == kCaseNoDetails) {
         jbaInputWndRes->SimulateWindow();
         JobStatus = kJobMayPrint;
     } else if (visible) {

@@ -61,6 +61,9 @@ public:
     void CreateControl(zqp::View* view, const zqpde::ListCtrlIniData* iniData, const zqpde::ConstrainInfo* constrain,
                        const zqpde::AccessInfo* accessInfo, const char* summaryRef, const zqp::PrefUser* usernamein);
     bool ConvertToTickectData(std::string& out) override;
+    // The committed item number, with or without a customised prompt: the
+    // "0" of the ticket is not a choice and must not come back as one.
+    bool ConvertToPreferenceString(std::string& out) override;
     int32_t DoSelfUpdate() override;
     bool SimulationUIEventHandler() override;
     int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;

@@ -519,11 +519,12 @@ void PTListCtrlExtARK::CreateControl(zqp::View* view, const zqpde::ListCtrlIniDa
     titletextRef = titleInfo != nullptr ? titleInfo : "";
 }
 
+int32_t DocumentNameTypeDefault(int32_t productType) { return productType == 2 || productType == 4 ? 2 : 1; }
+
 bool PTListCtrlExtARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
-    // Products 2 and 4 start with the entered name; the others retrieve it.
     PrintTypePDEr15* panel = OwningPrintTypePanel(*this);
-    const int32_t type = panel != nullptr ? panel->getPDEType() : 0;
-    KeepIniValues(true, type == 2 || type == 4 ? 2 : 1, listctrlIniDataPtr != nullptr ? listctrlIniDataPtr->iniData : -1);
+    KeepIniValues(true, DocumentNameTypeDefault(panel != nullptr ? panel->getPDEType() : 0),
+                  listctrlIniDataPtr != nullptr ? listctrlIniDataPtr->iniData : -1);
     return zqpde::PopupControl::InitializeCtrl(bundle, ppd);
 }
 
@@ -535,7 +536,7 @@ bool PTListCtrlExtARK::UIEventHandler() {
         for (const int32_t* const* tag = validateControlArray; *tag != nullptr; ++tag) {
             zqpde::BaseControl* c = ctrlParentPanelPtr->GetPanelControl(*tag);
             if (c != nullptr && !c->InvalidateData()) {
-                view->selectItemAtIndex(BlockInt(ui) - 1);
+                view->selectItemAtIndex(zqpde::ItemIndexOf(BlockInt(ui)));
                 return false;
             }
         }

@@ -19,6 +19,9 @@ class PrintTypePDEr15;
 // The print-type panel a control belongs to: its own panel, or the panel of
 // the window it sits in; nullptr outside one.
 PrintTypePDEr15* OwningPrintTypePanel(const zqpde::BaseControl& control);
+// The document-name type a product starts with: products 2 and 4 the
+// entered name (2), the others the retrieved name (1).
+int32_t DocumentNameTypeDefault(int32_t productType);
 
 // True when the PPD's device text is UTF-8 ("ZQPrinterLanguageEncoding").
 bool IsUTF8Printer(ppd_file_t* ppd);

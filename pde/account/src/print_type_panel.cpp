@@ -102,7 +102,7 @@ bool PTListCtrlARK::UIEventHandler() {
     if (index == 0) return zqpde::PopupControl::UIEventHandler();
     SetupWindowARK* window = panel != nullptr && index >= 1 && index <= 4 ? panel->SetupWindowFor(index + 1) : nullptr;
     if (window == nullptr) {
-        view->selectItemAtIndex(previous - 1);
+        view->selectItemAtIndex(zqpde::ItemIndexOf(previous));
         return false;
     }
     window->ActivateWindow();
@@ -320,7 +320,8 @@ void PrintTypePDEr15::RecallBlocks() {
         documentlistDataBlkPtr = n != 0 ? n : (documentlistDataBlkPtr == 2 ? 2 : 1);
         if (documentlistDataBlkPtr != 1 && documentlistDataBlkPtr != 2) documentlistDataBlkPtr = 1;
     } else {
-        documentlistDataBlkPtr = documentNameListIniData.defaultData;
+        // The product's own default, as the pop-up starts with it.
+        documentlistDataBlkPtr = DocumentNameTypeDefault(pdeType);
     }
     if (std::optional<std::string> v = read(DocumentNameReference)) documentnameeditDataBlkPtr = text(*v);
     else documentnameeditDataBlkPtr.clear();

@@ -203,7 +203,7 @@ bool PPDPopupControl::SetControlValueToUI() {
     zqp::PopUpButton* p = PopUp();
     if (p == nullptr) return true;
     const int before = p->indexOfSelectedItem();
-    p->selectItemAtIndex(GetValue() - 1);
+    p->selectItemAtIndex(ItemIndexOf(GetValue()));
     if (p->indexOfSelectedItem() != before) valueDidChange = true;
     return true;
 }
@@ -214,7 +214,7 @@ int32_t PPDPopupControl::GetSummaryText(SummaryDictionary* dictionary, SummaryOr
     if (!ToGetSummaryText() || dictionary == nullptr || order == nullptr || GetControlBlkPtr() == nullptr ||
         titleTextRef.empty())
         return 0;
-    const int32_t index = GetValue() - 1;
+    const int32_t index = ItemIndexOf(GetValue());
     if (index < 0 || static_cast<size_t>(index) >= ctrlPPDInfoArrayRef.size()) return 0;
     (*dictionary)[titleTextRef] = ctrlPPDInfoArrayRef[static_cast<size_t>(index)][2];
     order->push_back(titleTextRef);
@@ -222,7 +222,7 @@ int32_t PPDPopupControl::GetSummaryText(SummaryDictionary* dictionary, SummaryOr
 }
 
 const char* PPDPopupControl::GetUISelectStr() {
-    const int32_t index = GetValue() - 1;
+    const int32_t index = ItemIndexOf(GetValue());
     if (index < 0 || static_cast<size_t>(index) >= ctrlPPDInfoArrayRef.size()) return nullptr;
     return ctrlPPDInfoArrayRef[static_cast<size_t>(index)][1].c_str();
 }

@@ -22,7 +22,11 @@ constexpr int32_t kUnlockedBeforeVersion = 0x1070;  // version label hidden on r
 constexpr int32_t kRadioUpdateVersion = 0x1080;     // radio Update also for a button already off
 
 std::string IntText(int32_t v) { return std::to_string(v); }
-int32_t TextInt(const std::string& s) { return static_cast<int32_t>(std::atoi(s.c_str())); }
+// Out-of-range numbers stop at the ends of the 32-bit range.
+int32_t TextInt(const std::string& s) {
+    const long long v = std::strtoll(s.c_str(), nullptr, 10);
+    return static_cast<int32_t>(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
+}
 std::string NonNull(const char* s) { return s != nullptr ? s : ""; }
 
 // The block's text (up to its first zero byte).
@@ -611,7 +615,7 @@ bool PopupControl::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
 bool PopupControl::ReInitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) { return InitializeMenu(bundle, ppd); }
 
 bool PopupControl::SetControlValueToUI() {
-    if (zqp::PopUpButton* p = PopUp()) p->selectItemAtIndex(GetValue() - 1);
+    if (zqp::PopUpButton* p = PopUp()) p->selectItemAtIndex(ItemIndexOf(GetValue()));
     return true;
 }
 
@@ -620,7 +624,7 @@ bool PopupControl::SetExternalValueToUI(const void* value, int32_t) {
     if (value == nullptr || p == nullptr) return true;
     int32_t v;
     std::memcpy(&v, value, sizeof v);
-    p->selectItemAtIndex(v < 1 ? 0 : v - 1);
+    p->selectItemAtIndex(v < 1 ? 0 : ItemIndexOf(v));
     return true;
 }
 

@@ -39,6 +39,11 @@ class TextField;
 
 namespace zqpde {
 
+// The 0-based item of a 1-based item number; -1 (no item) below 1. Item
+// numbers come back from the preferences and the ticket, where any 32-bit
+// value may stand: this is the one place they are turned into an index.
+inline int32_t ItemIndexOf(int32_t itemNumber) { return itemNumber < 1 ? -1 : itemNumber - 1; }
+
 // ---- text field ---------------------------------------------------------------
 
 class TextEditCtrl : public BaseControl {
