@@ -6,6 +6,7 @@
 
 #include "zqp/bundle.h"
 #include "zqp/events.h"
+#include "zqp/system.h"
 
 namespace printdialog {
 
@@ -82,25 +83,46 @@ std::vector<std::string> SplitWords(const std::string& line) {
   return words;
 }
 
+std::vector<std::string> ScriptLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(std::move(line));
+      line.clear();
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      line += c;
+    }
+  }
+  if (!line.empty()) lines.push_back(std::move(line));
+  return lines;
+}
+
 Dialog::Dialog(zqp::Host& host, std::ostream& out) : host_(host), out_(out) {
   zqp::Application::Shared().setDriver(this);
   // Another panel's change of a PPD option reaches the panels that show it.
-  host_.setMarkListener([this](const std::string& option, const std::string& choice) {
-    for (auto& p : panels_) {
-      if (!p.restored) continue;
-      for (const auto& k : p.panel->supportedPPDOptionKeys()) {
-        if (k == option) {
-          p.panel->PPDOptionKeyValueDidChange(option, choice);
-          break;
-        }
+  host_.setMarkListener([this](const std::string& option, const std::string& choice) { MarkChanged(option, choice); });
+}
+
+void Dialog::MarkChanged(const std::string& option, const std::string& choice) {
+  if (option == "PageSize") FollowPageSize();
+  for (auto& p : panels_) {
+    if (!p.restored) continue;
+    for (const auto& k : p.keys) {
+      if (k == option) {
+        p.panel->PPDOptionKeyValueDidChange(option, choice);
+        break;
       }
     }
-  });
+  }
 }
 
 Dialog::~Dialog() {
   zqp::Application::Shared().setDriver(nullptr);
   host_.setMarkListener({});
+  if (clockSet_) zqp::SetClockForTesting({});
   // Panels before the principal objects that made them.
   panels_.clear();
   plugins_.clear();
@@ -125,21 +147,38 @@ void Dialog::LoadBundles(const std::string& dir, std::ostream& err) {
       continue;
     }
     for (auto& panel : made) {
-      if (!panel) continue;
-      LoadedPanel lp;
-      lp.name = panel->panelName();
-      lp.kind = panel->panelKind();
-      lp.panel = std::move(panel);
-      zqp::EventLog::Shared().Record(zqp::EventKind::kPanel, lp.name + " " + lp.kind);
-      panels_.push_back(std::move(lp));
+      if (panel) AddPanel(std::move(panel));
     }
     plugins_.push_back(std::move(plugin));
   }
   for (const auto& e : errors) err << "printdialog: " << e << "\n";
 }
 
-void Dialog::Restore(LoadedPanel& p) {
-  if (p.restored) return;
+void Dialog::AddPanel(std::unique_ptr<zqp::Panel> panel) {
+  LoadedPanel lp;
+  lp.name = panel->panelName();
+  lp.kind = panel->panelKind();
+  lp.panel = std::move(panel);
+  zqp::EventLog::Shared().Record(zqp::EventKind::kPanel, lp.name + " " + lp.kind);
+  panels_.push_back(std::move(lp));
+}
+
+// Asked once, before any restore or print gate: some panels prepare what
+// their later calls rely on here, so a panel printed without ever being
+// shown must have been asked too.
+void Dialog::AskKeys() {
+  if (keysAsked_) return;
+  keysAsked_ = true;
+  for (auto& p : panels_) p.keys = p.panel->supportedPPDOptionKeys();
+}
+
+// The page format follows the paper marked in the PPD; the orientation is
+// the dialog's own and is kept.
+void Dialog::FollowPageSize() { host_.session().pageFormat().SetFromPpd(host_.ppdFile()); }
+
+void Dialog::Restore(LoadedPanel& p, bool again) {
+  AskKeys();
+  if (p.restored && !again) return;
   std::string why;
   if (!p.panel->restoreValuesAndReturnError(&why)) {
     throw ScriptError{"panel " + p.name + " could not be restored" + (why.empty() ? "" : ": " + why)};
@@ -170,6 +209,12 @@ zqp::View* Dialog::ViewForTag(const std::string& tagText) {
   return v;
 }
 
+bool Dialog::Actionable(zqp::View* v, const std::string& tagText) {
+  if (v->acceptsUserInput()) return true;
+  out_ << "ignored: " << tagText << (v->isEnabled() ? " hidden" : " disabled") << "\n";
+  return false;
+}
+
 void Dialog::Save() {
   for (auto& p : panels_) {
     if (!p.restored) continue;
@@ -180,15 +225,30 @@ void Dialog::Save() {
   }
 }
 
+// Every panel is asked in order and the first refusal stops the job; only
+// when all allow are the values saved, so a panel that writes its ticket in
+// its gate is not overwritten by a save that should never have run. A panel
+// never shown is not restored here: it builds itself in its gate, so its
+// values still reach the ticket.
 void Dialog::Print() {
+  AskKeys();
   printAsked_ = true;
   printAllowed_ = true;
   for (auto& p : panels_) {
-    std::string why;
-    p.panel->saveValuesAndReturnError(&why);
     if (!p.panel->shouldPrint()) {
       printAllowed_ = false;
       break;
+    }
+  }
+  if (printAllowed_) {
+    for (auto& p : panels_) {
+      std::string why;
+      if (!p.panel->saveValuesAndReturnError(&why)) {
+        // A job whose settings could not be saved must not go out as if
+        // they had been.
+        out_ << "save: " << p.name << " failed" << (why.empty() ? "" : ": " + why) << "\n";
+        printAllowed_ = false;
+      }
     }
   }
   zqp::EventLog::Shared().Record(zqp::EventKind::kPrint, printAllowed_ ? "allowed" : "refused");
@@ -236,17 +296,33 @@ void Dialog::Execute(const std::string& line, int lineNo) {
       need(1, "show");
       LoadedPanel& p = Focused();
       Restore(p);
+      // Switching panels hides the one shown first; a panel that refuses
+      // to be hidden stays.
+      if (shown_ >= 0 && shown_ != focused_) {
+        LoadedPanel& old = panels_[static_cast<size_t>(shown_)];
+        if (!old.panel->shouldHide()) {
+          out_ << "hide: " << old.name << " refused\n";
+          return;
+        }
+        shown_ = -1;
+      }
       p.panel->willShow();
+      shown_ = focused_;
     } else if (cmd == "hide") {
       need(1, "hide");
-      Focused().panel->shouldHide();
+      if (Focused().panel->shouldHide()) {
+        if (shown_ == focused_) shown_ = -1;
+      } else {
+        out_ << "hide: " << Focused().name << " refused\n";
+      }
     } else if (cmd == "click") {
       need(2, "click TAG");
       auto* b = static_cast<zqp::Button*>(as(ViewForTag(w[1]), zqp::ViewKind::kButton, "a button"));
-      b->performClick();
+      if (Actionable(b, w[1])) b->performClick();
     } else if (cmd == "select") {
       need(3, "select TAG INDEX|\"TITLE\"");
       zqp::View* v = ViewForTag(w[1]);
+      if (!Actionable(v, w[1])) return;
       long index = -1;
       const bool byIndex = ParseInt(w[2], index) && line.find('"') == std::string::npos;
       if (v->kind() == zqp::ViewKind::kPopUp) {
@@ -275,7 +351,7 @@ void Dialog::Execute(const std::string& line, int lineNo) {
       auto* f = static_cast<zqp::TextField*>(as(ViewForTag(w[1]), zqp::ViewKind::kTextField, "a text field"));
       // The text is the rest of the line, or one quoted word.
       const std::string text = RestAfterWords(line, 2);
-      if (f->beginEditing(true)) {
+      if (Actionable(f, w[1]) && f->beginEditing(true)) {
         f->typeText(text);
         f->endEditing();
       }
@@ -285,13 +361,15 @@ void Dialog::Execute(const std::string& line, int lineNo) {
       if (w[2] != "up" && w[2] != "down") throw ScriptError{"usage: step TAG up|down [N]"};
       long n = 1;
       if (w.size() == 4 && (!ParseInt(w[3], n) || n < 1 || n > 100000)) throw ScriptError{"bad count " + w[3]};
-      for (long i = 0; i < n; ++i) s->userStep(w[2] == "up");
+      if (Actionable(s, w[1])) {
+        for (long i = 0; i < n; ++i) s->userStep(w[2] == "up");
+      }
     } else if (cmd == "slide") {
       need(3, "slide TAG VALUE");
       auto* s = static_cast<zqp::Slider*>(as(ViewForTag(w[1]), zqp::ViewKind::kSlider, "a slider"));
       double v;
       if (!ParseDouble(w[2], v)) throw ScriptError{"not a number: " + w[2]};
-      s->userSlide(v);
+      if (Actionable(s, w[1])) s->userSlide(v);
     } else if (cmd == "time") {
       need(3, "time TAG HH:MM");
       auto* d = static_cast<zqp::DatePicker*>(as(ViewForTag(w[1]), zqp::ViewKind::kDatePicker, "a date picker"));
@@ -301,7 +379,7 @@ void Dialog::Execute(const std::string& line, int lineNo) {
           h < 0 || h > 23 || m < 0 || m > 59) {
         throw ScriptError{"not a time HH:MM: " + w[2]};
       }
-      d->userSetTime(static_cast<int>(h), static_cast<int>(m));
+      if (Actionable(d, w[1])) d->userSetTime(static_cast<int>(h), static_cast<int>(m));
     } else if (cmd == "color") {
       need(6, "color TAG R G B A");
       auto* c = static_cast<zqp::ColorWell*>(as(ViewForTag(w[1]), zqp::ViewKind::kColorWell, "a colour well"));
@@ -309,7 +387,7 @@ void Dialog::Execute(const std::string& line, int lineNo) {
       for (int i = 0; i < 4; ++i) {
         if (!ParseDouble(w[static_cast<size_t>(i) + 2], v[i])) throw ScriptError{"not a number: " + w[static_cast<size_t>(i) + 2]};
       }
-      c->userSetColor(zqp::Color{v[0], v[1], v[2], v[3]});
+      if (Actionable(c, w[1])) c->userSetColor(zqp::Color{v[0], v[1], v[2], v[3]});
     } else if (cmd == "answer") {
       need(2, "answer N");
       long n;
@@ -330,8 +408,8 @@ void Dialog::Execute(const std::string& line, int lineNo) {
     } else if (cmd == "dump") {
       need(2, "dump TAG");
       out_ << "dump: " << ViewForTag(w[1])->describe() << "\n";
-    } else {
-      throw ScriptError{"unknown command \"" + cmd + "\""};
+    } else if (!ExecuteMore(w, line)) {
+      throw ScriptError{"unknown command \"" + cmd + "\" (commands lists them)"};
     }
   } catch (const ScriptError& e) {
     if (e.message.rfind("line ", 0) == 0) throw;
@@ -367,6 +445,8 @@ void Dialog::driveModal(zqp::Window& window) {
 void Dialog::Run(const std::vector<std::string>& lines) {
   lines_ = lines;
   next_ = 0;
+  AskKeys();
+  FollowPageSize();
   RunLines();
   if (failure_) throw *failure_;
 }

@@ -1,0 +1,140 @@
+// The order in which the dialog calls its panels, seen by panels of the
+// test's own that record every call.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "../platform/test_support.h"
+#include "dialog.h"
+#include "zqp/ppd.h"
+#include "zqp/view.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class RecordingPanel : public zqp::Panel {
+ public:
+  RecordingPanel(std::string name, Calls& calls, bool allow = true)
+      : name_(std::move(name)), calls_(calls), allow_(allow) {}
+  zqp::View* panelView() override { return &view_; }
+  std::string panelName() override { return name_; }
+  std::string panelKind() override { return "com.zq.test.order." + name_; }
+  std::vector<std::string> supportedPPDOptionKeys() override {
+    Log("keys");
+    return {"ZQColorMode"};
+  }
+  void willShow() override { Log("willShow"); }
+  bool shouldHide() override {
+    Log("shouldHide");
+    return true;
+  }
+  bool shouldPrint() override {
+    // A panel not yet restored builds itself here.
+    if (!built_) Log("build");
+    built_ = true;
+    Log(allow_ ? "shouldPrint" : "shouldPrint refused");
+    return allow_;
+  }
+  bool restoreValuesAndReturnError(std::string*) override {
+    if (!built_) Log("build");
+    built_ = true;
+    Log("restore");
+    return true;
+  }
+  bool saveValuesAndReturnError(std::string*) override {
+    Log("save");
+    return true;
+  }
+  void PPDOptionKeyValueDidChange(const std::string& option, const std::string& choice) override {
+    Log("changed " + option + "=" + choice);
+  }
+
+ private:
+  void Log(const std::string& what) { calls_.push_back(name_ + ": " + what); }
+  std::string name_;
+  Calls& calls_;
+  bool allow_;
+  bool built_ = false;
+  zqp::View view_;
+};
+
+class DialogOrderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ppd_ = zqp::PpdFile::Open(dir_.file("order.ppd", zqtest::SamplePpd()), nullptr);
+    ASSERT_TRUE(ppd_);
+    host_ = std::make_unique<zqp::Host>(ppd_->get());
+    dialog_ = std::make_unique<printdialog::Dialog>(*host_, out_);
+  }
+  void Add(const std::string& name, bool allow = true) {
+    dialog_->AddPanel(std::make_unique<RecordingPanel>(name, calls_, allow));
+  }
+
+  zqtest::TempDir dir_;
+  std::unique_ptr<zqp::PpdFile> ppd_;
+  std::unique_ptr<zqp::Host> host_;
+  std::ostringstream out_;
+  std::unique_ptr<printdialog::Dialog> dialog_;
+  Calls calls_;
+};
+
+TEST_F(DialogOrderTest, KeysThenRestoreThenGatesThenSaves) {
+  Add("A");
+  Add("B");
+  dialog_->Run({"panel A", "show", "print"});
+  const Calls expected{"A: keys",        "B: keys",        "A: build",       "A: restore", "A: willShow",
+                       "A: shouldPrint", "B: build",       "B: shouldPrint", "A: save",    "B: save"};
+  EXPECT_EQ(calls_, expected);
+  EXPECT_TRUE(dialog_->printAllowed());
+}
+
+TEST_F(DialogOrderTest, RefusalStopsTheGatesAndSavesNothing) {
+  Add("A");
+  Add("B", false);
+  Add("C");
+  dialog_->Run({"print"});
+  const Calls expected{"A: keys",     "B: keys",        "C: keys",
+                       "A: build",    "A: shouldPrint", "B: build",
+                       "B: shouldPrint refused"};
+  EXPECT_EQ(calls_, expected);
+  EXPECT_TRUE(dialog_->printAsked());
+  EXPECT_FALSE(dialog_->printAllowed());
+}
+
+TEST_F(DialogOrderTest, PresetSaveOnlySavesAndRestoreRunsAgain) {
+  Add("A");
+  Add("B");
+  dialog_->Run({"panel A", "save", "restore"});
+  const Calls expected{"A: keys", "B: keys", "A: build", "A: restore", "A: save", "A: restore"};
+  EXPECT_EQ(calls_, expected);
+  EXPECT_FALSE(dialog_->printAsked());
+}
+
+TEST_F(DialogOrderTest, SwitchingPanelsHidesTheShownOneFirst) {
+  Add("A");
+  Add("B");
+  dialog_->Run({"panel A", "show", "panel B", "show"});
+  const Calls expected{"A: keys",    "B: keys",    "A: build",      "A: restore",
+                       "A: willShow", "B: build",  "B: restore",    "A: shouldHide",
+                       "B: willShow"};
+  EXPECT_EQ(calls_, expected);
+}
+
+TEST_F(DialogOrderTest, AnotherPanelsMarkReachesOnlyBuiltPanels) {
+  Add("A");
+  Add("B");
+  dialog_->Run({"panel A", "mark ZQColorMode Gray"});
+  EXPECT_EQ(calls_.back(), "A: changed ZQColorMode=Gray");
+  EXPECT_EQ(std::count(calls_.begin(), calls_.end(), "B: changed ZQColorMode=Gray"), 0);
+}
+
+TEST(ScriptLinesTest, CrLfAndCrAloneEndLinesAlike) {
+  const std::vector<std::string> expected{"panel A", "show", "", "print"};
+  EXPECT_EQ(printdialog::ScriptLines("panel A\nshow\n\nprint\n"), expected);
+  EXPECT_EQ(printdialog::ScriptLines("panel A\r\nshow\r\n\r\nprint\r\n"), expected);
+  EXPECT_EQ(printdialog::ScriptLines("panel A\rshow\r\rprint"), expected);
+}
+
+}  // namespace
