@@ -138,3 +138,19 @@ TEST(ScriptLinesTest, CrLfAndCrAloneEndLinesAlike) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DialogOrderTest, PageFormatFollowsThePaperAndKeepsTheOrientation) {
+  Add("A");
+  dialog_->Run({"orientation landscape", "mark PageSize Letter", "mark PageSize A4"});
+  zqp::Rect paper{};
+  zqp::Orientation o{};
+  ASSERT_EQ(host_->session().pageFormat().GetUnadjustedPaperRect(paper), zqp::kNoErr);
+  ASSERT_EQ(host_->session().pageFormat().GetOrientation(o), zqp::kNoErr);
+  EXPECT_EQ(o, zqp::Orientation::kLandscape);
+  EXPECT_NEAR(paper.right - paper.left, 595, 1);
+  EXPECT_NEAR(paper.bottom - paper.top, 842, 1);
+}
+
+}  // namespace

@@ -189,3 +189,55 @@ TEST_F(PrintDialogTest, EmptyBundleFolderStillPrints) {
 }
 
 }  // namespace
+
+namespace {
+
+class PrintDialogScriptTest : public PrintDialogTest {};
+
+// The ticket and PPD commands, in a script whose lines end in CR alone,
+// CR LF and LF mixed: every line must read as written.
+TEST_F(PrintDialogScriptTest, TicketAndMarksWithAnyLineEnds) {
+  Result r = Run(
+      "set com.zq.a [x,y]\r"
+      "set com.zq.b \"two words\"\r\n"
+      "set com.zq.c gone\n"
+      "unset com.zq.c\r"
+      "ticket\n"
+      "mark PageSize Letter\r\n"
+      "ppd\r"
+      "conflicts\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("ticket: com.zq.a=[x,y]\nticket: com.zq.b=two words\nppd:"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("ppd: PageSize=Letter\nppd: ZQColorMode=Color\n"), std::string::npos) << r.err;
+  EXPECT_TRUE(r.has("conflicts: none")) << r.err;
+  EXPECT_EQ(r.out, "com.zq.a=[x,y]\ncom.zq.b=two words\n");
+}
+
+TEST_F(PrintDialogScriptTest, DisabledControlsAreIgnoredAndSaySo) {
+  Result r = Run("panel Test Options\nclick 20\nhelp\ncommands\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(r.has("ignored: 20 disabled")) << r.err;
+  EXPECT_TRUE(r.has("help: Test Help A Test.htm")) << r.err;
+  EXPECT_NE(r.err.find("\n  orientation portrait|landscape"), std::string::npos) << r.err;
+}
+
+// Each of these stops the script with status 2 and names what is wrong.
+TEST_F(PrintDialogScriptTest, BadLinesStopWithStatusTwo) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"panel Test Options\nclick 99\n", "no view with tag 99"},
+      {"select 10 \"Nothing\"\n", "no panel is focused"},
+      {"panel Test Options\nselect 10 \"Nothing\"\n", "no item Nothing"},
+      {"mark ZQColorMode Purple\n", "no choice Purple of ZQColorMode"},
+      {"orientation sideways\n", "usage: orientation"},
+      {"clock 2026-02-30 10:00\n", "not a date and time"},
+      {"unset\n", "usage: unset"},
+      {"frobnicate\n", "unknown command \"frobnicate\""},
+  };
+  for (const auto& [script, message] : cases) {
+    Result r = Run(script);
+    EXPECT_EQ(r.status, 2) << script;
+    EXPECT_NE(r.err.find(message), std::string::npos) << script << r.err;
+  }
+}
+
+}  // namespace
