@@ -64,19 +64,6 @@ const Command* FindCommand(const std::string& name) {
   return nullptr;
 }
 
-// "key=[a,b]" style array values, as the --settings file has them.
-bool ParseArray(const std::string& text, std::vector<std::string>& out) {
-  if (text.size() < 2 || text.front() != '[' || text.back() != ']') return false;
-  out.clear();
-  const std::string inner = text.substr(1, text.size() - 2);
-  if (inner.empty()) return true;
-  std::string item;
-  std::istringstream in(inner);
-  while (std::getline(in, item, ',')) out.push_back(item);
-  if (inner.back() == ',') out.push_back("");
-  return true;
-}
-
 // Local time; -1 when the text is no valid date and time.
 std::time_t ParseClock(const std::string& date, const std::string& hm) {
   std::tm tm{};
@@ -138,10 +125,13 @@ bool Dialog::ExecuteMore(const std::vector<std::string>& w, const std::string& l
     const size_t start = value.find_first_not_of(" \t");
     value = start == std::string::npos ? std::string() : value.substr(start);
     if (value.size() >= 2 && value.front() == '"') value = SplitWords(value).at(0);
-    std::vector<std::string> items;
-    const zqp::Status st = ParseArray(value, items) ? settings.SetArray(w[1], items, false)
-                                                    : settings.SetValue(w[1], value, false);
-    if (st != zqp::kNoErr) out_ << "ignored: " << w[1] << " is locked\n";
+    // Read as a line of the --settings file, so both take lists alike.
+    std::string why;
+    if (settings.IsLocked(w[1])) {
+      out_ << "ignored: " << w[1] << " is locked\n";
+    } else if (w[1][0] == '#' || !settings.ParseLines(w[1] + "=" + value, &why)) {
+      throw ScriptError{"cannot set " + w[1] + (why.empty() ? "" : ": " + why)};
+    }
   } else if (cmd == "unset") {
     if (settings.Has(w[1]) && settings.Remove(w[1]) != zqp::kNoErr) out_ << "ignored: " << w[1] << " is locked\n";
   } else if (cmd == "mark") {
