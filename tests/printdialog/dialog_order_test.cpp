@@ -154,3 +154,65 @@ TEST_F(DialogOrderTest, PageFormatFollowsThePaperAndKeepsTheOrientation) {
 }
 
 }  // namespace
+
+namespace {
+
+// A panel with a pop-up holding a submenu and a three-row table, which
+// records what a person's choices reached.
+class ControlsPanel : public RecordingPanel, public zqp::TableDataSource {
+ public:
+  explicit ControlsPanel(Calls& calls) : RecordingPanel("C", calls) {
+    auto popUp = std::make_unique<zqp::PopUpButton>();
+    popUp->setTag(1);
+    popUp->addItemWithTitle("Plain");
+    popUp->addItemWithTitle("Stamp");
+    auto sub = std::make_unique<zqp::Menu>();
+    sub->items().emplace_back("Draft");
+    sub->items().emplace_back("Final");
+    popUp->itemAtIndex(1)->submenu = std::move(sub);
+    popUp->setAction([&calls](zqp::View& v) {
+      auto& p = static_cast<zqp::PopUpButton&>(v);
+      calls.push_back("pop-up " + std::to_string(p.indexOfSelectedItem()) + "/" +
+                      std::to_string(p.indexOfSelectedSubmenuItem()));
+    });
+    auto table = std::make_unique<zqp::TableView>();
+    table->setTag(2);
+    table->setAllowsMultipleSelection(true);
+    table->setDataSource(this);
+    table->setDoubleAction([&calls](zqp::View&) { calls.push_back("double-click"); });
+    table_ = table.get();
+    panelView()->addSubview(std::move(popUp));
+    panelView()->addSubview(std::move(table));
+  }
+  int numberOfRows() override { return 3; }
+  std::string objectValue(const std::string&, int row) override { return "row " + std::to_string(row); }
+  std::vector<int> selected() const { return table_->selectedRows(); }
+
+ private:
+  zqp::TableView* table_;
+};
+
+TEST_F(DialogOrderTest, SubmenuItemsTableRowsAndDoubleClick) {
+  auto panel = std::make_unique<ControlsPanel>(calls_);
+  ControlsPanel* c = panel.get();
+  dialog_->AddPanel(std::move(panel));
+  dialog_->Run({"panel C", "select 1 \"Stamp/Final\"", "select 2 0,1-2"});
+  EXPECT_EQ(calls_.back(), "pop-up 1/1");
+  EXPECT_EQ(c->selected(), (std::vector<int>{0, 1, 2}));
+  dialog_->Run({"open 2 1"});
+  EXPECT_EQ(calls_.back(), "double-click");
+
+  // A missing submenu item or row stops the script and names it.
+  for (const char* line : {"select 1 \"Stamp/Missing\"", "select 2 1,3", "open 2 5", "select 2 2-1"}) {
+    auto d = std::make_unique<printdialog::Dialog>(*host_, out_);
+    d->AddPanel(std::make_unique<ControlsPanel>(calls_));
+    try {
+      d->Run({"panel C", line});
+      ADD_FAILURE() << line << " ran";
+    } catch (const printdialog::ScriptError& e) {
+      EXPECT_NE(e.message.find("line 2: "), std::string::npos) << e.message;
+    }
+  }
+}
+
+}  // namespace

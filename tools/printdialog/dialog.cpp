@@ -51,6 +51,27 @@ std::string RestAfterWords(const std::string& line, size_t n) {
   return rest;
 }
 
+// "1,3-4" as the rows 1, 3 and 4, in the order written.
+std::vector<int> ParseRows(const std::string& text) {
+  std::vector<int> rows;
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t comma = text.find(',', start);
+    const std::string part = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    const size_t dash = part.find('-');
+    long a, b;
+    if (dash == std::string::npos ? !ParseInt(part, a) || (b = a) < 0
+                                  : !ParseInt(part.substr(0, dash), a) || !ParseInt(part.substr(dash + 1), b)) {
+      throw ScriptError{"not rows like 1,3-4: " + text};
+    }
+    if (a < 0 || b < a || b - a > 100000) throw ScriptError{"not rows like 1,3-4: " + text};
+    for (long r = a; r <= b; ++r) rows.push_back(static_cast<int>(r));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return rows;
+}
+
 }  // namespace
 
 std::vector<std::string> SplitWords(const std::string& line) {
@@ -327,12 +348,34 @@ void Dialog::Execute(const std::string& line, int lineNo) {
       const bool byIndex = ParseInt(w[2], index) && line.find('"') == std::string::npos;
       if (v->kind() == zqp::ViewKind::kPopUp) {
         auto* p = static_cast<zqp::PopUpButton*>(v);
+        // "Submenu/Item" names an item of a submenu; a title without a
+        // slash, or one the pop-up has as it stands, a top-level item.
+        const size_t slash = w[2].find('/');
+        if (!byIndex && slash != std::string::npos && p->indexOfItemWithTitle(w[2]) < 0) {
+          const int top = p->indexOfItemWithTitle(w[2].substr(0, slash));
+          const zqp::MenuItem* item = top >= 0 ? p->itemAtIndex(top) : nullptr;
+          int sub = -1;
+          if (item != nullptr && item->submenu) {
+            const auto& subs = item->submenu->items();
+            for (size_t i = 0; i < subs.size() && sub < 0; ++i) {
+              if (subs[i].title == w[2].substr(slash + 1)) sub = static_cast<int>(i);
+            }
+          }
+          if (sub < 0) throw ScriptError{"no submenu item " + w[2] + " in pop-up " + w[1]};
+          if (!p->userSelectSubmenuItem(top, sub)) out_ << "ignored: " << w[1] << " \"" << w[2] << "\" disabled\n";
+          return;
+        }
         if (!byIndex) index = p->indexOfItemWithTitle(w[2]);
         if (index < 0 || index >= p->numberOfItems()) throw ScriptError{"no item " + w[2] + " in pop-up " + w[1]};
-        p->userSelect(static_cast<int>(index));
+        if (!p->userSelect(static_cast<int>(index))) out_ << "ignored: " << w[1] << " \"" << w[2] << "\" disabled\n";
       } else if (v->kind() == zqp::ViewKind::kTableView) {
-        if (!byIndex) throw ScriptError{"select a table row by index"};
-        static_cast<zqp::TableView*>(v)->userSelectRow(static_cast<int>(index), false);
+        // Rows as "1,3-4": the first clicked, the others added to it.
+        auto* t = static_cast<zqp::TableView*>(v);
+        const std::vector<int> rows = ParseRows(w[2]);
+        for (size_t i = 0; i < rows.size(); ++i) {
+          if (rows[i] >= t->numberOfRows()) throw ScriptError{"no row " + std::to_string(rows[i]) + " in table " + w[1]};
+        }
+        for (size_t i = 0; i < rows.size(); ++i) t->userSelectRow(rows[i], i > 0);
       } else if (v->kind() == zqp::ViewKind::kTabView) {
         auto* t = static_cast<zqp::TabView*>(v);
         if (!byIndex) {
@@ -393,6 +436,12 @@ void Dialog::Execute(const std::string& line, int lineNo) {
       long n;
       if (!ParseInt(w[1], n) || n < 0) throw ScriptError{"not a button number: " + w[1]};
       answers_.push_back(static_cast<int>(n));
+    } else if (cmd == "open") {
+      need(3, "open TAG ROW");
+      auto* t = static_cast<zqp::TableView*>(as(ViewForTag(w[1]), zqp::ViewKind::kTableView, "a table"));
+      long row;
+      if (!ParseInt(w[2], row) || row < 0 || row >= t->numberOfRows()) throw ScriptError{"no row " + w[2] + " in table " + w[1]};
+      if (Actionable(t, w[1])) t->userDoubleClick(static_cast<int>(row));
     } else if (cmd == "choose-file") {
       need(2, "choose-file PATH");
       files_.push_back(w[1]);
