@@ -73,8 +73,18 @@ View* View::viewWithTag(int32_t tag) {
   return nullptr;
 }
 
+View* View::viewWithIdentifier(const std::string& id) {
+  if (id.empty()) return nullptr;
+  if (identifier_ == id) return this;
+  for (auto& s : subviews_) {
+    if (View* found = s->viewWithIdentifier(id)) return found;
+  }
+  return nullptr;
+}
+
 std::string View::describeBase() const {
-  return className() + " tag=" + std::to_string(tag_) + " " + Flags(*this);
+  return className() + (identifier_.empty() ? "" : " #" + identifier_) + " tag=" + std::to_string(tag_) + " " +
+         Flags(*this);
 }
 
 std::string View::describe() const { return describeBase(); }

@@ -177,6 +177,7 @@ class ControlsPanel : public RecordingPanel, public zqp::TableDataSource {
     });
     auto table = std::make_unique<zqp::TableView>();
     table->setTag(2);
+    table->setIdentifier("records");
     table->setAllowsMultipleSelection(true);
     table->setDataSource(this);
     table->setDoubleAction([&calls](zqp::View&) { calls.push_back("double-click"); });
@@ -199,7 +200,7 @@ TEST_F(DialogOrderTest, SubmenuItemsTableRowsAndDoubleClick) {
   dialog_->Run({"panel C", "select 1 \"Stamp/Final\"", "select 2 0,1-2"});
   EXPECT_EQ(calls_.back(), "pop-up 1/1");
   EXPECT_EQ(c->selected(), (std::vector<int>{0, 1, 2}));
-  dialog_->Run({"open 2 1"});
+  dialog_->Run({"open #records 1"});
   EXPECT_EQ(calls_.back(), "double-click");
 
   // A missing submenu item or row stops the script and names it.

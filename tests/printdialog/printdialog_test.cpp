@@ -221,6 +221,16 @@ TEST_F(PrintDialogScriptTest, DisabledControlsAreIgnoredAndSaySo) {
   EXPECT_NE(r.err.find("\n  orientation portrait|landscape"), std::string::npos) << r.err;
 }
 
+TEST_F(PrintDialogScriptTest, DumpTreeAndControlsNamedByLabel) {
+  Result r = Run("panel Test Options\ndump-tree\nclick @\"Reset\"\nclick @Collate\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("tree: View tag=0 enabled\ntree:   Label tag=9 enabled value=\"Colour:\"\n"), std::string::npos)
+      << r.err;
+  EXPECT_TRUE(r.has("tree:   CheckBox tag=20 disabled title=\"Collate\" state=0")) << r.err;
+  EXPECT_NE(r.err.find("\nalert: "), std::string::npos) << r.err;  // Reset asks first
+  EXPECT_TRUE(r.has("ignored: @Collate disabled")) << r.err;
+}
+
 // Each of these stops the script with status 2 and names what is wrong.
 TEST_F(PrintDialogScriptTest, BadLinesStopWithStatusTwo) {
   const std::pair<const char*, const char*> cases[] = {
@@ -232,6 +242,8 @@ TEST_F(PrintDialogScriptTest, BadLinesStopWithStatusTwo) {
       {"clock 2026-02-30 10:00\n", "not a date and time"},
       {"unset\n", "usage: unset"},
       {"frobnicate\n", "unknown command \"frobnicate\""},
+      {"panel Test Options\nclick @\"No Such\"\n", "no view @No Such in panel"},
+      {"panel Test Options\nclick #nothing\n", "no view #nothing"},
   };
   for (const auto& [script, message] : cases) {
     Result r = Run(script);

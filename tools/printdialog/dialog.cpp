@@ -38,7 +38,13 @@ std::string RestAfterWords(const std::string& line, size_t n) {
       while (i < line.size() && line[i] != '"') i += line[i] == '\\' ? 2 : 1;
       ++i;
     } else {
-      while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t') {
+        if (line[i] == '"') {
+          const size_t close = line.find('"', i + 1);
+          i = close == std::string::npos ? line.size() : close;
+        }
+        ++i;
+      }
     }
   }
   while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
@@ -97,7 +103,17 @@ std::vector<std::string> SplitWords(const std::string& line) {
       }
       if (!closed) throw ScriptError{"unterminated quote"};
     } else {
-      while (i < line.size() && line[i] != ' ' && line[i] != '\t') w += line[i++];
+      // A quoted part inside a word (@"two words") belongs to the word.
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t') {
+        if (line[i] != '"') {
+          w += line[i++];
+          continue;
+        }
+        const size_t close = line.find('"', i + 1);
+        if (close == std::string::npos) throw ScriptError{"unterminated quote"};
+        w += line.substr(i + 1, close - i - 1);
+        i = close + 1;
+      }
     }
     words.push_back(std::move(w));
   }
@@ -212,22 +228,75 @@ LoadedPanel& Dialog::Focused() {
   return panels_[static_cast<size_t>(focused_)];
 }
 
-zqp::View* Dialog::ViewForTag(const std::string& tagText) {
-  long tag;
-  if (!ParseInt(tagText, tag)) throw ScriptError{"not a tag: " + tagText};
-  zqp::View* root = nullptr;
-  std::string where;
+zqp::View* Dialog::Root(std::string& where) {
   if (zqp::Window* w = zqp::Application::Shared().modalWindow()) {
-    root = w->contentView();
     where = "window \"" + w->title() + "\"";
-  } else {
-    LoadedPanel& p = Focused();
-    root = p.panel->panelView();
-    where = "panel " + p.name;
+    return w->contentView();
   }
-  zqp::View* v = root ? root->viewWithTag(static_cast<int32_t>(tag)) : nullptr;
-  if (v == nullptr) throw ScriptError{"no view with tag " + tagText + " in " + where};
+  LoadedPanel& p = Focused();
+  where = "panel " + p.name;
+  return p.panel->panelView();
+}
+
+namespace {
+
+// The text a person reads on the view: a button's or box's title, a label.
+std::string LabelOf(zqp::View& v) {
+  switch (v.kind()) {
+    case zqp::ViewKind::kButton: return static_cast<zqp::Button&>(v).title();
+    case zqp::ViewKind::kBox: return static_cast<zqp::Box&>(v).title();
+    case zqp::ViewKind::kTextField: {
+      auto& f = static_cast<zqp::TextField&>(v);
+      return f.isLabel() ? f.stringValue() : std::string();
+    }
+    default: return {};
+  }
+}
+
+zqp::View* ViewWithLabel(zqp::View& v, const std::string& label) {
+  if (!label.empty() && LabelOf(v) == label) return &v;
+  for (auto& s : v.subviews()) {
+    if (zqp::View* found = ViewWithLabel(*s, label)) return found;
+  }
+  return nullptr;
+}
+
+void DumpTree(zqp::View& v, int depth, std::ostream& out) {
+  out << "tree: " << std::string(static_cast<size_t>(depth) * 2, ' ') << v.describe() << "\n";
+  for (auto& s : v.subviews()) DumpTree(*s, depth + 1, out);
+}
+
+}  // namespace
+
+// A control named by its tag, by "#identifier" or by "@label".
+zqp::View* Dialog::ViewForTag(const std::string& tagText) {
+  std::string where;
+  zqp::View* root = nullptr;
+  zqp::View* v = nullptr;
+  if (!tagText.empty() && tagText[0] == '#') {
+    root = Root(where);
+    v = root ? root->viewWithIdentifier(tagText.substr(1)) : nullptr;
+  } else if (!tagText.empty() && tagText[0] == '@') {
+    root = Root(where);
+    v = root ? ViewWithLabel(*root, tagText.substr(1)) : nullptr;
+  } else {
+    long tag;
+    if (!ParseInt(tagText, tag)) throw ScriptError{"not a tag, #identifier or @label: " + tagText};
+    root = Root(where);
+    v = root ? root->viewWithTag(static_cast<int32_t>(tag)) : nullptr;
+  }
+  if (v == nullptr) {
+    const bool byTag = tagText[0] != '#' && tagText[0] != '@';
+    throw ScriptError{(byTag ? "no view with tag " : "no view ") + tagText + " in " + where};
+  }
   return v;
+}
+
+void Dialog::DumpViews() {
+  std::string where;
+  zqp::View* root = Root(where);
+  if (root == nullptr) throw ScriptError{"nothing to dump in " + where};
+  DumpTree(*root, 0, out_);
 }
 
 bool Dialog::Actionable(zqp::View* v, const std::string& tagText) {
@@ -436,6 +505,9 @@ void Dialog::Execute(const std::string& line, int lineNo) {
       long n;
       if (!ParseInt(w[1], n) || n < 0) throw ScriptError{"not a button number: " + w[1]};
       answers_.push_back(static_cast<int>(n));
+    } else if (cmd == "dump-tree") {
+      need(1, "dump-tree");
+      DumpViews();
     } else if (cmd == "open") {
       need(3, "open TAG ROW");
       auto* t = static_cast<zqp::TableView*>(as(ViewForTag(w[1]), zqp::ViewKind::kTableView, "a table"));

@@ -66,6 +66,10 @@ class Dialog : public zqp::ModalDriver {
   void Restore(LoadedPanel& p, bool again = false);
   void AskKeys();
   zqp::View* ViewForTag(const std::string& tagText);
+  // The front modal window's content, else the focused panel's view.
+  zqp::View* Root(std::string& where);
+  // `dump-tree`: every view under Root, one a line, indented by depth.
+  void DumpViews();
   // Checks that a person could act on the view; otherwise says so and
   // returns false.
   bool Actionable(zqp::View* v, const std::string& tagText);

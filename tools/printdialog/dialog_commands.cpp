@@ -55,6 +55,7 @@ constexpr Command kCommands[] = {
     {"summary", "summary                   print every panel's summary", 0},
     {"ticket", "ticket                    print the ticket as it is now", 0},
     {"dump", "dump TAG                  print a control's state", 1},
+    {"dump-tree", "dump-tree                 print every view of the window or panel", 0},
     {"commands", "commands                  this list", 0},
 };
 
@@ -99,7 +100,7 @@ bool ParseOrientation(const std::string& text, zqp::Orientation& out) {
 std::string CommandList() {
   std::string s;
   for (const auto& c : kCommands) s += std::string("  ") + c.usage + "\n";
-  s += "A TAG is a view's tag number.\n";
+  s += "A TAG is a view's tag number, #identifier or @\"label\".\n";
   return s;
 }
 
