@@ -241,7 +241,15 @@ bool TextField::beginEditing(bool replace) {
 
 bool TextField::typeKey(const std::string& key) {
   if (!editing_ && !beginEditing(false)) return false;
-  std::string proposed = replacePending_ ? key : text_ + key;
+  return propose(replacePending_ ? key : text_ + key);
+}
+
+bool TextField::deleteText() {
+  if (!editing_ && !beginEditing(false)) return false;
+  return propose(std::string());
+}
+
+bool TextField::propose(std::string proposed) {
   if (formatter_) {
     std::string newEditing, error;
     if (!formatter_->isPartialStringValid(proposed, &newEditing, &error)) {

@@ -52,7 +52,8 @@ TEST_F(PrintDialogTest, PopUpFormatterAndPrint) {
   EXPECT_TRUE(r.has("mark: ZQColorMode=Gray accepted"));
   EXPECT_EQ(r.err.find("Sepia accepted"), std::string::npos);  // the disabled item cannot be chosen
   // "a" and the fifth digit are refused by the formatter, each with a beep.
-  EXPECT_NE(r.err.find("beep\nbeep\n"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("beep\nrefused: 11 \"a\"\n"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("beep\nrefused: 11 \"5\"\n"), std::string::npos) << r.err;
   EXPECT_TRUE(r.has("print: allowed"));
   EXPECT_EQ(r.out, "com.zq.test.ColorChoice=Gray\ncom.zq.test.Number=1234\n");
 }
@@ -217,6 +218,10 @@ TEST_F(PrintDialogScriptTest, DisabledControlsAreIgnoredAndSaySo) {
   Result r = Run("panel Test Options\nclick 20\nhelp\ncommands\n");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.has("ignored: 20 disabled")) << r.err;
+  // `type TAG ""` empties the field: the panel then has no number to print.
+  Result emptied = Run("panel Test Options\ntype 11 42\ntype 11 \"\"\nprint\n");
+  EXPECT_EQ(emptied.status, 1) << emptied.err;
+  EXPECT_TRUE(emptied.has("alert:  | A number is needed to print. | OK")) << emptied.err;
   EXPECT_TRUE(r.has("help: Test Help A Test.htm")) << r.err;
   EXPECT_NE(r.err.find("\n  orientation portrait|landscape"), std::string::npos) << r.err;
 }

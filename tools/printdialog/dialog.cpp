@@ -464,7 +464,15 @@ void Dialog::Execute(const std::string& line, int lineNo) {
       // The text is the rest of the line, or one quoted word.
       const std::string text = RestAfterWords(line, 2);
       if (Actionable(f, w[1]) && f->beginEditing(true)) {
-        f->typeText(text);
+        if (text.empty() && !f->deleteText()) out_ << "refused: " << w[1] << " empty\n";
+        // Key by key, so that the transcript names each character refused.
+        for (size_t pos = 0; pos < text.size();) {
+          size_t next = pos + 1;
+          while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80) ++next;
+          const std::string key = text.substr(pos, next - pos);
+          if (!f->typeKey(key)) out_ << "refused: " << w[1] << " \"" << key << "\"\n";
+          pos = next;
+        }
         f->endEditing();
       }
     } else if (cmd == "step") {

@@ -258,12 +258,17 @@ class ZQP_API TextField : public View {
   bool typeKey(const std::string& key);
   // Each character of text as one key; answers how many were accepted.
   size_t typeText(const std::string& text);
+  // A person's select-all and delete: empties the field unless the formatter
+  // refuses an empty text; false when refused.
+  bool deleteText();
   // Ends editing: the formatter's conversion runs, then the end-of-editing
   // observer and (unless switched off) the action.
   void endEditing();
   std::string describe() const override;
 
  private:
+  // The edit a key or a delete proposes, through the formatter.
+  bool propose(std::string proposed);
   std::string text_;
   bool editable_ = true;
   bool secure_ = false;
@@ -287,6 +292,8 @@ class ZQP_API TextView : public View {
   std::string describe() const override;
 
  private:
+  // The edit a key or a delete proposes, through the formatter.
+  bool propose(std::string proposed);
   std::string text_;
   bool editable_ = true;
 };
