@@ -189,6 +189,7 @@ class Loader {
 
   void common(const json& j, View& v, Object* obj, const std::string& where) {
     v.setTag(integer(j, "tag", where, 0));
+    v.setIdentifier(text(j, "identifier", where, ""));
     v.setEnabled(boolean(j, "enabled", where, true));
     v.setHidden(boolean(j, "hidden", where, false));
     v.setToolTip(text(j, "toolTip", where, ""));

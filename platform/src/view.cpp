@@ -73,8 +73,18 @@ View* View::viewWithTag(int32_t tag) {
   return nullptr;
 }
 
+View* View::viewWithIdentifier(const std::string& id) {
+  if (id.empty()) return nullptr;
+  if (identifier_ == id) return this;
+  for (auto& s : subviews_) {
+    if (View* found = s->viewWithIdentifier(id)) return found;
+  }
+  return nullptr;
+}
+
 std::string View::describeBase() const {
-  return className() + " tag=" + std::to_string(tag_) + " " + Flags(*this);
+  return className() + (identifier_.empty() ? "" : " #" + identifier_) + " tag=" + std::to_string(tag_) + " " +
+         Flags(*this);
 }
 
 std::string View::describe() const { return describeBase(); }
@@ -231,7 +241,15 @@ bool TextField::beginEditing(bool replace) {
 
 bool TextField::typeKey(const std::string& key) {
   if (!editing_ && !beginEditing(false)) return false;
-  std::string proposed = replacePending_ ? key : text_ + key;
+  return propose(replacePending_ ? key : text_ + key);
+}
+
+bool TextField::deleteText() {
+  if (!editing_ && !beginEditing(false)) return false;
+  return propose(std::string());
+}
+
+bool TextField::propose(std::string proposed) {
   if (formatter_) {
     std::string newEditing, error;
     if (!formatter_->isPartialStringValid(proposed, &newEditing, &error)) {

@@ -52,7 +52,8 @@ TEST_F(PrintDialogTest, PopUpFormatterAndPrint) {
   EXPECT_TRUE(r.has("mark: ZQColorMode=Gray accepted"));
   EXPECT_EQ(r.err.find("Sepia accepted"), std::string::npos);  // the disabled item cannot be chosen
   // "a" and the fifth digit are refused by the formatter, each with a beep.
-  EXPECT_NE(r.err.find("beep\nbeep\n"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("beep\nrefused: 11 \"a\"\n"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("beep\nrefused: 11 \"5\"\n"), std::string::npos) << r.err;
   EXPECT_TRUE(r.has("print: allowed"));
   EXPECT_EQ(r.out, "com.zq.test.ColorChoice=Gray\ncom.zq.test.Number=1234\n");
 }
@@ -186,6 +187,74 @@ TEST_F(PrintDialogTest, EmptyBundleFolderStillPrints) {
   Result r = Run("print\n", "--ticket", dir_.path());
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.has("print: allowed"));
+}
+
+}  // namespace
+
+namespace {
+
+class PrintDialogScriptTest : public PrintDialogTest {};
+
+// The ticket and PPD commands, in a script whose lines end in CR alone,
+// CR LF and LF mixed: every line must read as written.
+TEST_F(PrintDialogScriptTest, TicketAndMarksWithAnyLineEnds) {
+  Result r = Run(
+      "set com.zq.a [x,y]\r"
+      "set com.zq.b \"two words\"\r\n"
+      "set com.zq.c gone\n"
+      "unset com.zq.c\r"
+      "ticket\n"
+      "mark PageSize Letter\r\n"
+      "ppd\r"
+      "conflicts\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("ticket: com.zq.a=[x,y]\nticket: com.zq.b=two words\nppd:"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("ppd: PageSize=Letter\nppd: ZQColorMode=Color\n"), std::string::npos) << r.err;
+  EXPECT_TRUE(r.has("conflicts: none")) << r.err;
+  EXPECT_EQ(r.out, "com.zq.a=[x,y]\ncom.zq.b=two words\n");
+}
+
+TEST_F(PrintDialogScriptTest, DisabledControlsAreIgnoredAndSaySo) {
+  Result r = Run("panel Test Options\nclick 20\nhelp\ncommands\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(r.has("ignored: 20 disabled")) << r.err;
+  // `type TAG ""` empties the field: the panel then has no number to print.
+  Result emptied = Run("panel Test Options\ntype 11 42\ntype 11 \"\"\nprint\n");
+  EXPECT_EQ(emptied.status, 1) << emptied.err;
+  EXPECT_TRUE(emptied.has("alert:  | A number is needed to print. | OK")) << emptied.err;
+  EXPECT_TRUE(r.has("help: Test Help A Test.htm")) << r.err;
+  EXPECT_NE(r.err.find("\n  orientation portrait|landscape"), std::string::npos) << r.err;
+}
+
+TEST_F(PrintDialogScriptTest, DumpTreeAndControlsNamedByLabel) {
+  Result r = Run("panel Test Options\ndump-tree\nclick @\"Reset\"\nclick @Collate\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("tree: View tag=0 enabled\ntree:   Label tag=9 enabled value=\"Colour:\"\n"), std::string::npos)
+      << r.err;
+  EXPECT_TRUE(r.has("tree:   CheckBox tag=20 disabled title=\"Collate\" state=0")) << r.err;
+  EXPECT_NE(r.err.find("\nalert: "), std::string::npos) << r.err;  // Reset asks first
+  EXPECT_TRUE(r.has("ignored: @Collate disabled")) << r.err;
+}
+
+// Each of these stops the script with status 2 and names what is wrong.
+TEST_F(PrintDialogScriptTest, BadLinesStopWithStatusTwo) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"panel Test Options\nclick 99\n", "no view with tag 99"},
+      {"select 10 \"Nothing\"\n", "no panel is focused"},
+      {"panel Test Options\nselect 10 \"Nothing\"\n", "no item Nothing"},
+      {"mark ZQColorMode Purple\n", "no choice Purple of ZQColorMode"},
+      {"orientation sideways\n", "usage: orientation"},
+      {"clock 2026-02-30 10:00\n", "not a date and time"},
+      {"unset\n", "usage: unset"},
+      {"frobnicate\n", "unknown command \"frobnicate\""},
+      {"panel Test Options\nclick @\"No Such\"\n", "no view @No Such in panel"},
+      {"panel Test Options\nclick #nothing\n", "no view #nothing"},
+  };
+  for (const auto& [script, message] : cases) {
+    Result r = Run(script);
+    EXPECT_EQ(r.status, 2) << script;
+    EXPECT_NE(r.err.find(message), std::string::npos) << script << r.err;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // The headless print dialog: the loaded panels, the protocol calls in the
 // order the framework expects, and the script that plays the user.
+#include <ctime>
 #include <deque>
 #include <iosfwd>
 #include <memory>
@@ -23,6 +24,10 @@ struct LoadedPanel {
   std::unique_ptr<zqp::Panel> panel;
   std::string name;
   std::string kind;
+  // The option keys the panel named when the dialog asked, once, after the
+  // panels were made; the dialog tells the panel of other panels' marks of
+  // these.
+  std::vector<std::string> keys;
   bool restored = false;
 };
 
@@ -36,6 +41,8 @@ class Dialog : public zqp::ModalDriver {
   // Loads every bundle of the folder and asks it for panels. Bundles that
   // cannot be loaded are reported on err and skipped.
   void LoadBundles(const std::string& dir, std::ostream& err);
+  // Adds a panel made elsewhere (the tests' own panels).
+  void AddPanel(std::unique_ptr<zqp::Panel> panel);
   const std::vector<LoadedPanel>& panels() const { return panels_; }
 
   // Runs the script. Throws ScriptError for a bad line, an unknown panel or
@@ -61,17 +68,34 @@ class Dialog : public zqp::ModalDriver {
   void Execute(const std::string& line, int lineNo);
   void RunLines();
   LoadedPanel& Focused();
-  void Restore(LoadedPanel& p);
+  // Builds and restores the panel the first time; `again` restores it anew.
+  void Restore(LoadedPanel& p, bool again = false);
+  void AskKeys();
   zqp::View* ViewForTag(const std::string& tagText);
+  // The front modal window's content, else the focused panel's view.
+  zqp::View* Root(std::string& where);
+  // `dump-tree`: every view under Root, one a line, indented by depth.
+  void DumpViews();
+  // Checks that a person could act on the view; otherwise says so and
+  // returns false.
+  bool Actionable(zqp::View* v, const std::string& tagText);
   void Save();
   void Print();
   void Summary();
+  // The commands kept in dialog_commands.cpp; false for an unknown one.
+  bool ExecuteMore(const std::vector<std::string>& w, const std::string& line);
+  void FollowPageSize();
+  // A PPD option was marked: the page format and the panels showing it follow.
+  void MarkChanged(const std::string& option, const std::string& choice);
 
   zqp::Host& host_;
   std::ostream& out_;
   std::vector<std::unique_ptr<zqp::PlugIn>> plugins_;
   std::vector<LoadedPanel> panels_;
   int focused_ = -1;
+  int shown_ = -1;
+  bool keysAsked_ = false;
+  bool clockSet_ = false;
   std::vector<std::string> lines_;
   size_t next_ = 0;
   std::deque<int> answers_;
@@ -85,5 +109,16 @@ class Dialog : public zqp::ModalDriver {
 // Splits a script line into words; "double quoted" words may hold spaces
 // (\" and \\ inside them). Throws ScriptError on an unterminated quote.
 std::vector<std::string> SplitWords(const std::string& line);
+
+// Splits a script into lines; CR, LF and CR LF all end a line.
+std::vector<std::string> ScriptLines(const std::string& text);
+
+// The script commands with their usage, one a line (`commands`, --help).
+std::string CommandList();
+
+// "YYYY-MM-DD HH:MM" as local time; false for anything else.
+bool ParseClockOption(const std::string& text, std::time_t& out);
+// "portrait", "landscape", "reverse-portrait" or "reverse-landscape".
+bool ParseOrientation(const std::string& text, zqp::Orientation& out);
 
 }  // namespace printdialog

@@ -11,6 +11,7 @@
 #include "zqp/events.h"
 #include "zqp/host.h"
 #include "zqp/ppd.h"
+#include "zqp/system.h"
 
 #ifndef ZQ_DEFAULT_BUNDLES
 #define ZQ_DEFAULT_BUNDLES "build/bundles"
@@ -21,8 +22,11 @@ namespace {
 constexpr const char* kUsage =
     "usage: printdialog --ppd FILE [--bundles DIR] [--printer ID] [--settings FILE]\n"
     "                   [--destination printer|file|preview|fax] [--script FILE|-]\n"
-    "                   [--ticket | --cups-options] [--snapshots DIR]\n"
-    "Without --script the dialog only prints (as the script \"print\" would).\n";
+    "                   [--ticket | --cups-options] [--orientation O] [--clock \"YYYY-MM-DD HH:MM\"]\n"
+    "                   [--snapshots DIR]\n"
+    "Without --script the dialog only prints (as the script \"print\" would).\n"
+    "--settings FILE holds the starting ticket: key=value lines, key=[a,b] for an\n"
+    "array, blank lines and lines starting with # skipped.\n";
 
 int Usage(const std::string& message) {
   std::cerr << "printdialog: " << message << "\n" << kUsage;
@@ -44,17 +48,6 @@ bool ReadAll(const std::string& path, std::string& out) {
   return true;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 }  // namespace
 
 // The bundles of the build this program belongs to, or, for an installed
@@ -69,7 +62,7 @@ std::string DefaultBundles() {
 
 int main(int argc, char** argv) {
   std::string ppdPath, bundles = DefaultBundles(), printer, settingsPath, script;
-  std::string destination = "printer", snapshots;
+  std::string destination = "printer", snapshots, orientation, clock;
   bool ticket = false, cupsOptions = false, haveScript = false;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -86,10 +79,12 @@ int main(int argc, char** argv) {
     else if (a == "--destination") ok = value(destination);
     else if (a == "--script") ok = haveScript = value(script);
     else if (a == "--snapshots") ok = value(snapshots);
+    else if (a == "--orientation") ok = value(orientation);
+    else if (a == "--clock") ok = value(clock);
     else if (a == "--ticket") ticket = true;
     else if (a == "--cups-options") cupsOptions = true;
     else if (a == "--help" || a == "-h") {
-      std::cout << kUsage;
+      std::cout << kUsage << "Script commands, one a line:\n" << printdialog::CommandList();
       return 0;
     } else {
       return Usage("unknown argument " + a);
@@ -100,6 +95,15 @@ int main(int argc, char** argv) {
   if (ticket && cupsOptions) return Usage("--ticket and --cups-options exclude each other");
   zqp::DestinationType dest;
   if (!zqp::ParseDestinationType(destination, dest)) return Usage("unknown destination " + destination);
+
+  zqp::Orientation orient = zqp::Orientation::kPortrait;
+  if (!orientation.empty() && !printdialog::ParseOrientation(orientation, orient)) {
+    return Usage("unknown orientation " + orientation);
+  }
+  std::time_t clockTime = 0;
+  if (!clock.empty() && !printdialog::ParseClockOption(clock, clockTime)) {
+    return Usage("--clock needs \"YYYY-MM-DD HH:MM\", not " + clock);
+  }
 
   std::error_code ec;
   if (!std::filesystem::is_directory(bundles, ec)) return Usage("no bundle folder " + bundles);
@@ -118,6 +122,8 @@ int main(int argc, char** argv) {
   }
   host.session().SetCurrentPrinterID(printer);
   host.session().SetDestinationType(dest);
+  host.session().pageFormat().SetOrientation(orient);
+  if (!clock.empty()) zqp::SetClockForTesting([clockTime] { return clockTime; });
   if (!settingsPath.empty()) {
     std::string text;
     if (!ReadAll(settingsPath, text)) {
@@ -136,7 +142,7 @@ int main(int argc, char** argv) {
       std::cerr << "printdialog: cannot read script " << script << "\n";
       return 2;
     }
-    lines = Lines(text);
+    lines = printdialog::ScriptLines(text);
   }
 
   zqp::EventLog::Shared().SetListener([](const zqp::Event& e) { std::cerr << e.Line() << "\n"; });
@@ -155,6 +161,7 @@ int main(int argc, char** argv) {
     }
   }
   zqp::EventLog::Shared().SetListener({});
+  zqp::SetClockForTesting({});
   if (status != 2) {
     if (ticket) std::cout << host.settings().ToLines();
     if (cupsOptions) std::cout << host.settings().ToCupsOptions() << "\n";

@@ -55,6 +55,10 @@ class ZQP_API View : public Object {
 
   int32_t tag() const { return tag_; }
   void setTag(int32_t tag) { tag_ = tag; }
+  // A name for views built in code, which carry no nib tag; scripts and
+  // dumps find them by it.
+  const std::string& identifier() const { return identifier_; }
+  void setIdentifier(std::string id) { identifier_ = std::move(id); }
   bool isEnabled() const { return enabled_; }
   virtual void setEnabled(bool enabled) { enabled_ = enabled; }
   bool isHidden() const { return hidden_; }
@@ -84,6 +88,8 @@ class ZQP_API View : public Object {
   Window* window() const;
   // This view or the first descendant (depth first) with the tag.
   View* viewWithTag(int32_t tag);
+  // This view or the first descendant (depth first) with the identifier.
+  View* viewWithIdentifier(const std::string& id);
   View* nextKeyView() const { return nextKeyView_; }
   void setNextKeyView(View* v) { nextKeyView_ = v; }
 
@@ -111,6 +117,7 @@ class ZQP_API View : public Object {
   friend class Window;
   ViewKind kind_;
   int32_t tag_ = 0;
+  std::string identifier_;
   bool enabled_ = true;
   bool hidden_ = false;
   Frame frame_;
@@ -267,12 +274,17 @@ class ZQP_API TextField : public View {
   bool typeKey(const std::string& key);
   // Each character of text as one key; answers how many were accepted.
   size_t typeText(const std::string& text);
+  // A person's select-all and delete: empties the field unless the formatter
+  // refuses an empty text; false when refused.
+  bool deleteText();
   // Ends editing: the formatter's conversion runs, then the end-of-editing
   // observer and (unless switched off) the action.
   void endEditing();
   std::string describe() const override;
 
  private:
+  // The edit a key or a delete proposes, through the formatter.
+  bool propose(std::string proposed);
   std::string text_;
   bool editable_ = true;
   bool secure_ = false;
@@ -296,6 +308,8 @@ class ZQP_API TextView : public View {
   std::string describe() const override;
 
  private:
+  // The edit a key or a delete proposes, through the formatter.
+  bool propose(std::string proposed);
   std::string text_;
   bool editable_ = true;
 };
