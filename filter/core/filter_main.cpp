@@ -13,6 +13,7 @@
 #include "dispatch.h"
 #include "passthrough.h"
 #include "platform_points.h"
+#include "zqp/system_files.h"
 
 namespace zqf {
 
@@ -83,7 +84,7 @@ void CloseJobCopy(Job& job) {
 
 std::string JobCopySwitchPath() {
   const char* env = std::getenv("ZQ_JOBCOPY_SWITCH");
-  return (env != nullptr && *env != '\0') ? env : kDefaultJobCopySwitch;
+  return (env != nullptr && *env != '\0') ? std::string(env) : zqp::SystemPath(kDefaultJobCopySwitch);
 }
 
 Job::Job(const EditionProfile& p, std::vector<std::string> args, Stream& o, Stream& e)

@@ -6,6 +6,7 @@
 
 #include "json_file.h"
 #include "zqp/bundle.h"
+#include "zqp/nib_objects.h"
 
 namespace zqp {
 
@@ -20,13 +21,19 @@ struct NibError {
 
 class Loader {
  public:
-  explicit Loader(std::string resourceDir) : resourceDir_(std::move(resourceDir)) {}
+  Loader(std::string resourceDir, std::string bundleId)
+      : resourceDir_(std::move(resourceDir)), bundleId_(std::move(bundleId)) {}
 
   std::unique_ptr<Object> object(const json& j, const std::string& where) {
     if (!j.is_object()) throw NibError{where + ": not an object"};
     const std::string cls = text(j, "class", where, "");
     const std::string at = where + " (" + (cls.empty() ? "no class" : cls) + ")";
     if (cls == "Window") return window(j, at);
+    if (auto custom = MakeNibObject(bundleId_, cls)) {
+      named(j, custom.get(), at);
+      custom_.push_back(custom.get());
+      return custom;
+    }
     std::unique_ptr<View> v = view(j, at);
     return v;
   }
@@ -170,8 +177,41 @@ class Loader {
     }
   }
 
+  // Connections between the nib's objects; checked with the references.
+  void connections(const json& list) {
+    if (!list.is_array()) throw NibError{"\"connections\" must be a list"};
+    int n = 0;
+    for (const auto& c : list) {
+      const std::string where = "connection " + std::to_string(n++);
+      if (!c.is_object()) throw NibError{where + ": not an object"};
+      Object* source = reference(c, "source", where);
+      if (c.contains("outlet")) {
+        auto* holder = dynamic_cast<NibObject*>(source);
+        const std::string outlet = text(c, "outlet", where, "");
+        Object* destination = reference(c, "destination", where);
+        if (holder == nullptr || !holder->setOutlet(outlet, destination)) {
+          throw NibError{where + ": no outlet \"" + outlet + "\" for that object"};
+        }
+      } else {
+        auto* control = dynamic_cast<View*>(source);
+        auto* target = dynamic_cast<NibObject*>(reference(c, "target", where));
+        const std::string action = text(c, "action", where, "");
+        if (control == nullptr || target == nullptr || !target->respondsToAction(action)) {
+          throw NibError{where + ": action \"" + action + "\" cannot be sent from that object to that target"};
+        }
+        actions_.push_back({control, target, action});
+      }
+    }
+  }
+
   void connect(const Outlets& owner) {
     for (const auto& [name, obj, where] : outlets_) owner.connect(name, obj);
+    for (const auto& [control, target, action] : actions_) {
+      control->setTarget(target);
+      control->setAction([target = target, action = action](View& sender) { target->performAction(action, sender); });
+    }
+    // Last, so every object sees all its connections.
+    for (NibObject* o : custom_) o->awakeFromNib();
   }
 
  private:
@@ -186,6 +226,18 @@ class Loader {
     Object* object;
     std::string where;
   };
+  struct ActionRef {
+    View* control;
+    NibObject* target;
+    std::string action;
+  };
+
+  Object* reference(const json& c, const char* key, const std::string& where) {
+    const std::string name = text(c, key, where, "");
+    auto it = names_.find(name);
+    if (it == names_.end()) throw NibError{where + ": no object named \"" + name + "\""};
+    return it->second;
+  }
 
   void common(const json& j, View& v, Object* obj, const std::string& where) {
     v.setTag(integer(j, "tag", where, 0));
@@ -263,10 +315,13 @@ class Loader {
   std::vector<Pending> pending_;
   std::vector<OutletRef> outlets_;
   std::map<std::string, Object*> names_;
+  std::string bundleId_;
+  std::vector<NibObject*> custom_;
+  std::vector<ActionRef> actions_;
 };
 
 bool Load(const std::string& path, const std::string& label, const std::string& resourceDir,
-          const Outlets& owner, std::vector<std::unique_ptr<Object>>& topLevel, std::string* error) {
+          const std::string& bundleId, const Outlets& owner, std::vector<std::unique_ptr<Object>>& topLevel, std::string* error) {
   std::string why;
   auto doc = detail::ReadJsonFile(path, &why);
   if (!doc) {
@@ -278,7 +333,7 @@ bool Load(const std::string& path, const std::string& label, const std::string& 
     if (!doc->is_object() || !doc->contains("objects") || !(*doc)["objects"].is_array()) {
       throw NibError{"no \"objects\" list"};
     }
-    Loader loader(resourceDir);
+    Loader loader(resourceDir, bundleId);
     int n = 0;
     for (const auto& o : (*doc)["objects"]) {
       made.push_back(loader.object(o, "object " + std::to_string(n++)));
@@ -286,6 +341,7 @@ bool Load(const std::string& path, const std::string& label, const std::string& 
     // Every check is made before the first outlet is set, so a failing nib
     // leaves the owner untouched.
     loader.resolve(owner);
+    if (doc->contains("connections")) loader.connections((*doc)["connections"]);
     loader.connect(owner);
   } catch (const NibError& e) {
     if (error) *error = "nib " + label + ": " + e.message;
@@ -304,12 +360,12 @@ bool LoadNib(const Bundle& bundle, const std::string& name, const Outlets& owner
     if (error) *error = "nib " + name + ": not in bundle " + bundle.identifier();
     return false;
   }
-  return Load(*path, name, bundle.resourcePath(), owner, topLevel, error);
+  return Load(*path, name, bundle.resourcePath(), bundle.identifier(), owner, topLevel, error);
 }
 
 bool LoadNibFile(const std::string& path, const Outlets& owner, std::vector<std::unique_ptr<Object>>& topLevel,
                  std::string* error) {
-  return Load(path, path, std::filesystem::path(path).parent_path().string(), owner, topLevel, error);
+  return Load(path, path, std::filesystem::path(path).parent_path().string(), "", owner, topLevel, error);
 }
 
 }  // namespace zqp

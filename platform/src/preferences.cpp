@@ -1,6 +1,8 @@
 #include "zqp/preferences.h"
 
 #include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -10,6 +12,7 @@
 
 #include "json_file.h"
 #include "zqp/system.h"
+#include "zqp/system_files.h"
 
 namespace zqp {
 
@@ -63,13 +66,27 @@ Store& Load(const std::string& path) {
   return st;
 }
 
-bool WriteAtomically(const std::string& path, const std::string& data) {
+// The any-user store is read by every user: world-readable, and writable by
+// the administrators' group when that group owns its folder. A user's own
+// store stays private.
+mode_t StoreMode(const std::string& path, PrefUser user) {
+  if (user != PrefUser::kAnyUser) return 0600;
+  struct stat folder{};
+  const std::string group = AdministratorsGroup();
+  if (!group.empty() && stat(std::filesystem::path(path).parent_path().c_str(), &folder) == 0) {
+    if (const struct group* g = getgrnam(group.c_str()); g != nullptr && g->gr_gid == folder.st_gid) return 0664;
+  }
+  return 0644;
+}
+
+bool WriteAtomically(const std::string& path, const std::string& data, mode_t mode) {
   std::error_code ec;
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
   std::string tmp = path + ".tmp-XXXXXX";
   int fd = mkstemp(tmp.data());
   if (fd < 0) return false;
-  bool ok = true;
+  // mkstemp makes the file 0600 whatever the store is for.
+  bool ok = ::fchmod(fd, mode) == 0;
   size_t off = 0;
   while (ok && off < data.size()) {
     ssize_t n = ::write(fd, data.data() + off, data.size() - off);
@@ -91,7 +108,7 @@ std::string Preferences::StorePath(const std::string& application, PrefUser user
   if (env != nullptr && *env != '\0') {
     root = std::string(env) + "/" + (user == PrefUser::kAnyUser ? "any-user" : "user-" + SafeName(LoginName()));
   } else if (user == PrefUser::kAnyUser) {
-    root = "/var/lib/zq/preferences";
+    root = SystemPath("/var/lib/zq/preferences");
   } else {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
@@ -145,7 +162,7 @@ bool Preferences::Synchronize(const std::string& application, PrefUser user, Pre
   // A value handed in that is not UTF-8 must not make the write throw (and
   // lose every other change): its broken bytes are written as U+FFFD.
   const std::string text = j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-  if (!WriteAtomically(path, text)) return false;
+  if (!WriteAtomically(path, text, StoreMode(path, user))) return false;
   st.dirty = false;
   return true;
 }

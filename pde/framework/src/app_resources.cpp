@@ -1,7 +1,7 @@
 #include "zqpde/app_resources.h"
 
-#include <plist/plist.h>
 #include <zqp/bundle.h>
+#include <zqp/property_list.h>
 #include <zqp/system.h>
 
 #include <cstdio>
@@ -58,40 +58,8 @@ std::string HelpPreferencesPath() {
     return std::string(home != nullptr ? home : "") + "/Library/Preferences/com.apple.help.plist";
 }
 
-namespace {
-
-struct PlistFree {
-    void operator()(plist_t p) const { plist_free(p); }
-};
-using PlistPtr = std::unique_ptr<void, PlistFree>;
-
-const char* StringValueOf(plist_t node) {
-    return node != nullptr && plist_get_node_type(node) == PLIST_STRING ? plist_get_string_ptr(node, nullptr)
-                                                                       : nullptr;
-}
-
-bool WriteAtomically(const std::string& path, const char* data, size_t size) {
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out.write(data, static_cast<std::streamsize>(size))) return false;
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 void RemoveHelpCacheForBundleID(const std::string& bookID, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    plist_t parsed = nullptr;
-    plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &parsed);
-    PlistPtr root(parsed);
+    const zqp::PlistPtr root = zqp::ReadPropertyList(path);
     if (!root || plist_get_node_type(root.get()) != PLIST_DICT) return;
 
     plist_t books = plist_dict_get_item(root.get(), "RegisteredBooks");
@@ -101,14 +69,14 @@ void RemoveHelpCacheForBundleID(const std::string& bookID, const std::string& pa
         return;
     plist_t first = plist_array_get_item(entries, 0);
     if (plist_get_node_type(first) != PLIST_DICT) return;
-    const char* url = StringValueOf(plist_dict_get_item(first, "url"));
+    const char* url = zqp::PlistString(plist_dict_get_item(first, "url"));
     if (url == nullptr || std::strstr(url, ".lproj") == nullptr) return;
 
     plist_dict_remove_item(books, bookID.c_str());
     plist_t order = plist_dict_get_item(root.get(), "RegistrationOrder");
     if (order != nullptr && plist_get_node_type(order) == PLIST_ARRAY) {
         for (uint32_t i = 0; i < plist_array_get_size(order); ++i) {
-            const char* name = StringValueOf(plist_array_get_item(order, i));
+            const char* name = zqp::PlistString(plist_array_get_item(order, i));
             if (name != nullptr && bookID == name) {
                 plist_array_remove_item(order, i);
                 break;
@@ -116,15 +84,7 @@ void RemoveHelpCacheForBundleID(const std::string& bookID, const std::string& pa
         }
     }
 
-    char* xml = nullptr;
-    uint32_t length = 0;
-    plist_to_xml(root.get(), &xml, &length);
-    if (xml == nullptr || length == 0) {
-        zqp::Log("Illegal Property List.");
-    } else {
-        WriteAtomically(path, xml, length);
-    }
-    plist_to_xml_free(xml);
+    if (zqp::WritePropertyList(path, root.get()) == zqp::kIoErr) zqp::Log("Illegal Property List.");
 }
 
 }  // namespace zqpde

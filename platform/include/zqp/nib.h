@@ -20,7 +20,8 @@
 // resource file name), TableView ("columns" [{"identifier", "title"}],
 // "multipleSelection"), TabView ("tabs" [{"identifier", "label", "view"}]),
 // DatePicker, CustomView, Window ("title", "content",
-// "initialFirstResponder").
+// "initialFirstResponder"), and the classes the bundle registered
+// (nib_objects.h), wired by the nib's "connections" list.
 #include <functional>
 #include <map>
 #include <memory>
