@@ -7,21 +7,16 @@
 
 #include "settings_ticket.h"
 #include "zqpde/app_resources.h"
+#include "zqpde/panel_factory.h"
 #include "zqpde/ppd_util.h"
-#include "zqpde/text_util.h"
 
 namespace zqsp {
 
 std::optional<std::string> SpecialPagesNibFromPPD(ppd_file_t* ppd, const zqp::Bundle* bundle) {
-    if (ppd == nullptr || bundle == nullptr) return std::nullopt;
-    const std::string keyword = zqpde::FixPPDKeywordAccordingToType(ppd, "ZQXSpecialPagesSettings");
-    ppd_attr_t* attr = zqpde::ppdFindAttr_ALT(ppd, keyword.c_str(), nullptr);
-    if (attr == nullptr || attr->value == nullptr) return std::nullopt;
-    const std::string nib = "ZQSpecialPages_" + zqpde::GetAppResourceName(attr->value, 0);
-    const std::string help = "SpecialPagesMain_" + zqpde::GetAppResourceName(attr->value, 1);
-    if (!bundle->pathForResource(help, "htm", "Help")) return std::nullopt;
-    if (!bundle->pathForResource(nib, "nib")) return std::nullopt;
-    return nib;
+    auto r = zqpde::PanelResourcesFromPPD(ppd, bundle, "ZQXSpecialPagesSettings", "ZQSpecialPages_",
+                                          "SpecialPagesMain_");
+    if (!r) return std::nullopt;
+    return "ZQSpecialPages_" + r->nibPart;
 }
 
 namespace {
@@ -132,11 +127,7 @@ bool SpecialPagesPDEPluginr15::initWithBundle(zqp::Bundle* bundle) {
 std::vector<std::unique_ptr<zqp::Panel>> SpecialPagesPDEPluginr15::PDEPanelsForType(const std::string& type,
                                                                                      zqp::DialogHost* host) {
     std::vector<std::unique_ptr<zqp::Panel>> panels;
-    ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
-    if (type != zqp::kPrintDialogPanelType || ppd == nullptr) return panels;
-    zqp::Bundle* bundle = zqpde::GetAppBundleRef();
-    if (bundle == nullptr) bundle = zqpde::pluginBundle;
-    std::optional<std::string> nib = SpecialPagesNibFromPPD(ppd, bundle);
+    std::optional<std::string> nib = SpecialPagesNibFromPPD(zqpde::PrintDialogPPD(type, host), zqpde::ExtensionBundle());
     if (!nib) return panels;
     zqp::Log("SpecialPagesPDE : RealChoiceStringNib1 - %s", nib->c_str());
     panels.push_back(std::make_unique<SpecialPagesPDEr15>(host, *nib));
