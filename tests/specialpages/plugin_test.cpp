@@ -58,7 +58,7 @@ TEST(SpecialPagesPanel, SavedRecordsComeBackInANewPanel) {
         ASSERT_NE(panel, nullptr);
         ASSERT_TRUE(panel->restoreValuesAndReturnError(nullptr));
         EXPECT_EQ(panel->records().allItemCount(), 0u);
-        panel->records().updateRequest(kInsert, {{{"type", "1"}, {"page", "3"}, {"pagesize", "A5"}}});
+        panel->records().updateRequest(kInsert, {{{"type", "1"}, {"page", "3"}, {"pagesize", "1"}}});
         ASSERT_TRUE(panel->saveValuesAndReturnError(nullptr));
     }
     auto panels = plugin.PDEPanelsForType(zqp::kPrintDialogPanelType, &host);
@@ -68,6 +68,14 @@ TEST(SpecialPagesPanel, SavedRecordsComeBackInANewPanel) {
     EXPECT_EQ(panel->records().records()[0].at("page"), "3");
     const TicketReader read = SettingsTicketReader(host.printSettings());
     EXPECT_EQ(read(std::string(kTicketNamespace) + "SpecialPageRecordCountTicket").value_or(""), "1");
+    EXPECT_EQ(read(std::string(kTicketNamespace) + "whetherMediaSizeA5Ticket").value_or(""), "1");
+
+    // A mailbox job written by the account panel sends the device no pages,
+    // but the panel still keeps its records for the next job.
+    host.printSettings()->SetValue(std::string(kTicketNamespace) + "PrintTypeTicketKey", "5", false);
+    ASSERT_TRUE(panel->shouldPrint());
+    EXPECT_EQ(read(std::string(kTicketNamespace) + "SpecialPageRecordCountTicket").value_or(""), "0");
+    EXPECT_EQ(read(std::string(kTicketNamespace) + "JTIFCommandTicketCount").value_or(""), "1");
 }
 
 }  // namespace

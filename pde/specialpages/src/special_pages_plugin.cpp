@@ -87,11 +87,9 @@ bool SpecialPagesPDEr15::SimulationOpenPDE(std::string*) {
     zqp::DialogHost* host = GetCurrentPDECallbackObj();
     ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
     if (ppd == nullptr) return true;
-    // The record list restores itself from its own copy; a ticket without
-    // one leaves the list empty rather than half-filled from a stale write.
-    SPRecordList restored;
-    if (RestoreRecordCopy(restored, SettingsTicketReader(host->printSettings())) || restored.allItemCount() > 0)
-        records_ = std::move(restored);
+    // The record list restores itself from its own copy; a ticket without a
+    // readable count leaves the list as it was.
+    RestoreRecordCopy(records_, SettingsTicketReader(host->printSettings()));
     bFirstInitialzePDE = false;
     return true;
 }
