@@ -8,6 +8,7 @@
 #include "jba_panel.h"
 #include "print_type_panel.h"
 #include "zqpde/app_resources.h"
+#include "zqpde/panel_factory.h"
 #include "zqpde/ppd_util.h"
 #include "zqpde/text_util.h"
 
@@ -21,14 +22,9 @@ int32_t ProductTypeForKey(std::span<const ProductInfoItem> table, const std::str
 
 std::optional<PanelProduct> PanelProductFromPPD(ppd_file_t* ppd, const zqp::Bundle* bundle, const char* attribute,
                                                 const char* nibPrefix, const char* helpPrefix) {
-    if (ppd == nullptr || bundle == nullptr) return std::nullopt;
-    const std::string keyword = zqpde::FixPPDKeywordAccordingToType(ppd, attribute);
-    ppd_attr_t* attr = zqpde::ppdFindAttr_ALT(ppd, keyword.c_str(), nullptr);
-    if (attr == nullptr || attr->value == nullptr) return std::nullopt;
-    PanelProduct p{zqpde::GetAppResourceName(attr->value, 0), zqpde::GetAppResourceName(attr->value, 1)};
-    if (!bundle->pathForResource(helpPrefix + p.helpKey, "htm", "Help")) return std::nullopt;
-    if (!bundle->pathForResource(nibPrefix + p.productKey, "nib")) return std::nullopt;
-    return p;
+    auto r = zqpde::PanelResourcesFromPPD(ppd, bundle, attribute, nibPrefix, helpPrefix);
+    if (!r) return std::nullopt;
+    return PanelProduct{r->nibPart, r->helpPart};
 }
 
 bool PrintAccountPDEPlugInr15::initWithBundle(zqp::Bundle* bundle) {
@@ -44,10 +40,9 @@ bool PrintAccountPDEPlugInr15::CheckLoadCondition(ppd_file_t* ppd, const char* p
 std::vector<std::unique_ptr<zqp::Panel>> PrintAccountPDEPlugInr15::PDEPanelsForType(const std::string& type,
                                                                                      zqp::DialogHost* host) {
     std::vector<std::unique_ptr<zqp::Panel>> panels;
-    ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
-    if (type != zqp::kPrintDialogPanelType || ppd == nullptr) return panels;
-    zqp::Bundle* bundle = zqpde::GetAppBundleRef();
-    if (bundle == nullptr) bundle = zqpde::pluginBundle;
+    ppd_file_t* ppd = zqpde::PrintDialogPPD(type, host);
+    if (ppd == nullptr) return panels;
+    zqp::Bundle* bundle = zqpde::ExtensionBundle();
 
     if (auto jba = PanelProductFromPPD(ppd, bundle, "ZQXAccountingSettings", "ZQPrintJBA_", "JBA_")) {
         const int32_t productType = ProductTypeForKey(edition::JBAProductInfo, jba->productKey);
