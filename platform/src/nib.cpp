@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "json_file.h"
+#include "zqp/bindings.h"
 #include "zqp/bundle.h"
 #include "zqp/nib_objects.h"
 
@@ -204,6 +205,18 @@ class Loader {
     }
   }
 
+  // Bindings show the model's values at once, so they are made when every
+  // object exists; a failing one still fails the whole nib.
+  void bind() {
+    for (const auto& b : bindings_) {
+      auto it = names_.find(b.object);
+      auto* model = it == names_.end() ? nullptr : dynamic_cast<Observable*>(it->second);
+      if (model == nullptr) throw NibError{b.where + ": no observable object named \"" + b.object + "\""};
+      std::string why;
+      if (!Bind(*b.view, b.property, *model, b.keyPath, b.transformer, &why)) throw NibError{b.where + ": " + why};
+    }
+  }
+
   void connect(const Outlets& owner) {
     for (const auto& [name, obj, where] : outlets_) owner.connect(name, obj);
     for (const auto& [control, target, action] : actions_) {
@@ -224,6 +237,11 @@ class Loader {
   struct OutletRef {
     std::string name;
     Object* object;
+    std::string where;
+  };
+  struct BindingRef {
+    View* view;
+    std::string property, object, keyPath, transformer;
     std::string where;
   };
   struct ActionRef {
@@ -248,6 +266,16 @@ class Loader {
     v.setFrame(frame(j, where));
     named(j, obj, where);
     if (j.contains("nextKeyView")) pending_.push_back({nullptr, &v, text(j, "nextKeyView", where, ""), where});
+    if (j.contains("bindings")) {
+      const json& b = j["bindings"];
+      if (!b.is_object()) throw NibError{where + ": \"bindings\" must be an object"};
+      for (const auto& [property, spec] : b.items()) {
+        const std::string at = where + " binding \"" + property + "\"";
+        if (!spec.is_object()) throw NibError{at + ": not an object"};
+        bindings_.push_back({&v, property, text(spec, "to", at, ""), text(spec, "keyPath", at, ""),
+                             text(spec, "transformer", at, ""), at});
+      }
+    }
   }
 
   void named(const json& j, Object* obj, const std::string& where) {
@@ -318,6 +346,7 @@ class Loader {
   std::string bundleId_;
   std::vector<NibObject*> custom_;
   std::vector<ActionRef> actions_;
+  std::vector<BindingRef> bindings_;
 };
 
 bool Load(const std::string& path, const std::string& label, const std::string& resourceDir,
@@ -342,6 +371,7 @@ bool Load(const std::string& path, const std::string& label, const std::string& 
     // leaves the owner untouched.
     loader.resolve(owner);
     if (doc->contains("connections")) loader.connections((*doc)["connections"]);
+    loader.bind();
     loader.connect(owner);
   } catch (const NibError& e) {
     if (error) *error = "nib " + label + ": " + e.message;

@@ -44,7 +44,16 @@ bool View::isHiddenOrHasHiddenAncestor() const {
 
 bool View::acceptsUserInput() const { return enabled_ && !isHiddenOrHasHiddenAncestor(); }
 
+ViewBinding::~ViewBinding() = default;
+
+void View::notifyBindings() {
+  // By index: a tie may add another while it runs.
+  for (size_t i = 0; i < bindings_.size(); ++i) bindings_[i]->userChangedValue(*this);
+}
+
 bool View::sendAction() {
+  // The model learns the new value before the target acts on it.
+  notifyBindings();
   if (!action_) return false;
   // The action may replace itself; run a copy.
   Action a = action_;
@@ -285,7 +294,11 @@ void TextField::endEditing() {
   }
   if (formatter_) setStringValue(text_);
   if (didEnd_) didEnd_(*this);
-  if (actionOnEnd_) sendAction();
+  if (actionOnEnd_) {
+    sendAction();
+  } else {
+    notifyBindings();
+  }
 }
 
 std::string TextField::describe() const {

@@ -102,4 +102,17 @@ TEST(Observable, HandlerMayDropObservationsDuringANotice) {
   EXPECT_EQ(second, 0);
 }
 
+TEST(Observable, ObjectDestroyedDuringANoticeTellsNoOneElse) {
+  auto account = std::make_unique<Account>();
+  int later = 0;
+  auto first = account->addObserver("userName", zqp::kObservingNew, [&](const zqp::ObservedChange&) { account.reset(); });
+  auto second = account->addObserver("userName", zqp::kObservingNew, [&](const zqp::ObservedChange&) { ++later; });
+  EXPECT_TRUE(second->isValid());
+  account->setValueForKey("userName", std::string("gone"));
+  EXPECT_EQ(account, nullptr);
+  EXPECT_EQ(later, 0);
+  EXPECT_FALSE(first->isValid());
+  EXPECT_FALSE(second->isValid());
+}
+
 }  // namespace

@@ -21,7 +21,10 @@
 // "multipleSelection"), TabView ("tabs" [{"identifier", "label", "view"}]),
 // DatePicker, CustomView, Window ("title", "content",
 // "initialFirstResponder"), and the classes the bundle registered
-// (nib_objects.h), wired by the nib's "connections" list.
+// (nib_objects.h), wired by the nib's "connections" list. A view's
+// "bindings" tie its properties to keys of an observable nib object
+// (bindings.h): {"enabled": {"to": "model", "keyPath": "isAuthenticated",
+// "transformer": "negateBoolean"}}.
 #include <functional>
 #include <map>
 #include <memory>

@@ -45,6 +45,9 @@ class ZQP_API Observation {
   Observation& operator=(const Observation&) = delete;
   // Stops the notices now (the destructor does the same).
   void invalidate();
+  // Whether the observed object still lives and the observation was not
+  // invalidated.
+  bool isValid() const;
 
  private:
   friend class Observable;

@@ -16,6 +16,16 @@
 namespace zqp {
 
 class Window;
+class View;
+
+// A tie between a view and a model object (bindings.h). The view owns its
+// ties, so they end with it; a person's change of the view's value is passed
+// to each before the action is sent.
+class ZQP_API ViewBinding {
+ public:
+  virtual ~ViewBinding();
+  virtual void userChangedValue(View&) {}
+};
 
 // Root of everything a nib can hold (views and windows).
 class ZQP_API Object {
@@ -80,6 +90,7 @@ class ZQP_API View : public Object {
   bool hasAction() const { return static_cast<bool>(action_); }
   // Runs the action (as code would send it); false when there is none.
   bool sendAction();
+  void addBinding(std::unique_ptr<ViewBinding> binding) { bindings_.push_back(std::move(binding)); }
 
   // The tree. Subviews are owned by their superview.
   View* addSubview(std::unique_ptr<View> view);
@@ -112,6 +123,8 @@ class ZQP_API View : public Object {
 
  protected:
   std::string describeBase() const;
+  // Passes a person's change of the value to the view's ties.
+  void notifyBindings();
 
  private:
   friend class Window;
@@ -130,6 +143,8 @@ class ZQP_API View : public Object {
   View* superview_ = nullptr;
   Window* window_ = nullptr;  // set on the content view only
   View* nextKeyView_ = nullptr;
+  // Last, so the ties go first when the view dies.
+  std::vector<std::unique_ptr<ViewBinding>> bindings_;
 };
 
 // ---- buttons -------------------------------------------------------------

@@ -12,6 +12,9 @@ struct Observation::Registry {
   };
   std::map<uint64_t, Entry> entries;
   uint64_t next = 1;
+  // Cleared by the object's destructor; a notice in progress may still
+  // hold the registry.
+  bool alive = true;
 };
 
 bool KeyValueIsTrue(const KeyValue& value) {
@@ -31,7 +34,15 @@ void Observation::invalidate() {
 
 Observable::Observable() : registry_(std::make_shared<Observation::Registry>()) {}
 
-Observable::~Observable() = default;
+Observable::~Observable() {
+  registry_->alive = false;
+  registry_->entries.clear();
+}
+
+bool Observation::isValid() const {
+  auto registry = registry_.lock();
+  return registry && registry->alive && registry->entries.count(id_) != 0;
+}
 
 std::unique_ptr<Observation> Observable::addObserver(const std::string& key, unsigned options, Handler handler) {
   const uint64_t id = registry_->next++;
