@@ -268,9 +268,18 @@ class Loader {
         continue;
       }
       if (!it.is_object()) throw NibError{where + ": a menu item must be a title or an object"};
+      if (boolean(it, "separator", where, false)) {
+        MenuItem sep = MenuItem::Separator();
+        sep.hidden = boolean(it, "hidden", where, false);
+        menu.items().push_back(std::move(sep));
+        continue;
+      }
       MenuItem item(text(it, "title", where, ""), text(it, "represented", where, ""));
       item.enabled = boolean(it, "enabled", where, true);
       item.tag = integer(it, "tag", where, 0);
+      item.hidden = boolean(it, "hidden", where, false);
+      item.state = integer(it, "state", where, 0);
+      if (item.state < -1 || item.state > 1) throw NibError{where + ": \"state\" must be -1, 0 or 1"};
       if (it.contains("submenu")) {
         item.submenu = std::make_unique<Menu>();
         items(it["submenu"], *item.submenu, where);

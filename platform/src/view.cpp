@@ -122,6 +122,13 @@ MenuItem::MenuItem(MenuItem&&) noexcept = default;
 MenuItem& MenuItem::operator=(MenuItem&&) noexcept = default;
 MenuItem::~MenuItem() = default;
 
+MenuItem MenuItem::Separator() {
+  MenuItem item;
+  item.separator = true;
+  item.enabled = false;
+  return item;
+}
+
 MenuItem* Menu::itemAtIndex(int index) {
   if (index < 0 || index >= numberOfItems()) return nullptr;
   return &items_[static_cast<size_t>(index)];
@@ -129,7 +136,20 @@ MenuItem* Menu::itemAtIndex(int index) {
 
 bool Menu::isItemEffectivelyEnabled(int index) const {
   if (index < 0 || index >= numberOfItems()) return false;
-  return autoenables_ || items_[static_cast<size_t>(index)].enabled;
+  const MenuItem& item = items_[static_cast<size_t>(index)];
+  // Autoenabling never makes a separator choosable.
+  return !item.separator && (autoenables_ || item.enabled);
+}
+
+bool Menu::isItemSelectable(int index) const { return whyNotSelectable(index).empty(); }
+
+std::string Menu::whyNotSelectable(int index) const {
+  if (index < 0 || index >= numberOfItems()) return "missing";
+  const MenuItem& item = items_[static_cast<size_t>(index)];
+  if (item.separator) return "a separator";
+  if (item.hidden) return "hidden";
+  if (!isItemEffectivelyEnabled(index)) return "disabled";
+  return {};
 }
 
 std::string PopUpButton::className() const { return "PopUpButton"; }
@@ -169,30 +189,58 @@ int PopUpButton::indexOfItemWithRepresentedObject(const std::string& obj) const 
   return -1;
 }
 
+void PopUpButton::sendItemAction(const MenuItem& item) {
+  if (!item.action) {
+    sendAction();
+    return;
+  }
+  // The handler may rebuild the menu; run a copy.
+  MenuItem::ItemAction a = item.action;
+  a(item);
+}
+
 bool PopUpButton::userSelect(int index) {
-  if (!acceptsUserInput() || !menu_.isItemEffectivelyEnabled(index)) return false;
+  if (!acceptsUserInput() || !menu_.isItemSelectable(index)) return false;
   if (menu_.items()[static_cast<size_t>(index)].submenu) return false;  // opens, chooses nothing
   selectItemAtIndex(index);
-  sendAction();
+  sendItemAction(menu_.items()[static_cast<size_t>(index)]);
   return true;
 }
 
 bool PopUpButton::userSelectSubmenuItem(int index, int sub) {
-  if (!acceptsUserInput() || !menu_.isItemEffectivelyEnabled(index)) return false;
+  if (!acceptsUserInput() || !menu_.isItemSelectable(index)) return false;
   Menu* m = menu_.items()[static_cast<size_t>(index)].submenu.get();
-  if (m == nullptr || !m->isItemEffectivelyEnabled(sub)) return false;
+  if (m == nullptr || !m->isItemSelectable(sub)) return false;
   selected_ = index;
   selectedSub_ = sub;
-  sendAction();
+  sendItemAction(m->items()[static_cast<size_t>(sub)]);
   return true;
 }
+
+namespace {
+
+// One item as dumps show it: its title and every mark that changes what a
+// person sees or can choose.
+std::string DescribeItem(const Menu& menu, int i) {
+  const MenuItem& it = menu.items()[static_cast<size_t>(i)];
+  if (it.separator) return std::string("---") + (it.hidden ? " (hidden)" : "");
+  std::string s = Quote(it.title);
+  if (it.tag != 0) s += " tag=" + std::to_string(it.tag);
+  if (it.state == 1) s += " (checked)";
+  if (it.state == -1) s += " (mixed)";
+  if (it.hidden) s += " (hidden)";
+  if (!menu.isItemEffectivelyEnabled(i)) s += " (disabled)";
+  return s;
+}
+
+}  // namespace
 
 std::string PopUpButton::describe() const {
   std::string s = describeBase() + " selected=" + std::to_string(selected_) + " items=[";
   for (int i = 0; i < menu_.numberOfItems(); ++i) {
     const MenuItem& it = menu_.items()[static_cast<size_t>(i)];
     if (i) s += ", ";
-    s += Quote(it.title) + (menu_.isItemEffectivelyEnabled(i) ? "" : " (disabled)");
+    s += DescribeItem(menu_, i);
     if (it.submenu) s += " (submenu " + std::to_string(it.submenu->numberOfItems()) + ")";
   }
   return s + "]";

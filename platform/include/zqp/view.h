@@ -162,15 +162,29 @@ class ZQP_API Button : public View {
 class Menu;
 
 struct ZQP_API MenuItem {
+  // Sent with the chosen item as the sender, so one handler can tell the
+  // items apart by their tags.
+  using ItemAction = std::function<void(const MenuItem& sender)>;
   MenuItem();
   MenuItem(std::string title, std::string represented = {});
   MenuItem(MenuItem&&) noexcept;
   MenuItem& operator=(MenuItem&&) noexcept;
   ~MenuItem();
+  // A line between groups of items; it can never be chosen.
+  static MenuItem Separator();
   std::string title;
   std::string representedObject;
   bool enabled = true;
   int32_t tag = 0;
+  // A hidden item stays in the menu (indexes keep counting it) but is not
+  // shown and cannot be chosen.
+  bool hidden = false;
+  bool separator = false;
+  // The mark beside the title: 0 none, 1 a checkmark, -1 mixed.
+  int state = 0;
+  // An item with its own action sends it instead of the pop-up's action.
+  void* target = nullptr;
+  ItemAction action;
   std::unique_ptr<Menu> submenu;
 };
 
@@ -185,6 +199,11 @@ class ZQP_API Menu {
   bool autoenablesItems() const { return autoenables_; }
   void setAutoenablesItems(bool on) { autoenables_ = on; }
   bool isItemEffectivelyEnabled(int index) const;
+  // Shown, no separator, and enabled: what a person can choose.
+  bool isItemSelectable(int index) const;
+  // Why a person cannot choose the item ("hidden", "a separator",
+  // "disabled", "missing"); empty when it can be chosen.
+  std::string whyNotSelectable(int index) const;
 
  private:
   std::vector<MenuItem> items_;
@@ -213,14 +232,17 @@ class ZQP_API PopUpButton : public View {
   // Selected item of the selected item's submenu, -1 when none.
   int indexOfSelectedSubmenuItem() const { return selectedSub_; }
   // A person's choice: refused (false) for a control that refuses input or
-  // an item that is out of range or disabled; otherwise selects and sends
-  // the action, even when the item was already selected.
+  // an item that is out of range, disabled, hidden or a separator;
+  // otherwise selects and sends the item's action, or the pop-up's when the
+  // item has none, even when the item was already selected.
   bool userSelect(int index);
   // The same for item `sub` of item `index`'s submenu.
   bool userSelectSubmenuItem(int index, int sub);
   std::string describe() const override;
 
  private:
+  // The item's own action with the item as sender, else the pop-up's.
+  void sendItemAction(const MenuItem& item);
   Menu menu_;
   int selected_ = -1;
   int selectedSub_ = -1;

@@ -1,0 +1,95 @@
+// Controls the later panels rely on: menu items that hide, separate, carry a
+// mark or their own action; and the same items read from a nib.
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+#include "zqp/nib.h"
+#include "zqp/view.h"
+
+namespace {
+
+using namespace zqp;
+
+TEST(MenuItems, HiddenSeparatorAndCheckedItemsAndPerItemActions) {
+  PopUpButton p;
+  std::vector<std::string> sent;
+  p.setAction([&](View&) { sent.push_back("pop-up"); });
+  p.addItemWithTitle("Plain");
+  p.menu().items().push_back(MenuItem::Separator());
+  p.addItemWithTitle("Secret");
+  p.itemAtIndex(2)->hidden = true;
+  for (int32_t tag : {7, 8}) {
+    MenuItem item("Stamp " + std::to_string(tag));
+    item.tag = tag;
+    item.state = tag == 8 ? 1 : 0;
+    // One handler for both: the sender's tag tells them apart.
+    item.action = [&](const MenuItem& sender) { sent.push_back("item " + std::to_string(sender.tag)); };
+    p.menu().items().push_back(std::move(item));
+  }
+
+  // Autoenabling does not make a separator or a hidden item choosable.
+  EXPECT_FALSE(p.userSelect(1));
+  EXPECT_FALSE(p.userSelect(2));
+  EXPECT_EQ(p.menu().whyNotSelectable(1), "a separator");
+  EXPECT_EQ(p.menu().whyNotSelectable(2), "hidden");
+  EXPECT_EQ(p.menu().whyNotSelectable(9), "missing");
+  EXPECT_EQ(p.indexOfSelectedItem(), 0);
+  EXPECT_TRUE(sent.empty());
+
+  EXPECT_TRUE(p.userSelect(4));
+  EXPECT_TRUE(p.userSelect(3));
+  EXPECT_TRUE(p.userSelect(0));
+  EXPECT_EQ(sent, (std::vector<std::string>{"item 8", "item 7", "pop-up"}));
+
+  EXPECT_NE(p.describe().find(R"(items=["Plain", ---, "Secret" (hidden), "Stamp 7" tag=7, "Stamp 8" tag=8 (checked)])"),
+            std::string::npos)
+      << p.describe();
+}
+
+TEST(MenuItems, SubmenuItemsKeepTheirOwnActionAndHiding) {
+  PopUpButton p;
+  int popUpActions = 0;
+  p.setAction([&](View&) { ++popUpActions; });
+  p.addItemWithTitle("Paper");
+  auto sub = std::make_unique<Menu>();
+  sub->items().emplace_back("A4");
+  sub->items().emplace_back("Letter");
+  sub->items()[1].hidden = true;
+  int32_t got = 0;
+  sub->items()[0].tag = 44;
+  sub->items()[0].action = [&](const MenuItem& sender) { got = sender.tag; };
+  p.itemAtIndex(0)->submenu = std::move(sub);
+  EXPECT_FALSE(p.userSelectSubmenuItem(0, 1));
+  EXPECT_TRUE(p.userSelectSubmenuItem(0, 0));
+  EXPECT_EQ(got, 44);
+  EXPECT_EQ(popUpActions, 0);
+  // Hiding the parent hides its submenu as well.
+  p.itemAtIndex(0)->hidden = true;
+  EXPECT_FALSE(p.userSelectSubmenuItem(0, 0));
+}
+
+TEST(MenuItems, NibItemsCarrySeparatorsHidingAndState) {
+  zqtest::TempDir dir;
+  const std::string path = dir.file("Menu.nib", R"({"objects": [
+    {"class": "PopUpButton", "outlet": "pop", "items": [
+      "One", {"separator": true}, {"title": "Two", "hidden": true, "state": 1, "tag": 3}]}]})");
+  PopUpButton* pop = nullptr;
+  Outlets o;
+  o.bind("pop", pop);
+  std::vector<std::unique_ptr<Object>> top;
+  std::string err;
+  ASSERT_TRUE(LoadNibFile(path, o, top, &err)) << err;
+  ASSERT_NE(pop, nullptr);
+  ASSERT_EQ(pop->numberOfItems(), 3);
+  EXPECT_TRUE(pop->itemAtIndex(1)->separator);
+  EXPECT_TRUE(pop->itemAtIndex(2)->hidden);
+  EXPECT_EQ(pop->itemAtIndex(2)->state, 1);
+  EXPECT_EQ(pop->itemAtIndex(2)->tag, 3);
+
+  const std::string bad = dir.file("Bad.nib", R"({"objects": [
+    {"class": "PopUpButton", "outlet": "pop", "items": [{"title": "X", "state": 2}]}]})");
+  top.clear();
+  EXPECT_FALSE(LoadNibFile(bad, o, top, &err));
+}
+
+}  // namespace
