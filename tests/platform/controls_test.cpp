@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
+#include "zqp/bundle.h"
 #include "zqp/nib.h"
 #include "zqp/view.h"
 
@@ -90,6 +91,37 @@ TEST(MenuItems, NibItemsCarrySeparatorsHidingAndState) {
     {"class": "PopUpButton", "outlet": "pop", "items": [{"title": "X", "state": 2}]}]})");
   top.clear();
   EXPECT_FALSE(LoadNibFile(bad, o, top, &err));
+}
+
+TEST(BundleInfo, ListsAndDictionariesAreKept) {
+  zqtest::TempDir dir;
+  dir.file("Info.plugin/Info.json", R"({"CFBundleIdentifier": "com.zq.test.infovalues",
+    "Kinds": ["a", 2, true, null], "Pages": {"First": {"Tray": "2"}, "Count": 3},
+    "Deep": )" + std::string(200, '[') + std::string(200, ']') + "}");
+  std::string err;
+  zqp::Bundle* b = zqp::Bundle::Open(dir.path() + "/Info.plugin", &err);
+  ASSERT_NE(b, nullptr) << err;
+  const zqp::InfoValue* kinds = b->infoObject("Kinds");
+  ASSERT_NE(kinds, nullptr);
+  ASSERT_EQ(kinds->type, zqp::InfoValue::Type::kArray);
+  ASSERT_EQ(kinds->array.size(), 4u);
+  EXPECT_EQ(kinds->array[0].text, "a");
+  EXPECT_EQ(kinds->array[1].type, zqp::InfoValue::Type::kNumber);
+  EXPECT_EQ(kinds->array[1].text, "2");
+  EXPECT_EQ(kinds->array[2].text, "true");
+  EXPECT_EQ(kinds->array[3].type, zqp::InfoValue::Type::kNull);
+  const zqp::InfoValue* pages = b->infoObject("Pages");
+  ASSERT_NE(pages, nullptr);
+  ASSERT_NE(pages->find("First"), nullptr);
+  ASSERT_NE(pages->find("First")->find("Tray"), nullptr);
+  EXPECT_EQ(pages->find("First")->find("Tray")->text, "2");
+  EXPECT_EQ(pages->find("Missing"), nullptr);
+  EXPECT_EQ(kinds->find("a"), nullptr);  // a list has no keys
+  // Text lookups stay text only.
+  EXPECT_EQ(b->infoValue("Pages"), "");
+  EXPECT_EQ(b->infoObject("Missing"), nullptr);
+  // Nesting beyond any sensible depth is cut, not followed down the stack.
+  EXPECT_NE(b->infoObject("Deep"), nullptr);
 }
 
 }  // namespace
