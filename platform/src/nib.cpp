@@ -74,6 +74,7 @@ class Loader {
       auto t = std::make_unique<TextView>();
       t->setString(text(j, "string", where, ""));
       t->setEditable(boolean(j, "editable", where, true));
+      if (j.contains("color")) t->setTextColor(color(j["color"], where));
       v = std::move(t);
     } else if (cls == "Stepper") {
       auto s = std::make_unique<Stepper>();
@@ -87,20 +88,23 @@ class Loader {
       s->setMaxValue(number(j, "max", where, 100));
       s->setMinValue(number(j, "min", where, 0));
       s->setDoubleValue(number(j, "value", where, s->minValue()));
+      s->setNumberOfTickMarks(integer(j, "tickMarks", where, 0));
+      s->setAllowsTickMarkValuesOnly(boolean(j, "stopOnTickMarks", where, false));
       v = std::move(s);
+    } else if (cls == "ProgressIndicator") {
+      auto pi = std::make_unique<ProgressIndicator>();
+      pi->setMaxValue(number(j, "max", where, 100));
+      pi->setMinValue(number(j, "min", where, 0));
+      pi->setDoubleValue(number(j, "value", where, pi->minValue()));
+      pi->setIndeterminate(boolean(j, "indeterminate", where, false));
+      v = std::move(pi);
     } else if (cls == "Box") {
       auto b = std::make_unique<Box>();
       b->setTitle(text(j, "title", where, ""));
       v = std::move(b);
     } else if (cls == "ColorWell") {
       auto c = std::make_unique<ColorWell>();
-      if (j.contains("color")) {
-        const json& a = j["color"];
-        if (!a.is_array() || a.size() != 4 || !std::all_of(a.begin(), a.end(), [](const json& e) { return e.is_number(); })) {
-          throw NibError{where + ": \"color\" must be four numbers"};
-        }
-        c->setColor(Color{a[0].get<double>(), a[1].get<double>(), a[2].get<double>(), a[3].get<double>()});
-      }
+      if (j.contains("color")) c->setColor(color(j["color"], where));
       v = std::move(c);
     } else if (cls == "ImageView") {
       auto iv = std::make_unique<ImageView>();
@@ -258,6 +262,13 @@ class Loader {
       names_.emplace(outlet, obj);
     }
     if (!id.empty()) names_.emplace(id, obj);
+  }
+
+  static Color color(const json& a, const std::string& where) {
+    if (!a.is_array() || a.size() != 4 || !std::all_of(a.begin(), a.end(), [](const json& e) { return e.is_number(); })) {
+      throw NibError{where + ": \"color\" must be four numbers"};
+    }
+    return Color{a[0].get<double>(), a[1].get<double>(), a[2].get<double>(), a[3].get<double>()};
   }
 
   void items(const json& list, Menu& menu, const std::string& where) {

@@ -27,6 +27,16 @@ std::string Flags(const View& v) {
 
 std::string Quote(const std::string& s) { return "\"" + s + "\""; }
 
+std::string Number(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%g", v);
+  return buf;
+}
+
+std::string ColorText(const Color& c) {
+  return Number(c.red) + " " + Number(c.green) + " " + Number(c.blue) + " " + Number(c.alpha);
+}
+
 }  // namespace
 
 // ---- View ------------------------------------------------------------------
@@ -342,7 +352,11 @@ std::string TextField::describe() const {
 }
 
 std::string TextView::className() const { return "TextView"; }
-std::string TextView::describe() const { return describeBase() + " value=" + Quote(text_); }
+std::string TextView::describe() const {
+  std::string s = describeBase() + " value=" + Quote(text_);
+  if (!(color_ == kControlTextColor)) s += " color=" + ColorText(color_);
+  return s;
+}
 
 // ---- Stepper and slider ---------------------------------------------------------
 
@@ -374,17 +388,57 @@ void Slider::setDoubleValue(double v) {
   value_ = std::clamp(v, min_, std::max(min_, max_));
 }
 
+double Slider::tickMarkValueAtIndex(int index) const {
+  if (index < 0 || index >= ticks_) return min_;
+  if (ticks_ == 1) return (min_ + max_) / 2;
+  return min_ + (max_ - min_) * index / (ticks_ - 1);
+}
+
+double Slider::closestTickMarkValueToValue(double v) const {
+  if (ticks_ <= 0 || std::isnan(v)) return v;
+  double best = tickMarkValueAtIndex(0);
+  for (int i = 1; i < ticks_; ++i) {
+    const double t = tickMarkValueAtIndex(i);
+    if (std::fabs(t - v) < std::fabs(best - v)) best = t;
+  }
+  return best;
+}
+
 bool Slider::userSlide(double v) {
   if (!acceptsUserInput() || std::isnan(v)) return false;
+  // The knob is clamped first, so a slide past the end stops on the last
+  // tick mark rather than one beyond the range.
   setDoubleValue(v);
+  if (tickOnly_ && ticks_ > 0) setDoubleValue(closestTickMarkValueToValue(value_));
   sendAction();
   return true;
 }
 
 std::string Slider::describe() const {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%g", value_);
-  return describeBase() + " value=" + buf;
+  std::string s = describeBase() + " value=" + Number(value_);
+  if (ticks_ > 0) s += " ticks=" + std::to_string(ticks_) + (tickOnly_ ? " stops-on-ticks" : "");
+  return s;
+}
+
+// ---- ProgressIndicator -----------------------------------------------------------
+
+std::string ProgressIndicator::className() const { return "ProgressIndicator"; }
+
+void ProgressIndicator::setDoubleValue(double v) {
+  if (std::isnan(v)) v = min_;
+  value_ = std::clamp(v, min_, std::max(min_, max_));
+}
+
+double ProgressIndicator::fraction() const {
+  if (indeterminate_ || !(max_ > min_)) return 0;
+  return (value_ - min_) / (max_ - min_);
+}
+
+std::string ProgressIndicator::describe() const {
+  std::string s = describeBase();
+  s += indeterminate_ ? " indeterminate" : " value=" + Number(value_) + " range=" + Number(min_) + ".." + Number(max_);
+  if (animating_) s += " animating";
+  return s;
 }
 
 // ---- decoration ------------------------------------------------------------------
@@ -504,6 +558,12 @@ void TabView::selectTabAtIndex(int index) {
   for (size_t i = 0; i < items_.size(); ++i) {
     if (items_[i].view) items_[i].view->setHidden(static_cast<int>(i) != index);
   }
+}
+
+bool TabView::setLabel(int index, std::string label) {
+  if (index < 0 || index >= static_cast<int>(items_.size())) return false;
+  items_[static_cast<size_t>(index)].label = std::move(label);
+  return true;
 }
 
 bool TabView::userSelectTab(int index) {

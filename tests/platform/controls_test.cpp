@@ -93,6 +93,72 @@ TEST(MenuItems, NibItemsCarrySeparatorsHidingAndState) {
   EXPECT_FALSE(LoadNibFile(bad, o, top, &err));
 }
 
+TEST(Controls, SliderStopsOnTickMarksOnlyWhenAsked) {
+  Slider s;
+  s.setMinValue(0);
+  s.setMaxValue(100);
+  s.setNumberOfTickMarks(5);  // 0 25 50 75 100
+  EXPECT_EQ(s.tickMarkValueAtIndex(4), 100);
+  EXPECT_EQ(s.tickMarkValueAtIndex(9), 0);
+  ASSERT_TRUE(s.userSlide(37));
+  EXPECT_EQ(s.doubleValue(), 37);  // free slide
+  s.setAllowsTickMarkValuesOnly(true);
+  struct Case {
+    double slid, stops;
+  } cases[] = {{37, 25}, {38, 50}, {-40, 0}, {400, 100}, {99, 100}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(s.userSlide(c.slid));
+    EXPECT_EQ(s.doubleValue(), c.stops) << c.slid;
+  }
+  s.setNumberOfTickMarks(1);  // one mark in the middle
+  s.userSlide(90);
+  EXPECT_EQ(s.doubleValue(), 50);
+  s.setNumberOfTickMarks(-3);  // none: the slide is free again
+  s.userSlide(90);
+  EXPECT_EQ(s.doubleValue(), 90);
+}
+
+TEST(Controls, ProgressTabLabelsAndTextColour) {
+  ProgressIndicator pi;
+  pi.setMaxValue(4);
+  pi.incrementBy(3);
+  pi.incrementBy(3);
+  EXPECT_EQ(pi.doubleValue(), 4);  // never past the end
+  EXPECT_EQ(pi.fraction(), 1);
+  pi.setMinValue(4);  // an empty range is no division by zero
+  EXPECT_EQ(pi.fraction(), 0);
+  pi.setIndeterminate(true);
+  pi.startAnimation();
+  EXPECT_NE(pi.describe().find("indeterminate animating"), std::string::npos) << pi.describe();
+
+  TabView tabs;
+  tabs.addTab("a", "First", std::make_unique<View>());
+  EXPECT_TRUE(tabs.setLabel(0, "Erste"));
+  EXPECT_FALSE(tabs.setLabel(1, "none"));
+  EXPECT_NE(tabs.describe().find(R"(items=["Erste"])"), std::string::npos) << tabs.describe();
+
+  TextView tv;
+  tv.setTextColor(Color{1, 0, 0, 1});
+  EXPECT_NE(tv.describe().find("color=1 0 0 1"), std::string::npos) << tv.describe();
+}
+
+TEST(Controls, NibSlidersProgressAndColouredText) {
+  zqtest::TempDir dir;
+  const std::string path = dir.file("Controls.nib", R"({"objects": [{"class": "View", "outlet": "root", "subviews": [
+    {"class": "Slider", "tag": 1, "tickMarks": 3, "stopOnTickMarks": true},
+    {"class": "ProgressIndicator", "tag": 2, "max": 10, "value": 4},
+    {"class": "TextView", "tag": 3, "color": [0, 0, 1, 1]}]}]})");
+  View* root = nullptr;
+  Outlets o;
+  o.bind("root", root);
+  std::vector<std::unique_ptr<Object>> top;
+  std::string err;
+  ASSERT_TRUE(LoadNibFile(path, o, top, &err)) << err;
+  EXPECT_EQ(root->viewWithTag(1)->describe(), "Slider tag=1 enabled value=0 ticks=3 stops-on-ticks");
+  EXPECT_EQ(root->viewWithTag(2)->describe(), "ProgressIndicator tag=2 enabled value=4 range=0..10");
+  EXPECT_EQ(static_cast<TextView*>(root->viewWithTag(3))->textColor(), (Color{0, 0, 1, 1}));
+}
+
 TEST(BundleInfo, ListsAndDictionariesAreKept) {
   zqtest::TempDir dir;
   dir.file("Info.plugin/Info.json", R"({"CFBundleIdentifier": "com.zq.test.infovalues",

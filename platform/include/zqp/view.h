@@ -37,7 +37,7 @@ inline constexpr Color kDisabledTextColor{0.67, 0.67, 0.67, 1};
 
 enum class ViewKind {
   kView, kButton, kPopUp, kTextField, kStepper, kSlider, kBox, kColorWell,
-  kImageView, kTextView, kTableView, kTabView, kDatePicker, kCustom,
+  kImageView, kTextView, kTableView, kTabView, kDatePicker, kCustom, kProgressIndicator,
 };
 
 class ZQP_API View : public Object {
@@ -327,13 +327,14 @@ class ZQP_API TextView : public View {
   void setString(std::string s) { text_ = std::move(s); }
   bool isEditable() const { return editable_; }
   void setEditable(bool e) { editable_ = e; }
+  const Color& textColor() const { return color_; }
+  void setTextColor(const Color& c) { color_ = c; }
   std::string describe() const override;
 
  private:
-  // The edit a key or a delete proposes, through the formatter.
-  bool propose(std::string proposed);
   std::string text_;
   bool editable_ = true;
+  Color color_ = kControlTextColor;
 };
 
 // ---- numbers -------------------------------------------------------------
@@ -371,11 +372,53 @@ class ZQP_API Slider : public View {
   double maxValue() const { return max_; }
   void setMinValue(double v) { min_ = v; setDoubleValue(value_); }
   void setMaxValue(double v) { max_ = v; setDoubleValue(value_); }
+  // Tick marks spread evenly from the minimum to the maximum (a single one
+  // sits in the middle); negative counts count as none.
+  int numberOfTickMarks() const { return ticks_; }
+  void setNumberOfTickMarks(int n) { ticks_ = n > 0 ? n : 0; }
+  // Index out of range: the minimum.
+  double tickMarkValueAtIndex(int index) const;
+  double closestTickMarkValueToValue(double v) const;
+  // When on (and there are tick marks), a person's slide stops on the
+  // nearest tick mark.
+  bool allowsTickMarkValuesOnly() const { return tickOnly_; }
+  void setAllowsTickMarkValuesOnly(bool on) { tickOnly_ = on; }
   bool userSlide(double v);
   std::string describe() const override;
 
  private:
   double value_ = 0, min_ = 0, max_ = 100;
+  int ticks_ = 0;
+  bool tickOnly_ = false;
+};
+
+// A bar that fills from the minimum to the maximum; an indeterminate one
+// shows only that work goes on while it animates.
+class ZQP_API ProgressIndicator : public View {
+ public:
+  ProgressIndicator() : View(ViewKind::kProgressIndicator) {}
+  std::string className() const override;
+  double doubleValue() const { return value_; }
+  void setDoubleValue(double v);  // clamped
+  double minValue() const { return min_; }
+  double maxValue() const { return max_; }
+  void setMinValue(double v) { min_ = v; setDoubleValue(value_); }
+  void setMaxValue(double v) { max_ = v; setDoubleValue(value_); }
+  // Moves the value on by delta, within the range.
+  void incrementBy(double delta) { setDoubleValue(value_ + delta); }
+  bool isIndeterminate() const { return indeterminate_; }
+  void setIndeterminate(bool on) { indeterminate_ = on; }
+  bool isAnimating() const { return animating_; }
+  void startAnimation() { animating_ = true; }
+  void stopAnimation() { animating_ = false; }
+  // The filled share in [0, 1]; 0 for an indeterminate bar or an empty range.
+  double fraction() const;
+  std::string describe() const override;
+
+ private:
+  double value_ = 0, min_ = 0, max_ = 100;
+  bool indeterminate_ = false;
+  bool animating_ = false;
 };
 
 // ---- decoration and pictures ---------------------------------------------
@@ -506,6 +549,9 @@ class ZQP_API TabView : public View {
   // The tab's view becomes a subview; only the selected tab's view shows.
   void addTab(std::string identifier, std::string label, std::unique_ptr<View> view);
   const std::vector<Item>& items() const { return items_; }
+  // Renames a tab (a panel relabels its tabs after loading); false when
+  // there is no such tab.
+  bool setLabel(int index, std::string label);
   int indexOfSelectedTab() const { return selected_; }
   void selectTabAtIndex(int index);
   bool userSelectTab(int index);
