@@ -24,7 +24,36 @@ std::string Normalise(const std::string& path) {
   return ec ? path : p.string();
 }
 
+// Depth is bounded so that a hostile Info.json cannot exhaust the stack.
+InfoValue ToInfoValue(const nlohmann::json& j, int depth) {
+  InfoValue v;
+  if (depth > 64) return v;
+  if (j.is_string()) {
+    v.type = InfoValue::Type::kText;
+    v.text = j.get<std::string>();
+  } else if (j.is_boolean()) {
+    v.type = InfoValue::Type::kBoolean;
+    v.text = j.get<bool>() ? "true" : "false";
+  } else if (j.is_number()) {
+    v.type = InfoValue::Type::kNumber;
+    v.text = j.dump();
+  } else if (j.is_array()) {
+    v.type = InfoValue::Type::kArray;
+    for (const auto& e : j) v.array.push_back(ToInfoValue(e, depth + 1));
+  } else if (j.is_object()) {
+    v.type = InfoValue::Type::kDictionary;
+    for (auto it = j.begin(); it != j.end(); ++it) v.dictionary[it.key()] = ToInfoValue(it.value(), depth + 1);
+  }
+  return v;
+}
+
 }  // namespace
+
+const InfoValue* InfoValue::find(const std::string& key) const {
+  if (type != Type::kDictionary) return nullptr;
+  auto it = dictionary.find(key);
+  return it == dictionary.end() ? nullptr : &it->second;
+}
 
 Bundle* Bundle::Open(const std::string& rawPath, std::string* error) {
   const std::string path = Normalise(rawPath);
@@ -44,7 +73,7 @@ Bundle* Bundle::Open(const std::string& rawPath, std::string* error) {
   std::unique_ptr<Bundle> b(new Bundle());
   b->path_ = path;
   for (auto it = info->begin(); it != info->end(); ++it) {
-    if (it.value().is_string()) b->info_[it.key()] = it.value().get<std::string>();
+    b->info_[it.key()] = ToInfoValue(it.value(), 0);
   }
   b->identifier_ = b->infoValue("CFBundleIdentifier");
   if (b->identifier_.empty()) {
@@ -84,7 +113,12 @@ std::vector<Bundle*> Bundle::OpenAll(const std::string& dir, std::vector<std::st
 
 std::string Bundle::infoValue(const std::string& key) const {
   auto it = info_.find(key);
-  return it == info_.end() ? std::string() : it->second;
+  return it == info_.end() || it->second.type != InfoValue::Type::kText ? std::string() : it->second.text;
+}
+
+const InfoValue* Bundle::infoObject(const std::string& key) const {
+  auto it = info_.find(key);
+  return it == info_.end() ? nullptr : &it->second;
 }
 
 std::optional<std::string> Bundle::pathForResource(const std::string& name, const std::string& type,

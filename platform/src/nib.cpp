@@ -75,6 +75,7 @@ class Loader {
       auto t = std::make_unique<TextView>();
       t->setString(text(j, "string", where, ""));
       t->setEditable(boolean(j, "editable", where, true));
+      if (j.contains("color")) t->setTextColor(color(j["color"], where));
       v = std::move(t);
     } else if (cls == "Stepper") {
       auto s = std::make_unique<Stepper>();
@@ -88,20 +89,23 @@ class Loader {
       s->setMaxValue(number(j, "max", where, 100));
       s->setMinValue(number(j, "min", where, 0));
       s->setDoubleValue(number(j, "value", where, s->minValue()));
+      s->setNumberOfTickMarks(integer(j, "tickMarks", where, 0));
+      s->setAllowsTickMarkValuesOnly(boolean(j, "stopOnTickMarks", where, false));
       v = std::move(s);
+    } else if (cls == "ProgressIndicator") {
+      auto pi = std::make_unique<ProgressIndicator>();
+      pi->setMaxValue(number(j, "max", where, 100));
+      pi->setMinValue(number(j, "min", where, 0));
+      pi->setDoubleValue(number(j, "value", where, pi->minValue()));
+      pi->setIndeterminate(boolean(j, "indeterminate", where, false));
+      v = std::move(pi);
     } else if (cls == "Box") {
       auto b = std::make_unique<Box>();
       b->setTitle(text(j, "title", where, ""));
       v = std::move(b);
     } else if (cls == "ColorWell") {
       auto c = std::make_unique<ColorWell>();
-      if (j.contains("color")) {
-        const json& a = j["color"];
-        if (!a.is_array() || a.size() != 4 || !std::all_of(a.begin(), a.end(), [](const json& e) { return e.is_number(); })) {
-          throw NibError{where + ": \"color\" must be four numbers"};
-        }
-        c->setColor(Color{a[0].get<double>(), a[1].get<double>(), a[2].get<double>(), a[3].get<double>()});
-      }
+      if (j.contains("color")) c->setColor(color(j["color"], where));
       v = std::move(c);
     } else if (cls == "ImageView") {
       auto iv = std::make_unique<ImageView>();
@@ -288,6 +292,13 @@ class Loader {
     if (!id.empty()) names_.emplace(id, obj);
   }
 
+  static Color color(const json& a, const std::string& where) {
+    if (!a.is_array() || a.size() != 4 || !std::all_of(a.begin(), a.end(), [](const json& e) { return e.is_number(); })) {
+      throw NibError{where + ": \"color\" must be four numbers"};
+    }
+    return Color{a[0].get<double>(), a[1].get<double>(), a[2].get<double>(), a[3].get<double>()};
+  }
+
   void items(const json& list, Menu& menu, const std::string& where) {
     if (!list.is_array()) throw NibError{where + ": \"items\" must be a list"};
     for (const auto& it : list) {
@@ -296,9 +307,18 @@ class Loader {
         continue;
       }
       if (!it.is_object()) throw NibError{where + ": a menu item must be a title or an object"};
+      if (boolean(it, "separator", where, false)) {
+        MenuItem sep = MenuItem::Separator();
+        sep.hidden = boolean(it, "hidden", where, false);
+        menu.items().push_back(std::move(sep));
+        continue;
+      }
       MenuItem item(text(it, "title", where, ""), text(it, "represented", where, ""));
       item.enabled = boolean(it, "enabled", where, true);
       item.tag = integer(it, "tag", where, 0);
+      item.hidden = boolean(it, "hidden", where, false);
+      item.state = integer(it, "state", where, 0);
+      if (item.state < -1 || item.state > 1) throw NibError{where + ": \"state\" must be -1, 0 or 1"};
       if (it.contains("submenu")) {
         item.submenu = std::make_unique<Menu>();
         items(it["submenu"], *item.submenu, where);

@@ -27,6 +27,16 @@ std::string Flags(const View& v) {
 
 std::string Quote(const std::string& s) { return "\"" + s + "\""; }
 
+std::string Number(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%g", v);
+  return buf;
+}
+
+std::string ColorText(const Color& c) {
+  return Number(c.red) + " " + Number(c.green) + " " + Number(c.blue) + " " + Number(c.alpha);
+}
+
 }  // namespace
 
 // ---- View ------------------------------------------------------------------
@@ -131,6 +141,13 @@ MenuItem::MenuItem(MenuItem&&) noexcept = default;
 MenuItem& MenuItem::operator=(MenuItem&&) noexcept = default;
 MenuItem::~MenuItem() = default;
 
+MenuItem MenuItem::Separator() {
+  MenuItem item;
+  item.separator = true;
+  item.enabled = false;
+  return item;
+}
+
 MenuItem* Menu::itemAtIndex(int index) {
   if (index < 0 || index >= numberOfItems()) return nullptr;
   return &items_[static_cast<size_t>(index)];
@@ -138,7 +155,20 @@ MenuItem* Menu::itemAtIndex(int index) {
 
 bool Menu::isItemEffectivelyEnabled(int index) const {
   if (index < 0 || index >= numberOfItems()) return false;
-  return autoenables_ || items_[static_cast<size_t>(index)].enabled;
+  const MenuItem& item = items_[static_cast<size_t>(index)];
+  // Autoenabling never makes a separator choosable.
+  return !item.separator && (autoenables_ || item.enabled);
+}
+
+bool Menu::isItemSelectable(int index) const { return whyNotSelectable(index).empty(); }
+
+std::string Menu::whyNotSelectable(int index) const {
+  if (index < 0 || index >= numberOfItems()) return "missing";
+  const MenuItem& item = items_[static_cast<size_t>(index)];
+  if (item.separator) return "a separator";
+  if (item.hidden) return "hidden";
+  if (!isItemEffectivelyEnabled(index)) return "disabled";
+  return {};
 }
 
 std::string PopUpButton::className() const { return "PopUpButton"; }
@@ -178,30 +208,58 @@ int PopUpButton::indexOfItemWithRepresentedObject(const std::string& obj) const 
   return -1;
 }
 
+void PopUpButton::sendItemAction(const MenuItem& item) {
+  if (!item.action) {
+    sendAction();
+    return;
+  }
+  // The handler may rebuild the menu; run a copy.
+  MenuItem::ItemAction a = item.action;
+  a(item);
+}
+
 bool PopUpButton::userSelect(int index) {
-  if (!acceptsUserInput() || !menu_.isItemEffectivelyEnabled(index)) return false;
+  if (!acceptsUserInput() || !menu_.isItemSelectable(index)) return false;
   if (menu_.items()[static_cast<size_t>(index)].submenu) return false;  // opens, chooses nothing
   selectItemAtIndex(index);
-  sendAction();
+  sendItemAction(menu_.items()[static_cast<size_t>(index)]);
   return true;
 }
 
 bool PopUpButton::userSelectSubmenuItem(int index, int sub) {
-  if (!acceptsUserInput() || !menu_.isItemEffectivelyEnabled(index)) return false;
+  if (!acceptsUserInput() || !menu_.isItemSelectable(index)) return false;
   Menu* m = menu_.items()[static_cast<size_t>(index)].submenu.get();
-  if (m == nullptr || !m->isItemEffectivelyEnabled(sub)) return false;
+  if (m == nullptr || !m->isItemSelectable(sub)) return false;
   selected_ = index;
   selectedSub_ = sub;
-  sendAction();
+  sendItemAction(m->items()[static_cast<size_t>(sub)]);
   return true;
 }
+
+namespace {
+
+// One item as dumps show it: its title and every mark that changes what a
+// person sees or can choose.
+std::string DescribeItem(const Menu& menu, int i) {
+  const MenuItem& it = menu.items()[static_cast<size_t>(i)];
+  if (it.separator) return std::string("---") + (it.hidden ? " (hidden)" : "");
+  std::string s = Quote(it.title);
+  if (it.tag != 0) s += " tag=" + std::to_string(it.tag);
+  if (it.state == 1) s += " (checked)";
+  if (it.state == -1) s += " (mixed)";
+  if (it.hidden) s += " (hidden)";
+  if (!menu.isItemEffectivelyEnabled(i)) s += " (disabled)";
+  return s;
+}
+
+}  // namespace
 
 std::string PopUpButton::describe() const {
   std::string s = describeBase() + " selected=" + std::to_string(selected_) + " items=[";
   for (int i = 0; i < menu_.numberOfItems(); ++i) {
     const MenuItem& it = menu_.items()[static_cast<size_t>(i)];
     if (i) s += ", ";
-    s += Quote(it.title) + (menu_.isItemEffectivelyEnabled(i) ? "" : " (disabled)");
+    s += DescribeItem(menu_, i);
     if (it.submenu) s += " (submenu " + std::to_string(it.submenu->numberOfItems()) + ")";
   }
   return s + "]";
@@ -307,7 +365,11 @@ std::string TextField::describe() const {
 }
 
 std::string TextView::className() const { return "TextView"; }
-std::string TextView::describe() const { return describeBase() + " value=" + Quote(text_); }
+std::string TextView::describe() const {
+  std::string s = describeBase() + " value=" + Quote(text_);
+  if (!(color_ == kControlTextColor)) s += " color=" + ColorText(color_);
+  return s;
+}
 
 // ---- Stepper and slider ---------------------------------------------------------
 
@@ -339,17 +401,57 @@ void Slider::setDoubleValue(double v) {
   value_ = std::clamp(v, min_, std::max(min_, max_));
 }
 
+double Slider::tickMarkValueAtIndex(int index) const {
+  if (index < 0 || index >= ticks_) return min_;
+  if (ticks_ == 1) return (min_ + max_) / 2;
+  return min_ + (max_ - min_) * index / (ticks_ - 1);
+}
+
+double Slider::closestTickMarkValueToValue(double v) const {
+  if (ticks_ <= 0 || std::isnan(v)) return v;
+  double best = tickMarkValueAtIndex(0);
+  for (int i = 1; i < ticks_; ++i) {
+    const double t = tickMarkValueAtIndex(i);
+    if (std::fabs(t - v) < std::fabs(best - v)) best = t;
+  }
+  return best;
+}
+
 bool Slider::userSlide(double v) {
   if (!acceptsUserInput() || std::isnan(v)) return false;
+  // The knob is clamped first, so a slide past the end stops on the last
+  // tick mark rather than one beyond the range.
   setDoubleValue(v);
+  if (tickOnly_ && ticks_ > 0) setDoubleValue(closestTickMarkValueToValue(value_));
   sendAction();
   return true;
 }
 
 std::string Slider::describe() const {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%g", value_);
-  return describeBase() + " value=" + buf;
+  std::string s = describeBase() + " value=" + Number(value_);
+  if (ticks_ > 0) s += " ticks=" + std::to_string(ticks_) + (tickOnly_ ? " stops-on-ticks" : "");
+  return s;
+}
+
+// ---- ProgressIndicator -----------------------------------------------------------
+
+std::string ProgressIndicator::className() const { return "ProgressIndicator"; }
+
+void ProgressIndicator::setDoubleValue(double v) {
+  if (std::isnan(v)) v = min_;
+  value_ = std::clamp(v, min_, std::max(min_, max_));
+}
+
+double ProgressIndicator::fraction() const {
+  if (indeterminate_ || !(max_ > min_)) return 0;
+  return (value_ - min_) / (max_ - min_);
+}
+
+std::string ProgressIndicator::describe() const {
+  std::string s = describeBase();
+  s += indeterminate_ ? " indeterminate" : " value=" + Number(value_) + " range=" + Number(min_) + ".." + Number(max_);
+  if (animating_) s += " animating";
+  return s;
 }
 
 // ---- decoration ------------------------------------------------------------------
@@ -469,6 +571,12 @@ void TabView::selectTabAtIndex(int index) {
   for (size_t i = 0; i < items_.size(); ++i) {
     if (items_[i].view) items_[i].view->setHidden(static_cast<int>(i) != index);
   }
+}
+
+bool TabView::setLabel(int index, std::string label) {
+  if (index < 0 || index >= static_cast<int>(items_.size())) return false;
+  items_[static_cast<size_t>(index)].label = std::move(label);
+  return true;
 }
 
 bool TabView::userSelectTab(int index) {

@@ -103,6 +103,9 @@ std::string AlertLine(const AlertInfo& info) {
     if (i) s += ", ";
     s += info.buttons[i];
   }
+  if (!info.messageKey.empty() || !info.informativeKey.empty()) {
+    s += " | keys: \"" + info.messageKey + "\" \"" + info.informativeKey + "\"";
+  }
   return s;
 }
 

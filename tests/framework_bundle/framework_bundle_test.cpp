@@ -116,7 +116,7 @@ TEST_F(FrameworkBundleTest, AnInvalidNameRefusesThePrint) {
         "type 103 A\n"
         "print\n");
     EXPECT_EQ(r.status, 1) << r.err;
-    EXPECT_NE(r.err.find("alert:  | Use 2 to 8 letters or digits. | OK"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("alert:  | Use 2 to 8 letters or digits. | OK | keys: \"\" \"Name Error\""), std::string::npos) << r.err;
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST_F(PrintDialogTest, ModalWindowOkCancelAndAlert) {
       "modal: close Test Details\n"
       "modal: open Test Details\n"
       "modal: close Test Details\n"
-      "alert: Reset the number? | The number will be cleared. | Reset, Keep\n";
+      "alert: Reset the number? | The number will be cleared. | Reset, Keep | keys: \"Reset Title\" \"Reset Text\"\n";
   EXPECT_NE(r.err.find(expected), std::string::npos) << r.err;
   EXPECT_EQ(r.out, "com.zq.test.ColorChoice=Color\ncom.zq.test.Number=7\ncom.zq.test.Detail=  kept  \n");
 }

@@ -261,6 +261,15 @@ zqp::View* ViewWithLabel(zqp::View& v, const std::string& label) {
   return nullptr;
 }
 
+// A hidden item or a separator is nothing a person could point at: a
+// script that chooses one is wrong, not merely refused.
+void RefuseUnseenItem(const zqp::Menu& menu, int index, const std::string& tag, const std::string& item) {
+  const std::string why = menu.whyNotSelectable(index);
+  if (why == "hidden" || why == "a separator") {
+    throw ScriptError{"item " + item + " of pop-up " + tag + " is " + why + " and cannot be chosen"};
+  }
+}
+
 void DumpTree(zqp::View& v, int depth, std::ostream& out) {
   out << "tree: " << std::string(static_cast<size_t>(depth) * 2, ' ') << v.describe() << "\n";
   for (auto& s : v.subviews()) DumpTree(*s, depth + 1, out);
@@ -431,11 +440,14 @@ void Dialog::Execute(const std::string& line, int lineNo) {
             }
           }
           if (sub < 0) throw ScriptError{"no submenu item " + w[2] + " in pop-up " + w[1]};
+          RefuseUnseenItem(p->menu(), top, w[1], w[2]);
+          RefuseUnseenItem(*item->submenu, sub, w[1], w[2]);
           if (!p->userSelectSubmenuItem(top, sub)) out_ << "ignored: " << w[1] << " \"" << w[2] << "\" disabled\n";
           return;
         }
         if (!byIndex) index = p->indexOfItemWithTitle(w[2]);
         if (index < 0 || index >= p->numberOfItems()) throw ScriptError{"no item " + w[2] + " in pop-up " + w[1]};
+        RefuseUnseenItem(p->menu(), static_cast<int>(index), w[1], w[2]);
         if (!p->userSelect(static_cast<int>(index))) out_ << "ignored: " << w[1] << " \"" << w[2] << "\" disabled\n";
       } else if (v->kind() == zqp::ViewKind::kTableView) {
         // Rows as "1,3-4": the first clicked, the others added to it.

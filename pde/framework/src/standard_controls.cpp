@@ -164,6 +164,7 @@ void TextEditCtrl::ShowErrMsg() {
     alert.addButtonWithTitle(Localized(bundle, "Alert OK Btn"));
     alert.setMessageText("");
     alert.setInformativeText(Localized(bundle, textEditFilterDataPtr->errorMessageKey));
+    alert.setInformativeKey(textEditFilterDataPtr->errorMessageKey);
     alert.setAlertStyle(zqp::AlertStyle::kWarning);
     alert.setIconFromFile(bundle->resourcePath() + "/" + "AlertIcon.png");
     alert.runModal();

@@ -20,6 +20,19 @@ namespace zqp {
 inline constexpr const char* kNoTranslation = "no translation";
 inline constexpr const char* kDefaultStringTable = "Localizable";
 
+// A value of Info.json as it stands: text, a number or a truth value (kept
+// with its written form in `text`), a list or a dictionary. A null value
+// is kNull.
+struct ZQP_API InfoValue {
+  enum class Type { kNull, kText, kNumber, kBoolean, kArray, kDictionary };
+  Type type = Type::kNull;
+  std::string text;
+  std::vector<InfoValue> array;
+  std::map<std::string, InfoValue> dictionary;
+  // The entry of a dictionary; null when this is none or has no such key.
+  const InfoValue* find(const std::string& key) const;
+};
+
 class ZQP_API Bundle {
  public:
   // Reads <path>/Info.json. Null with a message when the folder or its
@@ -36,6 +49,9 @@ class ZQP_API Bundle {
   const std::string& identifier() const { return identifier_; }
   // A text value of Info.json; empty when missing or not text.
   std::string infoValue(const std::string& key) const;
+  // Any value of Info.json, lists and dictionaries included; null when
+  // missing.
+  const InfoValue* infoObject(const std::string& key) const;
   std::string resourcePath() const { return path_ + "/Resources"; }
   // The path of Resources/[subdir/]name[.type], when that file exists.
   std::optional<std::string> pathForResource(const std::string& name, const std::string& type,
@@ -56,7 +72,7 @@ class ZQP_API Bundle {
   const std::map<std::string, std::string>* table(const std::string& name) const;
   std::string path_;
   std::string identifier_;
-  std::map<std::string, std::string> info_;
+  std::map<std::string, InfoValue> info_;
   mutable std::map<std::string, std::map<std::string, std::string>> tables_;
   void* module_ = nullptr;
 };

@@ -47,7 +47,7 @@ inline constexpr Color kDisabledTextColor{0.67, 0.67, 0.67, 1};
 
 enum class ViewKind {
   kView, kButton, kPopUp, kTextField, kStepper, kSlider, kBox, kColorWell,
-  kImageView, kTextView, kTableView, kTabView, kDatePicker, kCustom,
+  kImageView, kTextView, kTableView, kTabView, kDatePicker, kCustom, kProgressIndicator,
 };
 
 class ZQP_API View : public Object {
@@ -177,15 +177,29 @@ class ZQP_API Button : public View {
 class Menu;
 
 struct ZQP_API MenuItem {
+  // Sent with the chosen item as the sender, so one handler can tell the
+  // items apart by their tags.
+  using ItemAction = std::function<void(const MenuItem& sender)>;
   MenuItem();
   MenuItem(std::string title, std::string represented = {});
   MenuItem(MenuItem&&) noexcept;
   MenuItem& operator=(MenuItem&&) noexcept;
   ~MenuItem();
+  // A line between groups of items; it can never be chosen.
+  static MenuItem Separator();
   std::string title;
   std::string representedObject;
   bool enabled = true;
   int32_t tag = 0;
+  // A hidden item stays in the menu (indexes keep counting it) but is not
+  // shown and cannot be chosen.
+  bool hidden = false;
+  bool separator = false;
+  // The mark beside the title: 0 none, 1 a checkmark, -1 mixed.
+  int state = 0;
+  // An item with its own action sends it instead of the pop-up's action.
+  void* target = nullptr;
+  ItemAction action;
   std::unique_ptr<Menu> submenu;
 };
 
@@ -200,6 +214,11 @@ class ZQP_API Menu {
   bool autoenablesItems() const { return autoenables_; }
   void setAutoenablesItems(bool on) { autoenables_ = on; }
   bool isItemEffectivelyEnabled(int index) const;
+  // Shown, no separator, and enabled: what a person can choose.
+  bool isItemSelectable(int index) const;
+  // Why a person cannot choose the item ("hidden", "a separator",
+  // "disabled", "missing"); empty when it can be chosen.
+  std::string whyNotSelectable(int index) const;
 
  private:
   std::vector<MenuItem> items_;
@@ -228,14 +247,17 @@ class ZQP_API PopUpButton : public View {
   // Selected item of the selected item's submenu, -1 when none.
   int indexOfSelectedSubmenuItem() const { return selectedSub_; }
   // A person's choice: refused (false) for a control that refuses input or
-  // an item that is out of range or disabled; otherwise selects and sends
-  // the action, even when the item was already selected.
+  // an item that is out of range, disabled, hidden or a separator;
+  // otherwise selects and sends the item's action, or the pop-up's when the
+  // item has none, even when the item was already selected.
   bool userSelect(int index);
   // The same for item `sub` of item `index`'s submenu.
   bool userSelectSubmenuItem(int index, int sub);
   std::string describe() const override;
 
  private:
+  // The item's own action with the item as sender, else the pop-up's.
+  void sendItemAction(const MenuItem& item);
   Menu menu_;
   int selected_ = -1;
   int selectedSub_ = -1;
@@ -320,13 +342,14 @@ class ZQP_API TextView : public View {
   void setString(std::string s) { text_ = std::move(s); }
   bool isEditable() const { return editable_; }
   void setEditable(bool e) { editable_ = e; }
+  const Color& textColor() const { return color_; }
+  void setTextColor(const Color& c) { color_ = c; }
   std::string describe() const override;
 
  private:
-  // The edit a key or a delete proposes, through the formatter.
-  bool propose(std::string proposed);
   std::string text_;
   bool editable_ = true;
+  Color color_ = kControlTextColor;
 };
 
 // ---- numbers -------------------------------------------------------------
@@ -364,11 +387,53 @@ class ZQP_API Slider : public View {
   double maxValue() const { return max_; }
   void setMinValue(double v) { min_ = v; setDoubleValue(value_); }
   void setMaxValue(double v) { max_ = v; setDoubleValue(value_); }
+  // Tick marks spread evenly from the minimum to the maximum (a single one
+  // sits in the middle); negative counts count as none.
+  int numberOfTickMarks() const { return ticks_; }
+  void setNumberOfTickMarks(int n) { ticks_ = n > 0 ? n : 0; }
+  // Index out of range: the minimum.
+  double tickMarkValueAtIndex(int index) const;
+  double closestTickMarkValueToValue(double v) const;
+  // When on (and there are tick marks), a person's slide stops on the
+  // nearest tick mark.
+  bool allowsTickMarkValuesOnly() const { return tickOnly_; }
+  void setAllowsTickMarkValuesOnly(bool on) { tickOnly_ = on; }
   bool userSlide(double v);
   std::string describe() const override;
 
  private:
   double value_ = 0, min_ = 0, max_ = 100;
+  int ticks_ = 0;
+  bool tickOnly_ = false;
+};
+
+// A bar that fills from the minimum to the maximum; an indeterminate one
+// shows only that work goes on while it animates.
+class ZQP_API ProgressIndicator : public View {
+ public:
+  ProgressIndicator() : View(ViewKind::kProgressIndicator) {}
+  std::string className() const override;
+  double doubleValue() const { return value_; }
+  void setDoubleValue(double v);  // clamped
+  double minValue() const { return min_; }
+  double maxValue() const { return max_; }
+  void setMinValue(double v) { min_ = v; setDoubleValue(value_); }
+  void setMaxValue(double v) { max_ = v; setDoubleValue(value_); }
+  // Moves the value on by delta, within the range.
+  void incrementBy(double delta) { setDoubleValue(value_ + delta); }
+  bool isIndeterminate() const { return indeterminate_; }
+  void setIndeterminate(bool on) { indeterminate_ = on; }
+  bool isAnimating() const { return animating_; }
+  void startAnimation() { animating_ = true; }
+  void stopAnimation() { animating_ = false; }
+  // The filled share in [0, 1]; 0 for an indeterminate bar or an empty range.
+  double fraction() const;
+  std::string describe() const override;
+
+ private:
+  double value_ = 0, min_ = 0, max_ = 100;
+  bool indeterminate_ = false;
+  bool animating_ = false;
 };
 
 // ---- decoration and pictures ---------------------------------------------
@@ -499,6 +564,9 @@ class ZQP_API TabView : public View {
   // The tab's view becomes a subview; only the selected tab's view shows.
   void addTab(std::string identifier, std::string label, std::unique_ptr<View> view);
   const std::vector<Item>& items() const { return items_; }
+  // Renames a tab (a panel relabels its tabs after loading); false when
+  // there is no such tab.
+  bool setLabel(int index, std::string label);
   int indexOfSelectedTab() const { return selected_; }
   void selectTabAtIndex(int index);
   bool userSelectTab(int index);

@@ -56,6 +56,11 @@ struct AlertInfo {
   AlertStyle style = AlertStyle::kWarning;
   std::string messageText;
   std::string informativeText;
+  // The string-table keys the two texts were looked up by, when the maker
+  // names them: the transcript shows them, so a script can tell which
+  // message came up whatever the translation.
+  std::string messageKey;
+  std::string informativeKey;
   std::string iconPath;  // empty: no icon
   std::vector<std::string> buttons;
   // Shown under the texts (owned by the alert's maker), e.g. a text field
@@ -68,6 +73,8 @@ class ZQP_API Alert {
   void setAlertStyle(AlertStyle s) { info_.style = s; }
   void setMessageText(std::string t) { info_.messageText = std::move(t); }
   void setInformativeText(std::string t) { info_.informativeText = std::move(t); }
+  void setMessageKey(std::string k) { info_.messageKey = std::move(k); }
+  void setInformativeKey(std::string k) { info_.informativeKey = std::move(k); }
   // Loads the icon from a file; a missing file leaves the alert without one.
   bool setIconFromFile(const std::string& path);
   void addButtonWithTitle(std::string title) { info_.buttons.push_back(std::move(title)); }

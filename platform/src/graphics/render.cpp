@@ -170,7 +170,7 @@ void DrawTextView(Painter& p, const TextView& tv) {
   while (start <= s.size() && top < p.b.height) {
     size_t end = s.find('\n', start);
     if (end == std::string::npos) end = s.size();
-    p.Text(s.substr(start, end - start), p.FromTop(top, 15), 4, p.text());
+    p.Text(s.substr(start, end - start), p.FromTop(top, 15), 4, p.enabled ? tv.textColor() : kDisabledTextColor);
     top += 15;
     start = end + 1;
   }
@@ -197,6 +197,10 @@ void DrawSlider(Painter& p, const Slider& s) {
   p.ctx.setFillColor(p.border());
   p.ctx.fillRect({b.x + 6, cy - 2, b.width - 12, 4});
   const double span = s.maxValue() - s.minValue();
+  for (int i = 0; span > 0 && i < s.numberOfTickMarks(); ++i) {
+    const double tx = b.x + 6 + (s.tickMarkValueAtIndex(i) - s.minValue()) / span * (b.width - 12);
+    p.ctx.fillRect({tx - 0.5, cy - 8, 1, 4});
+  }
   const double f = span > 0 ? (s.doubleValue() - s.minValue()) / span : 0;
   const double x = b.x + 6 + f * (b.width - 12);
   p.ctx.setFillColor(kButtonBackground);
@@ -288,6 +292,14 @@ void DrawDatePicker(Painter& p, const DatePicker& d) {
   p.Text(buf, p.b, 4, p.text());
 }
 
+void DrawProgress(Painter& p, const ProgressIndicator& pi) {
+  p.Box(p.b, kFieldBackground, p.border());
+  const double f = pi.fraction();
+  if (f <= 0) return;
+  p.ctx.setFillColor(p.enabled ? kSelection : kDisabledBorder);
+  p.ctx.fillRect({p.b.x + 1, p.b.y + 1, (p.b.width - 2) * f, p.b.height - 2});
+}
+
 void DrawOwn(View& v, GraphicsContext& ctx) {
   Painter p(ctx, v);
   switch (v.kind()) {
@@ -308,6 +320,7 @@ void DrawOwn(View& v, GraphicsContext& ctx) {
       static_cast<CustomView&>(v).display();
       break;
     }
+    case ViewKind::kProgressIndicator: DrawProgress(p, static_cast<const ProgressIndicator&>(v)); break;
     case ViewKind::kView: break;
   }
 }

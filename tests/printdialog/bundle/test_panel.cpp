@@ -199,6 +199,8 @@ class TestPanel : public zqp::Panel {
     zqp::Alert a;
     a.setMessageText(localized("Reset Title"));
     a.setInformativeText(localized("Reset Text"));
+    a.setMessageKey("Reset Title");
+    a.setInformativeKey("Reset Text");
     a.addButtonWithTitle("Reset");
     a.addButtonWithTitle("Keep");
     if (a.runModal() == 0) number_->setStringValue("");

@@ -1,0 +1,84 @@
+// What a script can and cannot do to the newer controls, through the dialog.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "../platform/test_support.h"
+#include "dialog.h"
+#include "zqp/ppd.h"
+#include "zqp/view.h"
+
+namespace {
+
+class ControlsPanel : public zqp::Panel {
+ public:
+  explicit ControlsPanel(std::vector<std::string>& calls) {
+    auto popUp = std::make_unique<zqp::PopUpButton>();
+    popUp->setTag(1);
+    popUp->addItemWithTitle("Plain");
+    popUp->menu().items().push_back(zqp::MenuItem::Separator());
+    popUp->addItemWithTitle("Secret");
+    popUp->itemAtIndex(2)->hidden = true;
+    popUp->addItemWithTitle("Stamp");
+    popUp->itemAtIndex(3)->tag = 30;
+    popUp->itemAtIndex(3)->action = [&calls](const zqp::MenuItem& sender) {
+      calls.push_back("item " + std::to_string(sender.tag));
+    };
+    view_.addSubview(std::move(popUp));
+  }
+  zqp::View* panelView() override { return &view_; }
+  std::string panelName() override { return "C"; }
+  std::string panelKind() override { return "com.zq.test.controls"; }
+  bool restoreValuesAndReturnError(std::string*) override { return true; }
+  bool saveValuesAndReturnError(std::string*) override { return true; }
+
+ private:
+  zqp::View view_;
+};
+
+class DialogControlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ppd_ = zqp::PpdFile::Open(dir_.file("c.ppd", zqtest::SamplePpd()), nullptr);
+    ASSERT_TRUE(ppd_);
+    host_ = std::make_unique<zqp::Host>(ppd_->get());
+  }
+  // Runs the lines on a fresh dialog; answers the error, empty when none.
+  std::string Run(const std::vector<std::string>& lines) {
+    printdialog::Dialog d(*host_, out_);
+    d.AddPanel(std::make_unique<ControlsPanel>(calls_));
+    std::vector<std::string> all{"panel C"};
+    all.insert(all.end(), lines.begin(), lines.end());
+    try {
+      d.Run(all);
+    } catch (const printdialog::ScriptError& e) {
+      return e.message;
+    }
+    return {};
+  }
+
+  zqtest::TempDir dir_;
+  std::unique_ptr<zqp::PpdFile> ppd_;
+  std::unique_ptr<zqp::Host> host_;
+  std::ostringstream out_;
+  std::vector<std::string> calls_;
+};
+
+TEST_F(DialogControlsTest, HiddenItemsAndSeparatorsCannotBeChosen) {
+  EXPECT_EQ(Run({"select 1 \"Stamp\"", "dump 1"}), "");
+  EXPECT_EQ(calls_, (std::vector<std::string>{"item 30"}));
+  EXPECT_NE(out_.str().find("---, \"Secret\" (hidden)"), std::string::npos) << out_.str();
+
+  struct Case {
+    const char* line;
+    const char* why;
+  } cases[] = {{"select 1 \"Secret\"", "is hidden"}, {"select 1 2", "is hidden"}, {"select 1 1", "is a separator"}};
+  for (const auto& c : cases) {
+    const std::string err = Run({c.line});
+    EXPECT_NE(err.find(c.why), std::string::npos) << c.line << ": " << err;
+    EXPECT_NE(err.find("line 2: "), std::string::npos) << err;
+  }
+  EXPECT_EQ(calls_.size(), 1u);
+}
+
+}  // namespace
