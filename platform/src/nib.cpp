@@ -54,6 +54,11 @@ class Loader {
       auto b = std::make_unique<Button>(bt);
       b->setTitle(text(j, "title", where, ""));
       b->setState(integer(j, "state", where, 0));
+      // Nibs name the two keys a dialog's buttons answer to in words.
+      const std::string key = text(j, "keyEquivalent", where, "");
+      if (key == "return") b->setKeyEquivalent("\r");
+      else if (key == "escape") b->setKeyEquivalent("\x1b");
+      else if (!key.empty()) throw NibError{where + ": \"keyEquivalent\" must be return or escape"};
       v = std::move(b);
     } else if (cls == "PopUpButton") {
       auto p = std::make_unique<PopUpButton>();

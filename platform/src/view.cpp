@@ -101,6 +101,42 @@ View* View::viewWithIdentifier(const std::string& id) {
   return nullptr;
 }
 
+View* View::nextValidKeyView() const {
+  // The loop may close on itself or on a view that is not in it: stop once
+  // every link has been followed.
+  std::vector<const View*> seen{this};
+  for (View* v = nextKeyView_; v != nullptr; v = v->nextKeyView_) {
+    if (std::find(seen.begin(), seen.end(), v) != seen.end()) return nullptr;
+    if (v->acceptsUserInput()) return v;
+    seen.push_back(v);
+  }
+  return nullptr;
+}
+
+namespace {
+
+View* ViewLinkingTo(View& v, const View* target) {
+  if (v.nextKeyView() == target) return &v;
+  for (auto& s : v.subviews()) {
+    if (View* found = ViewLinkingTo(*s, target)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+View* View::previousValidKeyView() const {
+  View* root = const_cast<View*>(this);
+  while (root->superview_ != nullptr) root = root->superview_;
+  std::vector<const View*> seen{this};
+  for (View* v = ViewLinkingTo(*root, this); v != nullptr; v = ViewLinkingTo(*root, v)) {
+    if (std::find(seen.begin(), seen.end(), v) != seen.end()) return nullptr;
+    if (v->acceptsUserInput()) return v;
+    seen.push_back(v);
+  }
+  return nullptr;
+}
+
 std::string View::describeBase() const {
   return className() + (identifier_.empty() ? "" : " #" + identifier_) + " tag=" + std::to_string(tag_) + " " +
          Flags(*this);
@@ -127,8 +163,21 @@ bool Button::performClick() {
   return true;
 }
 
+Button* ButtonWithKeyEquivalent(View& root, const std::string& key) {
+  if (root.kind() == ViewKind::kButton) {
+    auto& b = static_cast<Button&>(root);
+    if (!key.empty() && b.keyEquivalent() == key && b.acceptsUserInput()) return &b;
+  }
+  for (auto& s : root.subviews()) {
+    if (Button* found = ButtonWithKeyEquivalent(*s, key)) return found;
+  }
+  return nullptr;
+}
+
 std::string Button::describe() const {
   std::string s = describeBase() + " title=" + Quote(title_);
+  if (keyEquivalent_ == "\r") s += " default";
+  if (keyEquivalent_ == "\x1b") s += " cancel";
   if (type_ != ButtonType::kPush) s += " state=" + std::to_string(state_);
   return s;
 }

@@ -24,7 +24,21 @@ class ControlsPanel : public zqp::Panel {
     popUp->itemAtIndex(3)->action = [&calls](const zqp::MenuItem& sender) {
       calls.push_back("item " + std::to_string(sender.tag));
     };
-    view_.addSubview(std::move(popUp));
+    zqp::View* pop = view_.addSubview(std::move(popUp));
+    // Tab order: pop-up -> disabled field (skipped) -> OK -> pop-up.
+    auto field = std::make_unique<zqp::TextField>();
+    field->setTag(2);
+    field->setEnabled(false);
+    auto ok = std::make_unique<zqp::Button>();
+    ok->setTag(3);
+    ok->setTitle("OK");
+    ok->setKeyEquivalent("\r");
+    ok->setAction([&calls](zqp::View&) { calls.push_back("OK"); });
+    zqp::View* f = view_.addSubview(std::move(field));
+    zqp::View* b = view_.addSubview(std::move(ok));
+    pop->setNextKeyView(f);
+    f->setNextKeyView(b);
+    b->setNextKeyView(pop);
   }
   zqp::View* panelView() override { return &view_; }
   std::string panelName() override { return "C"; }
@@ -79,6 +93,17 @@ TEST_F(DialogControlsTest, HiddenItemsAndSeparatorsCannotBeChosen) {
     EXPECT_NE(err.find("line 2: "), std::string::npos) << err;
   }
   EXPECT_EQ(calls_.size(), 1u);
+}
+
+TEST_F(DialogControlsTest, TabSkipsWhatCannotTakeInputAndReturnPressesTheDefaultButton) {
+  EXPECT_EQ(Run({"key 1 tab", "key 1 backtab", "key 3 return", "key 3 escape", "focus 2"}), "");
+  const std::string out = out_.str();
+  EXPECT_NE(out.find("focus: Button tag=3 enabled title=\"OK\" default\nfocus: Button tag=3"), std::string::npos) << out;
+  EXPECT_NE(out.find("key: return presses \"OK\""), std::string::npos) << out;
+  EXPECT_NE(out.find("key: escape presses no button in panel C"), std::string::npos) << out;
+  EXPECT_NE(out.find("ignored: 2 disabled"), std::string::npos) << out;
+  EXPECT_EQ(calls_, (std::vector<std::string>{"OK"}));
+  EXPECT_NE(Run({"key 1 space"}).find("usage: key"), std::string::npos);
 }
 
 }  // namespace

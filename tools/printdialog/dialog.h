@@ -84,6 +84,8 @@ class Dialog : public zqp::ModalDriver {
   void Summary();
   // The commands kept in dialog_commands.cpp; false for an unknown one.
   bool ExecuteMore(const std::vector<std::string>& w, const std::string& line);
+  // Moves the keyboard focus to v and says so.
+  void Focus(zqp::View* v);
   void FollowPageSize();
   // A PPD option was marked: the page format and the panels showing it follow.
   void MarkChanged(const std::string& option, const std::string& choice);

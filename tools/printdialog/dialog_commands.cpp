@@ -12,6 +12,7 @@
 #include "dialog.h"
 #include "zqp/ppd.h"
 #include "zqp/system.h"
+#include "zqp/window.h"
 
 namespace printdialog {
 
@@ -54,6 +55,8 @@ constexpr Command kCommands[] = {
     {"print", "print                     the print gates, then the saves", 0},
     {"summary", "summary                   print every panel's summary", 0},
     {"ticket", "ticket                    print the ticket as it is now", 0},
+    {"key", "key TAG tab|backtab|return|escape  a key pressed in a control", 2},
+    {"focus", "focus TAG                 move the keyboard focus to a control", 1},
     {"dump", "dump TAG                  print a control's state", 1},
     {"dump-tree", "dump-tree                 print every view of the window or panel", 0},
     {"snapshot", "snapshot TAG|window FILE.png  draw a view or the front window into a PNG", 2},
@@ -111,6 +114,13 @@ bool ParseClockOption(const std::string& text, std::time_t& out) {
   if (sp == std::string::npos) return false;
   out = ParseClock(text.substr(0, sp), text.substr(sp + 1));
   return out != -1;
+}
+
+// In a window the view becomes first responder (which ends an edit in the
+// field left); a panel's view has no window and only the transcript moves.
+void Dialog::Focus(zqp::View* v) {
+  if (zqp::Window* win = v->window()) win->makeFirstResponder(v);
+  out_ << "focus: " << v->describe() << "\n";
 }
 
 bool Dialog::ExecuteMore(const std::vector<std::string>& w, const std::string& line) {
@@ -192,6 +202,39 @@ bool Dialog::ExecuteMore(const std::vector<std::string>& w, const std::string& l
     // A panel that opens its own page says so by returning false; the
     // page it opened is in the transcript as a help event.
     if (p.panel->shouldShowHelp()) out_ << "help: " << p.name << " opens no page of its own\n";
+  } else if (cmd == "focus") {
+    zqp::View* v = ViewForTag(w[1]);
+    if (Actionable(v, w[1])) Focus(v);
+  } else if (cmd == "key") {
+    zqp::View* v = ViewForTag(w[1]);
+    if (w[2] != "tab" && w[2] != "backtab" && w[2] != "return" && w[2] != "escape") {
+      throw ScriptError{std::string("usage: ") + c->usage};
+    }
+    if (!Actionable(v, w[1])) return true;
+    if (w[2] == "tab" || w[2] == "backtab") {
+      zqp::View* to = w[2] == "tab" ? v->nextValidKeyView() : v->previousValidKeyView();
+      if (to == nullptr) {
+        out_ << "key: " << w[1] << " " << w[2] << " leads nowhere\n";
+      } else {
+        Focus(to);
+      }
+      return true;
+    }
+    // Return and Escape first end an edit in progress, as leaving the
+    // field would, then press the default or cancel button.
+    if (v->kind() == zqp::ViewKind::kTextField) {
+      auto* f = static_cast<zqp::TextField*>(v);
+      if (f->isEditing()) f->endEditing();
+    }
+    std::string where;
+    zqp::View* root = Root(where);
+    zqp::Button* b = root ? zqp::ButtonWithKeyEquivalent(*root, w[2] == "return" ? "\r" : "\x1b") : nullptr;
+    if (b == nullptr) {
+      out_ << "key: " << w[2] << " presses no button in " << where << "\n";
+    } else {
+      out_ << "key: " << w[2] << " presses \"" << b->title() << "\"\n";
+      b->performClick();
+    }
   } else if (cmd == "commands") {
     out_ << CommandList();
   } else {

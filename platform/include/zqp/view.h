@@ -103,6 +103,11 @@ class ZQP_API View : public Object {
   View* viewWithIdentifier(const std::string& id);
   View* nextKeyView() const { return nextKeyView_; }
   void setNextKeyView(View* v) { nextKeyView_ = v; }
+  // The next (previous) view of the key-view loop that accepts input,
+  // following nextKeyView links; null when none does. The previous one is
+  // looked for in this view's tree.
+  View* nextValidKeyView() const;
+  View* previousValidKeyView() const;
 
   // Own coordinates: the bounds, whose origin setBoundsOrigin and
   // translateOriginToPoint move (it stays moved between draws) and whose size
@@ -161,6 +166,10 @@ class ZQP_API Button : public View {
   // 0 off, 1 on (push buttons stay 0).
   int state() const { return state_; }
   void setState(int s) { state_ = s; }
+  // "\r" makes the window's default button (Return presses it), "\x1b" its
+  // cancel button (Escape presses it).
+  const std::string& keyEquivalent() const { return keyEquivalent_; }
+  void setKeyEquivalent(std::string k) { keyEquivalent_ = std::move(k); }
   // A person's click: a check box toggles, a radio button turns on; then
   // the action is sent. False when the button refuses input.
   bool performClick();
@@ -170,7 +179,12 @@ class ZQP_API Button : public View {
   ButtonType type_;
   std::string title_;
   int state_ = 0;
+  std::string keyEquivalent_;
 };
+
+// The first button in the tree whose key equivalent is `key` and that a
+// person can press; null when none.
+ZQP_API Button* ButtonWithKeyEquivalent(View& root, const std::string& key);
 
 // ---- menus and pop-ups ---------------------------------------------------
 
