@@ -64,6 +64,7 @@ class Loader {
       auto p = std::make_unique<PopUpButton>();
       if (j.contains("items")) items(j["items"], p->menu(), where);
       p->setAutoenablesItems(boolean(j, "autoenablesItems", where, true));
+      p->setPullsDown(boolean(j, "pullsDown", where, false));
       p->selectItemAtIndex(integer(j, "selected", where, p->numberOfItems() > 0 ? 0 : -1));
       v = std::move(p);
     } else if (cls == "TextField" || cls == "SecureTextField" || cls == "Label") {

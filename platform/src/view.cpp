@@ -25,7 +25,29 @@ std::string Flags(const View& v) {
   return s;
 }
 
-std::string Quote(const std::string& s) { return "\"" + s + "\""; }
+// Quoted so that one view stays one line of a dump whatever its text holds:
+// quotes, backslashes and control bytes are written as escapes.
+std::string Quote(const std::string& s) {
+  std::string q = "\"";
+  for (unsigned char c : s) {
+    switch (c) {
+      case '"': q += "\\\""; break;
+      case '\\': q += "\\\\"; break;
+      case '\n': q += "\\n"; break;
+      case '\r': q += "\\r"; break;
+      case '\t': q += "\\t"; break;
+      default:
+        if (c < 0x20 || c == 0x7f) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\x%02x", c);
+          q += buf;
+        } else {
+          q += static_cast<char>(c);
+        }
+    }
+  }
+  return q + "\"";
+}
 
 std::string Number(double v) {
   char buf[32];
@@ -92,13 +114,43 @@ View* View::viewWithTag(int32_t tag) {
   return nullptr;
 }
 
-View* View::viewWithIdentifier(const std::string& id) {
-  if (id.empty()) return nullptr;
-  if (identifier_ == id) return this;
-  for (auto& s : subviews_) {
-    if (View* found = s->viewWithIdentifier(id)) return found;
+namespace {
+
+View* ViewWithGivenIdentifier(View& v, const std::string& id) {
+  if (v.identifier() == id) return &v;
+  for (auto& s : v.subviews()) {
+    if (View* found = ViewWithGivenIdentifier(*s, id)) return found;
   }
   return nullptr;
+}
+
+View* ViewWithMadeUpIdentifier(View& v, const std::string& id) {
+  if (v.identifier().empty() && v.tag() == 0 && v.effectiveIdentifier() == id) return &v;
+  for (auto& s : v.subviews()) {
+    if (View* found = ViewWithMadeUpIdentifier(*s, id)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+View* View::viewWithIdentifier(const std::string& id) {
+  if (id.empty()) return nullptr;
+  // Given names win: a made-up one can never hide a view named on purpose.
+  if (View* found = ViewWithGivenIdentifier(*this, id)) return found;
+  return ViewWithMadeUpIdentifier(*this, id);
+}
+
+std::string View::effectiveIdentifier() const {
+  if (!identifier_.empty() || tag_ != 0) return identifier_;
+  std::string path;
+  for (const View* v = this; v->superview_ != nullptr; v = v->superview_) {
+    const auto& siblings = v->superview_->subviews_;
+    size_t i = 0;
+    while (i < siblings.size() && siblings[i].get() != v) ++i;
+    path = std::to_string(i) + (path.empty() ? "" : "." + path);
+  }
+  return className() + "-" + (path.empty() ? "root" : path);
 }
 
 View* View::nextValidKeyView() const {
@@ -138,8 +190,8 @@ View* View::previousValidKeyView() const {
 }
 
 std::string View::describeBase() const {
-  return className() + (identifier_.empty() ? "" : " #" + identifier_) + " tag=" + std::to_string(tag_) + " " +
-         Flags(*this);
+  const std::string id = effectiveIdentifier();
+  return className() + (id.empty() ? "" : " #" + id) + " tag=" + std::to_string(tag_) + " " + Flags(*this);
 }
 
 std::string View::describe() const { return describeBase(); }
@@ -267,8 +319,14 @@ void PopUpButton::sendItemAction(const MenuItem& item) {
   a(item);
 }
 
+std::string PopUpButton::displayedTitle() const {
+  if (pullsDown_) return menu_.numberOfItems() > 0 ? menu_.items().front().title : std::string();
+  return titleOfSelectedItem();
+}
+
 bool PopUpButton::userSelect(int index) {
   if (!acceptsUserInput() || !menu_.isItemSelectable(index)) return false;
+  if (pullsDown_ && index == 0) return false;  // the title, not a choice
   if (menu_.items()[static_cast<size_t>(index)].submenu) return false;  // opens, chooses nothing
   selectItemAtIndex(index);
   sendItemAction(menu_.items()[static_cast<size_t>(index)]);
@@ -277,6 +335,7 @@ bool PopUpButton::userSelect(int index) {
 
 bool PopUpButton::userSelectSubmenuItem(int index, int sub) {
   if (!acceptsUserInput() || !menu_.isItemSelectable(index)) return false;
+  if (pullsDown_ && index == 0) return false;
   Menu* m = menu_.items()[static_cast<size_t>(index)].submenu.get();
   if (m == nullptr || !m->isItemSelectable(sub)) return false;
   selected_ = index;
@@ -304,7 +363,8 @@ std::string DescribeItem(const Menu& menu, int i) {
 }  // namespace
 
 std::string PopUpButton::describe() const {
-  std::string s = describeBase() + " selected=" + std::to_string(selected_) + " items=[";
+  std::string s = describeBase() + (pullsDown_ ? " pullsDown" : "") + " selected=" + std::to_string(selected_) +
+                  " items=[";
   for (int i = 0; i < menu_.numberOfItems(); ++i) {
     const MenuItem& it = menu_.items()[static_cast<size_t>(i)];
     if (i) s += ", ";

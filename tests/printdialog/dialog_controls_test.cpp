@@ -39,6 +39,20 @@ class ControlsPanel : public zqp::Panel {
     pop->setNextKeyView(f);
     f->setNextKeyView(b);
     b->setNextKeyView(pop);
+    // Built in code with neither tag nor identifier: a pull-down whose first
+    // item is its title, and a note of several lines.
+    auto pullDown = std::make_unique<zqp::PopUpButton>();
+    pullDown->setPullsDown(true);
+    pullDown->addItemWithTitle("Add");
+    pullDown->addItemWithTitle("Cover");
+    pullDown->addItemWithTitle("Add");
+    pullDown->setAction([&calls](zqp::View& v) {
+      calls.push_back("add " + std::to_string(static_cast<zqp::PopUpButton&>(v).indexOfSelectedItem()));
+    });
+    view_.addSubview(std::move(pullDown));
+    auto note = std::make_unique<zqp::TextView>();
+    note->setString("line one\nline \"two\"");
+    view_.addSubview(std::move(note));
   }
   zqp::View* panelView() override { return &view_; }
   std::string panelName() override { return "C"; }
@@ -93,6 +107,22 @@ TEST_F(DialogControlsTest, HiddenItemsAndSeparatorsCannotBeChosen) {
     EXPECT_NE(err.find("line 2: "), std::string::npos) << err;
   }
   EXPECT_EQ(calls_.size(), 1u);
+}
+
+TEST_F(DialogControlsTest, PullDownsKeepTheirTitleAndUnnamedViewsGetAnIdentifier) {
+  // Made-up identifiers name the views built in code; the pull-down's title
+  // item is never a choice, but an item repeating its title is.
+  EXPECT_EQ(Run({"dump-tree", "select #PopUpButton-3 Cover", "select #PopUpButton-3 Add", "dump #PopUpButton-3"}), "");
+  EXPECT_EQ(calls_, (std::vector<std::string>{"add 1", "add 2"}));
+  const std::string out = out_.str();
+  EXPECT_NE(out.find("tree:   PopUpButton #PopUpButton-3 tag=0 enabled pullsDown selected=0"), std::string::npos) << out;
+  EXPECT_NE(out.find("dump: PopUpButton #PopUpButton-3 tag=0 enabled pullsDown selected=2"), std::string::npos) << out;
+  // One view, one line, whatever its text holds.
+  EXPECT_NE(out.find("tree:   TextView #TextView-4 tag=0 enabled value=\"line one\\nline \\\"two\\\"\""), std::string::npos)
+      << out;
+
+  EXPECT_NE(Run({"select #PopUpButton-3 0"}).find("is the pull-down's title"), std::string::npos);
+  EXPECT_EQ(calls_.size(), 2u);
 }
 
 TEST_F(DialogControlsTest, TabSkipsWhatCannotTakeInputAndReturnPressesTheDefaultButton) {

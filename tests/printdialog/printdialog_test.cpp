@@ -229,7 +229,7 @@ TEST_F(PrintDialogScriptTest, DisabledControlsAreIgnoredAndSaySo) {
 TEST_F(PrintDialogScriptTest, DumpTreeAndControlsNamedByLabel) {
   Result r = Run("panel Test Options\ndump-tree\nclick @\"Reset\"\nclick @Collate\n");
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.err.find("tree: View tag=0 enabled\ntree:   Label tag=9 enabled value=\"Colour:\"\n"), std::string::npos)
+  EXPECT_NE(r.err.find("tree: View #View-root tag=0 enabled\ntree:   Label tag=9 enabled value=\"Colour:\"\n"), std::string::npos)
       << r.err;
   EXPECT_TRUE(r.has("tree:   CheckBox tag=20 disabled title=\"Collate\" state=0")) << r.err;
   EXPECT_NE(r.err.find("\nalert: "), std::string::npos) << r.err;  // Reset asks first

@@ -446,7 +446,16 @@ void Dialog::Execute(const std::string& line, int lineNo) {
           return;
         }
         if (!byIndex) index = p->indexOfItemWithTitle(w[2]);
+        if (!byIndex && index == 0 && p->pullsDown()) {
+          // A pull-down's title may repeat as an item: the item is meant.
+          index = -1;
+          for (int i = 1; i < p->numberOfItems() && index < 0; ++i) {
+            if (p->itemAtIndex(i)->title == w[2]) index = i;
+          }
+          if (index < 0) throw ScriptError{"item " + w[2] + " of pop-up " + w[1] + " is the pull-down's title and cannot be chosen"};
+        }
         if (index < 0 || index >= p->numberOfItems()) throw ScriptError{"no item " + w[2] + " in pop-up " + w[1]};
+        if (index == 0 && p->pullsDown()) throw ScriptError{"item 0 of pop-up " + w[1] + " is the pull-down's title and cannot be chosen"};
         RefuseUnseenItem(p->menu(), static_cast<int>(index), w[1], w[2]);
         if (!p->userSelect(static_cast<int>(index))) out_ << "ignored: " << w[1] << " \"" << w[2] << "\" disabled\n";
       } else if (v->kind() == zqp::ViewKind::kTableView) {

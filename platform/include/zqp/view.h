@@ -69,6 +69,11 @@ class ZQP_API View : public Object {
   // dumps find them by it.
   const std::string& identifier() const { return identifier_; }
   void setIdentifier(std::string id) { identifier_ = std::move(id); }
+  // The identifier, or for a view with neither identifier nor tag (built in
+  // code and never named) one made from its class and its place in the tree:
+  // "Button-2.0" is the first subview of the root's third subview. Dumps show
+  // it and scripts find the view by it, so every view can be named.
+  std::string effectiveIdentifier() const;
   bool isEnabled() const { return enabled_; }
   virtual void setEnabled(bool enabled) { enabled_ = enabled; }
   bool isHidden() const { return hidden_; }
@@ -99,7 +104,8 @@ class ZQP_API View : public Object {
   Window* window() const;
   // This view or the first descendant (depth first) with the tag.
   View* viewWithTag(int32_t tag);
-  // This view or the first descendant (depth first) with the identifier.
+  // This view or the first descendant (depth first) with the identifier;
+  // failing that, the one whose made-up identifier it is.
   View* viewWithIdentifier(const std::string& id);
   View* nextKeyView() const { return nextKeyView_; }
   void setNextKeyView(View* v) { nextKeyView_ = v; }
@@ -258,6 +264,13 @@ class ZQP_API PopUpButton : public View {
   void selectItemAtIndex(int index);
   int indexOfItemWithTitle(const std::string& title) const;
   int indexOfItemWithRepresentedObject(const std::string& obj) const;
+  // A pull-down shows its first item as a fixed title: that item is never
+  // chosen and the title stays whatever the last choice was.
+  bool pullsDown() const { return pullsDown_; }
+  void setPullsDown(bool on) { pullsDown_ = on; }
+  // What the closed control shows: the title item of a pull-down, else the
+  // selected item's title.
+  std::string displayedTitle() const;
   // Selected item of the selected item's submenu, -1 when none.
   int indexOfSelectedSubmenuItem() const { return selectedSub_; }
   // A person's choice: refused (false) for a control that refuses input or
@@ -275,6 +288,7 @@ class ZQP_API PopUpButton : public View {
   Menu menu_;
   int selected_ = -1;
   int selectedSub_ = -1;
+  bool pullsDown_ = false;
 };
 
 // ---- text ----------------------------------------------------------------

@@ -137,7 +137,7 @@ void DrawPopUp(Painter& p, const PopUpButton& pop) {
   const Frame& b = p.b;
   const Frame r{b.x + 2, b.y + 2, b.width - 4, b.height - 4};
   p.Box(r, kButtonBackground, p.border());
-  p.Text(pop.titleOfSelectedItem(), {r.x, r.y, r.width - 18, r.height}, 8, p.text());
+  p.Text(pop.displayedTitle(), {r.x, r.y, r.width - 18, r.height}, 8, p.text());
   const double cx = r.x + r.width - 10, cy = r.y + r.height / 2;
   p.Triangle(cx, cy + 3, 3.5, true);
   p.Triangle(cx, cy - 3, 3.5, false);
