@@ -300,9 +300,13 @@ void TLAppDelegate::uploadFile() {
                      {"Content-Length", std::to_string(request.body.size())}};
 
   const std::string server = serverSelector ? serverSelector->titleOfSelectedItem() : std::string();
-  if (zqp::WriteFileWithMode(zqp::SystemPath(kRememberedChoiceFile), _login_field->stringValue() + "|" + server,
-                             0644) != zqp::kNoErr) {
-    LOG("Cannot write %s", zqp::SystemPath(kRememberedChoiceFile).c_str());
+  const std::string choiceFile = zqp::SystemPath(kRememberedChoiceFile);
+  // Under a fresh $ZQ_ROOT its folder may not exist yet.
+  const std::string choiceFolder = choiceFile.substr(0, choiceFile.rfind('/'));
+  if ((Exists(choiceFolder) || zqp::CreateFolder(choiceFolder, 0755) == zqp::kNoErr) &&
+      zqp::WriteFileWithMode(choiceFile, _login_field->stringValue() + "|" + server, 0644) == zqp::kNoErr) {
+  } else {
+    LOG("Cannot write %s", choiceFile.c_str());
   }
 
   if (_indicator) {
