@@ -314,6 +314,8 @@ TEST_F(UploadClientTest, JobsThatCannotBeSentAreRefusedClearly) {
       // An unknown limit refuses nothing.
       {"x\nabc\nMain|https://localhost:1", "(Big).ps", true, "value=\"Big\"", true, true},
       {"x\n50\nMain|https://localhost:1", "(Report).PS", true, "I'm out of here", true, true},
+      // gzip cannot write its output where a folder stands.
+      {"x\n50\nMain|https://localhost:1", "(Stuck).ps", true, "alert: The job could not be compressed.", true, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.configuration + " " + c.job);
@@ -322,6 +324,7 @@ TEST_F(UploadClientTest, JobsThatCannotBeSentAreRefusedClearly) {
     else Configure(c.configuration);
     if (!c.spool) fs::remove_all(spool_);
     else Job(c.job, std::string(c.job == "(Big).ps" ? (1 << 20) + 10 : 10, 'x'));
+    if (c.job == "(Stuck).ps") fs::create_directories(spool_ + "/(Stuck).ps.gz/x");
     const bool quits = c.expect.find("I'm out") != std::string::npos || c.expect.find("too large") != std::string::npos;
     const ClientRun run = RunClient(quits ? "" : "dump #submit\ndump #document\n");
     EXPECT_EQ(run.status, 0) << run.transcript;
@@ -334,6 +337,39 @@ TEST_F(UploadClientTest, JobsThatCannotBeSentAreRefusedClearly) {
     }
     EXPECT_EQ(run.has("app: terminate"), quits) << run.transcript;
   }
+}
+
+TEST_F(UploadClientTest, ScriptLeftWhenTheApplicationEndsIsAnError) {
+  Job("(Report).ps", "%!PS\n");
+  const ClientRun run = RunClient("click #cancel\n# only a comment\n");
+  EXPECT_EQ(run.status, 0) << run.transcript;
+  EXPECT_FALSE(InSpool("(Report).ps")) << "cancel gives the job up";
+  Job("(Report).ps", "%!PS\n");
+  const ClientRun late = RunClient("click #cancel\ndump #login\n");
+  EXPECT_EQ(late.status, 2) << late.transcript;
+  EXPECT_TRUE(late.has("line 2: the application has terminated")) << late.transcript;
+}
+
+// Configurations naming plain http servers keep working, with a warning.
+TEST_F(UploadClientTest, PlainHttpServerStillWorksWithAWarning) {
+  httplib::Server plain;
+  int uploads = 0;
+  plain.Get(".*/IsUserExisted", [](const httplib::Request&, httplib::Response& res) { res.set_content("{}", "text/plain"); });
+  plain.Post(".*/PrintClientFileUpload", [&](const httplib::Request&, httplib::Response& res) {
+    ++uploads;
+    res.set_content("{}", "text/plain");
+  });
+  const int port = plain.bind_to_any_port("127.0.0.1");
+  std::thread t([&] { plain.listen_after_bind(); });
+  for (int i = 0; i < 200 && !plain.is_running(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  Configure("x\n50\nPlain|http://127.0.0.1:" + std::to_string(port));
+  Job("(Report).ps", "%!PS\n");
+  const ClientRun run = RunClient(Submit());
+  plain.stop();
+  t.join();
+  EXPECT_EQ(uploads, 1) << run.transcript;
+  EXPECT_FALSE(InSpool("(Report).ps"));
+  EXPECT_TRUE(run.has("is plain http; the login and password go to it unprotected")) << run.transcript;
 }
 
 }  // namespace
