@@ -277,9 +277,11 @@ TEST_F(UploadClientTest, FailedUploadKeepsTheJobForTheNextRun) {
     SetUp();
     uploadAnswer_ = answer;
     Job("(Report).ps", "%!PS\n");
-    const ClientRun run = RunClient(Submit());
+    const ClientRun run = RunClient(Submit() + "dump #progress\n");
     EXPECT_EQ(run.status, 0) << run.transcript;
     EXPECT_TRUE(run.has("alert: The job could not be uploaded.")) << run.transcript;
+    // While the transfer runs the bar is shown and moving.
+    EXPECT_TRUE(run.has("tag=17 enabled value=0 range=0..100 animating")) << run.transcript;
     EXPECT_TRUE(run.has("app: terminate")) << run.transcript;
     EXPECT_TRUE(InSpool("(Report).ps"));
     EXPECT_FALSE(InSpool("(Report).ps.gz"));
@@ -287,6 +289,20 @@ TEST_F(UploadClientTest, FailedUploadKeepsTheJobForTheNextRun) {
     const ClientRun next = RunClient("dump #document\n");
     EXPECT_TRUE(next.has("value=\"Report\"")) << next.transcript;
   }
+}
+
+// After the confirmed upload failed, closing its alert must not send the
+// job a second time.
+TEST_F(UploadClientTest, ConfirmedUploadThatFailsIsSentOnce) {
+  checkReply_ = R"({"Status":0,"Result":1})";
+  uploadAnswer_ = UploadAnswer::kServerError;
+  Job("(Report).ps", "%!PS\n");
+  const ClientRun run = RunClient("answer 0\n" + Submit());
+  EXPECT_EQ(run.status, 0) << run.transcript;
+  EXPECT_TRUE(run.has("app: terminate")) << run.transcript;
+  EXPECT_TRUE(InSpool("(Report).ps"));
+  std::lock_guard<std::mutex> lock(mutex_);
+  EXPECT_EQ(uploads_.size(), 1u);
 }
 
 TEST_F(UploadClientTest, UntrustedServerGetsNoCredential) {
