@@ -37,7 +37,11 @@ int RunApplication(const std::string& program, const std::string& mainNibPath, i
   std::string scriptPath;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if (a == "--script" && i + 1 < argc) {
+    if (a == "--script") {
+      if (i + 1 >= argc) {
+        std::cerr << program << ": --script needs a value\n" << usage;
+        return 2;
+      }
       scriptPath = argv[++i];
     } else if (a == "--help" || a == "-h") {
       std::cout << usage << "Script commands, one a line:\n" << CommandList();

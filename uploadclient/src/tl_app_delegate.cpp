@@ -150,10 +150,11 @@ void TLAppDelegate::prepareJob() {
       if (__informationMsg) __informationMsg->setStringValue(doc->message);
       deleteAndRecreateFileAtPath(zqp::SystemPath(kMessageFile), {doc->message});
       const auto lines = RewriteConfiguration(_configuration, *doc);
-      deleteAndRecreateFileAtPath(confPath, lines);
-      // What was written is what the rest of the run reads; a file that
-      // could not be written leaves the lines as fetched.
-      const auto reread = ReadText(confPath);
+      // What was written is what the rest of the run reads; when it could
+      // not be written, the lines as fetched (never the old file's, which
+      // would not match the servers the document named).
+      const bool written = deleteAndRecreateFileAtPath(confPath, lines);
+      const auto reread = written ? ReadText(confPath) : std::nullopt;
       _configuration = ParseConfiguration(reread ? *reread : JoinLines(lines));
     }
   }
@@ -303,11 +304,10 @@ void TLAppDelegate::uploadFile() {
   const std::string choiceFile = zqp::SystemPath(kRememberedChoiceFile);
   // Under a fresh $ZQ_ROOT its folder may not exist yet.
   const std::string choiceFolder = choiceFile.substr(0, choiceFile.rfind('/'));
-  if ((Exists(choiceFolder) || zqp::CreateFolder(choiceFolder, 0755) == zqp::kNoErr) &&
-      zqp::WriteFileWithMode(choiceFile, _login_field->stringValue() + "|" + server, 0644) == zqp::kNoErr) {
-  } else {
-    LOG("Cannot write %s", choiceFile.c_str());
-  }
+  const bool written =
+      (Exists(choiceFolder) || zqp::CreateFolder(choiceFolder, 0755) == zqp::kNoErr) &&
+      zqp::WriteFileWithMode(choiceFile, _login_field->stringValue() + "|" + server, 0644) == zqp::kNoErr;
+  if (!written) LOG("Cannot write %s", choiceFile.c_str());
 
   if (_indicator) {
     _indicator->setHidden(false);
