@@ -21,7 +21,7 @@ namespace {
 
 constexpr const char* kGzip = "/usr/bin/gzip";
 
-#define LOG(...) zqp::SystemLog(zqp::LogDestination::kStandardError, LOG_NOTICE, __VA_ARGS__)
+#define CLIENT_LOG(...) zqp::SystemLog(zqp::LogDestination::kStandardError, LOG_NOTICE, __VA_ARGS__)
 
 long TimeoutFromEnvironment(const char* name, long fallback) {
   const char* text = std::getenv(name);
@@ -49,7 +49,7 @@ bool Exists(const std::string& path) {
 // configurations still name such servers, so it works, with a warning.
 void WarnIfPlain(const std::string& url) {
   if (IsPlainHttp(url)) {
-    LOG("Warning: %s is plain http; the login and password go to it unprotected", UrlForLog(url).c_str());
+    CLIENT_LOG("Warning: %s is plain http; the login and password go to it unprotected", UrlForLog(url).c_str());
   }
 }
 
@@ -114,7 +114,7 @@ void TLAppDelegate::applicationDidFinishLaunching() {
 }
 
 void TLAppDelegate::refuse(const std::string& why) {
-  LOG("%s", why.c_str());
+  CLIENT_LOG("%s", why.c_str());
   if (_submitBtn) _submitBtn->setEnabled(false);
   if (__informationMsg) __informationMsg->setStringValue(why);
 }
@@ -123,7 +123,7 @@ void TLAppDelegate::prepareJob() {
   const std::string spool = zqp::SystemPath(kSpoolFolder);
   const auto entries = ListSpoolFolder(spool);
   if (!entries) {
-    LOG("No Files Read.");
+    CLIENT_LOG("No Files Read.");
     refuse("No job can be sent: the spool folder " + spool + " cannot be read.");
     return;
   }
@@ -173,7 +173,7 @@ void TLAppDelegate::prepareJob() {
 
   const auto job = NewestJob(*entries);
   if (!job) {
-    LOG("I'm out of here");
+    CLIENT_LOG("I'm out of here");
     zqp::Application::Shared().terminate();
     return;
   }
@@ -190,7 +190,7 @@ void TLAppDelegate::prepareJob() {
   // Compressed beside the job, which stays a ".ps" until a server took it,
   // so a run that fails finds it again next time.
   const zqp::TaskResult gzip = zqp::RunTask(kGzip, {"-k", "-f", _spoolFile});
-  LOG("gzip returned:%s %d", gzip.output.c_str(), gzip.exitStatus);
+  CLIENT_LOG("gzip returned:%s %d", gzip.output.c_str(), gzip.exitStatus);
   if (!gzip.succeeded() || !Exists(_spoolFile + ".gz")) {
     const std::string why = gzip.launched ? (gzip.signal ? "it was ended by signal " + std::to_string(gzip.signal)
                                                          : "it ended with status " + std::to_string(gzip.exitStatus))
@@ -221,7 +221,7 @@ void TLAppDelegate::readMessagefromMessageFile() {
 
 bool TLAppDelegate::deleteAndRecreateFileAtPath(const std::string& path, const std::vector<std::string>& lines) {
   if (zqp::WriteFileWithMode(path, JoinLines(lines), 0644) != zqp::kNoErr) {
-    LOG("write file failed");
+    CLIENT_LOG("write file failed");
     return false;
   }
   return true;
@@ -232,8 +232,8 @@ std::optional<std::string> TLAppDelegate::getDataFrom(const std::string& url, st
   const zqp::HttpResponse r = zqp::HttpGet(url, CheckTimeoutSeconds());
   if (!r.ok() || r.status != 200) {
     // The query carries the credentials of the account check.
-    if (r.ok()) LOG("Error getting %s, HTTP status code %li", UrlForLog(url).c_str(), r.status);
-    else LOG("Error getting %s: %s", UrlForLog(url).c_str(), r.reason.c_str());
+    if (r.ok()) CLIENT_LOG("Error getting %s, HTTP status code %li", UrlForLog(url).c_str(), r.status);
+    else CLIENT_LOG("Error getting %s: %s", UrlForLog(url).c_str(), r.reason.c_str());
     if (why) *why = HttpErrorText(r);
     return std::nullopt;
   }
@@ -285,7 +285,7 @@ void TLAppDelegate::uploadFile() {
   WarnIfPlain(url);
   const auto file = ReadText(_file);
   if (!file) {
-    LOG("Cannot read the job %s: %s", _file.c_str(), std::strerror(errno));
+    CLIENT_LOG("Cannot read the job %s: %s", _file.c_str(), std::strerror(errno));
     if (_submitBtn) _submitBtn->setHidden(false);
     _resultCode = 0;
     showAlert("Sorry, but you can't upload the file right now.", "The compressed job cannot be read.", "Well...");
@@ -307,7 +307,7 @@ void TLAppDelegate::uploadFile() {
   const bool written =
       (Exists(choiceFolder) || zqp::CreateFolder(choiceFolder, 0755) == zqp::kNoErr) &&
       zqp::WriteFileWithMode(choiceFile, _login_field->stringValue() + "|" + server, 0644) == zqp::kNoErr;
-  if (!written) LOG("Cannot write %s", choiceFile.c_str());
+  if (!written) CLIENT_LOG("Cannot write %s", choiceFile.c_str());
 
   if (_indicator) {
     _indicator->setHidden(false);
@@ -332,13 +332,13 @@ void TLAppDelegate::transferEnded(const zqp::HttpResponse& r) {
   stopIndicator();
   if (r.ok() && r.status >= 200 && r.status < 300) {
     // The server has the job: now it may go.
-    LOG("Upload to %s done, HTTP status %li", UrlForLog(UploadUrl(_serverUrl)).c_str(), r.status);
+    CLIENT_LOG("Upload to %s done, HTTP status %li", UrlForLog(UploadUrl(_serverUrl)).c_str(), r.status);
     removeFile(_spoolFile, "uploaded");
     cancel();
     return;
   }
   const std::string why = HttpErrorText(r);
-  LOG("Upload to %s failed: %s", UrlForLog(UploadUrl(_serverUrl)).c_str(), why.c_str());
+  CLIENT_LOG("Upload to %s failed: %s", UrlForLog(UploadUrl(_serverUrl)).c_str(), why.c_str());
   // The job stays a ".ps" in the spool folder for the next run; only the
   // compressed copy made for this one goes.
   removeFile(_file == _spoolFile ? std::string() : _file, "compressed copy");
@@ -348,7 +348,7 @@ void TLAppDelegate::transferEnded(const zqp::HttpResponse& r) {
 
 void TLAppDelegate::removeFile(const std::string& path, const char* what) {
   if (path.empty() || !Exists(path)) return;
-  if (unlink(path.c_str()) != 0) LOG("Error in removing print file (%s) %s: %s", what, path.c_str(), std::strerror(errno));
+  if (unlink(path.c_str()) != 0) CLIENT_LOG("Error in removing print file (%s) %s: %s", what, path.c_str(), std::strerror(errno));
 }
 
 // ---- alerts ------------------------------------------------------------------------
@@ -379,14 +379,14 @@ void TLAppDelegate::alertEnded(int returnCode) {
 }
 
 void TLAppDelegate::cancel() {
-  LOG("in cancel step = %s", _file.c_str());
+  CLIENT_LOG("in cancel step = %s", _file.c_str());
   _transfer.reset();
   stopIndicator();
   // Cancelling gives the job up: both the spooled job and its compressed copy go.
   for (const std::string& path : {_file, _spoolFile}) {
     if (!path.empty() && Exists(path)) {
-      LOG("in Cancel, Removing Print Job %s", path.c_str());
-      if (unlink(path.c_str()) != 0) LOG("Error in removing print file in Cancel %s", std::strerror(errno));
+      CLIENT_LOG("in Cancel, Removing Print Job %s", path.c_str());
+      if (unlink(path.c_str()) != 0) CLIENT_LOG("Error in removing print file in Cancel %s", std::strerror(errno));
     }
   }
   zqp::Application::Shared().terminate();
