@@ -12,6 +12,7 @@ const char* EventKindName(EventKind kind) {
     case EventKind::kFileChooser: return "choose-file";
     case EventKind::kPanel: return "panel";
     case EventKind::kPrint: return "print";
+    case EventKind::kApplication: return "app";
   }
   return "event";
 }

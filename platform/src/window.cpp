@@ -8,9 +8,11 @@ ModalDriver::~ModalDriver() = default;
 
 // ---- Window ------------------------------------------------------------------
 
-Window::Window() = default;
+// The application object is made first, so it outlives every window.
+Window::Window() { (void)Application::Shared(); }
 
 Window::~Window() {
+  Application::Shared().forgetWindow(*this);
   // Content views may outlive the window only by accident of ownership;
   // make sure they no longer point at it.
   if (content_) content_->window_ = nullptr;
@@ -39,12 +41,14 @@ bool Window::makeFirstResponder(View* v) {
 
 void Window::orderFront() {
   visible_ = true;
+  Application::Shared().windowDidOrderFront(*this);
   if (firstResponder_ == nullptr && initialFirstResponder_ != nullptr) makeFirstResponder(initialFirstResponder_);
 }
 
 void Window::close() {
   makeFirstResponder(nullptr);
   visible_ = false;
+  Application::Shared().windowDidClose(*this);
 }
 
 // ---- Alert -------------------------------------------------------------------
@@ -134,6 +138,10 @@ void Application::beep() {
 void Application::reset() {
   runs_.clear();
   beeps_ = 0;
+  delegate_ = nullptr;
+  mainWindow_ = nullptr;
+  openWindows_.clear();
+  terminated_ = false;
 }
 
 void Beep() { Application::Shared().beep(); }

@@ -223,13 +223,21 @@ void Dialog::Restore(LoadedPanel& p, bool again) {
   p.restored = true;
 }
 
+// The innermost modal window, else (an application without panels) the
+// application's main window.
+zqp::Window* Dialog::FrontWindow() const {
+  zqp::Application& app = zqp::Application::Shared();
+  if (zqp::Window* w = app.modalWindow()) return w;
+  return focused_ < 0 ? app.mainWindow() : nullptr;
+}
+
 LoadedPanel& Dialog::Focused() {
   if (focused_ < 0) throw ScriptError{"no panel is focused (use: panel NAME-OR-KIND)"};
   return panels_[static_cast<size_t>(focused_)];
 }
 
 zqp::View* Dialog::Root(std::string& where) {
-  if (zqp::Window* w = zqp::Application::Shared().modalWindow()) {
+  if (zqp::Window* w = FrontWindow()) {
     where = "window \"" + w->title() + "\"";
     return w->contentView();
   }
@@ -575,6 +583,10 @@ void Dialog::RunLines() {
   while (!failure_ && next_ < lines_.size()) {
     // Inside a modal window, stop as soon as it has been closed.
     if (depth > 0 && app.isRunStopped()) return;
+    if (beforeLine_) {
+      beforeLine_();
+      if (failure_ || next_ >= lines_.size()) return;
+    }
     const size_t n = next_++;
     try {
       Execute(lines_[n], static_cast<int>(n) + 1);
@@ -585,6 +597,18 @@ void Dialog::RunLines() {
       failure_ = ScriptError{"line " + std::to_string(n + 1) + ": a panel failed: " + e.what()};
     }
   }
+}
+
+void Dialog::stopScript(const std::string& why) {
+  if (failure_) return;
+  for (size_t n = next_; n < lines_.size(); ++n) {
+    const size_t first = lines_[n].find_first_not_of(" \t");
+    if (first != std::string::npos && lines_[n][first] != '#') {
+      failure_ = ScriptError{"line " + std::to_string(n + 1) + ": " + why};
+      break;
+    }
+  }
+  next_ = lines_.size();
 }
 
 void Dialog::driveModal(zqp::Window& window) {

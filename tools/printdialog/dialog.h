@@ -3,6 +3,7 @@
 // order the framework expects, and the script that plays the user.
 #include <ctime>
 #include <deque>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -49,6 +50,17 @@ class Dialog : public zqp::ModalDriver {
   // tag, or a script that ends inside an open modal window.
   void Run(const std::vector<std::string>& lines);
 
+  // Runs before every script line (an application's runner turns its run
+  // loop there, so answers and timers arrive between the person's actions).
+  void setBeforeLine(std::function<void()> fn) { beforeLine_ = std::move(fn); }
+  // Stops the script before its next line; lines left that are more than
+  // comments make the run fail with the message.
+  void stopScript(const std::string& why);
+
+  // The first failure of the script, also one met after Run returned (a
+  // window opened when no lines were left).
+  const std::optional<ScriptError>& failure() const { return failure_; }
+
   // Whether a `print` ran, and whether it was allowed.
   bool printAsked() const { return printAsked_; }
   bool printAllowed() const { return printAllowed_; }
@@ -68,6 +80,7 @@ class Dialog : public zqp::ModalDriver {
   void Execute(const std::string& line, int lineNo);
   void RunLines();
   LoadedPanel& Focused();
+  zqp::Window* FrontWindow() const;
   // Builds and restores the panel the first time; `again` restores it anew.
   void Restore(LoadedPanel& p, bool again = false);
   void AskKeys();
@@ -106,6 +119,7 @@ class Dialog : public zqp::ModalDriver {
   bool printAsked_ = false;
   bool printAllowed_ = false;
   std::optional<ScriptError> failure_;
+  std::function<void()> beforeLine_;
 };
 
 // Splits a script line into words; "double quoted" words may hold spaces

@@ -41,7 +41,7 @@ bool Dialog::RunGraphicsCommand(const std::vector<std::string>& w) {
   if (cmd == "snapshot") {
     if (w.size() != 3) throw ScriptError{"usage: snapshot TAG|window FILE.png"};
     if (w[1] == "window") {
-      if (zqp::Window* win = zqp::Application::Shared().modalWindow()) {
+      if (zqp::Window* win = FrontWindow()) {
         Write(*zqp::SnapshotWindow(*win), w[2]);
       } else {
         LoadedPanel& p = Focused();

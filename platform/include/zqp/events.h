@@ -11,7 +11,7 @@
 
 namespace zqp {
 
-enum class EventKind { kAlert, kBeep, kMark, kHelp, kModal, kFileChooser, kPanel, kPrint };
+enum class EventKind { kAlert, kBeep, kMark, kHelp, kModal, kFileChooser, kPanel, kPrint, kApplication };
 
 struct Event {
   EventKind kind;

@@ -63,6 +63,9 @@ class ZQP_API HttpTransfer {
 
   void cancel();
   bool finished() const;
+  // Transfers started whose answer has not yet reached the main run loop
+  // (a headless run waits for them before it calls the application idle).
+  static int Pending();
 
  private:
   HttpTransfer() = default;

@@ -113,6 +113,16 @@ class ZQP_API ModalDriver {
   virtual std::optional<std::string> chooseFile(const FileChooserInfo& info) = 0;
 };
 
+// What the application tells the object that runs it.
+class ZQP_API ApplicationDelegate {
+ public:
+  virtual ~ApplicationDelegate();
+  // The main nib is loaded and its window shown.
+  virtual void applicationDidFinishLaunching() {}
+  // Whether closing the last window ends the application.
+  virtual bool applicationShouldTerminateAfterLastWindowClosed() { return false; }
+};
+
 // How a modal run ended.
 enum class ModalResponse { kStop = 0, kAbort = 1, kCancelledByDriver = 2 };
 
@@ -141,8 +151,32 @@ class ZQP_API Application {
 
   void beep();
   int beepCount() const { return beeps_; }
-  // Back to no runs and no beeps (tests).
+  // Back to no runs, no beeps, no delegate, no windows (tests).
   void reset();
+
+  // ---- the application's life (application.cpp) ----
+  // The delegate (not owned).
+  void setDelegate(ApplicationDelegate* d) { delegate_ = d; }
+  ApplicationDelegate* delegate() const { return delegate_; }
+  Window* mainWindow() const { return mainWindow_; }
+  // Loads the application's main nib (its objects' outlet "delegate" names
+  // the delegate, "mainWindow" the main window, else its first window),
+  // shows the main window and tells the delegate the launch finished. The
+  // nib's top-level objects go to topLevel. False with a message when the
+  // nib cannot be loaded or names no delegate.
+  bool finishLaunching(const std::string& mainNibPath, std::vector<std::unique_ptr<Object>>& topLevel,
+                       std::string* error);
+  // Runs the main run loop until terminate(), or until idle() answers true.
+  void run(const std::function<bool()>& idle = {});
+  // Ends the application: the main run loop stops at its next turn.
+  void terminate();
+  bool isTerminated() const { return terminated_; }
+  // Kept by windows: a shown window counts as open until it is closed or
+  // destroyed; closing the last one may end the application.
+  void windowDidOrderFront(Window& window);
+  void windowDidClose(Window& window);
+  // A window going away is no longer open, and ends nothing.
+  void forgetWindow(Window& window);
 
  private:
   struct Run {
@@ -153,6 +187,10 @@ class ZQP_API Application {
   ModalDriver* driver_ = nullptr;
   std::vector<Run> runs_;
   int beeps_ = 0;
+  ApplicationDelegate* delegate_ = nullptr;
+  Window* mainWindow_ = nullptr;
+  std::vector<Window*> openWindows_;
+  bool terminated_ = false;
 };
 
 // The system beep (counted and recorded).

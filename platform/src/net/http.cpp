@@ -144,8 +144,15 @@ struct HttpTransfer::State {
   std::atomic<bool> finished{false};
 };
 
+namespace {
+std::atomic<int> pendingTransfers{0};
+}  // namespace
+
+int HttpTransfer::Pending() { return pendingTransfers.load(); }
+
 std::unique_ptr<HttpTransfer> HttpTransfer::Start(HttpRequest request, Completion completion) {
   std::unique_ptr<HttpTransfer> transfer(new HttpTransfer());
+  ++pendingTransfers;
   auto state = std::make_shared<State>();
   transfer->state_ = state;
   transfer->worker_ = std::thread([state, request = std::move(request), completion = std::move(completion)] {
@@ -153,6 +160,7 @@ std::unique_ptr<HttpTransfer> HttpTransfer::Start(HttpRequest request, Completio
     // The answer is handed to the main thread; a transfer cancelled or
     // destroyed meanwhile drops it there rather than calling a dead owner.
     RunLoop::Main().post([state, completion, response = std::move(response)] {
+      --pendingTransfers;
       if (state->cancelled.load()) return;
       state->finished.store(true);
       if (completion) completion(response);

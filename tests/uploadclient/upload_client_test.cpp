@@ -1,0 +1,391 @@
+// The upload client run as a program, against a loopback HTTPS server whose
+// certificate is made for the test run and trusted only through
+// SSL_CERT_FILE. Each test gets its own system root (ZQ_ROOT).
+#include <httplib.h>
+#include <sys/wait.h>
+#include <zlib.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "../platform/test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+// The gzip stream at the start of data, inflated; rest gets what follows it.
+std::string Gunzip(const std::string& data, std::string* rest) {
+  z_stream z{};
+  if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK) return {};
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+  z.avail_in = static_cast<uInt>(data.size());
+  std::string out;
+  char buf[4096];
+  int rc = Z_OK;
+  while (rc == Z_OK) {
+    z.next_out = reinterpret_cast<Bytef*>(buf);
+    z.avail_out = sizeof buf;
+    rc = inflate(&z, Z_NO_FLUSH);
+    out.append(buf, sizeof buf - z.avail_out);
+  }
+  if (rest) *rest = rc == Z_STREAM_END ? data.substr(data.size() - z.avail_in) : "(no end)";
+  inflateEnd(&z);
+  return out;
+}
+
+
+struct ClientRun {
+  int status = -1;
+  std::string transcript;
+  bool has(const std::string& text) const { return transcript.find(text) != std::string::npos; }
+};
+
+struct Part {
+  std::string headers, content;
+};
+
+enum class UploadAnswer { kOk, kServerError, kDrop, kSlow };
+
+class UploadClientTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    certDir_ = new zqtest::TempDir();
+    cert_ = certDir_->path() + "/cert.pem";
+    const std::string key = certDir_->path() + "/key.pem";
+    const std::string cmd = "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=localhost"
+                            " -addext subjectAltName=DNS:localhost,IP:127.0.0.1 -keyout " +
+                            key + " -out " + cert_ + " 2>/dev/null";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    server_ = new httplib::SSLServer(cert_.c_str(), key.c_str());
+    server_->Get("/config.json", [](const httplib::Request&, httplib::Response& res) {
+      std::lock_guard<std::mutex> lock(mutex_);
+      ++requests_;
+      res.set_content(document_, "application/json");
+    });
+    server_->Get(".*/IsUserExisted", [](const httplib::Request& req, httplib::Response& res) {
+      std::lock_guard<std::mutex> lock(mutex_);
+      ++requests_;
+      checks_.push_back(req.path + "?" + req.get_param_value("username") + "|" + req.get_param_value("password"));
+      res.status = checkStatus_;
+      res.set_content(checkReply_, "application/json");
+    });
+    server_->Post(".*/PrintClientFileUpload", [](const httplib::Request& req, httplib::Response& res,
+                                                 const httplib::ContentReader& reader) {
+      // Every part of the form as the server's form reader gets it, in order.
+      std::vector<Part> parts;
+      const bool read = reader(
+          [&](const httplib::MultipartFormData& header) {
+            parts.push_back({"name=" + header.name + " filename=" + header.filename +
+                                 " type=" + header.content_type,
+                             {}});
+            return true;
+          },
+          [&](const char* data, size_t length) {
+            parts.back().content.append(data, length);
+            return true;
+          });
+      UploadAnswer answer;
+      {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ++requests_;
+        uploads_.push_back(req.path);
+        uploadParts_ = read ? parts : std::vector<Part>{};
+        uploadType_ = req.get_header_value("Content-Type");
+        answer = uploadAnswer_;
+      }
+      if (answer == UploadAnswer::kServerError) res.status = 500;
+      if (answer == UploadAnswer::kSlow) std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+      if (answer == UploadAnswer::kDrop) {
+        // A length promised and never delivered: the connection breaks.
+        res.set_content_provider(100, "text/plain", [](size_t, size_t, httplib::DataSink&) { return false; });
+        return;
+      }
+      res.set_content("{}", "application/json");
+    });
+    port_ = server_->bind_to_any_port("127.0.0.1");
+    ASSERT_GT(port_, 0);
+    thread_ = new std::thread([] { server_->listen_after_bind(); });
+    for (int i = 0; i < 200 && !server_->is_running(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  static void TearDownTestSuite() {
+    server_->stop();
+    thread_->join();
+    delete thread_;
+    delete server_;
+    delete certDir_;
+  }
+
+  void SetUp() override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    requests_ = 0;
+    checks_.clear();
+    uploads_.clear();
+    uploadParts_.clear();
+    checkStatus_ = 200;
+    checkReply_ = "{\"Status\":0}";
+    uploadAnswer_ = UploadAnswer::kOk;
+    document_.clear();
+    root_ = std::make_unique<zqtest::TempDir>();
+    spool_ = root_->path() + "/var/tollboxprintclient";
+    fs::create_directories(spool_);
+    Configure("x\n50\nMain Server|" + Url(""));
+  }
+
+  static std::string Url(const std::string& path) { return "https://localhost:" + std::to_string(port_) + path; }
+  void Configure(const std::string& text) { root_->file("var/tlbx/tollboxprintclient.conf", text); }
+  std::string Job(const std::string& name, const std::string& content) {
+    return root_->file("var/tollboxprintclient/" + name, content);
+  }
+  bool InSpool(const std::string& name) const { return fs::exists(spool_ + "/" + name); }
+
+  // Runs the client with the script; trusted: SSL_CERT_FILE names the
+  // server's certificate.
+  ClientRun RunClient(const std::string& script, bool trusted = true) {
+    const std::string scriptPath = root_->file("script", script);
+    const std::string err = root_->path() + "/transcript";
+    std::string cmd = "env -u SSL_CERT_DIR ZQ_ROOT=" + root_->path() +
+                      " ZQ_TOLLBOX_UPLOAD_TIMEOUT=1 ZQ_TOLLBOX_CONFIG_TIMEOUT=2 ";
+    cmd += trusted ? "SSL_CERT_FILE=" + cert_ : "SSL_CERT_FILE=/nonexistent";
+    cmd += " " TOLLBOX_CLIENT " --script " + scriptPath + " 2>" + err;
+    ClientRun run;
+    const int rc = std::system(cmd.c_str());
+    run.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    run.transcript = Read(err);
+    return run;
+  }
+  static std::string Submit(const std::string& login = "alice", const std::string& password = "secret") {
+    return "type #login \"" + login + "\"\ntype #password \"" + password + "\"\nclick #submit\n";
+  }
+
+  static inline zqtest::TempDir* certDir_ = nullptr;
+  static inline std::string cert_;
+  static inline httplib::SSLServer* server_ = nullptr;
+  static inline std::thread* thread_ = nullptr;
+  static inline int port_ = 0;
+  static inline std::mutex mutex_;
+  static inline int requests_ = 0;
+  static inline std::vector<std::string> checks_, uploads_;
+  static inline std::vector<Part> uploadParts_;
+  static inline std::string uploadType_, checkReply_, document_;
+  static inline int checkStatus_ = 200;
+  static inline UploadAnswer uploadAnswer_ = UploadAnswer::kOk;
+
+  std::unique_ptr<zqtest::TempDir> root_;
+  std::string spool_;
+};
+
+TEST_F(UploadClientTest, ConfigurationDocumentFillsTheListAndRewritesTheConfiguration) {
+  document_ = R"({"message": "Welcome", "servers": ["First|)" + Url("/a") + R"(", "ab|https://short", "Second|)" +
+              Url("/b/restfulservice") + R"("]})";
+  Configure("x\n50\n" + Url("/config.json") + "\nOld|" + Url("/old"));
+  Job("(Report).ps", "%!PS\n");
+  const ClientRun run = RunClient("dump #server\ndump #message\nselect #server \"Second\"\n" + Submit() + "answer 0\n");
+  EXPECT_EQ(run.status, 0) << run.transcript;
+  EXPECT_TRUE(run.has("items=[\"First\", \"Second\"]")) << run.transcript;
+  EXPECT_TRUE(run.has("Welcome")) << run.transcript;
+  EXPECT_EQ(Read(root_->path() + "/var/tlbx/tollboxprintclient.conf"),
+            "x\n50\n" + Url("/config.json") + "\nFirst|" + Url("/a") + "\nSecond|" + Url("/b/restfulservice"));
+  EXPECT_EQ(Read(root_->path() + "/var/tlbx/tollboxclientmessage.conf"), "Welcome");
+  // The chosen name's own URL, whatever short names the list skipped.
+  std::lock_guard<std::mutex> lock(mutex_);
+  ASSERT_EQ(checks_.size(), 1u);
+  EXPECT_EQ(checks_[0].substr(0, checks_[0].find('?')), "/b/restfulservice/IsUserExisted");
+}
+
+TEST_F(UploadClientTest, AccountCheckAnswersDecideWhetherTheJobIsSent) {
+  struct Case {
+    int status;
+    std::string reply, alert, answers;
+    bool uploads;
+  } cases[] = {
+      {200, R"({"Status":2,"Result":1})", "alert: Unable to connect to remote server. | (Please provide another", "", false},
+      {200, R"({"Status":0,"Result":3})", "alert: The login id has already existed.", "", false},
+      {200, R"({"Status":0,"Result":1})", "alert: Current account already contains Print Job", "answer 1\n", false},
+      {200, R"({"Status":0,"Result":1})", "alert: Current account already contains Print Job", "answer 0\n", true},
+      {200, R"({"Status":0,"Result":0})", "app: terminate", "", true},
+      {500, R"({"Status":0})", "alert: Unable to connect to remote server. | The server answered with HTTP status 500.", "",
+       false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reply + " " + c.answers);
+    SetUp();
+    checkStatus_ = c.status;
+    checkReply_ = c.reply;
+    Job("(Report).ps", "%!PS\n");
+    const ClientRun run = RunClient(c.answers + Submit("J\xC3\xBCrgen & co", "p&w=?#"));
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_TRUE(run.has(c.alert)) << run.transcript;
+    std::lock_guard<std::mutex> lock(mutex_);
+    ASSERT_EQ(checks_.size(), 1u);
+    // Encoded on the way, the credentials arrive whole, in UTF-8.
+    EXPECT_EQ(checks_[0], "/restfulservice/IsUserExisted?J\xC3\xBCrgen & co|p&w=?#");
+    EXPECT_EQ(uploads_.size(), c.uploads ? 1u : 0u);
+    EXPECT_EQ(InSpool("(Report).ps"), !c.uploads) << "the job stays until a server took it";
+    EXPECT_FALSE(run.has("p&w") || run.has("p%26w")) << "no credential in the log";
+  }
+}
+
+TEST_F(UploadClientTest, AcceptedUploadSendsTheFormAndThenRemovesTheJob) {
+  const std::string job = "%!PS-Adobe-3.0\n(hello) show showpage\n";
+  Job("(Say \"hi\").ps", job);
+  const ClientRun run = RunClient(Submit("Zo\xC3\xAB", "pa ss"));
+  EXPECT_EQ(run.status, 0) << run.transcript;
+  EXPECT_TRUE(run.has("app: terminate")) << run.transcript;
+  EXPECT_FALSE(InSpool("(Say \"hi\").ps")) << run.transcript;
+  EXPECT_FALSE(InSpool("(Say \"hi\").ps.gz"));
+  EXPECT_EQ(Read(root_->path() + "/etc/tollboxprintclient.pref"), "Zo\xC3\xAB|Main Server");
+
+  std::lock_guard<std::mutex> lock(mutex_);
+  ASSERT_EQ(uploads_.size(), 1u);
+  EXPECT_EQ(uploads_[0], "/restfulservice/PrintClientFileUpload");
+  EXPECT_EQ(uploadType_, "multipart/form-data; boundary=-------TLBXUPLOADER");
+  const auto& parts = uploadParts_;
+  ASSERT_EQ(parts.size(), 5u);
+  // A quote in the title cannot end the file name early.
+  EXPECT_EQ(parts[0].headers, "name=printfile filename=Say %22hi%22 type=text/plain");
+  std::string rest;
+  EXPECT_EQ(Gunzip(parts[0].content, &rest), job);
+  EXPECT_EQ(rest, "\r\n") << "the form's own line end follows the file";
+  const std::pair<const char*, std::string> fields[] = {
+      {"loginname", "Zo\xC3\xAB"}, {"password", "pa ss"}, {"filetype", "P"}, {"Submit", "Submit"}};
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(parts[i + 1].headers, std::string("name=") + fields[i].first + " filename= type=");
+    EXPECT_EQ(parts[i + 1].content, fields[i].second);
+  }
+}
+
+TEST_F(UploadClientTest, FailedUploadKeepsTheJobForTheNextRun) {
+  for (UploadAnswer answer : {UploadAnswer::kServerError, UploadAnswer::kDrop, UploadAnswer::kSlow}) {
+    SCOPED_TRACE(static_cast<int>(answer));
+    SetUp();
+    uploadAnswer_ = answer;
+    Job("(Report).ps", "%!PS\n");
+    const ClientRun run = RunClient(Submit() + "dump #progress\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_TRUE(run.has("alert: The job could not be uploaded.")) << run.transcript;
+    // While the transfer runs the bar is shown and moving.
+    EXPECT_TRUE(run.has("tag=17 enabled value=0 range=0..100 animating")) << run.transcript;
+    EXPECT_TRUE(run.has("app: terminate")) << run.transcript;
+    EXPECT_TRUE(InSpool("(Report).ps"));
+    EXPECT_FALSE(InSpool("(Report).ps.gz"));
+    // The next run finds the same job again.
+    const ClientRun next = RunClient("dump #document\n");
+    EXPECT_TRUE(next.has("value=\"Report\"")) << next.transcript;
+  }
+}
+
+// After the confirmed upload failed, closing its alert must not send the
+// job a second time.
+TEST_F(UploadClientTest, ConfirmedUploadThatFailsIsSentOnce) {
+  checkReply_ = R"({"Status":0,"Result":1})";
+  uploadAnswer_ = UploadAnswer::kServerError;
+  Job("(Report).ps", "%!PS\n");
+  const ClientRun run = RunClient("answer 0\n" + Submit());
+  EXPECT_EQ(run.status, 0) << run.transcript;
+  EXPECT_TRUE(run.has("app: terminate")) << run.transcript;
+  EXPECT_TRUE(InSpool("(Report).ps"));
+  std::lock_guard<std::mutex> lock(mutex_);
+  EXPECT_EQ(uploads_.size(), 1u);
+}
+
+TEST_F(UploadClientTest, UntrustedServerGetsNoCredential) {
+  Job("(Report).ps", "%!PS\n");
+  const ClientRun run = RunClient(Submit(), /*trusted=*/false);
+  EXPECT_EQ(run.status, 0) << run.transcript;
+  EXPECT_TRUE(run.has("alert: Unable to connect to remote server. | The server's certificate is not trusted."))
+      << run.transcript;
+  EXPECT_TRUE(InSpool("(Report).ps"));
+  std::lock_guard<std::mutex> lock(mutex_);
+  EXPECT_EQ(requests_, 0);
+}
+
+TEST_F(UploadClientTest, JobsThatCannotBeSentAreRefusedClearly) {
+  struct Case {
+    std::string configuration, job;
+    bool spool;
+    std::string expect;
+    bool jobKept, submitEnabled;
+  } cases[] = {
+      {"", "(Report).ps", true, "No job can be sent: the configuration", true, false},
+      {"x\n50", "(Report).ps", true, "has fewer than three lines", true, false},
+      {"x\n50\nMain|https://localhost:1", "(Report).ps", false, "No Files Read.", false, false},
+      {"x\n1\nMain|https://localhost:1", "(Big).ps", true, "alert: File too large, cant print.", false, false},
+      // An unknown limit refuses nothing.
+      {"x\nabc\nMain|https://localhost:1", "(Big).ps", true, "value=\"Big\"", true, true},
+      {"x\n50\nMain|https://localhost:1", "(Report).PS", true, "I'm out of here", true, true},
+      // gzip cannot write its output where a folder stands.
+      {"x\n50\nMain|https://localhost:1", "(Stuck).ps", true, "alert: The job could not be compressed.", true, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.configuration + " " + c.job);
+    SetUp();
+    if (c.configuration.empty()) fs::remove(root_->path() + "/var/tlbx/tollboxprintclient.conf");
+    else Configure(c.configuration);
+    if (!c.spool) fs::remove_all(spool_);
+    else Job(c.job, std::string(c.job == "(Big).ps" ? (1 << 20) + 10 : 10, 'x'));
+    if (c.job == "(Stuck).ps") fs::create_directories(spool_ + "/(Stuck).ps.gz/x");
+    const bool quits = c.expect.find("I'm out") != std::string::npos || c.expect.find("too large") != std::string::npos;
+    const ClientRun run = RunClient(quits ? "" : "dump #submit\ndump #document\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_TRUE(run.has(c.expect)) << run.transcript;
+    if (c.spool) {
+      EXPECT_EQ(InSpool(c.job), c.jobKept);
+    }
+    if (!quits) {
+      EXPECT_EQ(run.has("Button #submit tag=18 enabled"), c.submitEnabled) << run.transcript;
+    }
+    EXPECT_EQ(run.has("app: terminate"), quits) << run.transcript;
+  }
+}
+
+TEST_F(UploadClientTest, ScriptLeftWhenTheApplicationEndsIsAnError) {
+  Job("(Report).ps", "%!PS\n");
+  const ClientRun run = RunClient("click #cancel\n# only a comment\n");
+  EXPECT_EQ(run.status, 0) << run.transcript;
+  EXPECT_FALSE(InSpool("(Report).ps")) << "cancel gives the job up";
+  Job("(Report).ps", "%!PS\n");
+  const ClientRun late = RunClient("click #cancel\ndump #login\n");
+  EXPECT_EQ(late.status, 2) << late.transcript;
+  EXPECT_TRUE(late.has("line 2: the application has terminated")) << late.transcript;
+}
+
+// Configurations naming plain http servers keep working, with a warning.
+TEST_F(UploadClientTest, PlainHttpServerStillWorksWithAWarning) {
+  httplib::Server plain;
+  int uploads = 0;
+  plain.Get(".*/IsUserExisted", [](const httplib::Request&, httplib::Response& res) { res.set_content("{}", "text/plain"); });
+  plain.Post(".*/PrintClientFileUpload", [&](const httplib::Request&, httplib::Response& res) {
+    ++uploads;
+    res.set_content("{}", "text/plain");
+  });
+  const int port = plain.bind_to_any_port("127.0.0.1");
+  std::thread t([&] { plain.listen_after_bind(); });
+  for (int i = 0; i < 200 && !plain.is_running(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  Configure("x\n50\nPlain|http://127.0.0.1:" + std::to_string(port));
+  Job("(Report).ps", "%!PS\n");
+  const ClientRun run = RunClient(Submit());
+  plain.stop();
+  t.join();
+  EXPECT_EQ(uploads, 1) << run.transcript;
+  EXPECT_FALSE(InSpool("(Report).ps"));
+  EXPECT_TRUE(run.has("is plain http; the login and password go to it unprotected")) << run.transcript;
+}
+
+}  // namespace

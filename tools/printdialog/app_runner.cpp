@@ -1,0 +1,101 @@
+#include "app_runner.h"
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <vector>
+
+#include "dialog.h"
+#include "zqp/events.h"
+#include "zqp/host.h"
+#include "zqp/http.h"
+#include "zqp/run_loop.h"
+#include "zqp/window.h"
+
+namespace printdialog {
+
+namespace {
+
+bool ReadScript(const std::string& path, std::string& out) {
+  std::ostringstream ss;
+  if (path == "-") {
+    ss << std::cin.rdbuf();
+  } else {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    ss << in.rdbuf();
+  }
+  out = ss.str();
+  return true;
+}
+
+}  // namespace
+
+int RunApplication(const std::string& program, const std::string& mainNibPath, int argc, char** argv) {
+  const std::string usage = "usage: " + program + " [--script FILE|-]\n";
+  std::string scriptPath;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--script") {
+      if (i + 1 >= argc) {
+        std::cerr << program << ": --script needs a value\n" << usage;
+        return 2;
+      }
+      scriptPath = argv[++i];
+    } else if (a == "--help" || a == "-h") {
+      std::cout << usage << "Script commands, one a line:\n" << CommandList();
+      return 0;
+    } else {
+      std::cerr << program << ": unknown argument " << a << "\n" << usage;
+      return 2;
+    }
+  }
+  std::vector<std::string> lines;
+  if (!scriptPath.empty()) {
+    std::string text;
+    if (!ReadScript(scriptPath, text)) {
+      std::cerr << program << ": cannot read script " << scriptPath << "\n";
+      return 2;
+    }
+    lines = ScriptLines(text);
+  }
+
+  zqp::EventLog::Shared().SetListener([](const zqp::Event& e) { std::cerr << e.Line() << "\n"; });
+  zqp::Application& app = zqp::Application::Shared();
+  zqp::RunLoop& loop = zqp::RunLoop::Main();
+  int status = 0;
+  {
+    // The dialog without a PPD or panels: its commands act in the
+    // application's windows.
+    zqp::Host host(nullptr);
+    Dialog dialog(host, std::cerr);
+    std::vector<std::unique_ptr<zqp::Object>> topLevel;
+    std::string error;
+    if (!app.finishLaunching(mainNibPath, topLevel, &error)) {
+      std::cerr << program << ": " << error << "\n";
+      status = 2;
+    } else {
+      dialog.setBeforeLine([&] {
+        loop.runOnce();
+        if (app.isTerminated()) dialog.stopScript("the application has terminated");
+      });
+      try {
+        dialog.Run(lines);
+      } catch (const ScriptError&) {
+      }
+      // What the person started (a transfer) ends before the run does.
+      if (!dialog.failure()) app.run([] { return zqp::HttpTransfer::Pending() == 0; });
+      if (const auto& f = dialog.failure()) {
+        std::cerr << program << ": script error: " << f->message << "\n";
+        status = 2;
+      }
+    }
+    app.setDelegate(nullptr);
+    topLevel.clear();
+  }
+  zqp::EventLog::Shared().SetListener({});
+  return status;
+}
+
+}  // namespace printdialog

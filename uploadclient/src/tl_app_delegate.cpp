@@ -1,0 +1,408 @@
+#include "tl_app_delegate.h"
+
+#include <sys/stat.h>
+#include <syslog.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+
+#include "zqp/panels.h"
+#include "zqp/system_files.h"
+#include "zqp/task.h"
+
+namespace tollbox {
+
+namespace {
+
+constexpr const char* kGzip = "/usr/bin/gzip";
+
+#define CLIENT_LOG(...) zqp::SystemLog(zqp::LogDestination::kStandardError, LOG_NOTICE, __VA_ARGS__)
+
+long TimeoutFromEnvironment(const char* name, long fallback) {
+  const char* text = std::getenv(name);
+  if (text == nullptr || *text == '\0') return fallback;
+  char* end = nullptr;
+  const long value = std::strtol(text, &end, 10);
+  return end != nullptr && *end == '\0' && value > 0 && value <= fallback ? value : fallback;
+}
+
+std::optional<std::string> ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return ss.str();
+}
+
+bool Exists(const std::string& path) {
+  struct stat st {};
+  return lstat(path.c_str(), &st) == 0;
+}
+
+// Plain http carries the credentials readable by anyone on the way; old
+// configurations still name such servers, so it works, with a warning.
+void WarnIfPlain(const std::string& url) {
+  if (IsPlainHttp(url)) {
+    CLIENT_LOG("Warning: %s is plain http; the login and password go to it unprotected", UrlForLog(url).c_str());
+  }
+}
+
+std::string HttpErrorText(const zqp::HttpResponse& r) {
+  switch (r.error) {
+    case zqp::HttpError::kNone: return "The server answered with HTTP status " + std::to_string(r.status) + ".";
+    case zqp::HttpError::kTimeout: return "The server did not answer in time.";
+    case zqp::HttpError::kCertificate: return "The server's certificate is not trusted.";
+    case zqp::HttpError::kConnect: return "The server cannot be reached.";
+    case zqp::HttpError::kCancelled: return "The transfer was cancelled.";
+    case zqp::HttpError::kOther: break;
+  }
+  return "The transfer failed: " + r.reason;
+}
+
+}  // namespace
+
+long CheckTimeoutSeconds() { return TimeoutFromEnvironment("ZQ_TOLLBOX_CONFIG_TIMEOUT", 2); }
+long UploadTimeoutSeconds() { return TimeoutFromEnvironment("ZQ_TOLLBOX_UPLOAD_TIMEOUT", 7200); }
+
+TLAppDelegate::~TLAppDelegate() {
+  _transfer.reset();
+  stopIndicator();
+}
+
+bool TLAppDelegate::setOutlet(const std::string& name, zqp::Object* object) {
+  auto set = [&](auto*& slot) {
+    using T = std::remove_pointer_t<std::remove_reference_t<decltype(slot)>>;
+    auto* typed = dynamic_cast<T*>(object);
+    if (typed == nullptr) return false;
+    slot = typed;
+    return true;
+  };
+  if (name == "loginField") return set(_login_field);
+  if (name == "passwordField") return set(_password_field);
+  if (name == "fileField") return set(_file_field);
+  if (name == "indicator") return set(_indicator);
+  if (name == "window") return set(_window);
+  if (name == "serverSelector") return set(serverSelector);
+  if (name == "_languageSelector") return set(__languageSelector);
+  if (name == "_documentNameField") return set(__documentNameField);
+  if (name == "_informationMsg") return set(__informationMsg);
+  if (name == "submitBtn") return set(_submitBtn);
+  if (name == "cancelBtn") return set(_cancelBtn);
+  return false;
+}
+
+bool TLAppDelegate::respondsToAction(const std::string& action) const {
+  return action == "upload:" || action == "cancel:" || action == "settingsSelected:";
+}
+
+void TLAppDelegate::performAction(const std::string& action, zqp::View&) {
+  if (action == "upload:") upload();
+  else if (action == "cancel:") cancel();
+  else if (action == "settingsSelected:") getSettings();
+}
+
+// ---- start-up -------------------------------------------------------------------
+
+void TLAppDelegate::applicationDidFinishLaunching() {
+  prepareJob();
+}
+
+void TLAppDelegate::refuse(const std::string& why) {
+  CLIENT_LOG("%s", why.c_str());
+  if (_submitBtn) _submitBtn->setEnabled(false);
+  if (__informationMsg) __informationMsg->setStringValue(why);
+}
+
+void TLAppDelegate::prepareJob() {
+  const std::string spool = zqp::SystemPath(kSpoolFolder);
+  const auto entries = ListSpoolFolder(spool);
+  if (!entries) {
+    CLIENT_LOG("No Files Read.");
+    refuse("No job can be sent: the spool folder " + spool + " cannot be read.");
+    return;
+  }
+  readMessagefromMessageFile();
+
+  if (serverSelector) serverSelector->removeAllItems();
+  const std::string confPath = zqp::SystemPath(kConfigurationFile);
+  const auto confText = ReadText(confPath);
+  if (!confText) {
+    refuse("No job can be sent: the configuration " + confPath + " cannot be read.");
+    return;
+  }
+  _configuration = ParseConfiguration(*confText);
+  if (!_configuration.usable()) {
+    refuse("No job can be sent: the configuration " + confPath + " has fewer than three lines.");
+    return;
+  }
+  if (_configuration.documentUrl) {
+    _configurationFileURL = *_configuration.documentUrl;
+    std::string why;
+    const auto answer = getDataFrom(_configurationFileURL, &why);
+    const auto doc = answer && !answer->empty() ? ParseConfigurationDocument(*answer) : std::nullopt;
+    if (doc) {
+      if (__informationMsg) __informationMsg->setStringValue(doc->message);
+      deleteAndRecreateFileAtPath(zqp::SystemPath(kMessageFile), {doc->message});
+      const auto lines = RewriteConfiguration(_configuration, *doc);
+      // What was written is what the rest of the run reads; when it could
+      // not be written, the lines as fetched (never the old file's, which
+      // would not match the servers the document named).
+      const bool written = deleteAndRecreateFileAtPath(confPath, lines);
+      const auto reread = written ? ReadText(confPath) : std::nullopt;
+      _configuration = ParseConfiguration(reread ? *reread : JoinLines(lines));
+    }
+  }
+  // The pop-up lists exactly the servers kept with their URLs, so the
+  // selected item always names its own URL.
+  for (const auto& server : _configuration.servers) {
+    if (serverSelector) serverSelector->addItemWithTitle(server.name);
+  }
+  if (serverSelector && serverSelector->numberOfItems() > 0) serverSelector->selectItemAtIndex(0);
+  if (const auto text = ReadText(zqp::SystemPath(kDefaultServerFile)); text && serverSelector) {
+    _defaultServer = Trim(*text);
+    for (int i = 0; i < serverSelector->numberOfItems(); ++i) {
+      if (Trim(serverSelector->itemAtIndex(i)->title) == _defaultServer) serverSelector->selectItemAtIndex(i);
+    }
+  }
+
+  const auto job = NewestJob(*entries);
+  if (!job) {
+    CLIENT_LOG("I'm out of here");
+    zqp::Application::Shared().terminate();
+    return;
+  }
+  _spoolFile = spool + "/" + job->name;
+  _file = _spoolFile;
+  if (IsTooLarge(job->size, _configuration.maxJobBytes)) {
+    removeFile(_spoolFile, "too large");
+    _resultCode = 2;
+    if (_submitBtn) _submitBtn->setEnabled(false);
+    showAlert("File too large, cant print.", "", "OK");
+    return;
+  }
+
+  // Compressed beside the job, which stays a ".ps" until a server took it,
+  // so a run that fails finds it again next time.
+  const zqp::TaskResult gzip = zqp::RunTask(kGzip, {"-k", "-f", _spoolFile});
+  CLIENT_LOG("gzip returned:%s %d", gzip.output.c_str(), gzip.exitStatus);
+  if (!gzip.succeeded() || !Exists(_spoolFile + ".gz")) {
+    const std::string why = gzip.launched ? (gzip.signal ? "it was ended by signal " + std::to_string(gzip.signal)
+                                                         : "it ended with status " + std::to_string(gzip.exitStatus))
+                                          : gzip.error;
+    refuse("The job could not be compressed: " + why + ".");
+    showAlert("The job could not be compressed.", why, "OK");
+    return;
+  }
+  _file = _spoolFile + ".gz";
+
+  if (__documentNameField) __documentNameField->setStringValue(DocumentName(_file, std::time(nullptr)));
+
+  if (const auto text = ReadText(zqp::SystemPath(kRememberedChoiceFile))) {
+    if (const auto choice = ParseRememberedChoice(*text)) {
+      if (_login_field) _login_field->setStringValue(choice->login);
+      if (serverSelector) {
+        const int i = serverSelector->indexOfItemWithTitle(choice->server);
+        if (i >= 0) serverSelector->selectItemAtIndex(i);
+      }
+    }
+  }
+}
+
+void TLAppDelegate::readMessagefromMessageFile() {
+  const auto text = ReadText(zqp::SystemPath(kMessageFile));
+  if (text && __informationMsg) __informationMsg->setStringValue(*text);
+}
+
+bool TLAppDelegate::deleteAndRecreateFileAtPath(const std::string& path, const std::vector<std::string>& lines) {
+  if (zqp::WriteFileWithMode(path, JoinLines(lines), 0644) != zqp::kNoErr) {
+    CLIENT_LOG("write file failed");
+    return false;
+  }
+  return true;
+}
+
+std::optional<std::string> TLAppDelegate::getDataFrom(const std::string& url, std::string* why) {
+  WarnIfPlain(url);
+  const zqp::HttpResponse r = zqp::HttpGet(url, CheckTimeoutSeconds());
+  if (!r.ok() || r.status != 200) {
+    // The query carries the credentials of the account check.
+    if (r.ok()) CLIENT_LOG("Error getting %s, HTTP status code %li", UrlForLog(url).c_str(), r.status);
+    else CLIENT_LOG("Error getting %s: %s", UrlForLog(url).c_str(), r.reason.c_str());
+    if (why) *why = HttpErrorText(r);
+    return std::nullopt;
+  }
+  return r.body;
+}
+
+// ---- submit -------------------------------------------------------------------------
+
+void TLAppDelegate::upload() {
+  if (!_login_field || !_password_field || !serverSelector) return;
+  if (Trim(_login_field->stringValue()).empty() || Trim(_password_field->stringValue()).empty()) return;
+  if (_transfer) return;  // one upload at a time
+  const int index = serverSelector->indexOfSelectedItem();
+  if (index < 0 || static_cast<size_t>(index) >= _configuration.servers.size()) return;
+  _serverUrl = _configuration.servers[static_cast<size_t>(index)].url;
+
+  const std::string url = AccountCheckUrl(_serverUrl, _login_field->stringValue(), _password_field->stringValue());
+  std::string why;
+  const auto answer = getDataFrom(url, &why);
+  if (!answer) {
+    // No verdict on the account is no permission to send the job.
+    _resultCode = 0;
+    showAlert("Unable to connect to remote server.", why, "OK");
+    return;
+  }
+  switch (ClassifyAccountAnswer(*answer)) {
+    case AccountAnswer::kServerUnreachable:
+      _resultCode = 0;
+      showAlert("Unable to connect to remote server.", "(Please provide another username).", "OK");
+      break;
+    case AccountAnswer::kLoginTaken:
+      _resultCode = 0;
+      showAlert("The login id has already existed. Please enter another one.", "(Please provide another username).",
+                "OK");
+      break;
+    case AccountAnswer::kHasPrintJob:
+      _resultCode = 1;
+      showAlert("Current account already contains Print Job, are you sure to submit print job to this account again?",
+                "", "OK", "Cancel");
+      break;
+    case AccountAnswer::kProceed: uploadFile(); break;
+  }
+}
+
+void TLAppDelegate::uploadFile() {
+  if (_transfer) return;
+  if (_submitBtn) _submitBtn->setHidden(true);
+  const std::string url = UploadUrl(_serverUrl);
+  WarnIfPlain(url);
+  const auto file = ReadText(_file);
+  if (!file) {
+    CLIENT_LOG("Cannot read the job %s: %s", _file.c_str(), std::strerror(errno));
+    if (_submitBtn) _submitBtn->setHidden(false);
+    _resultCode = 0;
+    showAlert("Sorry, but you can't upload the file right now.", "The compressed job cannot be read.", "Well...");
+    return;
+  }
+  zqp::HttpRequest request;
+  request.method = "POST";
+  request.url = url;
+  request.timeoutSeconds = UploadTimeoutSeconds();
+  request.body = MultipartBody(__documentNameField ? __documentNameField->stringValue() : std::string(), *file,
+                               _login_field->stringValue(), _password_field->stringValue());
+  request.headers = {{"Content-Type", MultipartContentType()},
+                     {"Content-Length", std::to_string(request.body.size())}};
+
+  const std::string server = serverSelector ? serverSelector->titleOfSelectedItem() : std::string();
+  const std::string choiceFile = zqp::SystemPath(kRememberedChoiceFile);
+  // Under a fresh $ZQ_ROOT its folder may not exist yet.
+  const std::string choiceFolder = choiceFile.substr(0, choiceFile.rfind('/'));
+  const bool written =
+      (Exists(choiceFolder) || zqp::CreateFolder(choiceFolder, 0755) == zqp::kNoErr) &&
+      zqp::WriteFileWithMode(choiceFile, _login_field->stringValue() + "|" + server, 0644) == zqp::kNoErr;
+  if (!written) CLIENT_LOG("Cannot write %s", choiceFile.c_str());
+
+  if (_indicator) {
+    _indicator->setHidden(false);
+    _indicator->startAnimation();
+    // The bar moves on while the loop waits for the server.
+    _progressTimer = zqp::RunLoop::Main().addTimer(0.1, true, [this] {
+      if (!_indicator) return;
+      _indicator->incrementBy(5);
+      if (_indicator->doubleValue() >= _indicator->maxValue()) _indicator->setDoubleValue(_indicator->minValue());
+    });
+  }
+  _transfer = zqp::HttpTransfer::Start(std::move(request), [this](const zqp::HttpResponse& r) { transferEnded(r); });
+}
+
+void TLAppDelegate::stopIndicator() {
+  if (_progressTimer != 0) zqp::RunLoop::Main().cancelTimer(_progressTimer);
+  _progressTimer = 0;
+  if (_indicator) _indicator->stopAnimation();
+}
+
+void TLAppDelegate::transferEnded(const zqp::HttpResponse& r) {
+  stopIndicator();
+  if (r.ok() && r.status >= 200 && r.status < 300) {
+    // The server has the job: now it may go.
+    CLIENT_LOG("Upload to %s done, HTTP status %li", UrlForLog(UploadUrl(_serverUrl)).c_str(), r.status);
+    removeFile(_spoolFile, "uploaded");
+    cancel();
+    return;
+  }
+  const std::string why = HttpErrorText(r);
+  CLIENT_LOG("Upload to %s failed: %s", UrlForLog(UploadUrl(_serverUrl)).c_str(), why.c_str());
+  // The job stays a ".ps" in the spool folder for the next run; only the
+  // compressed copy made for this one goes.
+  removeFile(_file == _spoolFile ? std::string() : _file, "compressed copy");
+  _resultCode = 2;
+  showAlert("The job could not be uploaded.", why, "OK");
+}
+
+void TLAppDelegate::removeFile(const std::string& path, const char* what) {
+  if (path.empty() || !Exists(path)) return;
+  if (unlink(path.c_str()) != 0) CLIENT_LOG("Error in removing print file (%s) %s: %s", what, path.c_str(), std::strerror(errno));
+}
+
+// ---- alerts ------------------------------------------------------------------------
+
+void TLAppDelegate::showAlert(const std::string& message, const std::string& informative,
+                              const std::string& defaultButton, const std::string& otherButton) {
+  zqp::Alert alert;
+  alert.setMessageText(message);
+  alert.setInformativeText(informative);
+  alert.addButtonWithTitle(defaultButton);
+  if (!otherButton.empty()) alert.addButtonWithTitle(otherButton);
+  alert.beginSheetModalForWindow(_window, [this](int code) { alertEnded(code); });
+}
+
+void TLAppDelegate::alertEnded(int returnCode) {
+  const bool defaultButton = returnCode == zqp::kAlertFirstButtonReturn;
+  // Acting on the code ends it, so a later alert of another kind never
+  // repeats an upload already started.
+  const int code = _resultCode;
+  _resultCode = 0;
+  if (code == 1) {
+    if (defaultButton) uploadFile();
+  } else if (code == 2) {
+    zqp::Application::Shared().terminate();
+  } else if (!defaultButton) {
+    zqp::Application::Shared().terminate();
+  }
+}
+
+void TLAppDelegate::cancel() {
+  CLIENT_LOG("in cancel step = %s", _file.c_str());
+  _transfer.reset();
+  stopIndicator();
+  // Cancelling gives the job up: both the spooled job and its compressed copy go.
+  for (const std::string& path : {_file, _spoolFile}) {
+    if (!path.empty() && Exists(path)) {
+      CLIENT_LOG("in Cancel, Removing Print Job %s", path.c_str());
+      if (unlink(path.c_str()) != 0) CLIENT_LOG("Error in removing print file in Cancel %s", std::strerror(errno));
+    }
+  }
+  zqp::Application::Shared().terminate();
+}
+
+void TLAppDelegate::getSettings() {
+  zqp::TextField field;
+  field.setFrame(zqp::Frame{0, 0, 400, 24});
+  field.setStringValue(_serverUrl);
+  zqp::Alert alert;
+  alert.setMessageText("Input server url");
+  alert.setInformativeText("");
+  alert.addButtonWithTitle("OK");
+  alert.addButtonWithTitle("Cancel");
+  alert.setAccessoryView(&field);
+  if (alert.runModal() == 0) _serverUrl = field.stringValue();
+}
+
+}  // namespace tollbox
