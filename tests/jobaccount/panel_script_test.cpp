@@ -59,7 +59,7 @@ TEST_F(DialogScript, UserDialogHoldsTypingToTheLimitsAndOkNamesTheFault) {
       "select #userOwner 1\ntype #userName \"\"\ndump-tree\nclick #userOK\n"   // three faults: the name is named
       "type #userName hanako\nclick #userOK\n"                                  // then the password
       "type #userPassword abcd\nclick #userOK\n"                                // then the group of spaces
-      "type #userGroup \"caf\xC3\xA9\xC4\x80\"\nclick #userHelp\nclick #userOK\nprint\n",
+      "type #userGroup \"caf\xC3\xA9\xC4\x80\"\nclick #userHelp\nclick #userOK\nsummary\nprint\n",
       kPasswordPPD);
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.Says("help: Job Accounting Help JBA.html")) << r.err;
@@ -84,6 +84,10 @@ TEST_F(DialogScript, UserDialogHoldsTypingToTheLimitsAndOkNamesTheFault) {
   EXPECT_EQ(r.Count("alert: "), 3u);
   EXPECT_EQ(r.Count("modal: close User Settings"), 1u);
 
+  // The summary tells what was set, before anything is saved.
+  EXPECT_TRUE(r.Says("summary: Job Accounting | Group ID: caf\xC3\xA9\n")) << r.err;
+  EXPECT_TRUE(r.Says("summary: Job Accounting | User ID: hanako\n")) << r.err;
+  EXPECT_TRUE(r.Says("summary: Job Accounting | Password: ****\n")) << r.err;
   EXPECT_EQ(r.Ticket("JBAGroupIDTextEditTicket"), "caf\xC3\xA9");
   EXPECT_EQ(r.Ticket("JBAUserIDListCtrlTicket"), "2");
   EXPECT_EQ(r.Ticket("JBAUserIDTextEditTicket"), "hanako");

@@ -163,6 +163,8 @@ bool ChromalogPdeInterface::saveValuesAndReturnError(std::string* error) {
 }
 
 zqp::Summary ChromalogPdeInterface::summaryInfo() {
+  // What the person has set in the panel so far, not what was last saved.
+  retrieveModel();
   auto text = [this](const char* key) {
     return zqmrvnLocalizedStringForKey(pluginBundle_, key, "", localizedFileName_);
   };
