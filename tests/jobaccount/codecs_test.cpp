@@ -44,6 +44,7 @@ TEST(TicketString, EncodesOnlyTextWithSpecialBytesAndRefusesWhatItCannotHold) {
       {"a special byte inside a double-byte character", kKatakanaSo, TextEncoding::kShiftJis, "/-125/92"},
       {"widest code", kEuro + ",", TextEncoding::kWindowsLatin1, "/-128/44"},
       {"not in Latin-1", kEuro, TextEncoding::kIsoLatin1, std::nullopt},
+      {"a NUL would end the text", std::string("a,\0b", 4), TextEncoding::kIsoLatin1, std::nullopt},
       {"not in Latin-1, even without special bytes", "\xE6\x97\xA5", TextEncoding::kWindowsLatin1, std::nullopt},
       {"256 bytes are more than the printer takes", std::string(255, 'x') + ",", TextEncoding::kUtf8, std::nullopt},
       {"so are 128 two-byte letters", Repeat(kATilde, 128), TextEncoding::kUtf8, std::nullopt},

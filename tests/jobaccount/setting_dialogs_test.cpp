@@ -12,6 +12,7 @@
 #include "ct_controller.h"
 #include "ppd_fixture.h"
 #include "setting_dialogs.h"
+#include "view_localization.h"
 
 namespace pellora {
 namespace {
@@ -228,6 +229,38 @@ TEST(PanelController, TheSettingsButtonOpensTheDialogOfTheModeAndHelpHasItsPages
   for (const auto& r : zqp::OpenedHelpPages()) pages.push_back(r.book + "/" + r.page);
   EXPECT_EQ(pages, (std::vector<std::string>{"Job Accounting Help/JBA.html", "Job Accounting Help/AdminModeDialog.html",
                                              "Job Accounting Help/UserModeDialog.html"}));
+}
+
+}  // namespace
+}  // namespace pellora
+
+namespace pellora {
+namespace {
+
+TEST(ViewLocalizer, TranslatesWhatAPersonReadsAndLeavesWhatTheyTyped) {
+  auto root = std::make_unique<zqp::View>();
+  auto label = std::make_unique<zqp::TextField>();
+  label->setEditable(false);
+  label->setStringValue("JBA Group Name");
+  auto* labelView = static_cast<zqp::TextField*>(root->addSubview(std::move(label)));
+  auto typed = std::make_unique<zqp::TextField>();
+  typed->setStringValue("JBA Group Name");
+  auto* typedView = static_cast<zqp::TextField*>(root->addSubview(std::move(typed)));
+  auto tabs = std::make_unique<zqp::TabView>();
+  auto inner = std::make_unique<zqp::Button>(zqp::ButtonType::kPush);
+  inner->setTitle("JBA Help");
+  auto page = std::make_unique<zqp::View>();
+  auto* innerView = static_cast<zqp::Button*>(page->addSubview(std::move(inner)));
+  tabs->addTab("one", "JBA Password", std::move(page));
+  tabs->addTab("two", "No Such Key", std::make_unique<zqp::View>());
+  auto* tabView = static_cast<zqp::TabView*>(root->addSubview(std::move(tabs)));
+
+  ViewLocalizer(BuiltBundle(), "").localizeAllControls(root.get());
+  EXPECT_EQ(labelView->stringValue(), "Group ID");
+  EXPECT_EQ(typedView->stringValue(), "JBA Group Name");  // editable: the person's text
+  EXPECT_EQ(tabView->items()[0].label, "Password");
+  EXPECT_EQ(tabView->items()[1].label, "No Such Key");
+  EXPECT_EQ(innerView->title(), "Help");
 }
 
 }  // namespace

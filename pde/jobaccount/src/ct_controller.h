@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include <zqp/nib_objects.h>
 #include <zqp/view.h>
 
 #include "ct_model.h"
@@ -19,8 +20,14 @@ namespace pellora {
 class AdminSettingController;
 class UserSettingController;
 
-class CtController : public zqp::Object {
+class CtController : public zqp::NibObject {
  public:
+  // The nib's wiring: the four outlets below and the actions
+  // "setDetailedSettings", "saveToPreferences" and "showHelpBook".
+  bool setOutlet(const std::string& name, zqp::Object* object) override;
+  bool respondsToAction(const std::string& action) const override;
+  void performAction(const std::string& action, zqp::View& sender) override;
+
   // Outlets.
   zqp::View* ctView = nullptr;
   CtModel* ctModel = nullptr;

@@ -1,10 +1,27 @@
 #include "ct_model.h"
 
+#include <cstdint>
+
 #include <zqpde/user_groups.h>
 
 #include "host_values.h"
 
 namespace pellora {
+
+namespace {
+
+bool IsModeKey(const std::string& key) {
+  return key == "chromalogMode" || key == "adminAccountMode" || key == "userAccountMode";
+}
+
+zqp::KeyValue ToKeyValue(const PropertyValue& value) {
+  if (const int* i = std::get_if<int>(&value)) return zqp::KeyValue{int64_t{*i}};
+  if (const bool* b = std::get_if<bool>(&value)) return zqp::KeyValue{*b};
+  if (const auto* s = std::get_if<std::string>(&value)) return zqp::KeyValue{*s};
+  return zqp::KeyValue{std::get<Color>(value)};
+}
+
+}  // namespace
 
 CtModel::CtModel() {
   const AccountValues initial;
@@ -24,6 +41,40 @@ CtModel::CtModel() {
              {"isSupportPassword", false},
              {"isAdministratorColor", kLightGrayColor},
              {"isSandboxed", false}};
+  for (const auto& entry : values_) {
+    const std::string name = entry.first;
+    defineProperty(
+        name, [this, name] { return ToKeyValue(values_.at(name)); },
+        [this, name](const zqp::KeyValue& value) {
+          // A value that does not fit leaves the property as it was; the
+          // change notice then shows the old value again.
+          if (auto v = FromKeyValue(name, value)) values_[name] = *v;
+        });
+  }
+}
+
+CtModel::~CtModel() { modeObservation_.reset(); }
+
+std::optional<PropertyValue> CtModel::FromKeyValue(const std::string& key, const zqp::KeyValue& value) const {
+  auto it = values_.find(key);
+  if (it == values_.end()) return std::nullopt;
+  const PropertyValue& current = it->second;
+  if (std::holds_alternative<int>(current)) {
+    const int64_t* i = std::get_if<int64_t>(&value);
+    if (i == nullptr) return std::nullopt;
+    if (IsModeKey(key) ? (*i != 0 && *i != 1) : (*i < INT32_MIN || *i > INT32_MAX)) return std::nullopt;
+    return PropertyValue{static_cast<int>(*i)};
+  }
+  if (std::holds_alternative<bool>(current)) {
+    if (const bool* b = std::get_if<bool>(&value)) return PropertyValue{*b};
+    return std::nullopt;
+  }
+  if (std::holds_alternative<std::string>(current)) {
+    if (const auto* s = std::get_if<std::string>(&value)) return PropertyValue{*s};
+    return std::nullopt;
+  }
+  if (const auto* color = std::get_if<Color>(&value)) return PropertyValue{*color};
+  return std::nullopt;
 }
 
 const std::vector<std::string>& CtModel::PropertyNames() {
@@ -45,7 +96,7 @@ void CtModel::SetInitialValues() {
 }
 
 void CtModel::awakeFromNib() {
-  observingMode_ = false;
+  modeObservation_.reset();
   SetInitialValues();
   if (OSVersionCode() < kPreferencesEndVersion) {
     const bool admin = zqpde::checkIfAdminUser(ProcessUserName().c_str());
@@ -56,23 +107,24 @@ void CtModel::awakeFromNib() {
     setIsAdministratorColor(kLightGrayColor);
     setIsSandboxed(true);
   }
-  observingMode_ = true;
   setIsAuthenticated(chromalogMode() != 0 || isAdministrator());
+  // Every later change of the mode, from code or from a bound control.
+  modeObservation_ = addObserver("chromalogMode", zqp::kObservingNew, [this](const zqp::ObservedChange&) {
+    setIsAuthenticated(chromalogMode() != 0 || isAdministrator());
+  });
 }
 
-std::optional<PropertyValue> CtModel::valueForKey(const std::string& key) const {
+std::optional<PropertyValue> CtModel::property(const std::string& key) const {
   auto it = values_.find(key);
   if (it == values_.end()) return std::nullopt;
   return it->second;
 }
 
-bool CtModel::setValueForKey(const std::string& key, const PropertyValue& value) {
+bool CtModel::setProperty(const std::string& key, const PropertyValue& value) {
   auto it = values_.find(key);
   if (it == values_.end() || it->second.index() != value.index()) return false;
-  it->second = value;
-  for (const auto& observer : observers_) observer(key);
-  if (key == "chromalogMode" && observingMode_) setIsAuthenticated(chromalogMode() != 0 || isAdministrator());
-  return true;
+  if (IsModeKey(key) && std::get<int>(value) != 0 && std::get<int>(value) != 1) return false;
+  return setValueForKey(key, ToKeyValue(value));
 }
 
 void CtModel::setAccountValues(const AccountValues& v) {

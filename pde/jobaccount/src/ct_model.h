@@ -1,15 +1,18 @@
 #pragma once
 // The model the panel's controls are bound to: the eleven account values
 // of the panel and five values derived from the system and the PPD. Every
-// change goes through setValueForKey, which keeps the dependent values
-// current and tells the observers, so bindings see each change once.
-#include <functional>
+// change goes through the observed properties, so a binding sees each change
+// once, and the model keeps isAuthenticated current by observing its own
+// mode.
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include <zqp/nib_objects.h>
+#include <zqp/observable.h>
 #include <zqp/view.h>
 
 namespace pellora {
@@ -39,56 +42,56 @@ struct AccountValues {
   bool operator==(const AccountValues&) const = default;
 };
 
-class CtModel : public zqp::Object {
+class CtModel : public zqp::NibObject {
  public:
-  using Observer = std::function<void(const std::string& key)>;
-
   CtModel();
+  ~CtModel() override;
 
   // The sixteen property names, the panel's eleven first.
   static const std::vector<std::string>& PropertyNames();
 
   // Initial values, the administrator test (up to 10.6) and the mode
   // observation that keeps isAuthenticated current.
-  void awakeFromNib();
+  void awakeFromNib() override;
 
-  std::optional<PropertyValue> valueForKey(const std::string& key) const;
-  // False (nothing changed) for an unknown key or a value of another type.
-  bool setValueForKey(const std::string& key, const PropertyValue& value);
-  void addObserver(Observer observer) { observers_.push_back(std::move(observer)); }
+  // A property in its own type; nothing for an unknown key.
+  std::optional<PropertyValue> property(const std::string& key) const;
+  // False (nothing changed, nobody told) for an unknown key or a value of
+  // another type. Modes are 0 or 1 only.
+  bool setProperty(const std::string& key, const PropertyValue& value);
 
   int chromalogMode() const { return Int("chromalogMode"); }
-  void setChromalogMode(int v) { setValueForKey("chromalogMode", v); }
+  void setChromalogMode(int v) { setProperty("chromalogMode", v); }
   std::string adminGroupID() const { return Text("adminGroupID"); }
-  void setAdminGroupID(const std::string& v) { setValueForKey("adminGroupID", v); }
+  void setAdminGroupID(const std::string& v) { setProperty("adminGroupID", v); }
   int adminAccountMode() const { return Int("adminAccountMode"); }
-  void setAdminAccountMode(int v) { setValueForKey("adminAccountMode", v); }
+  void setAdminAccountMode(int v) { setProperty("adminAccountMode", v); }
   std::string adminLoginUserID() const { return Text("adminLoginUserID"); }
-  void setAdminLoginUserID(const std::string& v) { setValueForKey("adminLoginUserID", v); }
+  void setAdminLoginUserID(const std::string& v) { setProperty("adminLoginUserID", v); }
   std::string adminInputUserID() const { return Text("adminInputUserID"); }
-  void setAdminInputUserID(const std::string& v) { setValueForKey("adminInputUserID", v); }
+  void setAdminInputUserID(const std::string& v) { setProperty("adminInputUserID", v); }
   std::string adminPassword() const { return Text("adminPassword"); }
-  void setAdminPassword(const std::string& v) { setValueForKey("adminPassword", v); }
+  void setAdminPassword(const std::string& v) { setProperty("adminPassword", v); }
   std::string userGroupID() const { return Text("userGroupID"); }
-  void setUserGroupID(const std::string& v) { setValueForKey("userGroupID", v); }
+  void setUserGroupID(const std::string& v) { setProperty("userGroupID", v); }
   int userAccountMode() const { return Int("userAccountMode"); }
-  void setUserAccountMode(int v) { setValueForKey("userAccountMode", v); }
+  void setUserAccountMode(int v) { setProperty("userAccountMode", v); }
   std::string userLoginUserID() const { return Text("userLoginUserID"); }
-  void setUserLoginUserID(const std::string& v) { setValueForKey("userLoginUserID", v); }
+  void setUserLoginUserID(const std::string& v) { setProperty("userLoginUserID", v); }
   std::string userInputUserID() const { return Text("userInputUserID"); }
-  void setUserInputUserID(const std::string& v) { setValueForKey("userInputUserID", v); }
+  void setUserInputUserID(const std::string& v) { setProperty("userInputUserID", v); }
   std::string userPassword() const { return Text("userPassword"); }
-  void setUserPassword(const std::string& v) { setValueForKey("userPassword", v); }
+  void setUserPassword(const std::string& v) { setProperty("userPassword", v); }
   bool isAdministrator() const { return Flag("isAdministrator"); }
-  void setIsAdministrator(bool v) { setValueForKey("isAdministrator", v); }
+  void setIsAdministrator(bool v) { setProperty("isAdministrator", v); }
   bool isAuthenticated() const { return Flag("isAuthenticated"); }
-  void setIsAuthenticated(bool v) { setValueForKey("isAuthenticated", v); }
+  void setIsAuthenticated(bool v) { setProperty("isAuthenticated", v); }
   bool isSupportPassword() const { return Flag("isSupportPassword"); }
-  void setIsSupportPassword(bool v) { setValueForKey("isSupportPassword", v); }
+  void setIsSupportPassword(bool v) { setProperty("isSupportPassword", v); }
   Color isAdministratorColor() const { return std::get<Color>(values_.at("isAdministratorColor")); }
-  void setIsAdministratorColor(const Color& v) { setValueForKey("isAdministratorColor", v); }
+  void setIsAdministratorColor(const Color& v) { setProperty("isAdministratorColor", v); }
   bool isSandboxed() const { return Flag("isSandboxed"); }
-  void setIsSandboxed(bool v) { setValueForKey("isSandboxed", v); }
+  void setIsSandboxed(bool v) { setProperty("isSandboxed", v); }
 
   // The panel's eleven values in and out, in the table's order.
   void setAccountValues(const AccountValues& values);
@@ -100,9 +103,12 @@ class CtModel : public zqp::Object {
   std::string Text(const char* key) const { return std::get<std::string>(values_.at(key)); }
   void SetInitialValues();
 
+  // The value a binding or a nib hands over, in the property's own type;
+  // nothing when it does not fit.
+  std::optional<PropertyValue> FromKeyValue(const std::string& key, const zqp::KeyValue& value) const;
+
   std::map<std::string, PropertyValue> values_;
-  std::vector<Observer> observers_;
-  bool observingMode_ = false;
+  std::unique_ptr<zqp::Observation> modeObservation_;
 };
 
 }  // namespace pellora

@@ -3,16 +3,27 @@
 #include <zqp/bundle.h>
 #include <zqp/host.h>
 #include <zqp/nib.h>
+#include <zqp/nib_objects.h>
 #include <zqp/system.h>
 
 #include "account_store.h"
 #include "host_values.h"
 #include "localization.h"
+#include "setting_dialogs.h"
 #include "string_codecs.h"
 
 #include <zqp/utf8.h>
 
 namespace pellora {
+
+void RegisterNibClasses(const std::string& bundleIdentifier) {
+  zqp::RegisterNibClass(bundleIdentifier, "CtController", [] { return std::make_unique<CtController>(); });
+  zqp::RegisterNibClass(bundleIdentifier, "CtModel", [] { return std::make_unique<CtModel>(); });
+  zqp::RegisterNibClass(bundleIdentifier, "AdminSettingController",
+                        [] { return std::make_unique<AdminSettingController>(); });
+  zqp::RegisterNibClass(bundleIdentifier, "UserSettingController",
+                        [] { return std::make_unique<UserSettingController>(); });
+}
 
 bool ChromalogPdePlugin::initWithBundle(zqp::Bundle* bundle) {
   if (theBundle_ == nullptr) theBundle_ = bundle;
@@ -63,6 +74,7 @@ zqp::View* ChromalogPdeInterface::panelView() {
   if (ctController_ == nullptr) {
     if (pluginBundle_ == nullptr) return nullptr;
     const std::string nibName = CopyPPDAttribute(ppd_, "ZQChromalogNibName").value_or("JobAuthentication");
+    RegisterNibClasses(pluginBundle_->identifier());
     zqp::Outlets owner;
     owner.bind("ctController", ctController_);
     owner.bind("ctModel", ctModel_);
@@ -118,6 +130,9 @@ void ChromalogPdeInterface::updateView() {
 }
 
 void ChromalogPdeInterface::willShow() {
+  // A dialog that has not asked for the view yet gets it now, so the shown
+  // panel has its model and its texts.
+  panelView();
   setModel();
   updateView();
 }
@@ -148,6 +163,8 @@ bool ChromalogPdeInterface::saveValuesAndReturnError(std::string* error) {
 }
 
 zqp::Summary ChromalogPdeInterface::summaryInfo() {
+  // What the person has set in the panel so far, not what was last saved.
+  retrieveModel();
   auto text = [this](const char* key) {
     return zqmrvnLocalizedStringForKey(pluginBundle_, key, "", localizedFileName_);
   };

@@ -22,6 +22,10 @@ class DialogHost;
 
 namespace pellora {
 
+// Makes the nib classes (controller, model, the two setting dialogs) known
+// to nibs of the bundle with that identifier.
+void RegisterNibClasses(const std::string& bundleIdentifier);
+
 class ChromalogPdePlugin : public zqp::PlugIn {
  public:
   bool initWithBundle(zqp::Bundle* bundle) override;

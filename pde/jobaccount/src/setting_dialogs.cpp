@@ -4,6 +4,7 @@
 #include <zqp/window.h>
 
 #include "localization.h"
+#include "nib_wiring.h"
 #include "string_codecs.h"
 #include "view_localization.h"
 
@@ -17,16 +18,43 @@ const DetailedSettingController::Side UserSettingController::kSide{
 namespace {
 
 std::string TextOf(const CtModel& model, const char* key) {
-  auto v = model.valueForKey(key);
+  auto v = model.property(key);
   return v && std::holds_alternative<std::string>(*v) ? std::get<std::string>(*v) : std::string();
 }
 
 int IntOf(const CtModel& model, const char* key) {
-  auto v = model.valueForKey(key);
+  auto v = model.property(key);
   return v && std::holds_alternative<int>(*v) ? std::get<int>(*v) : 0;
 }
 
+const ActionTable<DetailedSettingController>& DialogActions() {
+  static const ActionTable<DetailedSettingController> table{
+      {"saveSettings", &DetailedSettingController::saveSettings},
+      {"cancelSettings", &DetailedSettingController::cancelSettings},
+      {"restoreDefaults", &DetailedSettingController::restoreDefaults},
+      {"showHelpBook", &DetailedSettingController::showHelpBook}};
+  return table;
+}
+
 }  // namespace
+
+bool DetailedSettingController::setOutlet(const std::string& name, zqp::Object* object) {
+  if (name == "detailedSettingPanel") return SetOutletSlot(object, detailedSettingPanel);
+  if (name == "detailedSettingView") return SetOutletSlot(object, detailedSettingView);
+  if (name == "ctModel") return SetOutletSlot(object, ctModel);
+  if (name == "groupIDTextField") return SetOutletSlot(object, groupIDTextField);
+  if (name == "userIDTextField") return SetOutletSlot(object, userIDTextField);
+  if (name == "passwordTextField") return SetOutletSlot(object, passwordTextField);
+  return false;
+}
+
+bool DetailedSettingController::respondsToAction(const std::string& action) const {
+  return DialogActions().count(action) != 0;
+}
+
+void DetailedSettingController::performAction(const std::string& action, zqp::View&) {
+  RunAction(DialogActions(), action, *this);
+}
 
 void DetailedSettingController::SetFormatter(zqp::TextField* field,
                                              const std::shared_ptr<InputStringChecker>& formatter) {
@@ -86,18 +114,18 @@ void DetailedSettingController::OpenSide(const Side& side) {
 
 void DetailedSettingController::CancelSide(const Side& side) {
   if (ctModel == nullptr) return;
-  ctModel->setValueForKey(side.groupID, groupID_);
-  ctModel->setValueForKey(side.accountMode, accountMode_);
-  ctModel->setValueForKey(side.inputUserID, userID_);
-  ctModel->setValueForKey(side.password, password_);
+  ctModel->setProperty(side.groupID, groupID_);
+  ctModel->setProperty(side.accountMode, accountMode_);
+  ctModel->setProperty(side.inputUserID, userID_);
+  ctModel->setProperty(side.password, password_);
 }
 
 void DetailedSettingController::RestoreSideDefaults(const Side& side) {
   if (ctModel == nullptr) return;
-  ctModel->setValueForKey(side.groupID, std::string());
-  ctModel->setValueForKey(side.accountMode, 0);
-  ctModel->setValueForKey(side.inputUserID, std::string(kUnknownUser));
-  ctModel->setValueForKey(side.password, std::string());
+  ctModel->setProperty(side.groupID, std::string());
+  ctModel->setProperty(side.accountMode, 0);
+  ctModel->setProperty(side.inputUserID, std::string(kUnknownUser));
+  ctModel->setProperty(side.password, std::string());
 }
 
 bool DetailedSettingController::ValidateSide(const Side& side) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include <zqp/nib_objects.h>
 #include <zqp/text.h>
 #include <zqp/view.h>
 
@@ -24,7 +25,7 @@ class Window;
 
 namespace pellora {
 
-class DetailedSettingController : public zqp::Object {
+class DetailedSettingController : public zqp::NibObject {
  public:
   // The model properties a dialog edits.
   struct Side {
@@ -35,7 +36,11 @@ class DetailedSettingController : public zqp::Object {
     const char* helpPage;
   };
 
-  virtual ~DetailedSettingController() = default;
+  // The nib's wiring: the outlets below and the actions "saveSettings"
+  // (OK), "cancelSettings", "restoreDefaults" and "showHelpBook".
+  bool setOutlet(const std::string& name, zqp::Object* object) override;
+  bool respondsToAction(const std::string& action) const override;
+  void performAction(const std::string& action, zqp::View& sender) override;
 
   // Outlets.
   zqp::Window* detailedSettingPanel = nullptr;
@@ -46,7 +51,7 @@ class DetailedSettingController : public zqp::Object {
   zqp::TextField* passwordTextField = nullptr;
 
   // The built-in limits and the fields' formatters.
-  void awakeFromNib();
+  void awakeFromNib() override;
   // The password rules and the strings table of the printer (nil ignored).
   void setPPD(ppd_file_t* ppd);
   // Keeps the opening values, localises the dialog and runs it modally.

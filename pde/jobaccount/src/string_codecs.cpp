@@ -61,7 +61,10 @@ bool IsRepresentable(std::string_view text, zqp::TextEncoding encoding) {
 
 std::optional<std::string> CopyEncodedString(std::string_view text, zqp::TextEncoding encoding) {
   std::string bytes;
-  if (!zqp::FromUtf8(text, encoding, bytes) || bytes.size() > kMaxTextBytes) {
+  // The device reads each value as C text: a NUL would end it early, and
+  // its escaped code reads back as the end of the text.
+  if (text.find('\0') != std::string_view::npos || !zqp::FromUtf8(text, encoding, bytes) ||
+      bytes.size() > kMaxTextBytes) {
     std::fputs("CopyEncodedString : CFStringGetCString failed.\n", stderr);
     return std::nullopt;
   }

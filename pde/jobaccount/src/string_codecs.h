@@ -37,7 +37,8 @@ std::optional<std::string> CopyPPDAttribute(ppd_file_t* ppd, const char* name);
 // The ticket form of text: the text itself when none of its bytes in the
 // encoding is ',', '\'', '\\' or '/', else "/" and the signed decimal code
 // of each byte. Nothing (with a line on standard error) when the text has a
-// character the encoding cannot hold or takes more than kMaxTextBytes.
+// character the encoding cannot hold, a NUL, or takes more than
+// kMaxTextBytes.
 std::optional<std::string> CopyEncodedString(std::string_view text, zqp::TextEncoding encoding);
 // The text back from its ticket form; text not beginning with "/" is
 // returned as it is. Nothing when the form is longer than kMaxEscapedBytes

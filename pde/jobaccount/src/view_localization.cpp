@@ -42,7 +42,12 @@ void ViewLocalizer::localizeControl(zqp::View* view) {
     return;
   }
   if (auto* tabs = dynamic_cast<zqp::TabView*>(view)) {
-    for (const auto& item : tabs->items()) localizeControl(item.view);
+    const size_t count = tabs->items().size();
+    for (size_t i = 0; i < count; ++i) {
+      const std::string label = tabs->items()[i].label;
+      if (!label.empty()) tabs->setLabel(static_cast<int>(i), text(label));
+      localizeControl(tabs->items()[i].view);
+    }
     return;
   }
   if (auto* box = dynamic_cast<zqp::Box*>(view))
