@@ -448,6 +448,12 @@ void PPDCheckBoxExt::SetConflicted(bool on) {
     Apply();
 }
 
+int32_t PFCheckBoxARK::DoControlConstrain() {
+    const int32_t status = PPDCheckBoxExt::DoControlConstrain();
+    if (char* ui = GetValueFromUIDataBlk()) SetBlockInt(ui, ViewState());
+    return status;
+}
+
 int32_t PFCheckBoxARK::UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) {
     if (ctrlPPDInfoArrayRef.empty()) return 0;
     bool conflicted = RefreshChoiceConflicts(ppd);
@@ -507,6 +513,12 @@ PFNonPPDCheckBoxARK::PFNonPPDCheckBoxARK(const zqpde::CheckBoxIniData* iniData, 
     box->setTag(tag);
     SetControlPtr(AddToBox(place.parentGroupBox, std::move(box)));
     SetCtrlInWhichGroup(place.group);
+}
+
+int32_t PFNonPPDCheckBoxARK::DoControlConstrain() {
+    const int32_t status = CheckBox::DoControlConstrain();
+    if (char* ui = GetValueFromUIDataBlk()) SetBlockInt(ui, ViewState());
+    return status;
 }
 
 bool PFNonPPDCheckBoxARK::GetValueToPreset() {

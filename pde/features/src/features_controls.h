@@ -208,6 +208,9 @@ protected:
 class PFCheckBoxARK : public PPDCheckBoxExt {
 public:
     using PPDCheckBoxExt::PPDCheckBoxExt;
+    // The constraint lists follow the state shown, which is then kept as the
+    // state the lists were last applied for.
+    int32_t DoControlConstrain() override;
     int32_t UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) override;
     bool GetValueToPreset() override;
     bool SetValueFromUIToControl() override;
@@ -229,6 +232,7 @@ class PFNonPPDCheckBoxARK : public zqpde::CheckBox {
 public:
     PFNonPPDCheckBoxARK(const zqpde::CheckBoxIniData* iniData, const zqpde::ConstrainInfo* constrain,
                         const zqpde::AccessInfo* accessInfo, const SlotPlace& place, int32_t tag);
+    int32_t DoControlConstrain() override;
     bool GetValueToPreset() override;
     bool ToGetSummaryText();
     int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;

@@ -68,12 +68,14 @@ const ConstrainInfo TrimmerConstrain = {ConstrainListsOf(kTrimmerDisable), {}, {
 const ConstrainInfo BookletSelectionConstrain = {ConstrainListsOf(kBookletSelectionDisable), {}, {}};
 const ConstrainInfo BookletSwitchConstrain = {ConstrainListsOf(kBookletSwitchDisable), {}, {}};
 
-const zqpde::ListCtrlIniData PFListIniData = {1, 1, 1, nullptr};
+// The initial values lie outside the controls' ranges, so that the first
+// showing applies the constraint list of the value shown.
+const zqpde::ListCtrlIniData PFListIniData = {1, 1, 0, nullptr};
 // The group pop-up opens on the first page.
 const zqpde::ListCtrlIniData GroupListIniData = {1, 1, 1, nullptr};
-const zqpde::CheckBoxIniData PFCheckBoxIniData = {0, 0, 0, nullptr};
-const zqpde::CheckBoxIniData TabMarginCheckboxIniData = {0, 0, 0, nullptr};
-const zqpde::CheckBoxIniData BookletMarginCheckboxIniData = {0, 0, 0, "Booklet Margin Title"};
+const zqpde::CheckBoxIniData PFCheckBoxIniData = {0, 0, -1, nullptr};
+const zqpde::CheckBoxIniData TabMarginCheckboxIniData = {0, 0, -1, nullptr};
+const zqpde::CheckBoxIniData BookletMarginCheckboxIniData = {0, 0, -1, "Booklet Margin Title"};
 
 constexpr uint32_t kNumber = zqpde::kValueTypeNumber;
 const zqpde::AccessInfo EjectOptionsAccess = {kNumber, kNumber, NS "EjectOptionsListTicket", nullptr};
@@ -589,7 +591,8 @@ int32_t PrintFeaturesPDEr15::AddUserPaneControl(zqp::Bundle* bundle, ppd_file_t*
     }
 
     if (!zqpde::CDFKeyExist(ppd, "ZQXCDFSetting")) {
-        ownHash_ = std::make_unique<zqpde::ConstraintHash>(100);
+        if (!ownHash_) ownHash_ = std::make_unique<zqpde::ConstraintHash>(100);
+        ownHash_->clear();
         xSeteppd(ppd, *ownHash_);
         eppd = ownHash_.get();
     }
