@@ -1,5 +1,6 @@
 #include "features_controls.h"
 
+#include <zqp/bundle.h>
 #include <zqp/host.h>
 #include <zqp/print_settings.h>
 #include <zqp/utf8.h>
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "zqpde/app_resources.h"
 #include "zqpde/constraint_hash.h"
 #include "zqpde/text_entry.h"
 #include "zqpde/text_util.h"
@@ -507,7 +509,7 @@ bool PFCheckBoxExtARK::SetValueToTicket(zqp::PrintSettings* settings, bool lock)
 
 PFNonPPDCheckBoxARK::PFNonPPDCheckBoxARK(const zqpde::CheckBoxIniData* iniData, const zqpde::ConstrainInfo* constrain,
                                          const zqpde::AccessInfo* accessInfo, const SlotPlace& place, int32_t tag)
-    : CheckBox(nullptr, iniData, constrain, accessInfo, nullptr) {
+    : PFSwitchCheckBoxARK(nullptr, iniData, constrain, accessInfo, nullptr) {
     auto box = std::make_unique<zqp::Button>(zqp::ButtonType::kCheck);
     box->setFrame(SlotFrame(pfCtrlPositionData.titleHoffset, kCheckBoxWidth, place.slot));
     box->setTag(tag);
@@ -521,7 +523,7 @@ int32_t PFNonPPDCheckBoxARK::DoControlConstrain() {
     return status;
 }
 
-bool PFNonPPDCheckBoxARK::GetValueToPreset() {
+bool PFSwitchCheckBoxARK::GetValueToPreset() {
     int32_t value = 0;
     if (!ReadTicketInteger(value)) return false;
     SetBlockInt(GetControlBlkPtr(), value);
@@ -529,9 +531,7 @@ bool PFNonPPDCheckBoxARK::GetValueToPreset() {
     return true;
 }
 
-bool PFNonPPDCheckBoxARK::ToGetSummaryText() { return ctrlConstrainCount <= 0 && ctrlHideCount <= 0; }
-
-int32_t PFNonPPDCheckBoxARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
+int32_t PFSwitchCheckBoxARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
     zqp::Bundle* bundle = PanelBundle();
     if (!ToGetSummaryText() || dictionary == nullptr || order == nullptr || bundle == nullptr ||
         checkboxctrlIniDataPtr == nullptr || checkboxctrlIniDataPtr->titleKey == nullptr)
@@ -541,6 +541,8 @@ int32_t PFNonPPDCheckBoxARK::GetSummaryText(zqpde::SummaryDictionary* dictionary
     order->push_back(title);
     return 0;
 }
+
+bool PFNonPPDCheckBoxARK::ToGetSummaryText() { return ctrlConstrainCount <= 0 && ctrlHideCount <= 0; }
 
 bool PFNonPPDCheckBoxARK::SetValueToTicket(zqp::PrintSettings* settings, bool lock) {
     if (ctrlConstrainCount > 0 && GetControlBlkPtr() != nullptr) SetBlockInt(GetControlBlkPtr(), 0);
@@ -727,6 +729,97 @@ bool PFSetupButtonARK::UIEventHandler() {
     if (f == nullptr) return false;
     if (auto* w = dynamic_cast<zqpde::PopupWinInPanel*>(f->GetFeatureWindow(window_))) w->ActivateWindow();
     return true;
+}
+
+// ---- buttons and check box of the feature windows ------------------------------
+
+namespace {
+zqpde::PopupWinInPanel* WindowOf(zqpde::BaseControl& c) {
+    return dynamic_cast<zqpde::PopupWinInPanel*>(c.GetParentPanel());
+}
+
+}  // namespace
+
+bool PFWndOKButtonARK::UIEventHandler() {
+    zqpde::PopupWinInPanel* window = WindowOf(*this);
+    if (window == nullptr) return false;
+    window->SycValueFromUI();
+    for (auto& c : *window->getCtrlGroupArrayRef())
+        if (c && !c->InvalidateData()) return false;  // the window stays open
+    window->SetValueFromUIToControl();
+    window->DeactivateWindow();
+    return true;
+}
+
+void PFWndCancelButtonARK::CreateControl(zqp::View* view, const char* titleKey,
+                                         const int32_t* const* cancelDefaultArray) {
+    BaseButton::CreateControl(view, titleKey);
+    if (cancelDefaultArray != nullptr) CancelDefaultArray = cancelDefaultArray;
+}
+
+bool PFWndCancelButtonARK::UIEventHandler() {
+    zqpde::PopupWinInPanel* window = WindowOf(*this);
+    if (window == nullptr) return false;
+    bool passed = true;
+    for (auto& c : *window->getCtrlGroupArrayRef()) {
+        if (!c) continue;
+        if (!c->PreInvalidateDataOnCancel() || !c->InvalidateDataOnCancel()) {
+            setCancelDefaultValueToUI();
+            passed = false;
+            break;
+        }
+    }
+    window->DeactivateWindow();
+    return passed;
+}
+
+void PFWndCancelButtonARK::setCancelDefaultValueToUI() {
+    zqpde::PopupWinInPanel* window = WindowOf(*this);
+    zqpde::BasePrintPanel* panel = window != nullptr ? window->GetParentWnd() : nullptr;
+    if (CancelDefaultArray == nullptr || panel == nullptr) return;
+    for (const int32_t* const* tag = CancelDefaultArray; *tag != nullptr; ++tag) {
+        zqpde::BaseControl* c = panel->GetPanelControl(*tag);
+        if (c == nullptr) continue;
+        if (!c->SetDefaultValueToUI()) return;
+        c->SimulationUIEventHandler();
+    }
+}
+
+bool PFWndRestoreDefaultButtonARK::UIEventHandler() {
+    if (zqpde::PopupWinInPanel* window = WindowOf(*this)) window->SetDefaultValueToUI();
+    return true;
+}
+
+void PHelpButtonARK::CreateControl(zqp::View* view, const char* helpName) {
+    BaseButton::CreateControl(view, nullptr);
+    if (!named_ && helpName != nullptr) {
+        helpfilename = helpName;
+        named_ = true;
+    }
+}
+
+bool PHelpButtonARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
+    BaseButton::InitializeCtrl(bundle, ppd);
+    const zqp::Bundle* own = zqpde::pluginBundle != nullptr ? zqpde::pluginBundle : bundle;
+    if (own == nullptr || helpfilename.empty()) return true;
+    std::string base = helpfilename;
+    if (base.size() > 4 && base.compare(base.size() - 4, 4, ".htm") == 0) base.resize(base.size() - 4);
+    if (own->pathForResource(base, "htm", "Help")) return true;
+    if (ppd_attr_t* layout = ppd != nullptr ? zqpde::ppdFindAttr_ALT(ppd, kZQLayoutSettings, nullptr) : nullptr)
+        if (std::optional<std::string> suffix = SettingPart(layout->value, 1))
+            helpfilename = base + "_" + *suffix + ".htm";
+    return true;
+}
+
+bool PHelpButtonARK::UIEventHandler() {
+    zqpde::GotoHelpPage(zqpde::pluginBundle, helpfilename, "", "Help Viewer Title for Features");
+    return true;
+}
+
+bool PFStaticCheckBoxARK::ToGetSummaryText() {
+    zqpde::PopupWinInPanel* window = WindowOf(*this);
+    FeaturesPanelState* panel = window != nullptr ? StateOf(window->GetParentWnd()) : nullptr;
+    return panel != nullptr && panel->IsBookletMarginShift();
 }
 
 }  // namespace zqfeat

@@ -38,6 +38,7 @@ public:
     virtual CrossPanelState CrossState() const = 0;
     virtual zqp::View* GetFeaturesGroupBox() = 0;
     virtual zqpde::BasePrintPanel* GetFeatureWindow(FeatureWindow which) = 0;
+    virtual bool IsBookletMarginShift() = 0;
 };
 
 // Where a generated control sits.
@@ -227,15 +228,23 @@ public:
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
 };
 
-// The booklet-margin switch: not bound to the PPD.
-class PFNonPPDCheckBoxARK : public zqpde::CheckBox {
+// A switch not bound to the PPD: its value comes back from its own ticket
+// key; the summary is its title with "On" or "Off".
+class PFSwitchCheckBoxARK : public zqpde::CheckBox {
+public:
+    using zqpde::CheckBox::CheckBox;
+    bool GetValueToPreset() override;
+    virtual bool ToGetSummaryText() = 0;
+    int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
+};
+
+// The booklet-margin switch.
+class PFNonPPDCheckBoxARK : public PFSwitchCheckBoxARK {
 public:
     PFNonPPDCheckBoxARK(const zqpde::CheckBoxIniData* iniData, const zqpde::ConstrainInfo* constrain,
                         const zqpde::AccessInfo* accessInfo, const SlotPlace& place, int32_t tag);
     int32_t DoControlConstrain() override;
-    bool GetValueToPreset() override;
-    bool ToGetSummaryText();
-    int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
+    bool ToGetSummaryText() override;
     using zqpde::CheckBox::SetValueToTicket;
     // "0" while the switch is disabled.
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
@@ -310,6 +319,59 @@ public:
 private:
     zqp::Frame ControlBounds;
     FeatureWindow window_;
+};
+
+// ---- buttons and check box of the feature windows ------------------------------
+// Their parent is the feature window (a PopupWinInPanel) whose parent is the
+// features panel.
+
+// OK: commits only when every control of the window is valid, then closes.
+class PFWndOKButtonARK : public zqpde::BaseButton {
+public:
+    PFWndOKButtonARK(zqp::View* view, const char* titleKey) { CreateControl(view, titleKey); }
+    bool UIEventHandler() override;
+};
+
+// Cancel: the window closes in every case; when a control cannot take its
+// cancel, the controls named by the tag list go back to their defaults.
+class PFWndCancelButtonARK : public zqpde::BaseButton {
+public:
+    using zqpde::BaseButton::CreateControl;
+    void CreateControl(zqp::View* view, const char* titleKey, const int32_t* const* cancelDefaultArray);
+    bool UIEventHandler() override;
+    void setCancelDefaultValueToUI();
+
+private:
+    const int32_t* const* CancelDefaultArray = nullptr;
+};
+
+class PFWndRestoreDefaultButtonARK : public zqpde::BaseButton {
+public:
+    PFWndRestoreDefaultButtonARK(zqp::View* view, const char* titleKey) { CreateControl(view, titleKey); }
+    bool UIEventHandler() override;
+};
+
+// Help: opens its page, or the layout's own variant of it
+// ("<page>_<layout suffix>.htm") when the bundle lacks the page.
+class PHelpButtonARK : public zqpde::BaseButton {
+public:
+    using zqpde::BaseButton::CreateControl;
+    void CreateControl(zqp::View* view, const char* helpName);
+    bool InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) override;
+    bool UIEventHandler() override;
+    const std::string& HelpFileName() const { return helpfilename; }
+
+private:
+    std::string helpfilename;
+    bool named_ = false;
+};
+
+// The booklet-margin switch's echo in its window: summarised only while the
+// panel's booklet margin shift is on.
+class PFStaticCheckBoxARK : public PFSwitchCheckBoxARK {
+public:
+    using PFSwitchCheckBoxARK::PFSwitchCheckBoxARK;
+    bool ToGetSummaryText() override;
 };
 
 }  // namespace zqfeat

@@ -78,7 +78,7 @@ public:
     bool IsSeparatorOff();
     bool IsTabMarginShift();
     bool IsTrimmer();
-    bool IsBookletMarginShift();
+    bool IsBookletMarginShift() override;
     bool IsNumberInSequence();
     bool IsOffsetStacking();
     int32_t getTrimmerListValue();
