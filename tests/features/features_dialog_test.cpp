@@ -25,6 +25,7 @@ struct DialogRun {
         return it == ticket.end() ? "<none>" : it->second;
     }
     bool Says(const std::string& text) const { return result.err.find(text) != std::string::npos; }
+    bool has(const std::string& line) const { return result.has(line); }
     size_t Count(const std::string& text) const {
         size_t n = 0;
         for (size_t at = result.err.find(text); at != std::string::npos; at = result.err.find(text, at + 1)) ++n;
@@ -94,6 +95,34 @@ TEST_F(FeaturesDialog, EachProductModeGetsItsPages) {
         DialogRun r = Dialog("show\n", ppd);
         EXPECT_EQ(r.result.status, 2);
     }
+}
+
+TEST_F(FeaturesDialog, EmptyPanelsKeepTheNibTemplatesHiddenAndSayWhy) {
+    // A mode without Info lists: no control takes a setup-button template.
+    DialogRun empty = Dialog("dump-tree\n", Replace(SamplePPD(), "\"Default00\"", "\"Default04\""));
+    for (const char* tag : {"101", "102", "111", "112"})
+        EXPECT_TRUE(empty.Says(std::string("tree:     Button tag=") + tag + " enabled hidden")) << tag << empty.result.err;
+    // No usable ordinary option: the restore says so, the fixed groups stand.
+    std::string text = SamplePPD();
+    const size_t from = text.find("*OpenGroup: General/General");
+    text.erase(from, text.find("*OpenGroup: ZQCoverGroup/Covers") - from);
+    DialogRun none = Dialog("dump 2\ndump 3\nprint\n", text);
+    EXPECT_EQ(none.result.status, 0) << none.result.err;
+    EXPECT_TRUE(none.Says("zq: PrintFeaturesPDE : InitializeUserPane - -9530")) << none.result.err;
+    // Its controls were never set up: nothing of them is shown or written.
+    EXPECT_TRUE(none.Says("dump: PopUpButton tag=2 enabled selected=-1 items=[]")) << none.result.err;
+    EXPECT_TRUE(none.Says("dump: Box tag=3 enabled hidden")) << none.result.err;
+    EXPECT_EQ(none.Ticket("EjectOptionsListTicket"), "<none>");
+    EXPECT_EQ(none.Ticket("featuresMediaTypeTabTicket"), "false");
+}
+
+TEST_F(FeaturesDialog, CheckBoxSummaryIsCutAtACharacterBoundary) {
+    // Latin-1 in the PPD: "L\xF6cher" and twelve a-umlauts, 32 bytes as UTF-8.
+    const std::string ppd = Replace(Replace(SamplePPD(), "*DefaultZQPunch: False", "*DefaultZQPunch: True"),
+                                    "*ZQPunch True/On:", "*ZQPunch True/L\xF6" "cher \xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4:");
+    DialogRun r = Dialog("summary\n", ppd);
+    EXPECT_TRUE(r.has("summary: Printer Features | Punch: L\xC3\xB6" "cher \xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4"))
+        << r.result.err;
 }
 
 TEST_F(FeaturesDialog, OnlyTheChosenPageIsShown) {

@@ -351,7 +351,11 @@ int32_t PrintFeaturesPDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t*
         isLayoutPanelExist = SettingPart(layout->value, 0).value_or("") == "Default00";
 
     assemblyStatus_ = AddUserPaneControl(own, ppd);
-    if (assemblyStatus_ != 0) return assemblyStatus_;
+    if (assemblyStatus_ != 0) {
+        // The controls are never set up: their empty views are not shown.
+        if (printFeatureGroupBox != nullptr) printFeatureGroupBox->setHidden(true);
+        return assemblyStatus_;
+    }
     pdeBundleRef = bundle;
     InitializeUserPaneControl(bundle, ppd);
     SetControlEventHandler();
