@@ -206,11 +206,15 @@ TEST_F(FeaturesDialog, PrintingWritesTheTicketOnceAndAPresetSaveWritesItToo) {
 TEST_F(FeaturesDialog, TonerReductionRateIsMarkedAsACustomChoice) {
     const std::string open = "show\nselect 2 \"Toner Saver\"\n";
     DialogRun r = Dialog(open + "dump 121\nselect 120 \"Reduce By\"\ndump 121\ntype 121 25\nselect 120 \"On\"\n"
-                   "select 120 \"Reduce By\"\nselect 120 \"Off\"\nselect 120 \"Reduce By\"\ndump 121\nprint\nppd\n");
+                   "select 120 \"Reduce By\"\nselect 120 \"Off\"\nselect 120 \"Reduce By\"\ndump 121\n"
+                   "save\nrestore\ndump 121\nprint\nppd\n");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
     EXPECT_TRUE(r.Says("dump: TextField #ZQTonerReductionRate tag=121 disabled value=\"0\"")) << r.result.err;
-    // However often the list changes, the field follows its item.
-    EXPECT_EQ(r.Count("dump: TextField #ZQTonerReductionRate tag=121 enabled"), 2u) << r.result.err;
+    // However often the list changes or the panel is restored, the field
+    // follows its item.
+    EXPECT_EQ(r.Count("dump: TextField #ZQTonerReductionRate tag=121 enabled"), 3u) << r.result.err;
+    // A restore after the rate was saved shows it again.
+    EXPECT_EQ(r.Count("dump: TextField #ZQTonerReductionRate tag=121 enabled value=\"25\""), 2u) << r.result.err;
     EXPECT_TRUE(r.Says("mark: ZQTonerReductionRate=Custom.25 accepted")) << r.result.err;
     EXPECT_TRUE(r.Says("ppd: ZQTonerReductionRate=Custom.25")) << r.result.err;
 

@@ -2,6 +2,7 @@
 
 #include <zqp/bundle.h>
 #include <zqp/host.h>
+#include <zqp/ppd.h>
 #include <zqp/print_settings.h>
 #include <zqp/utf8.h>
 
@@ -624,7 +625,20 @@ bool PPDTextEditControlExt::InvalidateData() {
     return textEditFilterDataPtr == nullptr || zqpde::validateInput(text, textEditFilterDataPtr);
 }
 
-bool PPDTextEditControlExt::GetValueToPreset() { return false; }
+bool PPDTextEditControlExt::GetValueToPreset() {
+    // The field has no ticket key: the rate typed earlier is the value the
+    // PPD holds for the custom choice, so a restore does not lose it.
+    ppd_file_t* ppd = ctrlParentPanelPtr != nullptr ? ctrlParentPanelPtr->GetCurrentPPD() : nullptr;
+    if (ppd == nullptr || GetControlBlkPtr() == nullptr) return false;
+    const std::string marked = zqp::MarkedChoice(ppd, kPPDMainKey);
+    constexpr std::string_view kCustom = "Custom.";
+    if (marked.size() <= kCustom.size() || marked.compare(0, kCustom.size(), kCustom) != 0) return false;
+    const std::string text(zqp::Utf8Prefix(std::string_view(marked).substr(kCustom.size()), zqpde::kControlTextMaxBytes));
+    std::fill(ctrlDataBlkPtr.begin(), ctrlDataBlkPtr.end(), 0);
+    std::copy(text.begin(), text.end(), ctrlDataBlkPtr.begin());
+    ctrlDataSize = static_cast<int32_t>(zqpde::GetStringLength(text));
+    return true;
+}
 
 bool PPDTextEditControlExt::SetValueToPreference() {
     return ControlPtr != nullptr && ControlPtr->isHidden() ? true : TextEditCtrl::SetValueToPreference();
