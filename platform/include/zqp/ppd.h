@@ -29,7 +29,8 @@ class ZQP_API PpdFile {
   std::string path_;
 };
 
-// The keyword of the marked choice of an option, empty when none.
+// The keyword of the marked choice of an option, empty when none; a custom
+// choice as "Custom.<value>" (the form a job option carries).
 ZQP_API std::string MarkedChoice(ppd_file_t* ppd, const std::string& option);
 
 }  // namespace zqp
