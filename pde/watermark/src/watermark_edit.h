@@ -256,6 +256,7 @@ class WMEditWndChooseFileButTELD : public zqpde::BaseButton {
   bool SetDefaultValueToUI() override;
   const std::string& Path() const { return imageLocaltion; }
   void SetPath(std::string path) { imageLocaltion = std::move(path); }
+  void SetUpdateList(const zqpde::ConstrainInfo* info) { KeepTables(info, nullptr, nullptr); }
 
  private:
   std::string imageLocaltion;

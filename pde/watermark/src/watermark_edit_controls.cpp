@@ -284,7 +284,12 @@ void WMLittleArrayControlTELD::CreateControl(zqp::View* view, const zqpde::Littl
   wmPositionType = positionType;
 }
 
-void WMLittleArrayControlTELD::SetRange(int32_t min, int32_t max) { zqpde::LittleArray::SetRange(min, max); }
+// The range is this control's own: the shared description table is never written.
+void WMLittleArrayControlTELD::SetRange(int32_t min, int32_t max) {
+  minimum_ = min;
+  maximum_ = max;
+  zqpde::LittleArray::SetRange(min, max);
+}
 
 bool WMLittleArrayControlTELD::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
   zqpde::LittleArray::InitializeCtrl(bundle, ppd);

@@ -70,7 +70,8 @@ WM_UPDATE(kPreviewUpdate, &kPreview);
 WM_UPDATE(kChooseFileUpdate, &kPictureName, &kPreview);
 #undef WM_UPDATE
 
-// Radios: their lists apply while they are off (value 0); the update list when switched on (value 1).
+// Radios: their disable and hide lists apply while they are off (value 0);
+// the update list is sent when their state changes.
 const int32_t* const kTextRadioDisable[] = {&kText, &kColor, &kFontTitle, &kFont, &kFontSizeTitle, &kFontSizeField,
                                             &kFontSizeStepper, &kPositionTitle, &kHTitle, &kHInch, &kHInchStepper,
                                             &kVTitle, &kVInch, &kVInchStepper, nullptr};
@@ -79,7 +80,7 @@ const int32_t* const kTextRadioHide[] = {&kAngleTitle, &kAngleSlider, &kAngleFie
 const int32_t* const kTextRadioUpdate[] = {&kPictureRadio, &kPreview, nullptr};
 const ConstrainTagList kTextRadioDisableLists[] = {kTextRadioDisable, nullptr};
 const ConstrainTagList kTextRadioHideLists[] = {kTextRadioHide, nullptr};
-const ConstrainTagList kTextRadioUpdateLists[] = {nullptr, kTextRadioUpdate};
+const ConstrainTagList kTextRadioUpdateLists[] = {kTextRadioUpdate};
 const ConstrainInfo kTextRadioConstrain = {ConstrainListsOf(kTextRadioDisableLists), ConstrainListsOf(kTextRadioHideLists),
                                            ConstrainListsOf(kTextRadioUpdateLists)};
 const int32_t* const kPictureRadioDisable[] = {&kPictureName, &kChooseFile, nullptr};
@@ -88,19 +89,19 @@ const int32_t* const kPictureRadioHide[] = {&kScaleTitle,  &kScaleSlider, &kScal
 const int32_t* const kPictureRadioUpdate[] = {&kTextRadio, &kChooseFile, &kPreview, &kText, nullptr};
 const ConstrainTagList kPictureRadioDisableLists[] = {kPictureRadioDisable, nullptr};
 const ConstrainTagList kPictureRadioHideLists[] = {kPictureRadioHide, nullptr};
-const ConstrainTagList kPictureRadioUpdateLists[] = {nullptr, kPictureRadioUpdate};
+const ConstrainTagList kPictureRadioUpdateLists[] = {kPictureRadioUpdate};
 const ConstrainInfo kPictureRadioConstrain = {ConstrainListsOf(kPictureRadioDisableLists),
                                               ConstrainListsOf(kPictureRadioHideLists),
                                               ConstrainListsOf(kPictureRadioUpdateLists)};
 const int32_t* const kInchRadioHide[] = {&kHInch, &kHInchStepper, &kVInch, &kVInchStepper, nullptr};
 const int32_t* const kInchRadioUpdate[] = {&kMMRadio, &kPreview, nullptr};
 const ConstrainTagList kInchRadioHideLists[] = {kInchRadioHide, nullptr};
-const ConstrainTagList kInchRadioUpdateLists[] = {nullptr, kInchRadioUpdate};
+const ConstrainTagList kInchRadioUpdateLists[] = {kInchRadioUpdate};
 const ConstrainInfo kInchRadioConstrain = {{}, ConstrainListsOf(kInchRadioHideLists), ConstrainListsOf(kInchRadioUpdateLists)};
 const int32_t* const kMMRadioHide[] = {&kHMM, &kHMMStepper, &kVMM, &kVMMStepper, nullptr};
 const int32_t* const kMMRadioUpdate[] = {&kInchRadio, &kPreview, nullptr};
 const ConstrainTagList kMMRadioHideLists[] = {kMMRadioHide, nullptr};
-const ConstrainTagList kMMRadioUpdateLists[] = {nullptr, kMMRadioUpdate};
+const ConstrainTagList kMMRadioUpdateLists[] = {kMMRadioUpdate};
 const ConstrainInfo kMMRadioConstrain = {{}, ConstrainListsOf(kMMRadioHideLists), ConstrainListsOf(kMMRadioUpdateLists)};
 
 Tags kTextRadioValidate = {&kScaleField, nullptr};
@@ -279,6 +280,7 @@ void WatermarkEditPanelTELD::CreateControls() {
   Add(std::move(help));
   auto choose = std::make_unique<WMEditWndChooseFileButTELD>();
   choose->CreateControl(view(kChooseFile), "WM Edit Choose File Watermark Btn");
+  choose->SetUpdateList(&kChooseFileUpdate);
   chooseFilePtr = Add(std::move(choose));
 
   struct Trio {

@@ -197,6 +197,10 @@ bool WMOptionListCtrlTELD::replaceItem(const std::string& title, int32_t index) 
 
 int32_t WMOptionListCtrlTELD::ShownValue() { return SelectedItemNumber(); }
 
+void WMOptionListCtrlTELD::ForgetShownValue() {
+  if (char* ui = GetValueFromUIDataBlk()) SetBlockInt(ui, 0);
+}
+
 bool WMOptionListCtrlTELD::ConvertToTickectData(std::string& out) {
   out.clear();
   LayoutPDETELDw15* panel = OwningWatermarkPanel(*this);
@@ -406,6 +410,7 @@ bool LayoutPDETELDw15::SimulationOpenPDE(std::string* error) {
   SetCurrentPrintSettings(host->printSettings(), ppd, host, host->printSession());
   SetCurrentPrintSession(host->printSession());
   if (first) SetUIDataToIniData();
+  if (first && watermarkListPtr != nullptr) watermarkListPtr->ForgetShownValue();
   GetValueFromPreset();
   SetCurrentValueToUI();
   if (!first) UpdateConflictsPanelControlFromPPD(ppd);

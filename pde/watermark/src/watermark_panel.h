@@ -86,6 +86,9 @@ class WMOptionListCtrlTELD : public WMListCtrlTELD {
   int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
   // The pop-up's value as shown (1 none).
   int32_t ShownValue();
+  // Before the first showing: no value shown yet, so the first simulated
+  // event applies the chosen value's disable list (Edit and Delete off for none).
+  void ForgetShownValue();
 };
 
 class WMCheckBoxTELD : public zqpde::CheckBox {
