@@ -64,11 +64,8 @@ class WatermarkQueue : public ::testing::Test {
   static void SetUpTestSuite() {
     server_ = std::make_unique<CupsServer>(std::vector<std::string>{std::string(ZQ_BIN_DIR) + "/teld-job-filter"});
     if (!server_->running()) return;
-    std::string ppd = ReadFile(std::string(ZQ_SOURCE_DIR) + "/ppd/zq-teld-sample.ppd");
-    const std::string anchor = "*Manufacturer: \"ZQ\"\n";
-    ppd.insert(ppd.find(anchor) + anchor.size(), "*ZQXWatermarkSettings: \"Default01-TELD\"\n");
-    ppdPath_ = server_->root() + "/zq-teld.ppd";
-    std::ofstream(ppdPath_) << ppd;
+    // The TELD sample printer offers text and picture watermarks.
+    ppdPath_ = std::string(ZQ_SOURCE_DIR) + "/ppd/zq-teld-sample.ppd";
     server_->AddQueue("teldwm", ppdPath_);
   }
   static void TearDownTestSuite() { server_.reset(); }

@@ -26,6 +26,9 @@ inline const Edition kArk = {"ark", "com.tavelle.qdm.printsettings.", "com.tavel
 // The edition's sample PPD; mode "" leaves the watermark attribute out.
 inline std::string WatermarkPPD(const Edition& e, const std::string& mode) {
   std::string text = zqtest::Slurp(ZQ_SOURCE_DIR "/ppd/zq-" + e.name + "-sample.ppd");
+  // The sample's own attribute, if it has one, gives way to the test's.
+  for (size_t at; (at = text.find("*ZQXWatermarkSettings:")) != std::string::npos;)
+    text.erase(at, text.find('\n', at) - at + 1);
   if (!mode.empty()) {
     const std::string anchor = "*Manufacturer: \"ZQ\"\n";
     text.insert(text.find(anchor) + anchor.size(), "*ZQXWatermarkSettings: \"" + mode + "-" + e.helpPart + "\"\n");
