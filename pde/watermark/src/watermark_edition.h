@@ -11,6 +11,9 @@ struct WatermarkEdition {
   // The TELD devices take the text in Shift-JIS; the ARK devices get the
   // UTF-8 bytes as they are.
   bool convertTextToShiftJIS;
+  // Localisation keys of the edit window's default name and text.
+  const char* defaultNameKey;
+  const char* defaultTextKey;
 };
 
 const WatermarkEdition& TeldWatermarkEdition();
