@@ -54,7 +54,7 @@ namespace {
 constexpr int32_t kAddCoversTag = 100, kAddInsertsTag = 101, kAddExceptionsTag = 102, kSummaryTitleTag = 103,
                   kSummaryListTag = 104, kEditTag = 105, kDeleteTag = 106, kDeleteAllTag = 107, kUndoTag = 108,
                   kUpTag = 109, kDownTag = 110, kVersionTag = 114, kHelpTag = 115;
-constexpr int32_t kWarningMessageTag = 301, kWarningOKTag = 302, kWarningCancelTag = 303;
+constexpr int32_t kWarningMessageTag = 301, kWarningOKTag = 302, kWarningCancelTag = 303, kWarningTitleTag = 305;
 
 // Every change of the list re-evaluates the buttons that depend on it.
 const int32_t* const kListUpdates[] = {&kEditTag,      &kDeleteTag,     &kUpTag,          &kDownTag,
@@ -203,6 +203,10 @@ void SpecialPagesPDEr15::CreatePanel(zqp::Window* window) {
         warningWindow_ = std::make_unique<SPWarningWndARK>(warningWindowOutlet, nullptr);
         zqp::View* content = warningWindowOutlet->contentView();
         warningWindow_->messageText = dynamic_cast<zqp::TextField*>(content->viewWithTag(kWarningMessageTag));
+        auto warningTitle = std::make_unique<zqpde::StaticTextEditControl>();
+        warningTitle->CreateControl(content->viewWithTag(kWarningTitleTag), nullptr, nullptr, nullptr, nullptr, nullptr,
+                                    "Delete Special Pages Title");
+        warningWindow_->AddNewControl(std::move(warningTitle));
         Add(*warningWindow_, content, kWarningOKTag, std::make_unique<SPWarningWndButCtrlARK>(0), "SP Warning OK Btn");
         Add(*warningWindow_, content, kWarningCancelTag, std::make_unique<SPWarningWndButCtrlARK>(1),
             "SP Warning Cancel Btn");
