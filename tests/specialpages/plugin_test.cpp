@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <zqp/bundle.h>
 #include <zqp/host.h>
+#include <zqp/window.h>
 
 #include "../framework/ppd_fixture.h"
 #include "settings_ticket.h"
@@ -76,6 +77,36 @@ TEST(SpecialPagesPanel, SavedRecordsComeBackInANewPanel) {
     ASSERT_TRUE(panel->shouldPrint());
     EXPECT_EQ(read(std::string(kTicketNamespace) + "SpecialPageRecordCountTicket").value_or(""), "0");
     EXPECT_EQ(read(std::string(kTicketNamespace) + "JTIFCommandTicketCount").value_or(""), "1");
+}
+
+TEST(SpecialPagesPanel, OwnsOneConstraintMapAndHandsItToItsWindows) {
+    SpecialPagesPDEPluginr15 plugin;
+    ASSERT_TRUE(plugin.initWithBundle(Resources()));
+    ppd_file_t* ppd = ppdOpenFile(ZQ_SOURCE_DIR "/ppd/zq-ark-sample.ppd");
+    ASSERT_NE(ppd, nullptr);
+    ppdMarkDefaults(ppd);
+    {
+        zqp::Host host(ppd);
+        host.session().SetCurrentPrinterID("zq-ark");
+        auto panels = plugin.PDEPanelsForType(zqp::kPrintDialogPanelType, &host);
+        auto* panel = dynamic_cast<SpecialPagesPDEr15*>(panels.at(0).get());
+        ASSERT_NE(panel, nullptr);
+        // The panel follows no option of the dialog.
+        EXPECT_TRUE(panel->supportedPPDOptionKeys().empty());
+        zqp::Window nibless;
+        panel->InstallWindow(SPWindowRole::kInserts, std::make_unique<zqpde::PopupWinInPanel>(&nibless, "x"));
+        ASSERT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+        const zqpde::ConstraintHash* map = panel->constraintMap();
+        ASSERT_NE(map, nullptr);
+        EXPECT_EQ(map->count("MediaType:Transparency"), 4u);  // both duplex choices, Blue, two holes
+        EXPECT_EQ(map->count("ZQMediaColor:Blue"), 1u);
+        EXPECT_EQ(panel->getSPAddInsertWndPtr()->Geteppd(), map);
+        // A new restore builds the map afresh; the window gets the new one.
+        ASSERT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+        EXPECT_EQ(panel->getSPAddInsertWndPtr()->Geteppd(), panel->constraintMap());
+        EXPECT_EQ(panel->Geteppd(), panel->constraintMap());
+    }
+    ppdClose(ppd);
 }
 
 }  // namespace

@@ -281,7 +281,12 @@ bool SpecialPagesPDEr15::SimulationOpenPDE(std::string* error) {
     RestoreRecordCopy(records_, SettingsTicketReader(host->printSettings()));
     GetValueFromPreset();
     SetCurrentValueToUI();
-    if (!first) UpdateConflictsPanelControlFromPPD(ppd);
+    if (!first) {
+        UpdateConflictsPanelControlFromPPD(ppd);
+        // The windows' pop-ups follow what was marked since, too.
+        for (zqpde::BasePrintPanel* w : fWindowGroupArray)
+            if (w != nullptr) w->UpdateConflictsPanelControlFromPPD(ppd);
+    }
     bFirstInitialzePDE = false;
     return !first || help == 0;
 }
