@@ -8,6 +8,7 @@
 #include "../framework/ppd_fixture.h"
 #include "settings_ticket.h"
 #include "special_pages_plugin.h"
+#include "summary_list.h"
 
 namespace zqsp {
 namespace {
@@ -105,6 +106,39 @@ TEST(SpecialPagesPanel, OwnsOneConstraintMapAndHandsItToItsWindows) {
         ASSERT_TRUE(panel->restoreValuesAndReturnError(nullptr));
         EXPECT_EQ(panel->getSPAddInsertWndPtr()->Geteppd(), panel->constraintMap());
         EXPECT_EQ(panel->Geteppd(), panel->constraintMap());
+    }
+    ppdClose(ppd);
+}
+
+TEST(SpecialPagesPanel, RecordsAWindowHandsOverReachTheTicket) {
+    SpecialPagesPDEPluginr15 plugin;
+    ASSERT_TRUE(plugin.initWithBundle(Resources()));
+    ppd_file_t* ppd = ppdOpenFile(ZQ_SOURCE_DIR "/ppd/zq-ark-sample.ppd");
+    ASSERT_NE(ppd, nullptr);
+    ppdMarkDefaults(ppd);
+    {
+        zqp::Host host(ppd);
+        host.session().SetCurrentPrinterID("zq-ark");
+        auto panels = plugin.PDEPanelsForType(zqp::kPrintDialogPanelType, &host);
+        auto* panel = dynamic_cast<SpecialPagesPDEr15*>(panels.at(0).get());
+        ASSERT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+        SPSummaryScrollViewCtrl* list = panel->getSPSummaryScrollViewCtrlPtr();
+        ASSERT_NE(list, nullptr);
+        // As the exceptions window's OK and then the covers window's OK do.
+        list->updateRequest(kException, {{{"type", "2"}, {"page", "4-6"}, {"pagesize", "3"}, {"pagecolor", "1"},
+                                          {"pagetype", "4"}, {"interposer", "false"}, {"twoSidePrint", "1"}}});
+        list->updateRequest(kCover, {{{"type", "0"}, {"page", "1"}, {"printingoptions", "0"}, {"interposer", "true"}}});
+        EXPECT_EQ(list->numberOfRows(), 2);
+        EXPECT_EQ(list->objectValue("page", 0), "4-6");
+        EXPECT_EQ(list->objectValue("setup", 0), "1-sided; A5, Blue, Tab Stock");
+        EXPECT_EQ(list->objectValue("setup", 1), "Blank or pre-printed; Interposer Tray");
+        ASSERT_TRUE(panel->saveValuesAndReturnError(nullptr));
+        const TicketReader read = SettingsTicketReader(host.printSettings());
+        EXPECT_EQ(read(std::string(kTicketNamespace) + "JTIFExceptionCountTicket").value_or(""), "1");
+        EXPECT_EQ(read(std::string(kTicketNamespace) + "JTIFCoverCountTicket").value_or(""), "1");
+        EXPECT_EQ(read(std::string(kTicketNamespace) + "whetherMediaTypeTabTicket").value_or(""), "1");
+        EXPECT_EQ(read(std::string(kTicketNamespace) + "JTIFCommandTicket_1").value_or(""),
+                  "0,1,0,,,,true,,,,");
     }
     ppdClose(ppd);
 }
