@@ -204,3 +204,99 @@ TEST(InformationViews, ChosenAndJobPaperTexts) {
 
 }  // namespace
 }  // namespace zqsp::test
+
+namespace zqsp::test {
+namespace {
+
+const char* const kCoverOptionTitles[] = {"No Covers String", "Front Only String", "Back Only String",
+                                          "Front and Back Same String", "Front and Back Different String", nullptr};
+const char* const kPrintingTitles[] = {"Blank or Pre-Printed String", "Print On Side One String",
+                                       "Print On Side Two String", "Print On Both Sides String", nullptr};
+const zqpde::ListCtrlIniData kCoverOptionIni = {1, 1, 1, kCoverOptionTitles};
+const zqpde::ListCtrlIniData kPrintingIni = {1, 1, 1, kPrintingTitles};
+constexpr int32_t kOptionTag = 30, kFrontTag = 31, kBackTag = 32, kFrontPaperTag = 33, kBackPaperTag = 34;
+// A change of the cover option updates both printing-option lists.
+const int32_t* const kBothLists[] = {&kFrontTag, &kBackTag, nullptr};
+const zqpde::ConstrainTagList kOptionUpdates[] = {kBothLists, kBothLists, kBothLists, kBothLists, kBothLists};
+const zqpde::ConstrainInfo kOptionConstrainInfo = {{}, {}, zqpde::ConstrainListsOf(kOptionUpdates)};
+
+class CoversWindow : public zqpde::PopupWinInPanel, public SPCoversWindowServices {
+public:
+    using zqpde::PopupWinInPanel::PopupWinInPanel;
+    SPCoversWinListCtrlARK* getSPCoversOptionsListPtr() override { return option; }
+    SPCoversWinListCtrlARK* getSPCoverWndFrontPrintingOptionListPtr() override { return front; }
+    SPCoversWinListCtrlARK* getSPCoverWndBackPrintingOptionListPtr() override { return back; }
+    SPSubMenuListCtrlARK* getSPCoverWndFrontSelectPaperListPtr() override { return frontPaper; }
+    SPSubMenuListCtrlARK* getSPCoverWndBackSelectPaperListPtr() override { return backPaper; }
+    std::vector<SPRecord>* getCoversDataRecordsPtr() override { return &records; }
+
+    SPCoversWinListCtrlARK *option = nullptr, *front = nullptr, *back = nullptr;
+    SPSubMenuListCtrlARK *frontPaper = nullptr, *backPaper = nullptr;
+    std::vector<SPRecord> records;
+};
+
+TEST(CoverLists, InterposerAndSamePaperRules) {
+    PaperWindowRig rig(1);
+    zqp::Window view;
+    view.setContentView(std::make_unique<zqp::View>());
+    zqp::View* root = view.contentView();
+    CoversWindow w(&view, "Add Covers Windows");
+    auto make = [&](int32_t tag) {
+        auto v = std::make_unique<zqp::PopUpButton>();
+        v->setTag(tag);
+        return root->addSubview(std::move(v));
+    };
+    auto option = std::make_unique<SPCoversWinListCtrlARK>();
+    option->CreateControl(make(kOptionTag), &kCoverOptionIni, &kOptionConstrainInfo, nullptr, nullptr, "Duplex",
+                          nullptr, nullptr);
+    w.option = w.AddNewControl(std::move(option));
+    const int32_t* paperTags[2] = {&kFrontPaperTag, &kBackPaperTag};
+    const int32_t* listTags[2] = {&kFrontTag, &kBackTag};
+    for (int side = 0; side < 2; ++side) {
+        auto paper = std::make_unique<SPCoversSelectPaperListCtrlARK>();
+        paper->CreateControl(make(*paperTags[side]), "PageSize", "ZQMediaColor", "MediaType", &kPaperIniData, nullptr,
+                             nullptr, nullptr, 0, listTags[side]);
+        (side == 0 ? w.frontPaper : w.backPaper) = w.AddNewControl(std::move(paper));
+        auto list = std::make_unique<SPCoversWinListCtrlARK>();
+        list->CreateControl(make(*listTags[side]), &kPrintingIni, nullptr, nullptr, nullptr, "Duplex",
+                            &CoverPrintingDuplexChoices(), paperTags[side]);
+        (side == 0 ? w.front : w.back) = w.AddNewControl(std::move(list));
+    }
+    rig.panel.RunTimeAddNewWindow(&w);
+    w.SeteppdPtr(&rig.hash);
+    w.SetCurrentPrintSettings(rig.host.printSettings(), rig.ppd(), &rig.host, rig.host.printSession());
+    w.InitializeUserPane(Resources(), rig.ppd());
+    w.records = {{{"type", "0"}, {"page", "0"}, {"coversoption", "3"}, {"printingoptions", "2"}},
+                 {{"type", "0"}, {"page", "1"}, {"coversoption", "3"}, {"printingoptions", "2"}}};
+    w.SetUIDataToIniData();
+    w.SetCurrentValueToUI();
+    auto popup = [](SPCoversWinListCtrlARK* c) { return dynamic_cast<zqp::PopUpButton*>(c->GetControlPtr()); };
+    EXPECT_EQ(popup(w.option)->indexOfSelectedItem(), 3);
+    EXPECT_EQ(popup(w.front)->indexOfSelectedItem(), 2);
+
+    // Front and back the same: the back follows the front.
+    ASSERT_TRUE(popup(w.front)->userSelect(3));
+    w.back->Update();
+    EXPECT_EQ(popup(w.back)->indexOfSelectedItem(), 3);
+
+    // A cover from the interposer is blank: the printing items go grey and
+    // the list falls back to the first item still offered, not to a grey one.
+    w.frontPaper->setInterPoser(true);
+    w.front->Update();
+    for (int i = 1; i <= 3; ++i) EXPECT_FALSE(w.front->isItemEnabled(i)) << i;
+    EXPECT_EQ(popup(w.front)->indexOfSelectedItem(), 0);
+    w.frontPaper->setInterPoser(false);
+    w.front->Update();
+    EXPECT_TRUE(w.front->isItemEnabled(1));
+
+    // Transparencies rule out both two-sided printing options.
+    w.backPaper->setSelectedMenuItemIndexByType(kTypeKind, 3);
+    w.back->UpdateConflictsFromPPD();
+    EXPECT_TRUE(w.back->isItemEnabled(1));
+    EXPECT_FALSE(w.back->isItemEnabled(2));
+    EXPECT_FALSE(w.back->isItemEnabled(3));
+    rig.panel.terminate();
+}
+
+}  // namespace
+}  // namespace zqsp::test
