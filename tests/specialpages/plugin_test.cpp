@@ -121,6 +121,11 @@ TEST_F(SamplePanel, OwnsOneConstraintMapAndHandsItToItsWindows) {
     EXPECT_EQ(map->count("MediaType:Transparency"), 4u);  // both duplex choices, Blue, two holes
     EXPECT_EQ(map->count("ZQMediaColor:Blue"), 1u);
     EXPECT_EQ(panel->getSPAddInsertWndPtr()->Geteppd(), map);
+    // A window that comes later is brought up to the panel.
+    zqp::Window late;
+    panel->InstallWindow(SPWindowRole::kCovers, std::make_unique<zqpde::PopupWinInPanel>(&late, "y"));
+    EXPECT_EQ(panel->getSPAddCoversWndPtr()->Geteppd(), map);
+    EXPECT_EQ(panel->getSPAddCoversWndPtr()->GetCurrentPPD(), ppd_);
     // A new restore builds the map afresh; the window gets the new one.
     ASSERT_TRUE(panel->restoreValuesAndReturnError(nullptr));
     EXPECT_EQ(panel->getSPAddInsertWndPtr()->Geteppd(), panel->constraintMap());

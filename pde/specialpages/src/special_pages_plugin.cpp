@@ -223,6 +223,12 @@ void SpecialPagesPDEr15::InstallWindow(SPWindowRole role, std::unique_ptr<zqpde:
     if (listsCreated && raw != nullptr) {
         RunTimeAddNewWindow(raw);
         raw->SeteppdPtr(constraintMap_.get());
+        // A window that comes after the panel was built is brought up to it.
+        if (pdeBundleRef != nullptr && m_ptCurrentPPD != nullptr) {
+            raw->SetCurrentPrintSettings(m_pSettings, m_ptCurrentPPD, m_pPDECallbackObj,
+                                         m_pPDECallbackObj != nullptr ? m_pPDECallbackObj->printSession() : nullptr);
+            raw->InitializeUserPane(pdeBundleRef, m_ptCurrentPPD);
+        }
     }
 }
 
