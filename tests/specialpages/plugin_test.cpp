@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <zqp/bundle.h>
 #include <zqp/host.h>
+#include <zqp/view.h>
 #include <zqp/window.h>
 
 #include <memory>
@@ -11,6 +12,7 @@
 #include "../framework/ppd_fixture.h"
 #include "settings_ticket.h"
 #include "special_pages_plugin.h"
+#include "paper_popup.h"
 #include "summary_list.h"
 
 namespace zqsp {
@@ -130,6 +132,31 @@ TEST_F(SamplePanel, OwnsOneConstraintMapAndHandsItToItsWindows) {
     ASSERT_TRUE(panel->restoreValuesAndReturnError(nullptr));
     EXPECT_EQ(panel->getSPAddInsertWndPtr()->Geteppd(), panel->constraintMap());
     EXPECT_EQ(panel->Geteppd(), panel->constraintMap());
+}
+
+TEST_F(SamplePanel, ARestoreGreysTheWindowsPopupsAgainstNewMarks) {
+    static const zqpde::ListCtrlIniData paperIni = {1, 1, 1, kSelectPaperIniMenu};
+    zqp::Window view;
+    view.setContentView(std::make_unique<zqp::View>());
+    auto popupView = std::make_unique<zqp::PopUpButton>();
+    popupView->setTag(10);
+    auto* popup = static_cast<zqp::PopUpButton*>(view.contentView()->addSubview(std::move(popupView)));
+    auto window = std::make_unique<zqpde::PopupWinInPanel>(&view, "Add Inserts Windows");
+    auto paper = std::make_unique<SPSelectPaperListCtrlARK>();
+    paper->CreateControl(popup, "PageSize", "ZQMediaColor", "MediaType", &paperIni, nullptr, nullptr, nullptr, 1,
+                         nullptr);
+    window->AddNewControl(std::move(paper));
+    panel->InstallWindow(SPWindowRole::kInserts, std::move(window));
+    ASSERT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+    EXPECT_TRUE(popup->itemAtIndex(kPaperInterposerItem)->enabled);
+    // Another panel sets the coil punch; the next restore shows its effect.
+    ASSERT_TRUE(host().willChangePPDOptionKeyValue("ZQNumPunchHoles", "CoilPunch"));
+    ASSERT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+    EXPECT_FALSE(popup->itemAtIndex(kPaperInterposerItem)->enabled);
+    EXPECT_EQ(popup->numberOfItems(), 7);  // greyed, not removed
+    ASSERT_TRUE(host().willChangePPDOptionKeyValue("ZQNumPunchHoles", "None"));
+    ASSERT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+    EXPECT_TRUE(popup->itemAtIndex(kPaperInterposerItem)->enabled);
 }
 
 TEST_F(SamplePanel, RecordsAWindowHandsOverReachTheTicket) {
