@@ -133,7 +133,8 @@ def jba_panel(product):
             popup(1008, "jbaInfoSetList", CASES, [195, 96, 300, 26], hidden=True),
         ]
     subviews += [
-        button(1002, "Detailed User Settings Btn", "jbaDetailedSetting", [195, 58, 300, 32]),
+        # Without the lists the button moves up into their place.
+        button(1002, "Detailed User Settings Btn", "jbaDetailedSetting", [195, 58 if lists else 122, 300, 32]),
         help_button(1003, "jbaWndHelpButtonCtrl"),
         label(1005, "", "jbaVerStringSTextCtrl", [380, 20, 120, 17]),
     ]
@@ -146,7 +147,7 @@ def jba_info_window(outlet, base, title, product):
     """The administrator (base 2000) or user (base 3000) settings window."""
     domain = product in JBA_DOMAIN
     account = EDITION["account_fields"]
-    height = (470 if domain else 440) if account else 290
+    height = (470 if domain else 440) if account else 230
     o = lambda member: outlet + "." + member  # noqa: E731
     rows = Rows(height, top=12)
     views = []
