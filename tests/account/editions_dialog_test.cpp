@@ -160,6 +160,19 @@ TEST_F(EditionDialog, NameFieldsTakeTheEditionsWidthsAndIgnoreOrHonourTheEncodin
     }
 }
 
+TEST_F(EditionDialog, Kv29ScopeAttributeNarrowsTheDocumentNameExceptForTheKanaProduct) {
+    for (const char* product : {"Default00", "Default02"}) {
+        const std::string ppd = Replace(ProductPPD(kKV29, product), "*ZQXMailBoxSettings:",
+                                        "*ZQPTDocNameScope: \"48 57\"\n*ZQXMailBoxSettings:");
+        root_ = std::string("root-") + product;
+        EditionRun r = Dialog(kKV29, "PrintTypeKind", "select 101 2\ntype 1012 dave\nselect 1014 1\ntype 1015 4A2\nclick 1113\nprint\n", ppd);
+        EXPECT_EQ(r.result.status, 0) << product << r.result.err;
+        // Digits only, and a refused letter shows no alert; the kana product keeps its own filter.
+        EXPECT_EQ(r.Ticket("DocumentNameTicketKey"), std::string(product) == "Default00" ? "42" : "4A2") << product;
+        EXPECT_FALSE(r.Says("alert:")) << product << r.result.err;
+    }
+}
+
 TEST_F(EditionDialog, JobAuthenticationKeysFollowTheEdition) {
     const std::regex date(R"(\d\d/\d\d/\d{4})"), time(R"(\d\d:\d\d:\d\d)");
     struct Case {

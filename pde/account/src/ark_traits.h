@@ -63,6 +63,10 @@ inline constexpr bool kWritesPrintDateTime = false;
 inline constexpr bool kLatin1NameWidths = false;
 // Remembered values from the emulated 10.7 on: print settings or value cache.
 inline constexpr bool kRemembersInValueCache = false;
+// PPD attributes whose character scopes replace the name fields' filters
+// (not for the half-width kana product; nullptr: none).
+inline constexpr const char* kDocumentNameScopeAttribute = nullptr;
+inline constexpr const char* kUserNameScopeAttribute = nullptr;
 // The name fields' own tables; empty: the shared rules of print_type_controls.
 inline constexpr std::span<const NameFieldRow> kDocumentNameRows{};
 inline constexpr std::span<const NameFieldRow> kUserNameRows{};

@@ -25,6 +25,8 @@ struct ProductInfoItem {
 // row wins. The mailbox window's document name takes mailboxFilter; the user
 // name shows emptyKey for an empty value.
 inline constexpr int32_t kAnyProduct = -1;
+// The print-type product with half-width kana tables of its own ("Default02").
+inline constexpr int32_t kKanaProduct = 2;
 struct NameFieldRow {
     int32_t productType;
     int32_t opsPdf;

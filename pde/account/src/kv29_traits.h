@@ -46,6 +46,8 @@ inline constexpr bool kAccountAndStorageFields = true;
 inline constexpr bool kWritesPrintDateTime = true;
 inline constexpr bool kLatin1NameWidths = false;
 inline constexpr bool kRemembersInValueCache = true;
+inline constexpr const char* kDocumentNameScopeAttribute = "ZQPTDocNameScope";
+inline constexpr const char* kUserNameScopeAttribute = "ZQPTUserIDScope";
 
 #define ZQ_LATIN {2, {{0x20, 0x7E}, {0xA0, 0xFF}}}
 #define ZQ_KANA_BYTES {2, {{0x20, 0x7E}, {0xA1, 0xDF}}}

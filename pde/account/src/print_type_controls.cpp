@@ -15,6 +15,7 @@
 #include "print_type_windows.h"
 #include "start_time.h"
 #include "zqpde/ppd_util.h"
+#include "zqpde/scope_filter.h"
 #include "zqpde/text_util.h"
 
 namespace zqacct {
@@ -212,9 +213,15 @@ bool PTTextEditCtrlARK::CheckUTF8Text(const std::string& text) {
     return true;
 }
 
-bool PTTextEditCtrlARK::UseNameRow(const NameFieldRow& row, bool mailbox, bool opsPdf) {
+bool PTTextEditCtrlARK::UseNameRow(const NameFieldRow& row, bool mailbox, bool opsPdf, const char* scopeAttribute,
+                                   const char* scopeMessageKey) {
     textEditIniDataPtr = &row.ini;
     textEditFilterDataPtr = mailbox ? &row.mailboxFilter : &row.filter;
+    scopeFilter_ = zqpde::CopyMorvaneScopeInfoFromPPD(ppd_, scopeAttribute);
+    if (scopeFilter_) {
+        scopeFilter_->errorMessageKey = scopeMessageKey;
+        textEditFilterDataPtr = &*scopeFilter_;
+    }
     if (opsPdf) return true;
     if (auto* f = dynamic_cast<zqp::TextField*>(ControlPtr))
         f->setFormatter(std::make_shared<NameFieldFormatter>(textEditFilterDataPtr, textEditIniDataPtr->maxLength));
@@ -262,7 +269,10 @@ bool PTUITextEditCtrlARK::InitializeCtrlFormat() {
     const bool opsPdf = panel != nullptr && panel->getOPSPDFDriver();
     if (const NameFieldRow* row = EditionNameRow(edition::kUserNameRows, panel != nullptr ? panel->getPDEType() : 0, opsPdf)) {
         NULLStringMsg = row->emptyKey;
-        return UseNameRow(*row, false, opsPdf);
+        // The product with its own tables keeps them whatever the PPD's scope says.
+        const bool scoped = row->productType != kKanaProduct;
+        return UseNameRow(*row, false, opsPdf, scoped ? edition::kUserNameScopeAttribute : nullptr,
+                          row->filter.errorMessageKey);
     }
     const bool utf8 = IsUTF8Printer(ppd_);
     const bool reduced = panel != nullptr && panel->IsKeywordSupported();
@@ -350,7 +360,9 @@ bool PTDUTextEditCtrlARK::InitializeCtrlFormat() {
     const bool mailbox = GetControlTag() == MailBoxDocumentNameTag;
     const bool opsPdf = panel != nullptr && panel->getOPSPDFDriver();
     if (const NameFieldRow* row = EditionNameRow(edition::kDocumentNameRows, type, opsPdf))
-        return UseNameRow(*row, mailbox, opsPdf);
+        // A scope from the PPD carries no message: a refused character only beeps.
+        return UseNameRow(*row, mailbox, opsPdf,
+                          row->productType != kKanaProduct ? edition::kDocumentNameScopeAttribute : nullptr, nullptr);
     switch (type) {
         case 2:
             textEditIniDataPtr = &documentNameIniDataDefault02;

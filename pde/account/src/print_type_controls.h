@@ -7,6 +7,7 @@
 // write it on commit, and never reach the ticket or the preferences
 // themselves.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "edition_traits.h"
@@ -72,8 +73,12 @@ protected:
     bool CheckUTF8Text(const std::string& text);
     // Set-up and check of a name field from the edition's row: the OPS-PDF
     // driver attaches no formatter; the check counts widths as NameWidth.
-    bool UseNameRow(const NameFieldRow& row, bool mailbox, bool opsPdf);
+    // A scope attribute of the PPD, when it gives a filter, replaces the
+    // row's (with scopeMessageKey as its message).
+    bool UseNameRow(const NameFieldRow& row, bool mailbox, bool opsPdf, const char* scopeAttribute = nullptr,
+                    const char* scopeMessageKey = nullptr);
     bool CheckNameText(const std::string& text);
+    std::optional<zqpde::TextEditFilterData> scopeFilter_;
     // The formatter that filters typing: by UTF-16 units on a UTF-8 printer,
     // else the framework's.
     bool AttachFormatter();

@@ -46,6 +46,8 @@ inline constexpr bool kAccountAndStorageFields = false;
 inline constexpr bool kWritesPrintDateTime = true;
 inline constexpr bool kLatin1NameWidths = true;
 inline constexpr bool kRemembersInValueCache = false;
+inline constexpr const char* kDocumentNameScopeAttribute = nullptr;
+inline constexpr const char* kUserNameScopeAttribute = nullptr;
 
 #define ZQ_ASCII {1, {{0x20, 0x7E}}}
 #define ZQ_KANA_BYTES {2, {{0x20, 0x7E}, {0xA1, 0xDF}}}
