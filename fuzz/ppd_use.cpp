@@ -3,6 +3,7 @@
 // value and option through the dialog framework's lookups and constraint
 // hash, and one job through each filter edition with options that reach
 // the PPD-driven modules (features, binding, colour, decomposition).
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "zqp/ppd.h"
 #include "zqpde/constraint_hash.h"
 #include "zqpde/ppd_util.h"
+#include "zqpde/scope_filter.h"
 
 namespace {
 
@@ -21,6 +23,9 @@ void UseInDialog(ppd_file_t* ppd) {
   zqpde::ConstraintHash hash;
   zqpde::BuildConstraintHashFromPPD(ppd, hash);
   zqpde::GetCFStringEncodingFromPPD(ppd);
+  for (const char* scope : {"ZQPTDocNameScope", "ZQPTUserIDScope"})
+    if (auto filter = zqpde::CopyMorvaneScopeInfoFromPPD(ppd, scope))
+      if (filter->wordFilter.inputItemCount < 1 || filter->wordFilter.inputItemCount > 20) std::abort();
   for (int g = 0; g < ppd->num_groups; ++g) {
     for (int o = 0; o < ppd->groups[g].num_options; ++o) {
       ppd_option_t* option = &ppd->groups[g].options[o];

@@ -16,12 +16,32 @@ member names); a view of the panel itself carries the member name alone.
 """
 import json
 import os
+import sys
 import struct
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-RES = os.path.join(HERE, "Resources")
 
+# The editions share the layouts; each has its own products, help key and
+# the parts of job authentication it has. `generate.py EDITION` writes
+# resources/<folder>/Resources (without an argument: every edition).
+EDITIONS = {
+    "ark": dict(folder="ark-account-pde", help="ARK",
+                jba=["Default00", "Default01", "Default02", "Morvane00", "Printer00", "Default03", "Default04",
+                     "Default05"],
+                pt=["Default00", "Default01", "Default02", "Default03", "Morvane00", "Default04"],
+                domain={"Default03", "Default04", "Default05"}, info_lists=True, account_fields=True),
+    "teld": dict(folder="teld-account-pde", help="TELD",
+                 jba=["Default00", "Default01", "Default02", "Morvane00", "Printer00"],
+                 pt=["Default00", "Default01", "Default02", "Default03", "Morvane00"],
+                 domain=set(), info_lists=False, account_fields=False),
+    "kv29": dict(folder="kv29-account-pde", help="KV29",
+                 jba=["Default00", "Default01", "Morvane00"],
+                 pt=["Default00", "Default01", "Default02", "Morvane00"],
+                 domain=set(), info_lists=False, account_fields=True),
+}
+EDITION = EDITIONS["ark"]
+RES = os.path.join(HERE, "Resources")
 HELP_KEY = "ARK"
 
 # ---------------------------------------------------------------- views ----
@@ -89,9 +109,9 @@ def key_loop(views):
 
 # ----------------------------------------------- job-authentication nibs ----
 
-JBA_PRODUCTS = ["Default00", "Default01", "Default02", "Morvane00", "Printer00", "Default03", "Default04", "Default05"]
-# Products 5 to 7 authenticate with a domain name as well.
-JBA_DOMAIN = {"Default03", "Default04", "Default05"}
+JBA_PRODUCTS = EDITION["jba"]
+# Products 5 to 7 (ARK) authenticate with a domain name as well.
+JBA_DOMAIN = EDITION["domain"]
 
 CASES = ["Case_%d" % n for n in range(1, 10)]
 
@@ -102,26 +122,32 @@ def jba_panel(product):
         popup(1001, "jobAcctTypeList", ["Job Authentication Type User Mode", "Job Authentication Type Administration Mode"],
               [195, 160, 300, 26]),
     ]
-    if product != "Default05":  # that product shows the information list without its title
+    lists = EDITION["info_lists"]
+    if lists and product != "Default05":  # that product shows the information list without its title
         subviews.append(label(1006, "JBA Account Info Setting Text", "jbaInfoSettingTitle", [20, 132, 170, 17]))
+    if lists:
+        subviews += [
+            popup(1007, "jbaInfoSettingList", ["User ID Fixed Text", "Billing ID Fixed Text", "Switch Enabled Text"],
+                  [195, 126, 300, 26]),
+            # The case list is driven by the information list and the PPD's prompt; nobody picks a case by hand.
+            popup(1008, "jbaInfoSetList", CASES, [195, 96, 300, 26], hidden=True),
+        ]
     subviews += [
-        popup(1007, "jbaInfoSettingList", ["User ID Fixed Text", "Billing ID Fixed Text", "Switch Enabled Text"],
-              [195, 126, 300, 26]),
-        # The case list is driven by the information list and the PPD's prompt; nobody picks a case by hand.
-        popup(1008, "jbaInfoSetList", CASES, [195, 96, 300, 26], hidden=True),
-        button(1002, "Detailed User Settings Btn", "jbaDetailedSetting", [195, 58, 300, 32]),
+        # Without the lists the button moves up into their place.
+        button(1002, "Detailed User Settings Btn", "jbaDetailedSetting", [195, 58 if lists else 122, 300, 32]),
         help_button(1003, "jbaWndHelpButtonCtrl"),
         label(1005, "", "jbaVerStringSTextCtrl", [380, 20, 120, 17]),
     ]
     by_tag = {v["tag"]: v for v in subviews}
-    key_loop([by_tag[1001], by_tag[1007], by_tag[1002], by_tag[1003]])
+    key_loop([by_tag[t] for t in ([1001, 1007, 1002, 1003] if lists else [1001, 1002, 1003])])
     return {"class": "View", "outlet": "jbaView", "frame": [0, 0, 520, 200], "subviews": subviews}
 
 
 def jba_info_window(outlet, base, title, product):
     """The administrator (base 2000) or user (base 3000) settings window."""
     domain = product in JBA_DOMAIN
-    height = 470 if domain else 440
+    account = EDITION["account_fields"]
+    height = (470 if domain else 440) if account else 230
     o = lambda member: outlet + "." + member  # noqa: E731
     rows = Rows(height, top=12)
     views = []
@@ -145,18 +171,19 @@ def jba_info_window(outlet, base, title, product):
                    field(base + 8, o("jbaWndLoginEtxtCtrl"), [195, y - 3, 300, 22])])
     row(12, "User ID Password text", "jbaWndUserIDPwStxtCtrl",
         lambda y: [field(base + 9, o("jbaWndUserIDPwEtxtCtrl"), [195, y - 3, 300, 22], secure=True)])
-    row(19, "Account ID text", "jbaWndAcntIDStxtCtrl",
-        lambda y: [field(base + 18, o("jbaWndAcntIDEtxtCtrl"), [195, y - 3, 300, 22])])
-    row(15, "Billing ID text", "jbaWndStrgIDStxtCtrl",
-        lambda y: [field(base + 13, o("jbaWndStrgIDEtxtCtrl"), [195, y - 3, 300, 22])])
-    row(16, "Billing ID Password text", "jbaWndStrgIDPwStxtCtrl",
-        lambda y: [field(base + 14, o("jbaWndStrgIDPwEtxtCtrl"), [195, y - 3, 300, 22], secure=True)])
+    if account:
+        row(19, "Account ID text", "jbaWndAcntIDStxtCtrl",
+            lambda y: [field(base + 18, o("jbaWndAcntIDEtxtCtrl"), [195, y - 3, 300, 22])])
+        row(15, "Billing ID text", "jbaWndStrgIDStxtCtrl",
+            lambda y: [field(base + 13, o("jbaWndStrgIDEtxtCtrl"), [195, y - 3, 300, 22])])
+        row(16, "Billing ID Password text", "jbaWndStrgIDPwStxtCtrl",
+            lambda y: [field(base + 14, o("jbaWndStrgIDPwEtxtCtrl"), [195, y - 3, 300, 22], secure=True)])
     y = rows.next()
     views.append(button(base + 17, "JBA Job User Type", o("jbaWndJobInputRdioCtrl"), [20, y, 500, 18], "radio", state=0))
     user_format = "JBA User ID Format" if domain else "JBA User ID Format No Domain"
     for tag, key, member in ((20, "JBA Last Info Setting", "jbaWndLastInputCboxCtrl"),
                              (21, user_format, "jbaWndUserFrmtCboxCtrl"),
-                             (22, "JBA Account ID Format", "jbaWndAcntFrmtCboxCtrl")):
+                             (22, "JBA Account ID Format", "jbaWndAcntFrmtCboxCtrl")) if account else ():
         y = rows.next()
         views.append(button(base + tag, key, o(member), [40, y, 480, 18], "check", state=1))
     views += [
@@ -167,20 +194,22 @@ def jba_info_window(outlet, base, title, product):
     ]
     by_tag = {v["tag"] - base: v for v in views}
     order = [5, 6] + ([24] if domain else []) + [7, 8, 9, 18, 13, 14, 17, 20, 21, 22, 1, 2, 3, 4]
-    key_loop([by_tag[t] for t in order])
+    key_loop([by_tag[t] for t in order if t in by_tag])
     return window(outlet, title, 570, height, views, first=o("jbaWndJobInfoRdioCtrl"))
 
 
 def jba_input_window(product):
     domain = product in JBA_DOMAIN
+    account = EDITION["account_fields"]
     outlet = "jbaInputWndRes"
-    height = 340 if domain else 310
+    height = (340 if domain else 310) if account else 170
     o = lambda member: outlet + "." + member  # noqa: E731
     rows = Rows(height, top=12)
     views = []
-    y = rows.next()
-    views.append(button(4004, "JBA Auth Radio", o("jbaInputWndAuthRdioCtrl"), [20, y, 220, 18], "radio", state=1))
-    views.append(button(4009, "JBA Strg Radio", o("jbaInputWndStrgRdioCtrl"), [250, y, 220, 18], "radio", state=0))
+    if account:
+        y = rows.next()
+        views.append(button(4004, "JBA Auth Radio", o("jbaInputWndAuthRdioCtrl"), [20, y, 220, 18], "radio", state=1))
+        views.append(button(4009, "JBA Strg Radio", o("jbaInputWndStrgRdioCtrl"), [250, y, 220, 18], "radio", state=0))
 
     def row(label_tag, key, label_member, plain, twin=None, secure=False):
         y = rows.next()
@@ -194,17 +223,14 @@ def jba_input_window(product):
         row(4020, "Domain Name text", "jbaInputWndDomainNameStxtCtrl", (4021, "jbaInputWndDomainNameEtxtCtrl"),
             (4022, "jbaInputWndDomainName2EtxtCtrl"))
     row(4005, "User ID text", "jbaInputWndUserIDStxtCtrl", (4006, "jbaInputWndUserIDEtxtCtrl"),
-        (4015, "jbaInputWndUserID2EtxtCtrl"))
+        (4015, "jbaInputWndUserID2EtxtCtrl") if account else None)
     row(4007, "User ID Password text", "jbaInputWndUserIDPwStxtCtrl", (4008, "jbaInputWndUserIDPwEtxtCtrl"), secure=True)
-    row(4016, "Account ID text", "jbaInputWndAcntIDStxtCtrl", (4017, "jbaInputWndAcntIDEtxtCtrl"),
-        (4018, "jbaInputWndAcntID2EtxtCtrl"))
-    row(4010, "Billing ID text", "jbaInputWndStrgIDStxtCtrl", (4011, "jbaInputWndStrgIDEtxtCtrl"),
-        (4014, "jbaInputWndStrgID2EtxtCtrl"))
-    row(4012, "Billing ID Password text", "jbaInputWndStrgIDPwStxtCtrl", (4013, "jbaInputWndStrgIDPwEtxtCtrl"),
-        secure=True)
-    views += [
+    if account:
+        input_account_rows(row)
+    if account:
         # The copy of the case list only carries the panel's case into this window.
-        popup(4019, o("jbaInputWndInfoSetListCtrl"), CASES, [60, 50, 200, 26], hidden=True),
+        views.append(popup(4019, o("jbaInputWndInfoSetListCtrl"), CASES, [60, 50, 200, 26], hidden=True))
+    views += [
         help_button(4003, o("jbaWndHelpButtonCtrl")),
         button(4002, "JBA Input CANCEL Btn", o("jbaInputWndCnclPushCtrl"), [260, 12, 100, 32]),
         button(4001, "JBA Input OK Btn", o("jbaInputWndOKPushCtrl"), [370, 12, 100, 32]),
@@ -214,8 +240,18 @@ def jba_input_window(product):
     # to its own next view, so the loop reaches whichever of the two shows.
     order = [4004, 4009] + ([4022, 4021] if domain else []) + [4015, 4006, 4008, 4018, 4017, 4014, 4011, 4013,
                                                                 4001, 4002, 4003]
-    key_loop([by_tag[t] for t in order])
-    return window(outlet, "Input Window Title String", 490, height, views, first=o("jbaInputWndAuthRdioCtrl"))
+    key_loop([by_tag[t] for t in order if t in by_tag])
+    first = o("jbaInputWndAuthRdioCtrl") if account else o("jbaInputWndUserIDEtxtCtrl")
+    return window(outlet, "Input Window Title String", 490, height, views, first=first)
+
+
+def input_account_rows(row):
+    row(4016, "Account ID text", "jbaInputWndAcntIDStxtCtrl", (4017, "jbaInputWndAcntIDEtxtCtrl"),
+        (4018, "jbaInputWndAcntID2EtxtCtrl"))
+    row(4010, "Billing ID text", "jbaInputWndStrgIDStxtCtrl", (4011, "jbaInputWndStrgIDEtxtCtrl"),
+        (4014, "jbaInputWndStrgID2EtxtCtrl"))
+    row(4012, "Billing ID Password text", "jbaInputWndStrgIDPwStxtCtrl", (4013, "jbaInputWndStrgIDPwEtxtCtrl"),
+        secure=True)
 
 
 def jba_nib(product):
@@ -229,7 +265,7 @@ def jba_nib(product):
 
 # ------------------------------------------------------ print-type nibs ----
 
-PT_PRODUCTS = ["Default00", "Default01", "Default02", "Default03", "Morvane00", "Default04"]
+PT_PRODUCTS = EDITION["pt"]
 PRINT_TYPES = ["Job Type None", "Job Type Secure", "Job Type Sample", "Job Type Time", "Job Type MBN"]
 
 
@@ -507,6 +543,25 @@ STRINGS = {
 for n in range(1, 10):
     STRINGS["Case_%d" % n] = "Case %d" % n
 
+# Messages whose limits differ in an edition (by help key).
+LATIN = "letters, numbers, spaces and symbols (Latin-1)"
+EDITION_STRINGS = {
+    "TELD": {
+        "Message41": "The document name is not valid. Enter up to 32 characters using %s." % ASCII,
+        "Message41_m": "The mailbox document name is not valid. Enter up to 32 characters using %s." % ASCII,
+        "Message41b_o": "The document name is not valid. Enter up to 32 characters using %s." % ASCII,
+        "Message43": "The user ID is not valid. Enter 1 to 8 characters using %s. "
+                     "A user ID cannot consist of spaces only." % LATIN,
+        "Message43c": "The user ID is not valid. Enter 1 to 8 characters using %s. "
+                      "A user ID cannot consist of spaces only." % ASCII,
+    },
+    "KV29": {
+        "Message41": "The document name is not valid. Enter up to 12 characters using %s." % LATIN,
+        "Message43": "The user ID is not valid. Enter 1 to 8 characters using %s. "
+                     "A user ID cannot consist of spaces only." % LATIN,
+    },
+}
+
 
 def department_wording(text):
     """Table 1: printers whose accounting calls the billing ID a department ID."""
@@ -622,13 +677,24 @@ def write_json(path, value):
 
 
 def main():
+    global EDITION, RES, HELP_KEY, JBA_PRODUCTS, JBA_DOMAIN, PT_PRODUCTS
+    names = sys.argv[1:] or list(EDITIONS)
+    for name in names:
+        EDITION = EDITIONS[name]
+        RES = os.path.join(os.path.dirname(HERE), EDITION["folder"], "Resources")
+        HELP_KEY, JBA_PRODUCTS, JBA_DOMAIN, PT_PRODUCTS = EDITION["help"], EDITION["jba"], EDITION["domain"], EDITION["pt"]
+        write_edition()
+
+
+def write_edition():
     os.makedirs(os.path.join(RES, "Help"), exist_ok=True)
     for product in JBA_PRODUCTS:
         write_nib(os.path.join(RES, "ZQPrintJBA_%s.nib" % product), jba_nib(product))
     for product in PT_PRODUCTS:
         write_nib(os.path.join(RES, "ZQPrintType_%s.nib" % product), pt_nib(product))
-    write_json(os.path.join(RES, "Localizable.strings"), STRINGS)
-    write_json(os.path.join(RES, "Localizable1.strings"), {k: department_wording(v) for k, v in STRINGS.items()})
+    strings = dict(STRINGS, **EDITION_STRINGS.get(HELP_KEY, {}))
+    write_json(os.path.join(RES, "Localizable.strings"), strings)
+    write_json(os.path.join(RES, "Localizable1.strings"), {k: department_wording(v) for k, v in strings.items()})
     for pattern, (title, paragraphs) in HELP_PAGES.items():
         with open(os.path.join(RES, "Help", pattern % HELP_KEY), "w", encoding="utf-8") as f:
             f.write(help_page(title, paragraphs))

@@ -144,6 +144,25 @@ TEST_F(EditionQueues, SpecialPagesReachTheDeviceAsAJobTicket) {
   EXPECT_EQ(xpath("//page-overrides//media-size/x-dimension"), "14800");
 }
 
+TEST_F(EditionQueues, Kv29MailboxChosenInTheKv29AccountPanelReachesTheDevice) {
+  // Mailbox print is 5 on both sides: the kv29 panel writes it, the kv29 filter boxes the job.
+  const auto dialog = zqtest::RunCommand(
+      {std::string(ZQ_BIN_DIR) + "/printdialog", "--ppd", std::string(ZQ_SOURCE_DIR) + "/ppd/zq-kv29-sample.ppd",
+       "--bundles", std::string(ZQ_BUNDLES_DIR), "--script",
+       std::string(ZQ_SOURCE_DIR) + "/samples/kv29-mailbox.script", "--cups-options"},
+      {"ZQ_ROOT=" + server_->root()});
+  ASSERT_EQ(dialog.status, 0) << dialog.err;
+  ASSERT_NE(dialog.out.find("com.tavelle.kvb.printsettings.PrintTypeTicketKey=5 "), std::string::npos) << dialog.out;
+  std::string state;
+  const std::string out = Print("kv29", {dialog.out}, state);
+  ASSERT_EQ(state, "completed") << log_;
+  for (const char* line : {"@PJL SET HOLD=BOXSTORE\n", "@PJL SET BOXNUMBER=12\r\n", "@PJL SET JOBNAME=\"Quarterly\"\r\n",
+                           "@PJL SET BOXENCRYPTKEY=\""}) {
+    EXPECT_NE(out.find(line), std::string::npos) << line << "\n" << out.substr(0, 800);
+  }
+  EXPECT_EQ(out.find("2468"), std::string::npos) << "the box pass code travels scrambled";
+}
+
 TEST_F(EditionQueues, Kv29JobHasItsCommentsAndNoTrailer) {
   std::string state;
   const std::string out = Print("kv29", {}, state);

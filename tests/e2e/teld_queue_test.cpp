@@ -180,4 +180,29 @@ TEST_F(TeldQueue, UnreadablePrintFileEndsAsTheFilterSays) {
   EXPECT_EQ(ReadFile(server_->OutputFile("teld-direct")), "") << "no job stream at all";
 }
 
+TEST_F(TeldQueue, SecurePrintChosenInTheTeldAccountPanelReachesTheDevice) {
+  // The TELD Account extension writes the kvb keys the TELD filter reads.
+  const auto dialog = zqtest::RunCommand(
+      {std::string(ZQ_BIN_DIR) + "/printdialog", "--ppd", std::string(ZQ_SOURCE_DIR) + "/ppd/zq-teld-sample.ppd",
+       "--bundles", std::string(ZQ_BUNDLES_DIR), "--script",
+       std::string(ZQ_SOURCE_DIR) + "/samples/teld-secure-print.script", "--cups-options"},
+      {"ZQ_ROOT=" + server_->root()});
+  ASSERT_EQ(dialog.status, 0) << dialog.err;
+  ASSERT_NE(dialog.err.find("print: allowed"), std::string::npos) << dialog.err;
+  const std::string key = "com.tavelle.kvb.printsettings.PrintTypePasswordTicketKey=";
+  const size_t at = dialog.out.find(key);
+  ASSERT_NE(at, std::string::npos) << dialog.out;
+  const std::string scrambled = dialog.out.substr(at + key.size(), dialog.out.find(' ', at) - at - key.size());
+  zqtest::JobState state;
+  const std::string out = Print(std::string(ZQ_SOURCE_DIR) + "/samples/report.ps", {dialog.out}, state, "Report");
+  ASSERT_EQ(state.stateText, "completed") << jobLog_;
+  for (const std::string& line : std::vector<std::string>{"@PJL SET HOLD=STORE\n", "@PJL SET HOLDTYPE=PRIVATE\n", "@PJL SET USERNAME=\"alice\"\r\n",
+                                 "@PJL SET JOBNAME=\"Quarterly report\"\r\n",
+                                 "@PJL SET HOLDENCRYPTKEY=\"" + scrambled + "\"\r\n"}) {
+    EXPECT_NE(out.find(line), std::string::npos) << line << "\n" << out.substr(0, 800);
+  }
+  EXPECT_EQ(out.find("4711"), std::string::npos) << "the pass code travels scrambled";
+  EXPECT_EQ(out.substr(out.size() - kTrailer.size()), kTrailer);
+}
+
 }  // namespace

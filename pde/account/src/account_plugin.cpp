@@ -4,6 +4,7 @@
 #include <zqp/host.h>
 
 #include <cstring>
+#include <string_view>
 
 #include "jba_panel.h"
 #include "print_type_panel.h"
@@ -27,6 +28,19 @@ std::optional<PanelProduct> PanelProductFromPPD(ppd_file_t* ppd, const zqp::Bund
     return PanelProduct{r->nibPart, r->helpPart};
 }
 
+bool HasProduct(std::span<const ProductInfoItem> table, const std::string& key) {
+    for (const ProductInfoItem& row : table)
+        if (key == row.ppdValue) return true;
+    return false;
+}
+
+bool CheckDeviceModelFromPPD(ppd_file_t* ppd, const char* ppdkey) {
+    const char* model = edition::kOPSPDFDeviceModel;
+    if (model == nullptr) return false;
+    ppd_attr_t* attr = zqpde::ppdFindAttr_ALT(ppd, ppdkey, nullptr);
+    return attr != nullptr && attr->value != nullptr && std::string_view(attr->value) == model;
+}
+
 bool PrintAccountPDEPlugInr15::initWithBundle(zqp::Bundle* bundle) {
     if (zqpde::pluginBundle == nullptr) zqpde::pluginBundle = bundle;
     return true;
@@ -44,13 +58,22 @@ std::vector<std::unique_ptr<zqp::Panel>> PrintAccountPDEPlugInr15::PDEPanelsForT
     if (ppd == nullptr) return panels;
     zqp::Bundle* bundle = zqpde::ExtensionBundle();
 
-    if (auto jba = PanelProductFromPPD(ppd, bundle, "ZQXAccountingSettings", "ZQPrintJBA_", "JBA_")) {
+    // An edition may let the PPD switch a panel off.
+    auto offered = [&](const char* attribute) { return attribute == nullptr || CheckLoadCondition(ppd, attribute); };
+    if (auto jba = offered(edition::kJBALoadAttribute)
+                       ? PanelProductFromPPD(ppd, bundle, "ZQXAccountingSettings", "ZQPrintJBA_", "JBA_")
+                       : std::nullopt) {
         const int32_t productType = ProductTypeForKey(edition::JBAProductInfo, jba->productKey);
-        if (std::unique_ptr<zqp::Panel> panel = CreateJBAPanel(host, productType)) panels.push_back(std::move(panel));
+        const bool opsPdf = HasProduct(edition::JBAProductInfo, jba->productKey) && CheckDeviceModelFromPPD(ppd);
+        if (std::unique_ptr<zqp::Panel> panel = CreateJBAPanel(host, productType, opsPdf))
+            panels.push_back(std::move(panel));
     }
-    if (auto pt = PanelProductFromPPD(ppd, bundle, "ZQXPrintTypeSettings", "ZQPrintType_", "SelectJobType_")) {
+    if (auto pt = offered(edition::kPrintTypeLoadAttribute)
+                      ? PanelProductFromPPD(ppd, bundle, "ZQXPrintTypeSettings", "ZQPrintType_", "SelectJobType_")
+                      : std::nullopt) {
         auto panel = std::make_unique<PrintTypePDEr15>(host);
         panel->setPDEType(ProductTypeForKey(edition::PTProductInfo, pt->productKey));
+        panel->setOPSPDFDriver(HasProduct(edition::PTProductInfo, pt->productKey) && CheckDeviceModelFromPPD(ppd));
         panels.push_back(std::move(panel));
     }
     return panels;

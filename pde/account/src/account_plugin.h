@@ -24,6 +24,11 @@ namespace zqacct {
 // The product type of the first row whose product key equals key exactly;
 // 0 when no row does.
 int32_t ProductTypeForKey(std::span<const ProductInfoItem> table, const std::string& key);
+// True when a row's product key equals key exactly.
+bool HasProduct(std::span<const ProductInfoItem> table, const std::string& key);
+// True when the edition has an OPS-PDF mode and the PPD attribute's value is
+// exactly its device model.
+bool CheckDeviceModelFromPPD(ppd_file_t* ppd, const char* ppdkey = "ZQDeviceModel");
 
 // A panel the PPD asks for: product key and help key of the attribute's value
 // ("<product>-<help>"), when the attribute exists and the bundle holds both

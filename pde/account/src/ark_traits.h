@@ -34,4 +34,41 @@ inline constexpr size_t kPTProductCount = std::size(PTProductInfo);
 // sample) and whose secure window edits the login name.
 inline constexpr const char* kReducedPrintTypeProduct = "Default04";
 
+// The print-type list: item keys in order; an item's ticket value is its
+// position (1-based). Hidden items keep their place but are not offered.
+inline constexpr const char* kPrintTypeItems[] = {"Job Type None", "Job Type Secure", "Job Type Sample",
+                                                  "Job Type Time", "Job Type MBN", nullptr};
+inline constexpr const char* kHiddenPrintTypeItem = nullptr;
+// Whether the delayed-print window (start-time clock, DelayPrintTicketKey) exists.
+inline constexpr bool kDelayedPrint = true;
+
+// "ZQPrinterLanguageEncoding" "UTF-8" switches the text fields to their UTF-8 rules.
+inline constexpr bool kHonoursEncodingAttribute = true;
+// PPD attributes that switch a panel off with "False" (nullptr: always offered).
+inline constexpr const char* kJBALoadAttribute = nullptr;
+inline constexpr const char* kPrintTypeLoadAttribute = nullptr;
+// The "ZQDeviceModel" value that makes the driver an OPS-PDF one (nullptr: never).
+inline constexpr const char* kOPSPDFDeviceModel = nullptr;
+// The PPD key of the shortest pass code.
+inline constexpr const char* kPassCodeLimitKey = "ZQMinDigitPasscode";
+// The attribute whose first number is the shortest pass code (nullptr: none).
+inline constexpr const char* kPassCodeLimitAttribute = nullptr;
+// The job-authentication parts this edition has.
+inline constexpr bool kAccountingInfoLists = true;
+inline constexpr bool kDomainNames = true;
+inline constexpr bool kAccountAndStorageFields = true;
+// The print date and time keys of the host information.
+inline constexpr bool kWritesPrintDateTime = false;
+// Name widths counted as ISO Latin-1 bytes (2 for a character outside it).
+inline constexpr bool kLatin1NameWidths = false;
+// Remembered values from the emulated 10.7 on: print settings or value cache.
+inline constexpr bool kRemembersInValueCache = false;
+// PPD attributes whose character scopes replace the name fields' filters
+// (not for the half-width kana product; nullptr: none).
+inline constexpr const char* kDocumentNameScopeAttribute = nullptr;
+inline constexpr const char* kUserNameScopeAttribute = nullptr;
+// The name fields' own tables; empty: the shared rules of print_type_controls.
+inline constexpr std::span<const NameFieldRow> kDocumentNameRows{};
+inline constexpr std::span<const NameFieldRow> kUserNameRows{};
+
 }  // namespace zqacct::edition

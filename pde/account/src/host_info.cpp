@@ -86,7 +86,7 @@ std::string IPv6ClientForm(std::string_view text) {
 }  // namespace
 
 HostInformation CurrentHostInformation() {
-    return HostInformation{zqp::MachineName(), zqp::HostName(), getHostIPv4Address()};
+    return HostInformation{zqp::MachineName(), zqp::HostName(), getHostIPv4Address(), zqp::Now()};
 }
 
 std::string FilterMachineName(std::string_view name, unsigned char low, unsigned char high, int32_t limit) {
@@ -142,6 +142,16 @@ std::string GetClientIPAddress(std::string_view text) {
     return {};
 }
 
+void GetCurrentDateAndTime(std::time_t when, std::string* date, std::string* time) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%m/%d/%Y", &local);
+    *date = buffer;
+    std::strftime(buffer, sizeof buffer, "%H:%M:%S", &local);
+    *time = buffer;
+}
+
 bool SetInformationToTicket(zqp::PrintSettings* settings, bool lock, const HostInformation& host) {
     bool ok = SetCFStringToTicketWithByteFilter(settings, host.machineName, kJBAMacHostNameTicketKey, lock, 0x20,
                                                 0xFE, 64);
@@ -149,6 +159,12 @@ bool SetInformationToTicket(zqp::PrintSettings* settings, bool lock, const HostI
                             lock) && ok;
     if (host.address)
         ok = SetCStringToTicket(settings, GetClientIPAddress(*host.address), kJBAIPAddressTicketKey, lock) && ok;
+    if (edition::kWritesPrintDateTime) {
+        std::string date, time;
+        GetCurrentDateAndTime(host.printTime, &date, &time);
+        ok = SetCStringToTicket(settings, date, kJBAPrintDateTicketKey, lock) && ok;
+        ok = SetCStringToTicket(settings, time, kJBAPrintTimeTicketKey, lock) && ok;
+    }
     return ok;
 }
 

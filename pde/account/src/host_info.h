@@ -3,9 +3,12 @@
 // computer's machine name, its host name and its primary address in the
 // client-address form the device reads.
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "edition_traits.h"
 
 namespace zqp {
 class PrintSettings;
@@ -13,9 +16,11 @@ class PrintSettings;
 
 namespace zqacct {
 
-inline constexpr const char* kJBAMacHostNameTicketKey = "com.tavelle.qdm.printsettings.JBAMacHostNameStringTicket";
-inline constexpr const char* kJBAHostNameTicketKey = "com.tavelle.qdm.printsettings.JBAHostNameStringTicket";
-inline constexpr const char* kJBAIPAddressTicketKey = "com.tavelle.qdm.printsettings.JBAIPAddressStringTicket";
+inline constexpr const char* kJBAMacHostNameTicketKey = ZQ_ACCOUNT_NS "JBAMacHostNameStringTicket";
+inline constexpr const char* kJBAHostNameTicketKey = ZQ_ACCOUNT_NS "JBAHostNameStringTicket";
+inline constexpr const char* kJBAIPAddressTicketKey = ZQ_ACCOUNT_NS "JBAIPAddressStringTicket";
+inline constexpr const char* kJBAPrintDateTicketKey = ZQ_ACCOUNT_NS "JBAMrvnPrintDateTicketKey";
+inline constexpr const char* kJBAPrintTimeTicketKey = ZQ_ACCOUNT_NS "JBAMrvnPrintTimeTicketKey";
 
 inline constexpr size_t kMachineNameMaxBytes = 32;
 inline constexpr size_t kHostNameMaxBytes = 64;
@@ -25,6 +30,7 @@ struct HostInformation {
     std::string machineName;
     std::string hostName;
     std::optional<std::string> address;  // text form of the primary address
+    std::time_t printTime = 0;           // when the job is printed
 };
 HostInformation CurrentHostInformation();
 
@@ -52,7 +58,11 @@ std::optional<std::string> getHostIPv4Address();
 // of 1 to 4 hex digits, letters in the case given). Empty for anything else.
 std::string GetClientIPAddress(std::string_view text);
 
-// Writes the three host keys. A failed machine-name write does not keep the
+// The local date as MM/DD/YYYY and time as HH:MM:SS of the moment.
+void GetCurrentDateAndTime(std::time_t when, std::string* date, std::string* time);
+
+// Writes the three host keys (and, in editions that have them, the print
+// date and time). A failed machine-name write does not keep the
 // host name and address from being written; the answer is false when any
 // write failed. Without an address its key is not written.
 bool SetInformationToTicket(zqp::PrintSettings* settings, bool lock, const HostInformation& host);

@@ -250,7 +250,10 @@ bool JBAWndHelpButtonARK::UIEventHandler() {
 
 // ---- panel -----------------------------------------------------------------------------------------------
 
-JBAPDEr15::JBAPDEr15(zqp::DialogHost* host) { initWithCallback(host); }
+JBAPDEr15::JBAPDEr15(zqp::DialogHost* host) {
+    initWithCallback(host);
+    if (edition::kRemembersInValueCache) SetRememberedStore(RememberedStore::kValueCache);
+}
 
 
 void JBAPDEr15::setPDEType(int32_t type) {
@@ -302,19 +305,8 @@ JBAPDEr15::~JBAPDEr15() {
     qspControlIDArray.clear();
 }
 
-void JBAPDEr15::CreateControls() {
-    ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
-    const bool cdf = ConstraintFileUsable(ppd);
+void JBAPDEr15::CreateInfoLists(ppd_file_t* ppd) {
     zqp::View* v = jbaView;
-    auto title = std::make_unique<PTStaticTextEditControlARK>();
-    title->CreateControl(v->viewWithTag(jbaMngTypeTitleTag), "JBA Account Mode Text");
-    AddNewControl(std::move(title));
-
-    auto mode = std::make_unique<JBAListCtrlARK>();
-    mode->CreateControl(v->viewWithTag(jobAcctTypeListTag), &jbaMngTypeLboxIniData, jbaMngTypeLboxCnstrnInfoPtr,
-                        &jbaMngTypeLboxAcssInfo, AdminWndTags::allButOKCancelHelp, "JBA Account Mode", &kAnyUser);
-    jobAcctTypeListCtrl = AddNewControl(std::move(mode));
-
     // The product that shows the information list alone has no title for it.
     const std::string accounting = zqpde::FixPPDKeywordAccordingToType(ppd, "ZQXAccountingSettings");
     if (!zqpde::CheckIfPPDKeywordSupported(ppd, accounting.c_str(), "Default05")) {
@@ -334,6 +326,23 @@ void JBAPDEr15::CreateControls() {
                            &kAnyUser);
     jbaInfoSetListCtrl = AddNewControl(std::move(infoSet));
 
+}
+
+void JBAPDEr15::CreateControls() {
+    ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
+    const bool cdf = ConstraintFileUsable(ppd);
+    zqp::View* v = jbaView;
+    auto title = std::make_unique<PTStaticTextEditControlARK>();
+    title->CreateControl(v->viewWithTag(jbaMngTypeTitleTag), "JBA Account Mode Text");
+    AddNewControl(std::move(title));
+
+    auto mode = std::make_unique<JBAListCtrlARK>();
+    mode->CreateControl(v->viewWithTag(jobAcctTypeListTag), &jbaMngTypeLboxIniData, jbaMngTypeLboxCnstrnInfoPtr,
+                        &jbaMngTypeLboxAcssInfo, AdminWndTags::allButOKCancelHelp, "JBA Account Mode", &kAnyUser);
+    jobAcctTypeListCtrl = AddNewControl(std::move(mode));
+
+    if (edition::kAccountingInfoLists) CreateInfoLists(ppd);
+
     auto version = std::make_unique<zqpde::VersionStringSText>();
     version->CreateControl(v->viewWithTag(jbaVerStringTag), nullptr, cdf);
     AddNewControl(std::move(version));
@@ -346,8 +355,7 @@ void JBAPDEr15::CreateControls() {
     help->CreateControl(v->viewWithTag(jbaWndHelpButtonTag), "JBA.htm");
     jbaWndHelpButtonCtrlPtr = AddNewControl(std::move(help));
 
-    // The ARK panel is never the reduced driver.
-    constexpr bool kZELPDFDriver = false;
+    const bool kZELPDFDriver = bIsOPSPDFDriver;
     jbaInfoAdminWnd = std::make_unique<JBAInfoAdminWndARK>(jbaInfoAdminWndOutlet, "Admin Window Title String",
                                                            &qspControlIDArray, kZELPDFDriver, ppd);
     jbaInfoWnd = std::make_unique<JBAInfoWndARK>(jbaInfoWndOutlet, "User Window Title String", &qspControlIDArray,
@@ -364,7 +372,8 @@ JBAInfoWindowARK* JBAPDEr15::getjbaInfoAdminWnd() const { return jbaInfoAdminWnd
 JBAInfoWindowARK* JBAPDEr15::getjbaInfoWnd() const { return jbaInfoWnd.get(); }
 
 int32_t JBAPDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) {
-    bIsCostomizeUserPromptExist = zqpde::CheckPPDKeyIsExist(ppd, "ZQSelectID");
+    // Editions without the accounting-information lists have no customised prompt.
+    bIsCostomizeUserPromptExist = edition::kAccountingInfoLists && zqpde::CheckPPDKeyIsExist(ppd, "ZQSelectID");
     if (bIsCostomizeUserPromptExist) iCostomizeUserPromptValue = zqpde::GetValueFromPPD(ppd, "ZQSelectID", jbaSettingStr);
     if (std::string table = TextTableFromPPD(ppd); !table.empty()) LocalizeTableName = table;
     UseTextTable(*this, LocalizeTableName);
@@ -487,9 +496,10 @@ zqp::Summary JBAPDEr15::summaryInfo() {
     return s;
 }
 
-std::unique_ptr<zqp::Panel> CreateJBAPanel(zqp::DialogHost* host, int32_t productType) {
+std::unique_ptr<zqp::Panel> CreateJBAPanel(zqp::DialogHost* host, int32_t productType, bool opsPdf) {
     auto panel = std::make_unique<JBAPDEr15>(host);
     panel->setPDEType(productType);
+    panel->setOPSPDFDriver(opsPdf);
     return panel;
 }
 

@@ -159,6 +159,9 @@ public:
     int32_t getJBAProductInfoCont() const { return static_cast<int32_t>(edition::kJBAProductCount); }
     // A type outside 0..7 is kept as 0.
     void setPDEType(int32_t type);
+    // The OPS-PDF driver (a TELD device model): its windows' fields hold no data.
+    void setOPSPDFDriver(bool on) { bIsOPSPDFDriver = on; }
+    bool getOPSPDFDriver() const { return bIsOPSPDFDriver; }
     int32_t getPDEType() const { return pdeType; }
     const char* getPDENibFileNamePrintType() const;
     std::vector<zqp::View*>& getEncryptArray() { return qspControlIDArray; }
@@ -174,6 +177,7 @@ public:
     JBAInputWindowARK* getjbaInputWnd() const { return jbaInputWndRes.get(); }
     ppd_file_t* getPPDFile() { return GetCurrentPPD(); }
     bool checkIsCostomizeUserPromptExist() const { return bIsCostomizeUserPromptExist; }
+    bool bIsOPSPDFDriver = false;
     int32_t getCostomizeUserPromptValue() const { return iCostomizeUserPromptValue; }
     // The item last chosen in the account-mode list; -1 without the list.
     int32_t getAccountMode() const;
@@ -188,6 +192,8 @@ private:
     bool LoadView(const char* logTag, std::string* error);
     bool OpenPDE(const char* logTag, bool restore, std::string* error);
     void CreateControls();
+    // The accounting-information list, its title and the hidden case list.
+    void CreateInfoLists(ppd_file_t* ppd);
 
     zqp::View* jbaView = nullptr;
     zqp::Window* jbaInfoAdminWndOutlet = nullptr;
@@ -214,6 +220,6 @@ private:
 
 // The panel for the product type (0 to 7 of the job-authentication product
 // table), marked to build its controls at the first restore or print.
-std::unique_ptr<zqp::Panel> CreateJBAPanel(zqp::DialogHost* host, int32_t productType);
+std::unique_ptr<zqp::Panel> CreateJBAPanel(zqp::DialogHost* host, int32_t productType, bool opsPdf = false);
 
 }  // namespace zqacct

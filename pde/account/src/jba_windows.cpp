@@ -698,6 +698,8 @@ JBAInfoWindowARK::JBAInfoWindowARK(zqp::Window* window, const char* titleKey,
         pw->CreateControl(Item(B + 9), &jbaWndUserIDPwEtxtIniData, &a.userPw, scope, &jbaWndUserIDPwEtxtFltrData,
                           "User ID Password", true, PromptRule::kEmptyWithoutID);
         userPw = AddNewControl(std::move(pw));
+    }
+    if (!bIsZELPDFDriver && edition::kAccountAndStorageFields) {
         AddLabel(B + 15, "Billing ID text");
         auto strg = Make<JBAWndStrgIDTextEditCtrlARK>();
         strg->CreateControl(Item(B + 13), &jbaWndStrgIDEtxtIniData, &a.strgID, scope, &jbaWndStrgIDEtxtFltrData,
@@ -707,21 +709,25 @@ JBAInfoWindowARK::JBAInfoWindowARK(zqp::Window* window, const char* titleKey,
         auto spw = Make<JBAWndStrgTextEditCtrlExtPwdARK>();
         spw->CreateControl(Item(B + 14), &jbaWndStrgIDPwEtxtIniData, &a.strgPw, scope, &jbaWndStrgIDPwEtxtFltrData,
                            "Billing ID Password", false, PromptRule::kEmptyWithoutStorage);
-        spw->PPDKey("ZQMinDigitPasscode");
+        spw->PPDKey(edition::kPassCodeLimitKey);
         strgPw = AddNewControl(std::move(spw));
+    }
+    if (!bIsZELPDFDriver) {
         auto input = Make<JBAWndRadioButtonARK>(Item(B + 17), &jbaWndJobInputRdioIniData,
                                                 ZQ_INFO_RECORD(inputConstrain), &a.jobInputRdio, scope,
                                                 ZQ_INFO_TABLE(inputValidate));
         jobInputRdio_ = AddNewControl(std::move(input));
         if (jobInputRdio_ != nullptr) jbaWndRgrpCtrl->RunTimeAddNewControl(jobInputRdio_);
     }
-    AddLabel(B + 23, "Domain Name text");
-    if (!bIsZELPDFDriver) AddLabel(B + 19, "Account ID text");
-    auto domain = Make<JBAWndTextEditCtrlARK>();
-    domain->CreateControl(Item(B + 24), &jbaWndDomainNameEtxtIniData, &a.domain, scope, &jbaWndDomainNameEtxtFltrData,
-                          "Domain Name", true);
-    AddNewControl(std::move(domain));
-    if (!bIsZELPDFDriver) {
+    if (edition::kDomainNames) {
+        AddLabel(B + 23, "Domain Name text");
+        auto domain = Make<JBAWndTextEditCtrlARK>();
+        domain->CreateControl(Item(B + 24), &jbaWndDomainNameEtxtIniData, &a.domain, scope,
+                              &jbaWndDomainNameEtxtFltrData, "Domain Name", true);
+        AddNewControl(std::move(domain));
+    }
+    if (!bIsZELPDFDriver && edition::kAccountAndStorageFields) {
+        AddLabel(B + 19, "Account ID text");
         auto acnt = Make<JBAWndAcntTextEditCtrlARK>();
         acnt->CreateControl(Item(B + 18), &jbaWndAcntIDEtxtIniData, &a.acntID, scope, &jbaWndAcntIDEtxtFltrData,
                             "Account ID", true, PromptRule::kEmptyWithoutID);
@@ -867,7 +873,8 @@ JBAInputWindowARK::JBAInputWindowARK(zqp::Window* window, const char* titleKey,
         made->CreateControl(Item(tag), ini, access, &kCurrentUser, filter, nullptr, canSpace);
         return AddNewControl(std::move(made));
     };
-    if (!bIsZELPDFDriver) {
+    const bool accountFields = !bIsZELPDFDriver && edition::kAccountAndStorageFields;
+    if (accountFields) {
         jbaInputWndRgrpCtrl = std::make_unique<zqpde::RadioGroup>();
         auto auth = Make<JBAWndRadioButtonExtARK>(Item(T::AuthRdio), &jbaInputWndAuthRdioIniData, &T::authConstrain,
                                                   &a.authRdio, &kCurrentUser, T::authValidate, 1);
@@ -884,15 +891,19 @@ JBAInputWindowARK::JBAInputWindowARK(zqp::Window* window, const char* titleKey,
     if (!bIsZELPDFDriver) {
         userPw = field(Make<ScrambledMemory<JBAInputWndTextEditCtrlARK>>(), T::UserPw, &jbaWndUserIDPwEtxtIniData,
                        &a.userPw, &jbaWndUserIDPwEtxtFltrData, true);
+    }
+    if (accountFields) {
         field(Make<JBAInputWndTextEditCtrlExtARK>(), T::UserID2, &jbaWndUserIDEtxtIniData, &a.userID2,
               utf8 ? &jbaInputWndUserID2EtxtFltrDataForUTF8 : &jbaInputWndUserID2EtxtFltrData, false);
     }
-    label(T::DomainTitle, "Domain Name text");
-    field(Make<JBAInputWndTextEditCtrlARK>(), T::Domain, &jbaWndDomainNameEtxtIniData, &a.domain,
-          &jbaWndDomainNameEtxtFltrData, true);
-    field(Make<JBAInputWndTextEditCtrlARK>(), T::Domain2, &jbaWndDomainNameEtxtIniData, &a.domain2,
-          &jbaInputWndDomainName2EtxtFltrData, true);
-    if (!bIsZELPDFDriver) {
+    if (edition::kDomainNames) {
+        label(T::DomainTitle, "Domain Name text");
+        field(Make<JBAInputWndTextEditCtrlARK>(), T::Domain, &jbaWndDomainNameEtxtIniData, &a.domain,
+              &jbaWndDomainNameEtxtFltrData, true);
+        field(Make<JBAInputWndTextEditCtrlARK>(), T::Domain2, &jbaWndDomainNameEtxtIniData, &a.domain2,
+              &jbaInputWndDomainName2EtxtFltrData, true);
+    }
+    if (accountFields) {
         label(T::AcntIDTitle, "Account ID text");
         field(Make<JBAInputWndTextEditCtrlARK>(), T::AcntID, &jbaWndAcntIDEtxtIniData, &a.acntID,
               &jbaWndAcntIDEtxtFltrData, true);
@@ -903,7 +914,7 @@ JBAInputWindowARK::JBAInputWindowARK(zqp::Window* window, const char* titleKey,
         field(Make<JBAInputWndStrgIDTextEditCtrlExtARK>(), T::StrgID2, nullptr, &a.strgID2, nullptr, false);
         label(T::StrgPwTitle, "Billing ID Password text");
         auto spw = Make<JBAInputWndStrgTextEditCtrlPwdARK>();
-        spw->PPDKey("ZQMinDigitPasscode");
+        spw->PPDKey(edition::kPassCodeLimitKey);
         strgPw = field(std::move(spw), T::StrgPw, &jbaWndStrgIDPwEtxtIniData, &a.strgPw, &jbaWndStrgIDPwEtxtFltrData,
                        false);
         auto copy = Make<JBAInputWndInfoSetListCtrlARK>();

@@ -6,6 +6,8 @@
 #include <zqp/view.h>
 #include <zqp/window.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "print_type_panel.h"
@@ -13,6 +15,7 @@
 #include "print_type_windows.h"
 #include "start_time.h"
 #include "zqpde/ppd_util.h"
+#include "zqpde/scope_filter.h"
 #include "zqpde/text_util.h"
 
 namespace zqacct {
@@ -47,6 +50,7 @@ PrintTypePDEr15* OwningPrintTypePanel(const zqpde::BaseControl& control) {
 }
 
 bool IsUTF8Printer(ppd_file_t* ppd) {
+    if (!edition::kHonoursEncodingAttribute) return false;
     ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQPrinterLanguageEncoding", nullptr);
     return a != nullptr && a->value != nullptr && std::strcmp(a->value, "UTF-8") == 0;
 }
@@ -68,6 +72,37 @@ int32_t PopupSummary(zqpde::PopupControl& popup, zqp::Bundle* bundle, const std:
 bool PTTextEditFormatterUTF8ARK::isPartialStringValid(const std::string& partial, std::string*,
                                                       std::string* errorDescription) {
     if (Units(partial) <= maxlength && (partial.empty() || zqpde::validateInputForUTF8(partial, FilterDataPtr)))
+        return true;
+    if (errorDescription != nullptr) *errorDescription = "String too long.";
+    zqp::Beep();
+    return false;
+}
+
+const NameFieldRow* EditionNameRow(std::span<const NameFieldRow> rows, int32_t productType, bool opsPdf) {
+    for (const NameFieldRow& row : rows)
+        if ((row.productType == kAnyProduct || row.productType == productType) &&
+            (row.opsPdf < 0 || (row.opsPdf == 1) == opsPdf))
+            return &row;
+    return nullptr;
+}
+
+int32_t PassCodeLimitFromAttribute(ppd_file_t* ppd, int32_t current) {
+    // An edition whose PPD states the shortest pass code as an attribute: its
+    // first decimal number wins, on every device model.
+    const char* key = edition::kPassCodeLimitAttribute;
+    ppd_attr_t* a = key != nullptr ? zqpde::ppdFindAttr_ALT(ppd, key, nullptr) : nullptr;
+    const char* digit = a != nullptr && a->value != nullptr ? std::strpbrk(a->value, "0123456789") : nullptr;
+    return digit != nullptr ? static_cast<int32_t>(std::min(std::strtol(digit, nullptr, 10), 255L)) : current;
+}
+
+size_t NameWidth(const std::string& text) {
+    // The same count whether or not the driver is an OPS-PDF one.
+    return edition::kLatin1NameWidths ? zqpde::GetUTF8StringLength(text) : zqpde::GetStringLength(text);
+}
+
+bool NameFieldFormatter::isPartialStringValid(const std::string& partial, std::string*,
+                                              std::string* errorDescription) {
+    if (partial.empty() || (zqpde::validateInput(partial, FilterDataPtr) && NameWidth(partial) <= maxlength))
         return true;
     if (errorDescription != nullptr) *errorDescription = "String too long.";
     zqp::Beep();
@@ -178,6 +213,32 @@ bool PTTextEditCtrlARK::CheckUTF8Text(const std::string& text) {
     return true;
 }
 
+bool PTTextEditCtrlARK::UseNameRow(const NameFieldRow& row, bool mailbox, bool opsPdf, const char* scopeAttribute,
+                                   const char* scopeMessageKey) {
+    textEditIniDataPtr = &row.ini;
+    textEditFilterDataPtr = mailbox ? &row.mailboxFilter : &row.filter;
+    scopeFilter_ = zqpde::CopyMorvaneScopeInfoFromPPD(ppd_, scopeAttribute);
+    if (scopeFilter_) {
+        scopeFilter_->errorMessageKey = scopeMessageKey;
+        textEditFilterDataPtr = &*scopeFilter_;
+    }
+    if (opsPdf) return true;
+    if (auto* f = dynamic_cast<zqp::TextField*>(ControlPtr))
+        f->setFormatter(std::make_shared<NameFieldFormatter>(textEditFilterDataPtr, textEditIniDataPtr->maxLength));
+    return true;
+}
+
+bool PTTextEditCtrlARK::CheckNameText(const std::string& text) {
+    if (text.empty() || textEditIniDataPtr == nullptr) return true;
+    const size_t width = NameWidth(text);
+    if (width < textEditIniDataPtr->minLength || width > textEditIniDataPtr->maxLength ||
+        (textEditFilterDataPtr != nullptr && !zqpde::validateInput(text, textEditFilterDataPtr))) {
+        ShowErrMsg();
+        return false;
+    }
+    return true;
+}
+
 bool PTTextEditCtrlARK::AttachFormatter() {
     if (!IsUTF8Printer(ppd_)) return zqpde::TextEditCtrl::InitializeCtrlFormat();
     if (auto* f = dynamic_cast<zqp::TextField*>(ControlPtr); f && textEditIniDataPtr && textEditFilterDataPtr)
@@ -205,6 +266,14 @@ bool PTPanelTextEditCtrlARK::SetValueFromUIToControl() {
 
 bool PTUITextEditCtrlARK::InitializeCtrlFormat() {
     PrintTypePDEr15* panel = OwningPrintTypePanel(*this);
+    const bool opsPdf = panel != nullptr && panel->getOPSPDFDriver();
+    if (const NameFieldRow* row = EditionNameRow(edition::kUserNameRows, panel != nullptr ? panel->getPDEType() : 0, opsPdf)) {
+        NULLStringMsg = row->emptyKey;
+        // The product with its own tables keeps them whatever the PPD's scope says.
+        const bool scoped = row->productType != kKanaProduct;
+        return UseNameRow(*row, false, opsPdf, scoped ? edition::kUserNameScopeAttribute : nullptr,
+                          row->filter.errorMessageKey);
+    }
     const bool utf8 = IsUTF8Printer(ppd_);
     const bool reduced = panel != nullptr && panel->IsKeywordSupported();
     if (panel != nullptr && panel->getPDEType() == 2) {
@@ -241,6 +310,16 @@ bool PTUITextEditCtrlARK::PreInvalidateData() {
 
 bool PTUITextEditCtrlARK::InvalidateData() {
     if (!ToValidate()) return true;
+    if (!edition::kUserNameRows.empty()) {
+        EndEditing();
+        GetValueFromUI();
+        const std::string text = GetUIData() != nullptr ? GetUIData() : "";
+        if (!text.empty() && zqpde::IsAllSpace(text)) {
+            ShowErrMsg();
+            return false;
+        }
+        return CheckNameText(text);
+    }
     if (!IsUTF8Printer(ppd_)) return PTTextEditCtrlARK::InvalidateData();
     EndEditing();
     GetValueFromUI();
@@ -279,6 +358,11 @@ bool PTDUTextEditCtrlARK::InitializeCtrlFormat() {
     const int32_t type = panel != nullptr ? panel->getPDEType() : 0;
     const bool utf8 = IsUTF8Printer(ppd_);
     const bool mailbox = GetControlTag() == MailBoxDocumentNameTag;
+    const bool opsPdf = panel != nullptr && panel->getOPSPDFDriver();
+    if (const NameFieldRow* row = EditionNameRow(edition::kDocumentNameRows, type, opsPdf))
+        // A scope from the PPD carries no message: a refused character only beeps.
+        return UseNameRow(*row, mailbox, opsPdf,
+                          row->productType != kKanaProduct ? edition::kDocumentNameScopeAttribute : nullptr, nullptr);
     switch (type) {
         case 2:
             textEditIniDataPtr = &documentNameIniDataDefault02;
@@ -311,6 +395,7 @@ bool PTDUTextEditCtrlARK::InvalidateData() {
     if (!ToValidate()) return true;
     EndEditing();
     GetValueFromUI();
+    if (!edition::kDocumentNameRows.empty()) return CheckNameText(GetUIData() != nullptr ? GetUIData() : "");
     if (!IsUTF8Printer(ppd_)) return zqpde::TextEditCtrl::InvalidateData();
     const std::string text = GetUIData() != nullptr ? GetUIData() : "";
     return CheckUTF8Text(text);
@@ -341,6 +426,7 @@ bool PTPWTextEditCtrlARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
         const int minimum = zqpde::GetPWMiniIntValueFromPPD(ppd, kPPDMainKey.c_str());
         if (minimum >= 0) iMinPasscode = minimum;
     }
+    iMinPasscode = PassCodeLimitFromAttribute(ppd, iMinPasscode);
     return ok;
 }
 
@@ -439,6 +525,7 @@ bool PTPWStaticTextEditControlARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_
     zqpde::BaseControl::InitializeCtrl(bundle, ppd);
     if (!kPPDMainKey.empty() && zqpde::CheckPPDKeyIsExist(ppd, kPPDMainKey.c_str()))
         iMiniValue = zqpde::GetPWMiniIntValueFromPPD(ppd, kPPDMainKey.c_str());
+    iMiniValue = PassCodeLimitFromAttribute(ppd, iMiniValue);
     InitializeTitle(bundle);
     return true;
 }

@@ -7,8 +7,10 @@
 // write it on commit, and never reach the ticket or the preferences
 // themselves.
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "edition_traits.h"
 #include "zqpde/standard_controls.h"
 #include "zqpde/text_entry.h"
 
@@ -69,6 +71,14 @@ protected:
     // within the description's range and every unit within the filter; the
     // empty text passes. The alert and false otherwise.
     bool CheckUTF8Text(const std::string& text);
+    // Set-up and check of a name field from the edition's row: the OPS-PDF
+    // driver attaches no formatter; the check counts widths as NameWidth.
+    // A scope attribute of the PPD, when it gives a filter, replaces the
+    // row's (with scopeMessageKey as its message).
+    bool UseNameRow(const NameFieldRow& row, bool mailbox, bool opsPdf, const char* scopeAttribute = nullptr,
+                    const char* scopeMessageKey = nullptr);
+    bool CheckNameText(const std::string& text);
+    std::optional<zqpde::TextEditFilterData> scopeFilter_;
     // The formatter that filters typing: by UTF-16 units on a UTF-8 printer,
     // else the framework's.
     bool AttachFormatter();
@@ -92,6 +102,28 @@ public:
 };
 
 // A text field showing one of the panel's texts and committing into it.
+// The edition's row for a print-type name field; nullptr when the edition
+// has no tables of its own or none matches.
+const NameFieldRow* EditionNameRow(std::span<const NameFieldRow> rows, int32_t productType, bool opsPdf);
+// The shortest pass code as the edition's PPD attribute states it (its first
+// decimal number, at most 255); current when there is none.
+int32_t PassCodeLimitFromAttribute(ppd_file_t* ppd, int32_t current);
+// The width of a name as the edition counts it against the field's maximum.
+size_t NameWidth(const std::string& text);
+
+// A name field's formatter: the filter, and the width as the edition counts it.
+class NameFieldFormatter : public zqp::Formatter {
+public:
+    NameFieldFormatter(const zqpde::TextEditFilterData* filter, uint32_t maxLength)
+        : FilterDataPtr(filter), maxlength(maxLength) {}
+    bool isPartialStringValid(const std::string& partial, std::string* newEditingString,
+                              std::string* errorDescription) override;
+
+private:
+    const zqpde::TextEditFilterData* FilterDataPtr;
+    uint32_t maxlength;
+};
+
 class PTPanelTextEditCtrlARK : public PanelValueControl<PTTextEditCtrlARK> {
 public:
     bool SetControlValueToUI() override;
@@ -136,6 +168,7 @@ public:
 protected:
     std::string* PanelText() override;
 };
+
 
 // What the two pass-code fields share: the remembered value is the
 // scrambled form, never the plain digits.

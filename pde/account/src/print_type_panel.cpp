@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "print_type_windows.h"
 #include "account_panel.h"
@@ -86,7 +87,11 @@ bool PTListCtrlARK::InitializeMenu(zqp::Bundle* bundle, ppd_file_t* ppd) {
         std::string title = bundle != nullptr ? Localized(bundle, *key) : std::string(zqp::kNoTranslation);
         if (title == zqp::kNoTranslation) title = *key;
         view->addItemWithTitle(title, *key);
-        view->itemAtIndex(view->numberOfItems() - 1)->enabled = ItemAllowed(allowed, *key);
+        zqp::MenuItem* item = view->itemAtIndex(view->numberOfItems() - 1);
+        item->enabled = ItemAllowed(allowed, *key);
+        // An item the edition does not offer keeps its place, so the items
+        // after it keep their ticket values.
+        item->hidden = std::string_view(*key) == std::string_view(edition::kHiddenPrintTypeItem ? edition::kHiddenPrintTypeItem : "");
     }
     return true;
 }
@@ -115,7 +120,8 @@ bool PTListCtrlARK::SetControlValueToUI() {
         const int32_t code = GetValue();
         const zqp::MenuItem* item = code >= 1 ? view->itemAtIndex(code - 1) : nullptr;
         // A type the printer does not offer (or not any more) shows as normal print.
-        if (!view->isEnabled() || item == nullptr || !item->enabled) SetBlockInt(GetControlBlkPtr(), kPrintTypeNone);
+        if (!view->isEnabled() || item == nullptr || !item->enabled || item->hidden)
+            SetBlockInt(GetControlBlkPtr(), kPrintTypeNone);
         else if (code == kPrintTypeMailbox && !mailboxSupported_) SetBlockInt(GetControlBlkPtr(), kPrintTypeNone);
     }
     return zqpde::PopupControl::SetControlValueToUI();
@@ -146,11 +152,16 @@ bool PTSetupButtonARK::UIEventHandler() {
 
 // ---- panel -------------------------------------------------------------------------------------------
 
-PrintTypePDEr15::PrintTypePDEr15(zqp::DialogHost* host) { initWithCallback(host); }
+PrintTypePDEr15::PrintTypePDEr15(zqp::DialogHost* host) {
+    initWithCallback(host);
+    if (edition::kRemembersInValueCache) SetRememberedStore(RememberedStore::kValueCache);
+}
 
 PrintTypePDEr15::~PrintTypePDEr15() { terminate(); }
 
-void PrintTypePDEr15::setPDEType(int32_t type) { pdeType = type >= 0 && type <= 5 ? type : 0; }
+void PrintTypePDEr15::setPDEType(int32_t type) {
+    pdeType = type >= 0 && type < static_cast<int32_t>(edition::kPTProductCount) ? type : 0;
+}
 
 SetupWindowARK* PrintTypePDEr15::SetupWindowFor(int32_t printType) const {
     switch (printType) {
@@ -205,8 +216,10 @@ bool PrintTypePDEr15::shouldShowHelp() {
 void PrintTypePDEr15::CreatePanel(zqp::Window* window) {
     zqpde::BasePrintPanel::CreatePanel(window);
     ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
-    bKeywordSupported = zqpde::CheckIfPPDKeywordSupported(
-        ppd, zqpde::FixPPDKeywordAccordingToType(ppd, "ZQXPrintTypeSettings").c_str(), edition::kReducedPrintTypeProduct);
+    bKeywordSupported = edition::kReducedPrintTypeProduct != nullptr &&
+                        zqpde::CheckIfPPDKeywordSupported(
+                            ppd, zqpde::FixPPDKeywordAccordingToType(ppd, "ZQXPrintTypeSettings").c_str(),
+                            edition::kReducedPrintTypeProduct);
     qspControlIDArray.clear();
     CreateControls();
     bPPDkeyPassCodeExist = false;
@@ -239,7 +252,9 @@ void PrintTypePDEr15::CreateControls() {
     ptSamplePrintWindow = std::make_unique<SamplePrintWindowARK>(samplePrintWindowOutlet, titleKey);
     ptSecurePrintWindow =
         std::make_unique<SecurePrintWindowARK>(securePrintWindowOutlet, titleKey, &qspControlIDArray, bKeywordSupported);
-    ptDelayedPrintWindow = std::make_unique<DelayedPrintWindowARK>(delayedPrintWindowOutlet, titleKey);
+    // An edition without delayed print has no start-time clock and writes no start time.
+    if (edition::kDelayedPrint)
+        ptDelayedPrintWindow = std::make_unique<DelayedPrintWindowARK>(delayedPrintWindowOutlet, titleKey);
     ptMailBoxPrintWindow =
         std::make_unique<MailBoxPrintWindowARK>(mailBoxPrintWindowOutlet, titleKey, &qspControlIDArray);
     RunTimeAddNewWindow(ptSamplePrintWindow.get());
@@ -264,7 +279,7 @@ void PrintTypePDEr15::CreateControls() {
 }
 
 int32_t PrintTypePDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) {
-    bPPDkeyPassCodeExist = zqpde::CheckPPDKeyIsExist(ppd, "ZQMinDigitPasscode");
+    bPPDkeyPassCodeExist = zqpde::CheckPPDKeyIsExist(ppd, edition::kPassCodeLimitKey);
     if (std::string table = TextTableFromPPD(ppd); !table.empty()) LocalizeTableName = table;
     UseTextTable(*this, LocalizeTableName);
     for (zqpde::BasePrintPanel* w : fWindowGroupArray)
@@ -305,12 +320,7 @@ void PrintTypePDEr15::RecallBlocks() {
         std::string key;
         if (!zqpde::CreateKeyWithCurrentPrinter(reference, printer.c_str(), &key) || printer.empty())
             return std::nullopt;
-        if (fromSettings) {
-            std::string v;
-            zqp::PrintSettings* s = GetCurrentPMPrintSettings();
-            if (s == nullptr || s->GetValue(key, v) != 0) return std::nullopt;
-            return v;
-        }
+        if (fromSettings) return RecallText(key, zqp::PrefUser::kCurrentUser);
         return zqp::Preferences::CopyString(key, zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
                                             zqp::PrefHost::kCurrentHost);
     };
@@ -351,8 +361,8 @@ bool PrintTypePDEr15::RememberBlocks() {
         std::string key;
         zqpde::CreateKeyWithCurrentPrinter(reference, printer.c_str(), &key);
         if (toSettings) {
-            zqp::PrintSettings* s = GetCurrentPMPrintSettings();
-            ok = s != nullptr && zqpde::SetValueToSettingsWithTicketKeyAndLock(value.c_str(), s, key.c_str(), false) == 0 && ok;
+            ok = (GetCurrentPMPrintSettings() != nullptr || GetRememberedStore() == RememberedStore::kValueCache) &&
+                 RememberText(key, value, zqp::PrefUser::kCurrentUser) && ok;
         } else {
             zqp::Preferences::SetValue(key, zqp::PrefValue(value), zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
                                        zqp::PrefHost::kCurrentHost);
@@ -385,9 +395,12 @@ int32_t PrintTypePDEr15::SetValueToTicket(zqp::PrintSettings* settings, bool loc
         zqpde::SetValueToSettingsWithTicketKeyAndLock(zqpde::TicketTextForOutput(value).c_str(), settings, key, false);
     };
     write(PrintTypeProductTypeTicketKey, std::to_string(pdeType));
-    write(DocumentNameTypeTicketKey, std::to_string(documentlistDataBlkPtr));
-    write(DocumentNameTicketKey, documentnameeditDataBlkPtr);
-    write(PrintTypeUserNameTicketKey, printTypeusernameDataBlkPtr);
+    // An OPS-PDF driver names no document or user.
+    if (!bIsOPSPDFDriver) {
+        write(DocumentNameTypeTicketKey, std::to_string(documentlistDataBlkPtr));
+        write(DocumentNameTicketKey, documentnameeditDataBlkPtr);
+        write(PrintTypeUserNameTicketKey, printTypeusernameDataBlkPtr);
+    }
     return zqpde::BasePrintPanel::SetValueToTicket(settings, lock, encryptArray);
 }
 

@@ -114,6 +114,10 @@ public:
     // "Default04"): three print types, the login name as user ID. Kept per
     // panel, so two printers in one dialog do not share it.
     bool IsKeywordSupported() const { return bKeywordSupported; }
+    // The OPS-PDF driver (a TELD device model): no names in the ticket, no
+    // formatters on the name fields.
+    void setOPSPDFDriver(bool on) { bIsOPSPDFDriver = on; }
+    bool getOPSPDFDriver() const { return bIsOPSPDFDriver; }
     bool getZELPDFDriver() const { return false; }
     // The table the controls' texts come from ("Localizable<n>").
     const std::string& TextTable() const { return LocalizeTableName; }
@@ -134,6 +138,7 @@ private:
 
     bool bFirstInitialzePDE = true;
     bool bKeywordSupported = false;
+    bool bIsOPSPDFDriver = false;
     bool bPPDkeyPassCodeExist = false;
     int32_t JobStatus = kJobMayNotPrint;
     int32_t pdeType = 0;

@@ -61,8 +61,7 @@ inline constexpr int32_t SampleButtonsTagBase = 1110, SecureButtonsTagBase = 112
 
 // ---- print-type list ---------------------------------------------------------------
 
-inline constexpr const char* printTypeListIniMenu[] = {"Job Type None", "Job Type Secure", "Job Type Sample",
-                                                        "Job Type Time", "Job Type MBN", nullptr};
+inline constexpr const char* const* printTypeListIniMenu = edition::kPrintTypeItems;
 inline constexpr const char* zelpdfprintTypeListIniMenu[] = {"Job Type None", "Job Type Secure", "Job Type Sample",
                                                               nullptr};
 inline constexpr ListCtrlIniData printTypeListIniData = {0, 1, -1, printTypeListIniMenu};

@@ -120,11 +120,11 @@ SecurePrintWindowARK::SecurePrintWindowARK(zqp::Window* window, const char* titl
     auto pass = std::make_unique<PTPWTextEditCtrlARK>();
     pass->CreateControl(Item(SecurePrintTypePasscodeTag), &printTypePasswordIniData, nullptr,
                         &printTypePasswordAccessInfo, &kCurrentUser, &printTypePasswordFilterData, "Password");
-    pass->MiniPassKey("ZQMinDigitPasscode");
+    pass->MiniPassKey(edition::kPassCodeLimitKey);
     sePrintTypePasscodeCtrl = Add(std::move(pass));
     auto passTitle = std::make_unique<PTPWStaticTextEditControlARK>();
     passTitle->CreateControl(Item(SecurePrintTypePasscodeTitleTag), "Password Text");
-    passTitle->MiniPassKey("ZQMinDigitPasscode");
+    passTitle->MiniPassKey(edition::kPassCodeLimitKey);
     Add(std::move(passTitle));
     AddLabel(SecureDocumentNameListTitleTag, "Retrieve Document Name List");
     AddLabel(SecureDocumentNameTitleTag, "Document Name Text");

@@ -161,18 +161,16 @@ bool BaseControl::SetValueToPreferenceWithPrinterSettings() {
     std::string text, key;
     const RememberStep step = PrepareRemember(text, key);
     if (step != RememberStep::kGoOn) return step == RememberStep::kDone;
-    zqp::PrintSettings* settings = PanelSettings();
-    if (settings == nullptr) return true;
-    return SetValueToSettingsWithTicketKeyAndLock(text.c_str(), settings, key.c_str(), false) == 0;
+    return ctrlParentPanelPtr->RememberText(key, text, userNameinPreference);
 }
 
 bool BaseControl::GetValueFromPreferenceWithPrinterSettings() {
-    std::string key, text;
+    std::string key;
     const RememberStep step = PrepareRecall(key);
     if (step != RememberStep::kGoOn) return step == RememberStep::kDone;
-    zqp::PrintSettings* settings = PanelSettings();
-    if (settings == nullptr || settings->GetValue(key, text) != zqp::kNoErr) return false;
-    return ConvertFromPreferenceString(std::string(zqp::Utf8Prefix(text, kControlTextMaxBytes)));
+    const std::optional<std::string> text = ctrlParentPanelPtr->RecallText(key, userNameinPreference);
+    if (!text) return false;
+    return ConvertFromPreferenceString(std::string(zqp::Utf8Prefix(*text, kControlTextMaxBytes)));
 }
 
 bool BaseControl::StoreTicketText(zqp::PrintSettings* settings, const std::string& text, bool lock) {

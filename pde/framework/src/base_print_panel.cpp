@@ -3,11 +3,13 @@
 #include <zqp/bundle.h>
 #include <zqp/host.h>
 #include <zqp/view.h>
+#include <zqp/print_settings.h>
 #include <zqp/window.h>
 
 #include "zqpde/app_resources.h"
 #include "zqpde/ppd_util.h"
 #include "zqpde/settings_access.h"
+#include "zqpde/value_cache.h"
 
 namespace zqpde {
 
@@ -246,6 +248,28 @@ int32_t BasePrintPanel::SetValueFromUIToControl() {
         if (c.GetValueFromUI() != nullptr) c.SetValueFromUIToControl();
     });
     return 0;
+}
+
+BasePrintPanel::RememberedStore BasePrintPanel::GetRememberedStore() {
+    return pParentPane != nullptr ? pParentPane->GetRememberedStore() : rememberedStore;
+}
+
+bool BasePrintPanel::RememberText(const std::string& key, const std::optional<std::string>& text,
+                                  zqp::PrefUser user) {
+    if (GetRememberedStore() == RememberedStore::kValueCache)
+        return SaveToValueCache(GetCurrentPrinterString(), key, text, user);
+    zqp::PrintSettings* settings = GetCurrentPMPrintSettings();
+    if (settings == nullptr) return true;
+    return SetValueToSettingsWithTicketKeyAndLock(text ? text->c_str() : "", settings, key.c_str(), false) == 0;
+}
+
+std::optional<std::string> BasePrintPanel::RecallText(const std::string& key, zqp::PrefUser user) {
+    if (GetRememberedStore() == RememberedStore::kValueCache)
+        return RestoreFromValueCache(GetCurrentPrinterString(), key, user);
+    std::string text;
+    zqp::PrintSettings* settings = GetCurrentPMPrintSettings();
+    if (settings == nullptr || settings->GetValue(key, text) != zqp::kNoErr) return std::nullopt;
+    return text;
 }
 
 void BasePrintPanel::SetParenetPane(BasePrintPanel* parent) { pParentPane = parent; }

@@ -28,10 +28,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <zqp/nib.h>
+#include <zqp/preferences.h>
 
 #include "zqpde/base_control.h"
 #include "zqpde/constraint_hash.h"
@@ -168,6 +170,17 @@ public:
     virtual SummaryDictionary* getPreferenceDictionaryRef();
     virtual SummaryDictionary* getPreferenceDictionaryAnyUserRef();
 
+    // Where remembered values live from the emulated 10.7 on: in the job's
+    // print settings (this build), or in the per-printer value cache of the
+    // older build (value_cache.h). A window follows its panel.
+    enum class RememberedStore { kPrintSettings, kValueCache };
+    void SetRememberedStore(RememberedStore store) { rememberedStore = store; }
+    RememberedStore GetRememberedStore();
+    // Keeps the text under the key (nullopt removes it) in that store; true
+    // without print settings to keep it in.
+    bool RememberText(const std::string& key, const std::optional<std::string>& text, zqp::PrefUser user);
+    std::optional<std::string> RecallText(const std::string& key, zqp::PrefUser user);
+
     size_t ControlCount() const { return fCtrlGroupArray.size(); }
     size_t WindowCount() const { return fWindowGroupArray.size(); }
     zqp::Window* GetWindowRef() const { return windowRef; }
@@ -219,6 +232,7 @@ protected:
     bool nibLoaded = false;
     SummaryDictionary preferenceDictionary;
     SummaryDictionary preferenceDictionaryAnyUser;
+    RememberedStore rememberedStore = RememberedStore::kPrintSettings;
 };
 
 // A modal window of a panel: created with its window and the title key,

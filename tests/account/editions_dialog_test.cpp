@@ -1,0 +1,262 @@
+// The three builds of the Account extension side by side: the same
+// printdialog script on each edition's sample printer, and what differs in
+// the panels and the ticket (list contents, name widths, keys and
+// namespaces, the encoding attribute, where remembered values live).
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <cstring>
+#include <sstream>
+#include <string>
+
+#include "../framework/ppd_fixture.h"
+#include "print_dialog_run.h"
+
+namespace zqacct {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Edition {
+    const char* name;
+    const char* ns;       // ticket namespace
+    const char* printer;  // printer ID (the PPD's file name)
+    const char* kinds;    // "com.tavelle.<kinds>.pde."
+    const char* help;     // the help key of the sample PPD's product values
+};
+const Edition kARK{"ARK", "com.tavelle.qdm.printsettings.", "zq-ark", "r15", "ARK"};
+const Edition kTELD{"TELD", "com.tavelle.kvb.printsettings.", "zq-teld", "teld15", "TELD"};
+const Edition kKV29{"kv29", "com.tavelle.kvb.printsettings.", "zq-kv29", "kv29", "KV29"};
+const Edition* const kEditions[] = {&kARK, &kTELD, &kKV29};
+
+std::string SamplePPD(const Edition& e) {
+    return zqtest::Slurp(std::string(ZQ_SOURCE_DIR "/ppd/") + e.printer + "-sample.ppd");
+}
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
+// Every edition's sample printer set to the same product and to UTF-8 text.
+std::string ProductPPD(const Edition& e, const std::string& product) {
+    std::string ppd = SamplePPD(e);
+    const std::string help = std::string("-") + e.help + "\"";
+    for (const char* attribute : {"*ZQXPrintTypeSettings: \"", "*ZQXAccountingSettings: \""}) {
+        const size_t at = ppd.find(attribute);
+        const size_t end = ppd.find('"', at + std::strlen(attribute));
+        ppd.replace(at, end + 1 - at, attribute + product + help);
+    }
+    if (e.name == kKV29.name)
+        ppd = Replace(ppd, "*ZQPrinterLanguageEncoding: \"JIS83-RKSJ\"", "*ZQPrinterLanguageEncoding: \"UTF-8\"");
+    return ppd;
+}
+
+struct EditionRun {
+    const Edition* edition;
+    zqtest::DialogResult result;
+    std::map<std::string, std::string> ticket;
+    std::string Ticket(const std::string& name) const {
+        auto it = ticket.find(edition->ns + name);
+        return it == ticket.end() ? "<none>" : it->second;
+    }
+    bool Says(const std::string& text) const { return result.err.find(text) != std::string::npos; }
+};
+
+class EditionDialog : public ::testing::Test {
+protected:
+    // script after the line that opens the panel ("PrintTypeKind" or "AccountKind"; empty: none).
+    EditionRun Dialog(const Edition& e, const std::string& kind, const std::string& script, const std::string& ppd,
+               const std::string& settings = "") {
+        const std::string ppdPath = dir_.Write(std::string(e.printer) + ".ppd", ppd);
+        const std::string open = kind.empty() ? "" : std::string("panel com.tavelle.") + e.kinds + ".pde." + kind + "\n";
+        std::string args = "--ppd '" + ppdPath + "' --bundles '" ZQ_BUNDLES_DIR "' --script '" +
+                           dir_.Write("script.txt", open + script) + "' --ticket";
+        if (!settings.empty()) args += " --settings '" + dir_.Write("settings.txt", settings) + "'";
+        EditionRun r{&e, {}, {}};
+        r.result = zqtest::RunPrintDialog("env TZ=UTC ZQ_PREFS_DIR='" + dir_.path() + "/prefs' ZQ_ROOT='" + dir_.path() + "/" +
+                                              root_ + "' " ZQ_PRINTDIALOG,
+                                          args, dir_.path());
+        std::istringstream lines(r.result.out);
+        for (std::string line; std::getline(lines, line);)
+            if (size_t eq = line.find('='); eq != std::string::npos) r.ticket[line.substr(0, eq)] = line.substr(eq + 1);
+        return r;
+    }
+    std::string CacheFolder() const { return dir_.path() + "/root/Library/Caches/Tavelle"; }
+    zqpde::test::TempDir dir_;
+    std::string root_ = "root";
+};
+
+TEST_F(EditionDialog, PrintTypeListsDifferAndMailboxIsFiveWhereOffered) {
+    struct Case {
+        const Edition* e;
+        const char* items;
+        const char* mailboxTicket;  // after the mailbox script; nullptr: no mailbox item
+    } cases[] = {
+        {&kARK, R"(["Normal Print", "Secure Print", "Sample Print", "Delayed Print", "Save to Mailbox"])", "5"},
+        {&kTELD, R"(["Normal Print", "Secure Print", "Sample Print"])", nullptr},
+        {&kKV29, R"(["Normal Print", "Secure Print", "Sample Print", "Delayed Print" (hidden), "Save to Mailbox"])", "5"},
+    };
+    for (const Case& c : cases) {
+        EditionRun r = Dialog(*c.e, "PrintTypeKind", "dump 101\nprint\n", SamplePPD(*c.e));
+        EXPECT_EQ(r.result.status, 0) << c.e->name << r.result.err;
+        EXPECT_TRUE(r.Says(std::string("dump: PopUpButton tag=101 enabled selected=0 items=") + c.items))
+            << c.e->name << r.result.err;
+        EXPECT_EQ(r.Ticket("PrintTypeTicketKey"), "1") << c.e->name;
+        if (c.mailboxTicket == nullptr) continue;
+        // The fifth item opens the mailbox window and writes 5, as the filters read it.
+        EditionRun m = Dialog(*c.e, "PrintTypeKind", "select 101 4\ntype 1041 12\ntype 1042 2468\nclick 1143\nprint\n",
+                       SamplePPD(*c.e));
+        EXPECT_EQ(m.result.status, 0) << c.e->name << m.result.err;
+        EXPECT_EQ(m.Ticket("PrintTypeTicketKey"), c.mailboxTicket) << c.e->name;
+        EXPECT_EQ(m.Ticket("PrintTypeMBNTicketKey"), "12") << c.e->name;
+        // kv29 has no delayed print: no start time travels.
+        EXPECT_EQ(m.Ticket("DelayPrintTicketKey") == "<none>", c.e == &kKV29) << c.e->name;
+    }
+}
+
+TEST_F(EditionDialog, NameFieldsTakeTheEditionsWidthsAndIgnoreOrHonourTheEncoding) {
+    const std::string copyright = "\xC2\xA9", trademark = "\xE2\x84\xA2";  // U+00A9 is Latin-1, U+2122 is not
+    std::string eightCopyrights, fourTrademarks;
+    for (int i = 0; i < 8; ++i) eightCopyrights += copyright;
+    for (int i = 0; i < 4; ++i) fourTrademarks += trademark;
+    const std::string kanji = "\xE5\xB1\xB1";
+    struct Case {
+        const Edition* e;
+        const char* field;  // "doc" or "user"
+        std::string typed;
+        std::string kept;   // what the field takes (the rest is refused as typed)
+    } cases[] = {
+        // Document name: 64 (ARK), 32 (TELD), 12 (kv29) for product Default00.
+        {&kARK, "doc", "ABCDEFGHIJKLM", "ABCDEFGHIJKLM"},
+        {&kTELD, "doc", "ABCDEFGHIJKLM", "ABCDEFGHIJKLM"},
+        {&kKV29, "doc", "ABCDEFGHIJKLM", "ABCDEFGHIJKL"},
+        {&kTELD, "doc", std::string(33, 'a'), std::string(32, 'a')},
+        // User name on a printer that says "UTF-8": ARK takes the UTF-8 rules, the others do not.
+        {&kARK, "user", "bob" + kanji, "bob" + kanji},
+        {&kTELD, "user", "bob" + kanji, "bob"},
+        {&kKV29, "user", "bob" + kanji, "bob"},
+        // TELD counts widths in Latin-1 terms against its 8: a Latin-1 sign 1, another 2.
+        {&kTELD, "user", eightCopyrights + "a", eightCopyrights},
+        {&kTELD, "user", fourTrademarks + "a", fourTrademarks},
+    };
+    for (const Case& c : cases) {
+        const bool doc = std::string(c.field) == "doc";
+        const std::string script = std::string("select 101 2\ntype 1012 ") + (doc ? "dave" : c.typed) +
+                                   (doc ? "\nselect 1014 1\ntype 1015 " + c.typed : std::string()) +
+                                   "\nclick 1113\nprint\n";
+        root_ = "root-" + std::to_string(&c - cases);  // nothing remembered from the case before
+        EditionRun r = Dialog(*c.e, "PrintTypeKind", script, ProductPPD(*c.e, "Default00"));
+        const std::string what = std::string(c.e->name) + " " + c.field + " " + c.typed;
+        EXPECT_EQ(r.result.status, 0) << what << r.result.err;
+        EXPECT_EQ(r.Says("refused: " + std::string(doc ? "1015" : "1012")), c.kept != c.typed) << what << r.result.err;
+        EXPECT_EQ(r.Ticket("PrintTypeTicketKey"), "3") << what;
+        EXPECT_EQ(r.Ticket(doc ? "DocumentNameTicketKey" : "PrintTypeUserNameTicketKey"), c.kept) << what;
+    }
+}
+
+TEST_F(EditionDialog, Kv29ScopeAttributeNarrowsTheDocumentNameExceptForTheKanaProduct) {
+    for (const char* product : {"Default00", "Default02"}) {
+        const std::string ppd = Replace(ProductPPD(kKV29, product), "*ZQXMailBoxSettings:",
+                                        "*ZQPTDocNameScope: \"48 57\"\n*ZQXMailBoxSettings:");
+        root_ = std::string("root-") + product;
+        EditionRun r = Dialog(kKV29, "PrintTypeKind", "select 101 2\ntype 1012 dave\nselect 1014 1\ntype 1015 4A2\nclick 1113\nprint\n", ppd);
+        EXPECT_EQ(r.result.status, 0) << product << r.result.err;
+        // Digits only, and a refused letter shows no alert; the kana product keeps its own filter.
+        EXPECT_EQ(r.Ticket("DocumentNameTicketKey"), std::string(product) == "Default00" ? "42" : "4A2") << product;
+        EXPECT_FALSE(r.Says("alert:")) << product << r.result.err;
+    }
+}
+
+TEST_F(EditionDialog, JobAuthenticationKeysFollowTheEdition) {
+    const std::regex date(R"(\d\d/\d\d/\d{4})"), time(R"(\d\d:\d\d:\d\d)");
+    struct Case {
+        const Edition* e;
+        bool infoLists, domain, accountFields, printDateTime;
+    } cases[] = {
+        {&kARK, true, true, true, false},  // the ARK sample is a domain-name product
+        {&kTELD, false, false, false, true},
+        {&kKV29, false, false, true, true},
+    };
+    for (const Case& c : cases) {
+        EditionRun r = Dialog(*c.e, "AccountKind", "print\n", SamplePPD(*c.e));
+        ASSERT_EQ(r.result.status, 0) << c.e->name << r.result.err;
+        EXPECT_NE(r.Ticket("JBAManageTypeListTicketKey"), "<none>") << c.e->name;
+        EXPECT_NE(r.Ticket("JBAHostNameStringTicket"), "<none>") << c.e->name;
+        EXPECT_EQ(r.Ticket("JBAInfoListTicketKey") != "<none>", c.infoLists) << c.e->name;
+        EXPECT_EQ(r.Ticket("JBADomainNameTextEditTicket") != "<none>", c.domain) << c.e->name;
+        EXPECT_EQ(r.Ticket("JBAAccountIDTextEditTicket") != "<none>", c.accountFields) << c.e->name;
+        EXPECT_EQ(r.Ticket("JBAStoragePasswordTextEditTicket") != "<none>", c.accountFields) << c.e->name;
+        EXPECT_EQ(std::regex_match(r.Ticket("JBAMrvnPrintDateTicketKey"), date), c.printDateTime) << c.e->name;
+        EXPECT_EQ(std::regex_match(r.Ticket("JBAMrvnPrintTimeTicketKey"), time), c.printDateTime) << c.e->name;
+        // Nothing of the other edition's namespace.
+        const std::string other = c.e == &kARK ? kTELD.ns : kARK.ns;
+        for (const auto& [key, value] : r.ticket) EXPECT_EQ(key.find(other), std::string::npos) << c.e->name << " " << key;
+    }
+}
+
+TEST_F(EditionDialog, TELDPanelsAndOPSPDFModeFromThePPD) {
+    const std::string ppd = SamplePPD(kTELD);
+    EditionRun off = Dialog(kTELD, "", "print\n", Replace(ppd, "*ZQPTPasswdLimit:", "*ZQXEnablePrintType: \"False\"\n*ZQPTPasswdLimit:"));
+    EXPECT_TRUE(off.Says("panel: Job Authentication com.tavelle.teld15.pde.AccountKind")) << off.result.err;
+    EXPECT_FALSE(off.Says("PrintTypeKind")) << off.result.err;
+
+    const std::string secure = "select 101 1\ntype 1022 bob\ntype 1026 123456\nclick 1123\nprint\n";
+    EditionRun plain = Dialog(kTELD, "PrintTypeKind", secure, ppd);
+    EXPECT_EQ(plain.Ticket("PrintTypeUserNameTicketKey"), "bob") << plain.result.err;
+    EXPECT_NE(plain.Ticket("DocumentNameTypeTicketKey"), "<none>");
+    EditionRun ops = Dialog(kTELD, "PrintTypeKind", secure,
+                     Replace(ppd, "*ZQPTPasswdLimit:", "*ZQDeviceModel: \"Morvane\"\n*ZQPTPasswdLimit:"));
+    EXPECT_EQ(ops.Ticket("PrintTypeTicketKey"), "2") << ops.result.err;
+    EXPECT_EQ(ops.Ticket("PrintTypeProductTypeTicketKey"), "0");
+    EXPECT_EQ(ops.Ticket("PrintTypeUserNameTicketKey"), "<none>");
+    EXPECT_EQ(ops.Ticket("DocumentNameTicketKey"), "<none>");
+    EXPECT_EQ(ops.Ticket("DocumentNameTypeTicketKey"), "<none>");
+
+    // The pass-code limit comes from "ZQPTPasswdLimit".
+    EditionRun shortCode = Dialog(kTELD, "PrintTypeKind", "select 101 1\ntype 1022 bob\ntype 1026 12345\nclick 1123\nclick 1124\nprint\n",
+                           Replace(ppd, "*ZQPTPasswdLimit: \"4\"", "*ZQPTPasswdLimit: \"6\""));
+    EXPECT_TRUE(shortCode.Says("Enter 6 to 12 digits")) << shortCode.result.err;
+}
+
+TEST_F(EditionDialog, Kv29RemembersPerPrinterInTheCacheWhereARKUsesThePrintSettings) {
+    const std::string secure = "select 101 1\ntype 1022 carol\ntype 1026 2468\nclick 1123\nprint\n";
+    EditionRun first = Dialog(kKV29, "PrintTypeKind", secure, SamplePPD(kKV29));
+    ASSERT_EQ(first.result.status, 0) << first.result.err;
+    EXPECT_EQ(first.Ticket("PrintTypeTicketKey"), "2");
+    for (const auto& [key, value] : first.ticket) EXPECT_EQ(key.find("Reference"), std::string::npos) << key;
+
+    // The cache: a sticky folder open to all, one private file per printer and user.
+    struct stat st{};
+    ASSERT_EQ(stat(CacheFolder().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 01777u);
+    std::string file;
+    for (const auto& entry : fs::directory_iterator(CacheFolder()))
+        if (entry.path().filename().string().rfind("zq-kv29-", 0) == 0) file = entry.path();
+    ASSERT_FALSE(file.empty());
+    ASSERT_EQ(stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    const std::string content = zqtest::Slurp(file);
+    EXPECT_NE(content.find("zq-kv29com.tavelle.kvb.printsettings.PrintTypeUserNameReference"), std::string::npos);
+    EXPECT_EQ(content.find("2468"), std::string::npos) << "the pass code is kept scrambled";
+
+    // A second dialog, with nothing carried in the settings, finds the values.
+    EditionRun second = Dialog(kKV29, "PrintTypeKind", "dump 101\nprint\n", SamplePPD(kKV29));
+    EXPECT_TRUE(second.Says("dump: PopUpButton tag=101 enabled selected=1")) << second.result.err;
+    EXPECT_EQ(second.Ticket("PrintTypeUserNameTicketKey"), "carol");
+    EXPECT_EQ(second.Ticket("PrintTypePasswordTicketKey"), first.Ticket("PrintTypePasswordTicketKey"));
+
+    // The ARK build keeps them in the print settings: a fresh dialog starts over.
+    EditionRun ark = Dialog(kARK, "PrintTypeKind", secure, SamplePPD(kARK));
+    EXPECT_NE(ark.ticket.count("zq-arkcom.tavelle.qdm.printsettings.PrintTypeUserNameReference"), 0u);
+    EditionRun arkAgain = Dialog(kARK, "PrintTypeKind", "dump 101\nprint\n", SamplePPD(kARK));
+    EXPECT_TRUE(arkAgain.Says("dump: PopUpButton tag=101 enabled selected=0")) << arkAgain.result.err;
+}
+
+}  // namespace
+}  // namespace zqacct
