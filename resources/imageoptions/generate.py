@@ -135,8 +135,8 @@ def color_balance_window():
     columns = [77, 183, 289]
     for level, x in enumerate(columns):
         views.append(label(3301 + level, ["Low", "Mid", "High"][level] + " Density Scope Statics Text",
-                           [x - 10, 136, 90, 17]))
-        views.append(label(3401 + level, "Density Scope Statics Text", [x - 10, 118, 90, 17]))
+                           [x - 20, 136, 100, 17]))
+        views.append(label(3401 + level, "Density Scope Statics Text", [x - 20, 118, 100, 17]))
         for color in range(4):
             views.append({"class": "TextField", "tag": 3500 + 10 * level + color, "frame": [x, 88, 30, 22]})
             views.append({"class": "Stepper", "tag": 3600 + 10 * level + color, "min": -3, "max": 3, "increment": 1,

@@ -345,6 +345,12 @@ bool GBasePPDCheckBoxARK::SetValueToTicket(zqp::PrintSettings*, bool) {
     return marked;
 }
 
+bool GBasePPDCheckBoxARK::SimulationUIEventHandler() {
+    zqpde::PPDCheckBox::SimulationUIEventHandler();
+    GetValueFromUI();
+    return true;
+}
+
 bool GCheckBoxARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
     const bool ok = GBasePPDCheckBoxARK::InitializeCtrl(bundle, ppd);
     ReportToChecker(kPPDMainKey, ppd, !ctrlPPDInfoArrayRef.empty());

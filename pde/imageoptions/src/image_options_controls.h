@@ -146,6 +146,8 @@ public:
     using zqpde::PPDCheckBox::PPDCheckBox;
     using zqpde::PPDCheckBox::SetValueToTicket;
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
+    // The lists follow the state shown, which is then the state they saw.
+    bool SimulationUIEventHandler() override;
 };
 
 class GCheckBoxARK : public GBasePPDCheckBoxARK {

@@ -340,15 +340,15 @@ ColorBalanceWndARK::~ColorBalanceWndARK() { terminate(); }
 void ColorBalanceWndARK::ColorBalanceWnd() {
     zqp::Window* w = GetWindowRef();
     if (w == nullptr) return;
-    static const zqpde::TextEditIniData kLabels[] = {
-        {nullptr, "Target Color Statics Text", 0, 0},  {nullptr, "Low Density Scope Statics Text", 0, 0},
-        {nullptr, "Density Scope Statics Text", 0, 0}, {nullptr, "Mid Density Scope Statics Text", 0, 0},
-        {nullptr, "Density Scope Statics Text", 0, 0}, {nullptr, "High Density Scope Statics Text", 0, 0},
-        {nullptr, "Density Scope Statics Text", 0, 0}};
+    static const char* const kLabelKeys[] = {"Target Color Statics Text",      "Low Density Scope Statics Text",
+                                             "Density Scope Statics Text",     "Mid Density Scope Statics Text",
+                                             "Density Scope Statics Text",     "High Density Scope Statics Text",
+                                             "Density Scope Statics Text"};
     static const int32_t kLabelTags[] = {3202, 3301, 3401, 3302, 3402, 3303, 3403};
+    static const zqpde::TextEditIniData kNoText = {nullptr, "", 0, 0};
     for (size_t i = 0; i < std::size(kLabelTags); ++i) {
         auto label = std::make_unique<zqpde::StaticTextEditControl>();
-        label->CreateControl(w->viewWithTag(kLabelTags[i]), &kLabels[i], nullptr, nullptr, nullptr, nullptr, nullptr);
+        label->CreateControl(w->viewWithTag(kLabelTags[i]), &kNoText, nullptr, nullptr, nullptr, nullptr, kLabelKeys[i]);
         AddNewControl(std::move(label));
     }
     auto cancel = std::make_unique<GCancelButtonARK>();
@@ -426,7 +426,9 @@ bool GOKButtonARK::UIEventHandler() {
 
 namespace {
 
-const zqpde::ListCtrlIniData kAdjustListIniData = {1, 1, 1, nullptr};
+// The initial value is no item, so the first showing applies the lists of
+// the item shown and never lets go of a list it did not apply.
+const zqpde::ListCtrlIniData kAdjustListIniData = {1, 1, 0, nullptr};
 const int32_t* const kTargetPaperPair[] = {&kTag<506>, &kTag<516>, nullptr};
 const zqpde::ConstrainTagList kPluginTypeHide[] = {nullptr, nullptr, nullptr, kTargetPaperPair, nullptr};
 const zqpde::ConstrainInfo kWindowPluginTypeConstrain = {{}, zqpde::ConstrainListsOf(kPluginTypeHide), {}};
