@@ -159,7 +159,7 @@ def adjustment_window(outlet, cmyk, overprint):
     views = []
     rgb = []
     for i, (tag, title) in enumerate(ADJ_LISTS):
-        y = 112 - 32 * i
+        y = 100 - 30 * i
         rgb += [label(title, "", [10, y + 6, 170, 17]), popup(tag, [185, y, 230, 26])]
     top = height - 30
     views.append({"class": "Box", "tag": 530, "title": "RGB Color Correction Text", "frame": [15, top - 150, 430, 150],
