@@ -110,6 +110,22 @@ TEST_F(MainPanel, RefusedMarksKeepTheShownValue) {
     EXPECT_EQ(r.Marked("ZQRGBImageType"), "General");
 }
 
+TEST_F(MainPanel, HelpPagesTakeTheResourceSuffixAndTheVersionTellsOfTheConstraintFile) {
+    DialogRun r = Dialog("help\ndump 114\nclick 110\nclick 3701\nclick 3702\nclick 105\nclick 543\nclick 541\n");
+    EXPECT_EQ(r.result.status, 0) << r.result.err;
+    for (const char* page : {"Graphics_ARK.htm", "ColorBalance_ARK.htm", "ImageAdj_ARK.htm"})
+        EXPECT_TRUE(r.Has(std::string("help: ZQ Image Options Help ") + page)) << page << r.result.err;
+    EXPECT_TRUE(r.Says("tag=114 enabled hidden value=\"Ver.1.0.1\"")) << r.result.err;
+
+    // A constraint file that cannot be read: the version ends in "." and the
+    // PPD's own constraints are not used either.
+    const std::string ppd = Replace(SamplePPD(), "*ZQPSDecompMode: \"0\"",
+                                    "*ZQPSDecompMode: \"0\"\n*ZQXCDFSetting: \"/nonexistent/zq.cdf\"");
+    DialogRun cdf = Dialog("dump 114\nselect 106 \"Text\"\ndump 109\n", ppd);
+    EXPECT_TRUE(cdf.Says("value=\"Ver.1.0.1.\"")) << cdf.result.err;
+    EXPECT_TRUE(cdf.Says("\"Smooth Gradation\"]")) << cdf.result.err;
+}
+
 TEST_F(MainPanel, TheTeldBundleHasNoCMYKCorrectionOnItsPanel) {
     DialogRun r = Dialog("dump 108\n", test::TeldPPD(), "", test::kTeldKind);
     EXPECT_EQ(r.result.status, 2) << r.result.err;  // no view with that tag

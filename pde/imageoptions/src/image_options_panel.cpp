@@ -388,7 +388,7 @@ void ImageOptionsPDEr15::CreateControls(ppd_file_t* ppd) {
     help_ = AddNewControl(std::move(help));
     auto version = std::make_unique<zqpde::VersionStringSText>();
     version->CreateControl(v->viewWithTag(114), nullptr, ConstraintFileUsable(ppd));
-    AddNewControl(std::move(version));
+    version_ = AddNewControl(std::move(version));
 
     colorBalanceWnd_ = std::make_unique<ColorBalanceWndARK>(colorBalanceWindowOutlet, "Color Balance Window Title String");
     colorBalanceWnd_->ColorBalanceWnd();
@@ -408,6 +408,7 @@ int32_t ImageOptionsPDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* 
 
     CPPDChecker::Instance().Init();
     const int32_t status = zqpde::BasePrintPanel::InitializeUserPane(bundle, ppd);
+    if (version_ != nullptr) version_->InitializeTitle(bundle);
     if (status != 0) return status;
     if (CPPDChecker::Instance().RunCheck()) {
         SetPrintTypeToPanel();

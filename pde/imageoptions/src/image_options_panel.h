@@ -147,6 +147,7 @@ private:
     GPPDListCtrlARK* cmykList_ = nullptr;
     PluginTypeListCtrlARK* pluginType_ = nullptr;
     GHelpButtonARK* help_ = nullptr;
+    zqpde::VersionStringSText* version_ = nullptr;
 };
 
 class ImageOptionsPDEPluginr15 : public zqp::PlugIn {
