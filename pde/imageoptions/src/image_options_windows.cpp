@@ -36,10 +36,6 @@ constexpr int32_t kTag = V;
 #define ZQ_EDIT_STEP(c, l) &kTag<3500 + 10 * (l) + (c)>, &kTag<3600 + 10 * (l) + (c)>
 #define ZQ_COLOR_CONTROLS(c) ZQ_EDIT_STEP(c, 0), ZQ_EDIT_STEP(c, 1), ZQ_EDIT_STEP(c, 2)
 
-const int32_t* const kBlackControls[] = {ZQ_COLOR_CONTROLS(0), nullptr};
-const int32_t* const kCyanControls[] = {ZQ_COLOR_CONTROLS(1), nullptr};
-const int32_t* const kMagentaControls[] = {ZQ_COLOR_CONTROLS(2), nullptr};
-const int32_t* const kYellowControls[] = {ZQ_COLOR_CONTROLS(3), nullptr};
 const int32_t* const kNotBlack[] = {ZQ_COLOR_CONTROLS(1), ZQ_COLOR_CONTROLS(2), ZQ_COLOR_CONTROLS(3), nullptr};
 const int32_t* const kNotCyan[] = {ZQ_COLOR_CONTROLS(0), ZQ_COLOR_CONTROLS(2), ZQ_COLOR_CONTROLS(3), nullptr};
 const int32_t* const kNotMagenta[] = {ZQ_COLOR_CONTROLS(0), ZQ_COLOR_CONTROLS(1), ZQ_COLOR_CONTROLS(3), nullptr};
