@@ -1,0 +1,594 @@
+#include "image_options_controls.h"
+
+#include <zqp/host.h>
+#include <zqp/utf8.h>
+#include <zqp/view.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "image_options_panel.h"
+#include "image_options_windows.h"
+#include "ppd_checker.h"
+#include "zqpde/app_resources.h"
+#include "zqpde/ppd_util.h"
+
+namespace zqimg {
+namespace {
+
+constexpr const char* kConflictTrue = "ConflictTrue";
+
+ppd_file_t* PanelPPD(const zqpde::BaseControl& c) {
+    return c.GetParentPanel() != nullptr ? c.GetParentPanel()->GetCurrentPPD() : nullptr;
+}
+
+// The control of the main panel with the tag (the windows' controls reach
+// the main panel's through it).
+zqpde::BaseControl* MainPanelControl(const zqpde::BaseControl& c, int32_t tag) {
+    ImageOptionsPDEr15* panel = OwningImageOptionsPanel(c);
+    return panel != nullptr ? panel->GetPanelControl(&tag) : nullptr;
+}
+
+int32_t ChoiceIndex(const std::vector<zqpde::PPDChoiceEntry>& list, const char* keyword) {
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i][1] == keyword) return static_cast<int32_t>(i);
+    return -1;
+}
+
+// The checker hears whether the control's option is usable: a PPD, a
+// keyword, and at least one choice.
+void ReportToChecker(const std::string& keyword, ppd_file_t* ppd, bool hasChoices) {
+    CPPDChecker::Instance().AddCheck(keyword, ppd != nullptr && !keyword.empty() && hasChoices);
+}
+
+}  // namespace
+
+ImageOptionsPDEr15* OwningImageOptionsPanel(const zqpde::BaseControl& control) {
+    zqpde::BasePrintPanel* p = control.GetParentPanel();
+    while (p != nullptr) {
+        if (auto* panel = dynamic_cast<ImageOptionsPDEr15*>(p)) return panel;
+        p = p->GetParentWnd();
+    }
+    return nullptr;
+}
+
+bool MarkChoice(zqpde::BaseControl& control, const std::string& option, int32_t index) {
+    const auto& choices = control.getPPDChoices();
+    if (index < 0 || static_cast<size_t>(index) >= choices.size()) return false;
+    zqpde::BasePrintPanel* panel = control.GetParentPanel();
+    zqp::DialogHost* host = panel != nullptr ? panel->GetCurrentPDECallbackObj() : nullptr;
+    return host != nullptr && host->willChangePPDOptionKeyValue(option, choices[static_cast<size_t>(index)].ppdTitle());
+}
+
+// ---- lists -------------------------------------------------------------------------------------
+
+bool GBasePPDPopupListARK::SetValueToTicket(zqp::PrintSettings*, bool) {
+    if (!valueDidChange || GetControlBlkPtr() == nullptr) return true;
+    const bool marked = MarkChoice(*this, kPPDMainKey, GetValue() - 1);
+    if (marked) valueDidChange = false;
+    return marked;
+}
+
+bool GPPDListCtrlARK::InitializeMenu(zqp::Bundle* bundle, ppd_file_t* ppd) {
+    ppdKeyIsExist_ = zqpde::CheckPPDKeyIsExist(ppd, kPPDMainKey.c_str());
+    if (ppdKeyIsExist_) {
+        if (!GBasePPDPopupListARK::InitializeMenu(bundle, ppd)) return false;
+    } else {
+        ctrlPPDInfoArrayRef.clear();
+    }
+    ReportToChecker(kPPDMainKey, ppd, !ctrlPPDInfoArrayRef.empty());
+    return true;
+}
+
+int32_t GPPDListCtrlARK::DoSelfUpdate() {
+    if (!ppdKeyIsExist_) {
+        PPDCtrlHide();
+        HideTitleCtrl();
+    }
+    return 0;
+}
+
+void GPPDListCtrlARK::Show() {
+    if (ppdKeyIsExist_) GBasePPDPopupListARK::Show();
+}
+
+void GPPDListCtrlARK::Hide() {
+    GBasePPDPopupListARK::Hide();
+    if (!ppdKeyIsExist_) HideTitleCtrl();
+}
+
+// RGB correction ---------------------------------------------------------------------------------
+
+int32_t RGBCorrectionListCtrlARK::ChoiceOfItem(int32_t item) const {
+    return item >= 0 && static_cast<size_t>(item) < itemChoice_.size() ? itemChoice_[static_cast<size_t>(item)] : -1;
+}
+
+bool RGBCorrectionListCtrlARK::ReInitializeMenu(zqp::Bundle*) {
+    zqp::PopUpButton* p = PopUp();
+    itemChoice_.clear();
+    if (p == nullptr || ctrlPPDInfoArrayRef.empty()) return true;
+    p->removeAllItems();
+    int32_t perceptualItem = -1;
+    for (size_t i = 0; i < ctrlPPDInfoArrayRef.size(); ++i) {
+        const zqpde::PPDChoiceEntry& e = ctrlPPDInfoArrayRef[i];
+        if (e[1] == "None") continue;
+        if (e[1] == "Perceptual") perceptualItem = static_cast<int32_t>(itemChoice_.size());
+        p->addItemWithTitle(std::string(zqp::Utf8Prefix(e[2], zqpde::kPPDItemMaxBytes)),
+                            std::string(zqp::Utf8Prefix(e[1], zqpde::kPPDItemMaxBytes)));
+        p->itemAtIndex(p->numberOfItems() - 1)->enabled = e[3] != kConflictTrue;
+        itemChoice_.push_back(static_cast<int32_t>(i));
+    }
+    // "Perceptual" is the list's default, wherever "None" stands.
+    if (perceptualItem >= 0) {
+        p->selectItemAtIndex(perceptualItem);
+        defaultValue_ = perceptualItem + 1;
+    }
+    return true;
+}
+
+bool RGBCorrectionListCtrlARK::PPDMarkOptionByIndex(ppd_file_t* ppd, int32_t item) {
+    if (ppd == nullptr) return true;
+    const int32_t choice = ChoiceOfItem(item);
+    if (choice < 0) return true;
+    return MarkChoice(*this, kPPDMainKey, choice);
+}
+
+bool RGBCorrectionListCtrlARK::ConvertFromPresetIndex(int32_t choice) {
+    if (GetControlBlkPtr() == nullptr || !infoListCreated) return false;
+    for (size_t item = 0; item < itemChoice_.size(); ++item)
+        if (itemChoice_[item] == choice) {
+            SetBlockInt(GetControlBlkPtr(), static_cast<int32_t>(item) + 1);
+            return true;
+        }
+    // The marked choice is not offered ("None"): the list keeps its value.
+    return false;
+}
+
+int32_t RGBCorrectionListCtrlARK::UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) {
+    if (!infoListCreated || ppd == nullptr) return 0;
+    if (zqpde::BasePrintPanel* panel = GetParentPanel(); panel != nullptr && panel->Geteppd() != nullptr) {
+        ctrlPPDInfoArrayRef.clear();
+        zqpde::InitializeValueFromPPD(ppd, *panel->Geteppd(), &ctrlPPDInfoArrayRef, kPPDMainKey.c_str());
+    }
+    zqp::PopUpButton* p = PopUp();
+    if (p == nullptr) return 0;
+    for (size_t item = 0; item < itemChoice_.size(); ++item) {
+        const int32_t choice = itemChoice_[item];
+        if (zqp::MenuItem* mi = p->itemAtIndex(static_cast<int>(item)); mi != nullptr && choice >= 0 &&
+                                                                          static_cast<size_t>(choice) < ctrlPPDInfoArrayRef.size())
+            mi->enabled = ctrlPPDInfoArrayRef[static_cast<size_t>(choice)][3] != kConflictTrue;
+    }
+    return 0;
+}
+
+int32_t RGBCorrectionListCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
+    if (!ToGetSummaryText() || dictionary == nullptr || order == nullptr || GetControlBlkPtr() == nullptr ||
+        titleTextRef.empty())
+        return 0;
+    const int32_t choice = ChoiceOfItem(GetValue() - 1);
+    if (choice < 0 || static_cast<size_t>(choice) >= ctrlPPDInfoArrayRef.size()) return 0;
+    (*dictionary)[titleTextRef] = ctrlPPDInfoArrayRef[static_cast<size_t>(choice)][2];
+    order->push_back(titleTextRef);
+    return 0;
+}
+
+bool RGBCorrectionListCtrlARK::SetValueToTicket(zqp::PrintSettings*, bool) {
+    if (GetControlBlkPtr() == nullptr) return true;
+    int32_t choice = ChoiceOfItem(GetValue() - 1);
+    ImageOptionsPDEr15* panel = OwningImageOptionsPanel(*this);
+    // Basic mode and black-and-white printing take no RGB correction.
+    if (panel != nullptr && panel->IsPrinting() &&
+        (!panel->IsAdvancedSettingAvailable() || !panel->IsColorModeAvailable())) {
+        const int32_t none = ChoiceIndex(ctrlPPDInfoArrayRef, "None");
+        if (none >= 0) choice = none;
+    }
+    if (choice < 0) return true;
+    return MarkChoice(*this, kPPDMainKey, choice);
+}
+
+int32_t RGBCorrectionListCtrlARK::DoControlUpdateConstrain() {
+    if (GetValueFromUIDataBlk() == nullptr || ctrlConstrainControlArray == nullptr) return 0;
+    if (BlockInt(GetValueFromUIDataBlk()) == SelectedItemNumber() || ctrlParentPanelPtr == nullptr) return 0;
+    zqpde::ConstrainTagList list = ctrlConstrainControlArray->updateLists.at(0);
+    for (zqpde::ConstrainTagList p = list; p != nullptr && *p != nullptr; ++p)
+        if (zqpde::BaseControl* c = ctrlParentPanelPtr->GetPanelControl(*p)) c->Update();
+    return 0;
+}
+
+// Screen -----------------------------------------------------------------------------------------
+
+int32_t ScreenListCtrlARK::Update() {
+    ImageOptionsPDEr15* panel = OwningImageOptionsPanel(*this);
+    if (panel != nullptr && panel->GetPDEStatus()) return 0;
+    SetDefaultValueToUI();
+    GetValueFromUI();
+    return 0;
+}
+
+// Output mode ------------------------------------------------------------------------------------
+
+bool GOutputModeListCtrlARK::InitializeMenu(zqp::Bundle* bundle, ppd_file_t* ppd) {
+    if (!GPPDListCtrlARK::InitializeMenu(bundle, ppd)) return false;
+    isMailBoxKeyExist_ = false;
+    mailboxSetValueIndex_ = 0;
+    const std::string key = zqpde::FixPPDKeywordAccordingToType(ppd, "ZQXMailBoxSettings");
+    ppd_attr_t* attr = zqpde::ppdFindAttr_ALT(ppd, key.c_str(), nullptr);
+    if (attr != nullptr) {
+        // The value names the mailbox choice from its fifth character on.
+        const std::string value = attr->value != nullptr ? attr->value : "";
+        const std::string choice = value.size() > 4 ? value.substr(4) : std::string();
+        mailboxSetValueIndex_ = 1 + ChoiceIndex(ctrlPPDInfoArrayRef, choice.c_str());
+        isMailBoxKeyExist_ = true;
+    }
+    return true;
+}
+
+bool GOutputModeListCtrlARK::MailboxJob() const {
+    ImageOptionsPDEr15* panel = OwningImageOptionsPanel(*this);
+    return panel != nullptr && panel->getPrintTypeMailbox();
+}
+
+bool GOutputModeListCtrlARK::GetValueToPreset() {
+    const bool got = GPPDListCtrlARK::GetValueToPreset();
+    if (isMailBoxKeyExist_ && MailboxJob() && mailboxSetValueIndex_ > 0 && GetControlBlkPtr() != nullptr) {
+        SetBlockInt(GetControlBlkPtr(), mailboxSetValueIndex_);
+        valueDidChange = true;
+        return true;
+    }
+    return got;
+}
+
+bool GOutputModeListCtrlARK::SetValueFromUIToControl() {
+    if (isMailBoxKeyExist_ && MailboxJob() && mailboxSetValueIndex_ > 0 && GetControlBlkPtr() != nullptr) {
+        if (GetValue() != mailboxSetValueIndex_) valueDidChange = true;
+        SetBlockInt(GetControlBlkPtr(), mailboxSetValueIndex_);
+        return true;
+    }
+    return GPPDListCtrlARK::SetValueFromUIToControl();
+}
+
+int32_t GOutputModeListCtrlARK::UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) {
+    GPPDListCtrlARK::UpdateConflictsPanelControlFromPPD(ppd);
+    if (!isMailBoxKeyExist_ || ControlPtr == nullptr) return 0;
+    const bool mailbox = MailboxJob();
+    ControlPtr->setEnabled(!mailbox);
+    if (ctrlIDTitleExPtr != nullptr && ctrlParentPanelPtr != nullptr)
+        if (zqpde::BaseControl* title = ctrlParentPanelPtr->GetPanelControl(ctrlIDTitleExPtr))
+            if (title->GetControlPtr() != nullptr) title->GetControlPtr()->setEnabled(!mailbox);
+    return 0;
+}
+
+int32_t GOutputModeListCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
+    if (dictionary == nullptr || order == nullptr || GetControlBlkPtr() == nullptr || titleTextRef.empty()) return 0;
+    const int32_t value = isMailBoxKeyExist_ && MailboxJob() && mailboxSetValueIndex_ > 0 ? mailboxSetValueIndex_
+                                                                                          : GetValue();
+    const int32_t index = zqpde::ItemIndexOf(value);
+    if (index < 0 || static_cast<size_t>(index) >= ctrlPPDInfoArrayRef.size()) return 0;
+    (*dictionary)[titleTextRef] =
+        std::string(zqp::Utf8Prefix(ctrlPPDInfoArrayRef[static_cast<size_t>(index)][2], zqpde::kPPDSummaryMaxBytes));
+    order->push_back(titleTextRef);
+    return 0;
+}
+
+bool GOutputModeListCtrlARK::SetDefaultValueToUI() {
+    const bool ok = GPPDListCtrlARK::SetDefaultValueToUI();
+    GetValueFromUI();
+    return ok;
+}
+
+// Image adjustment lists -------------------------------------------------------------------------
+
+bool MirroredListCtrlIAARK::ReInitializeMenu(zqp::Bundle* bundle) {
+    if (!keepNone_) return RGBCorrectionListCtrlARK::ReInitializeMenu(bundle);
+    // Every choice, item k being choice k.
+    zqpde::PPDPopupControl::ReInitializeMenu(bundle);
+    itemChoice_.clear();
+    for (size_t i = 0; i < ctrlPPDInfoArrayRef.size(); ++i) itemChoice_.push_back(static_cast<int32_t>(i));
+    return true;
+}
+
+bool MirroredListCtrlIAARK::SetControlValueToUI() {
+    zqp::PopUpButton* p = PopUp();
+    zqpde::BaseControl* main = MainPanelControl(*this, mainTag_);
+    auto* mainList = dynamic_cast<zqpde::PPDPopupControl*>(main);
+    auto* mainPopUp = mainList != nullptr ? dynamic_cast<zqp::PopUpButton*>(mainList->GetControlPtr()) : nullptr;
+    if (p == nullptr || mainPopUp == nullptr || GetControlBlkPtr() == nullptr)
+        return GPPDListCtrlARK::SetControlValueToUI();
+    const int32_t item = mainPopUp->indexOfSelectedItem();
+    SetBlockInt(GetControlBlkPtr(), item + 1);
+    p->selectItemAtIndex(item);
+    return true;
+}
+
+bool MirroredListCtrlIAARK::SetValueToTicket(zqp::PrintSettings*, bool) { return true; }
+
+bool CMYKCorrectionListCtrlIAARK::InitializeMenu(zqp::Bundle* bundle, ppd_file_t* ppd) {
+    if (!MirroredListCtrlIAARK::InitializeMenu(bundle, ppd)) return false;
+    // "None" disables the target paper and its title, wherever it stands.
+    static const int32_t kPaper = kTargetPaperIATag, kPaperTitle = 516;
+    static const int32_t* const kPaperList[] = {&kPaper, &kPaperTitle, nullptr};
+    disable_.assign(ctrlPPDInfoArrayRef.size(), nullptr);
+    const int32_t none = GetIndexByStr("None");
+    if (none >= 0) disable_[static_cast<size_t>(none)] = kPaperList;
+    constrain_ = {};
+    constrain_.disableLists = {disable_.data(), static_cast<int32_t>(disable_.size())};
+    ctrlConstrainControlArray = &constrain_;
+    return true;
+}
+
+int32_t CMYKTargetMediaListCtrlIAARK::GetSummaryText(zqpde::SummaryDictionary* dictionary,
+                                                     zqpde::SummaryOrder* order) {
+    ImageOptionsPDEr15* panel = OwningImageOptionsPanel(*this);
+    if (panel == nullptr || ControlPtr == nullptr || ControlPtr->isHidden() || !panel->IsAdvancedSettingAvailable())
+        return 0;
+    zqpde::PPDPopupControl* cmyk = panel->getcmykccPopupList();
+    const char* choice = cmyk != nullptr ? cmyk->GetUISelectStr() : nullptr;
+    if (choice == nullptr || std::strcmp(choice, "None") == 0) return 0;
+    return GPPDListCtrlARK::GetSummaryText(dictionary, order);
+}
+
+bool PluginTypeListCtrlARK::SetPluginType(int32_t type) {
+    if (type <= 0) return false;
+    defaultValue_ = type;
+    return true;
+}
+
+// ---- check boxes ---------------------------------------------------------------------------------
+
+bool GBasePPDCheckBoxARK::SetValueToTicket(zqp::PrintSettings*, bool) {
+    if (!valueDidChange || GetControlBlkPtr() == nullptr) return true;
+    const int32_t index = ChoiceIndexForState(GetValue());
+    if (index < 0) return true;
+    const bool marked = MarkChoice(*this, kPPDMainKey, index);
+    if (marked) valueDidChange = false;
+    return marked;
+}
+
+bool GBasePPDCheckBoxARK::SimulationUIEventHandler() {
+    zqpde::PPDCheckBox::SimulationUIEventHandler();
+    GetValueFromUI();
+    return true;
+}
+
+bool GCheckBoxARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
+    const bool ok = GBasePPDCheckBoxARK::InitializeCtrl(bundle, ppd);
+    ReportToChecker(kPPDMainKey, ppd, !ctrlPPDInfoArrayRef.empty());
+    return ok;
+}
+
+int32_t GCheckBoxExtARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
+    if (ControlPtr == nullptr || !ControlPtr->isEnabled()) return 0;
+    return GBasePPDCheckBoxARK::GetSummaryText(dictionary, order);
+}
+
+// ---- density stepper -------------------------------------------------------------------------------
+
+GLittleArrayControlARK::GLittleArrayControlARK(zqp::View* view, const zqpde::LittleArrayIniData* iniData,
+                                               const char* ppdKey, const zqpde::ConstrainInfo* constrain, bool black)
+    : zqpde::PPDLittleArrayControl(view, iniData, ppdKey, constrain, nullptr, nullptr), black_(black) {}
+
+bool GLittleArrayControlARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
+    const bool ok = zqpde::PPDLittleArrayControl::InitializeCtrl(bundle, ppd);
+    ReportToChecker(kPPDMainKey, ppd, !ctrlPPDInfoArrayRef.empty());
+    return ok;
+}
+
+int32_t GLittleArrayControlARK::ShownValue() const {
+    zqp::Stepper* s = StepperView();
+    return s != nullptr ? s->integerValue() : 0;
+}
+
+void GLittleArrayControlARK::TakeValue(int32_t value) {
+    if (zqp::Stepper* s = StepperView()) s->setIntegerValue(value);
+    lastValue = ShownValue();
+    GetValueFromUI();
+}
+
+void GLittleArrayControlARK::WriteEdit() {
+    if (ctrlConstrainControlArray == nullptr || ctrlParentPanelPtr == nullptr) return;
+    zqpde::ConstrainTagList list = ctrlConstrainControlArray->updateLists.at(0);
+    if (list == nullptr || list[0] == nullptr) return;
+    auto* edit = dynamic_cast<GTextEditCtrlARK*>(ctrlParentPanelPtr->GetPanelControl(list[0]));
+    if (edit == nullptr || edit->GetEditMaxLength() <= 0) return;
+    const std::string text = std::to_string(ShownValue());
+    edit->SetExternalValueToUI(text.c_str(), static_cast<int32_t>(text.size()));
+    edit->GetValueFromUI();
+}
+
+bool GLittleArrayControlARK::UIEventHandler() {
+    WriteEdit();
+    return zqpde::PPDLittleArrayControl::UIEventHandler();
+}
+
+bool GLittleArrayControlARK::SetControlValueToUI() {
+    zqpde::PPDLittleArrayControl::SetControlValueToUI();
+    lastValue = ShownValue();
+    WriteEdit();
+    return true;
+}
+
+bool GLittleArrayControlARK::SetExternalValueToUI(const void* value, int32_t size) {
+    zqpde::PPDLittleArrayControl::SetExternalValueToUI(value, size);
+    lastValue = ShownValue();
+    WriteEdit();
+    return true;
+}
+
+bool GLittleArrayControlARK::SetDefaultValueToUI() {
+    zqpde::PPDLittleArrayControl::SetDefaultValueToUI();
+    BaseControl::SetDefaultValueToUI();
+    return true;
+}
+
+int32_t GLittleArrayControlARK::Update() { return 0; }
+
+bool GLittleArrayControlARK::SetValueToTicket(zqp::PrintSettings*, bool) {
+    if (GetControlBlkPtr() == nullptr || littleArrayIniDataPtr == nullptr) return true;
+    const int32_t v = GetValue();
+    if (v < minimum_ || v > maximum_) return true;
+    const int32_t index = maximum_ - v;
+    if (static_cast<size_t>(index) >= m_paPPDChoices.size()) return true;
+    return MarkChoice(*this, kPPDMainKey, index);
+}
+
+bool GLittleArrayControlARK::ToGetSummaryText() {
+    ImageOptionsPDEr15* panel = OwningImageOptionsPanel(*this);
+    if (panel == nullptr || !panel->IsColorBalanceAdjustmentAvailable()) return false;
+    return black_ || panel->IsColorModeAvailable();
+}
+
+// ---- brightness -------------------------------------------------------------------------------------
+
+bool GPPDSliderBarControlARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
+    zqpde::PPDSliderBarControl::InitializeCtrl(bundle, ppd);
+    const int n = zqpde::GetPPDKeyOptionCount(ppd, kPPDMainKey.c_str());
+    ranged_ = n > 0;
+    if (ranged_) {
+        maximum_ = n / 2;
+        // n choices give n values: -5 to +5 for 11; an even count loses the
+        // lowest value rather than have a value that marks nothing.
+        minimum_ = maximum_ - (n - 1);
+        if (zqp::Slider* s = SliderView()) {
+            s->setMinValue(minimum_);
+            s->setMaxValue(maximum_);
+            s->setNumberOfTickMarks(maximum_ - minimum_ + 1);
+            s->setAllowsTickMarkValuesOnly(true);
+        }
+        const int p = zqpde::GetUIDefaultValueFromPPD(ppd, kPPDMainKey.c_str());
+        defaultValue_ = maximum_ - (p >= 0 ? p : maximum_);
+        hasIniData_ = true;
+        const std::string title = zqpde::GetUITitleFromPPD(ppd, kPPDMainKey.c_str()).value_or("");
+        static const int32_t kTitleTag = 202;
+        if (ctrlParentPanelPtr != nullptr)
+            if (zqpde::BaseControl* label = ctrlParentPanelPtr->GetPanelControl(&kTitleTag)) {
+                const std::string text = title + ":";
+                label->SetExternalValueToUI(text.c_str(), static_cast<int32_t>(text.size()));
+            }
+    } else if (sliderBarIniDataPtr != nullptr) {
+        minimum_ = sliderBarIniDataPtr->minimum;
+        maximum_ = sliderBarIniDataPtr->maximum;
+    }
+    ReportToChecker(kPPDMainKey, ppd, !ctrlPPDInfoArrayRef.empty());
+    return true;
+}
+
+bool GPPDSliderBarControlARK::GetValueToPreset() {
+    ppd_file_t* ppd = PanelPPD(*this);
+    if (ppd == nullptr || getPPDOptions() == nullptr || GetControlBlkPtr() == nullptr) return false;
+    const int index = zqpde::GetIndexOfMarkedOptionWithKey(getPPDOptions(), ppd, kPPDMainKey.c_str());
+    if (index < 0 || !MarkChoice(*this, kPPDMainKey, index)) return false;
+    SetBlockInt(GetControlBlkPtr(), maximum_ - index);
+    return true;
+}
+
+int32_t GPPDSliderBarControlARK::Open() {
+    if (PanelPPD(*this) != nullptr && GetValueToPreset()) SetControlValueToUI();
+    return 0;
+}
+
+bool GPPDSliderBarControlARK::SetDefaultValueToUI() {
+    int32_t v = defaultValue_;
+    SetExternalValueToUI(&v, sizeof v);
+    return true;
+}
+
+bool GPPDSliderBarControlARK::SetValueToTicket(zqp::PrintSettings*, bool) {
+    if (GetControlBlkPtr() == nullptr) return true;
+    const int32_t index = ChoiceOfValue(GetValue());
+    if (index < 0 || static_cast<size_t>(index) >= m_paPPDChoices.size()) return true;
+    return MarkChoice(*this, kPPDMainKey, index);
+}
+
+int32_t GPPDSliderBarControlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
+    if (dictionary == nullptr || order == nullptr || GetControlBlkPtr() == nullptr || !ranged_) return 0;
+    const int32_t index = ChoiceOfValue(GetValue());
+    if (index < 0 || static_cast<size_t>(index) >= ctrlPPDInfoArrayRef.size()) return 0;
+    const std::string title = zqpde::GetUITitleFromPPD(PanelPPD(*this), kPPDMainKey.c_str()).value_or("");
+    if (title.empty()) return 0;
+    (*dictionary)[title] = ctrlPPDInfoArrayRef[static_cast<size_t>(index)][2];
+    order->push_back(title);
+    return 0;
+}
+
+bool BrightRangeSTextCtrlARK::InitializeCtrl(zqp::Bundle*, ppd_file_t*) {
+    ImageOptionsPDEr15* panel = OwningImageOptionsPanel(*this);
+    GPPDSliderBarControlARK* slider = panel != nullptr ? panel->getbrightnessSlider() : nullptr;
+    if (slider == nullptr) return true;
+    char text[16];
+    if (maximum_) std::snprintf(text, sizeof text, "+%d", static_cast<int>(slider->Maximum()));
+    else std::snprintf(text, sizeof text, "-%d", static_cast<int>(-slider->Minimum()));
+    SetExternalValueToUI(text, static_cast<int32_t>(std::strlen(text)));
+    return true;
+}
+
+// ---- radios and buttons ------------------------------------------------------------------------------
+
+bool GRadioButtonARK::UIEventHandler() {
+    auto* b = dynamic_cast<zqp::Button*>(ControlPtr);
+    if (b != nullptr && GetValueFromUIDataBlk() != nullptr && b->state() == BlockInt(GetValueFromUIDataBlk()))
+        return true;
+    return zqpde::RadioButton::UIEventHandler();
+}
+
+bool GRadioButtonARK::IsChecked() const {
+    auto* b = dynamic_cast<zqp::Button*>(ControlPtr);
+    return b != nullptr && b->state() == 1;
+}
+
+bool GColorBalanceButtonARK::UIEventHandler() {
+    ImageOptionsPDEr15* panel = OwningImageOptionsPanel(*this);
+    if (panel == nullptr || panel->getColorBalanceWnd() == nullptr) return false;
+    panel->getColorBalanceWnd()->ActivateWindow();
+    return true;
+}
+
+bool GImageSettingsButtonARK::UIEventHandler() {
+    ImageOptionsPDEr15* panel = OwningImageOptionsPanel(*this);
+    if (panel == nullptr || panel->ActiveAdjustmentWnd() == nullptr) return false;
+    panel->ActiveAdjustmentWnd()->ActivateWindow();
+    return true;
+}
+
+bool GRestoreDefaultButtonARK::UIEventHandler() {
+    zqpde::BasePrintPanel* owner = GetParentPanel();
+    if (owner == nullptr) return false;
+    owner->SetDefaultValueToUI();
+    ImageOptionsPDEr15* panel = OwningImageOptionsPanel(*this);
+    zqp::DialogHost* host = panel != nullptr ? panel->GetCurrentPDECallbackObj() : nullptr;
+    if (panel != nullptr && panel->GetCurrentPrintSession() != nullptr && host != nullptr && host->ppdFile() != nullptr)
+        owner->UpdateConflictsPanelControlFromPPD(host->ppdFile());
+    return true;
+}
+
+void GHelpButtonARK::CreateHelp(zqp::View* view, const char* defaultPage) {
+    BaseButton::CreateControl(view, nullptr);
+    helpFileName_ = defaultPage != nullptr ? defaultPage : "";
+}
+
+bool GHelpButtonARK::InitializeCtrl(zqp::Bundle*, ppd_file_t* ppd) {
+    const std::string key = zqpde::FixPPDKeywordAccordingToType(ppd, "ZQXImageOptionsSettings");
+    ppd_attr_t* attr = zqpde::ppdFindAttr_ALT(ppd, key.c_str(), nullptr);
+    if (attr == nullptr || attr->value == nullptr) return true;
+    const char* dash = std::strchr(attr->value, '-');
+    if (dash == nullptr) return true;
+    for (const GraphicsHelpRow& row : GraphicsHelpString)
+        if (helpFileName_ == row.defaultPage) {
+            helpFileName_ = std::string(row.prefix) + (dash + 1) + ".htm";
+            break;
+        }
+    return true;
+}
+
+bool GHelpButtonARK::UIEventHandler() {
+    if (helpFileName_.empty()) return false;
+    zqpde::GotoHelpPage(zqpde::pluginBundle, helpFileName_, "", "Help Viewer Title for Image Options");
+    return true;
+}
+
+bool GCancelButtonARK::UIEventHandler() {
+    if (auto* window = dynamic_cast<zqpde::PopupWinInPanel*>(GetParentPanel())) window->DeactivateWindow();
+    return true;
+}
+
+}  // namespace zqimg

@@ -1,0 +1,261 @@
+#pragma once
+// The controls of the image-options extension. They differ from the
+// framework's PPD controls in three ways: each reports to the product-type
+// checker whether its option is usable, a list hides itself (and its title)
+// when the PPD lacks its option, and at save they ask the print dialog to
+// mark the chosen PPD choice instead of writing the ticket.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "zqpde/constraint_hash.h"
+#include "zqpde/ppd_controls.h"
+#include "zqpde/standard_controls.h"
+
+namespace zqimg {
+
+class ImageOptionsPDEr15;
+
+// The plug-in type list's items and initial data (main panel and image
+// adjustment window).
+extern const zqpde::ListCtrlIniData kPluginTypeIniData;
+
+// Fills hash from the PPD's own constraints that name one of the supported
+// options; 0 when either is missing.
+int xSeteppd(ppd_file_t* ppd, zqpde::ConstraintHash* hash);
+
+// The main panel that owns a control (through its window, for the windows).
+ImageOptionsPDEr15* OwningImageOptionsPanel(const zqpde::BaseControl& control);
+// Asks the panel's host to mark choice index of option; false when it
+// refuses or the index names no choice.
+bool MarkChoice(zqpde::BaseControl& control, const std::string& option, int32_t index);
+
+// ---- lists -------------------------------------------------------------------------------------
+
+// A pop-up of PPD choices that marks its choice at save (only a changed one).
+class GBasePPDPopupListARK : public zqpde::PPDPopupControl {
+public:
+    using zqpde::PPDPopupControl::SetValueToTicket;
+    bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
+};
+
+class GPPDListCtrlARK : public GBasePPDPopupListARK {
+public:
+    bool InitializeMenu(zqp::Bundle* bundle, ppd_file_t* ppd) override;
+    int32_t DoSelfUpdate() override;
+    void Show() override;
+    void Hide() override;
+    bool PPDKeyIsExist() const { return ppdKeyIsExist_; }
+
+protected:
+    bool ppdKeyIsExist_ = false;
+};
+
+// RGB correction: "None" is not offered (it is what Basic mode and
+// black-and-white printing mark), "Perceptual" is the default.
+class RGBCorrectionListCtrlARK : public GPPDListCtrlARK {
+public:
+    bool ReInitializeMenu(zqp::Bundle* bundle) override;
+    bool PPDMarkOptionByIndex(ppd_file_t* ppd, int32_t item) override;
+    bool ConvertFromPresetIndex(int32_t choice) override;
+    int32_t UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) override;
+    int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
+    using GBasePPDPopupListARK::SetValueToTicket;
+    bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
+    int32_t DoControlUpdateConstrain() override;
+    // The PPD choice index of menu item `item`; -1 for none.
+    int32_t ChoiceOfItem(int32_t item) const;
+
+protected:
+    std::vector<int32_t> itemChoice_;  // menu item -> PPD choice index
+};
+
+// Goes back to the PPD default when colour mode, output mode, image type or
+// RGB correction is changed by the user.
+class ScreenListCtrlARK : public GPPDListCtrlARK {
+public:
+    int32_t Update() override;
+};
+
+// Output mode: a mailbox job prints to the mailbox choice and cannot be changed.
+class GOutputModeListCtrlARK : public GPPDListCtrlARK {
+public:
+    bool InitializeMenu(zqp::Bundle* bundle, ppd_file_t* ppd) override;
+    bool GetValueToPreset() override;
+    bool SetValueFromUIToControl() override;
+    int32_t UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) override;
+    int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
+    bool SetDefaultValueToUI() override;
+    bool IsMailBoxKeyExist() const { return isMailBoxKeyExist_; }
+    int32_t MailboxSetValueIndex() const { return mailboxSetValueIndex_; }
+
+private:
+    bool MailboxJob() const;
+    bool isMailBoxKeyExist_ = false;
+    int32_t mailboxSetValueIndex_ = 0;
+};
+
+// The image adjustment window's copies of the main panel's RGB and CMYK
+// correction lists: they show the main list's choice and mark nothing.
+class MirroredListCtrlIAARK : public RGBCorrectionListCtrlARK {
+public:
+    // mainTag: the main panel's list; keepNone: "None" stays in the menu.
+    void SetMirror(int32_t mainTag, bool keepNone) {
+        mainTag_ = mainTag;
+        keepNone_ = keepNone;
+    }
+    bool ReInitializeMenu(zqp::Bundle* bundle) override;
+    bool SetControlValueToUI() override;
+    using GBasePPDPopupListARK::SetValueToTicket;
+    bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
+    int32_t GetSummaryText(zqpde::SummaryDictionary*, zqpde::SummaryOrder*) override { return 0; }
+    int32_t DoControlUpdateConstrain() override { return GPPDListCtrlARK::DoControlUpdateConstrain(); }
+
+private:
+    int32_t mainTag_ = 0;
+    bool keepNone_ = false;
+};
+
+// The CMYK colour correction list of the image adjustment window: its choice
+// "None" disables the target paper and its title.
+class CMYKCorrectionListCtrlIAARK : public MirroredListCtrlIAARK {
+public:
+    bool InitializeMenu(zqp::Bundle* bundle, ppd_file_t* ppd) override;
+
+private:
+    std::vector<zqpde::ConstrainTagList> disable_;
+    zqpde::ConstrainInfo constrain_{};
+};
+
+// Target paper: summarised only with the advanced setting and a CMYK correction.
+class CMYKTargetMediaListCtrlIAARK : public GPPDListCtrlARK {
+public:
+    int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
+};
+
+// The product's plug-in type ("Type00-1" ... "Type03").
+class PluginTypeListCtrlARK : public zqpde::PopupControl {
+public:
+    bool SetPluginType(int32_t type);
+};
+
+// ---- check boxes, steppers, slider --------------------------------------------------------------
+
+class GBasePPDCheckBoxARK : public zqpde::PPDCheckBox {
+public:
+    using zqpde::PPDCheckBox::PPDCheckBox;
+    using zqpde::PPDCheckBox::SetValueToTicket;
+    bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
+    // The lists follow the state shown, which is then the state they saw.
+    bool SimulationUIEventHandler() override;
+};
+
+class GCheckBoxARK : public GBasePPDCheckBoxARK {
+public:
+    using GBasePPDCheckBoxARK::GBasePPDCheckBoxARK;
+    bool InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) override;
+};
+
+// The same without a report to the checker (image adjustment window).
+class GCheckBoxExtARK : public GBasePPDCheckBoxARK {
+public:
+    using GBasePPDCheckBoxARK::GBasePPDCheckBoxARK;
+    int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
+};
+
+// A density stepper of the colour balance window: -3 to +3, value v marks
+// choice 3 - v, mirrored by its edit field.
+class GLittleArrayControlARK : public zqpde::PPDLittleArrayControl {
+public:
+    GLittleArrayControlARK(zqp::View* view, const zqpde::LittleArrayIniData* iniData, const char* ppdKey,
+                           const zqpde::ConstrainInfo* constrain, bool black);
+    bool InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) override;
+    bool UIEventHandler() override;
+    bool SetControlValueToUI() override;
+    bool SetExternalValueToUI(const void* value, int32_t size) override;
+    bool SetDefaultValueToUI() override;
+    int32_t Update() override;
+    using zqpde::PPDLittleArrayControl::SetValueToTicket;
+    bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
+    bool ToGetSummaryText() override;
+    // The value the stepper shows.
+    int32_t ShownValue() const;
+    // Sets the stepper and its last value (the edit field typed a value).
+    void TakeValue(int32_t value);
+
+private:
+    void WriteEdit();
+    bool black_;
+};
+
+// The brightness slider: its range and default come from the PPD's choices,
+// the first choice being the highest value.
+class GPPDSliderBarControlARK : public zqpde::PPDSliderBarControl {
+public:
+    bool InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) override;
+    bool GetValueToPreset() override;
+    int32_t Open() override;
+    bool SetDefaultValueToUI() override;
+    using zqpde::PPDSliderBarControl::SetValueToTicket;
+    bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
+    int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
+    int32_t Minimum() const { return minimum_; }
+    int32_t Maximum() const { return maximum_; }
+
+private:
+    int32_t ChoiceOfValue(int32_t value) const { return maximum_ - value; }
+    int32_t minimum_ = -5, maximum_ = 5;
+    bool ranged_ = false;
+};
+
+// The labels at the ends of the brightness slider.
+class BrightRangeSTextCtrlARK : public zqpde::StaticTextEditControl {
+public:
+    explicit BrightRangeSTextCtrlARK(bool maximum) : maximum_(maximum) {}
+    bool InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) override;
+
+private:
+    bool maximum_;
+};
+
+// ---- radios and buttons --------------------------------------------------------------------------
+
+class GRadioButtonARK : public zqpde::RadioButton {
+public:
+    using zqpde::RadioButton::RadioButton;
+    bool UIEventHandler() override;
+    bool IsChecked() const;
+};
+
+class GColorBalanceButtonARK : public zqpde::BaseButton {
+public:
+    bool UIEventHandler() override;
+};
+
+class GImageSettingsButtonARK : public zqpde::BaseButton {
+public:
+    bool UIEventHandler() override;
+};
+
+class GRestoreDefaultButtonARK : public zqpde::BaseButton {
+public:
+    bool UIEventHandler() override;
+};
+
+class GHelpButtonARK : public zqpde::BaseButton {
+public:
+    void CreateHelp(zqp::View* view, const char* defaultPage);
+    bool InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) override;
+    bool UIEventHandler() override;
+    const std::string& HelpFileName() const { return helpFileName_; }
+
+private:
+    std::string helpFileName_;
+};
+
+class GCancelButtonARK : public zqpde::BaseButton {
+public:
+    bool UIEventHandler() override;
+};
+
+}  // namespace zqimg
