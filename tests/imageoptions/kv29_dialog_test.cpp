@@ -8,14 +8,10 @@ namespace {
 
 inline constexpr const char* kKv29Kind = "com.tavelle.kv29.pde.ImageOptionsKind";
 
-// The image sample as a kv29 printer: both kv29 panels, and a mailbox
-// setting both read: the largest box number in its first three characters,
-// the output-mode choice from the fifth on.
-std::string Kv29PPD(std::string ppd = SamplePPD()) {
-    ppd = Replace(ppd, "*ZQXImageOptionsSettings: \"Default00-ARK\"",
-                  "*ZQXImageOptionsSettings: \"Default00-KV29\"\n*ZQXPrintTypeSettings: \"Default00-KV29\"");
-    return Replace(ppd, "*ZQXMailBoxSettings: \"100 Mailbox\"", "*ZQXMailBoxSettings: \"050 Mailbox\"");
-}
+// Our kv29 colour sample: both kv29 panels, and a mailbox setting both
+// read ("050 Mailbox": the largest box number in the first three
+// characters, the output-mode choice from the fifth on).
+std::string Kv29PPD() { return zqtest::Slurp(ZQ_SOURCE_DIR "/ppd/zq-kv29-image-sample.ppd"); }
 
 constexpr const char* kMailboxJob =
     "panel com.tavelle.kv29.pde.PrintTypeKind\n"
