@@ -63,5 +63,14 @@ TEST_F(Kv29Dialog, OnlyBlackOverprintCallsForTheOverprintWindow) {
     EXPECT_TRUE(plain.Says("no view with tag 510")) << plain.result.err;
 }
 
+TEST_F(Kv29Dialog, WithoutCMYKOptionsTheGroupStaysShown) {
+    const std::string ppd = Without(Without(Without(Kv29PPD(), "ZQCMYKCorrectionTarget"), "ZQCMYKCorrectionSTD"),
+                                    "ZQBlackOverprint");
+    DialogRun r = Kv29("click 105\ndump-tree\nclick 541\n", ppd);
+    EXPECT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("Box tag=531 enabled")) << r.result.err;
+    EXPECT_FALSE(r.Says("Box tag=531 enabled hidden")) << r.result.err;
+}
+
 }  // namespace
 }  // namespace zqimg::test

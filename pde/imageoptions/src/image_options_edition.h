@@ -50,6 +50,9 @@ struct ImageOptionsEdition {
     // Every product's PDE type; a single row means one nib for any product
     // (the PPD's product still has to name a nib that the bundle holds).
     std::span<const ProductInfo> products;
+    // The build keeps no panel status and never hides the image settings
+    // window's CMYK group, even when the PPD offers no CMYK option.
+    bool keepsCMYKGroupAndNoStatus;
 };
 
 inline constexpr ProductInfo kProductInfo[] = {
@@ -62,16 +65,16 @@ inline constexpr ProductInfo kKv29ProductInfo[] = {{"Morvane00", 0, "ZQImageOpti
 inline constexpr ImageOptionsEdition kImageOptionsEditions[] = {
     {"ark", "com.tavelle.r15.pde.ImageOptions", "com.tavelle.r15.pde.ImageOptionsKind",
      "com.tavelle.qdm.printsettings.", true, 5, PrintTypeSource::kTicket,
-     {"ZQBlackOverprint", "Black  Over Print Text", "Black Text", true}, false, kProductInfo},
+     {"ZQBlackOverprint", "Black  Over Print Text", "Black Text", true}, false, kProductInfo, false},
     {"teld", "com.tavelle.teld15.pde.ImageOptions", "com.tavelle.teld15.pde.ImageOptionsKind",
      "com.tavelle.kvb.printsettings.", false, 5, PrintTypeSource::kTicket,
      {"ZQInvalidateColorProfile", "Invalidate  Color Profile Print Text", "Invalidate Color Profile Text", false},
-     false, kProductInfo},
+     false, kProductInfo, false},
     // kv29 reads the print type where kv29-account-pde keeps it: its value
     // cache from 10.7 on. Mailbox print is 5 there as in the other editions.
     {"kv29", "com.tavelle.kv29.pde.ImageOptions", "com.tavelle.kv29.pde.ImageOptionsKind",
      "com.tavelle.kvb.printsettings.", false, 5, PrintTypeSource::kValueCache,
-     {"ZQBlackOverprint", "Black  Over Print Text", "Black Text", true}, true, kKv29ProductInfo},
+     {"ZQBlackOverprint", "Black  Over Print Text", "Black Text", true}, true, kKv29ProductInfo, true},
 };
 
 // The row named name; nullptr when there is none.
