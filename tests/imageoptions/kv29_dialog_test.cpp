@@ -72,5 +72,11 @@ TEST_F(Kv29Dialog, WithoutCMYKOptionsTheGroupStaysShown) {
     EXPECT_FALSE(r.Says("Box tag=531 enabled hidden")) << r.result.err;
 }
 
+TEST_F(Kv29Dialog, EverySaveMarksAgainAlsoRightAfterThePrintGate) {
+    DialogRun r = Kv29("print\nsave\n");
+    EXPECT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_EQ(r.Count("mark: ZQColorDensityBlackLow=0"), 3u) << r.result.err;
+}
+
 }  // namespace
 }  // namespace zqimg::test

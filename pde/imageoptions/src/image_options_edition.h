@@ -50,9 +50,11 @@ struct ImageOptionsEdition {
     // Every product's PDE type; a single row means one nib for any product
     // (the PPD's product still has to name a nib that the bundle holds).
     std::span<const ProductInfo> products;
-    // The build keeps no panel status and never hides the image settings
-    // window's CMYK group, even when the PPD offers no CMYK option.
-    bool keepsCMYKGroupAndNoStatus;
+    // The build on the older framework: it keeps no panel status (the screen
+    // list always returns to its default), never hides the image settings
+    // window's CMYK group, and every save writes the ticket, also the one
+    // right after the print gate wrote it.
+    bool olderBuild;
 };
 
 inline constexpr ProductInfo kProductInfo[] = {

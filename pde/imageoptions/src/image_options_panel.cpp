@@ -482,7 +482,7 @@ bool ImageOptionsPDEr15::saveValuesAndReturnError(std::string*) {
     if (bFirstInitialzePDE) return true;
     gbIsPrint = true;
     if (ImageOptionsView != nullptr) SetValueFromUIToControl();
-    if (isShouldPrintCalled) {
+    if (isShouldPrintCalled && !Edition().olderBuild) {
         isShouldPrintCalled = false;
         return true;
     }
