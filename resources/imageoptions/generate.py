@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Writes the resources of both image-options bundles.
+"""Writes the resources of the image-options bundles.
 
 ark-image-options-pde and teld-image-options-pde share one layout; the TELD
 main panel has no CMYK correction row and its overprint window holds the
-RGB lists and the invalidate-colour-profile box. Every product nib
+RGB lists and the invalidate-colour-profile box. The kv29 main panel has no
+CMYK correction row either; its overprint window is the ARK one. Every product nib
 (ZQImageOptions_<product>) holds the panel view and its three windows. Run it
 after a change and commit what it writes:
 
@@ -27,6 +28,9 @@ EDITIONS = {
              "principal": "ImageOptionsTELDPDEPluginw15", "cmyk": False,
              "overprint": ("ZQInvalidateColorProfile", "Invalidate  Color Profile Print Text",
                            "Invalidate Color Profile Text", False)},
+    "kv29": {"dir": "kv29-image-options-pde", "id": "com.tavelle.kv29.pde.ImageOptions", "suffix": "KV29",
+             "principal": "KGRAPHICSPLUGIN", "cmyk": False,
+             "overprint": ("ZQBlackOverprint", "Black  Over Print Text", "Black Text", True)},
 }
 
 STRINGS = {

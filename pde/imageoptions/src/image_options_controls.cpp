@@ -200,7 +200,7 @@ int32_t RGBCorrectionListCtrlARK::DoControlUpdateConstrain() {
 
 int32_t ScreenListCtrlARK::Update() {
     ImageOptionsPDEr15* panel = OwningImageOptionsPanel(*this);
-    if (panel != nullptr && panel->GetPDEStatus()) return 0;
+    if (!Edition().olderBuild && panel != nullptr && panel->GetPDEStatus()) return 0;
     SetDefaultValueToUI();
     GetValueFromUI();
     return 0;

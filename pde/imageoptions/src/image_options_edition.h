@@ -27,6 +27,14 @@ struct OverprintWindowData {
     bool hasCMYKLists;             // CMYK correction, target paper and plug-in type lists
 };
 
+// Where the panel finds the print type the Account extension of the same
+// edition chose, from 10.7 on (before 10.7 both keep it in the preferences
+// system under the printer's "PrintTypeReference" key).
+enum class PrintTypeSource {
+    kTicket,      // the print settings' PrintTypeTicketKey
+    kValueCache,  // the per-printer value cache, "PrintTypeReference" of the current user
+};
+
 struct ImageOptionsEdition {
     const char* name;              // the value of ZQ_IMAGE_OPTIONS_EDITION
     const char* bundleIdentifier;
@@ -34,8 +42,19 @@ struct ImageOptionsEdition {
     const char* ticketNamespace;   // prefix of every ticket key the extension reads or writes
     bool cmykOnMainPanel;          // the main panel has the CMYK correction title and list
     int32_t mailboxPrintType;      // the print type that means "save to mailbox"
+    PrintTypeSource printTypeSource;
     OverprintWindowData overprintWindow;
+    // The overprint window only when the PPD has its own check option; else
+    // either "ZQBlackOverprint" or "ZQInvalidateColorProfile" calls for it.
+    bool overprintOnItsOptionOnly;
+    // Every product's PDE type; a single row means one nib for any product
+    // (the PPD's product still has to name a nib that the bundle holds).
     std::span<const ProductInfo> products;
+    // The build on the older framework: it keeps no panel status (the screen
+    // list always returns to its default), never hides the image settings
+    // window's CMYK group, and every save writes the ticket, also the one
+    // right after the print gate wrote it.
+    bool olderBuild;
 };
 
 inline constexpr ProductInfo kProductInfo[] = {
@@ -43,15 +62,21 @@ inline constexpr ProductInfo kProductInfo[] = {
     {"Default02", 2, "ZQImageOptions_Default02"}, {"Default03", 3, "ZQImageOptions_Default03"},
     {"Morvane00", 4, "ZQImageOptions_Morvane00"},
 };
+inline constexpr ProductInfo kKv29ProductInfo[] = {{"Morvane00", 0, "ZQImageOptions_Morvane00"}};
 
 inline constexpr ImageOptionsEdition kImageOptionsEditions[] = {
     {"ark", "com.tavelle.r15.pde.ImageOptions", "com.tavelle.r15.pde.ImageOptionsKind",
-     "com.tavelle.qdm.printsettings.", true, 5,
-     {"ZQBlackOverprint", "Black  Over Print Text", "Black Text", true}, kProductInfo},
+     "com.tavelle.qdm.printsettings.", true, 5, PrintTypeSource::kTicket,
+     {"ZQBlackOverprint", "Black  Over Print Text", "Black Text", true}, false, kProductInfo, false},
     {"teld", "com.tavelle.teld15.pde.ImageOptions", "com.tavelle.teld15.pde.ImageOptionsKind",
-     "com.tavelle.kvb.printsettings.", false, 5,
+     "com.tavelle.kvb.printsettings.", false, 5, PrintTypeSource::kTicket,
      {"ZQInvalidateColorProfile", "Invalidate  Color Profile Print Text", "Invalidate Color Profile Text", false},
-     kProductInfo},
+     false, kProductInfo, false},
+    // kv29 reads the print type where kv29-account-pde keeps it: its value
+    // cache from 10.7 on. Mailbox print is 5 there as in the other editions.
+    {"kv29", "com.tavelle.kv29.pde.ImageOptions", "com.tavelle.kv29.pde.ImageOptionsKind",
+     "com.tavelle.kvb.printsettings.", false, 5, PrintTypeSource::kValueCache,
+     {"ZQBlackOverprint", "Black  Over Print Text", "Black Text", true}, true, kKv29ProductInfo, true},
 };
 
 // The row named name; nullptr when there is none.

@@ -19,6 +19,7 @@
 #include "zqpde/panel_factory.h"
 #include "zqpde/ppd_util.h"
 #include "zqpde/ticket_value.h"
+#include "zqpde/value_cache.h"
 
 namespace zqimg {
 
@@ -146,12 +147,14 @@ bool IsJobTypeMailbox(zqp::PrintSettings* settings, const std::string& printer) 
     int32_t version = 0;
     zqpde::Gestalt_ALT(zqpde::kGestaltSystemVersion, &version);
     std::optional<std::string> text;
-    if (version < kPrintSettingsVersion) {
+    if (version < kPrintSettingsVersion || Edition().printTypeSource == PrintTypeSource::kValueCache) {
         std::string key;
         if (!printer.empty() && zqpde::CreateKeyWithCurrentPrinter(TicketKey("PrintTypeReference").c_str(),
                                                                    printer.c_str(), &key))
-            text = zqp::Preferences::CopyString(key, zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
-                                                zqp::PrefHost::kCurrentHost);
+            text = version < kPrintSettingsVersion
+                       ? zqp::Preferences::CopyString(key, zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
+                                                      zqp::PrefHost::kCurrentHost)
+                       : zqpde::RestoreFromValueCache(printer, key, zqp::PrefUser::kCurrentUser);
     } else if (settings != nullptr) {
         std::string v;
         if (settings->GetValue(TicketKey("PrintTypeTicketKey"), v) == 0) text = v;
@@ -396,8 +399,12 @@ void ImageOptionsPDEr15::CreateControls(ppd_file_t* ppd) {
 }
 
 int32_t ImageOptionsPDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) {
-    const bool overprint = zqpde::CheckPPDKeyIsExist(ppd, zqpde::FixPPDKeywordAccordingToType(ppd, "ZQBlackOverprint").c_str()) ||
-                           zqpde::CheckPPDKeyIsExist(ppd, zqpde::FixPPDKeywordAccordingToType(ppd, "ZQInvalidateColorProfile").c_str());
+    const auto has = [ppd](const char* option) {
+        return zqpde::CheckPPDKeyIsExist(ppd, zqpde::FixPPDKeywordAccordingToType(ppd, option).c_str());
+    };
+    const bool overprint = Edition().overprintOnItsOptionOnly
+                               ? has(Edition().overprintWindow.checkOption)
+                               : has("ZQBlackOverprint") || has("ZQInvalidateColorProfile");
     plainAdjustment_ = !overprint;
     zqp::Window* w = overprint ? imageAdjustmentBlackOverWindowOutlet : imageAdjustmentWindowOutlet;
     adjustmentWnd_ = std::make_unique<ImageAdjustmentWndARK>(w, "Image Type Window Title String",
@@ -475,7 +482,7 @@ bool ImageOptionsPDEr15::saveValuesAndReturnError(std::string*) {
     if (bFirstInitialzePDE) return true;
     gbIsPrint = true;
     if (ImageOptionsView != nullptr) SetValueFromUIToControl();
-    if (isShouldPrintCalled) {
+    if (isShouldPrintCalled && !Edition().olderBuild) {
         isShouldPrintCalled = false;
         return true;
     }

@@ -522,7 +522,7 @@ int32_t ImageAdjustmentWndARK::InitializeUserPane(zqp::Bundle* bundle, ppd_file_
     else xSeteppd(ppd, &hash_);
     SeteppdPtr(&hash_);
     const int32_t status = zqpde::PopupWinInPanel::InitializeUserPane(bundle, ppd);
-    DoGroupBoxHideCheck(ppd);
+    if (!Edition().olderBuild) DoGroupBoxHideCheck(ppd);
     return status;
 }
 
