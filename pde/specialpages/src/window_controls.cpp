@@ -1,0 +1,95 @@
+#include "window_controls.h"
+
+#include <zqp/bundle.h>
+#include <zqp/view.h>
+
+#include "zqpde/app_resources.h"
+#include "zqpde/base_print_panel.h"
+#include "zqpde/ppd_util.h"
+#include "zqpde/text_util.h"
+
+namespace zqsp {
+
+bool SPCancelButCtrlARK::UIEventHandler() {
+    if (auto* window = dynamic_cast<zqpde::PopupWinInPanel*>(ctrlParentPanelPtr)) {
+        window->ChangeActivedStatus(false);
+        window->DeactivateWindow();
+    }
+    return true;
+}
+
+bool SPRestoreButtonARK::UIEventHandler() {
+    if (ctrlParentPanelPtr != nullptr) ctrlParentPanelPtr->SetDefaultValueToUI();
+    return true;
+}
+
+namespace {
+// The help pages of the extension's windows and panel, by page prefix.
+constexpr const char* kHelpPrefixes[] = {"SpecialPagesMain",      "SpecialPagesCover",  "SpecialPagesInsert",
+                                         "SpecialPagesException", "SpecialPagesAdv",    "SpecialPagesCustom"};
+}  // namespace
+
+void SPHelpButtonARK::CreateControl(zqp::View* view, const char* helpName) {
+    zqpde::BaseButton::CreateControl(view, nullptr);
+    if (helpName_.empty() && helpName != nullptr) helpName_ = helpName;
+}
+
+bool SPHelpButtonARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
+    const bool ok = zqpde::BaseButton::InitializeCtrl(bundle, ppd);
+    ppd_attr_t* attr = zqpde::ppdFindAttr_ALT(ppd, "ZQXSpecialPagesSettings", nullptr);
+    if (attr == nullptr || attr->value == nullptr) return ok;
+    for (const char* prefix : kHelpPrefixes)
+        if (helpName_ == std::string(prefix) + ".htm")
+            helpName_ = std::string(prefix) + "_" + zqpde::GetAppResourceName(attr->value, 1) + ".htm";
+    return ok;
+}
+
+bool SPHelpButtonARK::UIEventHandler() {
+    if (!helpName_.empty())
+        zqpde::GotoHelpPage(zqpde::pluginBundle, helpName_, "", "Help Viewer Title for Special Pages");
+    return true;
+}
+
+std::string FillRange(std::string text, const std::string& minimum, const std::string& maximum) {
+    for (const auto& [mark, value] : {std::pair<std::string, std::string>{"[min]", minimum}, {"[max]", maximum}})
+        for (size_t at = 0; (at = text.find(mark, at)) != std::string::npos; at += value.size())
+            text.replace(at, mark.size(), value);
+    return text;
+}
+
+SizeRange CustomSizeRange(ppd_file_t* ppd, int32_t longMeasure, int32_t sizeFlag) {
+    double lo = 0, hi = 0;
+    if (CustomSizePointsFromPPD(ppd, sizeFlag, lo, hi))
+        return longMeasure == kUnitInch ? InchRangeFromPoints(lo, hi) : MillimetreRangeFromPoints(lo, hi);
+    if (longMeasure == kUnitInch) return sizeFlag == kSizeLength ? kBuiltInInchLength : kBuiltInInchWidth;
+    return sizeFlag == kSizeLength ? kBuiltInMillimetreLength : kBuiltInMillimetreWidth;
+}
+
+void SPStaticTextEditControlARK::CreateControl(zqp::View* view, const zqpde::TextEditIniData* iniData,
+                                               const zqpde::ConstrainInfo* constrain,
+                                               const zqpde::AccessInfo* accessInfo, const zqp::PrefUser* usernamein,
+                                               const zqpde::TextEditFilterData* filterData, const char* summaryInfo,
+                                               int32_t longMeasure, int32_t sizeFlag) {
+    zqpde::StaticTextEditControl::CreateControl(view, iniData, constrain, accessInfo, usernamein, filterData,
+                                                summaryInfo);
+    longMeasure_ = longMeasure;
+    sizeFlag_ = sizeFlag;
+}
+
+bool SPStaticTextEditControlARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
+    ppd_ = ppd;
+    return zqpde::StaticTextEditControl::InitializeCtrl(bundle, ppd);
+}
+
+bool SPStaticTextEditControlARK::InitializeTitle(zqp::Bundle* bundle) {
+    if (summarytextRef.empty()) return false;
+    const SizeRange r = CustomSizeRange(ppd_, longMeasure_, sizeFlag_);
+    const bool inch = longMeasure_ == kUnitInch;
+    const std::string text = FillRange(Localized(bundle, summarytextRef.c_str()),
+                                       inch ? HundredthsText(r.minimum) : TenthsText(r.minimum),
+                                       inch ? HundredthsText(r.maximum) : TenthsText(r.maximum));
+    if (auto* label = dynamic_cast<zqp::TextField*>(ControlPtr)) label->setStringValue(text);
+    return true;
+}
+
+}  // namespace zqsp

@@ -1,0 +1,149 @@
+#!/usr/bin/env python3
+"""Writes the editor windows of the special-pages extension.
+
+Resources/ZQSpecialPagesWindows.nib holds every window the panel opens (the
+panel's own view stays in ZQSpecialPages_<product>.nib); the texts of their
+keys are merged into Resources/Localizable.strings, and the help pages of
+the windows are written beside the panel's. Run it after a change and commit
+what it writes:
+
+    python3 resources/ark-special-pages-pde/windows.py
+
+Frames are [x, y, width, height], origin at the bottom left of the superview.
+A view inside a window carries the outlet "<window outlet>.<member>".
+"""
+import json
+import os
+import shutil
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+RES = os.path.join(HERE, "Resources")
+HELP_KEY = "ARK"
+
+
+def label(tag, key, outlet, frame):
+    v = {"class": "Label", "string": key, "frame": frame}
+    if tag:
+        v["tag"] = tag
+    if outlet:
+        v["outlet"] = outlet
+    return v
+
+
+def field(tag, outlet, frame):
+    return {"class": "TextField", "tag": tag, "outlet": outlet, "frame": frame}
+
+
+def stepper(tag, outlet, frame, lo, hi, value):
+    return {"class": "Stepper", "tag": tag, "outlet": outlet, "frame": frame, "min": lo, "max": hi,
+            "increment": 1, "value": value}
+
+
+def button(tag, key, outlet, frame, kind="push", state=None):
+    v = {"class": "Button", "type": kind, "tag": tag, "outlet": outlet, "title": key, "frame": frame}
+    if state is not None:
+        v["state"] = state
+    return v
+
+
+def window(outlet, title, width, height, subviews, first=None):
+    w = {"class": "Window", "outlet": outlet, "title": title, "frame": [200, 200, width, height],
+         "content": {"class": "View", "frame": [0, 0, width, height], "subviews": subviews}}
+    if first:
+        w["initialFirstResponder"] = first
+    return w
+
+
+def bottom_buttons(prefix, tags, width):
+    ok, cancel, restore, help_ = tags
+    return [
+        button(help_, "", prefix + ".HelpBut", [20, 16, 25, 25]),
+        button(restore, "Special Pages RESTORE Btn", prefix + ".RestoreBut", [55, 12, 110, 32]),
+        button(cancel, "Special Pages CANCEL Btn", prefix + ".CancelBut", [width - 220, 12, 100, 32]),
+        button(ok, "Special Pages OK Btn", prefix + ".OKBut", [width - 115, 12, 100, 32]),
+    ]
+
+
+# ---------------------------------------------------------- custom size ----
+
+def custom_size_window():
+    p = "SPCustomSizeWnd"
+    views = [
+        button(717, "Custom Size MM Radio", p + ".MMRadio", [20, 230, 150, 18], kind="radio", state=1),
+        button(718, "Custom Size Inch Radio", p + ".InchRadio", [180, 230, 150, 18], kind="radio", state=0),
+    ]
+    rows = [
+        # (y, range-label tags mm/inch, field mm/inch, stepper mm/inch, unit labels mm/inch, keys)
+        (180, 701, 702, 711, 712, 713, 714, 715, 716, "Width", (1000, 3300, 2100), (394, 1299, 827)),
+        (110, 721, 722, 731, 732, 733, 734, 735, 736, "Length", (1480, 4880, 2970), (583, 1921, 1169)),
+    ]
+    for y, lmm, lin, fmm, fin, smm, sin_, umm, uin, name, rmm, rin in rows:
+        views += [
+            label(lmm, "Custom Size %s MM Static Text" % name, p + ".%sMMLabel" % name, [20, y + 26, 380, 17]),
+            label(lin, "Custom Size %s Inches Static Text" % name, p + ".%sInchLabel" % name, [20, y + 26, 380, 17]),
+            field(fmm, p + ".%sMMEdit" % name, [20, y, 90, 22]),
+            field(fin, p + ".%sInchEdit" % name, [20, y, 90, 22]),
+            stepper(smm, p + ".%sMMArrow" % name, [112, y, 15, 22], *rmm),
+            stepper(sin_, p + ".%sInchArrow" % name, [112, y, 15, 22], *rin),
+            label(umm, "Custom Size MM Side Static Text", p + ".%sMMUnit" % name, [132, y + 3, 60, 17]),
+            label(uin, "Custom Size Inch Side Static Text", p + ".%sInchUnit" % name, [132, y + 3, 60, 17]),
+        ]
+    views += bottom_buttons(p, (741, 742, 743, 744), 420)
+    return window(p, "Custom Size Windows", 420, 270, views, first=p + ".WidthMMEdit")
+
+
+STRINGS = {
+    "Custom Size Windows": "Custom Paper Size",
+    "Custom Size MM Radio": "Millimetres",
+    "Custom Size Inch Radio": "Inches",
+    "Custom Size Width MM Static Text": "Width ([min] - [max] mm):",
+    "Custom Size Length MM Static Text": "Length ([min] - [max] mm):",
+    "Custom Size Width Inches Static Text": "Width ([min] - [max] in):",
+    "Custom Size Length Inches Static Text": "Length ([min] - [max] in):",
+    "Custom Size MM Side Static Text": "mm",
+    "Custom Size Inch Side Static Text": "in",
+    "Message22_Millimeters_Width": "Enter a width from [min] to [max] mm, with at most one decimal.",
+    "Message22_Millimeters_Length": "Enter a length from [min] to [max] mm, with at most one decimal.",
+    "Message22_Inchs_Width": "Enter a width from [min] to [max] inches, with two decimals or none.",
+    "Message22_Inchs_Length": "Enter a length from [min] to [max] inches, with two decimals or none.",
+    "Special Pages OK Btn": "OK",
+    "Special Pages CANCEL Btn": "Cancel",
+    "Special Pages RESTORE Btn": "Defaults",
+    "Alert OK Btn": "OK",
+    "Help Viewer Title for Special Pages": "Special Pages Help",
+}
+
+HELP_PAGES = {
+    "SpecialPagesCustom": ("Custom paper size",
+                           "Enter the width and length of the paper in millimetres or inches. "
+                           "The limits shown beside each field come from the printer."),
+}
+
+
+def write_json(path, data):
+    with open(path, "w") as f:
+        json.dump(data, f, indent=2, ensure_ascii=False)
+        f.write("\n")
+
+
+def main():
+    nib = {"objects": [custom_size_window()]}
+    write_json(os.path.join(RES, "ZQSpecialPagesWindows.nib"), nib)
+
+    table_path = os.path.join(RES, "Localizable.strings")
+    with open(table_path) as f:
+        table = json.load(f)
+    table.update(STRINGS)
+    write_json(table_path, table)
+
+    for name, (title, text) in HELP_PAGES.items():
+        with open(os.path.join(RES, "Help", "%s_%s.htm" % (name, HELP_KEY)), "w") as f:
+            f.write("<html><head><title>%s</title></head><body><h1>%s</h1><p>%s</p></body></html>\n"
+                    % (title, title, text))
+
+    icon = os.path.join(HERE, "..", "ark-account-pde", "Resources", "AlertIcon.png")
+    shutil.copyfile(icon, os.path.join(RES, "AlertIcon.png"))
+
+
+if __name__ == "__main__":
+    main()
