@@ -15,6 +15,7 @@ A view inside a window carries the outlet "<window outlet>.<member>".
 import json
 import os
 import shutil
+import struct
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 RES = os.path.join(HERE, "Resources")
@@ -120,6 +121,64 @@ HELP_PAGES = {
 }
 
 
+# ---------------------------------------------------------------- icons ----
+
+WHITE, GREY, DARK = (255, 255, 255), (150, 150, 150), (60, 60, 60)
+BLUE, ORANGE, GREEN = (60, 110, 200), (235, 140, 40), (60, 160, 80)
+
+
+def sheet(px, x, y, w, h, fill, edge=DARK):
+    """A sheet of paper: a filled rectangle with a border (y from the top)."""
+    for j in range(y, y + h):
+        for i in range(x, x + w):
+            on_edge = i in (x, x + w - 1) or j in (y, y + h - 1)
+            px[j][i] = edge if on_edge else fill
+
+
+def lines(px, x, y, w, rows):
+    """Text lines on a sheet."""
+    for k in range(rows):
+        for i in range(x, x + w):
+            px[y + 3 * k][i] = GREY
+
+
+def icon(kind):
+    size = 32
+    px = [[(255, 255, 255)] * size for _ in range(size)]
+    if kind == "covers":
+        sheet(px, 9, 4, 18, 24, WHITE)
+        lines(px, 12, 9, 12, 6)
+        sheet(px, 5, 7, 18, 24, BLUE)       # the cover in front of the document
+    elif kind == "inserts":
+        sheet(px, 10, 2, 18, 22, WHITE)
+        lines(px, 13, 6, 12, 5)
+        sheet(px, 7, 6, 18, 22, ORANGE)     # the inserted sheet between two pages
+        sheet(px, 4, 9, 18, 22, WHITE)
+        lines(px, 7, 14, 12, 5)
+    else:
+        sheet(px, 7, 3, 20, 26, WHITE)
+        lines(px, 10, 7, 14, 3)
+        sheet(px, 10, 17, 14, 8, GREEN, GREEN)  # a page of its own paper
+        lines(px, 10, 27, 14, 1)
+    return px
+
+
+def write_bmp(path, px):
+    """A 24-bit uncompressed BMP, rows bottom-up, each padded to 4 bytes."""
+    height, width = len(px), len(px[0])
+    row_size = (width * 3 + 3) & ~3
+    image = bytearray()
+    for row in reversed(px):
+        line = bytearray()
+        for r, g, b in row:
+            line += bytes((b, g, r))
+        image += line + b"\0" * (row_size - len(line))
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(image), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(image), 2835, 2835, 0, 0)
+    with open(path, "wb") as f:
+        f.write(header + info + image)
+
+
 def write_json(path, data):
     with open(path, "w") as f:
         json.dump(data, f, indent=2, ensure_ascii=False)
@@ -141,8 +200,12 @@ def main():
             f.write("<html><head><title>%s</title></head><body><h1>%s</h1><p>%s</p></body></html>\n"
                     % (title, title, text))
 
-    icon = os.path.join(HERE, "..", "ark-account-pde", "Resources", "AlertIcon.png")
-    shutil.copyfile(icon, os.path.join(RES, "AlertIcon.png"))
+    for kind, name in (("covers", "AddCovers.bmp"), ("inserts", "AddInserts.bmp"),
+                       ("exceptions", "AddExceptions.bmp")):
+        write_bmp(os.path.join(RES, name), icon(kind))
+
+    icon_file = os.path.join(HERE, "..", "ark-account-pde", "Resources", "AlertIcon.png")
+    shutil.copyfile(icon_file, os.path.join(RES, "AlertIcon.png"))
 
 
 if __name__ == "__main__":
