@@ -18,39 +18,6 @@ namespace zqsp {
 
 // ---- formatters ---------------------------------------------------------------
 
-namespace {
-// What the formatter hands to its field's typing: a text of up to 15 bytes.
-constexpr size_t kHandOverMaxBytes = 15;
-}  // namespace
-
-SPInchMMTextEditFormatterARK::SPInchMMTextEditFormatterARK(const zqpde::TextEditFilterData* filter,
-                                                           const zqcommon::InchMMValueRange* range,
-                                                           uint32_t maxLength, SPInchMMTextEditCtrlARK* field)
-    : zqpde::TextEditFormatter(filter, maxLength), editValueRangeDataPtr(range), BrotherContrl(field) {}
-
-bool SPInchMMTextEditFormatterARK::IsNumberValid(const std::string& text) {
-    if (editValueRangeDataPtr == nullptr) return true;
-    const int v = std::atoi(text.c_str());
-    return v >= editValueRangeDataPtr->minimum && v <= editValueRangeDataPtr->maximum;
-}
-
-bool SPInchMMTextEditFormatterARK::getObjectValue(std::string& object, const std::string& string, std::string*) {
-    object = string;
-    if (string == lastString) return true;
-    std::string handed;
-    if (IsNumberValid(string)) {
-        lastString = string;
-        // A longer text is handed over empty rather than cut.
-        if (string.size() <= kHandOverMaxBytes) {
-            handed = string;
-            if (BrotherContrl != nullptr) BrotherContrl->OnRawKeyUp(const_cast<char*>(handed.c_str()));
-        }
-    }
-    if (BrotherContrl != nullptr) BrotherContrl->setExternalValueToData(handed.c_str(),
-                                                                          static_cast<int32_t>(handed.size()), 0);
-    return true;
-}
-
 bool SPCustomSizeMMTextEditFormatterARK::IsNumberValid(const std::string& text) {
     return editValueRangeDataPtr != nullptr &&
            IsSizeTextValid(text, 1, {editValueRangeDataPtr->minimum, editValueRangeDataPtr->maximum});

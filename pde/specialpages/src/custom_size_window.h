@@ -14,7 +14,6 @@
 #include "zqcommon/inch_mm_text_edit.h"
 #include "zqpde/base_print_panel.h"
 #include "zqpde/standard_controls.h"
-#include "zqpde/text_entry.h"
 
 namespace zqsp {
 
@@ -35,22 +34,11 @@ public:
 // The extension carries the shared unit-number field under its own name.
 using SPInchMMTextEditCtrlARK = zqcommon::InchMMTextEditCtrl;
 
-// Hands an accepted size text to its field: the text (up to 15 bytes)
-// through OnRawKeyUp, and always the field's display data. A text equal to
-// the last accepted one changes nothing.
-class SPInchMMTextEditFormatterARK : public zqpde::TextEditFormatter {
+// The size fields' formatter: the extension's number formatter whose
+// number rules are those of a size text.
+class SPInchMMTextEditFormatterARK : public SPTextEditFormatterARK {
 public:
-    SPInchMMTextEditFormatterARK(const zqpde::TextEditFilterData* filter, const zqcommon::InchMMValueRange* range,
-                                 uint32_t maxLength, SPInchMMTextEditCtrlARK* field);
-    bool getObjectValue(std::string& object, const std::string& string, std::string* errorDescription) override;
-    // The number of the text within the range.
-    virtual bool IsNumberValid(const std::string& text);
-    const std::string& LastString() const { return lastString; }
-
-protected:
-    const zqcommon::InchMMValueRange* editValueRangeDataPtr;
-    SPInchMMTextEditCtrlARK* BrotherContrl;
-    std::string lastString;
+    using SPTextEditFormatterARK::SPTextEditFormatterARK;
 };
 
 class SPCustomSizeMMTextEditFormatterARK : public SPInchMMTextEditFormatterARK {

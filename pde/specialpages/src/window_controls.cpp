@@ -3,6 +3,8 @@
 #include <zqp/bundle.h>
 #include <zqp/view.h>
 
+#include <cstdlib>
+
 #include "zqpde/app_resources.h"
 #include "zqpde/base_print_panel.h"
 #include "zqpde/ppd_util.h"
@@ -47,6 +49,38 @@ bool SPHelpButtonARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
 bool SPHelpButtonARK::UIEventHandler() {
     if (!helpName_.empty())
         zqpde::GotoHelpPage(zqpde::pluginBundle, helpName_, "", "Help Viewer Title for Special Pages");
+    return true;
+}
+
+namespace {
+// What the formatter hands to its field's typing: a text of up to 15 bytes.
+constexpr size_t kHandOverMaxBytes = 15;
+}  // namespace
+
+SPTextEditFormatterARK::SPTextEditFormatterARK(const zqpde::TextEditFilterData* filter, const SPValueRange* range,
+                                               uint32_t maxLength, zqpde::TextEditCtrl* field)
+    : zqpde::TextEditFormatter(filter, maxLength), editValueRangeDataPtr(range), BrotherContrl(field) {}
+
+bool SPTextEditFormatterARK::IsNumberValid(const std::string& text) {
+    if (editValueRangeDataPtr == nullptr) return true;
+    const long v = std::strtol(text.c_str(), nullptr, 10);
+    return v >= editValueRangeDataPtr->minimum && v <= editValueRangeDataPtr->maximum;
+}
+
+bool SPTextEditFormatterARK::getObjectValue(std::string& object, const std::string& string, std::string*) {
+    object = string;
+    if (string == lastString) return true;
+    std::string handed;
+    if (IsNumberValid(string)) {
+        lastString = string;
+        // A longer text is handed over empty rather than cut.
+        if (string.size() <= kHandOverMaxBytes) {
+            handed = string;
+            if (BrotherContrl != nullptr) BrotherContrl->OnRawKeyUp(handed.data());
+        }
+    }
+    if (BrotherContrl != nullptr)
+        BrotherContrl->setExternalValueToData(handed.c_str(), static_cast<int32_t>(handed.size()), 0);
     return true;
 }
 

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "custom_size.h"
+#include "zqcommon/inch_mm_text_edit.h"
 #include "zqpde/standard_controls.h"
+#include "zqpde/text_entry.h"
 
 namespace zqsp {
 
@@ -32,6 +34,29 @@ public:
 
 private:
     std::string helpName_;
+};
+
+// A number range of a field (minimum, maximum).
+using SPValueRange = zqcommon::InchMMValueRange;
+
+// The formatter of the extension's number fields: an accepted text (up to
+// 15 bytes) goes to its field's typing (OnRawKeyUp), and the field's shown
+// data always follows (empty for a refused text). A text equal to the last
+// accepted one changes nothing. The answer is always yes: the field's own
+// check refuses the text when the window validates.
+class SPTextEditFormatterARK : public zqpde::TextEditFormatter {
+public:
+    SPTextEditFormatterARK(const zqpde::TextEditFilterData* filter, const SPValueRange* range, uint32_t maxLength,
+                           zqpde::TextEditCtrl* field);
+    bool getObjectValue(std::string& object, const std::string& string, std::string* errorDescription) override;
+    // The number of the text (atoi) within the range.
+    virtual bool IsNumberValid(const std::string& text);
+    const std::string& LastString() const { return lastString; }
+
+protected:
+    const SPValueRange* editValueRangeDataPtr;
+    zqpde::TextEditCtrl* BrotherContrl;
+    std::string lastString;
 };
 
 // The text of key with "[min]" and "[max]" replaced: a translated text is
