@@ -93,7 +93,33 @@ def custom_size_window():
     return window(p, "Custom Size Windows", 420, 270, views, first=p + ".WidthMMEdit")
 
 
+# ------------------------------------------------------- advanced paper ----
+
+def advanced_paper_window():
+    p = "SPAdvSeleWnd"
+    views = []
+    for i, (name, key) in enumerate((("Size", "AdvSele Paper Size Title"), ("Color", "AdvSele Paper Color Title"),
+                                     ("Type", "AdvSele Paper Type Title"))):
+        y = 250 - 36 * i
+        views += [label(601 + 2 * i, key, p + ".%sTitle" % name, [20, y + 3, 110, 17]),
+                  {"class": "PopUpButton", "tag": 602 + 2 * i, "outlet": p + ".%sList" % name, "items": [],
+                   "frame": [135, y, 245, 26], "autoenablesItems": False}]
+    views += [label(607, "AdvSele Paper Summary Title", p + ".SummaryTitle", [20, 150, 200, 17]),
+              {"class": "TextView", "tag": 608, "outlet": p + ".SummaryView", "string": "",
+               "frame": [20, 60, 360, 85]}]
+    views += bottom_buttons(p, (611, 612, 610, 609), 400)
+    return window(p, "AdvSele Window Title", 400, 290, views)
+
+
 STRINGS = {
+    "AdvSele Window Title": "Advanced Paper Settings",
+    "AdvSele Paper Size Title": "Paper Size:",
+    "AdvSele Paper Color Title": "Paper Color:",
+    "AdvSele Paper Type Title": "Paper Type:",
+    "AdvSele Paper Summary Title": "Summary",
+    "No Change Option String": "No Change",
+    "No Change Infomation": "No change to the paper.",
+    "Custom Size Text": "Custom Size",
     "Custom Size Windows": "Custom Paper Size",
     "Custom Size MM Radio": "Millimetres",
     "Custom Size Inch Radio": "Inches",
@@ -122,6 +148,9 @@ STRINGS = {
 }
 
 HELP_PAGES = {
+    "SpecialPagesAdv": ("Advanced paper settings",
+                        "Choose the size, colour and type of the paper separately. Choices the printer cannot "
+                        "combine with the other settings are greyed out."),
     "SpecialPagesCustom": ("Custom paper size",
                            "Enter the width and length of the paper in millimetres or inches. "
                            "The limits shown beside each field come from the printer."),
@@ -193,7 +222,7 @@ def write_json(path, data):
 
 
 def main():
-    nib = {"objects": [custom_size_window()]}
+    nib = {"objects": [custom_size_window(), advanced_paper_window()]}
     write_json(os.path.join(RES, "ZQSpecialPagesWindows.nib"), nib)
 
     table_path = os.path.join(RES, "Localizable.strings")

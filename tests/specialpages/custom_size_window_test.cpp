@@ -18,16 +18,7 @@ using zqpde::test::PPD;
 
 using test::Resources;
 
-struct Holder : CustomSizeHolder {
-    std::string width = "-1", length = "-1";
-    int32_t unit = -1;
-    std::string getCustomPageWidth() const override { return width; }
-    std::string getCustomPageLength() const override { return length; }
-    int32_t getCustomPageSizeLongMeasure() const override { return unit; }
-    void setCustomPageWidth(const std::string& t) override { width = t; }
-    void setCustomPageLength(const std::string& t) override { length = t; }
-    void setCustomPageSizeLongMeasure(int32_t u) override { unit = u; }
-};
+using Holder = test::CustomSizeFake<CustomSizeHolder>;
 
 using W = SPCustomSizeWndARK;
 
