@@ -225,11 +225,17 @@ def main():
     nib = {"objects": [custom_size_window(), advanced_paper_window()]}
     write_json(os.path.join(RES, "ZQSpecialPagesWindows.nib"), nib)
 
-    table_path = os.path.join(RES, "Localizable.strings")
-    with open(table_path) as f:
-        table = json.load(f)
-    table.update(STRINGS)
-    write_json(table_path, table)
+    # Every table stands alone: the window texts go into each, and a text
+    # already there (the panel's wording) is kept.
+    for name in sorted(os.listdir(RES)):
+        if not (name.startswith("Localizable") and name.endswith(".strings")):
+            continue
+        table_path = os.path.join(RES, name)
+        with open(table_path) as f:
+            table = json.load(f)
+        for key, text in STRINGS.items():
+            table.setdefault(key, text)
+        write_json(table_path, table)
 
     for name, (title, text) in HELP_PAGES.items():
         with open(os.path.join(RES, "Help", "%s_%s.htm" % (name, HELP_KEY)), "w") as f:

@@ -101,7 +101,7 @@ protected:
 TEST_F(AdvancedPaperWindow, ListsFromThePPDAndTheirDefaults) {
     EXPECT_EQ(List(A::kSizeList)->numberOfItems(), 5);
     EXPECT_EQ(List(A::kSizeList)->itemAtIndex(0)->title, "No Change");
-    EXPECT_EQ(List(A::kSizeList)->itemAtIndex(4)->title, "Custom Size") << "the last size under the custom title";
+    EXPECT_EQ(List(A::kSizeList)->itemAtIndex(4)->title, "Custom Size...") << "the last size under the custom title";
     EXPECT_TRUE(List(A::kTypeList)->itemAtIndex(1)->hidden) << "the first type is never offered";
     EXPECT_EQ(wnd_->GetAdvPaperTypeListPtr()->getTypeTransparencyIndex(), 4);
     EXPECT_EQ(wnd_->GetAdvPaperColorListPtr()->getColorClearIndex(), 3);
@@ -134,7 +134,7 @@ TEST_F(AdvancedPaperWindow, NoChangeEverywhereHandsBackMinusOneAndCancelNothing)
         zqp::ScriptedDriver::Click(w, A::kOKButton);
     });
     wnd_->ActivateWindow();
-    EXPECT_EQ(summary, "No change to the paper.");
+    EXPECT_EQ(summary, "Same paper as the job");
     EXPECT_EQ(target_.indexes[kSizeKind], -1);
     EXPECT_EQ(target_.indexes[kColorKind], -1);
     EXPECT_EQ(target_.indexes[kTypeKind], -1);

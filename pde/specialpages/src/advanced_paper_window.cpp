@@ -275,8 +275,8 @@ SPAdvSeleWndARK::SPAdvSeleWndARK(zqp::Window* window, const char* theWinTitleStr
     auto summary = std::make_unique<SPAdvPageSettingScrollViewARK>();
     summary->CreateControl(view(kSummaryView));
     AddNewControl(std::move(summary));
-    auto help = std::make_unique<SPHelpButtonARK>();
-    help->CreateControl(view(kHelpButton), "SpecialPagesAdv.htm");
+    auto help = std::make_unique<SPHelpButtonARK>("SpecialPagesAdv.htm");
+    help->CreateControl(view(kHelpButton), nullptr);
     AddNewControl(std::move(help));
     auto restore = std::make_unique<SPRestoreButtonARK>();
     restore->CreateControl(view(kRestoreButton), "Special Pages RESTORE Btn");

@@ -536,8 +536,8 @@ void SPCustomSizeWndARK::CreateControls() {
     button(std::make_unique<SPCustomSizeOKButtonARK>(), kOKButton, "Special Pages OK Btn");
     button(std::make_unique<SPCancelButCtrlARK>(), kCancelButton, "Special Pages CANCEL Btn");
     button(std::make_unique<SPRestoreButtonARK>(), kRestoreButton, "Special Pages RESTORE Btn");
-    auto help = std::make_unique<SPHelpButtonARK>();
-    help->CreateControl(view(kHelpButton), "SpecialPagesCustom.htm");
+    auto help = std::make_unique<SPHelpButtonARK>("SpecialPagesCustom.htm");
+    help->CreateControl(view(kHelpButton), nullptr);
     AddNewControl(std::move(help));
 
     stepper(std::make_unique<SPCustomSizeMMLittleArrowControlARK>(), kWidthMMStepper, kSizeWidth, &kWidthMMStep,

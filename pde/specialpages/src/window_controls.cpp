@@ -12,46 +12,6 @@
 
 namespace zqsp {
 
-bool SPCancelButCtrlARK::UIEventHandler() {
-    if (auto* window = dynamic_cast<zqpde::PopupWinInPanel*>(ctrlParentPanelPtr)) {
-        window->ChangeActivedStatus(false);
-        window->DeactivateWindow();
-    }
-    return true;
-}
-
-bool SPRestoreButtonARK::UIEventHandler() {
-    if (ctrlParentPanelPtr != nullptr) ctrlParentPanelPtr->SetDefaultValueToUI();
-    return true;
-}
-
-namespace {
-// The help pages of the extension's windows and panel, by page prefix.
-constexpr const char* kHelpPrefixes[] = {"SpecialPagesMain",      "SpecialPagesCover",  "SpecialPagesInsert",
-                                         "SpecialPagesException", "SpecialPagesAdv",    "SpecialPagesCustom"};
-}  // namespace
-
-void SPHelpButtonARK::CreateControl(zqp::View* view, const char* helpName) {
-    zqpde::BaseButton::CreateControl(view, nullptr);
-    if (helpName_.empty() && helpName != nullptr) helpName_ = helpName;
-}
-
-bool SPHelpButtonARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
-    const bool ok = zqpde::BaseButton::InitializeCtrl(bundle, ppd);
-    ppd_attr_t* attr = zqpde::ppdFindAttr_ALT(ppd, "ZQXSpecialPagesSettings", nullptr);
-    if (attr == nullptr || attr->value == nullptr) return ok;
-    for (const char* prefix : kHelpPrefixes)
-        if (helpName_ == std::string(prefix) + ".htm")
-            helpName_ = std::string(prefix) + "_" + zqpde::GetAppResourceName(attr->value, 1) + ".htm";
-    return ok;
-}
-
-bool SPHelpButtonARK::UIEventHandler() {
-    if (!helpName_.empty())
-        zqpde::GotoHelpPage(zqpde::pluginBundle, helpName_, "", "Help Viewer Title for Special Pages");
-    return true;
-}
-
 namespace {
 // What the formatter hands to its field's typing: a text of up to 15 bytes.
 constexpr size_t kHandOverMaxBytes = 15;

@@ -1,40 +1,16 @@
 #pragma once
-// The buttons every editor window of the extension has (Cancel, defaults,
-// Help), and the label that shows a custom size range from the PPD.
+// What the editor windows share beside the common buttons of
+// summary_list.h: the number formatter of their fields and the label that
+// shows a custom size range from the PPD.
 #include <string>
 
 #include "custom_size.h"
 #include "zqcommon/inch_mm_text_edit.h"
 #include "zqpde/standard_controls.h"
+#include "summary_list.h"
 #include "zqpde/text_entry.h"
 
 namespace zqsp {
-
-// Closes its window; nothing is handed back.
-class SPCancelButCtrlARK : public zqpde::BaseButton {
-public:
-    bool UIEventHandler() override;
-};
-
-// Every control of its window shows its default.
-class SPRestoreButtonARK : public zqpde::BaseButton {
-public:
-    bool UIEventHandler() override;
-};
-
-// Opens the window's help page; a page name of the extension's help pages
-// takes the help key of the PPD's "ZQXSpecialPagesSettings".
-class SPHelpButtonARK : public zqpde::BaseButton {
-public:
-    using zqpde::BaseButton::CreateControl;
-    void CreateControl(zqp::View* view, const char* helpName);
-    bool InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) override;
-    bool UIEventHandler() override;
-    const std::string& HelpName() const { return helpName_; }
-
-private:
-    std::string helpName_;
-};
 
 // A number range of a field (minimum, maximum).
 using SPValueRange = zqcommon::InchMMValueRange;
