@@ -68,7 +68,7 @@ def bottom_buttons(prefix, tags, width):
 # ---------------------------------------------------------- custom size ----
 
 def custom_size_window():
-    p = "SPCustomSizeWnd"
+    p = "SPCustomSizeWindow"
     views = [
         button(717, "Custom Size MM Radio", p + ".MMRadio", [20, 230, 150, 18], kind="radio", state=1),
         button(718, "Custom Size Inch Radio", p + ".InchRadio", [180, 230, 150, 18], kind="radio", state=0),
@@ -96,7 +96,7 @@ def custom_size_window():
 # ------------------------------------------------------- advanced paper ----
 
 def advanced_paper_window():
-    p = "SPAdvSeleWnd"
+    p = "SPAdvPaperWindow"
     views = []
     for i, (name, key) in enumerate((("Size", "AdvSele Paper Size Title"), ("Color", "AdvSele Paper Color Title"),
                                      ("Type", "AdvSele Paper Type Title"))):

@@ -67,7 +67,7 @@ protected:
         parent_.CreatePanel(nullptr);
         parent_.SeteppdPtr(&hash_);
         zqp::Outlets outlets;
-        outlets.bind("SPAdvSeleWnd", window_);
+        outlets.bind("SPAdvPaperWindow", window_);
         std::string error;
         ASSERT_TRUE(zqp::LoadNib(*Resources(), "ZQSpecialPagesWindows", outlets, top_, &error)) << error;
         wnd_ = std::make_unique<A>(window_, "AdvSele Window Title");
@@ -157,6 +157,7 @@ TEST_F(AdvancedPaperWindow, ConflictsGreyItemsAndTransparencyTakesClear) {
         sizes = Enabled(A::kSizeList);
         colorAfter = static_cast<zqp::PopUpButton*>(w.viewWithTag(A::kColorList))->titleOfSelectedItem();
         summary = static_cast<zqp::TextView*>(w.viewWithTag(A::kSummaryView))->string();
+        test::SnapshotIfAsked(w, "specialpages-advanced-paper");
         zqp::ScriptedDriver::Click(w, A::kOKButton);
     });
     wnd_->ActivateWindow();

@@ -2,6 +2,9 @@
 // The bundle's resources folder (a bundle minus its module), and fakes the
 // window tests share.
 #include <zqp/bundle.h>
+#include <zqp/snapshot.h>
+
+#include <cstdlib>
 
 #include <cstdint>
 #include <string>
@@ -11,6 +14,13 @@ namespace zqsp::test {
 inline zqp::Bundle* Resources() {
     static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_SOURCE_DIR "/resources/ark-special-pages-pde", nullptr);
     return bundle;
+}
+
+// With ZQ_SNAPSHOT_DIR set, a picture of the window as shown goes there
+// (the pictures of docs/images are made this way).
+inline void SnapshotIfAsked(zqp::Window& window, const std::string& name) {
+    if (const char* dir = std::getenv("ZQ_SNAPSHOT_DIR"))
+        zqp::SnapshotWindow(window)->writePNG(std::string(dir) + "/" + name + ".png");
 }
 
 // A paper pop-up's custom size as the windows see it (Base: the interface).

@@ -28,7 +28,7 @@ protected:
         zqp::Application::Shared().reset();
         ASSERT_NE(Resources(), nullptr);
         zqp::Outlets outlets;
-        outlets.bind("SPCustomSizeWnd", window_);
+        outlets.bind("SPCustomSizeWindow", window_);
         std::string error;
         ASSERT_TRUE(zqp::LoadNib(*Resources(), "ZQSpecialPagesWindows", outlets, top_, &error)) << error;
         ASSERT_NE(window_, nullptr);
@@ -96,7 +96,7 @@ TEST_F(CustomSizeWindow, InchesShownStillHandMillimetresBack) {
     holder_.length = "297.0";
     holder_.unit = 1;
     std::string inchShown;
-    Run({Click(W::kInchRadio),
+    Run({[](zqp::Window& w) { test::SnapshotIfAsked(w, "specialpages-custom-size"); }, Click(W::kInchRadio),
          [&](zqp::Window& w) {
              inchShown = static_cast<zqp::TextField*>(w.viewWithTag(W::kWidthInch))->stringValue();
              EXPECT_FALSE(w.viewWithTag(W::kWidthInch)->isHidden());

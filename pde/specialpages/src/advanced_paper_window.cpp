@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "paper_choice.h"
+#include "paper_popup.h"
 #include "window_controls.h"
 #include "zqpde/ppd_util.h"
 
@@ -305,13 +306,40 @@ int32_t SPAdvSeleWndARK::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd
     return zqpde::PopupWinInPanel::InitializeUserPane(bundle, ppd);
 }
 
-bool SPAdvSeleWndARK::SetPaperSize(int32_t sizeIndex, int32_t colorIndex, int32_t typeIndex, bool) {
+void PaperPopupTarget::setSelectedMenuItemIndexByType(int32_t kind, int32_t index) {
+    if (popup()) popup()->setSelectedMenuItemIndexByType(kind, index);
+}
+void PaperPopupTarget::setInterPoser(bool on) {
+    if (popup()) popup()->setInterPoser(on);
+}
+bool PaperPopupTarget::isEnabledSubMenuByIndex(int32_t index) const {
+    return popup() == nullptr || popup()->isEnabledSubMenuByIndex(index);
+}
+int32_t PaperPopupTarget::GetWndType() const { return popup() ? popup()->GetWndType() : -1; }
+
+std::vector<std::string> DuplexListSource::getCurrentDuplexArray() const {
+    return list_ ? list_->getCurrentDuplexArray() : std::vector<std::string>{};
+}
+std::vector<std::string> DuplexListSource::getDuplexArrayFromIndex(int32_t n) const {
+    return list_ ? list_->getDuplexArrayFromIndex(n) : std::vector<std::string>{};
+}
+
+void SPAdvSeleWndARK::SetSubMenuList(SPSubMenuListCtrlARK* popup) {
+    popupTarget_.bind(popup);
+    m_pSubMenuList = popup != nullptr ? &popupTarget_ : nullptr;
+}
+
+void SPAdvSeleWndARK::setDuplexControl(SPDuplexListCtrlARK* duplex) {
+    duplexSource_.bind(duplex);
+    m_duplexCtrlPtr = duplex != nullptr ? &duplexSource_ : nullptr;
+}
+
+void SPAdvSeleWndARK::SetPaperSize(int32_t sizeIndex, int32_t colorIndex, int32_t typeIndex, bool) {
     m_iPaperSize = sizeIndex + 1;
     m_iPaperColor = colorIndex + 1;
     m_iPaperType = typeIndex + 1;
     for (const auto& [list, item] : {std::pair{size_, m_iPaperSize}, {color_, m_iPaperColor}, {type_, m_iPaperType}})
         if (list != nullptr) list->SelectItem(std::max(item, 0));
-    return true;
 }
 
 int32_t SPAdvSeleWndARK::ActivateWindow() {

@@ -104,7 +104,38 @@ public:
     bool UIEventHandler() override;
 };
 
-class SPAdvSeleWndARK : public zqpde::PopupWinInPanel {
+// A window's paper pop-up as the advanced paper window's target.
+class PaperPopupTarget : public AdvancedPaperTarget {
+public:
+    void bind(SPSubMenuListCtrlARK* popup) { custom_.bind(popup); }
+    std::string getCustomPageWidth() const override { return custom_.getCustomPageWidth(); }
+    std::string getCustomPageLength() const override { return custom_.getCustomPageLength(); }
+    int32_t getCustomPageSizeLongMeasure() const override { return custom_.getCustomPageSizeLongMeasure(); }
+    void setCustomPageWidth(const std::string& t) override { custom_.setCustomPageWidth(t); }
+    void setCustomPageLength(const std::string& t) override { custom_.setCustomPageLength(t); }
+    void setCustomPageSizeLongMeasure(int32_t u) override { custom_.setCustomPageSizeLongMeasure(u); }
+    void setSelectedMenuItemIndexByType(int32_t kind, int32_t index) override;
+    void setInterPoser(bool on) override;
+    bool isEnabledSubMenuByIndex(int32_t index) const override;
+    int32_t GetWndType() const override;
+    SPSubMenuListCtrlARK* popup() const { return custom_.popup(); }
+
+private:
+    PaperPopupCustomSize custom_;
+};
+
+// A window's sidedness pop-up as a source of Duplex choices.
+class DuplexListSource : public DuplexSource {
+public:
+    void bind(SPDuplexListCtrlARK* list) { list_ = list; }
+    std::vector<std::string> getCurrentDuplexArray() const override;
+    std::vector<std::string> getDuplexArrayFromIndex(int32_t n) const override;
+
+private:
+    SPDuplexListCtrlARK* list_ = nullptr;
+};
+
+class SPAdvSeleWndARK : public zqpde::PopupWinInPanel, public SPAdvancedPaperWindow {
 public:
     enum : int32_t {
         kSizeTitle = 601, kSizeList = 602, kColorTitle = 603, kColorList = 604, kTypeTitle = 605, kTypeList = 606,
@@ -120,8 +151,10 @@ public:
     // marked, then the modal run.
     int32_t ActivateWindow() override;
     // The paper pop-up's choice indexes (-1 for none); the interposer is not used.
-    bool SetPaperSize(int32_t sizeIndex, int32_t colorIndex, int32_t typeIndex, bool interposer);
+    void SetPaperSize(int32_t sizeIndex, int32_t colorIndex, int32_t typeIndex, bool interposer) override;
     void SetSubMenuList(AdvancedPaperTarget* popup) { m_pSubMenuList = popup; }
+    void SetSubMenuList(SPSubMenuListCtrlARK* popup) override;
+    void setDuplexControl(SPDuplexListCtrlARK* duplex) override;
     AdvancedPaperTarget* GetSubMenuList() const { return m_pSubMenuList; }
     void setDuplexControl(const DuplexSource* duplex) { m_duplexCtrlPtr = duplex; }
     // -1 while the records being edited differ in that kind, else 0.
@@ -158,6 +191,8 @@ private:
     bool isChoiceConflicted(const std::string& key, const std::string& option, const std::string& choice,
                             ppd_file_t* ppd);
     AdvancedPaperTarget* m_pSubMenuList = nullptr;
+    PaperPopupTarget popupTarget_;
+    DuplexListSource duplexSource_;
     int32_t m_iPaperSize = -1, m_iPaperColor = -1, m_iPaperType = -1;
     int32_t m_iSizeStatus = 0, m_iColorStatus = 0, m_iTypeStatus = 0;
     const DuplexSource* m_duplexCtrlPtr = nullptr;

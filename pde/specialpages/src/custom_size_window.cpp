@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "paper_popup.h"
 #include "zqpde/input_filter.h"
 #include "zqpde/number_text.h"
 #include "zqpde/os_version.h"
@@ -422,8 +423,8 @@ const zqpde::LittleArrayIniData kWidthMMStep = {0, 2100, 2100, 1000, 3300, 1};
 const zqpde::LittleArrayIniData kLengthMMStep = {0, 2970, 2970, 1480, 4880, 1};
 const zqpde::LittleArrayIniData kWidthInchStep = {0, 827, 827, 394, 1299, 1};
 const zqpde::LittleArrayIniData kLengthInchStep = {0, 1169, 1169, 583, 1921, 1};
-const zqpde::RadioButtonIniData kInchRadioIni = {0, 0, 0, nullptr, nullptr};
-const zqpde::RadioButtonIniData kMMRadioIni = {1, 1, 1, nullptr, nullptr};
+const zqpde::RadioButtonIniData kInchRadioIni = {0, 0, 0, "Custom Size Inch Radio", nullptr};
+const zqpde::RadioButtonIniData kMMRadioIni = {1, 1, 1, "Custom Size MM Radio", nullptr};
 
 // Nothing of the window goes to the ticket or the preferences.
 const zqpde::AccessInfo kTextAccess = {zqpde::kValueTypeText, zqpde::kValueTypeText, nullptr, nullptr};
@@ -548,6 +549,26 @@ void SPCustomSizeWndARK::CreateControls() {
     lengthMM_ = field(std::make_unique<SPCustomSizeMMTextEditCtrlARK>(), kLengthMM, kSizeLength, &kLengthMMIni,
                       &kLengthMMLinks, &kLengthMMFilter, &kLengthMMRange);
     rangeLabel(kLengthMMLabel, "Custom Size Length MM Static Text", kUnitMillimetre, kSizeLength);
+}
+
+std::string PaperPopupCustomSize::getCustomPageWidth() const { return popup_ ? popup_->getCustomPageWidth() : "-1"; }
+std::string PaperPopupCustomSize::getCustomPageLength() const { return popup_ ? popup_->getCustomPageLength() : "-1"; }
+int32_t PaperPopupCustomSize::getCustomPageSizeLongMeasure() const {
+    return popup_ ? popup_->getCustomPageSizeLongMeasure() : kUnitNotSet;
+}
+void PaperPopupCustomSize::setCustomPageWidth(const std::string& text) {
+    if (popup_) popup_->setCustomPageWidth(text);
+}
+void PaperPopupCustomSize::setCustomPageLength(const std::string& text) {
+    if (popup_) popup_->setCustomPageLength(text);
+}
+void PaperPopupCustomSize::setCustomPageSizeLongMeasure(int32_t unit) {
+    if (popup_) popup_->setCustomPageSizeLongMeasure(unit);
+}
+
+void SPCustomSizeWndARK::SetSubMenuList(SPSubMenuListCtrlARK* popup) {
+    popupHolder_.bind(popup);
+    m_pSubMenuList = popup != nullptr ? &popupHolder_ : nullptr;
 }
 
 int32_t SPCustomSizeWndARK::getCustomPageSizeLongMeasure() const {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "custom_size.h"
+#include "sp_services.h"
 #include "window_controls.h"
 #include "zqcommon/inch_mm_text_edit.h"
 #include "zqpde/base_print_panel.h"
@@ -187,7 +188,23 @@ public:
     bool UIEventHandler() override;
 };
 
-class SPCustomSizeWndARK : public zqpde::PopupWinInPanel {
+// The paper pop-up of a special-pages window seen as a custom size holder.
+class PaperPopupCustomSize : public CustomSizeHolder {
+public:
+    void bind(SPSubMenuListCtrlARK* popup) { popup_ = popup; }
+    SPSubMenuListCtrlARK* popup() const { return popup_; }
+    std::string getCustomPageWidth() const override;
+    std::string getCustomPageLength() const override;
+    int32_t getCustomPageSizeLongMeasure() const override;
+    void setCustomPageWidth(const std::string& text) override;
+    void setCustomPageLength(const std::string& text) override;
+    void setCustomPageSizeLongMeasure(int32_t unit) override;
+
+protected:
+    SPSubMenuListCtrlARK* popup_ = nullptr;
+};
+
+class SPCustomSizeWndARK : public zqpde::PopupWinInPanel, public SPCustomSizeWindow {
 public:
     // Tags of the window's views.
     enum : int32_t {
@@ -205,6 +222,8 @@ public:
     int32_t ActivateWindow() override;
     bool InitializeUserPaneTitle(zqp::Bundle* bundle) override;
     void SetSubMenuList(CustomSizeHolder* popup) { m_pSubMenuList = popup; }
+    // The paper pop-up that opened the window (the panel's way in).
+    void SetSubMenuList(SPSubMenuListCtrlARK* popup) override;
     CustomSizeHolder* GetSubMenuList() const { return m_pSubMenuList; }
     SPCustomSizeTextEditCtrl* getSPCustomSizeWidthMMTextEditCtrlPtr() const { return widthMM_; }
     SPCustomSizeTextEditCtrl* getSPCustomSizeLengthMMTextEditCtrlPtr() const { return lengthMM_; }
@@ -215,6 +234,7 @@ private:
     void CreateControls();
     std::unique_ptr<zqpde::RadioGroup> SPCustomSizeInchMmGroupPtr;
     CustomSizeHolder* m_pSubMenuList = nullptr;
+    PaperPopupCustomSize popupHolder_;
     SPCustomSizeTextEditCtrl* widthMM_ = nullptr;
     SPCustomSizeTextEditCtrl* lengthMM_ = nullptr;
     SPInchMMRadioButtonARK* inchRadio_ = nullptr;

@@ -8,6 +8,8 @@
 #include <zqp/system.h>
 #include <zqp/nib.h>
 
+#include "advanced_paper_window.h"
+#include "custom_size_window.h"
 #include "settings_ticket.h"
 #include "summary_list.h"
 #include "zqpde/app_resources.h"
@@ -93,6 +95,9 @@ bool SpecialPagesPDEr15::LoadView(std::string* error) {
                              "SPAdvPaperWindow"})
         outlets.bind(name, nibWindows_[name]);
     loadNibNamed(currentPDENibFileName, outlets, error);
+    // The editor windows every product shares.
+    if (SpecialPagesView != nullptr && zqpde::pluginBundle != nullptr)
+        zqp::LoadNib(*zqpde::pluginBundle, kWindowsNib, outlets, topLevelObjs, nullptr);
     return SpecialPagesView != nullptr;
 }
 
@@ -197,6 +202,7 @@ void SpecialPagesPDEr15::CreatePanel(zqp::Window* window) {
     undoButton_ = Add(*this, v, kUndoTag, std::make_unique<SPUndoButCtrlARK>(), "Undo Btn");
     helpButton_ = Add(*this, v, kHelpTag, std::make_unique<SPHelpButtonARK>("SpecialPagesMain.htm"), nullptr);
 
+    InstallEditorWindows();
     // The editor windows join here (InstallWindow), then the warning window.
     for (auto& [role, w] : windows_) RunTimeAddNewWindow(w.get());
     if (warningWindowOutlet != nullptr) {
@@ -211,6 +217,19 @@ void SpecialPagesPDEr15::CreatePanel(zqp::Window* window) {
     tabStockValue = 3;
     tabMarginListValue = 1;
     tabMarginValue = 127;
+}
+
+void SpecialPagesPDEr15::InstallEditorWindows() {
+    auto custom = std::make_unique<SPCustomSizeWndARK>(NibWindow("SPCustomSizeWindow"), "Custom Size Windows");
+    SPCustomSizeWndARK* customRaw = custom.get();
+    auto advanced = std::make_unique<SPAdvSeleWndARK>(NibWindow("SPAdvPaperWindow"), "AdvSele Window Title");
+    advanced->customSizeWindow = customRaw;
+    advanced->listStatus = [this] { return summaryList_ != nullptr ? summaryList_->getSummaryScrollViewStatus() : 0; };
+    advanced->selectedRecords = [this] {
+        return summaryList_ != nullptr ? summaryList_->getArrayOfCurrentSelectedRecords() : std::vector<SPRecord>{};
+    };
+    InstallWindow(SPWindowRole::kCustomSize, std::move(custom));
+    InstallWindow(SPWindowRole::kAdvancedPaper, std::move(advanced));
 }
 
 void SpecialPagesPDEr15::InstallWindow(SPWindowRole role, std::unique_ptr<zqpde::PopupWinInPanel> window) {
