@@ -10,6 +10,7 @@
 
 #include "advanced_paper_window.h"
 #include "custom_size_window.h"
+#include "icon_view.h"
 #include "settings_ticket.h"
 #include "summary_list.h"
 #include "zqpde/app_resources.h"
@@ -53,6 +54,7 @@ PaperContext PaperContextFromPPD(ppd_file_t* ppd) {
 namespace {
 
 // Tags of the panel's nib.
+constexpr int32_t kAddCoversIconTag = 111, kAddInsertsIconTag = 112, kAddExceptionsIconTag = 113;
 constexpr int32_t kAddCoversTag = 100, kAddInsertsTag = 101, kAddExceptionsTag = 102, kSummaryTitleTag = 103,
                   kSummaryListTag = 104, kEditTag = 105, kDeleteTag = 106, kDeleteAllTag = 107, kUndoTag = 108,
                   kUpTag = 109, kDownTag = 110, kVersionTag = 114, kHelpTag = 115;
@@ -180,8 +182,17 @@ void SpecialPagesPDEr15::CreatePanel(zqp::Window* window) {
     zqp::View* v = SpecialPagesView;
     ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
 
+    // Each add button with its icon beside it.
+    auto icon = [this, v](int32_t tag, const char* file) {
+        auto c = std::make_unique<SPIconViewCtrlARK>();
+        c->CreateControl(v != nullptr ? v->viewWithTag(tag) : nullptr, tag, file);
+        AddNewControl(std::move(c));
+    };
+    icon(kAddCoversIconTag, "AddCovers.bmp");
     Add(*this, v, kAddCoversTag, std::make_unique<SPAddKindButCtrlARK>(kCover), "Add Covers Btn");
+    icon(kAddInsertsIconTag, "AddInserts.bmp");
     Add(*this, v, kAddInsertsTag, std::make_unique<SPAddKindButCtrlARK>(kInsert), "Add Inserts Btn");
+    icon(kAddExceptionsIconTag, "AddExceptions.bmp");
     Add(*this, v, kAddExceptionsTag, std::make_unique<SPAddKindButCtrlARK>(kException), "Add Exceptions Btn");
     auto title = std::make_unique<zqpde::StaticTextEditControl>();
     title->CreateControl(v->viewWithTag(kSummaryTitleTag), nullptr, nullptr, nullptr, nullptr, nullptr,
