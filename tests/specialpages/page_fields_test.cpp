@@ -7,6 +7,7 @@
 #include <zqp/window.h>
 
 #include "bundle_resources.h"
+#include "advanced_paper_window.h"
 #include "page_fields.h"
 
 namespace zqsp {
@@ -163,6 +164,39 @@ TEST_F(PageFields, QuantityFromOneTo9999) {
     EXPECT_EQ(stepper_->GetQuantityValue(), 9999);
     stepper->userStep(true);
     EXPECT_EQ(zqp::Application::Shared().beepCount(), 1);
+}
+
+}  // namespace
+}  // namespace zqsp
+
+namespace zqsp {
+namespace {
+
+TEST(TwoSidePrintList, NoChangeOnlyWhileTheSidesDiffer) {
+    zqp::Window window;
+    auto content = std::make_unique<zqp::View>();
+    auto popup = std::make_unique<zqp::PopUpButton>();
+    popup->setTag(314);
+    for (const char* item : {"No Change", "1-sided", "2-sided", "2-sided short edge"}) popup->addItemWithTitle(item);
+    content->addSubview(std::move(popup));
+    window.setContentView(std::move(content));
+    zqpde::PopupWinInPanel wnd(&window, "Add Exceptions Windows");
+    static const zqpde::ListCtrlIniData ini = {2, 2, 2, nullptr};
+    static const zqpde::AccessInfo access = {zqpde::kValueTypeNumber, zqpde::kValueTypeNumber, nullptr, nullptr};
+    auto list = std::make_unique<SPTwoSidePrintListCtrlARK>();
+    list->CreateControl(window.viewWithTag(314), &ini, nullptr, &access, nullptr, "Duplex", &TwoSidePrintDuplexChoices(),
+                        nullptr);
+    SPTwoSidePrintListCtrlARK* two = wnd.AddNewControl(std::move(list));
+    ASSERT_NE(two, nullptr);
+    auto* view = static_cast<zqp::PopUpButton*>(window.viewWithTag(314));
+    two->SetControlValueToUI();
+    EXPECT_TRUE(view->itemAtIndex(0)->hidden);
+    two->setSelectStatus(1);
+    two->SetControlValueToUI();
+    EXPECT_FALSE(view->itemAtIndex(0)->hidden);
+    two->setSelectStatus(0);
+    two->SetControlValueToUI();
+    EXPECT_TRUE(view->itemAtIndex(0)->hidden);
 }
 
 }  // namespace

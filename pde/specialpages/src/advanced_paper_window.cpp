@@ -36,6 +36,12 @@ int32_t FieldInt(const SPRecord& r, const char* key) {
 
 }  // namespace
 
+bool SPTwoSidePrintListCtrlARK::SetControlValueToUI() {
+    if (auto* popup = dynamic_cast<zqp::PopUpButton*>(ControlPtr))
+        if (zqp::MenuItem* noChange = popup->itemAtIndex(0)) noChange->hidden = twoSideStatus != 1;
+    return SPDuplexListCtrlARK::SetControlValueToUI();
+}
+
 std::vector<std::string> PPDOptionKeywords(ppd_file_t* ppd) {
     std::vector<std::string> keywords;
     if (ppd == nullptr) return keywords;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "custom_size_window.h"
+#include "paper_popup.h"
 #include "special_pages_ticket.h"
 #include "zqpde/base_print_panel.h"
 #include "zqpde/standard_controls.h"

@@ -57,7 +57,7 @@ CoverEdit BuildCoverRecords(int32_t coverOption, const CoverSide& front, const C
         if (Get(r, "page") == "1") selectedBack = Get(r, "selected", "false");
     }
     CoverEdit edit;
-    edit.changed = !previous.empty() || coverOption != kNoCovers;
+    edit.changed = !previous.empty() || coverOption != kCoverOptionNone;
     auto make = [&](const char* page, const CoverSide& side, const std::string& selected) {
         SPRecord r;
         r["page"] = page;
@@ -69,19 +69,19 @@ CoverEdit BuildCoverRecords(int32_t coverOption, const CoverSide& front, const C
         edit.records.push_back(std::move(r));
     };
     switch (coverOption) {
-        case kFrontOnly:
+        case kCoverOptionFront:
             make("0", front, selectedFront);
             edit.removeInsertsBeforePageOne = true;
             break;
-        case kBackOnly:
+        case kCoverOptionBack:
             make("1", back, selectedBack);
             break;
-        case kFrontAndBackSame:
+        case kCoverOptionSame:
             make("1", front, selectedBack);
             make("0", front, selectedFront);
             edit.removeInsertsBeforePageOne = true;
             break;
-        case kFrontAndBackDifferent:
+        case kCoverOptionDifferent:
             make("1", back, selectedBack);
             make("0", front, selectedFront);
             edit.removeInsertsBeforePageOne = true;

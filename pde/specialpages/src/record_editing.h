@@ -28,12 +28,12 @@ struct PaperValues {
 
 // ---- covers -------------------------------------------------------------------
 
-enum CoverOption : int32_t {
-    kNoCovers = 1,
-    kFrontOnly = 2,
-    kBackOnly = 3,
-    kFrontAndBackSame = 4,
-    kFrontAndBackDifferent = 5,
+enum CoverOptionValue : int32_t {
+    kCoverOptionNone = 1,
+    kCoverOptionFront = 2,
+    kCoverOptionBack = 3,
+    kCoverOptionSame = 4,
+    kCoverOptionDifferent = 5,
 };
 
 struct CoverSide {
