@@ -38,13 +38,13 @@ TEST(CoverRecords, EachCoverOption) {
     CoverSide front{2, Paper("3", "1", "4", false)}, back{4, Paper("5")};
     const std::vector<SPRecord> previous = {{{"type", "0"}, {"page", "0"}, {"selected", "true"}}};
 
-    CoverEdit none = BuildCoverRecords(kCoverOptionNone, front, back, previous);
+    CoverEdit none = BuildCoverRecords(kNoCovers, front, back, previous);
     EXPECT_TRUE(none.records.empty());
     EXPECT_TRUE(none.changed) << "removing covers is a change";
     EXPECT_FALSE(none.removeInsertsBeforePageOne);
-    EXPECT_FALSE(BuildCoverRecords(kCoverOptionNone, front, back, {}).changed);
+    EXPECT_FALSE(BuildCoverRecords(kNoCovers, front, back, {}).changed);
 
-    CoverEdit frontOnly = BuildCoverRecords(kCoverOptionFront, front, back, previous);
+    CoverEdit frontOnly = BuildCoverRecords(kFrontOnly, front, back, previous);
     ASSERT_EQ(frontOnly.records.size(), 1u);
     EXPECT_EQ(frontOnly.records[0].at("page"), "0");
     EXPECT_EQ(frontOnly.records[0].at("printingoptions"), "1");
@@ -52,13 +52,13 @@ TEST(CoverRecords, EachCoverOption) {
     EXPECT_EQ(frontOnly.records[0].at("selected"), "true") << "carried over from the old front cover";
     EXPECT_TRUE(frontOnly.removeInsertsBeforePageOne);
 
-    CoverEdit backOnly = BuildCoverRecords(kCoverOptionBack, front, back, {});
+    CoverEdit backOnly = BuildCoverRecords(kBackOnly, front, back, {});
     ASSERT_EQ(backOnly.records.size(), 1u);
     EXPECT_EQ(backOnly.records[0].at("page"), "1");
     EXPECT_EQ(backOnly.records[0].at("pagesize"), "5");
     EXPECT_FALSE(backOnly.removeInsertsBeforePageOne) << "no front cover, the inserts before page one stay";
 
-    CoverEdit same = BuildCoverRecords(kCoverOptionSame, front, back, {});
+    CoverEdit same = BuildCoverRecords(kFrontBackSame, front, back, {});
     ASSERT_EQ(same.records.size(), 2u);
     EXPECT_EQ(Pages(same.records), "1 0");
     for (const char* key : {"pagesize", "pagecolor", "pagetype", "interposer", "printingoptions", "width"})
@@ -66,7 +66,7 @@ TEST(CoverRecords, EachCoverOption) {
     EXPECT_EQ(same.records[0].at("pagesize"), "3");
     EXPECT_TRUE(same.removeInsertsBeforePageOne);
 
-    CoverEdit different = BuildCoverRecords(kCoverOptionDifferent, front, back, {});
+    CoverEdit different = BuildCoverRecords(kFrontBackDifferent, front, back, {});
     ASSERT_EQ(different.records.size(), 2u);
     EXPECT_EQ(different.records[0].at("pagesize"), "5");
     EXPECT_EQ(different.records[1].at("pagesize"), "3");
@@ -76,12 +76,12 @@ TEST(CoverRecords, EachCoverOption) {
 TEST(CoverRecords, FrontCoverTakesInsertsBeforePageOneOutOfTheList) {
     SPRecordList list;
     list.updateRequest(kInsert, {Insert("0"), Insert("3")});
-    CoverEdit back = BuildCoverRecords(kCoverOptionBack, {}, {1, Paper("2")}, {});
+    CoverEdit back = BuildCoverRecords(kBackOnly, {}, {1, Paper("2")}, {});
     list.updateRequest(kCover, back.records);
     if (back.removeInsertsBeforePageOne) RemoveInsertsBeforePageOne(list);
     EXPECT_EQ(Pages(list.getArrayByType(kInsert)), "0 3");
 
-    CoverEdit front = BuildCoverRecords(kCoverOptionFront, {1, Paper("2")}, {}, list.getArrayByType(kCover));
+    CoverEdit front = BuildCoverRecords(kFrontOnly, {1, Paper("2")}, {}, list.getArrayByType(kCover));
     list.updateRequest(kCover, front.records);
     if (front.removeInsertsBeforePageOne) RemoveInsertsBeforePageOne(list);
     EXPECT_EQ(Pages(list.getArrayByType(kInsert)), "3");

@@ -57,31 +57,31 @@ CoverEdit BuildCoverRecords(int32_t coverOption, const CoverSide& front, const C
         if (Get(r, "page") == "1") selectedBack = Get(r, "selected", "false");
     }
     CoverEdit edit;
-    edit.changed = !previous.empty() || coverOption != kCoverOptionNone;
+    edit.changed = !previous.empty() || coverOption != kNoCovers;
     auto make = [&](const char* page, const CoverSide& side, const std::string& selected) {
         SPRecord r;
         r["page"] = page;
         r["type"] = "0";
         r["printingoptions"] = std::to_string(side.printingOption - 1);
-        r["coversoption"] = std::to_string(coverOption - 1);
+        r["coversoption"] = std::to_string(coverOption);
         PutPaper(r, side.paper);
         r["selected"] = selected;
         edit.records.push_back(std::move(r));
     };
     switch (coverOption) {
-        case kCoverOptionFront:
+        case kFrontOnly:
             make("0", front, selectedFront);
             edit.removeInsertsBeforePageOne = true;
             break;
-        case kCoverOptionBack:
+        case kBackOnly:
             make("1", back, selectedBack);
             break;
-        case kCoverOptionSame:
+        case kFrontBackSame:
             make("1", front, selectedBack);
             make("0", front, selectedFront);
             edit.removeInsertsBeforePageOne = true;
             break;
-        case kCoverOptionDifferent:
+        case kFrontBackDifferent:
             make("1", back, selectedBack);
             make("0", front, selectedFront);
             edit.removeInsertsBeforePageOne = true;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "paper_popup.h"
 #include "special_pages_ticket.h"
 
 namespace zqsp {
@@ -28,14 +29,6 @@ struct PaperValues {
 
 // ---- covers -------------------------------------------------------------------
 
-enum CoverOptionValue : int32_t {
-    kCoverOptionNone = 1,
-    kCoverOptionFront = 2,
-    kCoverOptionBack = 3,
-    kCoverOptionSame = 4,
-    kCoverOptionDifferent = 5,
-};
-
 struct CoverSide {
     int32_t printingOption = 1;  // 1 blank, 2 side one, 3 side two, 4 both sides
     PaperValues paper;
@@ -47,7 +40,8 @@ struct CoverEdit {
     bool removeInsertsBeforePageOne = false;  // a front cover was made
 };
 
-// The cover records of one OK. `previous` are the cover records the list
+// The cover records of one OK; coverOption is the cover list's item
+// (CoverOption, paper_popup.h) and is stored as "coversoption". `previous` are the cover records the list
 // held (their "selected" carries over by page). With "Front and Back Same"
 // both records take the front's paper and printing option.
 CoverEdit BuildCoverRecords(int32_t coverOption, const CoverSide& front, const CoverSide& back,
