@@ -2,6 +2,7 @@
 // editions.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 
 #include "cups_server.h"
@@ -101,6 +102,46 @@ TEST_F(EditionQueues, AccountingDetailsEnteredAtPrintReachTheDevice) {
   // The password goes to the device scrambled, never as typed.
   EXPECT_EQ(out.find("pass1234"), std::string::npos);
   EXPECT_NE(out.find("@PJL SET JOBATTR=\"@JOEP="), std::string::npos);
+}
+
+TEST_F(EditionQueues, SpecialPagesReachTheDeviceAsAJobTicket) {
+  const auto dialog = zqtest::RunCommand(
+      {std::string(ZQ_BIN_DIR) + "/printdialog", "--ppd", std::string(ZQ_SOURCE_DIR) + "/ppd/zq-ark-sample.ppd",
+       "--bundles", std::string(ZQ_BUNDLES_DIR), "--settings",
+       std::string(ZQ_SOURCE_DIR) + "/samples/ark-special-pages.settings", "--script",
+       std::string(ZQ_SOURCE_DIR) + "/samples/ark-special-pages.script", "--cups-options"});
+  ASSERT_EQ(dialog.status, 0) << dialog.err;
+  std::string state;
+  const std::string out = Print("ark", {dialog.out}, state);
+  ASSERT_EQ(state, "completed") << log_;
+  const size_t begin = out.find("<?xml"), end = out.find("</jtif>\n");
+  ASSERT_NE(begin, std::string::npos) << out.substr(0, 800);
+  ASSERT_NE(end, std::string::npos);
+  const std::string xmlPath = ::testing::TempDir() + "/special-pages-jtif.xml";
+  {
+    std::ofstream(xmlPath) << out.substr(begin, end + 8 - begin);
+  }
+  // Well-formed XML, and each page with its paper.
+  const auto lint = zqtest::RunCommand({"xmllint", "--noout", "--nonet", xmlPath});
+  EXPECT_EQ(lint.status, 0) << lint.err;
+  const auto xpath = [&](const std::string& path) {
+    std::string v = zqtest::RunCommand({"xmllint", "--nonet", "--xpath", "string(" + path + ")", xmlPath}).out;
+    while (!v.empty() && v.back() == '\n') v.pop_back();
+    return v;
+  };
+  EXPECT_EQ(xpath("//cover-front/cover-type"), "print-front");
+  EXPECT_EQ(xpath("//cover-front/media-col/media-type"), "STATIONERY");
+  EXPECT_EQ(xpath("//cover-front/media-col/media-color"), "white");
+  EXPECT_EQ(xpath("//cover-front//x-dimension"), "21000");
+  EXPECT_EQ(xpath("//cover-back/media-col/media-type"), "interposer");
+  EXPECT_EQ(xpath("//insert-sheet/value/insert-after-page-number"), "2");
+  EXPECT_EQ(xpath("//insert-sheet/value/insert-count"), "2");
+  EXPECT_EQ(xpath("//insert-sheet/value/media-col/media-color"), "yellow");
+  EXPECT_EQ(xpath("//page-overrides/value/pages//lower-bound"), "3");
+  EXPECT_EQ(xpath("//page-overrides/value/pages//upper-bound"), "4");
+  EXPECT_EQ(xpath("//page-overrides/value/sides"), "two-sided-long-edge");
+  EXPECT_EQ(xpath("//page-overrides/value/media-col/media-type"), "THICK1");
+  EXPECT_EQ(xpath("//page-overrides//media-size/x-dimension"), "14800");
 }
 
 TEST_F(EditionQueues, Kv29JobHasItsCommentsAndNoTrailer) {

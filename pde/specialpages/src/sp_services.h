@@ -23,6 +23,8 @@ class SPSummaryScrollViewCtrl;
 class SPSubMenuListCtrlARK;
 class SPDuplexListCtrlARK;
 class SPCoversWinListCtrlARK;
+class SPInsertPageTextEditARK;
+class SPInsertOptionListARK;
 
 // The paper pop-up's value: the three indexes (-1 = No Change) and the
 // interposer flag. The windows store the indexes as the record's
@@ -85,7 +87,8 @@ public:
     virtual std::vector<SPRecord>* getCoversDataRecordsPtr() = 0;
 };
 
-// The inserts window as its page-list edit and position list see it.
+// The inserts window (a PopupWinInPanel) as its page-list edit and position
+// list see it.
 class SPInsertWindowServices {
 public:
     virtual ~SPInsertWindowServices() = default;
@@ -93,7 +96,8 @@ public:
     virtual std::vector<SPRecord> getSortedInsertDataRecordPtr() = 0;
     // 1 adding, 2 editing.
     virtual int32_t getStatus() = 0;
-    virtual bool IsActived() = 0;
+    virtual SPInsertPageTextEditARK* getSPInstPageNumEditCtlPtr() = 0;
+    virtual SPInsertOptionListARK* getSPInstOptionListCtlPtr() = 0;
 };
 
 // Keywords of every option of every group of the current PPD (options of

@@ -58,7 +58,7 @@ constexpr int32_t kAddCoversIconTag = 111, kAddInsertsIconTag = 112, kAddExcepti
 constexpr int32_t kAddCoversTag = 100, kAddInsertsTag = 101, kAddExceptionsTag = 102, kSummaryTitleTag = 103,
                   kSummaryListTag = 104, kEditTag = 105, kDeleteTag = 106, kDeleteAllTag = 107, kUndoTag = 108,
                   kUpTag = 109, kDownTag = 110, kVersionTag = 114, kHelpTag = 115;
-constexpr int32_t kWarningMessageTag = 301, kWarningOKTag = 302, kWarningCancelTag = 303;
+constexpr int32_t kWarningMessageTag = 301, kWarningOKTag = 302, kWarningCancelTag = 303, kWarningTitleTag = 305;
 
 // Every change of the list re-evaluates the buttons that depend on it.
 const int32_t* const kListUpdates[] = {&kEditTag,      &kDeleteTag,     &kUpTag,          &kDownTag,
@@ -220,6 +220,10 @@ void SpecialPagesPDEr15::CreatePanel(zqp::Window* window) {
         warningWindow_ = std::make_unique<SPWarningWndARK>(warningWindowOutlet, nullptr);
         zqp::View* content = warningWindowOutlet->contentView();
         warningWindow_->messageText = dynamic_cast<zqp::TextField*>(content->viewWithTag(kWarningMessageTag));
+        auto warningTitle = std::make_unique<zqpde::StaticTextEditControl>();
+        warningTitle->CreateControl(content->viewWithTag(kWarningTitleTag), nullptr, nullptr, nullptr, nullptr, nullptr,
+                                    "Delete Special Pages Title");
+        warningWindow_->AddNewControl(std::move(warningTitle));
         Add(*warningWindow_, content, kWarningOKTag, std::make_unique<SPWarningWndButCtrlARK>(0), "SP Warning OK Btn");
         Add(*warningWindow_, content, kWarningCancelTag, std::make_unique<SPWarningWndButCtrlARK>(1),
             "SP Warning Cancel Btn");
@@ -249,6 +253,12 @@ void SpecialPagesPDEr15::InstallWindow(SPWindowRole role, std::unique_ptr<zqpde:
     if (listsCreated && raw != nullptr) {
         RunTimeAddNewWindow(raw);
         raw->SeteppdPtr(constraintMap_.get());
+        // A window that comes after the panel was built is brought up to it.
+        if (pdeBundleRef != nullptr && m_ptCurrentPPD != nullptr) {
+            raw->SetCurrentPrintSettings(m_pSettings, m_ptCurrentPPD, m_pPDECallbackObj,
+                                         m_pPDECallbackObj != nullptr ? m_pPDECallbackObj->printSession() : nullptr);
+            raw->InitializeUserPane(pdeBundleRef, m_ptCurrentPPD);
+        }
     }
 }
 
@@ -307,7 +317,12 @@ bool SpecialPagesPDEr15::SimulationOpenPDE(std::string* error) {
     RestoreRecordCopy(records_, SettingsTicketReader(host->printSettings()));
     GetValueFromPreset();
     SetCurrentValueToUI();
-    if (!first) UpdateConflictsPanelControlFromPPD(ppd);
+    if (!first) {
+        UpdateConflictsPanelControlFromPPD(ppd);
+        // The windows' pop-ups follow what was marked since, too.
+        for (zqpde::BasePrintPanel* w : fWindowGroupArray)
+            if (w != nullptr) w->UpdateConflictsPanelControlFromPPD(ppd);
+    }
     bFirstInitialzePDE = false;
     return !first || help == 0;
 }

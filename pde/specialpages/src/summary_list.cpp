@@ -1,5 +1,7 @@
 #include "summary_list.h"
 
+#include "window_controls.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -31,14 +33,11 @@ const char* const kPrintingOptionTitles[] = {"Blank or Pre-Printed String", "Pri
 const char* const kTwoSideTitles[] = {"No Change Option String", "1 Side Print Option String",
                                       "2 Side Print Option String", "2 Side Short Edge Option String"};
 
-// A translated text whose placeholder takes the value: the text is never
-// used as a format.
+// A translated text whose placeholder takes the value (appended when it has
+// none): the text is never used as a format.
 std::string Substitute(const std::string& text, const std::string& value) {
-    for (const char* placeholder : {"%d", "%@", "%s"}) {
-        const size_t at = text.find(placeholder);
-        if (at != std::string::npos) return text.substr(0, at) + value + text.substr(at + 2);
-    }
-    return text + " " + value;
+    const std::string filled = FillPlaceholders(text, {value});
+    return filled != text ? filled : text + " " + value;
 }
 
 std::string CustomNumber(const std::string& mm, bool inches) {

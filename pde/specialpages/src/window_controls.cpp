@@ -12,6 +12,21 @@
 
 namespace zqsp {
 
+std::string FillPlaceholders(const std::string& text, std::initializer_list<std::string> values) {
+    std::string out;
+    auto value = values.begin();
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && value != values.end() &&
+            (text[i + 1] == '@' || text[i + 1] == 's' || text[i + 1] == 'd')) {
+            out += *value++;
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 namespace {
 // What the formatter hands to its field's typing: a text of up to 15 bytes.
 constexpr size_t kHandOverMaxBytes = 15;

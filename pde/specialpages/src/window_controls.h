@@ -35,6 +35,10 @@ protected:
     std::string lastString;
 };
 
+// Fills the placeholders ("%@", "%s", "%d") of a translated text one after
+// another with the values; the text is never used as a format.
+std::string FillPlaceholders(const std::string& text, std::initializer_list<std::string> values);
+
 // The text of key with "[min]" and "[max]" replaced: a translated text is
 // never used as a format.
 std::string FillRange(std::string text, const std::string& minimum, const std::string& maximum);

@@ -1,0 +1,180 @@
+// The special-pages panel of the built bundle in the print dialog, driven
+// by scripts: records restored from the ticket, the list's buttons and the
+// delete warning, and the ticket the job carries to the filter.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "../framework/ppd_fixture.h"
+#include "print_dialog_run.h"
+
+namespace zqsp {
+namespace {
+
+#define NS "com.tavelle.qdm.printsettings."
+
+// Front cover on side one, White Stationary A4; an insert of 2 sheets after
+// page 3, Yellow, the job's size; an exception 5-8 two-sided long edge on A5
+// Yellow thick paper; a back cover from the interposer.
+const char* const kFourRecords =
+    NS "JTIFCommandTicketCount=4\n"
+    NS "JTIFCommandTicket_0=0,0,1,0,0,1,false,4,210.0,297.0,1\n"
+    NS "JTIFCommandTicket_1=1,3,0,2,-1,2,-1,false,210.0,297.0,1\n"
+    NS "JTIFCommandTicket_2=2,5-8,3,2,2,false,2,210.0,297.0,1\n"
+    NS "JTIFCommandTicket_3=0,1,0,0,-1,-1,true,4,210.0,297.0,1\n";
+
+struct DialogRun {
+    zqtest::DialogResult result;
+    std::map<std::string, std::string> ticket;
+    std::string operator[](const std::string& name) const {
+        auto it = ticket.find(NS + name);
+        return it == ticket.end() ? "<none>" : it->second;
+    }
+    bool Says(const std::string& text) const { return result.err.find(text) != std::string::npos; }
+};
+
+class SpecialPagesDialog : public ::testing::Test {
+protected:
+    DialogRun Dialog(const std::string& script, const std::string& settings = kFourRecords) {
+        // Only this bundle, so no other panel writes the print type.
+        const std::string bundles = dir_.path() + "/bundles";
+        std::filesystem::create_directories(bundles);
+        std::error_code ignored;
+        std::filesystem::create_directory_symlink(ZQ_BUNDLES_DIR "/ark-special-pages-pde.plugin",
+                                                  bundles + "/ark-special-pages-pde.plugin", ignored);
+        std::string args = "--ppd '" ZQ_SOURCE_DIR "/ppd/zq-ark-sample.ppd' --bundles '" + bundles +
+                           "' --printer zq-ark --script '" +
+                           dir_.Write("script.txt", "panel \"Special Pages\"\nshow\n" + script) + "' --ticket";
+        if (!settings.empty()) args += " --settings '" + dir_.Write("settings.txt", settings) + "'";
+        DialogRun r;
+        r.result = zqtest::RunPrintDialog("env ZQ_PREFS_DIR='" + dir_.path() + "/prefs' " ZQ_PRINTDIALOG, args,
+                                          dir_.path());
+        std::istringstream lines(r.result.out);
+        for (std::string line; std::getline(lines, line);)
+            if (size_t eq = line.find('='); eq != std::string::npos) r.ticket[line.substr(0, eq)] = line.substr(eq + 1);
+        return r;
+    }
+    // The page fields of the record copy, in list order.
+    static std::string Order(const DialogRun& r) {
+        std::string out;
+        for (int i = 0; i < std::atoi(r["JTIFCommandTicketCount"].c_str()); ++i) {
+            const std::string line = r["JTIFCommandTicket_" + std::to_string(i)];
+            const size_t a = line.find(','), b = line.find(',', a + 1);
+            out += (out.empty() ? "" : " ") + line.substr(0, a) + ":" + line.substr(a + 1, b - a - 1);
+        }
+        return out;
+    }
+    zqpde::test::TempDir dir_;
+};
+
+std::string Decoded(const std::string& escaped) {
+    std::string out;
+    for (size_t i = 0; i < escaped.size() && escaped[i] == '/';) {
+        size_t next = escaped.find('/', i + 1);
+        out += static_cast<char>(std::atoi(escaped.substr(i + 1, next - i - 1).c_str()));
+        i = next == std::string::npos ? escaped.size() : next;
+    }
+    return out;
+}
+
+TEST_F(SpecialPagesDialog, RestoredRecordsReachTheTicketAndComeBackInASecondRun) {
+    const DialogRun r = Dialog("print\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_EQ(r["SpecialPageRecordCountTicket"], "4");
+    EXPECT_EQ(r["JTIFCoverCountTicket"], "2");
+    EXPECT_EQ(r["JTIFInsertionCountTicket"], "1");
+    EXPECT_EQ(r["JTIFExceptionCountTicket"], "1");
+    EXPECT_EQ(r["JTIFCoverValueTicket_0"].substr(0, 15), "/48/44/49/44/11");  // every byte escaped
+    EXPECT_EQ(Decoded(r["JTIFCoverValueTicket_0"]), "0,1,print-front,STATIONERY,white,21000,29700");
+    EXPECT_EQ(Decoded(r["JTIFCoverValueTicket_1"]), "1,0,print-none,interposer");
+    // The job's own A4 paper, by the formula the device has always had.
+    EXPECT_EQ(Decoded(r["JTIFInsertionValueTicket_0"]), "1,3,2,yellow,21060,29790,");
+    EXPECT_EQ(Decoded(r["JTIFExceptionValueTicket_0"]),
+              "1,1,1,5,8,two-sided-long-edge,THICK1,yellow,14800,21000");
+    EXPECT_EQ(r["pageSizeArrayTicket"], "[A4,A5]");
+    EXPECT_EQ(r["mediaTypeArrayTicket"], "[Stationary,,ThickPaper]");
+    EXPECT_EQ(r["mediaColorArrayTicket"], "[White,Yellow,Yellow]");
+    EXPECT_EQ(r["whetherInterposerTicket"], "1");
+    EXPECT_EQ(r["whetherMediaSizeA5Ticket"], "1");
+    EXPECT_EQ(r["whetherMediaTypeTabTicket"], "0");
+
+    // The copy the panel wrote restores the same list in a new dialog.
+    std::string settings;
+    for (const auto& [k, v] : r.ticket)
+        if (k.find("JTIFCommandTicket") != std::string::npos) settings += k + "=" + v + "\n";
+    const DialogRun again = Dialog("print\n", settings);
+    EXPECT_EQ(Order(again), Order(r));
+    EXPECT_EQ(again["JTIFExceptionValueTicket_0"], r["JTIFExceptionValueTicket_0"]);
+}
+
+TEST_F(SpecialPagesDialog, AMailboxJobSendsNoPagesButKeepsTheRecords) {
+    const DialogRun r = Dialog("set " NS "PrintTypeTicketKey 5\nprint\n",
+                         std::string(kFourRecords) + NS "JTIFCoverCountTicket=2\n");
+    EXPECT_EQ(r["SpecialPageRecordCountTicket"], "0");
+    EXPECT_EQ(r["JTIFCoverCountTicket"], "0");  // a count left from before is put right
+    EXPECT_EQ(r["JTIFExceptionCountTicket"], "0");
+    EXPECT_EQ(r["pageSizeArrayTicket"], "[]");
+    EXPECT_EQ(r["JTIFCommandTicketCount"], "4");
+}
+
+TEST_F(SpecialPagesDialog, ListButtonsFollowTheSelection) {
+    // Two inserts after page 3 and one after page 7.
+    const std::string inserts = NS "JTIFCommandTicketCount=3\n"
+                                NS "JTIFCommandTicket_0=1,3,0,1,0,0,1,false,210.0,297.0,1\n"
+                                NS "JTIFCommandTicket_1=1,3,0,2,0,0,1,false,210.0,297.0,1\n"
+                                NS "JTIFCommandTicket_2=1,7,0,3,0,0,1,false,210.0,297.0,1\n";
+    const DialogRun r = Dialog("select 104 1\ndump 109\ndump 110\nselect 104 2\ndump 109\ndump 110\n"
+                         "select 104 1\nclick 109\nsave\n",
+                         inserts);
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.result.has("dump: Button tag=109 enabled title=\"Up\""));
+    EXPECT_TRUE(r.result.has("dump: Button tag=110 disabled title=\"Down\""));
+    EXPECT_TRUE(r.result.has("dump: Button tag=109 disabled title=\"Up\""));
+    // Up swapped the two inserts at page 3 (quantities 2 then 1).
+    EXPECT_EQ(r["JTIFCommandTicket_0"], "1,3,0,2,0,0,1,false,210.0,297.0,1");
+    EXPECT_EQ(r["JTIFCommandTicket_1"].substr(0, 8), "1,3,0,1,");
+}
+
+TEST_F(SpecialPagesDialog, DeleteAsksFirstAndUndoBringsItBack) {
+    const DialogRun r = Dialog("select 104 1\nclick 106\nclick 303\ndump 104\n"
+                         "select 104 1\nclick 106\nclick 302\ndump 104\nclick 108\ndump 104\n"
+                         "click 107\nclick 302\ndump 104\ndump 107\nsave\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    // Cancel keeps the four records; OK deletes; Undo restores; Delete All empties.
+    EXPECT_TRUE(r.Says("rows=4 selected=[1]"));
+    EXPECT_TRUE(r.Says("rows=3"));
+    EXPECT_TRUE(r.Says("rows=0"));
+    EXPECT_TRUE(r.result.has("dump: Button tag=107 disabled title=\"Delete All\""));
+    EXPECT_EQ(r["JTIFCommandTicketCount"], "0");
+    EXPECT_EQ(r["SpecialPageRecordCountTicket"], "0");
+    EXPECT_EQ(r["JTIFCoverCountTicket"], "0");
+}
+
+TEST_F(SpecialPagesDialog, CoversAreSelectedTogether) {
+    const DialogRun r = Dialog("select 104 0\ndump 104\nselect 104 3\ndump 104\n");
+    EXPECT_TRUE(r.Says("selected=[0,3]")) << r.result.err;
+    EXPECT_TRUE(r.Says("selected=[3,0]") || r.Says("selected=[0,3]"));
+}
+
+TEST_F(SpecialPagesDialog, TwoHundredFiftyExceptionsSwitchAddExceptionsOff) {
+    std::string settings = NS "JTIFCommandTicketCount=250\n";
+    for (int i = 0; i < 250; ++i)
+        settings += NS "JTIFCommandTicket_" + std::to_string(i) + "=2," + std::to_string(i + 1) +
+                    ",0,1,0,false,1,210.0,297.0,1\n";
+    const DialogRun r = Dialog("dump 102\ndump 101\nselect 104 5\nclick 106\nclick 302\ndump 102\n", settings);
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.result.has("dump: Button tag=102 disabled title=\"Add Exceptions...\""));
+    EXPECT_TRUE(r.result.has("dump: Button tag=101 enabled title=\"Add Inserts...\""));
+    EXPECT_TRUE(r.result.has("dump: Button tag=102 enabled title=\"Add Exceptions...\""));
+}
+
+TEST_F(SpecialPagesDialog, ARestoreWithoutACopyKeepsTheList) {
+    const DialogRun r = Dialog("unset " NS "JTIFCommandTicketCount\nrestore\ndump 104\n");
+    EXPECT_TRUE(r.Says("rows=4")) << r.result.err;
+}
+
+}  // namespace
+}  // namespace zqsp
