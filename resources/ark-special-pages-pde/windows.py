@@ -111,7 +111,35 @@ def advanced_paper_window():
     return window(p, "AdvSele Window Title", 400, 290, views)
 
 
+# --------------------------------------------------------------- covers ----
+
+def covers_window():
+    p = "SPAddCoversWindow"
+
+    def popup(tag, name, frame):
+        return {"class": "PopUpButton", "tag": tag, "outlet": p + "." + name, "items": [], "frame": frame,
+                "autoenablesItems": False}
+
+    views = [label(800, "Cover Options Title", p + ".OptionTitle", [20, 263, 140, 17]),
+             popup(801, "OptionList", [165, 258, 255, 26])]
+    for i, (side, key) in enumerate((("Front", "Front Cover Title"), ("Back", "Back Cover Title"))):
+        y, t = 205 - 85 * i, 20 * i
+        views += [label(802 + t, key, p + ".%sTitle" % side, [20, y + 25, 200, 17]),
+                  label(803 + t, "Cover Paper Title", p + ".%sPaperTitle" % side, [40, y + 3, 120, 17]),
+                  popup(804 + t, "%sPaperList" % side, [165, y, 255, 26]),
+                  label(805 + t, "Cover Printing Title", p + ".%sPrintingTitle" % side, [40, y - 30, 120, 17]),
+                  popup(806 + t, "%sPrintingList" % side, [165, y - 35, 255, 26])]
+    views += bottom_buttons(p, (811, 812, 813, 814), 440)
+    return window(p, "Add Covers Windows", 440, 300, views)
+
+
 STRINGS = {
+    "Add Covers Windows": "Covers",
+    "Cover Options Title": "Covers:",
+    "Front Cover Title": "Front cover",
+    "Back Cover Title": "Back cover",
+    "Cover Paper Title": "Paper:",
+    "Cover Printing Title": "Printing:",
     "AdvSele Window Title": "Advanced Paper Settings",
     "AdvSele Paper Size Title": "Paper Size:",
     "AdvSele Paper Color Title": "Paper Color:",
@@ -154,6 +182,9 @@ HELP_PAGES = {
     "SpecialPagesCustom": ("Custom paper size",
                            "Enter the width and length of the paper in millimetres or inches. "
                            "The limits shown beside each field come from the printer."),
+    "SpecialPagesCover": ("Covers",
+                           "Choose which covers the job gets, and the paper and printing of each. A cover from "
+                           "the interposer tray is not printed on."),
 }
 
 
@@ -222,7 +253,7 @@ def write_json(path, data):
 
 
 def main():
-    nib = {"objects": [custom_size_window(), advanced_paper_window()]}
+    nib = {"objects": [covers_window(), custom_size_window(), advanced_paper_window()]}
     write_json(os.path.join(RES, "ZQSpecialPagesWindows.nib"), nib)
 
     # Every table stands alone: the window texts go into each, and a text

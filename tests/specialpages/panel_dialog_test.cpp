@@ -176,5 +176,48 @@ TEST_F(SpecialPagesDialog, ARestoreWithoutACopyKeepsTheList) {
     EXPECT_TRUE(r.Says("rows=4")) << r.result.err;
 }
 
+// The covers window: adding from the panel's button, editing the list's
+// covers through Edit, Cancel, and a front cover taking the insert before
+// page one away.
+TEST_F(SpecialPagesDialog, CoversWindowAddsCoversToTheTicket) {
+    const DialogRun r = Dialog("click 100\nselect 801 4\nselect 806 1\nselect 826 3\nclick 811\ndump 104\nprint\n", "");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("modal: open Covers")) << r.result.err;
+    EXPECT_TRUE(r.Says("rows=2"));
+    EXPECT_EQ(r["JTIFCoverCountTicket"], "2");
+    EXPECT_EQ(Decoded(r["JTIFCoverValueTicket_0"]).substr(0, 15), "0,1,print-front");
+    EXPECT_EQ(Decoded(r["JTIFCoverValueTicket_1"]).substr(0, 14), "1,1,print-both");
+}
+
+TEST_F(SpecialPagesDialog, CoversWindowEditsTheListsCoversAndCancelKeepsThem) {
+    // Edit shows the restored covers (front and back different, front on
+    // side one, back from the interposer); OK with "Front only" drops the back.
+    DialogRun r = Dialog("select 104 0\nclick 105\ndump 801\ndump 806\ndump 824\nselect 801 1\nclick 811\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=801 enabled selected=4")) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=806 enabled selected=1"));
+    EXPECT_TRUE(r.Says("\"Interposer Tray\" (checked)"));
+    EXPECT_EQ(r["JTIFCoverCountTicket"], "1");
+    EXPECT_EQ(r["JTIFCommandTicketCount"], "3");
+    EXPECT_EQ(r["JTIFInsertionCountTicket"], "1");
+
+    r = Dialog("click 100\nselect 801 0\nclick 812\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("modal: close Covers"));
+    EXPECT_EQ(r["JTIFCoverCountTicket"], "2");
+    EXPECT_EQ(r["JTIFCommandTicketCount"], "4");
+}
+
+TEST_F(SpecialPagesDialog, AFrontCoverFromTheWindowRemovesTheInsertBeforePageOne) {
+    const char* settings = NS "JTIFCommandTicketCount=2\n"
+                           NS "JTIFCommandTicket_0=1,0,0,2,-1,2,-1,false,210.0,297.0,1\n"
+                           NS "JTIFCommandTicket_1=1,3,0,2,-1,2,-1,false,210.0,297.0,1\n";
+    const DialogRun r = Dialog("click 100\nselect 801 1\nclick 811\nprint\n", settings);
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_EQ(r["JTIFCoverCountTicket"], "1");
+    EXPECT_EQ(r["JTIFInsertionCountTicket"], "1");
+    EXPECT_EQ(Decoded(r["JTIFInsertionValueTicket_0"]).substr(0, 4), "1,3,");
+}
+
 }  // namespace
 }  // namespace zqsp

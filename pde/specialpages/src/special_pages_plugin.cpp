@@ -9,6 +9,7 @@
 #include <zqp/nib.h>
 
 #include "advanced_paper_window.h"
+#include "covers_window.h"
 #include "custom_size_window.h"
 #include "icon_view.h"
 #include "settings_ticket.h"
@@ -235,6 +236,8 @@ void SpecialPagesPDEr15::CreatePanel(zqp::Window* window) {
 }
 
 void SpecialPagesPDEr15::InstallEditorWindows() {
+    if (zqp::Window* covers = NibWindow("SPAddCoversWindow"))
+        InstallWindow(SPWindowRole::kCovers, std::make_unique<SPAddCoversWndARK>(covers, "Add Covers Windows", this));
     auto custom = std::make_unique<SPCustomSizeWndARK>(NibWindow("SPCustomSizeWindow"), "Custom Size Windows");
     SPCustomSizeWndARK* customRaw = custom.get();
     auto advanced = std::make_unique<SPAdvSeleWndARK>(NibWindow("SPAdvPaperWindow"), "AdvSele Window Title");
@@ -249,6 +252,9 @@ void SpecialPagesPDEr15::InstallEditorWindows() {
 
 void SpecialPagesPDEr15::InstallWindow(SPWindowRole role, std::unique_ptr<zqpde::PopupWinInPanel> window) {
     zqpde::PopupWinInPanel* raw = window.get();
+    // A window replaced in its role leaves the panel's group before it goes.
+    if (auto old = windows_.find(role); old != windows_.end() && old->second != nullptr)
+        std::erase(fWindowGroupArray, old->second.get());
     windows_[role] = std::move(window);
     if (listsCreated && raw != nullptr) {
         RunTimeAddNewWindow(raw);
