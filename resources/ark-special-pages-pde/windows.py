@@ -133,7 +133,28 @@ def covers_window():
     return window(p, "Add Covers Windows", 440, 300, views)
 
 
+# -------------------------------------------------------------- inserts ----
+
+def inserts_window():
+    p = "SPAddInsertWindow"
+    views = [label(900, "Insert Position Title", p + ".PositionTitle", [20, 233, 130, 17]),
+             {"class": "PopUpButton", "tag": 901, "outlet": p + ".PositionList", "items": [],
+              "frame": [155, 228, 170, 26], "autoenablesItems": False},
+             field(903, p + ".PageEdit", [330, 230, 120, 22]),
+             label(904, "Insert Quantity Title", p + ".QuantityTitle", [20, 193, 130, 17]),
+             field(905, p + ".QuantityEdit", [155, 190, 60, 22]),
+             stepper(906, p + ".QuantityArrow", [217, 190, 15, 22], 1, 9999, 1),
+             label(907, "Cover Paper Title", p + ".PaperTitle", [20, 153, 130, 17]),
+             {"class": "PopUpButton", "tag": 908, "outlet": p + ".PaperList", "items": [],
+              "frame": [155, 148, 255, 26], "autoenablesItems": False}]
+    views += bottom_buttons(p, (911, 912, 913, 914), 470)
+    return window(p, "Add Inserts Windows", 470, 270, views, first=p + ".PageEdit")
+
+
 STRINGS = {
+    "Add Inserts Windows": "Inserts",
+    "Insert Position Title": "Insert:",
+    "Insert Quantity Title": "Sheets:",
     "Add Covers Windows": "Covers",
     "Cover Options Title": "Covers:",
     "Front Cover Title": "Front cover",
@@ -182,6 +203,9 @@ HELP_PAGES = {
     "SpecialPagesCustom": ("Custom paper size",
                            "Enter the width and length of the paper in millimetres or inches. "
                            "The limits shown beside each field come from the printer."),
+    "SpecialPagesInsert": ("Inserts",
+                           "Enter the pages the sheets are inserted after, or insert them before page one, and "
+                           "choose how many sheets and their paper."),
     "SpecialPagesCover": ("Covers",
                            "Choose which covers the job gets, and the paper and printing of each. A cover from "
                            "the interposer tray is not printed on."),
@@ -253,7 +277,7 @@ def write_json(path, data):
 
 
 def main():
-    nib = {"objects": [covers_window(), custom_size_window(), advanced_paper_window()]}
+    nib = {"objects": [covers_window(), inserts_window(), custom_size_window(), advanced_paper_window()]}
     write_json(os.path.join(RES, "ZQSpecialPagesWindows.nib"), nib)
 
     # Every table stands alone: the window texts go into each, and a text

@@ -219,5 +219,29 @@ TEST_F(SpecialPagesDialog, AFrontCoverFromTheWindowRemovesTheInsertBeforePageOne
     EXPECT_EQ(Decoded(r["JTIFInsertionValueTicket_0"]).substr(0, 4), "1,3,");
 }
 
+// The inserts window: one insert per page typed, Edit showing the selected
+// insert's page and sheets, and a refused page list keeping the window open
+// with the list as it was.
+TEST_F(SpecialPagesDialog, InsertsWindowAddsAndEditsInserts) {
+    const DialogRun r = Dialog("click 101\ntype 903 \"2,5\"\ntype 905 3\nclick 911\ndump 104\n"
+                               "select 104 1\nclick 105\ndump 903\ndump 905\ntype 905 7\nclick 911\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("rows=6")) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=903 enabled value=\"2\""));
+    EXPECT_TRUE(r.Says("tag=905 enabled value=\"3\""));
+    EXPECT_EQ(r["JTIFInsertionCountTicket"], "3");
+    EXPECT_EQ(Order(r), "0:0 1:2 1:3 2:5-8 1:5 0:1");
+    EXPECT_EQ(r["JTIFCommandTicket_1"].substr(0, 8), "1,2,0,7,");  // edited: 7 sheets
+    EXPECT_EQ(r["JTIFCommandTicket_4"].substr(0, 8), "1,5,0,3,");  // untouched: 3 sheets
+}
+
+TEST_F(SpecialPagesDialog, InsertsWindowKeepsARefusedPageListOpen) {
+    const DialogRun r = Dialog("click 101\ntype 903 \"9-3\"\nclick 911\nclick 912\ndump 104\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("\"Warning49\"")) << r.result.err;
+    EXPECT_TRUE(r.Says("rows=4"));
+    EXPECT_EQ(r["JTIFInsertionCountTicket"], "1");
+}
+
 }  // namespace
 }  // namespace zqsp

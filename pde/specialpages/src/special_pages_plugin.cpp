@@ -10,6 +10,7 @@
 
 #include "advanced_paper_window.h"
 #include "covers_window.h"
+#include "inserts_window.h"
 #include "custom_size_window.h"
 #include "icon_view.h"
 #include "settings_ticket.h"
@@ -236,8 +237,11 @@ void SpecialPagesPDEr15::CreatePanel(zqp::Window* window) {
 }
 
 void SpecialPagesPDEr15::InstallEditorWindows() {
-    if (zqp::Window* covers = NibWindow("SPAddCoversWindow"))
+    // A window already installed in its role (before the panel was built) stays.
+    if (zqp::Window* covers = NibWindow("SPAddCoversWindow"); covers != nullptr && !Window(SPWindowRole::kCovers))
         InstallWindow(SPWindowRole::kCovers, std::make_unique<SPAddCoversWndARK>(covers, "Add Covers Windows", this));
+    if (zqp::Window* inserts = NibWindow("SPAddInsertWindow"); inserts != nullptr && !Window(SPWindowRole::kInserts))
+        InstallWindow(SPWindowRole::kInserts, std::make_unique<SPAddInsertWndARK>(inserts, "Add Inserts Windows", this));
     auto custom = std::make_unique<SPCustomSizeWndARK>(NibWindow("SPCustomSizeWindow"), "Custom Size Windows");
     SPCustomSizeWndARK* customRaw = custom.get();
     auto advanced = std::make_unique<SPAdvSeleWndARK>(NibWindow("SPAdvPaperWindow"), "AdvSele Window Title");
