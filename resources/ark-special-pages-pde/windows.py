@@ -151,7 +151,29 @@ def inserts_window():
     return window(p, "Add Inserts Windows", 470, 270, views, first=p + ".PageEdit")
 
 
+# ----------------------------------------------------------- exceptions ----
+
+def exceptions_window():
+    p = "SPAddExceptionWindow"
+
+    def popup(tag, name, frame):
+        return {"class": "PopUpButton", "tag": tag, "outlet": p + "." + name, "items": [], "frame": frame,
+                "autoenablesItems": False}
+
+    views = [label(1000, "Add Exception Page Define Title", p + ".PageTitle", [20, 193, 130, 17]),
+             field(1001, p + ".PageEdit", [155, 190, 255, 22]),
+             label(1002, "Cover Paper Title", p + ".PaperTitle", [20, 153, 130, 17]),
+             popup(1003, "PaperList", [155, 148, 255, 26]),
+             label(1004, "Exception Sides Title", p + ".SidesTitle", [20, 113, 130, 17]),
+             popup(1005, "SidesList", [155, 108, 255, 26])]
+    views += bottom_buttons(p, (1011, 1012, 1013, 1014), 440)
+    return window(p, "Add Exceptions Windows", 440, 240, views, first=p + ".PageEdit")
+
+
 STRINGS = {
+    "Add Exceptions Windows": "Exceptions",
+    "Exception Sides Title": "Sides:",
+    "Add Exception Page Define Title": "Pages:",
     "Add Inserts Windows": "Inserts",
     "Insert Position Title": "Insert:",
     "Insert Quantity Title": "Sheets:",
@@ -206,6 +228,9 @@ HELP_PAGES = {
     "SpecialPagesInsert": ("Inserts",
                            "Enter the pages the sheets are inserted after, or insert them before page one, and "
                            "choose how many sheets and their paper."),
+    "SpecialPagesException": ("Exceptions",
+                              "Enter the pages printed differently, such as 1,3,5-12, and choose their paper "
+                              "and sides."),
     "SpecialPagesCover": ("Covers",
                            "Choose which covers the job gets, and the paper and printing of each. A cover from "
                            "the interposer tray is not printed on."),
@@ -277,7 +302,7 @@ def write_json(path, data):
 
 
 def main():
-    nib = {"objects": [covers_window(), inserts_window(), custom_size_window(), advanced_paper_window()]}
+    nib = {"objects": [covers_window(), inserts_window(), exceptions_window(), custom_size_window(), advanced_paper_window()]}
     write_json(os.path.join(RES, "ZQSpecialPagesWindows.nib"), nib)
 
     # Every table stands alone: the window texts go into each, and a text

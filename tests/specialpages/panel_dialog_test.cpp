@@ -243,5 +243,20 @@ TEST_F(SpecialPagesDialog, InsertsWindowKeepsARefusedPageListOpen) {
     EXPECT_EQ(r["JTIFInsertionCountTicket"], "1");
 }
 
+// The exceptions window: new pages folded into ranges with the sides
+// chosen, and Edit showing the selected exception's pages and sides.
+TEST_F(SpecialPagesDialog, ExceptionsWindowAddsAndEditsExceptions) {
+    const DialogRun r = Dialog("click 102\ntype 1001 \"12,10-11,20\"\nselect 1005 3\nclick 1011\ndump 104\n"
+                               "select 104 2\nclick 105\ndump 1001\ndump 1005\nselect 1005 1\nclick 1011\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("rows=6")) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=1001 enabled value=\"5-8\""));
+    EXPECT_TRUE(r.Says("tag=1005 enabled selected=2"));
+    EXPECT_EQ(r["JTIFExceptionCountTicket"], "3");
+    EXPECT_EQ(r["JTIFCommandTicket_2"], "2,5-8,3,2,2,false,1,210.0,297.0,1");  // edited: one-sided
+    EXPECT_EQ(r["JTIFCommandTicket_3"].substr(0, 21), "2,10-12,0,1,0,false,3");
+    EXPECT_EQ(r["JTIFCommandTicket_4"].substr(0, 18), "2,20,0,1,0,false,3");
+}
+
 }  // namespace
 }  // namespace zqsp

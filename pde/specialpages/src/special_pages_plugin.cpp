@@ -10,6 +10,7 @@
 
 #include "advanced_paper_window.h"
 #include "covers_window.h"
+#include "exceptions_window.h"
 #include "inserts_window.h"
 #include "custom_size_window.h"
 #include "icon_view.h"
@@ -242,6 +243,10 @@ void SpecialPagesPDEr15::InstallEditorWindows() {
         InstallWindow(SPWindowRole::kCovers, std::make_unique<SPAddCoversWndARK>(covers, "Add Covers Windows", this));
     if (zqp::Window* inserts = NibWindow("SPAddInsertWindow"); inserts != nullptr && !Window(SPWindowRole::kInserts))
         InstallWindow(SPWindowRole::kInserts, std::make_unique<SPAddInsertWndARK>(inserts, "Add Inserts Windows", this));
+    if (zqp::Window* exceptions = NibWindow("SPAddExceptionWindow");
+        exceptions != nullptr && !Window(SPWindowRole::kExceptions))
+        InstallWindow(SPWindowRole::kExceptions,
+                      std::make_unique<SPAddExceptionsWndARK>(exceptions, "Add Exceptions Windows", this));
     auto custom = std::make_unique<SPCustomSizeWndARK>(NibWindow("SPCustomSizeWindow"), "Custom Size Windows");
     SPCustomSizeWndARK* customRaw = custom.get();
     auto advanced = std::make_unique<SPAdvSeleWndARK>(NibWindow("SPAdvPaperWindow"), "AdvSele Window Title");
