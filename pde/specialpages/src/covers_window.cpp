@@ -32,14 +32,6 @@ const int32_t* const kBothLists[] = {&kFrontPrintingTag, &kBackPrintingTag, null
 const zqpde::ConstrainTagList kOptionUpdates[] = {kBothLists, kBothLists, kBothLists, kBothLists, kBothLists};
 const zqpde::ConstrainInfo kOptionConstrainInfo = {{}, {}, zqpde::ConstrainListsOf(kOptionUpdates)};
 
-class SPCoversOKButtonARK : public zqpde::BaseButton {
-public:
-    bool UIEventHandler() override {
-        if (auto* w = dynamic_cast<SPAddCoversWndARK*>(ctrlParentPanelPtr)) w->Apply();
-        return true;
-    }
-};
-
 int32_t SelectedIndex(zqpde::BaseControl* c) {
     auto* popup = c != nullptr ? dynamic_cast<zqp::PopUpButton*>(c->GetControlPtr()) : nullptr;
     return popup != nullptr ? static_cast<int32_t>(popup->indexOfSelectedItem()) : 0;
@@ -81,7 +73,7 @@ void ShowPaper(SPSelectPaperListCtrlARK* paper, const SPRecord& r) {
 }  // namespace
 
 SPAddCoversWndARK::SPAddCoversWndARK(zqp::Window* window, const char* theWinTitleStr, SPPanelServices* panel)
-    : zqpde::PopupWinInPanel(window, theWinTitleStr), panel_(panel) {
+    : SPEditorWindowARK(window, theWinTitleStr, panel) {
     CreateControls();
 }
 
@@ -90,19 +82,13 @@ void SPAddCoversWndARK::CreateControls() {
     zqp::View* root = w != nullptr ? w->contentView() : nullptr;
     if (root == nullptr) return;
     auto view = [&](int32_t tag) { return root->viewWithTag(tag); };
-    auto label = [&](int32_t tag, const char* key) {
-        if (view(tag) == nullptr) return;
-        auto c = std::make_unique<zqpde::StaticTextEditControl>();
-        c->CreateControl(view(tag), nullptr, nullptr, nullptr, nullptr, nullptr, key);
-        AddNewControl(std::move(c));
-    };
-    label(kOptionTitle, "Cover Options Title");
-    label(kFrontTitle, "Front Cover Title");
-    label(kFrontPaperTitle, "Cover Paper Title");
-    label(kFrontPrintingTitle, "Cover Printing Title");
-    label(kBackTitle, "Back Cover Title");
-    label(kBackPaperTitle, "Cover Paper Title");
-    label(kBackPrintingTitle, "Cover Printing Title");
+    AddLabel(kOptionTitle, "Cover Options Title");
+    AddLabel(kFrontTitle, "Front Cover Title");
+    AddLabel(kFrontPaperTitle, "Cover Paper Title");
+    AddLabel(kFrontPrintingTitle, "Cover Printing Title");
+    AddLabel(kBackTitle, "Back Cover Title");
+    AddLabel(kBackPaperTitle, "Cover Paper Title");
+    AddLabel(kBackPrintingTitle, "Cover Printing Title");
     auto list = [&](int32_t tag, const zqpde::ListCtrlIniData* ini, const zqpde::ConstrainInfo* constrain,
                     const DuplexChoiceTable* choices, const int32_t* paperTag) -> SPCoversWinListCtrlARK* {
         if (view(tag) == nullptr) return nullptr;
@@ -122,36 +108,15 @@ void SPAddCoversWndARK::CreateControls() {
     front_ = list(kFrontPrinting, &kCoverPrintingIni, nullptr, &CoverPrintingDuplexChoices(), &kFrontPaperTag);
     backPaper_ = paper(kBackPaper, &kBackPrintingTag);
     back_ = list(kBackPrinting, &kCoverPrintingIni, nullptr, &CoverPrintingDuplexChoices(), &kBackPaperTag);
-
-    auto button = [&](std::unique_ptr<zqpde::BaseButton> b, int32_t tag, const char* title) {
-        if (view(tag) == nullptr) return;
-        b->CreateControl(view(tag), title);
-        AddNewControl(std::move(b));
-    };
-    button(std::make_unique<SPCoversOKButtonARK>(), kOKButton, "Special Pages OK Btn");
-    button(std::make_unique<SPCancelButCtrlARK>(), kCancelButton, "Special Pages CANCEL Btn");
-    button(std::make_unique<SPRestoreButtonARK>(), kRestoreButton, "Special Pages RESTORE Btn");
-    auto help = std::make_unique<SPHelpButtonARK>("SpecialPagesCover.htm");
-    if (view(kHelpButton) != nullptr) {
-        help->CreateControl(view(kHelpButton), nullptr);
-        AddNewControl(std::move(help));
-    }
+    AddButtons({kOKButton, kCancelButton, kRestoreButton, kHelpButton}, "SpecialPagesCover.htm");
 }
 
-bool SPAddCoversWndARK::InitializeUserPaneTitle(zqp::Bundle* bundle) {
-    if (bundle == nullptr || winTitleTextRef.empty()) return false;
-    if (zqp::Window* w = GetWindowRef())
-        w->setTitle(bundle->localizedString(winTitleTextRef, zqp::kNoTranslation,
-                                            LocalizeTableName.empty() ? "Localizable" : LocalizeTableName));
-    return zqpde::PopupWinInPanel::InitializeUserPaneTitle(bundle);
-}
 
 int32_t SPAddCoversWndARK::ActivateWindow() {
     zqp::Window* w = GetWindowRef();
     if (w == nullptr) return 0;
     records_.clear();
-    SPSummaryScrollViewCtrl* list = panel_ != nullptr ? panel_->getSPSummaryScrollViewCtrlPtr() : nullptr;
-    if (list != nullptr && list->recordList() != nullptr) records_ = list->recordList()->getArrayByType(kCover);
+    if (SPSummaryScrollViewCtrl* list = List()) records_ = list->recordList()->getArrayByType(kCover);
     ResetCurrentControlStatus();
     ChangeActivedStatus(true);
     SetDefaultValueToUI();
@@ -164,19 +129,19 @@ int32_t SPAddCoversWndARK::ActivateWindow() {
     return 0;
 }
 
-void SPAddCoversWndARK::Apply() {
-    SPSummaryScrollViewCtrl* list = panel_ != nullptr ? panel_->getSPSummaryScrollViewCtrlPtr() : nullptr;
-    if (list != nullptr && list->recordList() != nullptr) {
+bool SPAddCoversWndARK::Apply() {
+    if (SPSummaryScrollViewCtrl* list = List()) {
         CoverEdit edit = BuildCoverRecords(SelectedIndex(option_), SideOf(front_, frontPaper_),
                                            SideOf(back_, backPaper_), records_);
         if (edit.changed) {
-            panel_->toMakeChange();
+            panel_->toMakeChange();  // before the inserts go, so Undo brings them back
             if (edit.removeInsertsBeforePageOne) RemoveInsertsBeforePageOne(*list->recordList());
             list->updateRequest(kCover, edit.records);
         }
     }
     ChangeActivedStatus(false);
     DeactivateWindow();
+    return true;
 }
 
 }  // namespace zqsp

@@ -8,7 +8,7 @@
 
 #include "paper_popup.h"
 #include "sp_services.h"
-#include "zqpde/base_print_panel.h"
+#include "window_controls.h"
 
 namespace zqsp {
 
@@ -16,7 +16,7 @@ namespace zqsp {
 extern const zqpde::ListCtrlIniData kCoverOptionIni;
 extern const zqpde::ListCtrlIniData kCoverPrintingIni;
 
-class SPAddCoversWndARK : public zqpde::PopupWinInPanel, public SPCoversWindowServices {
+class SPAddCoversWndARK : public SPEditorWindowARK, public SPCoversWindowServices {
 public:
     enum : int32_t {
         kOptionTitle = 800, kOptionList = 801, kFrontTitle = 802, kFrontPaperTitle = 803, kFrontPaper = 804,
@@ -29,10 +29,9 @@ public:
 
     // Takes the list's covers, shows them, then the modal run; 0.
     int32_t ActivateWindow() override;
-    bool InitializeUserPaneTitle(zqp::Bundle* bundle) override;
     // OK: the covers of the window replace the list's; a front cover takes
     // inserts before page one out of the list.
-    void Apply();
+    bool Apply() override;
 
     SPCoversWinListCtrlARK* getSPCoversOptionsListPtr() override { return option_; }
     SPCoversWinListCtrlARK* getSPCoverWndFrontPrintingOptionListPtr() override { return front_; }
@@ -43,7 +42,6 @@ public:
 
 private:
     void CreateControls();
-    SPPanelServices* panel_;
     std::vector<SPRecord> records_;
     SPCoversWinListCtrlARK *option_ = nullptr, *front_ = nullptr, *back_ = nullptr;
     SPSelectPaperListCtrlARK *frontPaper_ = nullptr, *backPaper_ = nullptr;

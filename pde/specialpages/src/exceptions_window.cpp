@@ -25,23 +25,10 @@ const zqpde::TextEditFilterData kPageFilter = {
 const zqpde::AccessInfo kText = {zqpde::kValueTypeText, zqpde::kValueTypeText, nullptr, nullptr};
 const SPValueRange kPages = {1, 65000};
 
-class SPExceptionsOKButtonARK : public zqpde::BaseButton {
-public:
-    bool UIEventHandler() override {
-        if (auto* w = dynamic_cast<SPAddExceptionsWndARK*>(ctrlParentPanelPtr)) w->Apply();
-        return true;
-    }
-};
-
-std::string Field(const SPRecord& r, const char* key, const char* fallback = "-1") {
-    auto it = r.find(key);
-    return it == r.end() ? fallback : it->second;
-}
-
 }  // namespace
 
 SPAddExceptionsWndARK::SPAddExceptionsWndARK(zqp::Window* window, const char* theWinTitleStr, SPPanelServices* panel)
-    : zqpde::PopupWinInPanel(window, theWinTitleStr), panel_(panel) {
+    : SPEditorWindowARK(window, theWinTitleStr, panel) {
     CreateControls();
 }
 
@@ -50,13 +37,9 @@ void SPAddExceptionsWndARK::CreateControls() {
     zqp::View* root = w != nullptr ? w->contentView() : nullptr;
     if (root == nullptr) return;
     auto view = [&](int32_t tag) { return root->viewWithTag(tag); };
-    for (auto [tag, key] : {std::pair{kPageTitle, "Add Exception Page Define Title"},
-                            std::pair{kPaperTitle, "Cover Paper Title"}, std::pair{kSidesTitle, "Exception Sides Title"}}) {
-        if (view(tag) == nullptr) continue;
-        auto c = std::make_unique<zqpde::StaticTextEditControl>();
-        c->CreateControl(view(tag), nullptr, nullptr, nullptr, nullptr, nullptr, key);
-        AddNewControl(std::move(c));
-    }
+    AddLabel(kPageTitle, "Add Exception Page Define Title");
+    AddLabel(kPaperTitle, "Cover Paper Title");
+    AddLabel(kSidesTitle, "Exception Sides Title");
     for (int32_t tag : {kPageEdit, kPaperList, kSidesList})
         if (view(tag) == nullptr) return;
     auto pages = std::make_unique<SPAddExceptTextEditCtrlARK>();
@@ -72,54 +55,34 @@ void SPAddExceptionsWndARK::CreateControls() {
                          &TwoSidePrintDuplexChoices(), &kPaperTag);
     sides_ = AddNewControl(std::move(sides));
 
-    auto button = [&](std::unique_ptr<zqpde::BaseButton> b, int32_t tag, const char* title) {
-        if (view(tag) == nullptr) return;
-        b->CreateControl(view(tag), title);
-        AddNewControl(std::move(b));
-    };
-    button(std::make_unique<SPExceptionsOKButtonARK>(), kOKButton, "Special Pages OK Btn");
-    button(std::make_unique<SPCancelButCtrlARK>(), kCancelButton, "Special Pages CANCEL Btn");
-    button(std::make_unique<SPRestoreButtonARK>(), kRestoreButton, "Special Pages RESTORE Btn");
-    if (view(kHelpButton) != nullptr) {
-        auto help = std::make_unique<SPHelpButtonARK>("SpecialPagesException.htm");
-        help->CreateControl(view(kHelpButton), nullptr);
-        AddNewControl(std::move(help));
-    }
-}
-
-bool SPAddExceptionsWndARK::InitializeUserPaneTitle(zqp::Bundle* bundle) {
-    if (bundle == nullptr || winTitleTextRef.empty()) return false;
-    if (zqp::Window* w = GetWindowRef())
-        w->setTitle(bundle->localizedString(winTitleTextRef, zqp::kNoTranslation,
-                                            LocalizeTableName.empty() ? "Localizable" : LocalizeTableName));
-    return zqpde::PopupWinInPanel::InitializeUserPaneTitle(bundle);
+    AddButtons({kOKButton, kCancelButton, kRestoreButton, kHelpButton}, "SpecialPagesException.htm");
 }
 
 int32_t SPAddExceptionsWndARK::ActivateWindow() {
     zqp::Window* w = GetWindowRef();
-    SPSummaryScrollViewCtrl* list = panel_ != nullptr ? panel_->getSPSummaryScrollViewCtrlPtr() : nullptr;
-    if (w == nullptr || list == nullptr || list->recordList() == nullptr || pages_ == nullptr) return 0;
+    SPSummaryScrollViewCtrl* list = List();
+    if (w == nullptr || list == nullptr || pages_ == nullptr) return 0;
     selected_.clear();
     for (const SPRecord& r : list->recordList()->getArrayByType(kException))
-        if (Field(r, "selected", "false") == "true") selected_.push_back(r);
+        if (RecordField(r, "selected", "false") == "true") selected_.push_back(r);
     editing_ = list->getSummaryScrollViewStatus() == 2 && !selected_.empty();
     pages_->setAdding(!editing_);
     pages_->setEditingSeveral(editing_ && selected_.size() > 1);
     // The sides' No Change is offered while the edited exceptions differ.
     std::set<std::string> sides;
-    for (const SPRecord& r : selected_) sides.insert(Field(r, "twoSidePrint", "0"));
+    for (const SPRecord& r : selected_) sides.insert(RecordField(r, "twoSidePrint", "0"));
     sides_->setSelectStatus(editing_ && sides.size() > 1 ? 1 : 0);
     ResetCurrentControlStatus();
     ChangeActivedStatus(true);
     SetDefaultValueToUI();
     if (editing_) {
         std::string pages;
-        for (const SPRecord& r : selected_) pages += (pages.empty() ? "" : ",") + Field(r, "page", "");
+        for (const SPRecord& r : selected_) pages += (pages.empty() ? "" : ",") + RecordField(r, "page", "");
         if (auto* field = dynamic_cast<zqp::TextField*>(pages_->GetControlPtr())) field->setStringValue(pages);
         const SPRecord& first = selected_.front();
-        paper_->setControlValue({std::atoll(Field(first, "pagesize").c_str()),
-                                 std::atoll(Field(first, "pagecolor").c_str()),
-                                 std::atoll(Field(first, "pagetype").c_str()), false});
+        paper_->setControlValue({std::atoll(RecordField(first, "pagesize").c_str()),
+                                 std::atoll(RecordField(first, "pagecolor").c_str()),
+                                 std::atoll(RecordField(first, "pagetype").c_str()), false});
     }
     SetCurrentValueToUI();
     // The edited exceptions' common sides (after the controls show theirs).
@@ -131,16 +94,16 @@ int32_t SPAddExceptionsWndARK::ActivateWindow() {
 }
 
 bool SPAddExceptionsWndARK::Apply() {
-    SPSummaryScrollViewCtrl* list = panel_ != nullptr ? panel_->getSPSummaryScrollViewCtrlPtr() : nullptr;
-    if (list == nullptr || list->recordList() == nullptr) return false;
+    SPSummaryScrollViewCtrl* list = List();
+    if (list == nullptr) return false;
     SycValueFromUI();
     for (auto& c : fCtrlGroupArray)
         if (c && !c->InvalidateData()) return false;
     ExceptionEdit edit;
     edit.pages = pages_->getPageDefineArray();
-    if (editing_ && selected_.size() == 1) edit.removal = ExceptionRecordPages(Field(selected_.front(), "page", ""));
+    if (editing_ && selected_.size() == 1) edit.removal = ExceptionRecordPages(RecordField(selected_.front(), "page", ""));
     for (const SPRecord& r : selected_)
-        if (std::vector<int32_t> p = ExceptionRecordPages(Field(r, "page", "")); !p.empty())
+        if (std::vector<int32_t> p = ExceptionRecordPages(RecordField(r, "page", "")); !p.empty())
             edit.selectedStarts.insert(p.front());
     PaperChoiceValue v;
     if (paper_->getControlValue(&v)) {
@@ -156,10 +119,7 @@ bool SPAddExceptionsWndARK::Apply() {
         pages_->ShowErrMsg(2);
         return false;
     }
-    panel_->toMakeChange();
-    list->updateRequest(kException, records);
-    ChangeActivedStatus(false);
-    DeactivateWindow();
+    Hand(kException, records);
     return true;
 }
 

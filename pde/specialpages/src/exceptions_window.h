@@ -9,11 +9,11 @@
 #include "paper_popup.h"
 #include "record_editing.h"
 #include "sp_services.h"
-#include "zqpde/base_print_panel.h"
+#include "window_controls.h"
 
 namespace zqsp {
 
-class SPAddExceptionsWndARK : public zqpde::PopupWinInPanel {
+class SPAddExceptionsWndARK : public SPEditorWindowARK {
 public:
     enum : int32_t {
         kPageTitle = 1000, kPageEdit = 1001, kPaperTitle = 1002, kPaperList = 1003, kSidesTitle = 1004,
@@ -23,14 +23,12 @@ public:
     SPAddExceptionsWndARK(zqp::Window* window, const char* theWinTitleStr, SPPanelServices* panel);
 
     int32_t ActivateWindow() override;
-    bool InitializeUserPaneTitle(zqp::Bundle* bundle) override;
     // OK: false (window stays) while the page list is refused or the list
     // would hold too many exceptions.
-    bool Apply();
+    bool Apply() override;
 
 private:
     void CreateControls();
-    SPPanelServices* panel_;
     bool editing_ = false;
     std::vector<SPRecord> selected_;  // the exceptions edited
     SPAddExceptTextEditCtrlARK* pages_ = nullptr;

@@ -36,23 +36,10 @@ const int32_t kValidate[] = {SPAddInsertWndARK::kQuantityEdit, 0};
 const zqpde::AccessInfo kText = {zqpde::kValueTypeText, zqpde::kValueTypeText, nullptr, nullptr};
 const zqpde::AccessInfo kNumber = {zqpde::kValueTypeNumber, zqpde::kValueTypeNumber, nullptr, nullptr};
 
-class SPInsertOKButtonARK : public zqpde::BaseButton {
-public:
-    bool UIEventHandler() override {
-        if (auto* w = dynamic_cast<SPAddInsertWndARK*>(ctrlParentPanelPtr)) w->Apply();
-        return true;
-    }
-};
-
-std::string Field(const SPRecord& r, const char* key, const char* fallback = "-1") {
-    auto it = r.find(key);
-    return it == r.end() ? fallback : it->second;
-}
-
 }  // namespace
 
 SPAddInsertWndARK::SPAddInsertWndARK(zqp::Window* window, const char* theWinTitleStr, SPPanelServices* panel)
-    : zqpde::PopupWinInPanel(window, theWinTitleStr), panel_(panel) {
+    : SPEditorWindowARK(window, theWinTitleStr, panel) {
     CreateControls();
 }
 
@@ -61,13 +48,9 @@ void SPAddInsertWndARK::CreateControls() {
     zqp::View* root = w != nullptr ? w->contentView() : nullptr;
     if (root == nullptr) return;
     auto view = [&](int32_t tag) { return root->viewWithTag(tag); };
-    for (auto [tag, key] : {std::pair{kPositionTitle, "Insert Position Title"},
-                            std::pair{kQuantityTitle, "Insert Quantity Title"}, std::pair{kPaperTitle, "Cover Paper Title"}}) {
-        if (view(tag) == nullptr) continue;
-        auto c = std::make_unique<zqpde::StaticTextEditControl>();
-        c->CreateControl(view(tag), nullptr, nullptr, nullptr, nullptr, nullptr, key);
-        AddNewControl(std::move(c));
-    }
+    AddLabel(kPositionTitle, "Insert Position Title");
+    AddLabel(kQuantityTitle, "Insert Quantity Title");
+    AddLabel(kPaperTitle, "Cover Paper Title");
     for (int32_t tag : {kPositionList, kPageEdit, kQuantityEdit, kQuantityArrow, kPaperList})
         if (view(tag) == nullptr) return;
     auto position = std::make_unique<SPInsertOptionListARK>();
@@ -89,39 +72,19 @@ void SPAddInsertWndARK::CreateControls() {
                          nullptr, 1, nullptr);
     paper_ = AddNewControl(std::move(paper));
 
-    auto button = [&](std::unique_ptr<zqpde::BaseButton> b, int32_t tag, const char* title) {
-        if (view(tag) == nullptr) return;
-        b->CreateControl(view(tag), title);
-        AddNewControl(std::move(b));
-    };
-    button(std::make_unique<SPInsertOKButtonARK>(), kOKButton, "Special Pages OK Btn");
-    button(std::make_unique<SPCancelButCtrlARK>(), kCancelButton, "Special Pages CANCEL Btn");
-    button(std::make_unique<SPRestoreButtonARK>(), kRestoreButton, "Special Pages RESTORE Btn");
-    if (view(kHelpButton) != nullptr) {
-        auto help = std::make_unique<SPHelpButtonARK>("SpecialPagesInsert.htm");
-        help->CreateControl(view(kHelpButton), nullptr);
-        AddNewControl(std::move(help));
-    }
-}
-
-bool SPAddInsertWndARK::InitializeUserPaneTitle(zqp::Bundle* bundle) {
-    if (bundle == nullptr || winTitleTextRef.empty()) return false;
-    if (zqp::Window* w = GetWindowRef())
-        w->setTitle(bundle->localizedString(winTitleTextRef, zqp::kNoTranslation,
-                                            LocalizeTableName.empty() ? "Localizable" : LocalizeTableName));
-    return zqpde::PopupWinInPanel::InitializeUserPaneTitle(bundle);
+    AddButtons({kOKButton, kCancelButton, kRestoreButton, kHelpButton}, "SpecialPagesInsert.htm");
 }
 
 int32_t SPAddInsertWndARK::ActivateWindow() {
     zqp::Window* w = GetWindowRef();
-    SPSummaryScrollViewCtrl* list = panel_ != nullptr ? panel_->getSPSummaryScrollViewCtrlPtr() : nullptr;
-    if (w == nullptr || list == nullptr || list->recordList() == nullptr || pages_ == nullptr) return 0;
+    SPSummaryScrollViewCtrl* list = List();
+    if (w == nullptr || list == nullptr || pages_ == nullptr) return 0;
     status_ = list->getSummaryScrollViewStatus() == 2 ? 2 : 1;
     working_ = list->recordList()->getArrayByType(kInsert);
     selected_.clear();
     if (status_ == 2)
         for (size_t i = 0; i < working_.size(); ++i)
-            if (Field(working_[i], "selected", "false") == "true") selected_.push_back(i);
+            if (RecordField(working_[i], "selected", "false") == "true") selected_.push_back(i);
     if (status_ == 2 && selected_.empty()) status_ = 1;
     ResetCurrentControlStatus();
     ChangeActivedStatus(true);
@@ -131,17 +94,17 @@ int32_t SPAddInsertWndARK::ActivateWindow() {
         const SPRecord& first = working_[selected_.front()];
         std::string pages;
         for (size_t i : selected_)
-            if (const std::string page = Field(working_[i], "page", ""); page != "0")
+            if (const std::string page = RecordField(working_[i], "page", ""); page != "0")
                 pages += (pages.empty() ? "" : ",") + page;
         // An insert before page one shows that position and no pages.
         if (auto* popup = dynamic_cast<zqp::PopUpButton*>(position_->GetControlPtr()))
-            popup->selectItemAtIndex(Field(first, "page", "") == "0" ? 1 : 0);
+            popup->selectItemAtIndex(RecordField(first, "page", "") == "0" ? 1 : 0);
         if (auto* field = dynamic_cast<zqp::TextField*>(pages_->GetControlPtr())) field->setStringValue(pages);
         if (auto* field = dynamic_cast<zqp::TextField*>(quantity_->GetControlPtr()))
-            field->setStringValue(Field(first, "insertquantity", "1"));
-        paper_->setControlValue({std::atoll(Field(first, "pagesize").c_str()),
-                                 std::atoll(Field(first, "pagecolor").c_str()),
-                                 std::atoll(Field(first, "pagetype").c_str()), Field(first, "interposer") == "true"});
+            field->setStringValue(RecordField(first, "insertquantity", "1"));
+        paper_->setControlValue({std::atoll(RecordField(first, "pagesize").c_str()),
+                                 std::atoll(RecordField(first, "pagecolor").c_str()),
+                                 std::atoll(RecordField(first, "pagetype").c_str()), RecordField(first, "interposer") == "true"});
     }
     SetCurrentValueToUI();
     zqp::Application::Shared().runModalForWindow(*w);
@@ -149,8 +112,8 @@ int32_t SPAddInsertWndARK::ActivateWindow() {
 }
 
 bool SPAddInsertWndARK::Apply() {
-    SPSummaryScrollViewCtrl* list = panel_ != nullptr ? panel_->getSPSummaryScrollViewCtrlPtr() : nullptr;
-    if (list == nullptr || list->recordList() == nullptr) return false;
+    SPSummaryScrollViewCtrl* list = List();
+    if (list == nullptr) return false;
     SycValueFromUI();
     for (auto& c : fCtrlGroupArray)
         if (c && !c->InvalidateData()) return false;
@@ -176,10 +139,7 @@ bool SPAddInsertWndARK::Apply() {
         pages_->ShowErrMsg(kWarningTooMany);
         return false;
     }
-    panel_->toMakeChange();
-    list->updateRequest(kInsert, SortedByPage(working));
-    ChangeActivedStatus(false);
-    DeactivateWindow();
+    Hand(kInsert, SortedByPage(working));
     return true;
 }
 

@@ -9,11 +9,11 @@
 #include "paper_popup.h"
 #include "record_editing.h"
 #include "sp_services.h"
-#include "zqpde/base_print_panel.h"
+#include "window_controls.h"
 
 namespace zqsp {
 
-class SPAddInsertWndARK : public zqpde::PopupWinInPanel, public SPInsertWindowServices {
+class SPAddInsertWndARK : public SPEditorWindowARK, public SPInsertWindowServices {
 public:
     enum : int32_t {
         kPositionTitle = 900, kPositionList = 901, kPageEdit = 903, kQuantityTitle = 904, kQuantityEdit = 905,
@@ -26,10 +26,9 @@ public:
     // Adding (the list's status 1) or editing its selected inserts (2);
     // the modal run; 0.
     int32_t ActivateWindow() override;
-    bool InitializeUserPaneTitle(zqp::Bundle* bundle) override;
     // OK: false (window stays) while a field is refused or the list would
     // hold too many inserts.
-    bool Apply();
+    bool Apply() override;
 
     std::vector<SPRecord> getSortedInsertDataRecordPtr() override { return SortedByPage(working_); }
     int32_t getStatus() override { return status_; }
@@ -38,7 +37,6 @@ public:
 
 private:
     void CreateControls();
-    SPPanelServices* panel_;
     int32_t status_ = 1;
     std::vector<SPRecord> working_;  // the list's inserts
     std::vector<size_t> selected_;   // indexes into working_ of the inserts edited

@@ -101,4 +101,70 @@ bool SPStaticTextEditControlARK::InitializeTitle(zqp::Bundle* bundle) {
     return true;
 }
 
+namespace {
+class SPEditorOKButtonARK : public zqpde::BaseButton {
+public:
+    bool UIEventHandler() override {
+        if (auto* w = dynamic_cast<SPEditorWindowARK*>(ctrlParentPanelPtr)) w->Apply();
+        return true;
+    }
+};
+}  // namespace
+
+std::string RecordField(const SPRecord& r, const char* key, const char* fallback) {
+    auto it = r.find(key);
+    return it == r.end() ? fallback : it->second;
+}
+
+bool SPEditorWindowARK::InitializeUserPaneTitle(zqp::Bundle* bundle) {
+    if (bundle == nullptr || winTitleTextRef.empty()) return false;
+    if (zqp::Window* w = GetWindowRef())
+        w->setTitle(bundle->localizedString(winTitleTextRef, zqp::kNoTranslation,
+                                            LocalizeTableName.empty() ? "Localizable" : LocalizeTableName));
+    return zqpde::PopupWinInPanel::InitializeUserPaneTitle(bundle);
+}
+
+zqp::View* SPEditorWindowARK::ViewOf(int32_t tag) const {
+    zqp::Window* w = const_cast<SPEditorWindowARK*>(this)->GetWindowRef();
+    zqp::View* root = w != nullptr ? w->contentView() : nullptr;
+    return root != nullptr ? root->viewWithTag(tag) : nullptr;
+}
+
+void SPEditorWindowARK::AddLabel(int32_t tag, const char* key) {
+    if (ViewOf(tag) == nullptr) return;
+    auto c = std::make_unique<zqpde::StaticTextEditControl>();
+    c->CreateControl(ViewOf(tag), nullptr, nullptr, nullptr, nullptr, nullptr, key);
+    AddNewControl(std::move(c));
+}
+
+void SPEditorWindowARK::AddButtons(const ButtonTags& tags, const char* helpPage) {
+    auto button = [&](std::unique_ptr<zqpde::BaseButton> b, int32_t tag, const char* title) {
+        if (ViewOf(tag) == nullptr) return;
+        b->CreateControl(ViewOf(tag), title);
+        AddNewControl(std::move(b));
+    };
+    button(std::make_unique<SPEditorOKButtonARK>(), tags.ok, "Special Pages OK Btn");
+    button(std::make_unique<SPCancelButCtrlARK>(), tags.cancel, "Special Pages CANCEL Btn");
+    button(std::make_unique<SPRestoreButtonARK>(), tags.restore, "Special Pages RESTORE Btn");
+    if (ViewOf(tags.help) != nullptr) {
+        auto help = std::make_unique<SPHelpButtonARK>(helpPage);
+        help->CreateControl(ViewOf(tags.help), nullptr);
+        AddNewControl(std::move(help));
+    }
+}
+
+SPSummaryScrollViewCtrl* SPEditorWindowARK::List() const {
+    SPSummaryScrollViewCtrl* list = panel_ != nullptr ? panel_->getSPSummaryScrollViewCtrlPtr() : nullptr;
+    return list != nullptr && list->recordList() != nullptr ? list : nullptr;
+}
+
+void SPEditorWindowARK::Hand(int32_t kind, const std::vector<SPRecord>& records) {
+    if (SPSummaryScrollViewCtrl* list = List()) {
+        panel_->toMakeChange();
+        list->updateRequest(kind, records);
+    }
+    ChangeActivedStatus(false);
+    DeactivateWindow();
+}
+
 }  // namespace zqsp

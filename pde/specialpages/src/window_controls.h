@@ -9,6 +9,7 @@
 #include "zqpde/standard_controls.h"
 #include "summary_list.h"
 #include "zqpde/text_entry.h"
+#include "zqpde/base_print_panel.h"
 
 namespace zqsp {
 
@@ -63,5 +64,33 @@ private:
 
 // The range of one dimension in one unit: the PPD's, else the built-in one.
 SizeRange CustomSizeRange(ppd_file_t* ppd, int32_t longMeasure, int32_t sizeFlag);
+
+// What the covers, inserts and exceptions windows share: the title from the
+// string table, labels and the bottom buttons by tag, and OK calling Apply.
+class SPEditorWindowARK : public zqpde::PopupWinInPanel {
+public:
+    struct ButtonTags {
+        int32_t ok, cancel, restore, help;
+    };
+    SPEditorWindowARK(zqp::Window* window, const char* theWinTitleStr, SPPanelServices* panel)
+        : zqpde::PopupWinInPanel(window, theWinTitleStr), panel_(panel) {}
+    bool InitializeUserPaneTitle(zqp::Bundle* bundle) override;
+    // OK: true when the list took the window's records and the window closed.
+    virtual bool Apply() = 0;
+
+protected:
+    // The view of a tag in the window's content; nullptr when absent.
+    zqp::View* ViewOf(int32_t tag) const;
+    void AddLabel(int32_t tag, const char* key);
+    void AddButtons(const ButtonTags& tags, const char* helpPage);
+    // The summary list, or nullptr while the panel has none.
+    SPSummaryScrollViewCtrl* List() const;
+    // After OK: the undo snapshot, the records of one kind, and the window closed.
+    void Hand(int32_t kind, const std::vector<SPRecord>& records);
+    SPPanelServices* panel_;
+};
+
+// A record's value of key, or fallback.
+std::string RecordField(const SPRecord& r, const char* key, const char* fallback = "-1");
 
 }  // namespace zqsp
