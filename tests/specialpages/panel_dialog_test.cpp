@@ -217,6 +217,17 @@ TEST_F(SpecialPagesDialog, AFrontCoverFromTheWindowRemovesTheInsertBeforePageOne
     EXPECT_EQ(r["JTIFCoverCountTicket"], "1");
     EXPECT_EQ(r["JTIFInsertionCountTicket"], "1");
     EXPECT_EQ(Decoded(r["JTIFInsertionValueTicket_0"]).substr(0, 4), "1,3,");
+    // Undo brings back the list before OK, the insert before page one too.
+    const DialogRun undone = Dialog("click 100\nselect 801 1\nclick 811\nclick 108\nprint\n", settings);
+    ASSERT_EQ(undone.result.status, 0) << undone.result.err;
+    EXPECT_EQ(undone["JTIFCoverCountTicket"], "0");
+    EXPECT_EQ(undone["JTIFInsertionCountTicket"], "2");
+}
+
+TEST_F(SpecialPagesDialog, InsertsAndExceptionsWindowsCancelLeavesTheList) {
+    const DialogRun r = Dialog("click 101\ntype 903 7\nclick 912\nclick 102\ntype 1001 30\nclick 1012\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_EQ(Order(r), "0:0 1:3 2:5-8 0:1");
 }
 
 // The inserts window: one insert per page typed, Edit showing the selected
