@@ -40,16 +40,7 @@ int32_t SelectedIndex(zqpde::BaseControl* c) {
 CoverSide SideOf(SPCoversWinListCtrlARK* printing, SPSelectPaperListCtrlARK* paper) {
     CoverSide side;
     side.printingOption = SelectedIndex(printing) + 1;
-    PaperChoiceValue v;
-    if (paper != nullptr && paper->getControlValue(&v)) {
-        side.paper.size = std::to_string(v.size);
-        side.paper.color = std::to_string(v.color);
-        side.paper.type = std::to_string(v.type);
-        side.paper.interposer = v.interposer;
-        side.paper.width = paper->getCustomPageWidth();
-        side.paper.length = paper->getCustomPageLength();
-        side.paper.unit = std::to_string(paper->getCustomPageSizeLongMeasure());
-    }
+    side.paper = PaperValuesOf(paper);
     return side;
 }
 

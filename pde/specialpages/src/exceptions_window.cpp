@@ -105,12 +105,8 @@ bool SPAddExceptionsWndARK::Apply() {
     for (const SPRecord& r : selected_)
         if (std::vector<int32_t> p = ExceptionRecordPages(RecordField(r, "page", "")); !p.empty())
             edit.selectedStarts.insert(p.front());
-    PaperChoiceValue v;
-    if (paper_->getControlValue(&v)) {
-        edit.window.paper.size = std::to_string(v.size);
-        edit.window.paper.color = std::to_string(v.color);
-        edit.window.paper.type = std::to_string(v.type);
-    }
+    edit.window.paper = PaperValuesOf(paper_);
+    edit.window.paper.interposer = false;  // exception pages never come from the interposer
     if (auto* popup = dynamic_cast<zqp::PopUpButton*>(sides_->GetControlPtr()))
         edit.window.twoSide = std::to_string(popup->indexOfSelectedItem());
     ExceptionPages pages = ExpandExceptionRecords(list->recordList()->getArrayByType(kException));

@@ -122,13 +122,7 @@ bool SPAddInsertWndARK::Apply() {
     values.optionEnabled = position_->BEnable();
     auto* quantityView = dynamic_cast<zqp::TextField*>(quantity_->GetControlPtr());
     values.quantity = quantityView != nullptr ? std::atoi(quantityView->stringValue().c_str()) : 1;
-    PaperChoiceValue v;
-    if (paper_->getControlValue(&v)) {
-        values.paper.size = std::to_string(v.size);
-        values.paper.color = std::to_string(v.color);
-        values.paper.type = std::to_string(v.type);
-        values.paper.interposer = v.interposer;
-    }
+    values.paper = PaperValuesOf(paper_);
     std::vector<SPRecord> working = working_;
     const bool frontCover = HasFrontCover(list->recordList()->getArrayByType(kCover));
     SPSelectPaperListCtrlARK* paper = paper_;

@@ -9,6 +9,7 @@
 #include "zqpde/base_print_panel.h"
 #include "zqpde/ppd_util.h"
 #include "zqpde/text_util.h"
+#include "record_editing.h"
 
 namespace zqsp {
 
@@ -165,6 +166,20 @@ void SPEditorWindowARK::Hand(int32_t kind, const std::vector<SPRecord>& records)
     }
     ChangeActivedStatus(false);
     DeactivateWindow();
+}
+
+PaperValues PaperValuesOf(const SPSelectPaperListCtrlARK* paper) {
+    PaperValues p;
+    PaperChoiceValue v;
+    if (paper == nullptr || !paper->getControlValue(&v)) return p;
+    p.size = std::to_string(v.size);
+    p.color = std::to_string(v.color);
+    p.type = std::to_string(v.type);
+    p.interposer = v.interposer;
+    p.width = paper->getCustomPageWidth();
+    p.length = paper->getCustomPageLength();
+    p.unit = std::to_string(paper->getCustomPageSizeLongMeasure());
+    return p;
 }
 
 }  // namespace zqsp

@@ -90,6 +90,11 @@ protected:
     SPPanelServices* panel_;
 };
 
+struct PaperValues;
+class SPSelectPaperListCtrlARK;
+// What a window's paper pop-up stands on, custom size included.
+PaperValues PaperValuesOf(const SPSelectPaperListCtrlARK* paper);
+
 // A record's value of key, or fallback.
 std::string RecordField(const SPRecord& r, const char* key, const char* fallback = "-1");
 
