@@ -104,31 +104,47 @@ TEST_F(EditionQueues, AccountingDetailsEnteredAtPrintReachTheDevice) {
   EXPECT_NE(out.find("@PJL SET JOBATTR=\"@JOEP="), std::string::npos);
 }
 
-TEST_F(EditionQueues, SpecialPagesReachTheDeviceAsAJobTicket) {
-  const auto dialog = zqtest::RunCommand(
-      {std::string(ZQ_BIN_DIR) + "/printdialog", "--ppd", std::string(ZQ_SOURCE_DIR) + "/ppd/zq-ark-sample.ppd",
-       "--bundles", std::string(ZQ_BUNDLES_DIR), "--settings",
-       std::string(ZQ_SOURCE_DIR) + "/samples/ark-special-pages.settings", "--script",
-       std::string(ZQ_SOURCE_DIR) + "/samples/ark-special-pages.script", "--cups-options"});
-  ASSERT_EQ(dialog.status, 0) << dialog.err;
-  std::string state;
-  const std::string out = Print("ark", {dialog.out}, state);
-  ASSERT_EQ(state, "completed") << log_;
-  const size_t begin = out.find("<?xml"), end = out.find("</jtif>\n");
-  ASSERT_NE(begin, std::string::npos) << out.substr(0, 800);
-  ASSERT_NE(end, std::string::npos);
-  const std::string xmlPath = ::testing::TempDir() + "/special-pages-jtif.xml";
-  {
-    std::ofstream(xmlPath) << out.substr(begin, end + 8 - begin);
-  }
-  // Well-formed XML, and each page with its paper.
-  const auto lint = zqtest::RunCommand({"xmllint", "--noout", "--nonet", xmlPath});
-  EXPECT_EQ(lint.status, 0) << lint.err;
-  const auto xpath = [&](const std::string& path) {
+// The special-pages dialog run with settings (may be empty) and a script,
+// printed on the ARK queue; the device's JTIF ticket, checked well-formed
+// with xmllint, is read back by XPath.
+class SpecialPagesJob {
+ public:
+  std::string out, xmlPath, failure;
+  std::string operator()(const std::string& path) const {
     std::string v = zqtest::RunCommand({"xmllint", "--nonet", "--xpath", "string(" + path + ")", xmlPath}).out;
     while (!v.empty() && v.back() == '\n') v.pop_back();
     return v;
-  };
+  }
+};
+
+#define PRINT_SPECIAL_PAGES(job, settings, script)                                                             \
+  {                                                                                                            \
+    std::vector<std::string> args = {std::string(ZQ_BIN_DIR) + "/printdialog", "--ppd",                       \
+                                     std::string(ZQ_SOURCE_DIR) + "/ppd/zq-ark-sample.ppd", "--bundles",        \
+                                     std::string(ZQ_BUNDLES_DIR), "--script", script, "--cups-options"};        \
+    if (!std::string(settings).empty()) {                                                                      \
+      args.push_back("--settings");                                                                            \
+      args.push_back(settings);                                                                                \
+    }                                                                                                          \
+    const auto dialog = zqtest::RunCommand(args);                                                              \
+    ASSERT_EQ(dialog.status, 0) << dialog.err;                                                                 \
+    std::string state;                                                                                         \
+    job.out = Print("ark", {dialog.out}, state);                                                               \
+    ASSERT_EQ(state, "completed") << log_;                                                                     \
+    const size_t begin = job.out.find("<?xml"), end = job.out.find("</jtif>\n");                               \
+    ASSERT_NE(begin, std::string::npos) << job.out.substr(0, 800);                                            \
+    ASSERT_NE(end, std::string::npos);                                                                         \
+    job.xmlPath = ::testing::TempDir() + "/special-pages-jtif.xml";                                            \
+    std::ofstream(job.xmlPath) << job.out.substr(begin, end + 8 - begin);                                      \
+    const auto lint = zqtest::RunCommand({"xmllint", "--noout", "--nonet", job.xmlPath});                     \
+    ASSERT_EQ(lint.status, 0) << lint.err;                                                                     \
+  }
+
+TEST_F(EditionQueues, SpecialPagesReachTheDeviceAsAJobTicket) {
+  SpecialPagesJob xpath;
+  PRINT_SPECIAL_PAGES(xpath, std::string(ZQ_SOURCE_DIR) + "/samples/ark-special-pages.settings",
+                      std::string(ZQ_SOURCE_DIR) + "/samples/ark-special-pages.script");
+  // Each page with its paper.
   EXPECT_EQ(xpath("//cover-front/cover-type"), "print-front");
   EXPECT_EQ(xpath("//cover-front/media-col/media-type"), "STATIONERY");
   EXPECT_EQ(xpath("//cover-front/media-col/media-color"), "white");
@@ -161,6 +177,17 @@ TEST_F(EditionQueues, Kv29MailboxChosenInTheKv29AccountPanelReachesTheDevice) {
     EXPECT_NE(out.find(line), std::string::npos) << line << "\n" << out.substr(0, 800);
   }
   EXPECT_EQ(out.find("2468"), std::string::npos) << "the box pass code travels scrambled";
+}
+
+TEST_F(EditionQueues, AnExceptionMadeInItsWindowReachesTheDevice) {
+  const std::string script = ::testing::TempDir() + "/special-pages-window.script";
+  std::ofstream(script) << "panel \"Special Pages\"\nshow\nclick 102\ntype 1001 \"10-12\"\nselect 1005 3\n"
+                           "click 1011\nprint\n";
+  SpecialPagesJob xpath;
+  PRINT_SPECIAL_PAGES(xpath, "", script);
+  EXPECT_EQ(xpath("//page-overrides/value/pages//lower-bound"), "10");
+  EXPECT_EQ(xpath("//page-overrides/value/pages//upper-bound"), "12");
+  EXPECT_EQ(xpath("//page-overrides/value/sides"), "two-sided-short-edge");
 }
 
 TEST_F(EditionQueues, Kv29JobHasItsCommentsAndNoTrailer) {

@@ -176,5 +176,98 @@ TEST_F(SpecialPagesDialog, ARestoreWithoutACopyKeepsTheList) {
     EXPECT_TRUE(r.Says("rows=4")) << r.result.err;
 }
 
+// The covers window: adding from the panel's button, editing the list's
+// covers through Edit, Cancel, and a front cover taking the insert before
+// page one away.
+TEST_F(SpecialPagesDialog, CoversWindowAddsCoversToTheTicket) {
+    const DialogRun r = Dialog("click 100\nselect 801 4\nselect 806 1\nselect 826 3\nclick 811\ndump 104\nprint\n", "");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("modal: open Covers")) << r.result.err;
+    EXPECT_TRUE(r.Says("rows=2"));
+    EXPECT_EQ(r["JTIFCoverCountTicket"], "2");
+    EXPECT_EQ(Decoded(r["JTIFCoverValueTicket_0"]).substr(0, 15), "0,1,print-front");
+    EXPECT_EQ(Decoded(r["JTIFCoverValueTicket_1"]).substr(0, 14), "1,1,print-both");
+}
+
+TEST_F(SpecialPagesDialog, CoversWindowEditsTheListsCoversAndCancelKeepsThem) {
+    // Edit shows the restored covers (front and back different, front on
+    // side one, back from the interposer); OK with "Front only" drops the back.
+    DialogRun r = Dialog("select 104 0\nclick 105\ndump 801\ndump 806\ndump 824\nselect 801 1\nclick 811\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=801 enabled selected=4")) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=806 enabled selected=1"));
+    EXPECT_TRUE(r.Says("\"Interposer Tray\" (checked)"));
+    EXPECT_EQ(r["JTIFCoverCountTicket"], "1");
+    EXPECT_EQ(r["JTIFCommandTicketCount"], "3");
+    EXPECT_EQ(r["JTIFInsertionCountTicket"], "1");
+
+    r = Dialog("click 100\nselect 801 0\nclick 812\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("modal: close Covers"));
+    EXPECT_EQ(r["JTIFCoverCountTicket"], "2");
+    EXPECT_EQ(r["JTIFCommandTicketCount"], "4");
+}
+
+TEST_F(SpecialPagesDialog, AFrontCoverFromTheWindowRemovesTheInsertBeforePageOne) {
+    const char* settings = NS "JTIFCommandTicketCount=2\n"
+                           NS "JTIFCommandTicket_0=1,0,0,2,-1,2,-1,false,210.0,297.0,1\n"
+                           NS "JTIFCommandTicket_1=1,3,0,2,-1,2,-1,false,210.0,297.0,1\n";
+    const DialogRun r = Dialog("click 100\nselect 801 1\nclick 811\nprint\n", settings);
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_EQ(r["JTIFCoverCountTicket"], "1");
+    EXPECT_EQ(r["JTIFInsertionCountTicket"], "1");
+    EXPECT_EQ(Decoded(r["JTIFInsertionValueTicket_0"]).substr(0, 4), "1,3,");
+    // Undo brings back the list before OK, the insert before page one too.
+    const DialogRun undone = Dialog("click 100\nselect 801 1\nclick 811\nclick 108\nprint\n", settings);
+    ASSERT_EQ(undone.result.status, 0) << undone.result.err;
+    EXPECT_EQ(undone["JTIFCoverCountTicket"], "0");
+    EXPECT_EQ(undone["JTIFInsertionCountTicket"], "2");
+}
+
+TEST_F(SpecialPagesDialog, InsertsAndExceptionsWindowsCancelLeavesTheList) {
+    const DialogRun r = Dialog("click 101\ntype 903 7\nclick 912\nclick 102\ntype 1001 30\nclick 1012\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_EQ(Order(r), "0:0 1:3 2:5-8 0:1");
+}
+
+// The inserts window: one insert per page typed, Edit showing the selected
+// insert's page and sheets, and a refused page list keeping the window open
+// with the list as it was.
+TEST_F(SpecialPagesDialog, InsertsWindowAddsAndEditsInserts) {
+    const DialogRun r = Dialog("click 101\ntype 903 \"2,5\"\ntype 905 3\nclick 911\ndump 104\n"
+                               "select 104 1\nclick 105\ndump 903\ndump 905\ntype 905 7\nclick 911\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("rows=6")) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=903 enabled value=\"2\""));
+    EXPECT_TRUE(r.Says("tag=905 enabled value=\"3\""));
+    EXPECT_EQ(r["JTIFInsertionCountTicket"], "3");
+    EXPECT_EQ(Order(r), "0:0 1:2 1:3 2:5-8 1:5 0:1");
+    EXPECT_EQ(r["JTIFCommandTicket_1"].substr(0, 8), "1,2,0,7,");  // edited: 7 sheets
+    EXPECT_EQ(r["JTIFCommandTicket_4"].substr(0, 8), "1,5,0,3,");  // untouched: 3 sheets
+}
+
+TEST_F(SpecialPagesDialog, InsertsWindowKeepsARefusedPageListOpen) {
+    const DialogRun r = Dialog("click 101\ntype 903 \"9-3\"\nclick 911\nclick 912\ndump 104\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("\"Warning49\"")) << r.result.err;
+    EXPECT_TRUE(r.Says("rows=4"));
+    EXPECT_EQ(r["JTIFInsertionCountTicket"], "1");
+}
+
+// The exceptions window: new pages folded into ranges with the sides
+// chosen, and Edit showing the selected exception's pages and sides.
+TEST_F(SpecialPagesDialog, ExceptionsWindowAddsAndEditsExceptions) {
+    const DialogRun r = Dialog("click 102\ntype 1001 \"12,10-11,20\"\nselect 1005 3\nclick 1011\ndump 104\n"
+                               "select 104 2\nclick 105\ndump 1001\ndump 1005\nselect 1005 1\nclick 1011\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("rows=6")) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=1001 enabled value=\"5-8\""));
+    EXPECT_TRUE(r.Says("tag=1005 enabled selected=2"));
+    EXPECT_EQ(r["JTIFExceptionCountTicket"], "3");
+    EXPECT_EQ(r["JTIFCommandTicket_2"], "2,5-8,3,2,2,false,1,210.0,297.0,1");  // edited: one-sided
+    EXPECT_EQ(r["JTIFCommandTicket_3"].substr(0, 21), "2,10-12,0,1,0,false,3");
+    EXPECT_EQ(r["JTIFCommandTicket_4"].substr(0, 18), "2,20,0,1,0,false,3");
+}
+
 }  // namespace
 }  // namespace zqsp

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../framework/ppd_fixture.h"
+#include "bundle_resources.h"
 #include "settings_ticket.h"
 #include "special_pages_plugin.h"
 #include "paper_popup.h"
@@ -20,10 +21,7 @@ namespace {
 
 using zqpde::test::PPD;
 
-zqp::Bundle* Resources() {
-    static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_SOURCE_DIR "/resources/ark-special-pages-pde", nullptr);
-    return bundle;
-}
+using test::Resources;
 
 TEST(SpecialPagesFactory, NeedsTheAttributeTheNibAndTheHelpPage) {
     ASSERT_NE(Resources(), nullptr);

@@ -6,6 +6,7 @@
 // tab stock with A5).
 #include <gtest/gtest.h>
 
+#include "covers_window.h"
 #include "sp_test_window.h"
 
 namespace zqsp::test {
@@ -132,6 +133,8 @@ TEST(PaperPopup, NoChangeKindsAreTestedAgainstTheSelectedRecords) {
                         {"twoSidePrint", "3"}}});
     rig.paper->setControlValue({-1, -1, -1, false});
     rig.paper->SetControlValueToUI();
+    rig.sides->setSelectStatus(1);  // the records' sides differ: No Change is offered
+    rig.sides->SetControlValueToUI();
     ASSERT_TRUE(rig.SidesView()->userSelect(0));
     EXPECT_FALSE(rig.Enabled(kColorKind, "Blue"));           // first record's transparencies
     EXPECT_FALSE(rig.Enabled(kTypeKind, "Transparency"));    // second record's short edge
@@ -208,12 +211,7 @@ TEST(InformationViews, ChosenAndJobPaperTexts) {
 namespace zqsp::test {
 namespace {
 
-const char* const kCoverOptionTitles[] = {"No Covers String", "Front Only String", "Back Only String",
-                                          "Front and Back Same String", "Front and Back Different String", nullptr};
-const char* const kPrintingTitles[] = {"Blank or Pre-Printed String", "Print On Side One String",
-                                       "Print On Side Two String", "Print On Both Sides String", nullptr};
-const zqpde::ListCtrlIniData kCoverOptionIni = {1, 1, 1, kCoverOptionTitles};
-const zqpde::ListCtrlIniData kPrintingIni = {1, 1, 1, kPrintingTitles};
+const zqpde::ListCtrlIniData& kPrintingIni = kCoverPrintingIni;
 constexpr int32_t kOptionTag = 30, kFrontTag = 31, kBackTag = 32, kFrontPaperTag = 33, kBackPaperTag = 34;
 // A change of the cover option updates both printing-option lists.
 const int32_t* const kBothLists[] = {&kFrontTag, &kBackTag, nullptr};

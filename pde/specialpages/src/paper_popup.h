@@ -199,7 +199,17 @@ private:
     void SelectIndex(int32_t index);
 };
 
-class SPTwoSidePrintListCtrlARK : public SPDuplexListCtrlARK {};
+// The exceptions window's two-sided pop-up: its "No Change" item is offered
+// only while the records being edited differ in their sides (status 1).
+class SPTwoSidePrintListCtrlARK : public SPDuplexListCtrlARK {
+public:
+    void setSelectStatus(int32_t status) { twoSideStatus = status; }
+    int32_t getSelectStatus() const { return twoSideStatus; }
+    bool SetControlValueToUI() override;
+
+private:
+    int32_t twoSideStatus = 0;
+};
 
 // Cover option items.
 enum CoverOption : int { kNoCovers = 0, kFrontOnly = 1, kBackOnly = 2, kFrontBackSame = 3, kFrontBackDifferent = 4 };

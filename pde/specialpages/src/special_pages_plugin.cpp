@@ -8,6 +8,12 @@
 #include <zqp/system.h>
 #include <zqp/nib.h>
 
+#include "advanced_paper_window.h"
+#include "covers_window.h"
+#include "exceptions_window.h"
+#include "inserts_window.h"
+#include "custom_size_window.h"
+#include "icon_view.h"
 #include "settings_ticket.h"
 #include "summary_list.h"
 #include "zqpde/app_resources.h"
@@ -51,6 +57,7 @@ PaperContext PaperContextFromPPD(ppd_file_t* ppd) {
 namespace {
 
 // Tags of the panel's nib.
+constexpr int32_t kAddCoversIconTag = 111, kAddInsertsIconTag = 112, kAddExceptionsIconTag = 113;
 constexpr int32_t kAddCoversTag = 100, kAddInsertsTag = 101, kAddExceptionsTag = 102, kSummaryTitleTag = 103,
                   kSummaryListTag = 104, kEditTag = 105, kDeleteTag = 106, kDeleteAllTag = 107, kUndoTag = 108,
                   kUpTag = 109, kDownTag = 110, kVersionTag = 114, kHelpTag = 115;
@@ -93,6 +100,9 @@ bool SpecialPagesPDEr15::LoadView(std::string* error) {
                              "SPAdvPaperWindow"})
         outlets.bind(name, nibWindows_[name]);
     loadNibNamed(currentPDENibFileName, outlets, error);
+    // The editor windows every product shares.
+    if (SpecialPagesView != nullptr && zqpde::pluginBundle != nullptr)
+        zqp::LoadNib(*zqpde::pluginBundle, kWindowsNib, outlets, topLevelObjs, nullptr);
     return SpecialPagesView != nullptr;
 }
 
@@ -175,8 +185,17 @@ void SpecialPagesPDEr15::CreatePanel(zqp::Window* window) {
     zqp::View* v = SpecialPagesView;
     ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
 
+    // Each add button with its icon beside it.
+    auto icon = [this, v](int32_t tag, const char* file) {
+        auto c = std::make_unique<SPIconViewCtrlARK>();
+        c->CreateControl(v != nullptr ? v->viewWithTag(tag) : nullptr, tag, file);
+        AddNewControl(std::move(c));
+    };
+    icon(kAddCoversIconTag, "AddCovers.bmp");
     Add(*this, v, kAddCoversTag, std::make_unique<SPAddKindButCtrlARK>(kCover), "Add Covers Btn");
+    icon(kAddInsertsIconTag, "AddInserts.bmp");
     Add(*this, v, kAddInsertsTag, std::make_unique<SPAddKindButCtrlARK>(kInsert), "Add Inserts Btn");
+    icon(kAddExceptionsIconTag, "AddExceptions.bmp");
     Add(*this, v, kAddExceptionsTag, std::make_unique<SPAddKindButCtrlARK>(kException), "Add Exceptions Btn");
     auto title = std::make_unique<zqpde::StaticTextEditControl>();
     title->CreateControl(v->viewWithTag(kSummaryTitleTag), nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -197,6 +216,7 @@ void SpecialPagesPDEr15::CreatePanel(zqp::Window* window) {
     undoButton_ = Add(*this, v, kUndoTag, std::make_unique<SPUndoButCtrlARK>(), "Undo Btn");
     helpButton_ = Add(*this, v, kHelpTag, std::make_unique<SPHelpButtonARK>("SpecialPagesMain.htm"), nullptr);
 
+    InstallEditorWindows();
     // The editor windows join here (InstallWindow), then the warning window.
     for (auto& [role, w] : windows_) RunTimeAddNewWindow(w.get());
     if (warningWindowOutlet != nullptr) {
@@ -217,8 +237,33 @@ void SpecialPagesPDEr15::CreatePanel(zqp::Window* window) {
     tabMarginValue = 127;
 }
 
+void SpecialPagesPDEr15::InstallEditorWindows() {
+    // A window already installed in its role (before the panel was built) stays.
+    if (zqp::Window* covers = NibWindow("SPAddCoversWindow"); covers != nullptr && !Window(SPWindowRole::kCovers))
+        InstallWindow(SPWindowRole::kCovers, std::make_unique<SPAddCoversWndARK>(covers, "Add Covers Windows", this));
+    if (zqp::Window* inserts = NibWindow("SPAddInsertWindow"); inserts != nullptr && !Window(SPWindowRole::kInserts))
+        InstallWindow(SPWindowRole::kInserts, std::make_unique<SPAddInsertWndARK>(inserts, "Add Inserts Windows", this));
+    if (zqp::Window* exceptions = NibWindow("SPAddExceptionWindow");
+        exceptions != nullptr && !Window(SPWindowRole::kExceptions))
+        InstallWindow(SPWindowRole::kExceptions,
+                      std::make_unique<SPAddExceptionsWndARK>(exceptions, "Add Exceptions Windows", this));
+    auto custom = std::make_unique<SPCustomSizeWndARK>(NibWindow("SPCustomSizeWindow"), "Custom Size Windows");
+    SPCustomSizeWndARK* customRaw = custom.get();
+    auto advanced = std::make_unique<SPAdvSeleWndARK>(NibWindow("SPAdvPaperWindow"), "AdvSele Window Title");
+    advanced->customSizeWindow = customRaw;
+    advanced->listStatus = [this] { return summaryList_ != nullptr ? summaryList_->getSummaryScrollViewStatus() : 0; };
+    advanced->selectedRecords = [this] {
+        return summaryList_ != nullptr ? summaryList_->getArrayOfCurrentSelectedRecords() : std::vector<SPRecord>{};
+    };
+    InstallWindow(SPWindowRole::kCustomSize, std::move(custom));
+    InstallWindow(SPWindowRole::kAdvancedPaper, std::move(advanced));
+}
+
 void SpecialPagesPDEr15::InstallWindow(SPWindowRole role, std::unique_ptr<zqpde::PopupWinInPanel> window) {
     zqpde::PopupWinInPanel* raw = window.get();
+    // A window replaced in its role leaves the panel's group before it goes.
+    if (auto old = windows_.find(role); old != windows_.end() && old->second != nullptr)
+        std::erase(fWindowGroupArray, old->second.get());
     windows_[role] = std::move(window);
     if (listsCreated && raw != nullptr) {
         RunTimeAddNewWindow(raw);

@@ -30,6 +30,8 @@ class SPSummaryScrollViewCtrl;
 class SPUndoButCtrlARK;
 class SPWarningWndARK;
 
+// The nib of the editor windows, shared by every product's panel nib.
+inline constexpr const char* kWindowsNib = "ZQSpecialPagesWindows";
 inline constexpr const char* kSpecialPagesPanelKind = "com.tavelle.r15.pde.SpecialPagesKind";
 
 // The nib the PPD asks for ("ZQSpecialPages_" + nib part of the attribute
@@ -84,6 +86,8 @@ public:
     // panel's window group (so it is initialised and gets the constraint
     // map). Call it from CreatePanel's window step.
     void InstallWindow(SPWindowRole role, std::unique_ptr<zqpde::PopupWinInPanel> window);
+    // The custom size and advanced paper windows, from the windows nib.
+    void InstallEditorWindows();
     zqpde::PopupWinInPanel* Window(SPWindowRole role) const;
     // A nib window of the panel's nib by outlet name (nullptr when absent).
     zqp::Window* NibWindow(const std::string& outlet) const;

@@ -1,6 +1,6 @@
 #include "summary_list.h"
 
-#include "sp_fields.h"
+#include "window_controls.h"
 
 #include <algorithm>
 #include <cstdlib>
