@@ -73,7 +73,7 @@ TEST_F(SamplePpd, ArkEditionOffersPrintTypeAndAccounting) {
   EXPECT_EQ(zqp::MarkedChoice(ppd, "ZQHardDisk"), "HardDisk");
   EXPECT_EQ(Form(ppd, "ZQRAMDisk").ui, PPD_UI_BOOLEAN);
   EXPECT_EQ(Form(ppd, "ZQMinDigitPasscode").defaultChoice, "4Digits");  // a minimum of 4 digits
-  EXPECT_EQ(Form(ppd, "PageSize").choices, 3);
+  EXPECT_EQ(Form(ppd, "PageSize").choices, 5);  // A4, Letter, Legal, A5 and the custom size
   EXPECT_EQ(Form(ppd, "Duplex").defaultChoice, "None");
 }
 

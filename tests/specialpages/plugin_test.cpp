@@ -5,6 +5,7 @@
 #include <zqp/host.h>
 
 #include "../framework/ppd_fixture.h"
+#include "bundle_resources.h"
 #include "settings_ticket.h"
 #include "special_pages_plugin.h"
 
@@ -13,10 +14,7 @@ namespace {
 
 using zqpde::test::PPD;
 
-zqp::Bundle* Resources() {
-    static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_SOURCE_DIR "/resources/ark-special-pages-pde", nullptr);
-    return bundle;
-}
+using test::Resources;
 
 TEST(SpecialPagesFactory, NeedsTheAttributeTheNibAndTheHelpPage) {
     ASSERT_NE(Resources(), nullptr);

@@ -49,6 +49,10 @@ public:
 
     bool isTabStockType(int32_t typeIndex) const;
     bool isCustomSize(int32_t sizeIndex) const { return sizeIndex >= 0 && sizeIndex == customIndex_; }
+    int32_t customSizeIndex() const { return customIndex_; }
+    const PaperOptions& options() const { return options_; }
+    // The other options' choices in force change with every mark.
+    void setOthers(std::vector<std::pair<std::string, std::string>> others) { options_.others = std::move(others); }
 
     // Custom size texts, at most 255 bytes, cut at a character boundary.
     void setCustomPageWidth(const std::string& text);

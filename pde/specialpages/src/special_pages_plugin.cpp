@@ -1,11 +1,15 @@
 #include "special_pages_plugin.h"
 
+#include <algorithm>
+
 #include <zqp/bundle.h>
+#include <zqp/window.h>
 #include <zqp/host.h>
 #include <zqp/system.h>
 #include <zqp/nib.h>
 
 #include "settings_ticket.h"
+#include "summary_list.h"
 #include "zqpde/app_resources.h"
 #include "zqpde/panel_factory.h"
 #include "zqpde/ppd_util.h"
@@ -44,20 +48,62 @@ PaperContext PaperContextFromPPD(ppd_file_t* ppd) {
     return paper;
 }
 
+namespace {
+
+// Tags of the panel's nib.
+constexpr int32_t kAddCoversTag = 100, kAddInsertsTag = 101, kAddExceptionsTag = 102, kSummaryTitleTag = 103,
+                  kSummaryListTag = 104, kEditTag = 105, kDeleteTag = 106, kDeleteAllTag = 107, kUndoTag = 108,
+                  kUpTag = 109, kDownTag = 110, kVersionTag = 114, kHelpTag = 115;
+constexpr int32_t kWarningMessageTag = 301, kWarningOKTag = 302, kWarningCancelTag = 303;
+
+// Every change of the list re-evaluates the buttons that depend on it.
+const int32_t* const kListUpdates[] = {&kEditTag,      &kDeleteTag,     &kUpTag,          &kDownTag,
+                                       &kDeleteAllTag, &kAddInsertsTag, &kAddExceptionsTag, nullptr};
+const zqpde::ConstrainTagList kListUpdateLists[] = {kListUpdates};
+const zqpde::ConstrainInfo kListConstrainInfo = {{}, {}, zqpde::ConstrainListsOf(kListUpdateLists)};
+const zqpde::AccessInfo kListAccessInfo = {zqpde::kValueTypeNumber, zqpde::kValueTypeNumber,
+                                           "com.tavelle.qdm.printsettings.JTIFCommandTicket", nullptr};
+const char* const kColumnTitles[] = {"Page(s) Title", "Type Title", "Setup Title", nullptr};
+
+template <class T>
+T* Add(zqpde::BasePrintPanel& panel, zqp::View* root, int32_t tag, std::unique_ptr<T> control, const char* title) {
+    control->CreateControl(root->viewWithTag(tag), title);
+    return panel.AddNewControl(std::move(control));
+}
+
+}  // namespace
+
 SpecialPagesPDEr15::SpecialPagesPDEr15(zqp::DialogHost* host, std::string nibName)
     : currentPDENibFileName(std::move(nibName)) {
     initWithCallback(host);
 }
 
-SpecialPagesPDEr15::~SpecialPagesPDEr15() { terminate(); }
+SpecialPagesPDEr15::~SpecialPagesPDEr15() {
+    // Controls first: they refer to the windows and the list.
+    terminate();
+}
+
+bool SpecialPagesPDEr15::LoadView(std::string* error) {
+    if (SpecialPagesView != nullptr) return true;
+    zqp::Outlets outlets;
+    outlets.bind("SpecialPagesView", SpecialPagesView);
+    outlets.bind("SPWarningWindow", warningWindowOutlet);
+    // The editor windows' outlets, for the code that installs them.
+    for (const char* name : {"SPAddCoversWindow", "SPAddInsertWindow", "SPAddExceptionWindow", "SPCustomSizeWindow",
+                             "SPAdvPaperWindow"})
+        outlets.bind(name, nibWindows_[name]);
+    loadNibNamed(currentPDENibFileName, outlets, error);
+    return SpecialPagesView != nullptr;
+}
 
 zqp::View* SpecialPagesPDEr15::panelView() {
-    if (SpecialPagesView == nullptr) {
-        zqp::Outlets outlets;
-        outlets.bind("SpecialPagesView", SpecialPagesView);
-        loadNibNamed(currentPDENibFileName, outlets, nullptr);
-    }
+    LoadView(nullptr);
     return SpecialPagesView;
+}
+
+zqp::Window* SpecialPagesPDEr15::NibWindow(const std::string& outlet) const {
+    auto it = nibWindows_.find(outlet);
+    return it == nibWindows_.end() ? nullptr : it->second;
 }
 
 std::string SpecialPagesPDEr15::panelName() {
@@ -75,29 +121,172 @@ std::string SpecialPagesPDEr15::panelName() {
 
 void SpecialPagesPDEr15::willShow() {
     isActive = true;
+    Open();
     zqpde::BasePrintPanel::willShow();
 }
 
 bool SpecialPagesPDEr15::shouldHide() {
     isActive = false;
+    return zqpde::BasePrintPanel::shouldHide();
+}
+
+bool SpecialPagesPDEr15::shouldShowHelp() {
+    if (helpButton_ == nullptr) return true;
+    return !helpButton_->UIEventHandler();
+}
+
+std::vector<std::string> SpecialPagesPDEr15::supportedPPDOptionKeys() {
+    zqp::DialogHost* host = GetCurrentPDECallbackObj();
+    ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
+    if (ppd == nullptr) return {};
+    // The map is the panel's own and replaces the one before; it is never
+    // rebuilt while nothing changed.
+    if (zqpde::CDFKeyExist(ppd, "ZQXCDFSetting")) {
+        auto map = std::make_unique<zqpde::ConstraintHash>(100);
+        zqpde::GetEPPD(ppd, *map, "ZQXCDFSetting", "SpecialPagesPDE");
+        UseConstraintMap(std::move(map));
+    }
+    FillPPDKeywordList(ppd);
+    return {};
+}
+
+int32_t SpecialPagesPDEr15::xSeteppd(ppd_file_t* ppd, zqpde::ConstraintHash* map) {
+    if (ppd == nullptr || map == nullptr) return 0;
+    const auto& keywords = zqPPDKeywordList();
+    auto listed = [&](const char* k) { return std::find(keywords.begin(), keywords.end(), k) != keywords.end(); };
+    for (int i = 0; i < ppd->num_consts; ++i) {
+        const ppd_const_t& c = ppd->consts[i];
+        if (listed(c.option1) || listed(c.option2)) zqpde::AddConstraintToHash(ppd, *map, i);
+    }
+    for (zqpde::BasePrintPanel* w : fWindowGroupArray)
+        if (w != nullptr) w->SeteppdPtr(map);
+    return 0;
+}
+
+void SpecialPagesPDEr15::UseConstraintMap(std::unique_ptr<zqpde::ConstraintHash> map) {
+    constraintMap_ = std::move(map);
+    SeteppdPtr(constraintMap_.get());
+    for (zqpde::BasePrintPanel* w : fWindowGroupArray)
+        if (w != nullptr) w->SeteppdPtr(constraintMap_.get());
+}
+
+void SpecialPagesPDEr15::CreatePanel(zqp::Window* window) {
+    zqpde::BasePrintPanel::CreatePanel(window);
+    zqp::View* v = SpecialPagesView;
+    ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
+
+    Add(*this, v, kAddCoversTag, std::make_unique<SPAddKindButCtrlARK>(kCover), "Add Covers Btn");
+    Add(*this, v, kAddInsertsTag, std::make_unique<SPAddKindButCtrlARK>(kInsert), "Add Inserts Btn");
+    Add(*this, v, kAddExceptionsTag, std::make_unique<SPAddKindButCtrlARK>(kException), "Add Exceptions Btn");
+    auto title = std::make_unique<zqpde::StaticTextEditControl>();
+    title->CreateControl(v->viewWithTag(kSummaryTitleTag), nullptr, nullptr, nullptr, nullptr, nullptr,
+                         "Special Pages Summary Scroll View Title");
+    AddNewControl(std::move(title));
+    auto list = std::make_unique<SPSummaryScrollViewCtrl>();
+    list->CreateControl(v->viewWithTag(kSummaryListTag), kColumnTitles, &kListConstrainInfo, &kListAccessInfo, nullptr);
+    list->setRecordList(&records_);
+    summaryList_ = AddNewControl(std::move(list));
+    auto version = std::make_unique<zqpde::VersionStringSText>();
+    version->CreateControl(v->viewWithTag(kVersionTag), nullptr, zqpde::CDFKeyExist(ppd, "ZQXCDFSetting"));
+    AddNewControl(std::move(version));
+    Add(*this, v, kUpTag, std::make_unique<SPUpButCtrlARK>(), "Up Btn");
+    Add(*this, v, kDownTag, std::make_unique<SPDownButCtrlARK>(), "Down Btn");
+    Add(*this, v, kEditTag, std::make_unique<SPEditButCtrlARK>(), "Edit Btn");
+    Add(*this, v, kDeleteTag, std::make_unique<SPDeleteButCtrlARK>(), "Delete Btn");
+    Add(*this, v, kDeleteAllTag, std::make_unique<SPDeleteAllButCtrlARK>(), "Delete All Btn");
+    undoButton_ = Add(*this, v, kUndoTag, std::make_unique<SPUndoButCtrlARK>(), "Undo Btn");
+    helpButton_ = Add(*this, v, kHelpTag, std::make_unique<SPHelpButtonARK>("SpecialPagesMain.htm"), nullptr);
+
+    // The editor windows join here (InstallWindow), then the warning window.
+    for (auto& [role, w] : windows_) RunTimeAddNewWindow(w.get());
+    if (warningWindowOutlet != nullptr) {
+        warningWindow_ = std::make_unique<SPWarningWndARK>(warningWindowOutlet, nullptr);
+        zqp::View* content = warningWindowOutlet->contentView();
+        warningWindow_->messageText = dynamic_cast<zqp::TextField*>(content->viewWithTag(kWarningMessageTag));
+        Add(*warningWindow_, content, kWarningOKTag, std::make_unique<SPWarningWndButCtrlARK>(0), "SP Warning OK Btn");
+        Add(*warningWindow_, content, kWarningCancelTag, std::make_unique<SPWarningWndButCtrlARK>(1),
+            "SP Warning Cancel Btn");
+        RunTimeAddNewWindow(warningWindow_.get());
+    }
+    tabStockValue = 3;
+    tabMarginListValue = 1;
+    tabMarginValue = 127;
+}
+
+void SpecialPagesPDEr15::InstallWindow(SPWindowRole role, std::unique_ptr<zqpde::PopupWinInPanel> window) {
+    zqpde::PopupWinInPanel* raw = window.get();
+    windows_[role] = std::move(window);
+    if (listsCreated && raw != nullptr) {
+        RunTimeAddNewWindow(raw);
+        raw->SeteppdPtr(constraintMap_.get());
+    }
+}
+
+zqpde::PopupWinInPanel* SpecialPagesPDEr15::Window(SPWindowRole role) const {
+    auto it = windows_.find(role);
+    return it == windows_.end() ? nullptr : it->second.get();
+}
+
+SPAdvancedPaperWindow* SpecialPagesPDEr15::getAdvSeleWndPtr() {
+    return dynamic_cast<SPAdvancedPaperWindow*>(Window(SPWindowRole::kAdvancedPaper));
+}
+
+SPCustomSizeWindow* SpecialPagesPDEr15::getCustomSizeWndPtr() {
+    return dynamic_cast<SPCustomSizeWindow*>(Window(SPWindowRole::kCustomSize));
+}
+
+bool SpecialPagesPDEr15::sureToMakeChange(int32_t kind) {
+    if (warningWindow_ == nullptr || !warningWindow_->Ask(kind)) return false;
+    toMakeChange();
     return true;
 }
 
-bool SpecialPagesPDEr15::SimulationOpenPDE(std::string*) {
+void SpecialPagesPDEr15::toMakeChange() {
+    if (undoButton_ != nullptr) undoButton_->undoEnable();
+}
+
+bool SpecialPagesPDEr15::SimulationOpenPDE(std::string* error) {
+    // The tab, interposer and A5 flags are recomputed at every ticket write.
     zqp::DialogHost* host = GetCurrentPDECallbackObj();
     ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
     if (ppd == nullptr) return true;
+    if (!LoadView(error)) return false;
+    const bool first = bFirstInitialzePDE;
+    int32_t help = 0;
+    if (zqPPDKeywordList().empty()) FillPPDKeywordList(ppd);
+    // Without a constraint file every open builds the map afresh from the
+    // PPD; it is in place before the controls show their values.
+    if (!zqpde::CDFKeyExist(ppd, "ZQXCDFSetting")) {
+        auto map = std::make_unique<zqpde::ConstraintHash>(100);
+        xSeteppd(ppd, map.get());
+        UseConstraintMap(std::move(map));
+    }
+    if (first) {
+        CreatePanel(SpecialPagesView->window());
+        help = zqpde::RegisterMyHelpBook();
+        SeteppdPtr(constraintMap_.get());
+        for (zqpde::BasePrintPanel* w : fWindowGroupArray)
+            if (w != nullptr) w->SeteppdPtr(constraintMap_.get());
+        SetCurrentPrintSettings(host->printSettings(), ppd, host, host->printSession());
+        InitializeUserPane(zqpde::pluginBundle, ppd);
+    }
+    SetCurrentPrintSettings(host->printSettings(), ppd, host, host->printSession());
+    if (first) SetUIDataToIniData();
     // The record list restores itself from its own copy; a ticket without a
     // readable count leaves the list as it was.
     RestoreRecordCopy(records_, SettingsTicketReader(host->printSettings()));
+    GetValueFromPreset();
+    SetCurrentValueToUI();
+    if (!first) UpdateConflictsPanelControlFromPPD(ppd);
     bFirstInitialzePDE = false;
-    return true;
+    return !first || help == 0;
 }
 
 bool SpecialPagesPDEr15::WriteTicket() {
     zqp::DialogHost* host = GetCurrentPDECallbackObj();
     zqp::PrintSettings* settings = host != nullptr ? host->printSettings() : nullptr;
     if (settings == nullptr) return false;
+    if (SpecialPagesView != nullptr) SetValueFromUIToControl();
     ppd_file_t* ppd = host->ppdFile();
     const TicketReader read = SettingsTicketReader(settings);
     SettingsTicketWriter writer(settings, false);

@@ -8,13 +8,16 @@
 
 #include <cups/ppd.h>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "sp_services.h"
 #include "special_pages_ticket.h"
 #include "zqpde/base_print_panel.h"
+#include "zqpde/constraint_hash.h"
 
 namespace zqp {
 class Bundle;
@@ -22,6 +25,10 @@ class View;
 }  // namespace zqp
 
 namespace zqsp {
+
+class SPSummaryScrollViewCtrl;
+class SPUndoButCtrlARK;
+class SPWarningWndARK;
 
 inline constexpr const char* kSpecialPagesPanelKind = "com.tavelle.r15.pde.SpecialPagesKind";
 
@@ -33,7 +40,10 @@ std::optional<std::string> SpecialPagesNibFromPPD(ppd_file_t* ppd, const zqp::Bu
 // The PPD's paper choices and the job's paper as the ticket output needs them.
 PaperContext PaperContextFromPPD(ppd_file_t* ppd);
 
-class SpecialPagesPDEr15 : public zqp::Panel, public zqpde::BasePrintPanel {
+// The editor windows the panel holds; the window code installs them.
+enum class SPWindowRole { kCovers, kInserts, kExceptions, kCustomSize, kAdvancedPaper };
+
+class SpecialPagesPDEr15 : public zqp::Panel, public zqpde::BasePrintPanel, public SPPanelServices {
 public:
     SpecialPagesPDEr15(zqp::DialogHost* host, std::string nibName);
     ~SpecialPagesPDEr15() override;
@@ -41,27 +51,73 @@ public:
     zqp::View* panelView() override;
     std::string panelName() override;
     std::string panelKind() override { return kSpecialPagesPanelKind; }
-    std::vector<std::string> supportedPPDOptionKeys() override { return {}; }
+    // Nothing (the panel follows no option); builds the constraint map.
+    std::vector<std::string> supportedPPDOptionKeys() override;
     void willShow() override;
     bool shouldHide() override;
     bool shouldPrint() override;
+    bool shouldShowHelp() override;
     bool restoreValuesAndReturnError(std::string* error) override;
     bool saveValuesAndReturnError(std::string* error) override;
+
+    void CreatePanel(zqp::Window* window) override;
+
+    // SPPanelServices.
+    SPSummaryScrollViewCtrl* getSPSummaryScrollViewCtrlPtr() override { return summaryList_; }
+    SPAdvancedPaperWindow* getAdvSeleWndPtr() override;
+    SPCustomSizeWindow* getCustomSizeWndPtr() override;
+    zqpde::PopupWinInPanel* getSPAddCoversWndPtr() override { return Window(SPWindowRole::kCovers); }
+    zqpde::PopupWinInPanel* getSPAddInsertWndPtr() override { return Window(SPWindowRole::kInserts); }
+    zqpde::PopupWinInPanel* getSPAddExceptionsWndPtr() override { return Window(SPWindowRole::kExceptions); }
+    bool sureToMakeChange(int32_t kind) override;
+    void toMakeChange() override;
+    void setTabStockValue(int32_t value) override { tabStockValue = value; }
+    int32_t getTabStockValue() override { return tabStockValue; }
+    void setTabMarginListValue(int32_t value) { tabMarginListValue = value; }
+    int32_t getTabMarginListValue() const { return tabMarginListValue; }
+    void setTabMarginValue(int32_t value) { tabMarginValue = value; }
+    int32_t getTabMarginValue() const { return tabMarginValue; }
+    SPUndoButCtrlARK* getSPUndoButtonPtr() { return undoButton_; }
+    zqp::View* getSpecialPagesView() { return SpecialPagesView; }
+
+    // A window the panel owns from now on, in the role given; it joins the
+    // panel's window group (so it is initialised and gets the constraint
+    // map). Call it from CreatePanel's window step.
+    void InstallWindow(SPWindowRole role, std::unique_ptr<zqpde::PopupWinInPanel> window);
+    zqpde::PopupWinInPanel* Window(SPWindowRole role) const;
+    // A nib window of the panel's nib by outlet name (nullptr when absent).
+    zqp::Window* NibWindow(const std::string& outlet) const;
 
     SPRecordList& records() { return records_; }
     const std::string& nibFileName() const { return currentPDENibFileName; }
     bool active() const { return isActive; }
+    // The constraint map in use (nullptr before the first build).
+    const zqpde::ConstraintHash* constraintMap() const { return constraintMap_.get(); }
 
 private:
+    bool LoadView(std::string* error);
     bool SimulationOpenPDE(std::string* error);
     bool WriteTicket();
+    // Fills the map from the PPD's own constraints of the options in
+    // zqPPDKeywordList and hands it to every window; 0.
+    int32_t xSeteppd(ppd_file_t* ppd, zqpde::ConstraintHash* map);
+    void UseConstraintMap(std::unique_ptr<zqpde::ConstraintHash> map);
 
     bool bFirstInitialzePDE = true;
     bool isActive = false;
     std::string currentPDENibFileName;
     std::string thePDEName;
     zqp::View* SpecialPagesView = nullptr;
+    zqp::Window* warningWindowOutlet = nullptr;
+    std::map<std::string, zqp::Window*> nibWindows_;
     SPRecordList records_;
+    SPSummaryScrollViewCtrl* summaryList_ = nullptr;
+    SPUndoButCtrlARK* undoButton_ = nullptr;
+    zqpde::BaseControl* helpButton_ = nullptr;
+    std::unique_ptr<SPWarningWndARK> warningWindow_;
+    std::map<SPWindowRole, std::unique_ptr<zqpde::PopupWinInPanel>> windows_;
+    std::unique_ptr<zqpde::ConstraintHash> constraintMap_;
+    int32_t tabStockValue = 3, tabMarginListValue = 1, tabMarginValue = 127;
 };
 
 class SpecialPagesPDEPluginr15 : public zqp::PlugIn {

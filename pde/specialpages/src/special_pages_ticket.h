@@ -33,6 +33,8 @@ public:
     // The records a window hands over replace those of their kind.
     void updateRequest(int kind, const std::vector<SPRecord>& windowRecords);
     void append(SPRecord record) { records_.push_back(std::move(record)); }
+    // The list as the summary list's buttons move, delete and mark records.
+    std::vector<SPRecord>& mutableRecords() { return records_; }
 
 private:
     void addCoverWndRecord(const std::vector<SPRecord>& covers);
