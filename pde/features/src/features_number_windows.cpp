@@ -14,6 +14,7 @@
 #include <map>
 
 #include "features_controls.h"
+#include "features_margin_windows.h"
 #include "features_panel.h"
 #include "zqpde/input_filter.h"
 #include "zqpde/ticket_value.h"
@@ -659,6 +660,9 @@ void PrintFeaturesPDEr15::CreateFeatureWindows(zqp::Bundle* bundle, ppd_file_t* 
          NumberWindowTableOf(NumberWindowKind::kOffsetStackingPages).outlet},
         {FeatureWindow::kOffsetStackingUnits, "ZQJog",
          NumberWindowTableOf(NumberWindowKind::kOffsetStackingUnits).outlet},
+        {FeatureWindow::kTabMargin, "ZQTabMarginShiftEx", MarginWindowOutlet(MarginWindowKind::kTab)},
+        // The booklet window comes with the panel's booklet margin switch.
+        {FeatureWindow::kBookletMargin, nullptr, MarginWindowOutlet(MarginWindowKind::kBooklet)},
     };
     std::map<std::string, zqp::Window*> windows;
     zqp::Outlets outlets;
@@ -670,12 +674,18 @@ void PrintFeaturesPDEr15::CreateFeatureWindows(zqp::Bundle* bundle, ppd_file_t* 
     }
     for (const Wanted& w : wanted) {
         zqp::Window* window = windows[w.outlet];
-        if (window == nullptr || ppdFindOption(ppd, w.option) == nullptr) continue;
+        if (window == nullptr) continue;
+        if (w.option != nullptr ? ppdFindOption(ppd, w.option) == nullptr : pfBookletMarginCheckBoxPtr == nullptr)
+            continue;
         std::unique_ptr<zqpde::PopupWinInPanel> made;
         if (w.role == FeatureWindow::kSeparator)
             made = std::make_unique<PFSeparatorWndARK>(window);
         else if (w.role == FeatureWindow::kNumInSeq)
             made = std::make_unique<PFNumberWndARK>(window, NumberWindowKind::kNumInSequence);
+        else if (w.role == FeatureWindow::kTabMargin)
+            made = std::make_unique<PFMarginWndARK>(window, MarginWindowKind::kTab);
+        else if (w.role == FeatureWindow::kBookletMargin)
+            made = std::make_unique<PFMarginWndARK>(window, MarginWindowKind::kBooklet);
         else if (w.role == FeatureWindow::kOffsetStackingPages)
             made = std::make_unique<PFNumberWndARK>(window, NumberWindowKind::kOffsetStackingPages);
         else
