@@ -3,7 +3,11 @@
 // their alert, and every key written at the save whatever the switches say.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "editions/ark/ark_profile.h"
 #include "features_dialog_fixture.h"
+#include "filter_harness.h"
 
 namespace zqfeat {
 namespace {
@@ -55,6 +59,33 @@ TEST_F(FeaturesDialog, BookletMarginWindowDoublesTheMillimetresInTheTicket) {
         Dialog("set " NS "BookletMarginMMShiftTicket 7\nrestore\n" + open + "dump 314\ndump 313\nclick 318\n");
     EXPECT_TRUE(restored.Says("tag=314 enabled value=3")) << restored.result.err;
     EXPECT_TRUE(restored.Says("tag=313 enabled value=\"3\"")) << restored.result.err;
+}
+
+// The windows' values reach the device as the ticket carries them: tenths
+// of a millimetre, the doubled booklet millimetres, the sorted page list.
+TEST_F(FeaturesDialog, WindowValuesReachTheDeviceThroughTheArkFilter) {
+    DialogRun r = Dialog("show\nselect 2 \"Advanced Features\"\nclick #ZQTabMarginShiftEx\nclick 101\nclick 216\n"
+                         "type 211 0.59\nclick 217\nclick #ZQTabNumberInSequence\nclick 111\ntype 612 12\nclick 617\n"
+                         "select #ZQJog 3\ntype 602 100\nclick 604\n"
+                         "select 2 \"Covers and Separator\"\nselect 105 \"From Tray 1\"\ntype 502 \"10,2,5\"\nclick 504\n"
+                         "select 2 \"Layout\"\nselect #ZQSignature 1\nclick 106\nclick 107\ntype 313 25\nclick 317\n"
+                         "print\nppd\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    std::string options;
+    // Quoted as lp hands them over: the page list holds spaces.
+    for (const auto& [key, value] : r.ticket) options += key + "='" + value + "' ";
+    std::istringstream lines(r.result.err);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("ppd: ", 0) == 0) options += line.substr(5) + " ";
+    zqtest::JobSpec job;
+    job.options = options;
+    job.ppdPath = dir_.path() + "/zq-ark.ppd";
+    job.postscript = zqtest::SamplePostScript(1);
+    const zqtest::JobResult out = zqtest::RunInProcess(zqf::ArkProfile(), job);
+    ASSERT_EQ(out.status, 0) << out.err;
+    for (const char* text : {"@TABS=150", "@MDOC=12", "@OCSN=100", "SeparatorPages[2 5 10]",
+                             "50.000/Custom/ProcSet findresource/setsignatureimageshift"})
+        EXPECT_NE(out.out.find(text), std::string::npos) << text << "\n" << options;
 }
 
 }  // namespace
