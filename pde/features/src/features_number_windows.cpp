@@ -57,36 +57,6 @@ void ShowFieldAlert(zqpde::BaseControl& control, zqp::Bundle* bundle, zqpde::Bas
         if (zqp::Window* w = v->window()) w->makeFirstResponder(v);
 }
 
-// The integer reading of a run of digits, or -1 when it passes limit (a run
-// of any length is read without overflow).
-int64_t DigitsValue(const std::string& digits, int64_t limit) {
-    int64_t v = 0;
-    for (char c : digits) {
-        if (c < '0' || c > '9') return -1;
-        v = v * 10 + (c - '0');
-        if (v > limit) return -1;
-    }
-    return v;
-}
-
-std::vector<std::string> Split(const std::string& text, char at) {
-    std::vector<std::string> pieces;
-    size_t from = 0;
-    for (;;) {
-        const size_t to = text.find(at, from);
-        pieces.push_back(text.substr(from, to == std::string::npos ? std::string::npos : to - from));
-        if (to == std::string::npos) break;
-        from = to + 1;
-    }
-    return pieces;
-}
-
-std::string WithoutSpaces(const std::string& text) {
-    std::string out;
-    for (char c : text)
-        if (c != ' ') out += c;
-    return out;
-}
 
 std::string BlockText(const std::vector<char>& block) {
     if (block.empty()) return {};
@@ -99,9 +69,6 @@ void SetBlockText(std::vector<char>& block, const std::string& text) {
     const std::string_view cut = zqp::Utf8Prefix(text, block.size() - 1);
     std::memcpy(block.data(), cut.data(), cut.size());
 }
-
-constexpr int64_t kLowestSeparatorPage = 2;
-constexpr int64_t kHighestSeparatorPage = 9999;
 
 }  // namespace
 
@@ -294,50 +261,6 @@ int32_t PFNumInSeqTextEditCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dict
 }
 
 // ---- the separator page list -----------------------------------------------------
-
-int32_t SeparatorPageListCheck(const std::string& text, int32_t maxPages) {
-    for (char c : text)
-        if (c != ' ' && c != ',' && (c < '0' || c > '9')) return kSeparatorListMalformed;
-    if (text.empty() || text.front() == ',' || text.back() == ',') return kSeparatorListMalformed;
-    const std::string compact = WithoutSpaces(text);
-    if (compact.empty()) return kSeparatorListMalformed;
-    int32_t commas = 0;
-    for (size_t i = 0; i < compact.size(); ++i)
-        if (compact[i] == ',') {
-            ++commas;
-            if (i + 1 < compact.size() && compact[i + 1] == ',') return kSeparatorListMalformed;
-        }
-    if (commas >= maxPages) return kSeparatorListTooMany;
-    for (const std::string& piece : Split(compact, ',')) {
-        const int64_t page = DigitsValue(piece, kHighestSeparatorPage);
-        if (piece.empty() || page < kLowestSeparatorPage) return kSeparatorListMalformed;
-    }
-    return kSeparatorListValid;
-}
-
-std::string SeparatorPagesForTicket(const std::string& typed) {
-    std::vector<int64_t> pages;
-    for (const std::string& piece : Split(WithoutSpaces(typed), ','))
-        if (const int64_t page = DigitsValue(piece, kHighestSeparatorPage); page >= 0 && !piece.empty())
-            pages.push_back(page);
-    std::stable_sort(pages.begin(), pages.end());
-    std::string out;
-    for (int64_t page : pages) out += (out.empty() ? "" : " ") + std::to_string(page);
-    return out;
-}
-
-std::string SeparatorPagesForScreen(const std::string& stored) {
-    if (stored.empty()) return "";
-    std::string out;
-    bool first = true;
-    for (const std::string& piece : Split(stored, ' ')) {
-        const int64_t page = DigitsValue(piece, kHighestSeparatorPage);
-        if (!first) out += ',';
-        first = false;
-        if (page > 0) out += std::to_string(page);
-    }
-    return out;
-}
 
 void PFSepTextEditCtrlARK::CreateControl(zqp::View* view, const zqpde::TextEditIniData* iniData,
                                          const zqpde::ConstrainInfo* constrain, const zqpde::AccessInfo* accessInfo,

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "features_units.h"
 #include "zqcommon/inch_mm_text_edit.h"
 #include "zqpde/base_print_panel.h"
 #include "zqpde/standard_controls.h"
@@ -114,20 +115,6 @@ public:
 };
 
 // ---- the separator page list --------------------------------------------------
-
-// The outcome of checking a typed page list.
-enum SeparatorListCheck : int32_t { kSeparatorListValid = 0, kSeparatorListMalformed = 1, kSeparatorListTooMany = 2 };
-
-// Checks a list typed as pages separated by commas (spaces anywhere): pages
-// 2 to 9999, fewer than maxPages commas. A number too long for any page is
-// malformed, however many digits it has.
-int32_t SeparatorPageListCheck(const std::string& text, int32_t maxPages);
-// The stored form: spaces gone, pages sorted by value, decimal without
-// leading zeros, joined by one space (duplicates stay).
-std::string SeparatorPagesForTicket(const std::string& typed);
-// The shown form of a stored list: its pages joined by ","; a piece that
-// reads as 0 (an empty one) shows as an empty text.
-std::string SeparatorPagesForScreen(const std::string& stored);
 
 class PFSepTextEditCtrlARK : public zqpde::TextEditCtrl {
 public:

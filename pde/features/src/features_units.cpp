@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace zqfeat {
 
@@ -47,7 +48,41 @@ std::string TenthsText(int32_t v) {
 }
 
 
+std::vector<std::string> Split(const std::string& text, char at) {
+    std::vector<std::string> pieces;
+    size_t from = 0;
+    for (;;) {
+        const size_t to = text.find(at, from);
+        pieces.push_back(text.substr(from, to == std::string::npos ? std::string::npos : to - from));
+        if (to == std::string::npos) break;
+        from = to + 1;
+    }
+    return pieces;
+}
+
+std::string WithoutSpaces(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        if (c != ' ') out += c;
+    return out;
+}
+
+constexpr int64_t kLowestSeparatorPage = 2;
+constexpr int64_t kHighestSeparatorPage = 9999;
+
 }  // namespace
+
+// The integer reading of a run of digits, or -1 when it is not one or passes
+// limit (a run of any length is read without overflow).
+int64_t DigitsValue(const std::string& digits, int64_t limit) {
+    int64_t v = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return -1;
+        v = v * 10 + (c - '0');
+        if (v > limit) return -1;
+    }
+    return v;
+}
 
 int32_t MarginValueOfText(MarginUnit unit, const std::string& text) {
     const double x = Reading(text);
@@ -117,8 +152,10 @@ int32_t ConvertMarginText(MarginUnit hidden, const std::string& shownText, const
                                 : static_cast<float>(t * kMillimetresPerInch * 10);
             if (!(v > -2e9f && v < 2e9f)) return v > 0 ? r.maximum : r.minimum;
             // Only the side the sign points to is limited.
-            if (negative) return std::max(static_cast<int32_t>(std::trunc(v - 0.5f)), r.minimum);
-            return std::min(static_cast<int32_t>(std::trunc(v + 0.5f)), r.maximum);
+            // The side the sign points to is the one a typed value reaches;
+            // the other is held too, so no text shows a value out of range.
+            const int32_t n = static_cast<int32_t>(std::trunc(negative ? v - 0.5f : v + 0.5f));
+            return std::clamp(n, r.minimum, r.maximum);
         }
         case MarginUnit::kBookletInch:
             return std::clamp(HalfAwayFromZero(t / kTenthsPerMillimetre), r.minimum, r.maximum);
@@ -126,6 +163,50 @@ int32_t ConvertMarginText(MarginUnit hidden, const std::string& shownText, const
             return std::clamp(HalfAwayFromZero(t * kMillimetresPerInch), r.minimum, r.maximum);
     }
     return 0;
+}
+
+int32_t SeparatorPageListCheck(const std::string& text, int32_t maxPages) {
+    for (char c : text)
+        if (c != ' ' && c != ',' && (c < '0' || c > '9')) return kSeparatorListMalformed;
+    if (text.empty() || text.front() == ',' || text.back() == ',') return kSeparatorListMalformed;
+    const std::string compact = WithoutSpaces(text);
+    if (compact.empty()) return kSeparatorListMalformed;
+    int32_t commas = 0;
+    for (size_t i = 0; i < compact.size(); ++i)
+        if (compact[i] == ',') {
+            ++commas;
+            if (i + 1 < compact.size() && compact[i + 1] == ',') return kSeparatorListMalformed;
+        }
+    if (commas >= maxPages) return kSeparatorListTooMany;
+    for (const std::string& piece : Split(compact, ',')) {
+        const int64_t page = DigitsValue(piece, kHighestSeparatorPage);
+        if (piece.empty() || page < kLowestSeparatorPage) return kSeparatorListMalformed;
+    }
+    return kSeparatorListValid;
+}
+
+std::string SeparatorPagesForTicket(const std::string& typed) {
+    std::vector<int64_t> pages;
+    for (const std::string& piece : Split(WithoutSpaces(typed), ','))
+        if (const int64_t page = DigitsValue(piece, kHighestSeparatorPage); page >= 0 && !piece.empty())
+            pages.push_back(page);
+    std::stable_sort(pages.begin(), pages.end());
+    std::string out;
+    for (int64_t page : pages) out += (out.empty() ? "" : " ") + std::to_string(page);
+    return out;
+}
+
+std::string SeparatorPagesForScreen(const std::string& stored) {
+    if (stored.empty()) return "";
+    std::string out;
+    bool first = true;
+    for (const std::string& piece : Split(stored, ' ')) {
+        const int64_t page = DigitsValue(piece, kHighestSeparatorPage);
+        if (!first) out += ',';
+        first = false;
+        if (page > 0) out += std::to_string(page);
+    }
+    return out;
 }
 
 }  // namespace zqfeat

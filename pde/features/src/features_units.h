@@ -13,6 +13,10 @@
 
 namespace zqfeat {
 
+// The integer reading of a run of ASCII digits; -1 when the text is not one
+// or its value passes limit (read without overflow, however long).
+int64_t DigitsValue(const std::string& digits, int64_t limit);
+
 enum class MarginUnit { kTabMillimetre, kTabInch, kBookletMillimetre, kBookletInch };
 
 struct UnitRange {
@@ -31,5 +35,19 @@ std::string MarginTextOfValue(MarginUnit unit, int32_t value);
 // The hidden field's value from the shown field's text (in the other unit
 // of the same window), limited to the hidden field's range.
 int32_t ConvertMarginText(MarginUnit hidden, const std::string& shownText, const UnitRange& hiddenRange);
+
+// The outcome of checking a typed page list.
+enum SeparatorListCheck : int32_t { kSeparatorListValid = 0, kSeparatorListMalformed = 1, kSeparatorListTooMany = 2 };
+
+// Checks a list typed as pages separated by commas (spaces anywhere): pages
+// 2 to 9999, fewer than maxPages commas. A number too long for any page is
+// malformed, however many digits it has.
+int32_t SeparatorPageListCheck(const std::string& text, int32_t maxPages);
+// The stored form: spaces gone, pages sorted by value, decimal without
+// leading zeros, joined by one space (duplicates stay).
+std::string SeparatorPagesForTicket(const std::string& typed);
+// The shown form of a stored list: its pages joined by ","; a piece that
+// reads as 0 (an empty one) shows as an empty text.
+std::string SeparatorPagesForScreen(const std::string& stored);
 
 }  // namespace zqfeat
