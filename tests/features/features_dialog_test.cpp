@@ -8,48 +8,14 @@
 #include <sstream>
 
 #include "editions/ark/ark_profile.h"
+#include "features_dialog_fixture.h"
 #include "features_fixture.h"
 #include "filter_harness.h"
 
 namespace zqfeat {
 namespace {
 
-using zqpde::test::TempDir;
 using namespace zqfeat::test;
-
-struct DialogRun {
-    zqtest::DialogResult result;
-    std::map<std::string, std::string> ticket;
-    std::string Ticket(const std::string& name) const {
-        auto it = ticket.find(NS + name);
-        return it == ticket.end() ? "<none>" : it->second;
-    }
-    bool Says(const std::string& text) const { return result.err.find(text) != std::string::npos; }
-    bool has(const std::string& line) const { return result.has(line); }
-    size_t Count(const std::string& text) const {
-        size_t n = 0;
-        for (size_t at = result.err.find(text); at != std::string::npos; at = result.err.find(text, at + 1)) ++n;
-        return n;
-    }
-};
-
-class FeaturesDialog : public ::testing::Test {
-protected:
-    DialogRun Dialog(const std::string& script, const std::string& ppd = SamplePPD(), const std::string& extra = "") {
-        const std::string ppdPath = dir_.Write("zq-ark.ppd", ppd);
-        const std::string args = "--ppd '" + ppdPath + "' --bundles '" ZQ_BUNDLES_DIR "' --script '" +
-                                 dir_.Write("script.txt", "panel com.tavelle.r15.pde.PrintFeaturesKind\n" + script) +
-                                 "' --ticket " + extra;
-        DialogRun r;
-        r.result = zqtest::RunPrintDialog("env ZQ_PREFS_DIR='" + dir_.path() + "/prefs' " ZQ_PRINTDIALOG, args,
-                                          dir_.path());
-        std::istringstream lines(r.result.out);
-        for (std::string line; std::getline(lines, line);)
-            if (size_t eq = line.find('='); eq != std::string::npos) r.ticket[line.substr(0, eq)] = line.substr(eq + 1);
-        return r;
-    }
-    TempDir dir_;
-};
 
 TEST_F(FeaturesDialog, EachProductModeGetsItsPages) {
     const std::string sample = SamplePPD();
@@ -179,7 +145,7 @@ TEST_F(FeaturesDialog, MarksOfOtherPanelsAreSeenAtTheNextShow) {
 }
 
 TEST_F(FeaturesDialog, PrintingWritesTheTicketOnceAndAPresetSaveWritesItToo) {
-    const std::string choose = "select 2 \"Advanced Features\"\nclick #ZQTabMarginShiftEx\nselect #ZQJog 3\n"
+    const std::string choose = "select 2 \"Advanced Features\"\nclick #ZQTabMarginShiftEx\nselect #ZQJog 3\nclick 605\n"
                                "select #ZQTrimming \"Single Cut\"\nselect 2 \"General 1\"\nselect #ZQEjectOptions 1\n"
                                "select #MediaType \"Tab Stock\"\n";
     DialogRun printed = Dialog("show\n" + choose + "print\n");
@@ -226,7 +192,7 @@ TEST_F(FeaturesDialog, TonerReductionRateIsMarkedAsACustomChoice) {
 
 TEST_F(FeaturesDialog, SeparatorListMarksAndGoesBackWhenRefused) {
     DialogRun r = Dialog("show\nselect 2 \"Covers and Separator\"\ndump 102\nselect 105 \"Off\"\nselect 105 \"From Tray 1\"\n"
-                   "dump 102\nrefuse ZQIntSheet=MSI\nselect 105 \"From the Inserter\"\ndump 105\n"
+                   "type 502 2\nclick 504\ndump 102\nrefuse ZQIntSheet=MSI\nselect 105 \"From the Inserter\"\ndump 105\n"
                    "select 103 \"Inserter\"\ndump #ZQIntSheetMediaType\nprint\n");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
     EXPECT_FALSE(r.Says("mark: ZQIntSheet=None")) << r.result.err;
@@ -252,7 +218,7 @@ TEST_F(FeaturesDialog, BookletMarginSwitchWritesZeroWhileTheBookletIsOff) {
 // rows and the typed toner rate its reduction-rate lines.
 TEST_F(FeaturesDialog, TicketAndMarksReachTheDeviceThroughTheArkFilter) {
     DialogRun r = Dialog("show\nselect 2 \"Advanced Features\"\nclick #ZQTabMarginShiftEx\nclick #ZQTabNumberInSequence\n"
-                   "select #ZQJog 3\nselect #ZQTrimming \"Single Cut\"\nselect 2 \"General 1\"\n"
+                   "select #ZQJog 3\nclick 605\nselect #ZQTrimming \"Single Cut\"\nselect 2 \"General 1\"\n"
                    "select #ZQEjectOptions \"Face Up\"\nselect #ZQStaple \"Top Left\"\nselect 2 \"Toner Saver\"\n"
                    "select 120 \"Reduce By\"\ntype 121 25\nprint\nppd\n",
                    SamplePPD(), "");

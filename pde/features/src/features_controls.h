@@ -29,7 +29,15 @@ namespace zqfeat {
 
 // The feature windows a setup button or list opens (made by their own
 // builders; a window not made yet opens nothing).
-enum class FeatureWindow { kSeparator, kTabMargin, kBookletMargin, kNumInSeq, kOffsetStackingPages, kTrimmer };
+enum class FeatureWindow {
+    kSeparator,
+    kTabMargin,
+    kBookletMargin,
+    kNumInSeq,
+    kOffsetStackingPages,
+    kTrimmer,
+    kOffsetStackingUnits
+};
 
 // What the controls ask of the features panel.
 class FeaturesPanelState {
@@ -142,7 +150,11 @@ public:
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
 };
 class PFEjectOptionsListCtrlARK : public PFOwnKeyListARK {};
-class PFOffsetStackingListCtrlARK : public PFOwnKeyListARK {};
+// Choosing "every n pages" or "every n copies" opens its window.
+class PFOffsetStackingListCtrlARK : public PFOwnKeyListARK {
+public:
+    bool UIEventHandler() override;
+};
 class KPFTRIMMERLISTCTRL : public PFOwnKeyListARK {};
 
 class PFCoverListARK : public PFListARK {

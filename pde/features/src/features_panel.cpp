@@ -593,6 +593,7 @@ int32_t PrintFeaturesPDEr15::AddUserPaneControl(zqp::Bundle* bundle, ppd_file_t*
         if (plan_.tonerSaver.present && plan_.tonerSaver.group == group) CreateTonerSaverControl(ppd);
         if (plan_.advanced && plan_.advancedGroup == group) CreateAdvancedFeaturesControl(ppd);
     }
+    CreateFeatureWindows(bundle, ppd);
 
     if (!zqpde::CDFKeyExist(ppd, "ZQXCDFSetting")) {
         if (!ownHash_) ownHash_ = std::make_unique<zqpde::ConstraintHash>(100);

@@ -10,6 +10,7 @@
 
 #include <cups/ppd.h>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,7 +71,11 @@ public:
     // FeaturesPanelState
     CrossPanelState CrossState() const override { return cross_; }
     zqp::View* GetFeaturesGroupBox() override;
-    zqpde::BasePrintPanel* GetFeatureWindow(FeatureWindow) override { return nullptr; }
+    // The offset-stacking setup opens the window of the pop-up's mode (per
+    // page on item 4, per copy on item 5); nullptr where none is made.
+    zqpde::BasePrintPanel* GetFeatureWindow(FeatureWindow which) override;
+    // The window made for a feature, whatever the pop-ups show.
+    zqpde::PopupWinInPanel* FeatureWindowOf(FeatureWindow which) const;
 
     bool IsJobTypeMailbox();
     bool IsSpecialPage();
@@ -100,6 +105,8 @@ private:
     void CreateLayoutControl(ppd_file_t* ppd);
     void CreateTonerSaverControl(ppd_file_t* ppd);
     void CreateAdvancedFeaturesControl(ppd_file_t* ppd);
+    // The feature windows of the options the PPD has, from their own nib.
+    void CreateFeatureWindows(zqp::Bundle* bundle, ppd_file_t* ppd);
     PPDStaticTextCtrlExt* AddTitle(ppd_file_t* ppd, const char* keyword, const SlotPlace& place);
     void AddSetupButton(zqp::Button* templ, int32_t tag, const char* titleKey, const SlotPlace& place,
                         FeatureWindow window);
@@ -146,6 +153,9 @@ private:
     std::vector<std::string> zqPPDKeywordList;
     // The panel's own constraint hash (from the constraint file or the PPD).
     std::unique_ptr<zqpde::ConstraintHash> ownHash_;
+    // The feature windows and the nib objects they live in.
+    std::vector<std::unique_ptr<zqp::Object>> windowNibObjs_;
+    std::map<FeatureWindow, std::unique_ptr<zqpde::PopupWinInPanel>> featureWindows_;
 };
 
 class PrintFeaturesPDEPluginr15 : public zqp::PlugIn {

@@ -1,0 +1,34 @@
+// The numbers of the features windows: separator page lists (typed, or read
+// back from a ticket) and margin texts. A list that checks valid keeps its
+// pages through the stored and shown forms; every conversion of a margin
+// text stays within the range it is given.
+//
+// Input: one byte choosing the margin unit, then the text.
+#include <cstdlib>
+#include <string>
+
+#include "features_units.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+
+  // A stored value from a ticket is shown whatever it holds.
+  (void)zqfeat::SeparatorPagesForScreen(text);
+  if (zqfeat::SeparatorPageListCheck(text, 20) == zqfeat::kSeparatorListValid) {
+    const std::string stored = zqfeat::SeparatorPagesForTicket(text);
+    const std::string shown = zqfeat::SeparatorPagesForScreen(stored);
+    if (zqfeat::SeparatorPageListCheck(shown, 20) != zqfeat::kSeparatorListValid) std::abort();
+    if (zqfeat::SeparatorPagesForTicket(shown) != stored) std::abort();
+  }
+
+  const auto unit = static_cast<zqfeat::MarginUnit>(data[0] % 4);
+  const zqfeat::UnitRange range{0, 150};
+  const int32_t converted = zqfeat::ConvertMarginText(unit, text, range);
+  if (converted < range.minimum || converted > range.maximum) std::abort();
+  if (zqfeat::IsMarginTextValid(unit, text, range)) {
+    const int32_t v = zqfeat::MarginValueOfText(unit, text);
+    (void)zqfeat::MarginTextOfValue(unit, v);
+  }
+  return 0;
+}

@@ -1,0 +1,391 @@
+#include "features_margin_windows.h"
+
+#include <zqp/bundle.h>
+#include <zqp/view.h>
+#include <zqp/window.h>
+
+#include <cstring>
+
+#include "features_panel.h"
+#include "zqpde/input_filter.h"
+#include "zqpde/os_version.h"
+
+#define NS "com.tavelle.qdm.printsettings."
+
+namespace zqfeat {
+
+// Tags in one order: labels (mm, inch, mm side, inch side), fields (mm,
+// inch), steppers (mm, inch), radios (inch, mm), OK, Cancel, Default, Help,
+// automatic fit (0: none).
+enum TagIndex { kMMLabel, kInchLabel, kMMSide, kInchSide, kMMField, kInchField, kMMStep, kInchStep, kInchRadio,
+                kMMRadio, kOK, kCancel, kDefault, kHelp, kAutoFit, kTagCount };
+
+struct MarginWindowTable {
+    const char* outlet;
+    const char* titleKey;
+    const char* helpPage;
+    const char* summaryKey;
+    const char* labelKeys[4];
+    int32_t tags[kTagCount];
+    MarginUnit mmUnit, inchUnit;
+    zqpde::TextEditIniData mmIni, inchIni;
+    zqpde::TextEditFilterData mmFilter, inchFilter;
+    zqcommon::InchMMValueRange mmRange, inchRange;
+    zqpde::LittleArrayIniData mmStep, inchStep;
+    int32_t mmTicketFactor;
+    zqpde::AccessInfo mmFieldAccess, inchFieldAccess, mmStepAccess, inchStepAccess, inchRadioAccess, mmRadioAccess,
+        autoFitAccess;
+    zqpde::RadioButtonIniData inchRadioIni, mmRadioIni;
+    zqpde::CheckBoxIniData autoFitIni;
+};
+
+namespace {
+
+constexpr uint32_t kText = zqpde::kValueTypeText;
+constexpr uint32_t kNumber = zqpde::kValueTypeNumber;
+#define POINT_DIGITS {2, {{'.', '.'}, {'0', '9'}}}
+#define DIGITS {1, {{'0', '9'}}}
+
+const MarginWindowTable kTables[] = {
+    {"PFTabMarginWnd", "Tab Margin Window Title", "TabMarginShift.htm", "Tab Margin Text",
+     {"Tab Margin MM Static Text", "Tab Margin Inch Static Text", "Tab Margin MM Side Static Text",
+      "Tab Margin Inch Side Static Text"},
+     {203, 201, 204, 202, 213, 211, 214, 212, 216, 215, 217, 218, 219, 220, 0},
+     MarginUnit::kTabMillimetre, MarginUnit::kTabInch,
+     {nullptr, "12.7", 1, 4}, {nullptr, "0.50", 1, 4},
+     {POINT_DIGITS, POINT_DIGITS, "Message22b"}, {POINT_DIGITS, POINT_DIGITS, "Message22b2"},
+     {0, 150}, {0, 59},
+     {0, 127, 0, 0, 150, 1}, {0, 50, 0, 0, 59, 1},
+     1,
+     {kText, kText, NS "TabMarginMMTextEditTicket", nullptr},
+     {kText, kText, NS "TabMarginInchesTextEditTicket", nullptr},
+     {kNumber, kNumber, NS "TabMarginMMShiftTicket", nullptr},
+     {kNumber, kNumber, NS "TabMarginInchesShiftTicket", nullptr},
+     {kNumber, kNumber, NS "TabMarginInchesRadioTicket", nullptr},
+     {kNumber, kNumber, NS "TabMarginMMRadioTicket", nullptr},
+     {kNumber, kNumber, nullptr, nullptr},
+     {0, 0, -1, "Tab Margin Inches Radio Button Title", "Tab Margin Summary for Inches Radio Button Title"},
+     {1, 1, -1, "Tab Margin MM Radio Button Title", "Tab Margin Summary for MM Radio Button Title"},
+     {0, 0, 0, nullptr}},
+    {"PFBookletMarginWnd", "Booklet Margin Window Title", "Margins.htm", "Booklet Margin Text",
+     {"Booklet Margin MM Static Text", "Booklet Margin Inch Static Text", "Booklet Margin MM Side Static Text",
+      "Booklet Margin Inch Side Static Text"},
+     {303, 301, 304, 302, 313, 311, 314, 312, 316, 315, 317, 318, 319, 320, 310},
+     MarginUnit::kBookletMillimetre, MarginUnit::kBookletInch,
+     {nullptr, "0", 1, 2}, {nullptr, "0.0", 1, 3},
+     {DIGITS, DIGITS, "Message22e"}, {POINT_DIGITS, POINT_DIGITS, "Message22e2"},
+     {0, 25}, {0, 10},
+     {0, 0, 0, 0, 25, 1}, {0, 0, 0, 0, 10, 1},
+     2,
+     {kText, kText, NS "BookletMarginMMTextEditTicket", nullptr},
+     {kText, kText, NS "BookletMarginInchesTextEditTicket", nullptr},
+     {kNumber, kNumber, NS "BookletMarginMMShiftTicket", nullptr},
+     {kNumber, kNumber, NS "BookletMarginInchesShiftTicket", nullptr},
+     {kNumber, kNumber, NS "BookletMarginInchesRadioTicket", nullptr},
+     {kNumber, kNumber, NS "BookletMarginMMRadioTicket", nullptr},
+     {kNumber, kNumber, NS "AutoFitSwitchTicket", nullptr},
+     {0, 0, -1, "Booklet Margin Inches Radio Button Title", "Booklet Margin Summary for Inches Radio Button Title"},
+     {1, 1, -1, "Booklet Margin MM Radio Button Title", "Booklet Margin Summary for MM Radio Button Title"},
+     {0, 1, -1, "Booklet Margin Auto Fit Text"}},
+};
+#undef POINT_DIGITS
+#undef DIGITS
+
+// The lists that tie a window's controls together, made from its tags.
+struct MarginLinks {
+    const int32_t* mmFieldList[3];
+    const int32_t* inchFieldList[3];
+    const int32_t* mmStepList[2];
+    const int32_t* inchStepList[2];
+    const int32_t* inchViews[5];
+    const int32_t* mmViews[5];
+    const int32_t* toMM[2];
+    const int32_t* toInch[2];
+    zqpde::ConstrainTagList mmFieldLists[1], inchFieldLists[1], mmStepLists[1], inchStepLists[1];
+    zqpde::ConstrainTagList inchHide[1], mmHide[1], inchUpdate[2], mmUpdate[2];
+    zqpde::ConstrainInfo mmField, inchField, mmStep, inchStep, inchRadio, mmRadio;
+    int32_t mmOnly[2], inchOnly[2];
+};
+
+const MarginLinks& LinksOf(size_t k) {
+    static MarginLinks links[std::size(kTables)];
+    static bool made = false;
+    if (!made) {
+        for (size_t i = 0; i < std::size(kTables); ++i) {
+            const int32_t* t = kTables[i].tags;
+            MarginLinks& l = links[i];
+            // A field updates its stepper, then its sister in the other unit.
+            l.mmFieldList[0] = &t[kMMStep], l.mmFieldList[1] = &t[kInchField], l.mmFieldList[2] = nullptr;
+            l.inchFieldList[0] = &t[kInchStep], l.inchFieldList[1] = &t[kMMField], l.inchFieldList[2] = nullptr;
+            l.mmStepList[0] = &t[kMMField], l.mmStepList[1] = nullptr;
+            l.inchStepList[0] = &t[kInchField], l.inchStepList[1] = nullptr;
+            // While a radio is off its unit's views are hidden.
+            l.inchViews[0] = &t[kInchField], l.inchViews[1] = &t[kInchStep], l.inchViews[2] = &t[kInchLabel],
+            l.inchViews[3] = &t[kInchSide], l.inchViews[4] = nullptr;
+            l.mmViews[0] = &t[kMMField], l.mmViews[1] = &t[kMMStep], l.mmViews[2] = &t[kMMLabel],
+            l.mmViews[3] = &t[kMMSide], l.mmViews[4] = nullptr;
+            l.toMM[0] = &t[kMMRadio], l.toMM[1] = nullptr;
+            l.toInch[0] = &t[kInchRadio], l.toInch[1] = nullptr;
+            l.mmFieldLists[0] = l.mmFieldList;
+            l.inchFieldLists[0] = l.inchFieldList;
+            l.mmStepLists[0] = l.mmStepList;
+            l.inchStepLists[0] = l.inchStepList;
+            l.inchHide[0] = l.inchViews;
+            l.mmHide[0] = l.mmViews;
+            l.inchUpdate[0] = l.inchUpdate[1] = l.toMM;
+            l.mmUpdate[0] = l.mmUpdate[1] = l.toInch;
+            l.mmField = {{}, {}, zqpde::ConstrainListsOf(l.mmFieldLists)};
+            l.inchField = {{}, {}, zqpde::ConstrainListsOf(l.inchFieldLists)};
+            l.mmStep = {{}, {}, zqpde::ConstrainListsOf(l.mmStepLists)};
+            l.inchStep = {{}, {}, zqpde::ConstrainListsOf(l.inchStepLists)};
+            l.inchRadio = {{}, zqpde::ConstrainListsOf(l.inchHide), zqpde::ConstrainListsOf(l.inchUpdate)};
+            l.mmRadio = {{}, zqpde::ConstrainListsOf(l.mmHide), zqpde::ConstrainListsOf(l.mmUpdate)};
+            l.mmOnly[0] = t[kMMField], l.mmOnly[1] = 0;
+            l.inchOnly[0] = t[kInchField], l.inchOnly[1] = 0;
+        }
+        made = true;
+    }
+    return links[k];
+}
+
+std::vector<int32_t> TagList(const int32_t* tags) {
+    std::vector<int32_t> list;
+    for (; tags != nullptr && *tags != 0; ++tags) list.push_back(*tags);
+    return list;
+}
+
+PFMarginWndARK* MarginWindowOf(zqpde::BasePrintPanel* panel) { return dynamic_cast<PFMarginWndARK*>(panel); }
+
+std::string ViewText(zqpde::BaseControl* c) {
+    auto* f = c != nullptr ? dynamic_cast<zqp::TextField*>(c->GetControlPtr()) : nullptr;
+    return f != nullptr ? f->stringValue() : std::string();
+}
+
+// The booklet automatic-fit switch: summarised while the panel's booklet
+// margin shift is on (the panel's echo check box).
+using AutoFitCheckBox = PFStaticCheckBoxARK;
+
+}  // namespace
+
+const char* MarginWindowOutlet(MarginWindowKind kind) { return kTables[static_cast<size_t>(kind)].outlet; }
+
+// ---- fields --------------------------------------------------------------------
+
+bool PFMarginTextEditCtrlARK::IsNumberValid(const std::string& text) {
+    if (textEditFilterDataPtr != nullptr)
+        for (unsigned char c : text)
+            if (!zqpde::ISByteValid(c, &textEditFilterDataPtr->byteFilter)) return false;
+    return IsMarginTextValid(unit_, text, {inchMMEditValueRangeData.minimum, inchMMEditValueRangeData.maximum});
+}
+
+bool PFMarginTextEditFormatterARK::IsNumberValid(const std::string& text) {
+    if (editValueRangeDataPtr == nullptr) return true;
+    return IsMarginTextValid(unit_, text, {editValueRangeDataPtr->minimum, editValueRangeDataPtr->maximum});
+}
+
+std::shared_ptr<zqp::Formatter> PFMarginTextEditCtrlARK::CreateUnitFormatter() {
+    return std::make_shared<PFMarginTextEditFormatterARK>(unit_, textEditFilterDataPtr, getRangeDataPtr(),
+                                                          textEditIniDataPtr->maxLength, this);
+}
+
+int32_t PFMarginTextEditCtrlARK::OnRawKeyUp(void* event) {
+    const char* text = static_cast<const char*>(event);
+    if (text == nullptr) return 0;
+    SetUIText(text);
+    if (auto* stepper = dynamic_cast<PFInchMMLittleArrowControlARK*>(GetLittleArrayForNumberEdit()))
+        stepper->ShowValue(MarginValueOfText(unit_, text));
+    DoControlUpdateConstrain();
+    return 0;
+}
+
+bool PFMarginTextEditCtrlARK::CorrectCtrlUI() {
+    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit()))
+        if (auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr())) {
+            SetDisplayText(MarginTextOfValue(unit_, view->integerValue()));
+            if (auto* field = dynamic_cast<zqp::TextField*>(ControlPtr)) field->setStringValue(DisplayText());
+        }
+    return GetValueFromUI() != nullptr;
+}
+
+int32_t PFMarginTextEditCtrlARK::Update() {
+    if (GetHideCount() <= 0) return 0;
+    zqpde::BaseControl* sister = GetTextEditForNumberEdit();
+    if (sister == nullptr) return 0;
+    const int32_t v = ConvertMarginText(unit_, ViewText(sister),
+                                        {inchMMEditValueRangeData.minimum, inchMMEditValueRangeData.maximum});
+    std::string text = MarginTextOfValue(unit_, v);
+    if (const int32_t max = GetEditMaxLength(); max > 0 && text.size() > static_cast<size_t>(max))
+        text.resize(static_cast<size_t>(max));
+    ShowText(text);
+    if (auto* stepper = dynamic_cast<PFInchMMLittleArrowControlARK*>(GetLittleArrayForNumberEdit()))
+        stepper->ShowValue(v);
+    return 0;
+}
+
+bool PFMarginTextEditCtrlARK::ToGetSummaryText() {
+    auto* w = dynamic_cast<zqpde::PopupWinInPanel*>(ctrlParentPanelPtr);
+    auto* panel = w != nullptr ? dynamic_cast<PrintFeaturesPDEr15*>(w->GetParentWnd()) : nullptr;
+    if (panel == nullptr || GetHideCount() > 0) return false;
+    auto* mw = MarginWindowOf(ctrlParentPanelPtr);
+    return mw != nullptr && (mw->Kind() == MarginWindowKind::kTab ? panel->IsTabMarginShift()
+                                                                   : panel->IsBookletMarginShift());
+}
+
+int32_t PFMarginTextEditCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
+    if (dictionary == nullptr || order == nullptr || table_ == nullptr || !ToGetSummaryText()) return 0;
+    auto* mw = MarginWindowOf(ctrlParentPanelPtr);
+    // The tab millimetre field summarises what was last edited, the others
+    // what is committed.
+    std::string value = unit_ == MarginUnit::kTabMillimetre && GetUIData() != nullptr ? GetUIData() : GetText();
+    const int32_t style = mw != nullptr ? mw->getShiftValueDisplayStyle() : -1;
+    if (style == 0) value += " " + Localized(PanelBundle(), table_->labelKeys[kInchSide]);
+    if (style == 1) value += " " + Localized(PanelBundle(), table_->labelKeys[kMMSide]);
+    const std::string title = Localized(PanelBundle(), table_->summaryKey);
+    (*dictionary)[title] = value;
+    order->push_back(title);
+    return 0;
+}
+
+// ---- steppers --------------------------------------------------------------------
+
+int32_t PFMarginLittleArrowControlARK::DoControlUpdateConstrain() {
+    if (auto* field = dynamic_cast<PFMarginTextEditCtrlARK*>(GetNumberEditFromLittleArrow())) {
+        auto* view = dynamic_cast<zqp::Stepper*>(ControlPtr);
+        if (view != nullptr) {
+            std::string text = MarginTextOfValue(unit_, view->integerValue());
+            if (const int32_t max = field->GetEditMaxLength(); max > 0 && text.size() > static_cast<size_t>(max))
+                text.resize(static_cast<size_t>(max));
+            field->ShowText(text);
+            // As typed text would: the hidden sister follows.
+            field->DoControlUpdateConstrain();
+        }
+    }
+    return zqpde::LittleArray::DoControlUpdateConstrain();
+}
+
+bool PFMarginLittleArrowControlARK::SetValueToTicket(zqp::PrintSettings* settings, bool lock) {
+    if (ticketFactor_ == 1) return PFInchMMLittleArrowControlARK::SetValueToTicket(settings, lock);
+    if (GetControlBlkPtr() == nullptr || ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->ticketKey == nullptr)
+        return false;
+    const int32_t v = GetValue();
+    if (v < minimum_ || v > maximum_) return false;
+    return StoreTicketText(settings, std::to_string(v * ticketFactor_), lock);
+}
+
+bool PFMarginLittleArrowControlARK::GetValueToPreset() {
+    int32_t v = 0;
+    if (!ReadTicketInteger(v)) return false;
+    v /= ticketFactor_;
+    SetBlockInt(GetControlBlkPtr(), v);
+    if (!ctrlUIDataBlkPtr.empty()) SetBlockInt(ctrlUIDataBlkPtr.data(), v);
+    if (auto* s = dynamic_cast<zqp::Stepper*>(ControlPtr)) s->setIntegerValue(v);
+    lastValue = v;
+    return true;
+}
+
+// ---- radios ----------------------------------------------------------------------
+
+PFInchMMRadioButtonARK::PFInchMMRadioButtonARK(zqp::View* view, const zqpde::RadioButtonIniData* iniData,
+                                               const zqpde::ConstrainInfo* constrain,
+                                               const zqpde::AccessInfo* accessInfo, const int32_t* validateArray)
+    : zqpde::RadioButton(view, iniData, constrain, accessInfo, nullptr), validateControlArray(TagList(validateArray)) {}
+
+void PFInchMMRadioButtonARK::ForgetShownState() {
+    if (!ctrlUIDataBlkPtr.empty()) SetBlockInt(ctrlUIDataBlkPtr.data(), -1);
+}
+
+bool PFInchMMRadioButtonARK::ValidateConstrains() {
+    if (ctrlParentPanelPtr == nullptr) return true;
+    for (const int32_t& tag : validateControlArray)
+        if (zqpde::BaseControl* c = ctrlParentPanelPtr->GetPanelControl(&tag); c != nullptr && !c->InvalidateData())
+            return false;
+    return true;
+}
+
+bool PFInchMMRadioButtonARK::UIEventHandler() {
+    const int32_t stored = BlockInt(GetValueFromUIDataBlk());
+    if (ViewState() == stored) return true;
+    if (ValidateConstrains()) return zqpde::RadioButton::UIEventHandler();
+    if (zqp::Button* b = ButtonView()) b->setState(stored);
+    if (zqpde::OSVersionCode() >= 0x1080)
+        if (zqpde::RadioButton* other = GetAnotherRadioCtrlFromGroup())
+            if (auto* view = dynamic_cast<zqp::Button*>(other->GetControlPtr())) view->setState(stored != 0 ? 0 : 1);
+    return false;
+}
+
+// ---- the windows -----------------------------------------------------------------
+
+PFMarginWndARK::PFMarginWndARK(zqp::Window* window, MarginWindowKind kind)
+    : PFFeatureWndARK(window, kTables[static_cast<size_t>(kind)].titleKey), kind_(kind) {
+    const MarginWindowTable& t = kTables[static_cast<size_t>(kind)];
+    const MarginLinks& l = LinksOf(static_cast<size_t>(kind));
+    zqp::Window* w = GetWindowRef();
+    auto view = [&](TagIndex i) { return w != nullptr && t.tags[i] != 0 ? w->viewWithTag(t.tags[i]) : nullptr; };
+    for (int i = kMMLabel; i <= kInchSide; ++i) {
+        auto c = std::make_unique<zqpde::StaticTextEditControl>();
+        c->CreateControl(view(static_cast<TagIndex>(i)), nullptr, nullptr, nullptr, nullptr, nullptr,
+                         t.labelKeys[i]);
+        AddNewControl(std::move(c));
+    }
+    if (t.tags[kAutoFit] != 0)
+        AddNewControl(std::make_unique<AutoFitCheckBox>(view(kAutoFit), &t.autoFitIni, nullptr, &t.autoFitAccess,
+                                                        nullptr));
+    auto field = [&](MarginUnit unit, TagIndex tag, const zqpde::TextEditIniData& ini,
+                     const zqpde::ConstrainInfo& links, const zqpde::AccessInfo& access,
+                     const zqpde::TextEditFilterData& filter, const zqcommon::InchMMValueRange& range) {
+        auto c = std::make_unique<PFMarginTextEditCtrlARK>(unit, &t);
+        c->CreateControl(view(tag), &ini, &links, &access, nullptr, &filter, t.summaryKey, &range);
+        AddNewControl(std::move(c));
+    };
+    field(t.mmUnit, kMMField, t.mmIni, l.mmField, t.mmFieldAccess, t.mmFilter, t.mmRange);
+    field(t.inchUnit, kInchField, t.inchIni, l.inchField, t.inchFieldAccess, t.inchFilter, t.inchRange);
+    auto stepper = [&](MarginUnit unit, int32_t factor, TagIndex tag, const zqpde::LittleArrayIniData& ini,
+                       const zqpde::ConstrainInfo& links, const zqpde::AccessInfo& access, const int32_t* validate) {
+        auto c = std::make_unique<PFMarginLittleArrowControlARK>(unit, factor);
+        c->CreateControl(view(tag), &ini, &links, &access, nullptr, t.summaryKey, validate);
+        AddNewControl(std::move(c));
+    };
+    stepper(t.mmUnit, t.mmTicketFactor, kMMStep, t.mmStep, l.mmStep, t.mmStepAccess, l.mmOnly);
+    stepper(t.inchUnit, 1, kInchStep, t.inchStep, l.inchStep, t.inchStepAccess, l.inchOnly);
+
+    InchMmGroupPtr = std::make_unique<zqpde::RadioGroup>();
+    // Leaving a unit checks that unit's field.
+    inchRadio_ = AddNewControl(std::make_unique<PFInchMMRadioButtonARK>(view(kInchRadio), &t.inchRadioIni,
+                                                                        &l.inchRadio, &t.inchRadioAccess, l.mmOnly));
+    mmRadio_ = AddNewControl(std::make_unique<PFInchMMRadioButtonARK>(view(kMMRadio), &t.mmRadioIni, &l.mmRadio,
+                                                                      &t.mmRadioAccess, l.inchOnly));
+    if (inchRadio_ != nullptr) InchMmGroupPtr->RunTimeAddNewControl(inchRadio_);
+    if (mmRadio_ != nullptr) InchMmGroupPtr->RunTimeAddNewControl(mmRadio_);
+
+    AddNewControl(std::make_unique<PFWndOKButtonARK>(view(kOK), "OK Button Title"));
+    auto cancel = std::make_unique<PFWndCancelButtonARK>();
+    cancel->CreateControl(view(kCancel), "Cancel Button Title", nullptr);
+    AddNewControl(std::move(cancel));
+    AddNewControl(std::make_unique<PFWndRestoreDefaultButtonARK>(view(kDefault), "Default Button Title"));
+    auto help = std::make_unique<PHelpButtonARK>();
+    help->CreateControl(view(kHelp), t.helpPage);
+    AddNewControl(std::move(help));
+}
+
+PFMarginWndARK::~PFMarginWndARK() = default;
+
+int32_t PFMarginWndARK::ActivateWindow() {
+    // Hide counts start afresh so the unit shown follows the radios.
+    ResetCurrentControlStatus();
+    for (auto& c : fCtrlGroupArray)
+        if (auto* radio = dynamic_cast<PFInchMMRadioButtonARK*>(c.get())) radio->ForgetShownState();
+    return PFFeatureWndARK::ActivateWindow();
+}
+
+int32_t PFMarginWndARK::getShiftValueDisplayStyle() const {
+    auto state = [](zqpde::RadioButton* r) {
+        auto* b = r != nullptr ? dynamic_cast<zqp::Button*>(r->GetControlPtr()) : nullptr;
+        return b != nullptr ? b->state() : 0;
+    };
+    const int32_t inch = state(inchRadio_), mm = state(mmRadio_);
+    if (inch == 1 && mm == 0) return 0;
+    if (mm == 1 && inch == 0) return 1;
+    return -1;
+}
+
+}  // namespace zqfeat
