@@ -54,6 +54,84 @@ TEST(TrimmerSheet, EdgeTableMatchesWithinHalfAPointAndFallsBackByRegion) {
     }
 }
 
+TEST(TrimmerSheet, ThreeEdgeLimitsFollowTheShortEdge) {
+    struct Case {
+        double shortEdge;
+        TrimmerLimits height;
+        int32_t shortMM, shortInches;
+    };
+    // S = short / 72 x 25.4f; the height minimum never goes below 182.0 mm
+    // or 7.17 in.
+    const Case cases[] = {
+        {842.0, {2470, 2850, 973, 1122}, 2970, 1169},  // A4 short edge: 247.0-285.0 mm
+        {728.5, {2070, 2450, 815, 965}, 2570, 1012},   // B4: minimum 207.0 mm
+        {595.3, {1820, 1980, 717, 780}, 2100, 827},    // A5-based: 160.0 raised to 182.0
+        {792.0, {2294, 2674, 903, 1053}, 2794, 1100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shortEdge);
+        const TopLowerLimits t = TopLowerLimitsOfEdges(1190.5, c.shortEdge);
+        EXPECT_EQ(t.height.mmMin, c.height.mmMin);
+        EXPECT_EQ(t.height.mmMax, c.height.mmMax);
+        EXPECT_EQ(t.height.inchesMin, c.height.inchesMin);
+        EXPECT_EQ(t.height.inchesMax, c.height.inchesMax);
+        EXPECT_EQ(t.width.mmMin, 1900);
+        EXPECT_EQ(t.width.inchesMax, 819);
+        EXPECT_EQ(t.adjust.mmMin, -20);
+        EXPECT_EQ(t.adjust.mmMax, 20);
+        EXPECT_EQ(t.adjust.inchesMin, -8);
+        EXPECT_EQ(t.adjust.inchesMax, 8);
+        EXPECT_EQ(TrimmerShortEdgeMM(c.shortEdge), c.shortMM);
+        EXPECT_EQ(TrimmerShortEdgeInches(c.shortEdge), c.shortInches);
+    }
+    const std::optional<std::string> none;
+    EXPECT_EQ(AdjustTrimmerBaseWidth(595.3, none), 842.0);
+    EXPECT_EQ(AdjustTrimmerBaseWidth(420.5, none), 595.3);
+    EXPECT_EQ(AdjustTrimmerBaseWidth(516.0, none), 728.5);
+    EXPECT_EQ(AdjustTrimmerBaseWidth(396.0, none), 612.0);
+    EXPECT_EQ(AdjustTrimmerBaseWidth(420.51, none), 792.0);
+    EXPECT_EQ(AdjustTrimmerBaseWidth(420.51, std::string("Metric")), 842.0);
+}
+
+TEST(TrimmerSheet, ThreeEdgeCutChecksAtTheirLimitsAndOneStepBeyond) {
+    const auto H = TrimmerKind::kHeight;
+    const auto W = TrimmerKind::kWidth;
+    struct Case {
+        TrimmerKind kind;
+        int32_t v, shortEdge, adjust;
+        int32_t mm;
+    };
+    const Case mm[] = {
+        {H, 2500, 2970, 0, kTrimmerCutOK},            // cuts of 23.5 mm
+        {H, 2500, 2970, 20, kTrimmerCutOutOfBounds},  // top cut 25.5 mm
+        {H, 2500, 2970, -20, kTrimmerCutOutOfBounds}, // the adjustment's size counts
+        {H, 2850, 2970, 0, kTrimmerCutOK},            // cut 6.0 mm
+        {H, 2851, 2970, 0, kTrimmerCutOutOfBounds},
+        {H, 2469, 2970, 0, kTrimmerCutOK},            // half rounds toward zero: 25.0 mm
+        {H, 2468, 2970, 0, kTrimmerCutOutOfBounds},
+        {H, 1820, 2100, 0, kTrimmerCutOK},
+        {H, 1819, 2100, 0, kTrimmerHeightTooSmall},
+        {W, 2000, 1940, 0, kTrimmerCutOK},
+        {W, 2000, 1939, 0, kTrimmerSheetTooSmall},
+    };
+    for (const Case& c : mm)
+        EXPECT_EQ(TrimmerCutCheckMM(c.kind, c.v, c.shortEdge, c.adjust), c.mm) << c.v << " on " << c.shortEdge;
+    const Case inches[] = {
+        {H, 984, 1169, 0, kTrimmerCutOK},
+        {H, 973, 1169, 0, kTrimmerCutOK},  // 98.5 rounds to even: 0.98 in
+        {H, 972, 1169, 0, kTrimmerCutOutOfBounds},
+        {H, 984, 1169, 8, kTrimmerCutOutOfBounds},
+        {H, 1123, 1169, 0, kTrimmerCutOK},  // 23.5 rounds to 24
+        {H, 1124, 1169, 0, kTrimmerCutOutOfBounds},
+        {H, 717, 827, 0, kTrimmerCutOK},
+        {H, 716, 827, 0, kTrimmerHeightTooSmall},
+        {W, 800, 764, 0, kTrimmerCutOK},
+        {W, 800, 763, 0, kTrimmerSheetTooSmall},
+    };
+    for (const Case& c : inches)
+        EXPECT_EQ(TrimmerCutCheckInches(c.kind, c.v, c.shortEdge, c.adjust), c.mm) << c.v << " on " << c.shortEdge;
+}
+
 TEST(TrimmerSheet, BookletPaperKeywords) {
     for (const char* s : {"None", "SigTray3", "SigTray4", "SigTray6"}) EXPECT_EQ(GetBookletSelection(s), 2) << s;
     for (const char* s : {"A3", "A4", "B4", "LT", "DL", "Letter", "Tabloid"}) EXPECT_EQ(GetBookletSelection(s), 1) << s;

@@ -1,5 +1,6 @@
 #include "features_trimmer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -16,6 +17,24 @@ constexpr EdgeRow kTrimmerAdjustInfo[] = {
     {1190.5, 1190.5}, {842.0, 1190.5}, {595.0, 842.0},  {1032.0, 1032.0},
     {728.5, 1032.0},  {792.0, 1224.0}, {1224.0, 1224.0}, {612.0, 792.0},
 };
+
+constexpr EdgeRow kTrimmerAdjustWidthInfo[] = {
+    {842.0, 842.0}, {595.3, 842.0}, {420.0, 595.3}, {728.5, 728.5},
+    {516.0, 728.5}, {612.0, 792.0}, {792.0, 792.0}, {396.0, 612.0},
+};
+
+template <size_t N>
+std::optional<double> MatchEdge(const EdgeRow (&rows)[N], double edge) {
+    for (const EdgeRow& row : rows)
+        if (std::fabs(edge - row.matched) <= 0.5) return row.used;
+    return std::nullopt;
+}
+
+bool InchRegion(const std::optional<std::string>& regionalChoice) {
+    return !regionalChoice || *regionalChoice == "Inch";
+}
+
+int32_t Round(double v) { return static_cast<int32_t>(std::lrint(v)); }
 
 constexpr double kMaxPaperHeight = 1383.3;
 constexpr double kMaxPaperWidth = 935.44;
@@ -53,9 +72,13 @@ std::string BookletPaperPageSizeKeyword(const std::string& s) {
 }
 
 double AdjustTrimmerBaseLength(double longEdge, const std::optional<std::string>& regionalChoice) {
-    for (const EdgeRow& row : kTrimmerAdjustInfo)
-        if (std::fabs(longEdge - row.matched) <= 0.5) return row.used;
-    return (!regionalChoice || *regionalChoice == "Inch") ? 1224.0 : 1190.5;
+    if (const auto used = MatchEdge(kTrimmerAdjustInfo, longEdge)) return *used;
+    return InchRegion(regionalChoice) ? 1224.0 : 1190.5;
+}
+
+double AdjustTrimmerBaseWidth(double shortEdge, const std::optional<std::string>& regionalChoice) {
+    if (const auto used = MatchEdge(kTrimmerAdjustWidthInfo, shortEdge)) return *used;
+    return InchRegion(regionalChoice) ? 792.0 : 842.0;
 }
 
 TrimmerPaper ClampPrintDialogPaper(TrimmerPaper p) {
@@ -84,6 +107,43 @@ TrimmerLimits TrimmerLimitsOfLongEdge(double L) {
     t.inchesMax = static_cast<int32_t>(std::lrint((h - 2) / k * 100));
     t.inchesMin = static_cast<int32_t>(std::lrint((h - 20) / k * 100));
     return t;
+}
+
+TopLowerLimits TopLowerLimitsOfEdges(double longEdge, double shortEdge) {
+    const double k = kTrimmerMMPerInch;
+    const double s = shortEdge / 72 * k;
+    TopLowerLimits t;
+    t.height.mmMax = Round((s - 12) * 10);
+    t.height.mmMin = std::max(Round((s - 50) * 10), 1820);
+    t.height.inchesMax = Round((s - 12) / k * 100);
+    t.height.inchesMin = Round((s - 50) / k * 100);
+    if (t.height.inchesMin <= 716) t.height.inchesMin = 717;
+    t.width = TrimmerLimitsOfLongEdge(longEdge);
+    t.adjust = {-20, 20, Round(-2 / k * 100), Round(2 / k * 100)};
+    return t;
+}
+
+int32_t TrimmerShortEdgeMM(double shortEdge) { return Round(shortEdge / 72 * kTrimmerMMPerInch * 10); }
+int32_t TrimmerShortEdgeInches(double shortEdge) { return Round(shortEdge / 72 * 100); }
+
+int32_t TrimmerCutCheckMM(TrimmerKind kind, int32_t v, int32_t shortMM, int32_t adjustMM) {
+    if (kind == TrimmerKind::kHeight) {
+        const int64_t half = (static_cast<int64_t>(shortMM) - v) / 2;
+        const int64_t a = std::llabs(static_cast<int64_t>(adjustMM));
+        if (half + a > 250 || half - a <= 59) return kTrimmerCutOutOfBounds;
+        if (v <= 1819) return kTrimmerHeightTooSmall;
+    }
+    return shortMM > 1939 ? kTrimmerCutOK : kTrimmerSheetTooSmall;
+}
+
+int32_t TrimmerCutCheckInches(TrimmerKind kind, int32_t v, int32_t shortInches, int32_t adjustInches) {
+    if (kind == TrimmerKind::kHeight) {
+        const double half = (static_cast<double>(shortInches) - v) / 2;
+        const double a = std::fabs(static_cast<double>(adjustInches));
+        if (std::lrint(half + a + 0.5) > 98 || std::lrint(half - a + 0.5) <= 23) return kTrimmerCutOutOfBounds;
+        if (v <= 716) return kTrimmerHeightTooSmall;
+    }
+    return shortInches > 763 ? kTrimmerCutOK : kTrimmerSheetTooSmall;
 }
 
 int32_t TrimmerHalfEdgeMM(double L) { return static_cast<int32_t>(std::lrint(L / 72 * kTrimmerMMPerInch * 0.5 * 10)); }

@@ -26,6 +26,10 @@ std::string BookletPaperPageSizeKeyword(const std::string& sigSize);
 // regional fallback: 1224 pt for inch regions (or none marked), else 1190.5.
 double AdjustTrimmerBaseLength(double longEdge, const std::optional<std::string>& regionalChoice);
 
+// The short edge of the sheet the three-edge trimmer cuts a booklet from,
+// matched as the long edge is; the regional fallback is 792 or 842 pt.
+double AdjustTrimmerBaseWidth(double shortEdge, const std::optional<std::string>& regionalChoice);
+
 // The print dialog's paper, limited to the largest sheet (330 x 488 mm).
 struct TrimmerPaper {
     double width = 0;
@@ -48,6 +52,30 @@ TrimmerLimits TrimmerLimitsOfLongEdge(double longEdge);
 // The half edge in each control's unit.
 int32_t TrimmerHalfEdgeMM(double longEdge);      // tenths of a millimetre
 int32_t TrimmerHalfEdgeInches(double longEdge);  // hundredths of an inch
+
+// The three-edge trimmer's limits by kind: the finished height (short edge
+// minus the top and bottom cuts, never below 182.0 mm / 7.17 in), the
+// finished width as the single-cut window's, the adjustment of +-2.0 mm.
+enum class TrimmerKind : int32_t { kHeight = 0, kWidth = 1, kAdjust = 2 };
+struct TopLowerLimits {
+    TrimmerLimits height, width, adjust;
+};
+TopLowerLimits TopLowerLimitsOfEdges(double longEdge, double shortEdge);
+int32_t TrimmerShortEdgeMM(double shortEdge);      // tenths of a millimetre
+int32_t TrimmerShortEdgeInches(double shortEdge);  // hundredths of an inch
+
+// Why a three-edge value is refused beyond its range.
+enum TrimmerCutError : int32_t {
+    kTrimmerCutOK = 0,
+    kTrimmerCutOutOfBounds = 1,  // a top or bottom cut outside 6.0 to 25.0 mm
+    kTrimmerHeightTooSmall = 2,
+    kTrimmerSheetTooSmall = 3,
+};
+// The checks of a finished value v of a kind (tenths of a millimetre or
+// hundredths of an inch) on a sheet whose short edge is shortMM / shortInches,
+// with the adjustment last typed moving the height cut.
+int32_t TrimmerCutCheckMM(TrimmerKind kind, int32_t v, int32_t shortMM, int32_t adjustMM);
+int32_t TrimmerCutCheckInches(TrimmerKind kind, int32_t v, int32_t shortInches, int32_t adjustInches);
 
 // Tenths shown "%d.%d", hundredths "%d.%d%d", a negative value with "-".
 std::string TenthsText(int32_t tenths);
