@@ -97,39 +97,41 @@ TEST(TrimmerSheet, ThreeEdgeCutChecksAtTheirLimitsAndOneStepBeyond) {
     const auto H = TrimmerKind::kHeight;
     const auto W = TrimmerKind::kWidth;
     struct Case {
+        bool inches;
         TrimmerKind kind;
         int32_t v, shortEdge, adjust;
-        int32_t mm;
+        int32_t error;
     };
-    const Case mm[] = {
-        {H, 2500, 2970, 0, kTrimmerCutOK},            // cuts of 23.5 mm
-        {H, 2500, 2970, 20, kTrimmerCutOutOfBounds},  // top cut 25.5 mm
-        {H, 2500, 2970, -20, kTrimmerCutOutOfBounds}, // the adjustment's size counts
-        {H, 2850, 2970, 0, kTrimmerCutOK},            // cut 6.0 mm
-        {H, 2851, 2970, 0, kTrimmerCutOutOfBounds},
-        {H, 2469, 2970, 0, kTrimmerCutOK},            // half rounds toward zero: 25.0 mm
-        {H, 2468, 2970, 0, kTrimmerCutOutOfBounds},
-        {H, 1820, 2100, 0, kTrimmerCutOK},
-        {H, 1819, 2100, 0, kTrimmerHeightTooSmall},
-        {W, 2000, 1940, 0, kTrimmerCutOK},
-        {W, 2000, 1939, 0, kTrimmerSheetTooSmall},
+    const Case cases[] = {
+        // Millimetres (tenths): the cuts are (S - v) / 2 rounded toward zero.
+        {false, H, 2500, 2970, 0, kTrimmerCutOK},             // cuts of 23.5 mm
+        {false, H, 2500, 2970, 20, kTrimmerCutOutOfBounds},   // top cut 25.5 mm
+        {false, H, 2500, 2970, -20, kTrimmerCutOutOfBounds},  // the adjustment's size counts
+        {false, H, 2850, 2970, 0, kTrimmerCutOK},             // cut 6.0 mm
+        {false, H, 2851, 2970, 0, kTrimmerCutOutOfBounds},
+        {false, H, 2469, 2970, 0, kTrimmerCutOK},  // 25.0 mm after rounding
+        {false, H, 2468, 2970, 0, kTrimmerCutOutOfBounds},
+        {false, H, 1820, 2100, 0, kTrimmerCutOK},
+        {false, H, 1819, 2100, 0, kTrimmerHeightTooSmall},
+        {false, W, 2000, 1940, 0, kTrimmerCutOK},
+        {false, W, 2000, 1939, 0, kTrimmerSheetTooSmall},
+        // Inches (hundredths): the cuts round to even after adding 0.5.
+        {true, H, 984, 1169, 0, kTrimmerCutOK},
+        {true, H, 973, 1169, 0, kTrimmerCutOK},  // 98.5 rounds to 98
+        {true, H, 972, 1169, 0, kTrimmerCutOutOfBounds},
+        {true, H, 984, 1169, 8, kTrimmerCutOutOfBounds},
+        {true, H, 1123, 1169, 0, kTrimmerCutOK},  // 23.5 rounds to 24
+        {true, H, 1124, 1169, 0, kTrimmerCutOutOfBounds},
+        {true, H, 717, 827, 0, kTrimmerCutOK},
+        {true, H, 716, 827, 0, kTrimmerHeightTooSmall},
+        {true, W, 800, 764, 0, kTrimmerCutOK},
+        {true, W, 800, 763, 0, kTrimmerSheetTooSmall},
     };
-    for (const Case& c : mm)
-        EXPECT_EQ(TrimmerCutCheckMM(c.kind, c.v, c.shortEdge, c.adjust), c.mm) << c.v << " on " << c.shortEdge;
-    const Case inches[] = {
-        {H, 984, 1169, 0, kTrimmerCutOK},
-        {H, 973, 1169, 0, kTrimmerCutOK},  // 98.5 rounds to even: 0.98 in
-        {H, 972, 1169, 0, kTrimmerCutOutOfBounds},
-        {H, 984, 1169, 8, kTrimmerCutOutOfBounds},
-        {H, 1123, 1169, 0, kTrimmerCutOK},  // 23.5 rounds to 24
-        {H, 1124, 1169, 0, kTrimmerCutOutOfBounds},
-        {H, 717, 827, 0, kTrimmerCutOK},
-        {H, 716, 827, 0, kTrimmerHeightTooSmall},
-        {W, 800, 764, 0, kTrimmerCutOK},
-        {W, 800, 763, 0, kTrimmerSheetTooSmall},
-    };
-    for (const Case& c : inches)
-        EXPECT_EQ(TrimmerCutCheckInches(c.kind, c.v, c.shortEdge, c.adjust), c.mm) << c.v << " on " << c.shortEdge;
+    for (const Case& c : cases) {
+        const int32_t got = c.inches ? TrimmerCutCheckInches(c.kind, c.v, c.shortEdge, c.adjust)
+                                     : TrimmerCutCheckMM(c.kind, c.v, c.shortEdge, c.adjust);
+        EXPECT_EQ(got, c.error) << (c.inches ? "in " : "mm ") << c.v << " on " << c.shortEdge;
+    }
 }
 
 TEST(TrimmerSheet, BookletPaperKeywords) {
