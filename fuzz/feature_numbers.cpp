@@ -1,12 +1,16 @@
 // The numbers of the features windows: separator page lists (typed, or read
 // back from a ticket) and margin texts. A list that checks valid keeps its
 // pages through the stored and shown forms; every conversion of a margin
-// text stays within the range it is given.
+// text stays within the range it is given. A custom paper name read as a
+// size gives two finite sides that the trimmer's limits take without overflow.
 //
 // Input: one byte choosing the margin unit, then the text.
 #include <cstdlib>
 #include <string>
 
+#include <cmath>
+
+#include "features_trimmer.h"
 #include "features_units.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -29,6 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (zqfeat::IsMarginTextValid(unit, text, range)) {
     const int32_t v = zqfeat::MarginValueOfText(unit, text);
     (void)zqfeat::MarginTextOfValue(unit, v);
+  }
+
+  if (const auto paper = zqfeat::CustomPaperOfMappingName(text)) {
+    if (!std::isfinite(paper->width) || !std::isfinite(paper->height) || paper->width < 0 || paper->height < 0)
+      std::abort();
+    const double edge = paper->width > paper->height ? paper->width : paper->height;
+    (void)zqfeat::TrimmerLimitsOfLongEdge(edge);
+    (void)zqfeat::TenthsText(zqfeat::TrimmerHalfEdgeMM(edge));
   }
   return 0;
 }

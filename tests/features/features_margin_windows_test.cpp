@@ -54,6 +54,12 @@ TEST_F(FeaturesDialog, BookletMarginWindowDoublesTheMillimetresInTheTicket) {
     EXPECT_EQ(r.Ticket("AutoFitSwitchTicket"), "0");
     EXPECT_TRUE(r.Says("| Booklet Margin Width: 25 mm")) << r.result.err;
 
+    // The inch field's alert states its own range, not the toner rate's.
+    DialogRun inch = Dialog(open + "click 316\ntype 311 1.1\nclick 317\nclick 318\n");
+    ASSERT_EQ(inch.result.status, 0) << inch.result.err;
+    EXPECT_TRUE(inch.Says("Enter a margin from 0.0 to 1.0 inch.")) << inch.result.err;
+    EXPECT_FALSE(inch.Says("reduction rate")) << inch.result.err;
+
     // The stored doubled value comes back halved: 7 gives 3 mm.
     DialogRun restored =
         Dialog("set " NS "BookletMarginMMShiftTicket 7\nrestore\n" + open + "dump 314\ndump 313\nclick 318\n");

@@ -89,7 +89,9 @@ const zqpde::AccessInfo BookletSwitchAccess = {kNumber, kNumber, NS "BookletMarg
 
 #define ZQ_DIGITS_ONLY {1, {{'0', '9'}}}
 const zqpde::TextEditIniData TonerRateIniData = {nullptr, "0", 1, 2};
-const zqpde::TextEditFilterData TonerRateFilterData = {ZQ_DIGITS_ONLY, ZQ_DIGITS_ONLY, "Message22e2"};
+// The rate has its own alert text: "Message22e2" belongs to the booklet
+// margin's inch field, whose range it states.
+const zqpde::TextEditFilterData TonerRateFilterData = {ZQ_DIGITS_ONLY, ZQ_DIGITS_ONLY, "Toner Reduction Rate Message"};
 
 const char* const kSummaryGroupTitleKey = "GroupUI List Control Title";
 
