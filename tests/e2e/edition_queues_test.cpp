@@ -190,6 +190,31 @@ TEST_F(EditionQueues, AnExceptionMadeInItsWindowReachesTheDevice) {
   EXPECT_EQ(xpath("//page-overrides/value/sides"), "two-sided-short-edge");
 }
 
+// The whole road through the windows: a front cover on coloured paper,
+// inserts after pages 2 and 5 and pages 3-4 two-sided reach the device as
+// those records and no others.
+TEST_F(EditionQueues, RecordsMadeInTheWindowsReachTheDeviceAsExactlyThoseRecords) {
+  const std::string script = ::testing::TempDir() + "/special-pages-windows.script";
+  std::ofstream(script) << "panel \"Special Pages\"\nshow\n"
+                           "click 100\nselect 801 1\nselect 804 \"Color/Blue\"\nselect 806 1\nclick 811\n"
+                           "click 101\ntype 903 \"2,5\"\nclick 911\n"
+                           "click 102\ntype 1001 \"3-4\"\nselect 1005 2\nclick 1011\nprint\n";
+  SpecialPagesJob xpath;
+  PRINT_SPECIAL_PAGES(xpath, "", script);
+  EXPECT_EQ(xpath("count(//cover-front)"), "1");
+  EXPECT_EQ(xpath("count(//cover-back)"), "0");
+  EXPECT_EQ(xpath("//cover-front/cover-type"), "print-front");
+  EXPECT_EQ(xpath("//cover-front/media-col/media-color"), "blue");
+  EXPECT_EQ(xpath("count(//insert-sheet/value)"), "2");
+  EXPECT_EQ(xpath("//insert-sheet/value[1]/insert-after-page-number"), "2");
+  EXPECT_EQ(xpath("//insert-sheet/value[2]/insert-after-page-number"), "5");
+  EXPECT_EQ(xpath("//insert-sheet/value[2]/insert-count"), "1");
+  EXPECT_EQ(xpath("count(//page-overrides/value)"), "1");
+  EXPECT_EQ(xpath("//page-overrides/value/pages//lower-bound"), "3");
+  EXPECT_EQ(xpath("//page-overrides/value/pages//upper-bound"), "4");
+  EXPECT_EQ(xpath("//page-overrides/value/sides"), "two-sided-long-edge");
+}
+
 TEST_F(EditionQueues, Kv29JobHasItsCommentsAndNoTrailer) {
   std::string state;
   const std::string out = Print("kv29", {}, state);

@@ -159,16 +159,34 @@ TEST_F(SpecialPagesDialog, CoversAreSelectedTogether) {
     EXPECT_TRUE(r.Says("selected=[3,0]") || r.Says("selected=[0,3]"));
 }
 
-TEST_F(SpecialPagesDialog, TwoHundredFiftyExceptionsSwitchAddExceptionsOff) {
-    std::string settings = NS "JTIFCommandTicketCount=250\n";
-    for (int i = 0; i < 250; ++i)
-        settings += NS "JTIFCommandTicket_" + std::to_string(i) + "=2," + std::to_string(i + 1) +
-                    ",0,1,0,false,1,210.0,297.0,1\n";
-    const DialogRun r = Dialog("dump 102\ndump 101\nselect 104 5\nclick 106\nclick 302\ndump 102\n", settings);
-    ASSERT_EQ(r.result.status, 0) << r.result.err;
-    EXPECT_TRUE(r.result.has("dump: Button tag=102 disabled title=\"Add Exceptions...\""));
-    EXPECT_TRUE(r.result.has("dump: Button tag=101 enabled title=\"Add Inserts...\""));
-    EXPECT_TRUE(r.result.has("dump: Button tag=102 enabled title=\"Add Exceptions...\""));
+// A list of the given kind's records on every other page from 1 (inserts of
+// one sheet, exceptions one-sided), so no two fold into one range.
+std::string ManyRecords(int kind, int count) {
+    std::string settings = NS "JTIFCommandTicketCount=" + std::to_string(count) + "\n";
+    for (int i = 0; i < count; ++i)
+        settings += NS "JTIFCommandTicket_" + std::to_string(i) + "=" + std::to_string(kind) + "," +
+                    std::to_string(2 * i + 1) + (kind == 1 ? ",0,1,0,0,1,false" : ",0,1,0,false,1") +
+                    ",210.0,297.0,1\n";
+    return settings;
+}
+
+TEST_F(SpecialPagesDialog, TwoHundredFiftyRecordsSwitchTheirAddButtonOff) {
+    struct Case {
+        int kind;
+        const char *full, *other;
+    };
+    for (const Case& c : {Case{2, "tag=102 disabled title=\"Add Exceptions...\"", "tag=101 enabled title=\"Add Inserts...\""},
+                          Case{1, "tag=101 disabled title=\"Add Inserts...\"", "tag=102 enabled title=\"Add Exceptions...\""}}) {
+        SCOPED_TRACE(c.kind);
+        const DialogRun r =
+            Dialog("dump 101\ndump 102\nselect 104 5\nclick 106\nclick 302\ndump 101\ndump 102\n", ManyRecords(c.kind, 250));
+        ASSERT_EQ(r.result.status, 0) << r.result.err;
+        EXPECT_TRUE(r.Says(c.full)) << r.result.err;
+        EXPECT_TRUE(r.Says(c.other));
+        // One record fewer, and the button is back.
+        const std::string back = std::string(c.full).replace(std::string(c.full).find("disabled"), 8, "enabled");
+        EXPECT_TRUE(r.Says(back));
+    }
 }
 
 TEST_F(SpecialPagesDialog, ARestoreWithoutACopyKeepsTheList) {
@@ -246,12 +264,59 @@ TEST_F(SpecialPagesDialog, InsertsWindowAddsAndEditsInserts) {
     EXPECT_EQ(r["JTIFCommandTicket_4"].substr(0, 8), "1,5,0,3,");  // untouched: 3 sheets
 }
 
-TEST_F(SpecialPagesDialog, InsertsWindowKeepsARefusedPageListOpen) {
-    const DialogRun r = Dialog("click 101\ntype 903 \"9-3\"\nclick 911\nclick 912\ndump 104\nprint\n");
+TEST_F(SpecialPagesDialog, RefusedPageListsKeepTheWindowOpenAndTheListAsItWas) {
+    struct Case {
+        const char *window, *text, *warning;
+        int present;  // exceptions already in the list; -1 for the four records
+    };
+    const Case cases[] = {
+        {"101", "\"\"", "Warning44", -1},     // after pages, but none given
+        {"101", "\"1-251\"", "Warning47", -1},  // more than 250 inserts
+        {"101", "\"9-3\"", "Warning49", -1},    // a reversed range
+        {"102", "\"\"", "Warning46", -1},     // no pages
+        {"102", "\"600,602\"", "Warning48", 249},  // the 251st exception
+        {"102", "\"9-3\"", "Warning50", -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.warning);
+        const bool inserts = std::string(c.window) == "101";
+        const std::string field = inserts ? "903" : "1001", ok = inserts ? "911" : "1011",
+                          cancel = inserts ? "912" : "1012";
+        const std::string settings = c.present < 0 ? kFourRecords : ManyRecords(2, c.present);
+        const DialogRun r = Dialog("click " + std::string(c.window) + "\ntype " + field + " " + c.text + "\nclick " + ok +
+                                       "\nclick " + cancel + "\nprint\n",
+                                   settings);
+        ASSERT_EQ(r.result.status, 0) << r.result.err;
+        EXPECT_TRUE(r.Says(std::string("\"") + c.warning + "\"")) << r.result.err;
+        // The OK refused leaves the window open for Cancel, and the list whole.
+        EXPECT_EQ(r["JTIFCommandTicketCount"], c.present < 0 ? "4" : std::to_string(c.present));
+    }
+}
+
+// A double-click on a row opens its window on that record (not a new one),
+// Restore empties the window, and what OK hands back comes again the same
+// in a second dialog given the first one's settings.
+TEST_F(SpecialPagesDialog, DoubleClickEditsTheRowAndASecondRunAgrees) {
+    const DialogRun r = Dialog("open 104 2\ndump 1001\ndump 1005\nclick 1013\ndump 1001\nclick 1012\n"
+                               "open 104 1\ndump 903\ndump 905\nclick 913\ndump 903\ndump 905\ntype 903 4\nclick 911\n"
+                               "dump 104\nprint\n");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
-    EXPECT_TRUE(r.Says("\"Warning49\"")) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=1001 enabled value=\"5-8\"")) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=1005 enabled selected=2"));
+    EXPECT_TRUE(r.Says("tag=1001 enabled value=\"\""));  // restored
+    EXPECT_TRUE(r.Says("tag=903 enabled value=\"3\""));
+    EXPECT_TRUE(r.Says("tag=905 enabled value=\"2\""));
+    EXPECT_TRUE(r.Says("tag=905 enabled value=\"1\""));  // restored
+    // The insert was edited in place: still four records, the insert now after page 4.
     EXPECT_TRUE(r.Says("rows=4"));
-    EXPECT_EQ(r["JTIFInsertionCountTicket"], "1");
+    EXPECT_EQ(Order(r), "0:0 1:4 2:5-8 0:1");
+
+    std::string settings;
+    for (const auto& [k, v] : r.ticket) settings += k + "=" + v + "\n";
+    const DialogRun again = Dialog("dump 104\nprint\n", settings);
+    ASSERT_EQ(again.result.status, 0) << again.result.err;
+    EXPECT_TRUE(again.Says("rows=4"));
+    for (const auto& [k, v] : r.ticket) EXPECT_EQ(again.ticket.count(k) ? again.ticket.at(k) : "<none>", v) << k;
 }
 
 // The exceptions window: new pages folded into ranges with the sides

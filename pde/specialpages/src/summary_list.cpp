@@ -159,7 +159,12 @@ void SPSummaryScrollViewCtrl::setTargetandAction() {
     if (table == nullptr) return;
     table->setTarget(this);
     table->setAction([this](zqp::View&) { tableViewSelectionDidChange(); });
-    table->setDoubleAction([this](zqp::View&) { RequestControlDoubleAction(); });
+    // A double-click selects its row without a selection notice: mark the
+    // records first, so the window edits the row clicked and does not add.
+    table->setDoubleAction([this](zqp::View&) {
+        tableViewSelectionDidChange();
+        RequestControlDoubleAction();
+    });
 }
 
 bool SPSummaryScrollViewCtrl::SetControlValueToUI() {
