@@ -3,6 +3,7 @@
 // the stored tickets hold, and custom paper names that must not be misread.
 #include <gtest/gtest.h>
 
+#include "../framework/ppd_fixture.h"
 #include "features_trimmer.h"
 
 namespace zqfeat {
@@ -184,6 +185,78 @@ TEST(TrimmerSheet, TextsAndUnitConversions) {
     EXPECT_EQ(TrimmerInchesOfMM(202.0), 795);
     EXPECT_EQ(TrimmerMMOfInches(7.90), 2007);
     EXPECT_EQ(TrimmerMMOfInches(8.19), 2080);
+}
+
+TEST(TrimmerSheet, LongEdgeFromTheMarkedChoices) {
+    // PageSize records whose imageable area differs from the paper, so a
+    // width taken from the area shows up as a wrong edge.
+    const std::string paper =
+        "*OpenUI *PageSize: PickOne\n*DefaultPageSize: A4\n"
+        "*PageSize A4/A4: \"\"\n*PageSize A3/A3: \"\"\n*PageSize Letter/Letter: \"\"\n"
+        "*PageSize Tabloid/Tabloid: \"\"\n*PageSize Odd/Odd: \"\"\n*CloseUI: *PageSize\n"
+        "*DefaultImageableArea: A4\n*ImageableArea A4/A4: \"10 20 560 800\"\n"
+        "*ImageableArea A3/A3: \"10 20 800 1150\"\n*ImageableArea Letter/Letter: \"10 20 590 760\"\n"
+        "*ImageableArea Tabloid/Tabloid: \"10 20 770 1190\"\n*ImageableArea Odd/Odd: \"10 20 580 1070\"\n"
+        "*DefaultPaperDimension: A4\n*PaperDimension A4/A4: \"595 842\"\n*PaperDimension A3/A3: \"842 1190.5\"\n"
+        "*PaperDimension Letter/Letter: \"612 792\"\n*PaperDimension Tabloid/Tabloid: \"792 1224\"\n"
+        "*PaperDimension Odd/Odd: \"600 1100\"\n";
+    struct Case {
+        const char* what;
+        const char* signature;  // nullptr: no booklet option
+        const char* sigSize;    // nullptr: no booklet-paper option
+        const char* pageSize;
+        const char* regional;   // nullptr: no regional option
+        std::optional<double> edge;
+    };
+    const Case cases[] = {
+        {"no booklet option keeps the edge", nullptr, nullptr, "A4", nullptr, std::nullopt},
+        {"booklet off: print paper, unmapped", "None", "None", "A4", nullptr, 842.0},
+        {"A4 booklet on sheets of the tray pair: A3", "Booklet", "None", "A4", nullptr, 1190.5},
+        {"Letter maps to Tabloid", "Booklet", "None", "Letter", nullptr, 1224.0},
+        {"unmatched edge, no regional choice: inch fallback", "Booklet", "None", "Odd", nullptr, 1224.0},
+        {"unmatched edge, inch region", "Booklet", "None", "Odd", "Inch", 1224.0},
+        {"unmatched edge, metric region", "Booklet", "None", "Odd", "MM", 1190.5},
+        {"named booklet paper A3", "Booklet", "A3", "A4", nullptr, 1190.5},
+        {"DL is Tabloid", "Booklet", "DL", "A4", nullptr, 1224.0},
+        {"LT is Letter", "Booklet", "LT", "A3", nullptr, 792.0},
+        {"tray paper stays unmapped", "Booklet", "SigTray4", "A4", nullptr, 842.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string extra = paper;
+        if (c.signature != nullptr) extra += zqpde::test::PickOne("ZQSignature", {c.signature, "Booklet", "None"});
+        if (c.sigSize != nullptr) extra += zqpde::test::PickOne("ZQSigSize", {c.sigSize, "A3", "None"});
+        if (c.regional != nullptr) extra += zqpde::test::PickOne("ZQRegionalPaperSetting", {c.regional, "Inch"});
+        zqpde::test::PPD ppd(extra);
+        ASSERT_NE(ppd.get(), nullptr);
+        ppdMarkOption(ppd.get(), "PageSize", c.pageSize);
+        const std::optional<double> edge = TrimmerSheetLongEdge(ppd.get(), std::nullopt, {});
+        ASSERT_EQ(edge.has_value(), c.edge.has_value());
+        if (edge) {
+            EXPECT_DOUBLE_EQ(*edge, *c.edge);
+        }
+    }
+}
+
+TEST(TrimmerSheet, LongEdgeOfCustomAndDialogPaper) {
+    const std::string booklet = zqpde::test::PickOne("ZQSignature", {"None", "Booklet"});
+    // No PageSize: the print dialog's paper, limited to the largest sheet.
+    zqpde::test::PPD bare(booklet);
+    ASSERT_NE(bare.get(), nullptr);
+    EXPECT_DOUBLE_EQ(*TrimmerSheetLongEdge(bare.get(), std::nullopt, {1000, 1500}), 1383.3);
+    EXPECT_DOUBLE_EQ(*TrimmerSheetLongEdge(bare.get(), std::nullopt, {612, 792}), 792.0);
+    // A custom size comes from its mapping name; a name that does not parse
+    // gives no paper rather than a misread one.
+    zqpde::test::PPD custom(booklet +
+                            "*OpenUI *PageSize: PickOne\n*DefaultPageSize: A4\n*PageSize A4/A4: \"\"\n"
+                            "*CloseUI: *PageSize\n*DefaultPaperDimension: A4\n*PaperDimension A4/A4: \"595 842\"\n"
+                            "*VariablePaperSize: True\n*MaxMediaWidth: \"1000\"\n*MaxMediaHeight: \"1500\"\n"
+                            "*HWMargins: 0 0 0 0\n*CustomPageSize True: \"\"\n");
+    ASSERT_NE(custom.get(), nullptr);
+    ppdMarkOption(custom.get(), "PageSize", "Custom.400x500");
+    EXPECT_DOUBLE_EQ(*TrimmerSheetLongEdge(custom.get(), std::string("Custom.595x842"), {}), 842.0);
+    EXPECT_DOUBLE_EQ(*TrimmerSheetLongEdge(custom.get(), std::string("Custom.59x5x842"), {}), 0.0);
+    EXPECT_DOUBLE_EQ(*TrimmerSheetLongEdge(custom.get(), std::nullopt, {}), 0.0);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "zqpde/ppd_util.h"
+
 namespace zqfeat {
 namespace {
 
@@ -163,6 +165,54 @@ int32_t TrimmerMMOfInches(double inches) {
 
 int32_t TrimmerInchesOfMM(double millimetres) {
     return static_cast<int32_t>(std::lrint(static_cast<float>(millimetres * 10) / 2.54f));
+}
+
+namespace {
+
+std::optional<std::string> MarkedChoice(ppd_file_t* ppd, const char* keyword) {
+    const std::string key = zqpde::FixPPDKeywordAccordingToType(ppd, keyword);
+    ppd_choice_t* marked = key.empty() ? nullptr : ppdFindMarkedChoice(ppd, key.c_str());
+    if (marked == nullptr) return std::nullopt;
+    return std::string(marked->choice);
+}
+
+double LongerSide(double a, double b) { return std::max(a, b); }
+
+// The print paper: the marked PageSize's record (a custom one read from its
+// mapping name), else the print dialog's paper within the largest sheet.
+double PrintPaperLongEdge(ppd_file_t* ppd, const std::optional<std::string>& customMappingName,
+                          TrimmerPaper printDialogPaper) {
+    if (MarkedChoice(ppd, "PageSize")) {
+        ppd_size_t* size = ppdPageSize(ppd, nullptr);
+        if (size == nullptr) return 0;
+        if (std::string(size->name) == "Custom") {
+            const auto custom = customMappingName ? CustomPaperOfMappingName(*customMappingName) : std::nullopt;
+            return custom ? LongerSide(custom->width, custom->height) : 0;
+        }
+        return LongerSide(size->width, size->length);
+    }
+    const TrimmerPaper p = ClampPrintDialogPaper(printDialogPaper);
+    return LongerSide(p.width, p.height);
+}
+
+}  // namespace
+
+std::optional<double> TrimmerSheetLongEdge(ppd_file_t* ppd, const std::optional<std::string>& customMappingName,
+                                           TrimmerPaper printDialogPaper) {
+    if (ppd == nullptr) return std::nullopt;
+    const std::optional<std::string> signature = MarkedChoice(ppd, "ZQSignature");
+    if (!signature) return std::nullopt;
+    if (*signature == "None") return PrintPaperLongEdge(ppd, customMappingName, printDialogPaper);
+    const std::optional<std::string> sigSize = MarkedChoice(ppd, "ZQSigSize");
+    if (sigSize && GetBookletSelection(*sigSize) == 1) {
+        const std::string keyword = BookletPaperPageSizeKeyword(*sigSize);
+        if (ppdFindOption(ppd, "PageSize") == nullptr) return 0.0;
+        ppd_size_t* size = ppdPageSize(ppd, keyword.c_str());
+        return size != nullptr ? LongerSide(size->width, size->length) : 0.0;
+    }
+    const double edge = PrintPaperLongEdge(ppd, customMappingName, printDialogPaper);
+    if (sigSize && *sigSize == "None") return AdjustTrimmerBaseLength(edge, MarkedChoice(ppd, "ZQRegionalPaperSetting"));
+    return edge;
 }
 
 }  // namespace zqfeat

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include <cups/ppd.h>
+
 namespace zqfeat {
 
 // 25.4 as the single-precision value the conversions use.
@@ -40,6 +42,16 @@ TrimmerPaper ClampPrintDialogPaper(TrimmerPaper paper);
 // points. Nothing when the name is not of that form or a side is not a
 // finite, non-negative number.
 std::optional<TrimmerPaper> CustomPaperOfMappingName(const std::string& name);
+
+// The long edge (points) of the sheet a booklet is cut from, as the PPD's
+// marked choices give it: the booklet paper when it names a paper, else the
+// print paper (the marked PageSize, a custom size from its mapping name, or
+// the print dialog's paper), mapped through the edge table only when the
+// booklet paper is "None". Nothing when no booklet choice is marked (the
+// window keeps its previous edge). A size record counts by its width and
+// length, not by its imageable area.
+std::optional<double> TrimmerSheetLongEdge(ppd_file_t* ppd, const std::optional<std::string>& customMappingName,
+                                           TrimmerPaper printDialogPaper);
 
 // The finished-width limits: tenths of a millimetre and hundredths of an inch.
 struct TrimmerLimits {
