@@ -54,6 +54,27 @@ TEST(ProductTypeChecker, OnlyExactKeywordSetsNameATypeAndTypeThreeIsNeverFound) 
     for (const ProductTypeRow& row : graphicsPTList()) EXPECT_NE(row.typeNumber, 3);
 }
 
+TEST(ProductTypeChecker, EachEditionSupportsItsOwnOptionList) {
+    struct Case {
+        const char* edition;
+        size_t count;
+        bool invalidateColorProfile;
+    } cases[] = {{"ark", 26, true}, {"teld", 26, true}, {"kv29", 25, false}};
+    for (const Case& c : cases) {
+        const ImageOptionsEdition* e = FindImageOptionsEdition(c.edition);
+        ASSERT_NE(e, nullptr) << c.edition;
+        const std::span<const char* const> keys = SupportedPPDOptionKeys(*e);
+        EXPECT_EQ(keys.size(), c.count) << c.edition;
+        bool invalidate = false, overprint = false;
+        for (const char* k : keys) {
+            invalidate |= std::string(k) == "ZQInvalidateColorProfile";
+            overprint |= std::string(k) == "ZQBlackOverprint";
+        }
+        EXPECT_EQ(invalidate, c.invalidateColorProfile) << c.edition;
+        EXPECT_TRUE(overprint) << c.edition;
+    }
+}
+
 TEST(ProductTypeChecker, InitForgetsEarlierReports) {
     CPPDChecker& c = CPPDChecker::Instance();
     Detect({});

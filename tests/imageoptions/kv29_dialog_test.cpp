@@ -72,6 +72,57 @@ TEST_F(Kv29Dialog, WithoutCMYKOptionsTheGroupStaysShown) {
     EXPECT_FALSE(r.Says("Box tag=531 enabled hidden")) << r.result.err;
 }
 
+// The ARK sample PPD serves both bundles when it names the kv29 bundle's
+// help suffix for the kv29 run.
+std::string AsKv29(const std::string& arkPPD) {
+    return Replace(arkPPD, "*ZQXImageOptionsSettings: \"Default00-ARK\"", "*ZQXImageOptionsSettings: \"Default00-KV29\"");
+}
+
+TEST_F(Kv29Dialog, TheSameScriptBesideTheARKBundle) {
+    const std::string sample = SamplePPD();
+    const std::string noScreen = Without(sample, "ZQEngineScreen");
+    // A fourth RGB correction item: past the three update lists of the table.
+    const std::string vivid = Replace(sample, "*CloseUI: *ZQRGBCorrection",
+                                      "*ZQRGBCorrection Vivid/Vivid: \"\"\n*CloseUI: *ZQRGBCorrection");
+    const std::string localized = Replace(sample, "*Manufacturer: \"ZQ\"", "*Manufacturer: \"ZQ\"\n*ZQLocalizableFileIndex: \"2\"");
+    struct Case {
+        const char* what;
+        std::string ppd, script;
+        const char *ark, *kv29;  // what each run's transcript holds
+    } cases[] = {
+        {"version label", sample, "dump 114\n", "tag=114 enabled hidden value=\"Ver.1.0.1\"",
+         "tag=114 enabled value=\"ver.1.0\""},
+        {"list without its option", noScreen, "dump 109\n", "tag=109 enabled hidden selected=-1",
+         "tag=109 enabled selected=-1"},
+        {"its title", noScreen, "dump 209\n", "tag=209 enabled hidden", "tag=209 enabled value"},
+        {"RGB item past the update lists", vivid, "click 1042\nselect 109 1\nselect 107 \"Vivid\"\ndump 109\n",
+         "tag=109 enabled selected=0", "tag=109 enabled selected=1"},
+        // Restoring the defaults, the kv29 output mode keeps comparing with
+        // the item it showed before: picking that item again is no change.
+        {"output mode after restore default", sample,
+         "select 104 1\nclick 112\nselect 109 1\nselect 104 1\ndump 109\n", "tag=109 enabled selected=0",
+         "tag=109 enabled selected=1"},
+        // The kv29 panel names its string table from the PPD it was set up
+        // with, and the dialog asks for the name before any set-up.
+        {"name's string table", localized, "", "panel: no translation com.tavelle.r15.pde.ImageOptionsKind",
+         "panel: Image Options com.tavelle.kv29.pde.ImageOptionsKind"},
+    };
+    for (const Case& c : cases) {
+        DialogRun ark = Dialog(c.script, c.ppd);
+        DialogRun kv29 = Kv29(c.script, AsKv29(c.ppd));
+        EXPECT_EQ(ark.result.status, 0) << c.what << ark.result.err;
+        EXPECT_EQ(kv29.result.status, 0) << c.what << kv29.result.err;
+        EXPECT_TRUE(ark.Says(c.ark)) << c.what << "\n" << ark.result.err;
+        EXPECT_TRUE(kv29.Says(c.kv29)) << c.what << "\n" << kv29.result.err;
+    }
+}
+
+TEST_F(Kv29Dialog, HelpOpensTheSettingsSuffixPage) {
+    DialogRun r = Kv29("help\n");
+    EXPECT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("help: ZQ Image Options Help Graphics_KV29.htm")) << r.result.err;
+}
+
 TEST_F(Kv29Dialog, EverySaveMarksAgainAlsoRightAfterThePrintGate) {
     DialogRun r = Kv29("print\nsave\n");
     EXPECT_EQ(r.result.status, 0) << r.result.err;

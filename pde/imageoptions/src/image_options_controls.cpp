@@ -81,7 +81,10 @@ bool GPPDListCtrlARK::InitializeMenu(zqp::Bundle* bundle, ppd_file_t* ppd) {
     return true;
 }
 
+// The older build keeps the framework's rules: a list without its option
+// stays shown, and so does its title.
 int32_t GPPDListCtrlARK::DoSelfUpdate() {
+    if (Edition().olderBuild) return GBasePPDPopupListARK::DoSelfUpdate();
     if (!ppdKeyIsExist_) {
         PPDCtrlHide();
         HideTitleCtrl();
@@ -90,12 +93,12 @@ int32_t GPPDListCtrlARK::DoSelfUpdate() {
 }
 
 void GPPDListCtrlARK::Show() {
-    if (ppdKeyIsExist_) GBasePPDPopupListARK::Show();
+    if (ppdKeyIsExist_ || Edition().olderBuild) GBasePPDPopupListARK::Show();
 }
 
 void GPPDListCtrlARK::Hide() {
     GBasePPDPopupListARK::Hide();
-    if (!ppdKeyIsExist_) HideTitleCtrl();
+    if (!ppdKeyIsExist_ && !Edition().olderBuild) HideTitleCtrl();
 }
 
 // RGB correction ---------------------------------------------------------------------------------
@@ -188,6 +191,9 @@ bool RGBCorrectionListCtrlARK::SetValueToTicket(zqp::PrintSettings*, bool) {
 }
 
 int32_t RGBCorrectionListCtrlARK::DoControlUpdateConstrain() {
+    // The older build updates by the framework's rule: the list of the item
+    // chosen, so items past the table's lists update nothing.
+    if (Edition().olderBuild) return GPPDListCtrlARK::DoControlUpdateConstrain();
     if (GetValueFromUIDataBlk() == nullptr || ctrlConstrainControlArray == nullptr) return 0;
     if (BlockInt(GetValueFromUIDataBlk()) == SelectedItemNumber() || ctrlParentPanelPtr == nullptr) return 0;
     zqpde::ConstrainTagList list = ctrlConstrainControlArray->updateLists.at(0);
@@ -273,7 +279,9 @@ int32_t GOutputModeListCtrlARK::GetSummaryText(zqpde::SummaryDictionary* diction
 
 bool GOutputModeListCtrlARK::SetDefaultValueToUI() {
     const bool ok = GPPDListCtrlARK::SetDefaultValueToUI();
-    GetValueFromUI();
+    // The older build does not read the default back: until the next pick
+    // the list compares with the value it showed before.
+    if (!Edition().olderBuild) GetValueFromUI();
     return ok;
 }
 
@@ -410,6 +418,8 @@ bool GLittleArrayControlARK::SetControlValueToUI() {
 
 bool GLittleArrayControlARK::SetExternalValueToUI(const void* value, int32_t size) {
     zqpde::PPDLittleArrayControl::SetExternalValueToUI(value, size);
+    // The older build sets the stepper alone and leaves its edit field.
+    if (Edition().olderBuild) return true;
     lastValue = ShownValue();
     WriteEdit();
     return true;

@@ -50,10 +50,26 @@ struct ImageOptionsEdition {
     // Every product's PDE type; a single row means one nib for any product
     // (the PPD's product still has to name a nib that the bundle holds).
     std::span<const ProductInfo> products;
+    // "ZQInvalidateColorProfile" is among the options the panel supports
+    // (and whose constraints it takes); without it the panel has 25.
+    bool offersInvalidateColorProfile;
+    // "ZQXImageOptionsSettings" is looked up through the vendor keyword
+    // fix-up rather than under its plain name.
+    bool fixesSettingsKeyword;
+    // The dialog's help button opens "Graphics_<suffix>.htm" of the PPD's
+    // settings value itself, panel built or not, rather than asking the
+    // panel's help button.
+    bool helpOpensSettingsPage;
     // The build on the older framework: it keeps no panel status (the screen
     // list always returns to its default), never hides the image settings
     // window's CMYK group, and every save writes the ticket, also the one
-    // right after the print gate wrote it.
+    // right after the print gate wrote it. Its lists keep the framework's
+    // show, hide and update rules (a list without its option stays shown,
+    // the RGB list updates by the item chosen, the output mode does not
+    // read its default back), its density steppers leave their edit fields
+    // alone on a restore, the panel takes its name's string table from the
+    // PPD it was set up with, loads its view without a log line, and shows
+    // its version label as "ver." and the short version.
     bool olderBuild;
 };
 
@@ -67,16 +83,16 @@ inline constexpr ProductInfo kKv29ProductInfo[] = {{"Morvane00", 0, "ZQImageOpti
 inline constexpr ImageOptionsEdition kImageOptionsEditions[] = {
     {"ark", "com.tavelle.r15.pde.ImageOptions", "com.tavelle.r15.pde.ImageOptionsKind",
      "com.tavelle.qdm.printsettings.", true, 5, PrintTypeSource::kTicket,
-     {"ZQBlackOverprint", "Black  Over Print Text", "Black Text", true}, false, kProductInfo, false},
+     {"ZQBlackOverprint", "Black  Over Print Text", "Black Text", true}, false, kProductInfo, true, true, false, false},
     {"teld", "com.tavelle.teld15.pde.ImageOptions", "com.tavelle.teld15.pde.ImageOptionsKind",
      "com.tavelle.kvb.printsettings.", false, 5, PrintTypeSource::kTicket,
      {"ZQInvalidateColorProfile", "Invalidate  Color Profile Print Text", "Invalidate Color Profile Text", false},
-     false, kProductInfo, false},
+     false, kProductInfo, true, true, false, false},
     // kv29 reads the print type where kv29-account-pde keeps it: its value
     // cache from 10.7 on. Mailbox print is 5 there as in the other editions.
     {"kv29", "com.tavelle.kv29.pde.ImageOptions", "com.tavelle.kv29.pde.ImageOptionsKind",
      "com.tavelle.kvb.printsettings.", false, 5, PrintTypeSource::kValueCache,
-     {"ZQBlackOverprint", "Black  Over Print Text", "Black Text", true}, true, kKv29ProductInfo, true},
+     {"ZQBlackOverprint", "Black  Over Print Text", "Black Text", true}, true, kKv29ProductInfo, false, false, true, true},
 };
 
 // The row named name; nullptr when there is none.

@@ -112,7 +112,7 @@ int xSeteppd(ppd_file_t* ppd, zqpde::ConstraintHash* hash) {
     if (ppd == nullptr || hash == nullptr) return 0;
     auto supported = [](const char* option) {
         if (option == nullptr) return false;
-        for (const char* k : kSupportedPPDOptionKeys)
+        for (const char* k : SupportedPPDOptionKeys(Edition()))
             if (std::strcmp(k, option) == 0) return true;
         return false;
     };
@@ -124,7 +124,9 @@ int xSeteppd(ppd_file_t* ppd, zqpde::ConstraintHash* hash) {
 
 std::optional<ImageOptionsProduct> ImageOptionsProductFromPPD(ppd_file_t* ppd, const zqp::Bundle* bundle) {
     if (ppd == nullptr || bundle == nullptr) return std::nullopt;
-    const std::string keyword = zqpde::FixPPDKeywordAccordingToType(ppd, "ZQXImageOptionsSettings");
+    const std::string keyword = Edition().fixesSettingsKeyword
+                                    ? zqpde::FixPPDKeywordAccordingToType(ppd, "ZQXImageOptionsSettings")
+                                    : std::string("ZQXImageOptionsSettings");
     ppd_attr_t* attr = zqpde::ppdFindAttr_ALT(ppd, keyword.c_str(), nullptr);
     if (attr == nullptr || attr->value == nullptr) return std::nullopt;
     const std::string value = attr->value;
@@ -198,23 +200,29 @@ bool ImageOptionsPDEr15::LoadView(const char* logTag, std::string* error) {
     outlets.bind("ImageAdjustmentWindow", imageAdjustmentWindowOutlet);
     outlets.bind("ImageAdjustmentBlackOverWindow", imageAdjustmentBlackOverWindowOutlet);
     if (!loadNibNamed(getPDENibFileNamePrintType(), outlets, error)) return false;
-    zqp::Log("ImageOptionsPDE : %s - %zu", logTag, topLevelObjs.size());
+    if (logTag != nullptr) zqp::Log("ImageOptionsPDE : %s - %zu", logTag, topLevelObjs.size());
     return ImageOptionsView != nullptr;
 }
 
 zqp::View* ImageOptionsPDEr15::panelView() {
-    LoadView("panelView", nullptr);
+    LoadView(Edition().olderBuild ? nullptr : "panelView", nullptr);
     return ImageOptionsView;
 }
 
 std::string ImageOptionsPDEr15::panelName() {
-    if (ppd_attr_t* a = zqpde::ppdFindAttr_ALT(HostPPD(), "ZQLocalizableFileIndex", nullptr);
-        a != nullptr && a->value != nullptr)
+    // The older build asks the PPD it was set up with and its own bundle.
+    const bool older = Edition().olderBuild;
+    ppd_file_t* ppd = older ? GetCurrentPPD() : HostPPD();
+    if (ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr); a != nullptr && a->value != nullptr)
         LocalizeTableName = std::string("Localizable") + a->value;
-    if (thePanelName_.empty() && zqpde::pluginBundle != nullptr)
-        thePanelName_ = zqpde::pluginBundle->localizedString(
-            "Graphics Title", zqp::kNoTranslation, LocalizeTableName.empty() ? "Localizable" : LocalizeTableName);
-    return thePanelName_;
+    zqp::Bundle* bundle = older ? bundle_ : zqpde::pluginBundle;
+    if (!thePanelName_.empty() || bundle == nullptr) return thePanelName_;
+    const std::string name = bundle->localizedString("Graphics Title", zqp::kNoTranslation,
+                                                     LocalizeTableName.empty() ? "Localizable" : LocalizeTableName);
+    // Asked before the set-up, the older build has no PPD yet to name the
+    // table: the name is not kept then, so a later call finds the PPD's.
+    if (!older || ppd != nullptr) thePanelName_ = name;
+    return name;
 }
 
 std::string ImageOptionsPDEr15::panelKind() { return Edition().panelKind; }
@@ -228,7 +236,8 @@ std::vector<std::string> ImageOptionsPDEr15::supportedPPDOptionKeys() {
         hash_ = std::make_unique<zqpde::ConstraintHash>();
         xSeteppd(ppd, hash_.get());
     }
-    return {std::begin(kSupportedPPDOptionKeys), std::end(kSupportedPPDOptionKeys)};
+    const std::span<const char* const> keys = SupportedPPDOptionKeys(Edition());
+    return {keys.begin(), keys.end()};
 }
 
 void ImageOptionsPDEr15::willShow() {
@@ -239,8 +248,15 @@ void ImageOptionsPDEr15::willShow() {
 }
 
 bool ImageOptionsPDEr15::shouldShowHelp() {
-    if (help_ != nullptr && help_->UIEventHandler()) return false;
-    return true;
+    if (!Edition().helpOpensSettingsPage) return help_ == nullptr || !help_->UIEventHandler();
+    ppd_attr_t* attr = bundle_ != nullptr ? zqpde::ppdFindAttr_ALT(HostPPD(), "ZQXImageOptionsSettings", nullptr) : nullptr;
+    if (attr == nullptr || attr->value == nullptr) return true;
+    // The page is named by the value's resource suffix; without one there
+    // is no page to open, and the dialog's own help is not offered either.
+    const char* dash = std::strchr(attr->value, '-');
+    if (dash == nullptr || dash[1] == '\0') return false;
+    zqpde::GotoHelpPage(bundle_, std::string("Graphics_") + (dash + 1) + ".htm", "", "Help Viewer Title for Image Options");
+    return false;
 }
 
 int32_t ImageOptionsPDEr15::Open() {
@@ -415,7 +431,15 @@ int32_t ImageOptionsPDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* 
 
     CPPDChecker::Instance().Init();
     const int32_t status = zqpde::BasePrintPanel::InitializeUserPane(bundle, ppd);
-    if (version_ != nullptr) version_->InitializeTitle(bundle);
+    if (version_ != nullptr) {
+        version_->InitializeTitle(bundle);
+        // The older build's label stays shown and names the short version.
+        if (Edition().olderBuild && bundle != nullptr && version_->GetControlPtr() != nullptr) {
+            const std::string text = "ver." + bundle->infoValue("CFBundleShortVersionString");
+            version_->SetExternalValueToUI(text.c_str(), static_cast<int32_t>(text.size()));
+            version_->GetControlPtr()->setHidden(false);
+        }
+    }
     if (status != 0) return status;
     if (CPPDChecker::Instance().RunCheck()) {
         SetPrintTypeToPanel();
@@ -495,6 +519,7 @@ bool ImageOptionsPDEr15::saveValuesAndReturnError(std::string*) {
 
 bool ImageOptionsPDEPluginr15::initWithBundle(zqp::Bundle* bundle) {
     if (zqpde::pluginBundle == nullptr) zqpde::pluginBundle = bundle;
+    bundle_ = bundle;
     return true;
 }
 
@@ -507,6 +532,7 @@ std::vector<std::unique_ptr<zqp::Panel>> ImageOptionsPDEPluginr15::PDEPanelsForT
     auto panel = std::make_unique<ImageOptionsPDEr15>(host);
     panel->setPDEType(PDETypeForProduct(product->product));
     panel->setHelpSuffix(product->suffix);
+    panel->setBundle(bundle_ != nullptr ? bundle_ : zqpde::pluginBundle);
     panels.push_back(std::move(panel));
     return panels;
 }

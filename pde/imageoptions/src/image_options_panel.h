@@ -112,6 +112,8 @@ public:
     const std::string& getPDENibFileNamePrintType() const;
     const std::string& HelpSuffix() const { return helpSuffix_; }
     void setHelpSuffix(std::string suffix) { helpSuffix_ = std::move(suffix); }
+    // The bundle of the principal object that made the panel.
+    void setBundle(zqp::Bundle* bundle) { bundle_ = bundle; }
 
 private:
     bool SimulationOpenPDE(std::string* error);
@@ -128,6 +130,7 @@ private:
     int32_t pdeType = 0;
     std::string helpSuffix_;
     std::string thePanelName_;
+    zqp::Bundle* bundle_ = nullptr;
 
     zqp::View* ImageOptionsView = nullptr;
     zqp::Window* colorBalanceWindowOutlet = nullptr;
@@ -154,6 +157,9 @@ class ImageOptionsPDEPluginr15 : public zqp::PlugIn {
 public:
     bool initWithBundle(zqp::Bundle* bundle) override;
     std::vector<std::unique_ptr<zqp::Panel>> PDEPanelsForType(const std::string& type, zqp::DialogHost* host) override;
+
+private:
+    zqp::Bundle* bundle_ = nullptr;  // the one this principal object was handed
 };
 
 }  // namespace zqimg

@@ -13,6 +13,11 @@ const char* const kSupportedPPDOptionKeys[26] = {
     "ZQColorDensityYellowHigh", "ZQBlackOverprint", "ZQInvalidateColorProfile",
 };
 
+// "ZQInvalidateColorProfile" stands last, so an edition without it takes the first 25.
+std::span<const char* const> SupportedPPDOptionKeys(const ImageOptionsEdition& edition) {
+    return {kSupportedPPDOptionKeys, edition.offersInvalidateColorProfile ? 26u : 25u};
+}
+
 const char* const arrayAllKeys[24] = {
     "ZQColorMode", "ZQOutputMode", "ZQBrightness", "ZQRGBImageType", "ZQRGBCorrection", "ZQCMYKCorrectionSTD",
     "ZQEngineScreen", "ZQRGBInputProfile", "ZQRGBGammaCorrection", "ZQColorTemperature", "ZQCMYKCorrectionTarget",

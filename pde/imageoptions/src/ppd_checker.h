@@ -9,10 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "image_options_edition.h"
+
 namespace zqimg {
 
 // The 26 PPD options the panel and its windows show, in order.
 extern const char* const kSupportedPPDOptionKeys[26];
+// The options an edition's panel supports: the 26 above, or the first 25
+// (all but "ZQInvalidateColorProfile") where the edition does not offer it.
+std::span<const char* const> SupportedPPDOptionKeys(const ImageOptionsEdition& edition);
 // The 24 keywords the checker looks at (the above without black overprint
 // and invalidate colour profile).
 extern const char* const arrayAllKeys[24];
