@@ -510,9 +510,10 @@ bool ImageOptionsPDEr15::saveValuesAndReturnError(std::string*) {
         isShouldPrintCalled = false;
         return true;
     }
-    WriteTicket();
+    const bool written = WriteTicket();
     isShouldPrintCalled = false;
-    return true;
+    // The older build reports a ticket it could not write.
+    return written || !Edition().olderBuild;
 }
 
 // ---- principal class ----------------------------------------------------------------------------------
