@@ -258,5 +258,43 @@ TEST_F(EditionDialog, Kv29RemembersPerPrinterInTheCacheWhereARKUsesThePrintSetti
     EXPECT_TRUE(arkAgain.Says("dump: PopUpButton tag=101 enabled selected=0")) << arkAgain.result.err;
 }
 
+TEST_F(EditionDialog, Kv29CacheKeepsScrambledValuesAndForgetsAClearedOne) {
+    auto cacheFile = [&] {
+        for (const auto& entry : fs::directory_iterator(CacheFolder()))
+            if (entry.path().filename().string().rfind("zq-kv29-", 0) == 0) return zqtest::Slurp(entry.path());
+        return std::string();
+    };
+    const std::string storageKey = "zq-kv29com.tavelle.kvb.printsettings.JBAStoragePasswordTextEditReference";
+    const std::string ppd = SamplePPD(kKV29);
+    // A storage password of the user window: kept scrambled, found by the next dialog.
+    EditionRun first = Dialog(kKV29, "AccountKind", "click 1002\ntype 3014 97531\nclick 3001\nprint\n", ppd);
+    ASSERT_EQ(first.result.status, 0) << first.result.err;
+    const std::string scrambled = first.Ticket("JBAStoragePasswordTextEditTicket");
+    EXPECT_NE(scrambled, "");
+    std::string content = cacheFile();
+    EXPECT_NE(content.find(storageKey), std::string::npos) << content;
+    EXPECT_EQ(content.find("97531"), std::string::npos) << content;
+    EXPECT_EQ(Dialog(kKV29, "AccountKind", "print\n", ppd).Ticket("JBAStoragePasswordTextEditTicket"), scrambled);
+
+    // The input window's details at print are kept scrambled too, and come back.
+    EditionRun input = Dialog(kKV29, "AccountKind",
+                              "click 1002\nclick 3017\nclick 3001\nprint\ntype 4015 carol\ntype 4018 acct9\nclick 4001\n", ppd);
+    ASSERT_EQ(input.result.status, 0) << input.result.err;
+    content = cacheFile();
+    EXPECT_NE(content.find("JBAInputUserIDTextEditReference"), std::string::npos) << content;
+    for (const char* plain : {"carol", "acct9"}) EXPECT_EQ(content.find(plain), std::string::npos) << plain << "\n" << content;
+    EditionRun again = Dialog(kKV29, "AccountKind", "print\nclick 4001\n", ppd);
+    EXPECT_EQ(again.Ticket("JBAInputUserIDTextEditTicket"), "carol") << again.result.err;
+    EXPECT_EQ(again.Ticket("JBAInputAccountIDTextEditTicket"), "acct9");
+
+    // Cleared, a value is forgotten: no entry, and no stale value comes back.
+    EditionRun cleared = Dialog(kKV29, "AccountKind", "print\ntype 4018 \"\"\nclick 4001\n", ppd);
+    ASSERT_EQ(cleared.result.status, 0) << cleared.result.err;
+    EXPECT_EQ(cleared.Ticket("JBAInputAccountIDTextEditTicket"), "");
+    EXPECT_EQ(cacheFile().find("JBAInputAccountIDTextEditReference"), std::string::npos) << cacheFile();
+    EXPECT_NE(cacheFile().find("JBAInputUserIDTextEditReference"), std::string::npos) << cacheFile();
+    EXPECT_EQ(Dialog(kKV29, "AccountKind", "print\nclick 4001\n", ppd).Ticket("JBAInputAccountIDTextEditTicket"), "");
+}
+
 }  // namespace
 }  // namespace zqacct

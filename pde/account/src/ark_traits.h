@@ -62,6 +62,10 @@ inline constexpr bool kWritesPrintDateTime = false;
 // Name widths counted as ISO Latin-1 bytes (2 for a character outside it).
 inline constexpr bool kLatin1NameWidths = false;
 // Remembered values from the emulated 10.7 on: print settings or value cache.
+// Input-window values remembered scrambled, as the stored passwords are.
+inline constexpr bool kScrambledInputValues = false;
+// The client address: the first one the host name resolves to (else the primary service's).
+inline constexpr bool kHostAddressByName = false;
 inline constexpr bool kRemembersInValueCache = false;
 // PPD attributes whose character scopes replace the name fields' filters
 // (not for the half-width kana product; nullptr: none).

@@ -45,6 +45,10 @@ inline constexpr bool kDomainNames = false;
 inline constexpr bool kAccountAndStorageFields = true;
 inline constexpr bool kWritesPrintDateTime = true;
 inline constexpr bool kLatin1NameWidths = false;
+// Input-window values remembered scrambled, as the stored passwords are.
+inline constexpr bool kScrambledInputValues = true;
+// The client address: the first one the host name resolves to (else the primary service's).
+inline constexpr bool kHostAddressByName = true;
 inline constexpr bool kRemembersInValueCache = true;
 inline constexpr const char* kDocumentNameScopeAttribute = "ZQPTDocNameScope";
 inline constexpr const char* kUserNameScopeAttribute = "ZQPTUserIDScope";

@@ -45,6 +45,10 @@ inline constexpr bool kDomainNames = false;
 inline constexpr bool kAccountAndStorageFields = false;
 inline constexpr bool kWritesPrintDateTime = true;
 inline constexpr bool kLatin1NameWidths = true;
+// Input-window values remembered scrambled, as the stored passwords are.
+inline constexpr bool kScrambledInputValues = false;
+// The client address: the first one the host name resolves to (else the primary service's).
+inline constexpr bool kHostAddressByName = false;
 inline constexpr bool kRemembersInValueCache = false;
 inline constexpr const char* kDocumentNameScopeAttribute = nullptr;
 inline constexpr const char* kUserNameScopeAttribute = nullptr;
