@@ -217,6 +217,11 @@ TEST_F(EditionDialog, TELDPanelsAndOPSPDFModeFromThePPD) {
     EXPECT_EQ(ops.Ticket("PrintTypeUserNameTicketKey"), "<none>");
     EXPECT_EQ(ops.Ticket("DocumentNameTicketKey"), "<none>");
     EXPECT_EQ(ops.Ticket("DocumentNameTypeTicketKey"), "<none>");
+    // The job authentication of an OPS-PDF driver carries the host only: no account mode.
+    EXPECT_NE(plain.Ticket("JBAManageTypeListTicketKey"), "<none>");
+    EXPECT_EQ(ops.Ticket("JBAManageTypeListTicketKey"), "<none>");
+    EXPECT_NE(ops.Ticket("JBAHostNameStringTicket"), "<none>");
+    EXPECT_EQ(ops.ticket.count(std::string("zq-teld") + kTELD.ns + "JBAManageTypeListReference"), 0u);
 
     // The pass-code limit comes from "ZQPTPasswdLimit".
     EditionRun shortCode = Dialog(kTELD, "PrintTypeKind", "select 101 1\ntype 1022 bob\ntype 1026 12345\nclick 1123\nclick 1124\nprint\n",

@@ -337,8 +337,10 @@ void JBAPDEr15::CreateControls() {
     AddNewControl(std::move(title));
 
     auto mode = std::make_unique<JBAListCtrlARK>();
+    // An OPS-PDF driver's list neither writes the ticket nor remembers.
     mode->CreateControl(v->viewWithTag(jobAcctTypeListTag), &jbaMngTypeLboxIniData, jbaMngTypeLboxCnstrnInfoPtr,
-                        &jbaMngTypeLboxAcssInfo, AdminWndTags::allButOKCancelHelp, "JBA Account Mode", &kAnyUser);
+                        bIsOPSPDFDriver ? nullptr : &jbaMngTypeLboxAcssInfo, AdminWndTags::allButOKCancelHelp,
+                        "JBA Account Mode", &kAnyUser);
     jobAcctTypeListCtrl = AddNewControl(std::move(mode));
 
     if (edition::kAccountingInfoLists) CreateInfoLists(ppd);
