@@ -14,6 +14,7 @@
 
 #include "../framework/ppd_fixture.h"
 #include "print_dialog_run.h"
+#include "zqpde/ticket_value.h"
 
 namespace zqacct {
 namespace {
@@ -261,6 +262,36 @@ TEST_F(EditionDialog, Kv29RemembersPerPrinterInTheCacheWhereARKUsesThePrintSetti
     EXPECT_NE(ark.ticket.count("zq-arkcom.tavelle.qdm.printsettings.PrintTypeUserNameReference"), 0u);
     EditionRun arkAgain = Dialog(kARK, "PrintTypeKind", "dump 101\nprint\n", SamplePPD(kARK));
     EXPECT_TRUE(arkAgain.Says("dump: PopUpButton tag=101 enabled selected=0")) << arkAgain.result.err;
+}
+
+TEST_F(EditionDialog, OnlyKv29ReadsAPresetBackFromThePrintSettings) {
+    const std::string pass = zqpde::QSPTicketString("2468").value();
+    for (const Edition* e : kEditions) {
+        // A preset: the ticket as the print-type panel writes it, names escaped.
+        auto preset = [&](const std::string& password) {
+            return e->ns + std::string("PrintTypeTicketKey=2\n") + e->ns + "PrintTypeUserNameTicketKey=/65/66\n" + e->ns +
+                   "DocumentNameTypeTicketKey=2\n" + e->ns + "DocumentNameTicketKey=/67/44/68\n" + e->ns +
+                   "PrintTypePasswordTicketKey=" + password + "\n";
+        };
+        const bool reads = e == &kKV29;
+        root_ = std::string("root-") + e->name;
+        EditionRun r = Dialog(*e, "PrintTypeKind", "dump 101\nprint\n", SamplePPD(*e), preset(pass));
+        ASSERT_EQ(r.result.status, 0) << e->name << r.result.err;
+        EXPECT_EQ(r.Says("dump: PopUpButton tag=101 enabled selected=1"), reads) << e->name << r.result.err;
+        if (reads) {
+            EXPECT_EQ(r.Ticket("PrintTypeUserNameTicketKey"), "AB");
+            EXPECT_EQ(r.Ticket("DocumentNameTypeTicketKey"), "2");
+            EXPECT_EQ(r.Ticket("DocumentNameTicketKey"), "/67/44/68") << "C,D goes out escaped again";
+            EXPECT_EQ(r.Ticket("PrintTypePasswordTicketKey"), pass);
+        }
+        // A pass code that does not unscramble leaves the field empty.
+        if (!reads) continue;
+        EditionRun bad = Dialog(*e, "PrintTypeKind", "click 103\ndump 1022\ndump 1026\nclick 1124\n", SamplePPD(*e),
+                                preset("%%not-base64%%"));
+        EXPECT_EQ(bad.result.status, 0) << bad.result.err;
+        EXPECT_TRUE(bad.Says("tag=1022 enabled value=\"AB\"")) << bad.result.err;
+        EXPECT_TRUE(bad.Says("tag=1026 enabled value=\"\"")) << bad.result.err;
+    }
 }
 
 TEST_F(EditionDialog, Kv29CacheKeepsScrambledValuesAndForgetsAClearedOne) {

@@ -66,6 +66,8 @@ inline constexpr bool kLatin1NameWidths = false;
 inline constexpr bool kScrambledInputValues = false;
 // The client address: the first one the host name resolves to (else the primary service's).
 inline constexpr bool kHostAddressByName = false;
+// A ticket the print-type panel wrote (a preset) is read back when the panel is restored.
+inline constexpr bool kReadsPreset = false;
 inline constexpr bool kRemembersInValueCache = false;
 // PPD attributes whose character scopes replace the name fields' filters
 // (not for the half-width kana product; nullptr: none).

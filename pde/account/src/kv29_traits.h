@@ -49,6 +49,8 @@ inline constexpr bool kLatin1NameWidths = false;
 inline constexpr bool kScrambledInputValues = true;
 // The client address: the first one the host name resolves to (else the primary service's).
 inline constexpr bool kHostAddressByName = true;
+// A ticket the print-type panel wrote (a preset) is read back when the panel is restored.
+inline constexpr bool kReadsPreset = true;
 inline constexpr bool kRemembersInValueCache = true;
 inline constexpr const char* kDocumentNameScopeAttribute = "ZQPTDocNameScope";
 inline constexpr const char* kUserNameScopeAttribute = "ZQPTUserIDScope";

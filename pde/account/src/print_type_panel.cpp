@@ -27,6 +27,7 @@ namespace {
 
 constexpr int32_t kPrintSettingsPreferencesVersion = 0x1070;  // remembered values in the print settings from here
 const zqp::PrefUser kCurrentUser = zqp::PrefUser::kCurrentUser;
+constexpr const char* kPrintTypeTicketKey = ZQ_ACCOUNT_NS "PrintTypeTicketKey";
 
 bool ItemAllowed(const char* const* allowed, const char* key) {
     if (allowed == nullptr) return true;
@@ -306,6 +307,9 @@ bool PrintTypePDEr15::SimulationOpenPDE(std::string* error) {
     SetUIDataToIniData();
     if (!first) ResetControlStatus();
     GetValueFromPreference();
+    // A ticket this panel wrote (a preset) wins over the remembered values.
+    if (edition::kReadsPreset && host->printSettings() != nullptr && host->printSettings()->Has(kPrintTypeTicketKey))
+        GetValueFromPreset();
     SetCurrentValueToUI();
     bFirstInitialzePDE = false;
     return help == 0;
@@ -350,6 +354,24 @@ int32_t PrintTypePDEr15::GetValueFromPreference() {
     if (zqpde::OSVersionCode() >= kPrintSettingsPreferencesVersion)
         return zqpde::BasePrintPanel::GetValueFromPreferenceWithPrinterSettings();
     return zqpde::BasePrintPanel::GetValueFromPreference();
+}
+
+bool PrintTypePDEr15::GetValueFromPreset() {
+    zqp::PrintSettings* settings = GetCurrentPMPrintSettings();
+    if (settings == nullptr) return false;
+    printTypeusernameDataBlkPtr = PrintTypeTextFromTicket(settings, PrintTypeUserNameTicketKey).value_or("");
+    const std::optional<std::string> type = PrintTypeTextFromTicket(settings, DocumentNameTypeTicketKey);
+    const long n = type ? std::strtol(type->c_str(), nullptr, 10) : 0;
+    const bool known = n == 1 || n == 2;
+    documentlistDataBlkPtr = known ? static_cast<int32_t>(n) : 1;
+    documentnameeditDataBlkPtr = PrintTypeTextFromTicket(settings, DocumentNameTicketKey).value_or("");
+    for (zqpde::BasePrintPanel* p : std::initializer_list<zqpde::BasePrintPanel*>{
+             this, ptSamplePrintWindow.get(), ptSecurePrintWindow.get(), ptDelayedPrintWindow.get(),
+             ptMailBoxPrintWindow.get()})
+        if (p != nullptr && p->getCtrlGroupArrayRef() != nullptr)
+            for (auto& c : *p->getCtrlGroupArrayRef())
+                if (c) c->GetValueToPreset();
+    return known;
 }
 
 bool PrintTypePDEr15::RememberBlocks() {

@@ -49,6 +49,8 @@ inline constexpr bool kLatin1NameWidths = true;
 inline constexpr bool kScrambledInputValues = false;
 // The client address: the first one the host name resolves to (else the primary service's).
 inline constexpr bool kHostAddressByName = false;
+// A ticket the print-type panel wrote (a preset) is read back when the panel is restored.
+inline constexpr bool kReadsPreset = false;
 inline constexpr bool kRemembersInValueCache = false;
 inline constexpr const char* kDocumentNameScopeAttribute = nullptr;
 inline constexpr const char* kUserNameScopeAttribute = nullptr;
