@@ -98,13 +98,17 @@ TEST_F(EditionDialog, PrintTypeListsDifferAndMailboxIsFiveWhereOffered) {
         const Edition* e;
         const char* items;
         const char* mailboxTicket;  // after the mailbox script; nullptr: no mailbox item
+        const char* version;        // the version label
     } cases[] = {
-        {&kARK, R"(["Normal Print", "Secure Print", "Sample Print", "Delayed Print", "Save to Mailbox"])", "5"},
-        {&kTELD, R"(["Normal Print", "Secure Print", "Sample Print"])", nullptr},
-        {&kKV29, R"(["Normal Print", "Secure Print", "Sample Print", "Delayed Print" (hidden), "Save to Mailbox"])", "5"},
+        {&kARK, R"(["Normal Print", "Secure Print", "Sample Print", "Delayed Print", "Save to Mailbox"])", "5",
+         "tag=105 enabled hidden"},
+        {&kTELD, R"(["Normal Print", "Secure Print", "Sample Print"])", nullptr, "tag=105 enabled hidden"},
+        {&kKV29, R"(["Normal Print", "Secure Print", "Sample Print", "Delayed Print" (hidden), "Save to Mailbox"])", "5",
+         R"(tag=105 enabled value="ver.1.0")"},
     };
     for (const Case& c : cases) {
-        EditionRun r = Dialog(*c.e, "PrintTypeKind", "dump 101\nprint\n", SamplePPD(*c.e));
+        EditionRun r = Dialog(*c.e, "PrintTypeKind", "dump 101\ndump 105\nprint\n", SamplePPD(*c.e));
+        EXPECT_TRUE(r.Says(std::string("dump: Label ") + c.version)) << c.e->name << r.result.err;
         EXPECT_EQ(r.result.status, 0) << c.e->name << r.result.err;
         EXPECT_TRUE(r.Says(std::string("dump: PopUpButton tag=101 enabled selected=0 items=") + c.items))
             << c.e->name << r.result.err;
@@ -262,6 +266,16 @@ TEST_F(EditionDialog, Kv29RemembersPerPrinterInTheCacheWhereARKUsesThePrintSetti
     EXPECT_NE(ark.ticket.count("zq-arkcom.tavelle.qdm.printsettings.PrintTypeUserNameReference"), 0u);
     EditionRun arkAgain = Dialog(kARK, "PrintTypeKind", "dump 101\nprint\n", SamplePPD(kARK));
     EXPECT_TRUE(arkAgain.Says("dump: PopUpButton tag=101 enabled selected=0")) << arkAgain.result.err;
+}
+
+TEST_F(EditionDialog, EachPanelOpensItsEditionsOwnHelpPage) {
+    for (const Edition* e : kEditions) {
+        const std::string kinds = std::string("com.tavelle.") + e->kinds + ".pde.";
+        EditionRun r = Dialog(*e, "PrintTypeKind", "help\npanel " + kinds + "AccountKind\nhelp\n", SamplePPD(*e));
+        EXPECT_EQ(r.result.status, 0) << e->name << r.result.err;
+        EXPECT_TRUE(r.Says(std::string("help: ZQ Account Help SelectJobType_") + e->help + ".htm")) << r.result.err;
+        EXPECT_TRUE(r.Says(std::string("help: ZQ Account Help JBA_") + e->help + ".htm")) << r.result.err;
+    }
 }
 
 TEST_F(EditionDialog, OnlyKv29ReadsAPresetBackFromThePrintSettings) {

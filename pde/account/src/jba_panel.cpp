@@ -345,9 +345,7 @@ void JBAPDEr15::CreateControls() {
 
     if (edition::kAccountingInfoLists) CreateInfoLists(ppd);
 
-    auto version = std::make_unique<zqpde::VersionStringSText>();
-    version->CreateControl(v->viewWithTag(jbaVerStringTag), nullptr, cdf);
-    AddNewControl(std::move(version));
+    AddNewControl(MakeVersionLabel(v->viewWithTag(jbaVerStringTag), cdf));
 
     auto details = std::make_unique<JBADetailSettingButARK>();
     details->CreateControl(v->viewWithTag(jbaDetailedSettingTag), "Detailed User Settings Btn");

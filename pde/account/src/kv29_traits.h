@@ -51,6 +51,8 @@ inline constexpr bool kScrambledInputValues = true;
 inline constexpr bool kHostAddressByName = true;
 // A ticket the print-type panel wrote (a preset) is read back when the panel is restored.
 inline constexpr bool kReadsPreset = true;
+// The version label shows "ver." and the short version (else it stays hidden).
+inline constexpr bool kShortVersionText = true;
 inline constexpr bool kRemembersInValueCache = true;
 inline constexpr const char* kDocumentNameScopeAttribute = "ZQPTDocNameScope";
 inline constexpr const char* kUserNameScopeAttribute = "ZQPTUserIDScope";

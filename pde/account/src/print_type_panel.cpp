@@ -269,9 +269,7 @@ void PrintTypePDEr15::CreateControls() {
     auto help = std::make_unique<PrintTypeHelpBtnARK>();
     help->CreateControl(v->viewWithTag(printTypeHelpButtonTag));
     PrintTypeHelpBtnCtrl = AddNewControl(std::move(help));
-    auto version = std::make_unique<zqpde::VersionStringSText>();
-    version->CreateControl(v->viewWithTag(PrintTypeVersionTag), nullptr, cdf);
-    AddNewControl(std::move(version));
+    AddNewControl(MakeVersionLabel(v->viewWithTag(PrintTypeVersionTag), cdf));
 
     ErrMsgWndCtrl = std::make_unique<ErrMsgWindow>(errWindowOutlet);
     passCodeAboutWnd = std::make_unique<AboutWindow>(aboutWindowOutlet);

@@ -51,6 +51,8 @@ inline constexpr bool kScrambledInputValues = false;
 inline constexpr bool kHostAddressByName = false;
 // A ticket the print-type panel wrote (a preset) is read back when the panel is restored.
 inline constexpr bool kReadsPreset = false;
+// The version label shows "ver." and the short version (else it stays hidden).
+inline constexpr bool kShortVersionText = false;
 inline constexpr bool kRemembersInValueCache = false;
 inline constexpr const char* kDocumentNameScopeAttribute = nullptr;
 inline constexpr const char* kUserNameScopeAttribute = nullptr;
