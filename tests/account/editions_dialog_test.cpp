@@ -268,6 +268,27 @@ TEST_F(EditionDialog, Kv29RemembersPerPrinterInTheCacheWhereARKUsesThePrintSetti
     EXPECT_TRUE(arkAgain.Says("dump: PopUpButton tag=101 enabled selected=0")) << arkAgain.result.err;
 }
 
+TEST_F(EditionDialog, SecurePrintDefaultOverridesTheStorageExceptInKv29) {
+    // No storage: only normal print is enabled, unless the PPD says secure print is always there.
+    struct Case {
+        const Edition* e;
+        const char* storage;  // the PPD text that leaves no storage
+        bool overridden;
+    } cases[] = {
+        {&kARK, "*DefaultZQHardDisk: None", true},
+        {&kKV29, "*DefaultZQRAMDisk: False", false},
+    };
+    for (const Case& c : cases) {
+        std::string ppd = Replace(SamplePPD(*c.e), c.e == &kARK ? "*DefaultZQHardDisk: HardDisk" : "*DefaultZQRAMDisk: True",
+                                  c.storage);
+        if (c.e == &kARK) ppd = Replace(ppd, "*ZQPTSecurePrintDefault: \"False\"", "*ZQPTSecurePrintDefault: \"True\"");
+        else ppd = Replace(ppd, "*ZQXMailBoxSettings:", "*ZQPTSecurePrintDefault: \"True\"\n*ZQXMailBoxSettings:");
+        root_ = std::string("root-") + c.e->name;
+        EditionRun r = Dialog(*c.e, "PrintTypeKind", "select 101 1\n", ppd);
+        EXPECT_EQ(r.Says("ignored: 101"), !c.overridden) << c.e->name << r.result.err;
+    }
+}
+
 TEST_F(EditionDialog, EachPanelOpensItsEditionsOwnHelpPage) {
     for (const Edition* e : kEditions) {
         const std::string kinds = std::string("com.tavelle.") + e->kinds + ".pde.";

@@ -53,6 +53,8 @@ inline constexpr bool kHostAddressByName = true;
 inline constexpr bool kReadsPreset = true;
 // The version label shows "ver." and the short version (else it stays hidden).
 inline constexpr bool kShortVersionText = true;
+// The PPD attribute whose "True" offers every print type whatever the storage says.
+inline constexpr const char* kSecurePrintDefaultAttribute = nullptr;
 inline constexpr bool kRemembersInValueCache = true;
 inline constexpr const char* kDocumentNameScopeAttribute = "ZQPTDocNameScope";
 inline constexpr const char* kUserNameScopeAttribute = "ZQPTUserIDScope";

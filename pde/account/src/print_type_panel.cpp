@@ -50,8 +50,9 @@ const char* const* LookUp(const PrintTypeAvailability (&table)[N], const char* c
 
 const char* const* PrintTypeAvailabilityFromPPD(ppd_file_t* ppd) {
     if (ppd == nullptr) return nullptr;
-    if (zqpde::CheckIfPPDKeywordSupported(ppd, "ZQPTSecurePrintDefault", "True")) {
-        ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQPTSecurePrintDefault", nullptr);
+    if (const char* key = edition::kSecurePrintDefaultAttribute;
+        key != nullptr && zqpde::CheckIfPPDKeywordSupported(ppd, key, "True")) {
+        ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, key, nullptr);
         if (a != nullptr && a->value != nullptr && std::strcmp(a->value, "True") == 0) return nullptr;
     }
     ppd_option_t* disk = ppdFindOption(ppd, "ZQHardDisk");

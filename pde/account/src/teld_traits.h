@@ -53,6 +53,8 @@ inline constexpr bool kHostAddressByName = false;
 inline constexpr bool kReadsPreset = false;
 // The version label shows "ver." and the short version (else it stays hidden).
 inline constexpr bool kShortVersionText = false;
+// The PPD attribute whose "True" offers every print type whatever the storage says.
+inline constexpr const char* kSecurePrintDefaultAttribute = "ZQPTSecurePrintDefault";
 inline constexpr bool kRemembersInValueCache = false;
 inline constexpr const char* kDocumentNameScopeAttribute = nullptr;
 inline constexpr const char* kUserNameScopeAttribute = nullptr;
