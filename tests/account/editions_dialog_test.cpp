@@ -14,6 +14,7 @@
 
 #include "../framework/ppd_fixture.h"
 #include "print_dialog_run.h"
+#include "zqpde/ticket_value.h"
 
 namespace zqacct {
 namespace {
@@ -97,13 +98,17 @@ TEST_F(EditionDialog, PrintTypeListsDifferAndMailboxIsFiveWhereOffered) {
         const Edition* e;
         const char* items;
         const char* mailboxTicket;  // after the mailbox script; nullptr: no mailbox item
+        const char* version;        // the version label
     } cases[] = {
-        {&kARK, R"(["Normal Print", "Secure Print", "Sample Print", "Delayed Print", "Save to Mailbox"])", "5"},
-        {&kTELD, R"(["Normal Print", "Secure Print", "Sample Print"])", nullptr},
-        {&kKV29, R"(["Normal Print", "Secure Print", "Sample Print", "Delayed Print" (hidden), "Save to Mailbox"])", "5"},
+        {&kARK, R"(["Normal Print", "Secure Print", "Sample Print", "Delayed Print", "Save to Mailbox"])", "5",
+         "tag=105 enabled hidden"},
+        {&kTELD, R"(["Normal Print", "Secure Print", "Sample Print"])", nullptr, "tag=105 enabled hidden"},
+        {&kKV29, R"(["Normal Print", "Secure Print", "Sample Print", "Delayed Print" (hidden), "Save to Mailbox"])", "5",
+         R"(tag=105 enabled value="ver.1.0")"},
     };
     for (const Case& c : cases) {
-        EditionRun r = Dialog(*c.e, "PrintTypeKind", "dump 101\nprint\n", SamplePPD(*c.e));
+        EditionRun r = Dialog(*c.e, "PrintTypeKind", "dump 101\ndump 105\nprint\n", SamplePPD(*c.e));
+        EXPECT_TRUE(r.Says(std::string("dump: Label ") + c.version)) << c.e->name << r.result.err;
         EXPECT_EQ(r.result.status, 0) << c.e->name << r.result.err;
         EXPECT_TRUE(r.Says(std::string("dump: PopUpButton tag=101 enabled selected=0 items=") + c.items))
             << c.e->name << r.result.err;
@@ -217,6 +222,11 @@ TEST_F(EditionDialog, TELDPanelsAndOPSPDFModeFromThePPD) {
     EXPECT_EQ(ops.Ticket("PrintTypeUserNameTicketKey"), "<none>");
     EXPECT_EQ(ops.Ticket("DocumentNameTicketKey"), "<none>");
     EXPECT_EQ(ops.Ticket("DocumentNameTypeTicketKey"), "<none>");
+    // The job authentication of an OPS-PDF driver carries the host only: no account mode.
+    EXPECT_NE(plain.Ticket("JBAManageTypeListTicketKey"), "<none>");
+    EXPECT_EQ(ops.Ticket("JBAManageTypeListTicketKey"), "<none>");
+    EXPECT_NE(ops.Ticket("JBAHostNameStringTicket"), "<none>");
+    EXPECT_EQ(ops.ticket.count(std::string("zq-teld") + kTELD.ns + "JBAManageTypeListReference"), 0u);
 
     // The pass-code limit comes from "ZQPTPasswdLimit".
     EditionRun shortCode = Dialog(kTELD, "PrintTypeKind", "select 101 1\ntype 1022 bob\ntype 1026 12345\nclick 1123\nclick 1124\nprint\n",
@@ -256,6 +266,105 @@ TEST_F(EditionDialog, Kv29RemembersPerPrinterInTheCacheWhereARKUsesThePrintSetti
     EXPECT_NE(ark.ticket.count("zq-arkcom.tavelle.qdm.printsettings.PrintTypeUserNameReference"), 0u);
     EditionRun arkAgain = Dialog(kARK, "PrintTypeKind", "dump 101\nprint\n", SamplePPD(kARK));
     EXPECT_TRUE(arkAgain.Says("dump: PopUpButton tag=101 enabled selected=0")) << arkAgain.result.err;
+}
+
+TEST_F(EditionDialog, SecurePrintDefaultOverridesTheStorageExceptInKv29) {
+    // No storage: only normal print is enabled, unless the PPD says secure print is always there.
+    struct Case {
+        const Edition* e;
+        const char* storage;  // the PPD text that leaves no storage
+        bool overridden;
+    } cases[] = {
+        {&kARK, "*DefaultZQHardDisk: None", true},
+        {&kKV29, "*DefaultZQRAMDisk: False", false},
+    };
+    for (const Case& c : cases) {
+        std::string ppd = Replace(SamplePPD(*c.e), c.e == &kARK ? "*DefaultZQHardDisk: HardDisk" : "*DefaultZQRAMDisk: True",
+                                  c.storage);
+        if (c.e == &kARK) ppd = Replace(ppd, "*ZQPTSecurePrintDefault: \"False\"", "*ZQPTSecurePrintDefault: \"True\"");
+        else ppd = Replace(ppd, "*ZQXMailBoxSettings:", "*ZQPTSecurePrintDefault: \"True\"\n*ZQXMailBoxSettings:");
+        root_ = std::string("root-") + c.e->name;
+        EditionRun r = Dialog(*c.e, "PrintTypeKind", "select 101 1\n", ppd);
+        EXPECT_EQ(r.Says("ignored: 101"), !c.overridden) << c.e->name << r.result.err;
+    }
+}
+
+TEST_F(EditionDialog, EachPanelOpensItsEditionsOwnHelpPage) {
+    for (const Edition* e : kEditions) {
+        const std::string kinds = std::string("com.tavelle.") + e->kinds + ".pde.";
+        EditionRun r = Dialog(*e, "PrintTypeKind", "help\npanel " + kinds + "AccountKind\nhelp\n", SamplePPD(*e));
+        EXPECT_EQ(r.result.status, 0) << e->name << r.result.err;
+        EXPECT_TRUE(r.Says(std::string("help: ZQ Account Help SelectJobType_") + e->help + ".htm")) << r.result.err;
+        EXPECT_TRUE(r.Says(std::string("help: ZQ Account Help JBA_") + e->help + ".htm")) << r.result.err;
+    }
+}
+
+TEST_F(EditionDialog, OnlyKv29ReadsAPresetBackFromThePrintSettings) {
+    const std::string pass = zqpde::QSPTicketString("2468").value();
+    for (const Edition* e : kEditions) {
+        // A preset: the ticket as the print-type panel writes it, names escaped.
+        auto preset = [&](const std::string& password) {
+            return e->ns + std::string("PrintTypeTicketKey=2\n") + e->ns + "PrintTypeUserNameTicketKey=/65/66\n" + e->ns +
+                   "DocumentNameTypeTicketKey=2\n" + e->ns + "DocumentNameTicketKey=/67/44/68\n" + e->ns +
+                   "PrintTypePasswordTicketKey=" + password + "\n";
+        };
+        const bool reads = e == &kKV29;
+        root_ = std::string("root-") + e->name;
+        EditionRun r = Dialog(*e, "PrintTypeKind", "dump 101\nprint\n", SamplePPD(*e), preset(pass));
+        ASSERT_EQ(r.result.status, 0) << e->name << r.result.err;
+        EXPECT_EQ(r.Says("dump: PopUpButton tag=101 enabled selected=1"), reads) << e->name << r.result.err;
+        if (reads) {
+            EXPECT_EQ(r.Ticket("PrintTypeUserNameTicketKey"), "AB");
+            EXPECT_EQ(r.Ticket("DocumentNameTypeTicketKey"), "2");
+            EXPECT_EQ(r.Ticket("DocumentNameTicketKey"), "/67/44/68") << "C,D goes out escaped again";
+            EXPECT_EQ(r.Ticket("PrintTypePasswordTicketKey"), pass);
+        }
+        // A pass code that does not unscramble leaves the field empty.
+        if (!reads) continue;
+        EditionRun bad = Dialog(*e, "PrintTypeKind", "click 103\ndump 1022\ndump 1026\nclick 1124\n", SamplePPD(*e),
+                                preset("%%not-base64%%"));
+        EXPECT_EQ(bad.result.status, 0) << bad.result.err;
+        EXPECT_TRUE(bad.Says("tag=1022 enabled value=\"AB\"")) << bad.result.err;
+        EXPECT_TRUE(bad.Says("tag=1026 enabled value=\"\"")) << bad.result.err;
+    }
+}
+
+TEST_F(EditionDialog, Kv29CacheKeepsScrambledValuesAndForgetsAClearedOne) {
+    auto cacheFile = [&] {
+        for (const auto& entry : fs::directory_iterator(CacheFolder()))
+            if (entry.path().filename().string().rfind("zq-kv29-", 0) == 0) return zqtest::Slurp(entry.path());
+        return std::string();
+    };
+    const std::string storageKey = "zq-kv29com.tavelle.kvb.printsettings.JBAStoragePasswordTextEditReference";
+    const std::string ppd = SamplePPD(kKV29);
+    // A storage password of the user window: kept scrambled, found by the next dialog.
+    EditionRun first = Dialog(kKV29, "AccountKind", "click 1002\ntype 3014 97531\nclick 3001\nprint\n", ppd);
+    ASSERT_EQ(first.result.status, 0) << first.result.err;
+    const std::string scrambled = first.Ticket("JBAStoragePasswordTextEditTicket");
+    EXPECT_NE(scrambled, "");
+    std::string content = cacheFile();
+    EXPECT_NE(content.find(storageKey), std::string::npos) << content;
+    EXPECT_EQ(content.find("97531"), std::string::npos) << content;
+    EXPECT_EQ(Dialog(kKV29, "AccountKind", "print\n", ppd).Ticket("JBAStoragePasswordTextEditTicket"), scrambled);
+
+    // The input window's details at print are kept scrambled too, and come back.
+    EditionRun input = Dialog(kKV29, "AccountKind",
+                              "click 1002\nclick 3017\nclick 3001\nprint\ntype 4015 carol\ntype 4018 acct9\nclick 4001\n", ppd);
+    ASSERT_EQ(input.result.status, 0) << input.result.err;
+    content = cacheFile();
+    EXPECT_NE(content.find("JBAInputUserIDTextEditReference"), std::string::npos) << content;
+    for (const char* plain : {"carol", "acct9"}) EXPECT_EQ(content.find(plain), std::string::npos) << plain << "\n" << content;
+    EditionRun again = Dialog(kKV29, "AccountKind", "print\nclick 4001\n", ppd);
+    EXPECT_EQ(again.Ticket("JBAInputUserIDTextEditTicket"), "carol") << again.result.err;
+    EXPECT_EQ(again.Ticket("JBAInputAccountIDTextEditTicket"), "acct9");
+
+    // Cleared, a value is forgotten: no entry, and no stale value comes back.
+    EditionRun cleared = Dialog(kKV29, "AccountKind", "print\ntype 4018 \"\"\nclick 4001\n", ppd);
+    ASSERT_EQ(cleared.result.status, 0) << cleared.result.err;
+    EXPECT_EQ(cleared.Ticket("JBAInputAccountIDTextEditTicket"), "");
+    EXPECT_EQ(cacheFile().find("JBAInputAccountIDTextEditReference"), std::string::npos) << cacheFile();
+    EXPECT_NE(cacheFile().find("JBAInputUserIDTextEditReference"), std::string::npos) << cacheFile();
+    EXPECT_EQ(Dialog(kKV29, "AccountKind", "print\nclick 4001\n", ppd).Ticket("JBAInputAccountIDTextEditTicket"), "");
 }
 
 }  // namespace

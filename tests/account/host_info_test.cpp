@@ -65,6 +65,19 @@ TEST(ClientAddress, IPv6InDeviceForm) {
     EXPECT_EQ(GetClientIPAddress(std::string(1000, 'f') + "::1"), "");
 }
 
+TEST(ClientAddress, HostNameResolvedToItsFirstAddress) {
+    // A numeric name resolves to itself in either family, so no network is needed.
+    EXPECT_EQ(AddressOfHostName("127.0.0.1"), "127.0.0.1");
+    EXPECT_EQ(AddressOfHostName("::1"), "::1");
+    const std::optional<std::string> local = AddressOfHostName("localhost");
+    ASSERT_TRUE(local.has_value());
+    EXPECT_NE(GetClientIPAddress(*local), "") << *local << " is put into the device form";
+    // Names that resolve to nothing give no address (and no crash).
+    for (const std::string& bad : {std::string(), std::string("no-such-host.invalid"), std::string("a\0b", 3),
+                                  std::string(300, 'x')})
+        EXPECT_FALSE(AddressOfHostName(bad).has_value()) << bad;
+}
+
 std::string Value(const zqp::PrintSettings& s, const char* key) {
     std::string v;
     s.GetValue(key, v);
@@ -82,6 +95,11 @@ TEST(HostInformationTicket, WritesTheThreeKeysUnlocked) {
     zqp::PrintSettings noAddress;
     EXPECT_TRUE(SetInformationToTicket(&noAddress, false, {"m", "h", std::nullopt}));
     EXPECT_FALSE(noAddress.Has(kJBAIPAddressTicketKey));
+    // A host name that resolved to nothing: the key is there, empty.
+    zqp::PrintSettings unresolved;
+    EXPECT_TRUE(SetInformationToTicket(&unresolved, false, {"m", "h", std::string()}));
+    EXPECT_TRUE(unresolved.Has(kJBAIPAddressTicketKey));
+    EXPECT_EQ(Value(unresolved, kJBAIPAddressTicketKey), "");
     EXPECT_FALSE(SetInformationToTicket(nullptr, false, {"m", "h", "10.0.0.1"}));
 }
 

@@ -1,10 +1,13 @@
-// The start time of a delayed job and the remembered pass codes.
+// The start time of a delayed job, the remembered pass codes and the
+// print-type texts read back from a ticket.
 #include <gtest/gtest.h>
 #include <zqp/system.h>
 
 #include <ctime>
 
+#include "print_type_controls.h"
 #include "start_time.h"
+#include <zqp/print_settings.h>
 
 namespace zqacct {
 namespace {
@@ -70,6 +73,34 @@ TEST(RememberedPassCode, IsScrambledAndReadsBack) {
     EXPECT_FALSE(PassCodeFromRemembered("1234"));
     EXPECT_FALSE(PassCodeFromRemembered("not base64!"));
     EXPECT_FALSE(PassCodeFromRemembered(RememberedPassCode("12ab")));
+}
+
+TEST(PrintTypeTextFromTicket, EscapedValuesDecodeAndBadOnesAreRefused) {
+    struct Case {
+        std::string stored;
+        std::optional<std::string> read;
+    } cases[] = {
+        {"plain", "plain"},
+        {"/65/66", "AB"},
+        {"/67/44/68", "C,D"},
+        {"", ""},
+        {std::string(255, 'x'), std::string(255, 'x')},
+        {std::string(256, 'x'), std::nullopt},                 // longer than a ticket text
+        {"/195/169", "\xC3\xA9"},                               // bytes of one character
+        {"/255/254", std::nullopt},                             // not UTF-8 once decoded
+    };
+    std::string longEscape;
+    for (int i = 0; i < 255; ++i) longEscape += "/120";
+    for (const Case& c : cases) {
+        zqp::PrintSettings s;
+        ASSERT_EQ(s.SetValue("k", c.stored, false), zqp::kNoErr);
+        EXPECT_EQ(PrintTypeTextFromTicket(&s, "k"), c.read) << c.stored;
+    }
+    zqp::PrintSettings s;
+    ASSERT_EQ(s.SetValue("k", longEscape, false), zqp::kNoErr);
+    EXPECT_EQ(PrintTypeTextFromTicket(&s, "k"), std::string(255, 'x')) << "an escaped 255-byte text is whole";
+    EXPECT_FALSE(PrintTypeTextFromTicket(&s, "missing"));
+    EXPECT_FALSE(PrintTypeTextFromTicket(nullptr, "k"));
 }
 
 }  // namespace

@@ -4,13 +4,16 @@
 // label's constraint-file check.
 #include <cups/ppd.h>
 
+#include <memory>
 #include <string>
 
 namespace zqp {
 class DialogHost;
+class View;
 }
 namespace zqpde {
 class BasePrintPanel;
+class BaseControl;
 }
 
 namespace zqacct {
@@ -23,6 +26,10 @@ std::string PanelName(zqp::DialogHost* host, const char* titleKey);
 
 // Makes every control of the panel and of its windows read its texts from table.
 void UseTextTable(zqpde::BasePrintPanel& panel, const std::string& table);
+
+// The panel's version label as the edition shows it: hidden, or "ver." and
+// the bundle's short version shown.
+std::unique_ptr<zqpde::BaseControl> MakeVersionLabel(zqp::View* view, bool cdfSupport);
 
 // False when the PPD names a constraint file ("ZQXCDFSetting") that cannot be read.
 bool ConstraintFileUsable(ppd_file_t* ppd);

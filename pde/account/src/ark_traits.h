@@ -62,6 +62,16 @@ inline constexpr bool kWritesPrintDateTime = false;
 // Name widths counted as ISO Latin-1 bytes (2 for a character outside it).
 inline constexpr bool kLatin1NameWidths = false;
 // Remembered values from the emulated 10.7 on: print settings or value cache.
+// Input-window values remembered scrambled, as the stored passwords are.
+inline constexpr bool kScrambledInputValues = false;
+// The client address: the first one the host name resolves to (else the primary service's).
+inline constexpr bool kHostAddressByName = false;
+// A ticket the print-type panel wrote (a preset) is read back when the panel is restored.
+inline constexpr bool kReadsPreset = false;
+// The version label shows "ver." and the short version (else it stays hidden).
+inline constexpr bool kShortVersionText = false;
+// The PPD attribute whose "True" offers every print type whatever the storage says.
+inline constexpr const char* kSecurePrintDefaultAttribute = "ZQPTSecurePrintDefault";
 inline constexpr bool kRemembersInValueCache = false;
 // PPD attributes whose character scopes replace the name fields' filters
 // (not for the half-width kana product; nullptr: none).

@@ -3,7 +3,13 @@
 #include <zqp/system.h>
 #include <zqp/utf8.h>
 
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
 #include <cctype>
+#include <memory>
 #include <vector>
 
 #include "zqpde/settings_access.h"
@@ -86,7 +92,12 @@ std::string IPv6ClientForm(std::string_view text) {
 }  // namespace
 
 HostInformation CurrentHostInformation() {
-    return HostInformation{zqp::MachineName(), zqp::HostName(), getHostIPv4Address(), zqp::Now()};
+    HostInformation host{zqp::MachineName(), zqp::HostName(), std::nullopt, zqp::Now()};
+    if (edition::kHostAddressByName)
+        host.address = AddressOfHostName(std::string(zqp::Utf8Prefix(host.hostName, kHostNameMaxBytes))).value_or("");
+    else
+        host.address = getHostIPv4Address();
+    return host;
 }
 
 std::string FilterMachineName(std::string_view name, unsigned char low, unsigned char high, int32_t limit) {
@@ -135,6 +146,26 @@ bool SetCStringToTicket(zqp::PrintSettings* settings, std::string_view text, con
 }
 
 std::optional<std::string> getHostIPv4Address() { return zqp::PrimaryAddress(); }
+
+std::optional<std::string> AddressOfHostName(const std::string& hostName) {
+    if (hostName.empty() || hostName.find('\0') != std::string::npos) return std::nullopt;
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (getaddrinfo(hostName.c_str(), nullptr, &hints, &found) != 0 || found == nullptr) return std::nullopt;
+    std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> list(found, &freeaddrinfo);
+    for (const addrinfo* a = found; a != nullptr; a = a->ai_next) {
+        char text[INET6_ADDRSTRLEN] = {};
+        const void* bytes = nullptr;
+        if (a->ai_family == AF_INET && a->ai_addrlen >= sizeof(sockaddr_in))
+            bytes = &reinterpret_cast<const sockaddr_in*>(a->ai_addr)->sin_addr;
+        else if (a->ai_family == AF_INET6 && a->ai_addrlen >= sizeof(sockaddr_in6))
+            bytes = &reinterpret_cast<const sockaddr_in6*>(a->ai_addr)->sin6_addr;
+        if (bytes != nullptr && inet_ntop(a->ai_family, bytes, text, sizeof text) != nullptr) return std::string(text);
+    }
+    return std::nullopt;
+}
 
 std::string GetClientIPAddress(std::string_view text) {
     if (text.find('.') != std::string_view::npos) return IPv4ClientForm(text);

@@ -52,6 +52,10 @@ bool SetCStringToTicket(zqp::PrintSettings* settings, std::string_view text, con
 // The primary address in text form; none without a primary network service.
 std::optional<std::string> getHostIPv4Address();
 
+// The first IPv4 or IPv6 address the resolver gives for the host name, in
+// text form; none when the name does not resolve.
+std::optional<std::string> AddressOfHostName(const std::string& hostName);
+
 // The client-address form of an address text: "I" and 8 upper-case hex
 // digits for IPv4 (four decimal parts of at most 255), "6" and the 32 hex
 // digits of the eight groups for IPv6 (zone dropped, at most one "::", groups
@@ -64,7 +68,8 @@ void GetCurrentDateAndTime(std::time_t when, std::string* date, std::string* tim
 // Writes the three host keys (and, in editions that have them, the print
 // date and time). A failed machine-name write does not keep the
 // host name and address from being written; the answer is false when any
-// write failed. Without an address its key is not written.
+// write failed. Without an address its key is not written (editions that
+// resolve the host name hand an empty address instead, so it is written empty).
 bool SetInformationToTicket(zqp::PrintSettings* settings, bool lock, const HostInformation& host);
 bool SetInformationToTicket(zqp::PrintSettings* settings, bool lock);
 

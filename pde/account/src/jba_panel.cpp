@@ -337,15 +337,15 @@ void JBAPDEr15::CreateControls() {
     AddNewControl(std::move(title));
 
     auto mode = std::make_unique<JBAListCtrlARK>();
+    // An OPS-PDF driver's list neither writes the ticket nor remembers.
     mode->CreateControl(v->viewWithTag(jobAcctTypeListTag), &jbaMngTypeLboxIniData, jbaMngTypeLboxCnstrnInfoPtr,
-                        &jbaMngTypeLboxAcssInfo, AdminWndTags::allButOKCancelHelp, "JBA Account Mode", &kAnyUser);
+                        bIsOPSPDFDriver ? nullptr : &jbaMngTypeLboxAcssInfo, AdminWndTags::allButOKCancelHelp,
+                        "JBA Account Mode", &kAnyUser);
     jobAcctTypeListCtrl = AddNewControl(std::move(mode));
 
     if (edition::kAccountingInfoLists) CreateInfoLists(ppd);
 
-    auto version = std::make_unique<zqpde::VersionStringSText>();
-    version->CreateControl(v->viewWithTag(jbaVerStringTag), nullptr, cdf);
-    AddNewControl(std::move(version));
+    AddNewControl(MakeVersionLabel(v->viewWithTag(jbaVerStringTag), cdf));
 
     auto details = std::make_unique<JBADetailSettingButARK>();
     details->CreateControl(v->viewWithTag(jbaDetailedSettingTag), "Detailed User Settings Btn");

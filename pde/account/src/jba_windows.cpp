@@ -273,6 +273,15 @@ bool ScrambledMemory<Base>::ConvertFromPreferenceString(const std::string& text)
 }
 
 template <class Base>
+bool ScrambledMemory<Base>::SetValueToPreferenceWithPrinterSettings() {
+    std::string text, key;
+    const zqpde::BaseControl::RememberStep step = this->PrepareRemember(text, key);
+    if (step != zqpde::BaseControl::RememberStep::kGoOn) return step == zqpde::BaseControl::RememberStep::kDone;
+    const std::optional<std::string> kept = text.empty() ? std::nullopt : std::optional<std::string>(text);
+    return this->GetParentPanel()->RememberText(key, kept, this->userNameinPreference);
+}
+
+template <class Base>
 bool StoragePassword<Base>::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
     const bool ok = Base::InitializeCtrl(bundle, ppd);
     if (this->textEditIniDataPtr != nullptr && ppd != nullptr && !kPPDMainKey.empty()) {
@@ -314,6 +323,8 @@ template class ScrambledMemory<JBAWndTextEditCtrlARK>;
 template class StoragePassword<JBAWndTextEditCtrlExtPwdARK>;
 template class ScrambledMemory<JBAInputWndTextEditCtrlARK>;
 template class StoragePassword<JBAInputWndTextEditCtrlARK>;
+template class ScrambledMemory<JBAInputWndTextEditCtrlExtARK>;
+template class ScrambledMemory<JBAInputWndStrgIDTextEditCtrlExtARK>;
 
 int32_t JBAWndStrgTextEditCtrlExtPwdARK::DoSelfUpdate() {
     GetValueFromUI();
@@ -646,6 +657,13 @@ std::unique_ptr<T> Make(Args&&... args) {
     return std::make_unique<T>(std::forward<Args>(args)...);
 }
 
+// An input-window field whose value the edition remembers scrambled.
+template <class T>
+auto MakeInputField() {
+    if constexpr (edition::kScrambledInputValues) return Make<ScrambledMemory<T>>();
+    else return Make<T>();
+}
+
 }  // namespace
 
 #define ZQ_INFO_TABLE(NAME) (spec_.admin ? AdminWndTags::NAME : UserWndTags::NAME)
@@ -885,7 +903,7 @@ JBAInputWindowARK::JBAInputWindowARK(zqp::Window* window, const char* titleKey,
     }
     label(T::UserIDTitle, "User ID text");
     if (!bIsZELPDFDriver)
-        field(Make<JBAInputWndTextEditCtrlExtARK>(), T::UserID, &jbaWndUserIDEtxtIniData, &a.userID,
+        field(MakeInputField<JBAInputWndTextEditCtrlExtARK>(), T::UserID, &jbaWndUserIDEtxtIniData, &a.userID,
               utf8 ? &jbaWndUserIDEtxtFltrDataForUTF8 : &jbaWndUserIDEtxtFltrDataForNoneUTF8, false);
     label(T::UserPwTitle, "User ID Password text");
     if (!bIsZELPDFDriver) {
@@ -893,7 +911,7 @@ JBAInputWindowARK::JBAInputWindowARK(zqp::Window* window, const char* titleKey,
                        &a.userPw, &jbaWndUserIDPwEtxtFltrData, true);
     }
     if (accountFields) {
-        field(Make<JBAInputWndTextEditCtrlExtARK>(), T::UserID2, &jbaWndUserIDEtxtIniData, &a.userID2,
+        field(MakeInputField<JBAInputWndTextEditCtrlExtARK>(), T::UserID2, &jbaWndUserIDEtxtIniData, &a.userID2,
               utf8 ? &jbaInputWndUserID2EtxtFltrDataForUTF8 : &jbaInputWndUserID2EtxtFltrData, false);
     }
     if (edition::kDomainNames) {
@@ -905,13 +923,13 @@ JBAInputWindowARK::JBAInputWindowARK(zqp::Window* window, const char* titleKey,
     }
     if (accountFields) {
         label(T::AcntIDTitle, "Account ID text");
-        field(Make<JBAInputWndTextEditCtrlARK>(), T::AcntID, &jbaWndAcntIDEtxtIniData, &a.acntID,
+        field(MakeInputField<JBAInputWndTextEditCtrlARK>(), T::AcntID, &jbaWndAcntIDEtxtIniData, &a.acntID,
               &jbaWndAcntIDEtxtFltrData, true);
-        field(Make<JBAInputWndTextEditCtrlARK>(), T::AcntID2, &jbaWndAcntIDEtxtIniData, &a.acntID2,
+        field(MakeInputField<JBAInputWndTextEditCtrlARK>(), T::AcntID2, &jbaWndAcntIDEtxtIniData, &a.acntID2,
               &jbaInputWndAcntID2EtxtFltrData, true);
         label(T::StrgIDTitle, "Billing ID text");
-        field(Make<JBAInputWndStrgIDTextEditCtrlExtARK>(), T::StrgID, nullptr, &a.strgID, nullptr, false);
-        field(Make<JBAInputWndStrgIDTextEditCtrlExtARK>(), T::StrgID2, nullptr, &a.strgID2, nullptr, false);
+        field(MakeInputField<JBAInputWndStrgIDTextEditCtrlExtARK>(), T::StrgID, nullptr, &a.strgID, nullptr, false);
+        field(MakeInputField<JBAInputWndStrgIDTextEditCtrlExtARK>(), T::StrgID2, nullptr, &a.strgID2, nullptr, false);
         label(T::StrgPwTitle, "Billing ID Password text");
         auto spw = Make<JBAInputWndStrgTextEditCtrlPwdARK>();
         spw->PPDKey(edition::kPassCodeLimitKey);

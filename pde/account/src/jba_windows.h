@@ -98,6 +98,9 @@ class ScrambledMemory : public Base {
 public:
     bool ConvertToPreferenceString(std::string& out) override;
     bool ConvertFromPreferenceString(const std::string& text) override;
+    // A value that cannot be scrambled (empty, or too long for it) is
+    // forgotten: its remembered entry goes, so no older value comes back.
+    bool SetValueToPreferenceWithPrinterSettings() override;
 };
 
 // The storage password: digits, at least the PPD's minimum ("[n]" of its

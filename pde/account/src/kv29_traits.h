@@ -45,6 +45,16 @@ inline constexpr bool kDomainNames = false;
 inline constexpr bool kAccountAndStorageFields = true;
 inline constexpr bool kWritesPrintDateTime = true;
 inline constexpr bool kLatin1NameWidths = false;
+// Input-window values remembered scrambled, as the stored passwords are.
+inline constexpr bool kScrambledInputValues = true;
+// The client address: the first one the host name resolves to (else the primary service's).
+inline constexpr bool kHostAddressByName = true;
+// A ticket the print-type panel wrote (a preset) is read back when the panel is restored.
+inline constexpr bool kReadsPreset = true;
+// The version label shows "ver." and the short version (else it stays hidden).
+inline constexpr bool kShortVersionText = true;
+// The PPD attribute whose "True" offers every print type whatever the storage says.
+inline constexpr const char* kSecurePrintDefaultAttribute = nullptr;
 inline constexpr bool kRemembersInValueCache = true;
 inline constexpr const char* kDocumentNameScopeAttribute = "ZQPTDocNameScope";
 inline constexpr const char* kUserNameScopeAttribute = "ZQPTUserIDScope";

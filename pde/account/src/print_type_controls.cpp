@@ -1,6 +1,7 @@
 #include "print_type_controls.h"
 
 #include <zqp/bundle.h>
+#include <zqp/print_settings.h>
 #include <zqp/system.h>
 #include <zqp/utf8.h>
 #include <zqp/view.h>
@@ -17,6 +18,7 @@
 #include "zqpde/ppd_util.h"
 #include "zqpde/scope_filter.h"
 #include "zqpde/text_util.h"
+#include "zqpde/ticket_value.h"
 
 namespace zqacct {
 
@@ -418,6 +420,25 @@ bool PTPassCodeTextEditCtrlARK::ConvertToPreferenceString(std::string& out) {
 bool PTPassCodeTextEditCtrlARK::ConvertFromPreferenceString(const std::string& text) {
     // A remembered value that is not a scrambled pass code is forgotten.
     return zqpde::TextEditCtrl::ConvertFromPreferenceString(PassCodeFromRemembered(text).value_or(""));
+}
+
+std::optional<std::string> PrintTypeTextFromTicket(const zqp::PrintSettings* settings, const char* key) {
+    std::string text;
+    if (settings == nullptr || key == nullptr || settings->GetValue(key, text) != zqp::kNoErr) return std::nullopt;
+    // An escaped value takes up to four bytes for each byte it stands for.
+    if (text.size() > 4 * zqpde::kTicketTextMaxBytes) return std::nullopt;
+    zqpde::numstrtochar(text);
+    if (text.size() > zqpde::kTicketTextMaxBytes || !zqp::IsValidUtf8(text)) return std::nullopt;
+    return text;
+}
+
+bool PTPWTextEditCtrlARK::GetValueToPreset() {
+    if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->ticketKey == nullptr) return false;
+    zqp::PrintSettings* settings = PanelSettings();
+    std::string text;
+    if (settings == nullptr || settings->GetValue(ctrlDataAccessInfoPtr->ticketKey, text) != zqp::kNoErr) return false;
+    // Too long to be a scrambled pass code: the field is left empty.
+    return ConvertFromPreferenceString(text.size() > zqpde::kTicketTextMaxBytes ? std::string() : text);
 }
 
 bool PTPWTextEditCtrlARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {

@@ -25,6 +25,12 @@ PrintTypePDEr15* OwningPrintTypePanel(const zqpde::BaseControl& control);
 // entered name (2), the others the retrieved name (1).
 int32_t DocumentNameTypeDefault(int32_t productType);
 
+// A print-type text of the ticket as it was before it was written: an
+// escaped value ("/" and decimal byte codes) decoded; nullopt when the
+// settings hold no value for the key, or a value longer than 255 bytes, or
+// one that is not UTF-8 once decoded.
+std::optional<std::string> PrintTypeTextFromTicket(const zqp::PrintSettings* settings, const char* key);
+
 // True when the PPD's device text is UTF-8 ("ZQPrinterLanguageEncoding").
 bool IsUTF8Printer(ppd_file_t* ppd);
 
@@ -190,6 +196,9 @@ public:
     // shows the pass-code alert and refuses the job; a length below the
     // minimum shows the notice (which decides). True when neither applies.
     bool InvalidateDataOnPrintCommand() override;
+    // The scrambled pass code of the ticket; a value that does not decode
+    // leaves the field empty. False when the ticket holds none.
+    bool GetValueToPreset() override;
     virtual void ShowInivalidCharErrMsg();
     using PTTextEditCtrlARK::ShowErrMsg;
     void ShowErrMsg() override;

@@ -27,6 +27,7 @@ namespace {
 
 constexpr int32_t kPrintSettingsPreferencesVersion = 0x1070;  // remembered values in the print settings from here
 const zqp::PrefUser kCurrentUser = zqp::PrefUser::kCurrentUser;
+constexpr const char* kPrintTypeTicketKey = ZQ_ACCOUNT_NS "PrintTypeTicketKey";
 
 bool ItemAllowed(const char* const* allowed, const char* key) {
     if (allowed == nullptr) return true;
@@ -49,8 +50,9 @@ const char* const* LookUp(const PrintTypeAvailability (&table)[N], const char* c
 
 const char* const* PrintTypeAvailabilityFromPPD(ppd_file_t* ppd) {
     if (ppd == nullptr) return nullptr;
-    if (zqpde::CheckIfPPDKeywordSupported(ppd, "ZQPTSecurePrintDefault", "True")) {
-        ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQPTSecurePrintDefault", nullptr);
+    if (const char* key = edition::kSecurePrintDefaultAttribute;
+        key != nullptr && zqpde::CheckIfPPDKeywordSupported(ppd, key, "True")) {
+        ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, key, nullptr);
         if (a != nullptr && a->value != nullptr && std::strcmp(a->value, "True") == 0) return nullptr;
     }
     ppd_option_t* disk = ppdFindOption(ppd, "ZQHardDisk");
@@ -268,9 +270,7 @@ void PrintTypePDEr15::CreateControls() {
     auto help = std::make_unique<PrintTypeHelpBtnARK>();
     help->CreateControl(v->viewWithTag(printTypeHelpButtonTag));
     PrintTypeHelpBtnCtrl = AddNewControl(std::move(help));
-    auto version = std::make_unique<zqpde::VersionStringSText>();
-    version->CreateControl(v->viewWithTag(PrintTypeVersionTag), nullptr, cdf);
-    AddNewControl(std::move(version));
+    AddNewControl(MakeVersionLabel(v->viewWithTag(PrintTypeVersionTag), cdf));
 
     ErrMsgWndCtrl = std::make_unique<ErrMsgWindow>(errWindowOutlet);
     passCodeAboutWnd = std::make_unique<AboutWindow>(aboutWindowOutlet);
@@ -306,6 +306,9 @@ bool PrintTypePDEr15::SimulationOpenPDE(std::string* error) {
     SetUIDataToIniData();
     if (!first) ResetControlStatus();
     GetValueFromPreference();
+    // A ticket this panel wrote (a preset) wins over the remembered values.
+    if (edition::kReadsPreset && host->printSettings() != nullptr && host->printSettings()->Has(kPrintTypeTicketKey))
+        GetValueFromPreset();
     SetCurrentValueToUI();
     bFirstInitialzePDE = false;
     return help == 0;
@@ -350,6 +353,24 @@ int32_t PrintTypePDEr15::GetValueFromPreference() {
     if (zqpde::OSVersionCode() >= kPrintSettingsPreferencesVersion)
         return zqpde::BasePrintPanel::GetValueFromPreferenceWithPrinterSettings();
     return zqpde::BasePrintPanel::GetValueFromPreference();
+}
+
+bool PrintTypePDEr15::GetValueFromPreset() {
+    zqp::PrintSettings* settings = GetCurrentPMPrintSettings();
+    if (settings == nullptr) return false;
+    printTypeusernameDataBlkPtr = PrintTypeTextFromTicket(settings, PrintTypeUserNameTicketKey).value_or("");
+    const std::optional<std::string> type = PrintTypeTextFromTicket(settings, DocumentNameTypeTicketKey);
+    const long n = type ? std::strtol(type->c_str(), nullptr, 10) : 0;
+    const bool known = n == 1 || n == 2;
+    documentlistDataBlkPtr = known ? static_cast<int32_t>(n) : 1;
+    documentnameeditDataBlkPtr = PrintTypeTextFromTicket(settings, DocumentNameTicketKey).value_or("");
+    for (zqpde::BasePrintPanel* p : std::initializer_list<zqpde::BasePrintPanel*>{
+             this, ptSamplePrintWindow.get(), ptSecurePrintWindow.get(), ptDelayedPrintWindow.get(),
+             ptMailBoxPrintWindow.get()})
+        if (p != nullptr && p->getCtrlGroupArrayRef() != nullptr)
+            for (auto& c : *p->getCtrlGroupArrayRef())
+                if (c) c->GetValueToPreset();
+    return known;
 }
 
 bool PrintTypePDEr15::RememberBlocks() {

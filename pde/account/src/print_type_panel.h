@@ -79,6 +79,10 @@ public:
     void CreatePanel(zqp::Window* window) override;
     int32_t InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) override;
     int32_t GetValueFromPreference() override;
+    // The values a preset carries: the print type, names and pass code as
+    // this panel wrote them to the ticket (escape and scrambling reversed).
+    // A control the preset names no value for keeps what it holds.
+    bool GetValueFromPreset() override;
     int32_t SetValueToPreference() override;
     using zqpde::BasePrintPanel::SetValueToTicket;
     int32_t SetValueToTicket(zqp::PrintSettings* settings, bool lock,

@@ -45,6 +45,16 @@ inline constexpr bool kDomainNames = false;
 inline constexpr bool kAccountAndStorageFields = false;
 inline constexpr bool kWritesPrintDateTime = true;
 inline constexpr bool kLatin1NameWidths = true;
+// Input-window values remembered scrambled, as the stored passwords are.
+inline constexpr bool kScrambledInputValues = false;
+// The client address: the first one the host name resolves to (else the primary service's).
+inline constexpr bool kHostAddressByName = false;
+// A ticket the print-type panel wrote (a preset) is read back when the panel is restored.
+inline constexpr bool kReadsPreset = false;
+// The version label shows "ver." and the short version (else it stays hidden).
+inline constexpr bool kShortVersionText = false;
+// The PPD attribute whose "True" offers every print type whatever the storage says.
+inline constexpr const char* kSecurePrintDefaultAttribute = "ZQPTSecurePrintDefault";
 inline constexpr bool kRemembersInValueCache = false;
 inline constexpr const char* kDocumentNameScopeAttribute = nullptr;
 inline constexpr const char* kUserNameScopeAttribute = nullptr;
