@@ -34,8 +34,9 @@ TEST(FeaturesQueue, FinishingChosenInThePrintDialogReachesTheDevice) {
   ASSERT_GT(job, 0) << server.error();
   ASSERT_EQ(server.Wait(job).stateText, "completed") << server.JobLog(job);
   const std::string out = ReadFile(server.OutputFile("features"));
-  for (const char* line : {"@PJL SET JOBATTR=\"@TABS", "@PJL SET JOBATTR=\"@MDOC", "@PJL SET JOBATTR=\"@TRMR",
-                           "@PJL SET JOBOFFSET=PAGES\n", "@PJL SET JOBATTR=\"@FACE=", "@PJL SET ECONOMODE=ON\n",
+  // The tab margin (8.5 mm) and the number (11) were set in their windows.
+  for (const char* line : {"@PJL SET JOBATTR=\"@TABS=85\"\n", "@PJL SET JOBATTR=\"@MDOC=11\"\n",
+                           "@PJL SET JOBATTR=\"@TRMR", "@PJL SET JOBOFFSET=PAGES\n", "@PJL SET JOBATTR=\"@FACE=", "@PJL SET ECONOMODE=ON\n",
                            "@PJL SET REDUCTIONRATE=25\n", "/StapleDetails<</Type 1/Position 1>>"})
     EXPECT_NE(out.find(line), std::string::npos) << line << "\n" << out.substr(0, 1500);
 }
