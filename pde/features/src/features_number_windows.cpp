@@ -16,6 +16,7 @@
 #include "features_controls.h"
 #include "features_margin_windows.h"
 #include "features_panel.h"
+#include "features_trimmer_windows.h"
 #include "zqpde/input_filter.h"
 #include "zqpde/ticket_value.h"
 
@@ -586,6 +587,7 @@ void PrintFeaturesPDEr15::CreateFeatureWindows(zqp::Bundle* bundle, ppd_file_t* 
         {FeatureWindow::kTabMargin, "ZQTabMarginShiftEx", MarginWindowOutlet(MarginWindowKind::kTab)},
         // The booklet window comes with the panel's booklet margin switch.
         {FeatureWindow::kBookletMargin, nullptr, MarginWindowOutlet(MarginWindowKind::kBooklet)},
+        {FeatureWindow::kTrimmer, "ZQTrimming", kTrimmerWindowOutlet},
     };
     std::map<std::string, zqp::Window*> windows;
     zqp::Outlets outlets;
@@ -609,6 +611,8 @@ void PrintFeaturesPDEr15::CreateFeatureWindows(zqp::Bundle* bundle, ppd_file_t* 
             made = std::make_unique<PFMarginWndARK>(window, MarginWindowKind::kTab);
         else if (w.role == FeatureWindow::kBookletMargin)
             made = std::make_unique<PFMarginWndARK>(window, MarginWindowKind::kBooklet);
+        else if (w.role == FeatureWindow::kTrimmer)
+            made = std::make_unique<PFTrimmerWndARK>(window, ppd, GetCurrentPDECallbackObj());
         else if (w.role == FeatureWindow::kOffsetStackingPages)
             made = std::make_unique<PFNumberWndARK>(window, NumberWindowKind::kOffsetStackingPages);
         else
@@ -626,6 +630,21 @@ zqpde::BasePrintPanel* PrintFeaturesPDEr15::GetFeatureWindow(FeatureWindow which
             which = FeatureWindow::kOffsetStackingPages;
         else if (mode == 5)
             which = FeatureWindow::kOffsetStackingUnits;
+        else
+            return nullptr;
+    }
+    if (which == FeatureWindow::kTrimmer || which == FeatureWindow::kTrimmerTopLower) {
+        // A trimmer switch opens the single cut; the trimmer list its
+        // second item the single cut, its third the three edges.
+        ppd_file_t* ppd = GetCurrentPPD();
+        ppd_option_t* option = ppd != nullptr ? ppdFindOption(ppd, "ZQTrimming") : nullptr;
+        if (option == nullptr) return nullptr;
+        if (option->ui == PPD_UI_BOOLEAN)
+            which = FeatureWindow::kTrimmer;
+        else if (option->ui == PPD_UI_PICKONE && getTrimmerListValue() == 2)
+            which = FeatureWindow::kTrimmer;
+        else if (option->ui == PPD_UI_PICKONE && getTrimmerListValue() == 3)
+            which = FeatureWindow::kTrimmerTopLower;
         else
             return nullptr;
     }
