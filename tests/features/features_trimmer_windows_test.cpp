@@ -166,11 +166,10 @@ TEST(TrimmerTexts, TypedWidthsAreReadInTheFieldsUnit) {
             EXPECT_EQ(v, c.value) << c.text;
         }
     }
-    const zqcommon::InchMMValueRange inches = {748, 819};
-    EXPECT_TRUE(IsTrimmerTextValid(TrimmerUnit::kInch, "7.48", inches));
-    EXPECT_FALSE(IsTrimmerTextValid(TrimmerUnit::kInch, "7.47", inches));
-    EXPECT_TRUE(IsTrimmerTextValid(TrimmerUnit::kInch, "8.19", inches));
-    EXPECT_FALSE(IsTrimmerTextValid(TrimmerUnit::kInch, "8.2", inches));
+    EXPECT_TRUE(IsTrimmerTextValid(TrimmerUnit::kInch, "7.48", 748, 819));
+    EXPECT_FALSE(IsTrimmerTextValid(TrimmerUnit::kInch, "7.47", 748, 819));
+    EXPECT_TRUE(IsTrimmerTextValid(TrimmerUnit::kInch, "8.19", 748, 819));
+    EXPECT_FALSE(IsTrimmerTextValid(TrimmerUnit::kInch, "8.2", 748, 819));
 }
 
 TEST(TrimmerTexts, AlertTextsTakeTheLimitsWithoutBeingFormats) {

@@ -20,7 +20,6 @@
 #include "zqpde/app_resources.h"
 #include "zqpde/input_filter.h"
 #include "zqpde/settings_access.h"
-#include "zqpde/text_util.h"
 
 #define NS "com.tavelle.qdm.printsettings."
 
@@ -112,8 +111,6 @@ const zqpde::ConstrainInfo kMMRadioCnstrnInfo = {
 const int32_t TrimmerLittleArrayMMVlidateArray[] = {kMMEditTag, 0};
 const int32_t TrimmerLittleArrayInchVlidateArray[] = {kInchEditTag, 0};
 
-int32_t ScaleOf(TrimmerUnit unit) { return unit == TrimmerUnit::kMillimetre ? 10 : 100; }
-
 std::string TextOf(TrimmerUnit unit, int32_t v) {
     return unit == TrimmerUnit::kMillimetre ? TenthsText(v) : HundredthsText(v);
 }
@@ -146,60 +143,6 @@ std::string ViewText(zqpde::BaseControl* c) {
 }
 
 }  // namespace
-
-// ---- texts -----------------------------------------------------------------------
-
-bool TrimmerTextValue(TrimmerUnit unit, const std::string& text, int32_t* value) {
-    if (text.empty() || text[0] == '.') return false;
-    if (text.find_first_not_of("0123456789.") != std::string::npos) return false;
-    if (text.find('.') != text.rfind('.')) return false;
-    // A width beyond any sheet is no width (and would not fit the integer).
-    if (text.find('.') == std::string::npos ? text.size() > 6 : text.find('.') > 6) return false;
-    const double typed = std::strtod(text.c_str(), nullptr);
-    *value = static_cast<int32_t>(std::lrint(typed * ScaleOf(unit)));
-    return true;
-}
-
-bool IsTrimmerTextValid(TrimmerUnit unit, const std::string& text, const zqcommon::InchMMValueRange& range) {
-    int32_t v = 0;
-    return TrimmerTextValue(unit, text, &v) && v >= range.minimum && v <= range.maximum;
-}
-
-std::string FillTrimmerPlaceholders(const std::string& text, const std::vector<std::string>& values) {
-    std::string out;
-    size_t next = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '%' || i + 1 >= text.size()) {
-            out += text[i];
-            continue;
-        }
-        if (text[i + 1] == '%') {
-            out += '%';
-            ++i;
-            continue;
-        }
-        // Flags, width, precision and length, then the conversion.
-        size_t j = i + 1;
-        while (j < text.size() && std::strchr("-+ #0123456789.lhLqjzt", text[j]) != nullptr) ++j;
-        if (j < text.size() && std::strchr("@sdifgeuxc", text[j]) != nullptr && next < values.size()) {
-            out += values[next++];
-            i = j;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-std::string TrimmerLimitText(TrimmerUnit unit, int32_t limit) {
-    const int width = zqpde::GetIntegerLength(limit) + 1;
-    char text[64];
-    if (unit == TrimmerUnit::kMillimetre)
-        std::snprintf(text, sizeof text, "%*.1f", width, limit / 10.0);
-    else
-        std::snprintf(text, sizeof text, "%*.2f", width, limit / 100.0);
-    return text;
-}
 
 // ---- fields ----------------------------------------------------------------------
 
@@ -250,11 +193,12 @@ bool PFTrimmerTextEditCtrlARK::IsNumberValid(const std::string& text) {
     if (textEditFilterDataPtr != nullptr)
         for (unsigned char c : text)
             if (!zqpde::ISByteValid(c, &textEditFilterDataPtr->byteFilter)) return false;
-    return IsTrimmerTextValid(unit_, text, inchMMEditValueRangeData);
+    return IsTrimmerTextValid(unit_, text, inchMMEditValueRangeData.minimum, inchMMEditValueRangeData.maximum);
 }
 
 bool PFTrimmerTextEditFormatterARK::IsNumberValid(const std::string& text) {
-    return editValueRangeDataPtr == nullptr || IsTrimmerTextValid(unit_, text, *editValueRangeDataPtr);
+    return editValueRangeDataPtr == nullptr ||
+           IsTrimmerTextValid(unit_, text, editValueRangeDataPtr->minimum, editValueRangeDataPtr->maximum);
 }
 
 std::shared_ptr<zqp::Formatter> PFTrimmerTextEditCtrlARK::CreateUnitFormatter() {

@@ -14,6 +14,7 @@
 #include "features_margin_windows.h"
 #include "features_number_windows.h"
 #include "features_trimmer.h"
+#include "features_trimmer_texts.h"
 
 namespace zqp {
 class DialogHost;
@@ -22,23 +23,6 @@ class DialogHost;
 namespace zqfeat {
 
 class PFTrimmerWndARK;
-
-enum class TrimmerUnit { kMillimetre, kInch };
-
-// Whether a typed finished width is acceptable: no leading ".", at most one
-// ".", digits otherwise, and its value in the unit (tenths of a millimetre,
-// hundredths of an inch, to the nearest with ties to even) within range.
-// value: the reading, set when the text is well formed.
-bool TrimmerTextValue(TrimmerUnit unit, const std::string& text, int32_t* value);
-bool IsTrimmerTextValid(TrimmerUnit unit, const std::string& text, const zqcommon::InchMMValueRange& range);
-
-// A translated text with its printf-like placeholders ("%@", "%s", "%d",
-// "%5.1lf" ...) replaced in order by the given texts; "%%" is "%". The
-// translation is never used as a format.
-std::string FillTrimmerPlaceholders(const std::string& text, const std::vector<std::string>& values);
-// A limit as the window shows it: tenths or hundredths, at least as wide as
-// the limit's digits plus one.
-std::string TrimmerLimitText(TrimmerUnit unit, int32_t limit);
 
 // A finished-width field; its value block holds the trim ("%d").
 class PFTrimmerTextEditCtrlARK : public PFNumInSeqTextEditCtrlARK {
