@@ -108,6 +108,17 @@ TEST_F(FeaturesDialog, TrimmerWindowRefusesBadWidthsAndCancelKeepsTheValues) {
     EXPECT_TRUE(r.Says("tag=8010 enabled title=\"Millimeters\" state=1")) << r.result.err;
 }
 
+// The sheet is read at every opening: an A5 print paper is cut from A4.
+TEST_F(FeaturesDialog, TrimmerWindowFollowsThePrintPaper) {
+    DialogRun r = Dialog(kOpen + "click 8012\nmark PageSize A5\nclick 112\ndump 8006\ndump 8008\nclick 8011\nprint\n",
+                         BookletPPD());
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=8006 enabled value=\"Finished width (128.5 - 146.5):\"")) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=8008 enabled value=\"140.5\"")) << r.result.err;
+    EXPECT_EQ(r.Ticket("TrimmerMMShiftTicket"), "80");
+    EXPECT_EQ(r.Ticket("TrimmerMMCuttingSizeTicket"), "1405");
+}
+
 TEST_F(FeaturesDialog, TrimmerWindowComesBackFromItsOwnKeys) {
     DialogRun r = Dialog("set " NS "TrimmerMMShiftTicket 93\nset " NS "TrimmerInchesRadioTicket 1\nset " NS
                          "TrimmerMMRadioTicket 0\nrestore\n" +

@@ -517,13 +517,18 @@ PFTrimmerWndARK::~PFTrimmerWndARK() = default;
 void PFTrimmerWndARK::GetTrimmerPaperSize() {
     std::optional<std::string> mappingName;
     TrimmerPaper dialogPaper;
-    if (host_ != nullptr) {
+    // The panel's host once the window hangs off it; the one it was made with before.
+    zqpde::BasePrintPanel* panel = GetParentWnd();
+    zqp::DialogHost* host = panel != nullptr && panel->GetCurrentPDECallbackObj() != nullptr
+                                ? panel->GetCurrentPDECallbackObj()
+                                : host_;
+    if (host != nullptr) {
         std::string name;
-        if (zqp::PrintSettings* s = host_->printSettings();
+        if (zqp::PrintSettings* s = host->printSettings();
             s != nullptr && s->GetValue("com.apple.print.PageToPaperMappingMediaName", name) == zqp::kNoErr)
             mappingName = name;
         zqp::Rect paper;
-        if (zqp::PrintSession* session = host_->printSession();
+        if (zqp::PrintSession* session = host->printSession();
             session != nullptr && session->pageFormat().GetUnadjustedPaperRect(paper) == zqp::kNoErr)
             dialogPaper = {paper.right - paper.left, paper.bottom - paper.top};
     }
