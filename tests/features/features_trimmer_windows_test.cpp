@@ -108,6 +108,16 @@ TEST_F(FeaturesDialog, TrimmerWindowRefusesBadWidthsAndCancelKeepsTheValues) {
     EXPECT_TRUE(r.Says("tag=8010 enabled title=\"Millimeters\" state=1")) << r.result.err;
 }
 
+// The device gets the cutting size as the ticket carries it (tenths of a
+// millimetre, no conversion of the filter's own).
+TEST_F(FeaturesDialog, TrimmerWidthReachesTheDeviceThroughTheArkFilter) {
+    DialogRun r = Dialog(kOpen + "click 8005\ntype 8003 7.90\nclick 8011\nprint\nppd\n", BookletPPD());
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    const zqtest::JobResult out = ThroughTheArkFilter(r);
+    ASSERT_EQ(out.status, 0) << out.err;
+    EXPECT_NE(out.out.find("@PJL SET JOBATTR=\"@TRMR=2007\""), std::string::npos) << out.out.substr(0, 2000);
+}
+
 // The sheet is read at every opening: an A5 print paper is cut from A4.
 TEST_F(FeaturesDialog, TrimmerWindowFollowsThePrintPaper) {
     DialogRun r = Dialog(kOpen + "click 8012\nmark PageSize A5\nclick 112\ndump 8006\ndump 8008\nclick 8011\nprint\n",
