@@ -16,6 +16,7 @@
 #include "features_controls.h"
 #include "features_margin_windows.h"
 #include "features_panel.h"
+#include "features_trimmer_top_window.h"
 #include "zqpde/input_filter.h"
 #include "zqpde/ticket_value.h"
 
@@ -220,15 +221,17 @@ int32_t PFNumInSeqTextEditCtrlARK::OnRawKeyUp(void* event) {
     return 0;
 }
 
-bool PFNumInSeqTextEditCtrlARK::CorrectCtrlUI() {
-    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit())) {
-        auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr());
-        if (view != nullptr) {
-            SetDisplayText(std::to_string(view->integerValue()));
+bool PFNumInSeqTextEditCtrlARK::ShowStepperValue(const std::function<std::string(int32_t)>& textOf) {
+    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit()))
+        if (auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr())) {
+            SetDisplayText(textOf(view->integerValue()));
             if (auto* field = dynamic_cast<zqp::TextField*>(ControlPtr)) field->setStringValue(DisplayText());
         }
-    }
     return GetValueFromUI() != nullptr;
+}
+
+bool PFNumInSeqTextEditCtrlARK::CorrectCtrlUI() {
+    return ShowStepperValue([](int32_t v) { return std::to_string(v); });
 }
 
 std::shared_ptr<zqp::Formatter> PFNumInSeqTextEditCtrlARK::CreateUnitFormatter() {
@@ -586,6 +589,7 @@ void PrintFeaturesPDEr15::CreateFeatureWindows(zqp::Bundle* bundle, ppd_file_t* 
         {FeatureWindow::kTabMargin, "ZQTabMarginShiftEx", MarginWindowOutlet(MarginWindowKind::kTab)},
         // The booklet window comes with the panel's booklet margin switch.
         {FeatureWindow::kBookletMargin, nullptr, MarginWindowOutlet(MarginWindowKind::kBooklet)},
+        {FeatureWindow::kTrimmerTopLower, "ZQTrimming", kTrimmerTopLowerWindowOutlet},
     };
     std::map<std::string, zqp::Window*> windows;
     zqp::Outlets outlets;
@@ -609,6 +613,8 @@ void PrintFeaturesPDEr15::CreateFeatureWindows(zqp::Bundle* bundle, ppd_file_t* 
             made = std::make_unique<PFMarginWndARK>(window, MarginWindowKind::kTab);
         else if (w.role == FeatureWindow::kBookletMargin)
             made = std::make_unique<PFMarginWndARK>(window, MarginWindowKind::kBooklet);
+        else if (w.role == FeatureWindow::kTrimmerTopLower)
+            made = std::make_unique<PFTrimmerTopLowerWndARK>(window);
         else if (w.role == FeatureWindow::kOffsetStackingPages)
             made = std::make_unique<PFNumberWndARK>(window, NumberWindowKind::kOffsetStackingPages);
         else
@@ -629,6 +635,8 @@ zqpde::BasePrintPanel* PrintFeaturesPDEr15::GetFeatureWindow(FeatureWindow which
         else
             return nullptr;
     }
+    // The trimmer list's third item is the three-edge trimmer.
+    if (which == FeatureWindow::kTrimmer && getTrimmerListValue() == 3) which = FeatureWindow::kTrimmerTopLower;
     return FeatureWindowOf(which);
 }
 
