@@ -529,7 +529,8 @@ void PFTrimmerTopLowerMMLittleArrowControlARK::UpdatePresetCuttingSize(int32_t t
     PFTrimmerTopLowerWndARK* w = Window();
     if (w == nullptr) return;
     if (auto* edit = w->Edit(m_trimmerType_flag, false)) edit->SetCuttingSize(trim);
-    if (m_trimmerType_flag == TrimmerKind::kAdjust) return;
+    // The adjustment too: otherwise the inch side keeps an adjustment the
+    // millimetre side no longer shows.
     const int32_t inchTrim = TopLowerInchTrimOfMMTrim(trim);
     if (auto* stepper = w->Stepper(m_trimmerType_flag, true)) stepper->SetCuttingSize(inchTrim);
     if (auto* edit = w->Edit(m_trimmerType_flag, true)) edit->SetCuttingSize(inchTrim);

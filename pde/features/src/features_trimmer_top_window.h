@@ -149,7 +149,8 @@ public:
     bool GetValueToPreset() override;
     using PFTrimmerTopLowerLittleArrowControlARK::SetValueToTicket;
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
-    // The trim pushed to the inch stepper and field of the kind.
+    // The trim shown by the millimetre field and, converted, by the inch
+    // stepper and field of the kind.
     void UpdatePresetCuttingSize(int32_t trim);
 };
 
