@@ -2,10 +2,15 @@
 // step beyond, worked out by hand from the rules (25.4 and 2.54 in single
 // precision, ties to even, v + 0.5 truncated), and the window in
 // printdialog: opened from the trimmer list's third item, its own keys,
-// trims that survive a change of sheet, refused values and the summary.
+// trims that survive a change of sheet, refused values, the summary, and
+// the sizes reaching the device through the ARK filter.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "editions/ark/ark_profile.h"
 #include "features_dialog_fixture.h"
+#include "filter_harness.h"
 #include "features_trimmer_top_window.h"
 
 namespace zqfeat {
@@ -183,7 +188,7 @@ TEST_F(FeaturesDialog, ThreeEdgeTrimmerWritesItsOwnKeysAndKeepsCancelledValues) 
 
 TEST_F(FeaturesDialog, ThreeEdgeTrimmerInInchesWritesTheMillimetresOfTheInchValues) {
     DialogRun r = Dialog(kOpen + "click 9009\ntype 9013 7.90\ntype 9003 10.00\ntype 9021 -0.05\ndump 9007\n"
-                                 "click 9028\nprint\nsummary\n",
+                                 "click 9028\nprint\nppd\nsummary\n",
                          BookletPPD());
     ASSERT_EQ(r.result.status, 0) << r.result.err;
     EXPECT_TRUE(r.Says("tag=9007 enabled hidden value=\"254.0\"")) << r.result.err;
@@ -194,6 +199,21 @@ TEST_F(FeaturesDialog, ThreeEdgeTrimmerInInchesWritesTheMillimetresOfTheInchValu
     EXPECT_EQ(r.Ticket("TrimmerTopLowerInchesRadioTicket"), "1");
     EXPECT_TRUE(r.Says("| Trimmer Width: 7.90 inch")) << r.result.err;
     EXPECT_TRUE(r.Says("| Trimmer Adjustment: -0.05 inch")) << r.result.err;
+
+    // The filter takes the sizes as the ticket carries them.
+    std::string options;
+    for (const auto& [key, value] : r.ticket) options += key + "='" + value + "' ";
+    std::istringstream lines(r.result.err);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("ppd: ", 0) == 0) options += line.substr(5) + " ";
+    zqtest::JobSpec job;
+    job.options = options;
+    job.ppdPath = dir_.path() + "/zq-ark.ppd";
+    job.postscript = zqtest::SamplePostScript(1);
+    const zqtest::JobResult out = zqtest::RunInProcess(zqf::ArkProfile(), job);
+    ASSERT_EQ(out.status, 0) << out.err;
+    for (const char* text : {"@TRMR=2007", "@TRFW=2540", "@TROP=-13"})
+        EXPECT_NE(out.out.find(text), std::string::npos) << text << "\n" << options;
 
     // Inches left at their default give the millimetre default, 8.0 mm.
     DialogRun unchanged = Dialog(kOpen + "click 9009\nclick 9028\nprint\n", BookletPPD());
