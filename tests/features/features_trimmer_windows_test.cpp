@@ -93,8 +93,8 @@ TEST_F(FeaturesDialog, TrimmerWindowRefusesBadWidthsAndCancelKeepsTheValues) {
                          "print\nclick 112\ndump 8008\ndump 8010\nclick 8012\n",
                          BookletPPD());
     ASSERT_EQ(r.result.status, 0) << r.result.err;
-    EXPECT_EQ(r.Count("Enter a finished width from 190.0 to 208.0."), 5u) << r.result.err;
-    EXPECT_EQ(r.Count("Enter a finished width from 7.48 to 8.19."), 1u) << r.result.err;
+    EXPECT_EQ(r.Count("Enter a value from 190.0 to 208.0."), 5u) << r.result.err;
+    EXPECT_EQ(r.Count("Enter a value from 7.48 to 8.19."), 1u) << r.result.err;
     EXPECT_EQ(r.Count("\"Message51\""), 6u) << r.result.err;
     EXPECT_EQ(r.Count("modal: close Trimmer"), 2u) << r.result.err;
     // A bad millimetre width keeps the unit from switching.
@@ -140,12 +140,14 @@ TEST_F(FeaturesDialog, TrimmerWindowComesBackFromItsOwnKeys) {
 }
 
 TEST_F(FeaturesDialog, TrimmerSetupButtonOpensTheWindowOfTheTrimmerChoice) {
-    // The list: Off and Three Edges open no single-cut window.
+    // The list: Off opens nothing, Three Edges the three-edge window.
     DialogRun list = Dialog("show\nselect 2 \"Advanced Features\"\nclick 112\nselect #ZQTrimming 2\nclick 112\n"
-                            "select #ZQTrimming 1\nclick 112\nclick 8012\n",
+                            "dump 9007\nclick 9029\nselect #ZQTrimming 1\nclick 112\ndump 8008\nclick 8012\n",
                             BookletPPD());
     ASSERT_EQ(list.result.status, 0) << list.result.err;
-    EXPECT_EQ(list.Count("modal: open Trimmer"), 1u) << list.result.err;
+    EXPECT_EQ(list.Count("modal: open Trimmer"), 2u) << list.result.err;
+    EXPECT_TRUE(list.Says("dump: TextField tag=9007")) << list.result.err;
+    EXPECT_TRUE(list.Says("dump: TextField tag=8008")) << list.result.err;
 
     // The switch: the window opens; its width is summarised while the
     // switch is on, and its keys are written whatever the switch says.

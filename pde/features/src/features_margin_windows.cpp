@@ -199,12 +199,7 @@ int32_t PFMarginTextEditCtrlARK::OnRawKeyUp(void* event) {
 }
 
 bool PFMarginTextEditCtrlARK::CorrectCtrlUI() {
-    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit()))
-        if (auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr())) {
-            SetDisplayText(MarginTextOfValue(unit_, view->integerValue()));
-            if (auto* field = dynamic_cast<zqp::TextField*>(ControlPtr)) field->setStringValue(DisplayText());
-        }
-    return GetValueFromUI() != nullptr;
+    return ShowStepperValue([this](int32_t v) { return MarginTextOfValue(unit_, v); });
 }
 
 int32_t PFMarginTextEditCtrlARK::Update() {

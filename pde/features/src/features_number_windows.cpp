@@ -17,6 +17,7 @@
 #include "features_margin_windows.h"
 #include "features_panel.h"
 #include "features_trimmer_windows.h"
+#include "features_trimmer_top_window.h"
 #include "zqpde/input_filter.h"
 #include "zqpde/ticket_value.h"
 
@@ -221,15 +222,17 @@ int32_t PFNumInSeqTextEditCtrlARK::OnRawKeyUp(void* event) {
     return 0;
 }
 
-bool PFNumInSeqTextEditCtrlARK::CorrectCtrlUI() {
-    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit())) {
-        auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr());
-        if (view != nullptr) {
-            SetDisplayText(std::to_string(view->integerValue()));
+bool PFNumInSeqTextEditCtrlARK::ShowStepperValue(const std::function<std::string(int32_t)>& textOf) {
+    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit()))
+        if (auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr())) {
+            SetDisplayText(textOf(view->integerValue()));
             if (auto* field = dynamic_cast<zqp::TextField*>(ControlPtr)) field->setStringValue(DisplayText());
         }
-    }
     return GetValueFromUI() != nullptr;
+}
+
+bool PFNumInSeqTextEditCtrlARK::CorrectCtrlUI() {
+    return ShowStepperValue([](int32_t v) { return std::to_string(v); });
 }
 
 std::shared_ptr<zqp::Formatter> PFNumInSeqTextEditCtrlARK::CreateUnitFormatter() {
@@ -588,6 +591,7 @@ void PrintFeaturesPDEr15::CreateFeatureWindows(zqp::Bundle* bundle, ppd_file_t* 
         // The booklet window comes with the panel's booklet margin switch.
         {FeatureWindow::kBookletMargin, nullptr, MarginWindowOutlet(MarginWindowKind::kBooklet)},
         {FeatureWindow::kTrimmer, "ZQTrimming", kTrimmerWindowOutlet},
+        {FeatureWindow::kTrimmerTopLower, "ZQTrimming", kTrimmerTopLowerWindowOutlet},
     };
     std::map<std::string, zqp::Window*> windows;
     zqp::Outlets outlets;
@@ -613,6 +617,8 @@ void PrintFeaturesPDEr15::CreateFeatureWindows(zqp::Bundle* bundle, ppd_file_t* 
             made = std::make_unique<PFMarginWndARK>(window, MarginWindowKind::kBooklet);
         else if (w.role == FeatureWindow::kTrimmer)
             made = std::make_unique<PFTrimmerWndARK>(window, ppd, GetCurrentPDECallbackObj());
+        else if (w.role == FeatureWindow::kTrimmerTopLower)
+            made = std::make_unique<PFTrimmerTopLowerWndARK>(window);
         else if (w.role == FeatureWindow::kOffsetStackingPages)
             made = std::make_unique<PFNumberWndARK>(window, NumberWindowKind::kOffsetStackingPages);
         else

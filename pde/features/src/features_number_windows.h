@@ -8,6 +8,7 @@
 // after every control validated; its controls write their keys at every
 // save of the panel, whatever the panel's switch for the feature says.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -101,6 +102,8 @@ public:
 protected:
     std::shared_ptr<zqp::Formatter> CreateUnitFormatter() override;
     class FeaturesPanelState* Features() const;
+    // The stepper's value shown as its text in the field, then read back.
+    bool ShowStepperValue(const std::function<std::string(int32_t)>& textOf);
 };
 
 // The offset-stacking fields give their line only for their offset mode
