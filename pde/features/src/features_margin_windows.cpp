@@ -352,14 +352,7 @@ PFMarginWndARK::PFMarginWndARK(zqp::Window* window, MarginWindowKind kind)
     if (inchRadio_ != nullptr) InchMmGroupPtr->RunTimeAddNewControl(inchRadio_);
     if (mmRadio_ != nullptr) InchMmGroupPtr->RunTimeAddNewControl(mmRadio_);
 
-    AddNewControl(std::make_unique<PFWndOKButtonARK>(view(kOK), "OK Button Title"));
-    auto cancel = std::make_unique<PFWndCancelButtonARK>();
-    cancel->CreateControl(view(kCancel), "Cancel Button Title", nullptr);
-    AddNewControl(std::move(cancel));
-    AddNewControl(std::make_unique<PFWndRestoreDefaultButtonARK>(view(kDefault), "Default Button Title"));
-    auto help = std::make_unique<PHelpButtonARK>();
-    help->CreateControl(view(kHelp), t.helpPage);
-    AddNewControl(std::move(help));
+    AddWindowButtons(*this, view(kOK), view(kCancel), view(kDefault), view(kHelp), t.helpPage, nullptr);
 }
 
 PFMarginWndARK::~PFMarginWndARK() = default;

@@ -496,20 +496,21 @@ void AddLabel(zqpde::BasePrintPanel& window, zqp::View* view, const char* key) {
     window.AddNewControl(std::move(c));
 }
 
-// OK, Cancel (with the panel controls it resets), Default and Help.
+
+}  // namespace
+
 void AddWindowButtons(zqpde::BasePrintPanel& window, zqp::View* ok, zqp::View* cancel, zqp::View* defaults,
-                      zqp::View* help, const char* helpPage, const int32_t* const* cancelDefaults) {
+                      zqp::View* help, const char* helpPage, const int32_t* const* cancelDefaults,
+                      std::unique_ptr<PFWndCancelButtonARK> cancelButton) {
     window.AddNewControl(std::make_unique<PFWndOKButtonARK>(ok, "OK Button Title"));
-    auto c = std::make_unique<PFWndCancelButtonARK>();
-    c->CreateControl(cancel, "Cancel Button Title", cancelDefaults);
-    window.AddNewControl(std::move(c));
+    if (cancelButton == nullptr) cancelButton = std::make_unique<PFWndCancelButtonARK>();
+    cancelButton->CreateControl(cancel, "Cancel Button Title", cancelDefaults);
+    window.AddNewControl(std::move(cancelButton));
     window.AddNewControl(std::make_unique<PFWndRestoreDefaultButtonARK>(defaults, "Default Button Title"));
     auto h = std::make_unique<PHelpButtonARK>();
     h->CreateControl(help, helpPage);
     window.AddNewControl(std::move(h));
 }
-
-}  // namespace
 
 const NumberWindowTable& NumberWindowTableOf(NumberWindowKind kind) {
     return kEditors[static_cast<size_t>(kind)].window;

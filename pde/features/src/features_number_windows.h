@@ -195,6 +195,14 @@ private:
     PFSepTextEditCtrlARK* field_ = nullptr;
 };
 
+class PFWndCancelButtonARK;
+// The buttons every feature window ends with: OK, Cancel (the given button,
+// else the plain one, resetting the panel controls cancelDefaults names),
+// Default and Help (its page).
+void AddWindowButtons(zqpde::BasePrintPanel& window, zqp::View* ok, zqp::View* cancel, zqp::View* defaults,
+                      zqp::View* help, const char* helpPage, const int32_t* const* cancelDefaults,
+                      std::unique_ptr<PFWndCancelButtonARK> cancelButton = nullptr);
+
 // The window outlets of the features windows' nib.
 inline constexpr const char* kFeatureWindowsNib = "ZQFeatureWindows";
 inline constexpr const char* kSeparatorWindowOutlet = "PFSeparatorWnd";

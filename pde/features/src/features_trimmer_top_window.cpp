@@ -590,14 +590,8 @@ PFTrimmerTopLowerWndARK::PFTrimmerTopLowerWndARK(zqp::Window* window)
     if (mmRadio_ != nullptr) InchMmGroupPtr->RunTimeAddNewControl(mmRadio_);
     group(TrimmerKind::kWidth);
 
-    AddNewControl(std::make_unique<PFWndOKButtonARK>(view(kOKTag), "OK Button Title"));
-    auto cancel = std::make_unique<PFWndCancelButtonARK>();
-    cancel->CreateControl(view(kCancelTag), "Cancel Button Title", nullptr);
-    AddNewControl(std::move(cancel));
-    AddNewControl(std::make_unique<PFWndRestoreDefaultButtonARK>(view(kDefaultTag), "Default Button Title"));
-    auto help = std::make_unique<PHelpButtonARK>();
-    help->CreateControl(view(kHelpTag), "ThreeEdgeTrimmer.htm");
-    AddNewControl(std::move(help));
+    AddWindowButtons(*this, view(kOKTag), view(kCancelTag), view(kDefaultTag), view(kHelpTag), "ThreeEdgeTrimmer.htm",
+                     nullptr);
 }
 
 PFTrimmerTopLowerWndARK::~PFTrimmerTopLowerWndARK() = default;

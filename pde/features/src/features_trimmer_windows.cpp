@@ -502,14 +502,8 @@ PFTrimmerWndARK::PFTrimmerWndARK(zqp::Window* window, ppd_file_t* ppd, zqp::Dial
     InchMmGroupPtr->RunTimeAddNewControl(inchRadio_);
     InchMmGroupPtr->RunTimeAddNewControl(mmRadio_);
 
-    AddNewControl(std::make_unique<PFWndOKButtonARK>(view(kOKTag), "OK Button Title"));
-    auto cancel = std::make_unique<PFTrimmerCancelButtonARK>();
-    cancel->CreateControl(view(kCancelTag), "Cancel Button Title", nullptr);
-    AddNewControl(std::move(cancel));
-    AddNewControl(std::make_unique<PFWndRestoreDefaultButtonARK>(view(kDefaultTag), "Default Button Title"));
-    auto help = std::make_unique<PHelpButtonARK>();
-    help->CreateControl(view(kHelpTag), "Trimmer.htm");
-    AddNewControl(std::move(help));
+    AddWindowButtons(*this, view(kOKTag), view(kCancelTag), view(kDefaultTag), view(kHelpTag), "Trimmer.htm", nullptr,
+                     std::make_unique<PFTrimmerCancelButtonARK>());
 }
 
 PFTrimmerWndARK::~PFTrimmerWndARK() = default;
