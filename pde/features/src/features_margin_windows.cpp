@@ -308,6 +308,17 @@ bool PFInchMMRadioButtonARK::UIEventHandler() {
     return false;
 }
 
+int32_t UnitRadiosDisplayStyle(const zqpde::RadioButton* inch, const zqpde::RadioButton* mm) {
+    auto state = [](const zqpde::RadioButton* r) {
+        auto* b = r != nullptr ? dynamic_cast<zqp::Button*>(r->GetControlPtr()) : nullptr;
+        return b != nullptr ? b->state() : 0;
+    };
+    const int32_t inchOn = state(inch), mmOn = state(mm);
+    if (inchOn == 1 && mmOn == 0) return 0;
+    if (mmOn == 1 && inchOn == 0) return 1;
+    return -1;
+}
+
 // ---- the windows -----------------------------------------------------------------
 
 PFMarginWndARK::PFMarginWndARK(zqp::Window* window, MarginWindowKind kind)
@@ -366,14 +377,7 @@ int32_t PFMarginWndARK::ActivateWindow() {
 }
 
 int32_t PFMarginWndARK::getShiftValueDisplayStyle() const {
-    auto state = [](zqpde::RadioButton* r) {
-        auto* b = r != nullptr ? dynamic_cast<zqp::Button*>(r->GetControlPtr()) : nullptr;
-        return b != nullptr ? b->state() : 0;
-    };
-    const int32_t inch = state(inchRadio_), mm = state(mmRadio_);
-    if (inch == 1 && mm == 0) return 0;
-    if (mm == 1 && inch == 0) return 1;
-    return -1;
+    return UnitRadiosDisplayStyle(inchRadio_, mmRadio_);
 }
 
 }  // namespace zqfeat

@@ -655,14 +655,7 @@ PFTrimmerTopLowerLittleArrowControlARK* PFTrimmerTopLowerWndARK::Stepper(Trimmer
 }
 
 int32_t PFTrimmerTopLowerWndARK::getTrimmerShiftValueDisplayStyle() const {
-    auto state = [](zqpde::RadioButton* r) {
-        auto* b = r != nullptr ? dynamic_cast<zqp::Button*>(r->GetControlPtr()) : nullptr;
-        return b != nullptr ? b->state() : 0;
-    };
-    const int32_t inch = state(inchRadio_), mm = state(mmRadio_);
-    if (inch == 1 && mm == 0) return 0;
-    if (mm == 1 && inch == 0) return 1;
-    return -1;
+    return UnitRadiosDisplayStyle(inchRadio_, mmRadio_);
 }
 
 bool PFTrimmerTopLowerWndARK::InchUnitCommitted() const {

@@ -219,12 +219,7 @@ int32_t PFTrimmerTextEditCtrlARK::OnRawKeyUp(void* event) {
 }
 
 bool PFTrimmerTextEditCtrlARK::CorrectCtrlUI() {
-    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit()))
-        if (auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr())) {
-            SetDisplayText(WidthText(view->integerValue()));
-            if (auto* field = dynamic_cast<zqp::TextField*>(ControlPtr)) field->setStringValue(DisplayText());
-        }
-    return GetValueFromUI() != nullptr;
+    return ShowStepperValue([this](int32_t v) { return WidthText(v); });
 }
 
 int32_t PFTrimmerTextEditCtrlARK::Update() {
@@ -599,14 +594,7 @@ int32_t PFTrimmerWndARK::HalfEdge(TrimmerUnit unit) const {
 }
 
 int32_t PFTrimmerWndARK::getTrimmerShiftValueDisplayStyle() const {
-    auto state = [](zqpde::RadioButton* r) {
-        auto* b = r != nullptr ? dynamic_cast<zqp::Button*>(r->GetControlPtr()) : nullptr;
-        return b != nullptr ? b->state() : 0;
-    };
-    const int32_t inch = state(inchRadio_), mm = state(mmRadio_);
-    if (inch == 1 && mm == 0) return 0;
-    if (mm == 1 && inch == 0) return 1;
-    return -1;
+    return UnitRadiosDisplayStyle(inchRadio_, mmRadio_);
 }
 
 bool PFTrimmerWndARK::CommittedInches() const {
