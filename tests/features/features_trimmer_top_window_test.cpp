@@ -202,19 +202,10 @@ TEST_F(FeaturesDialog, ThreeEdgeTrimmerInInchesWritesTheMillimetresOfTheInchValu
     EXPECT_TRUE(r.Says("| Trimmer Adjustment: -0.05 inch")) << r.result.err;
 
     // The filter takes the sizes as the ticket carries them.
-    std::string options;
-    for (const auto& [key, value] : r.ticket) options += key + "='" + value + "' ";
-    std::istringstream lines(r.result.err);
-    for (std::string line; std::getline(lines, line);)
-        if (line.rfind("ppd: ", 0) == 0) options += line.substr(5) + " ";
-    zqtest::JobSpec job;
-    job.options = options;
-    job.ppdPath = dir_.path() + "/zq-ark.ppd";
-    job.postscript = zqtest::SamplePostScript(1);
-    const zqtest::JobResult out = zqtest::RunInProcess(zqf::ArkProfile(), job);
+    const zqtest::JobResult out = ThroughTheArkFilter(r);
     ASSERT_EQ(out.status, 0) << out.err;
     for (const char* text : {"@TRMR=2007", "@TRFW=2540", "@TROP=-13"})
-        EXPECT_NE(out.out.find(text), std::string::npos) << text << "\n" << options;
+        EXPECT_NE(out.out.find(text), std::string::npos) << text << "\n" << out.out.substr(0, 2000);
 
     // Inches left at their default give the millimetre default, 8.0 mm.
     DialogRun unchanged = Dialog(kOpen + "click 9009\nclick 9028\nprint\n", BookletPPD());

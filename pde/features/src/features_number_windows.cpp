@@ -60,6 +60,9 @@ void ShowFieldAlert(zqpde::BaseControl& control, zqp::Bundle* bundle, zqpde::Bas
 }
 
 
+
+}  // namespace
+
 std::string BlockText(const std::vector<char>& block) {
     if (block.empty()) return {};
     return std::string(block.data(), strnlen(block.data(), block.size()));
@@ -71,8 +74,6 @@ void SetBlockText(std::vector<char>& block, const std::string& text) {
     const std::string_view cut = zqp::Utf8Prefix(text, block.size() - 1);
     std::memcpy(block.data(), cut.data(), cut.size());
 }
-
-}  // namespace
 
 // ---- steppers -----------------------------------------------------------------
 

@@ -195,6 +195,11 @@ private:
     PFSepTextEditCtrlARK* field_ = nullptr;
 };
 
+// A text value block: its text up to the first zero, and a text put into
+// it, cut at a character boundary to leave room for the ending zero.
+std::string BlockText(const std::vector<char>& block);
+void SetBlockText(std::vector<char>& block, const std::string& text);
+
 class PFWndCancelButtonARK;
 // The buttons every feature window ends with: OK, Cancel (the given button,
 // else the plain one, resetting the panel controls cancelDefaults names),

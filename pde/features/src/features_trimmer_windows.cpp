@@ -115,16 +115,6 @@ std::string TextOf(TrimmerUnit unit, int32_t v) {
     return unit == TrimmerUnit::kMillimetre ? TenthsText(v) : HundredthsText(v);
 }
 
-std::string BlockText(const std::vector<char>& block) {
-    if (block.empty()) return {};
-    return std::string(block.data(), strnlen(block.data(), block.size()));
-}
-
-void SetBlockText(std::vector<char>& block, const std::string& text) {
-    if (block.empty()) return;
-    std::fill(block.begin(), block.end(), 0);
-    std::memcpy(block.data(), text.data(), std::min(text.size(), block.size() - 1));
-}
 
 // A whole decimal number ("-" allowed); false for anything else.
 bool ReadInt(const std::string& text, int32_t* out) {
