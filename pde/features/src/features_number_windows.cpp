@@ -39,25 +39,6 @@ PrintFeaturesPDEr15* PanelOf(zqpde::BasePrintPanel* window) {
     return w != nullptr ? dynamic_cast<PrintFeaturesPDEr15*>(w->GetParentWnd()) : nullptr;
 }
 
-// The alert of a features window: the bundle's icon, the informative text of
-// the key, one OK button; the field is the first responder afterwards.
-void ShowFieldAlert(zqpde::BaseControl& control, zqp::Bundle* bundle, zqpde::BasePrintPanel* panel, const char* key,
-                    zqp::AlertStyle style) {
-    if (bundle == nullptr || panel == nullptr || key == nullptr) return;
-    const std::string& table = panel->GetLocalizeTableName();
-    zqp::Alert alert;
-    alert.addButtonWithTitle(bundle->localizedString("Alert OK Btn", zqp::kNoTranslation,
-                                                     table.empty() ? "Localizable" : table));
-    alert.setMessageText("");
-    alert.setInformativeText(
-        bundle->localizedString(key, zqp::kNoTranslation, table.empty() ? "Localizable" : table));
-    alert.setInformativeKey(key);
-    alert.setAlertStyle(style);
-    alert.setIconFromFile(bundle->resourcePath() + "/AlertIcon.png");
-    alert.runModal();
-    if (zqp::View* v = control.GetControlPtr())
-        if (zqp::Window* w = v->window()) w->makeFirstResponder(v);
-}
 
 
 
@@ -73,6 +54,24 @@ void SetBlockText(std::vector<char>& block, const std::string& text) {
     std::fill(block.begin(), block.end(), 0);
     const std::string_view cut = zqp::Utf8Prefix(text, block.size() - 1);
     std::memcpy(block.data(), cut.data(), cut.size());
+}
+
+void ShowFieldAlert(zqpde::BaseControl& control, zqp::Bundle* bundle, zqpde::BasePrintPanel* panel, const char* key,
+                    zqp::AlertStyle style, const std::function<std::string(const std::string&)>& fill) {
+    if (bundle == nullptr || panel == nullptr || key == nullptr) return;
+    const std::string& table = panel->GetLocalizeTableName();
+    const std::string tableName = table.empty() ? "Localizable" : table;
+    const std::string text = bundle->localizedString(key, zqp::kNoTranslation, tableName);
+    zqp::Alert alert;
+    alert.addButtonWithTitle(bundle->localizedString("Alert OK Btn", zqp::kNoTranslation, tableName));
+    alert.setMessageText("");
+    alert.setInformativeText(fill ? fill(text) : text);
+    alert.setInformativeKey(key);
+    alert.setAlertStyle(style);
+    alert.setIconFromFile(bundle->resourcePath() + "/AlertIcon.png");
+    alert.runModal();
+    if (zqp::View* v = control.GetControlPtr())
+        if (zqp::Window* w = v->window()) w->makeFirstResponder(v);
 }
 
 // ---- steppers -----------------------------------------------------------------

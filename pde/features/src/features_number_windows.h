@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include <zqp/window.h>
+
 #include "features_units.h"
 #include "zqcommon/inch_mm_text_edit.h"
 #include "zqpde/base_print_panel.h"
@@ -199,6 +201,12 @@ private:
 // it, cut at a character boundary to leave room for the ending zero.
 std::string BlockText(const std::vector<char>& block);
 void SetBlockText(std::vector<char>& block, const std::string& text);
+
+// The alert of a features window: the bundle's icon, the translated text of
+// the key (through fill when given, which puts values into it), one OK
+// button; the field is the first responder afterwards.
+void ShowFieldAlert(zqpde::BaseControl& control, zqp::Bundle* bundle, zqpde::BasePrintPanel* panel, const char* key,
+                    zqp::AlertStyle style, const std::function<std::string(const std::string&)>& fill = nullptr);
 
 class PFWndCancelButtonARK;
 // The buttons every feature window ends with: OK, Cancel (the given button,

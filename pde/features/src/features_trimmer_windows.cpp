@@ -273,27 +273,12 @@ int32_t PFTrimmerTextEditCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dicti
 }
 
 void PFTrimmerTextEditCtrlARK::ShowErrMsg() {
-    zqp::Bundle* bundle = PanelBundle();
-    if (textEditFilterDataPtr == nullptr || textEditFilterDataPtr->errorMessageKey == nullptr || bundle == nullptr ||
-        ctrlParentPanelPtr == nullptr)
-        return;
-    const std::string& table = ctrlParentPanelPtr->GetLocalizeTableName();
-    const std::string tableName = table.empty() ? "Localizable" : table;
-    const char* key = textEditFilterDataPtr->errorMessageKey;
-    const std::string text = FillTrimmerPlaceholders(
-        bundle->localizedString(key, zqp::kNoTranslation, tableName),
-        {TrimmerLimitText(unit_, inchMMEditValueRangeData.minimum),
-         TrimmerLimitText(unit_, inchMMEditValueRangeData.maximum)});
-    zqp::Alert alert;
-    alert.addButtonWithTitle(bundle->localizedString("Alert OK Btn", zqp::kNoTranslation, tableName));
-    alert.setMessageText("");
-    alert.setInformativeText(text);
-    alert.setInformativeKey(key);
-    alert.setAlertStyle(zqp::AlertStyle::kWarning);
-    alert.setIconFromFile(bundle->resourcePath() + "/AlertIcon.png");
-    alert.runModal();
-    if (ControlPtr != nullptr)
-        if (zqp::Window* w = ControlPtr->window()) w->makeFirstResponder(ControlPtr);
+    if (textEditFilterDataPtr == nullptr || textEditFilterDataPtr->errorMessageKey == nullptr) return;
+    const std::vector<std::string> limits = {TrimmerLimitText(unit_, inchMMEditValueRangeData.minimum),
+                                             TrimmerLimitText(unit_, inchMMEditValueRangeData.maximum)};
+    ShowFieldAlert(*this, PanelBundle(), ctrlParentPanelPtr, textEditFilterDataPtr->errorMessageKey,
+                   zqp::AlertStyle::kWarning,
+                   [&limits](const std::string& text) { return FillTrimmerPlaceholders(text, limits); });
 }
 
 // ---- steppers --------------------------------------------------------------------
