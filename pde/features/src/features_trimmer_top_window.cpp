@@ -233,6 +233,11 @@ bool PFTrimmerTopLowerTextEditCtrlARK::IsNumberValid(const std::string& text) {
     return flag == kTrimmerCutOK;
 }
 
+bool PFTrimmerTopLowerTextEditCtrlARK::InvalidateData() {
+    if (PFTrimmerTopLowerWndARK* w = Window()) w->SetErrorFlag(inches_, kTrimmerCutOK);
+    return PFNumInSeqTextEditCtrlARK::InvalidateData();
+}
+
 void PFTrimmerTopLowerTextEditCtrlARK::ShowValueText(const std::string& text) {
     ShowText(text);
     if (m_trimmerType_flag != TrimmerKind::kAdjust) return;
