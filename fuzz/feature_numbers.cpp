@@ -3,16 +3,21 @@
 // pages through the stored and shown forms; every conversion of a margin
 // text stays within the range it is given. A custom paper name read as a
 // size gives two finite sides that the trimmer's limits take without overflow.
+// A typed trimmer width that reads as well formed reads within the integer
+// and shows again; a translated text of any form takes the limits.
 // A three-edge trimmer value typed in one unit shows within its kind's limits
 // in the other, and a trim read from a ticket is shown without overflow.
 //
 // Input: one byte choosing the margin unit, then the text.
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include <cmath>
 
 #include "features_trimmer.h"
+#include "features_trimmer_texts.h"
 #include "features_trimmer_top_values.h"
 #include "features_units.h"
 
@@ -45,6 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)zqfeat::TrimmerLimitsOfLongEdge(edge);
     (void)zqfeat::TenthsText(zqfeat::TrimmerHalfEdgeMM(edge));
   }
+  const auto trimmerUnit = data[0] % 2 == 0 ? zqfeat::TrimmerUnit::kMillimetre : zqfeat::TrimmerUnit::kInch;
+  int32_t width = 0;
+  if (zqfeat::TrimmerTextValue(trimmerUnit, text, &width)) {
+    if (width < 0) std::abort();
+    (void)zqfeat::TrimmerLimitText(trimmerUnit, width);
+  }
+  (void)zqfeat::FillTrimmerPlaceholders(text, {zqfeat::TrimmerLimitText(trimmerUnit, INT32_MIN), "x"});
 
   const auto kind = static_cast<zqfeat::TrimmerKind>(data[0] % 3);
   const zqfeat::TopLowerLimits sheet = zqfeat::TopLowerLimitsOfEdges(1190.5, 842.0);

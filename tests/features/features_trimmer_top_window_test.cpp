@@ -179,10 +179,11 @@ TEST_F(FeaturesDialog, ThreeEdgeTrimmerWritesItsOwnKeysAndKeepsCancelledValues) 
     EXPECT_EQ(r.Ticket("TrimmerHeightInchesTextEditTicket"), "185");
     EXPECT_EQ(r.Ticket("TrimmerWidthInchesShiftTicket"), "31");
     EXPECT_EQ(r.Ticket("TrimmerTopLowerMMRadioTicket"), "1");
-    // The single-cut window's keys are its own.
-    for (const char* key : {"TrimmerMMShiftTicket", "TrimmerMMCuttingSizeTicket", "TrimmerInchesShiftTicket",
-                            "TrimmerMMTextEditTicket", "TrimmerInchesTextEditTicket", "TrimmerMMRadioTicket"})
-        EXPECT_EQ(r.Ticket(key), "<none>") << key;
+    // The single-cut window's keys are its own: they keep its defaults.
+    const std::pair<const char*, const char*> singleCut[] = {
+        {"TrimmerMMShiftTicket", "80"},    {"TrimmerMMCuttingSizeTicket", "2020"}, {"TrimmerInchesShiftTicket", "31"},
+        {"TrimmerMMTextEditTicket", "80"}, {"TrimmerInchesTextEditTicket", "31"},  {"TrimmerMMRadioTicket", "1"}};
+    for (const auto& [key, value] : singleCut) EXPECT_EQ(r.Ticket(key), value) << key;
     EXPECT_TRUE(r.Says("| Trimmer Height: 250.0 mm")) << r.result.err;
     EXPECT_TRUE(r.Says("| Trimmer Width: 202.1 mm")) << r.result.err;
     EXPECT_TRUE(r.Says("| Trimmer Adjustment: -1.5 mm")) << r.result.err;

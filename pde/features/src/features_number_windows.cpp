@@ -16,6 +16,7 @@
 #include "features_controls.h"
 #include "features_margin_windows.h"
 #include "features_panel.h"
+#include "features_trimmer_windows.h"
 #include "features_trimmer_top_window.h"
 #include "zqpde/input_filter.h"
 #include "zqpde/ticket_value.h"
@@ -589,6 +590,7 @@ void PrintFeaturesPDEr15::CreateFeatureWindows(zqp::Bundle* bundle, ppd_file_t* 
         {FeatureWindow::kTabMargin, "ZQTabMarginShiftEx", MarginWindowOutlet(MarginWindowKind::kTab)},
         // The booklet window comes with the panel's booklet margin switch.
         {FeatureWindow::kBookletMargin, nullptr, MarginWindowOutlet(MarginWindowKind::kBooklet)},
+        {FeatureWindow::kTrimmer, "ZQTrimming", kTrimmerWindowOutlet},
         {FeatureWindow::kTrimmerTopLower, "ZQTrimming", kTrimmerTopLowerWindowOutlet},
     };
     std::map<std::string, zqp::Window*> windows;
@@ -613,6 +615,8 @@ void PrintFeaturesPDEr15::CreateFeatureWindows(zqp::Bundle* bundle, ppd_file_t* 
             made = std::make_unique<PFMarginWndARK>(window, MarginWindowKind::kTab);
         else if (w.role == FeatureWindow::kBookletMargin)
             made = std::make_unique<PFMarginWndARK>(window, MarginWindowKind::kBooklet);
+        else if (w.role == FeatureWindow::kTrimmer)
+            made = std::make_unique<PFTrimmerWndARK>(window, ppd, GetCurrentPDECallbackObj());
         else if (w.role == FeatureWindow::kTrimmerTopLower)
             made = std::make_unique<PFTrimmerTopLowerWndARK>(window);
         else if (w.role == FeatureWindow::kOffsetStackingPages)
@@ -635,8 +639,21 @@ zqpde::BasePrintPanel* PrintFeaturesPDEr15::GetFeatureWindow(FeatureWindow which
         else
             return nullptr;
     }
-    // The trimmer list's third item is the three-edge trimmer.
-    if (which == FeatureWindow::kTrimmer && getTrimmerListValue() == 3) which = FeatureWindow::kTrimmerTopLower;
+    if (which == FeatureWindow::kTrimmer || which == FeatureWindow::kTrimmerTopLower) {
+        // A trimmer switch opens the single cut; the trimmer list its
+        // second item the single cut, its third the three edges.
+        ppd_file_t* ppd = GetCurrentPPD();
+        ppd_option_t* option = ppd != nullptr ? ppdFindOption(ppd, "ZQTrimming") : nullptr;
+        if (option == nullptr) return nullptr;
+        if (option->ui == PPD_UI_BOOLEAN)
+            which = FeatureWindow::kTrimmer;
+        else if (option->ui == PPD_UI_PICKONE && getTrimmerListValue() == 2)
+            which = FeatureWindow::kTrimmer;
+        else if (option->ui == PPD_UI_PICKONE && getTrimmerListValue() == 3)
+            which = FeatureWindow::kTrimmerTopLower;
+        else
+            return nullptr;
+    }
     return FeatureWindowOf(which);
 }
 
