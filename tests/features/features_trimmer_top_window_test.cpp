@@ -130,8 +130,9 @@ TEST(TrimmerTopLowerValues, TypedTextsAreReadWithTiesToEven) {
 // ---- the window in printdialog -------------------------------------------------
 
 // Booklets on the print paper's double: ZQSignature on, booklet paper "None",
-// so A4 paper gives the A3 sheet above.
-std::string BookletPPD(const std::string& pageSize = "A4") {
+// so A4 paper gives the A3 sheet above. Without a booklet paper option the
+// print paper is the sheet itself.
+std::string BookletPPD(const std::string& pageSize = "A4", bool bookletPaper = true) {
     std::string ppd = SamplePPD();
     auto replace = [&](const std::string& from, const std::string& to) {
         const size_t at = ppd.find(from);
@@ -139,10 +140,11 @@ std::string BookletPPD(const std::string& pageSize = "A4") {
     };
     replace("*DefaultZQSignature: None", "*DefaultZQSignature: Booklet");
     replace("*DefaultPageSize: A4", "*DefaultPageSize: " + pageSize);
-    replace("*OpenUI *ZQSigDrawOutline",
-            "*OpenUI *ZQSigSize/Booklet Paper: PickOne\n*OrderDependency: 60 AnySetup *ZQSigSize\n"
-            "*DefaultZQSigSize: None\n*ZQSigSize None/Print Paper: \"\"\n*ZQSigSize A3/A3: \"\"\n"
-            "*CloseUI: *ZQSigSize\n\n*OpenUI *ZQSigDrawOutline");
+    if (bookletPaper)
+        replace("*OpenUI *ZQSigDrawOutline",
+                "*OpenUI *ZQSigSize/Booklet Paper: PickOne\n*OrderDependency: 60 AnySetup *ZQSigSize\n"
+                "*DefaultZQSigSize: None\n*ZQSigSize None/Print Paper: \"\"\n*ZQSigSize A3/A3: \"\"\n"
+                "*CloseUI: *ZQSigSize\n\n*OpenUI *ZQSigDrawOutline");
     return ppd;
 }
 
@@ -245,6 +247,16 @@ TEST_F(FeaturesDialog, ThreeEdgeTrimmerRestoresTrimsOnTheCurrentSheet) {
     EXPECT_EQ(single.Ticket("TrimmerSelectTicket"), "2");
     for (const char* key : {"TrimmerHeightMMSizeTicket", "TrimmerWidthMMSizeTicket", "TrimmerAdjustMMSizeTicket"})
         EXPECT_EQ(single.Ticket(key), "<none>") << key;
+}
+
+TEST_F(FeaturesDialog, ThreeEdgeTrimmerRefusesEverythingOnASheetTooSmall) {
+    // A5 itself: a short edge of 148.2 mm, too small for any three-edge cut.
+    DialogRun r = Dialog(kOpen + "dump 9017\nclick 9028\ndump 9017\nclick 9029\n", BookletPPD("A5", false));
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=9017 enabled value=\"97.0\"")) << r.result.err;
+    EXPECT_EQ(r.Count("\"Message66\""), 1u) << r.result.err;
+    EXPECT_TRUE(r.Says("The sheet is too small for the three-edge trimmer.")) << r.result.err;
+    EXPECT_EQ(r.Count("modal: close"), 1u) << r.result.err;
 }
 
 }  // namespace

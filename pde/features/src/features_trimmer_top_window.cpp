@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "features_panel.h"
+#include "features_trimmer_texts.h"
 #include "zqpde/input_filter.h"
 
 #define NS "com.tavelle.qdm.printsettings."
@@ -151,22 +152,6 @@ PrintFeaturesPDEr15* FeaturesPanelOf(zqpde::BasePrintPanel* window) {
 
 std::string ValueText(bool inches, int32_t value) { return inches ? HundredthsText(value) : TenthsText(value); }
 
-// The placeholders ("%@") of a translated text filled one after another; the
-// text is never used as a format.
-std::string FillPlaceholders(const std::string& text, std::initializer_list<std::string> values) {
-    std::string out;
-    auto value = values.begin();
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == '@' && value != values.end()) {
-            out += *value++;
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 std::string Translated(zqp::Bundle* bundle, const zqpde::BasePrintPanel* panel, const char* key) {
     const std::string table = panel != nullptr ? panel->GetLocalizeTableName() : std::string();
     return bundle->localizedString(key, zqp::kNoTranslation, table.empty() ? "Localizable" : table);
@@ -231,6 +216,11 @@ bool PFTrimmerTopLowerTextEditCtrlARK::IsNumberValid(const std::string& text) {
                 : TrimmerCutCheckMM(m_trimmerType_flag, *v, w->BaseOf(TrimmerKind::kHeight, false), w->AdjustInput(false));
     w->SetErrorFlag(inches_, flag);
     return flag == kTrimmerCutOK;
+}
+
+bool PFTrimmerTopLowerTextEditCtrlARK::InvalidateData() {
+    if (PFTrimmerTopLowerWndARK* w = Window()) w->SetErrorFlag(inches_, kTrimmerCutOK);
+    return PFNumInSeqTextEditCtrlARK::InvalidateData();
 }
 
 void PFTrimmerTopLowerTextEditCtrlARK::ShowValueText(const std::string& text) {
@@ -374,8 +364,8 @@ void PFTrimmerTopLowerTextEditCtrlARK::ShowErrMsg() {
     zqp::Alert alert;
     alert.addButtonWithTitle(Translated(bundle, ctrlParentPanelPtr, "Alert OK Btn"));
     alert.setMessageText("");
-    alert.setInformativeText(FillPlaceholders(Translated(bundle, ctrlParentPanelPtr, key),
-                                              {ValueText(inches_, low), ValueText(inches_, high)}));
+    alert.setInformativeText(FillTrimmerPlaceholders(Translated(bundle, ctrlParentPanelPtr, key),
+                                                     {ValueText(inches_, low), ValueText(inches_, high)}));
     alert.setInformativeKey(key);
     alert.setAlertStyle(zqp::AlertStyle::kWarning);
     alert.setIconFromFile(bundle->resourcePath() + "/AlertIcon.png");
@@ -526,8 +516,8 @@ bool PFTrimmerTopLowerStaticTextEditControlARK::InitializeTitle(zqp::Bundle* bun
     if (PFTrimmerTopLowerWndARK* w = TopLowerWindowOf(ctrlParentPanelPtr); w != nullptr && m_fathomFlag != 2) {
         const bool inches = m_fathomFlag == 0;
         const TrimmerLimits& l = w->LimitsOf(m_trimmer_flag);
-        text = FillPlaceholders(text, {ValueText(inches, inches ? l.inchesMin : l.mmMin) + " - " +
-                                       ValueText(inches, inches ? l.inchesMax : l.mmMax)});
+        text = FillTrimmerPlaceholders(text, {ValueText(inches, inches ? l.inchesMin : l.mmMin) + " - " +
+                                              ValueText(inches, inches ? l.inchesMax : l.mmMax)});
     }
     return SetExternalValueToUI(text.c_str(), static_cast<int32_t>(text.size()));
 }

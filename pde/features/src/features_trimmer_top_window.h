@@ -33,6 +33,8 @@ class PFTrimmerTopLowerTextEditCtrlARK : public PFNumInSeqTextEditCtrlARK {
 public:
     PFTrimmerTopLowerTextEditCtrlARK(TrimmerKind kind, bool inches) : m_trimmerType_flag(kind), inches_(inches) {}
     bool IsNumberValid(const std::string& text) override;
+    // A check starts without the reason of an earlier one.
+    bool InvalidateData() override;
     int32_t OnRawKeyUp(void* event) override;
     bool CorrectCtrlUI() override;
     // While hidden: the other unit's field of the kind converted.
