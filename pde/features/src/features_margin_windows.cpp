@@ -8,7 +8,6 @@
 
 #include "features_panel.h"
 #include "zqpde/input_filter.h"
-#include "zqpde/os_version.h"
 
 #define NS "com.tavelle.qdm.printsettings."
 
@@ -148,12 +147,6 @@ const MarginLinks& LinksOf(size_t k) {
     return links[k];
 }
 
-std::vector<int32_t> TagList(const int32_t* tags) {
-    std::vector<int32_t> list;
-    for (; tags != nullptr && *tags != 0; ++tags) list.push_back(*tags);
-    return list;
-}
-
 PFMarginWndARK* MarginWindowOf(zqpde::BasePrintPanel* panel) { return dynamic_cast<PFMarginWndARK*>(panel); }
 
 std::string ViewText(zqpde::BaseControl* c) {
@@ -283,36 +276,6 @@ bool PFMarginLittleArrowControlARK::GetValueToPreset() {
     return true;
 }
 
-// ---- radios ----------------------------------------------------------------------
-
-PFInchMMRadioButtonARK::PFInchMMRadioButtonARK(zqp::View* view, const zqpde::RadioButtonIniData* iniData,
-                                               const zqpde::ConstrainInfo* constrain,
-                                               const zqpde::AccessInfo* accessInfo, const int32_t* validateArray)
-    : zqpde::RadioButton(view, iniData, constrain, accessInfo, nullptr), validateControlArray(TagList(validateArray)) {}
-
-void PFInchMMRadioButtonARK::ForgetShownState() {
-    if (!ctrlUIDataBlkPtr.empty()) SetBlockInt(ctrlUIDataBlkPtr.data(), -1);
-}
-
-bool PFInchMMRadioButtonARK::ValidateConstrains() {
-    if (ctrlParentPanelPtr == nullptr) return true;
-    for (const int32_t& tag : validateControlArray)
-        if (zqpde::BaseControl* c = ctrlParentPanelPtr->GetPanelControl(&tag); c != nullptr && !c->InvalidateData())
-            return false;
-    return true;
-}
-
-bool PFInchMMRadioButtonARK::UIEventHandler() {
-    const int32_t stored = BlockInt(GetValueFromUIDataBlk());
-    if (ViewState() == stored) return true;
-    if (ValidateConstrains()) return zqpde::RadioButton::UIEventHandler();
-    if (zqp::Button* b = ButtonView()) b->setState(stored);
-    if (zqpde::OSVersionCode() >= 0x1080)
-        if (zqpde::RadioButton* other = GetAnotherRadioCtrlFromGroup())
-            if (auto* view = dynamic_cast<zqp::Button*>(other->GetControlPtr())) view->setState(stored != 0 ? 0 : 1);
-    return false;
-}
-
 // ---- the windows -----------------------------------------------------------------
 
 PFMarginWndARK::PFMarginWndARK(zqp::Window* window, MarginWindowKind kind)
@@ -372,8 +335,7 @@ PFMarginWndARK::~PFMarginWndARK() = default;
 int32_t PFMarginWndARK::ActivateWindow() {
     // Hide counts start afresh so the unit shown follows the radios.
     ResetCurrentControlStatus();
-    for (auto& c : fCtrlGroupArray)
-        if (auto* radio = dynamic_cast<PFInchMMRadioButtonARK*>(c.get())) radio->ForgetShownState();
+    zqcommon::ForgetUnitRadios(fCtrlGroupArray);
     return PFFeatureWndARK::ActivateWindow();
 }
 

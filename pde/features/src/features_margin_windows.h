@@ -64,21 +64,14 @@ private:
     int32_t ticketFactor_;
 };
 
-// A unit radio: it switches only when the field of the unit it leaves is
-// valid; otherwise both radios stay as they were.
-class PFInchMMRadioButtonARK : public zqpde::RadioButton {
+// A unit radio (the shared one): it switches only when the field of the
+// unit it leaves is valid; otherwise both radios stay as they were.
+class PFInchMMRadioButtonARK : public zqcommon::InchMMRadioButton {
 public:
     PFInchMMRadioButtonARK(zqp::View* view, const zqpde::RadioButtonIniData* iniData,
                            const zqpde::ConstrainInfo* constrain, const zqpde::AccessInfo* accessInfo,
-                           const int32_t* validateArray);
-    bool UIEventHandler() override;
-    bool ValidateConstrains();
-    bool GetValueFromPreference() override { return false; }
-    // The next simulation applies the radio's hide lists afresh.
-    void ForgetShownState();
-
-private:
-    std::vector<int32_t> validateControlArray;
+                           const int32_t* validateArray)
+        : zqcommon::InchMMRadioButton(view, iniData, constrain, accessInfo, nullptr, validateArray) {}
 };
 
 enum class MarginWindowKind { kTab, kBooklet };

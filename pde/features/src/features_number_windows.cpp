@@ -25,12 +25,6 @@ namespace zqfeat {
 
 namespace {
 
-std::vector<int32_t> TagList(const int32_t* tags) {
-    std::vector<int32_t> list;
-    for (; tags != nullptr && *tags != 0; ++tags) list.push_back(*tags);
-    return list;
-}
-
 // The features panel that owns the window a control sits in.
 PrintFeaturesPDEr15* PanelOf(zqpde::BasePrintPanel* window) {
     auto* w = dynamic_cast<zqpde::PopupWinInPanel*>(window);
@@ -74,22 +68,6 @@ void SetBlockText(std::vector<char>& block, const std::string& text) {
 
 // ---- steppers -----------------------------------------------------------------
 
-void PFInchMMLittleArrowControlARK::CreateControl(zqp::View* view, const zqpde::LittleArrayIniData* iniData,
-                                                  const zqpde::ConstrainInfo* constrain,
-                                                  const zqpde::AccessInfo* accessInfo,
-                                                  const zqp::PrefUser* usernamein, const char* titleStr,
-                                                  const int32_t* validateArray) {
-    LittleArrayControl(view, iniData, constrain, accessInfo, usernamein, titleStr);
-    ControlValidateArray = TagList(validateArray);
-}
-
-bool PFInchMMLittleArrowControlARK::SetControlValueToUI() {
-    zqpde::LittleArray::SetControlValueToUI();
-    lastValue = GetValue();
-    SimulationUIEventHandler();
-    return true;
-}
-
 bool PFInchMMLittleArrowControlARK::SetExternalValueToUI(const void* value, int32_t) {
     auto* view = dynamic_cast<zqp::Stepper*>(ControlPtr);
     if (value == nullptr || view == nullptr) return false;
@@ -110,39 +88,6 @@ bool PFInchMMLittleArrowControlARK::GetValueToPreset() {
     // The committed value is shown too, so the window opens with it.
     if (!ctrlUIDataBlkPtr.empty()) SetBlockInt(ctrlUIDataBlkPtr.data(), GetValue());
     return true;
-}
-
-bool PFInchMMLittleArrowControlARK::InvalidateRelateControlData() {
-    if (ctrlParentPanelPtr == nullptr) return true;
-    for (const int32_t& tag : ControlValidateArray)
-        if (zqpde::BaseControl* c = ctrlParentPanelPtr->GetPanelControl(&tag); c != nullptr && !c->InvalidateData())
-            return false;
-    return true;
-}
-
-void PFInchMMLittleArrowControlARK::RequestControlAction(zqp::View*) {
-    auto* view = dynamic_cast<zqp::Stepper*>(ControlPtr);
-    if (view == nullptr) return;
-    const int32_t value = view->integerValue();
-    if (!InvalidateRelateControlData()) {
-        view->setIntegerValue(lastValue);
-        return;
-    }
-    if (value >= minimum_ && value <= maximum_ && value != lastValue) {
-        SetExternalValueToUI(&value, sizeof value);
-        GetValueFromUI();
-        UIEventHandler();
-    } else {
-        view->setIntegerValue(lastValue);
-        zqp::Beep();
-    }
-}
-
-zqpde::BaseControl* PFInchMMLittleArrowControlARK::GetNumberEditFromLittleArrow() {
-    if (ctrlConstrainControlArray == nullptr || ctrlParentPanelPtr == nullptr) return nullptr;
-    zqpde::ConstrainTagList list = ctrlConstrainControlArray->updateLists.at(0);
-    if (list == nullptr || list[0] == nullptr) return nullptr;
-    return ctrlParentPanelPtr->GetPanelControl(list[0]);
 }
 
 int32_t PFNumInSeqLittleArrowControlARK::DoControlUpdateConstrain() {
