@@ -349,37 +349,36 @@ struct NumberEditor {
 constexpr uint32_t kText = zqpde::kValueTypeText;
 constexpr uint32_t kNumber = zqpde::kValueTypeNumber;
 
-const NumberEditor kEditors[] = {
-    {{"PFNumInSequenceWnd", "Number In Sequence Window", 611, "Number In Sequence Static Text", 612, 613, 617, 616,
-      615, 614, "NumberInSequence.htm"},
-     {nullptr, "3", 1, 3},
-     {DIGITS, DIGITS, "Message22k"},
-     {1, 254},
-     {0, 3, 0, 1, 254, 1},
-     {kText, kText, NS "NumInSequenceTextEditTicket", nullptr},
-     {kNumber, kNumber, NS "NumInSequenceLArrowTicket", nullptr},
-     "Number In Sequence Text",
-     {612, 613}},
-    {{"PFOffsetStackingPagesWnd", "Offset Per Page Window", 601, "Offset Stacking Pages Static Text", 602, 603, 604, 605, 606, 607,
-      "PageOffset.htm"},
-     {nullptr, "2", 1, 5},
-     {DIGITS, DIGITS, "Message22l"},
-     {2, 65000},
-     {0, 2, 0, 2, 65000, 1},
-     {kText, kText, NS "OffsetStackingPagesTextEditTicket", nullptr},
-     {kNumber, kNumber, NS "OffsetStackingPagesLArrowTicket", nullptr},
-     "Offset Stacking Pages Text",
-     {602, 603}},
-    {{"PFOffsetStackingUnitsWnd", "Offset Per Copy Window", 701, "Offset Stacking Copies Static Text", 702, 703, 704, 705, 706, 707,
-      "PageOffset.htm"},
-     {nullptr, "2", 1, 4},
-     {DIGITS, DIGITS, "Message22m"},
-     {2, 9999},
-     {0, 2, 0, 2, 9999, 1},
-     {kText, kText, NS "OffsetStackingUnitsTextEditTicket", nullptr},
-     {kNumber, kNumber, NS "OffsetStackingUnitsLArrowTicket", nullptr},
-     "Offset Stacking Copies Text",
-     {702, 703}},
+// An editor from what sets it apart: its window, its default (the text and
+// the stepper's value), the field's widest text, the range, the alert and
+// the keys; the field takes digits only and the stepper moves in the range.
+constexpr NumberEditor Editor(const NumberWindowTable& window, const char* defaultText, int32_t defaultValue,
+                              uint32_t maxLength, zqcommon::InchMMValueRange range, const char* alertKey,
+                              const char* fieldKey, const char* stepperKey, const char* summaryKey) {
+    return {window,
+            {nullptr, defaultText, 1, maxLength},
+            {DIGITS, DIGITS, alertKey},
+            range,
+            {0, defaultValue, 0, range.minimum, range.maximum, 1},
+            {kText, kText, fieldKey, nullptr},
+            {kNumber, kNumber, stepperKey, nullptr},
+            summaryKey,
+            {window.fieldTag, window.stepperTag}};
+}
+
+constexpr NumberEditor kEditors[] = {
+    Editor({"PFNumInSequenceWnd", "Number In Sequence Window", 611, "Number In Sequence Static Text", 612, 613, 617,
+            616, 615, 614, "NumberInSequence.htm"},
+           "3", 3, 3, {1, 254}, "Message22k", NS "NumInSequenceTextEditTicket", NS "NumInSequenceLArrowTicket",
+           "Number In Sequence Text"),
+    Editor({"PFOffsetStackingPagesWnd", "Offset Per Page Window", 601, "Offset Stacking Pages Static Text", 602, 603,
+            604, 605, 606, 607, "PageOffset.htm"},
+           "2", 2, 5, {2, 65000}, "Message22l", NS "OffsetStackingPagesTextEditTicket",
+           NS "OffsetStackingPagesLArrowTicket", "Offset Stacking Pages Text"),
+    Editor({"PFOffsetStackingUnitsWnd", "Offset Per Copy Window", 701, "Offset Stacking Copies Static Text", 702, 703,
+            704, 705, 706, 707, "PageOffset.htm"},
+           "2", 2, 4, {2, 9999}, "Message22m", NS "OffsetStackingUnitsTextEditTicket",
+           NS "OffsetStackingUnitsLArrowTicket", "Offset Stacking Copies Text"),
 };
 
 // The field's update list names its stepper; the stepper's names its field.
