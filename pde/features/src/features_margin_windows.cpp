@@ -19,6 +19,18 @@ namespace zqfeat {
 enum TagIndex { kMMLabel, kInchLabel, kMMSide, kInchSide, kMMField, kInchField, kMMStep, kInchStep, kInchRadio,
                 kMMRadio, kOK, kCancel, kDefault, kHelp, kAutoFit, kTagCount };
 
+// One unit's part of a margin window: its field, stepper and radio.
+struct MarginUnitTable {
+    MarginUnit unit;
+    zqpde::TextEditIniData ini;
+    zqpde::TextEditFilterData filter;
+    zqcommon::InchMMValueRange range;
+    zqpde::LittleArrayIniData step;
+    int32_t ticketFactor;  // what the stepper's value is multiplied by in the ticket
+    zqpde::AccessInfo fieldAccess, stepAccess, radioAccess;
+    zqpde::RadioButtonIniData radioIni;
+};
+
 struct MarginWindowTable {
     const char* outlet;
     const char* titleKey;
@@ -26,15 +38,8 @@ struct MarginWindowTable {
     const char* summaryKey;
     const char* labelKeys[4];
     int32_t tags[kTagCount];
-    MarginUnit mmUnit, inchUnit;
-    zqpde::TextEditIniData mmIni, inchIni;
-    zqpde::TextEditFilterData mmFilter, inchFilter;
-    zqcommon::InchMMValueRange mmRange, inchRange;
-    zqpde::LittleArrayIniData mmStep, inchStep;
-    int32_t mmTicketFactor;
-    zqpde::AccessInfo mmFieldAccess, inchFieldAccess, mmStepAccess, inchStepAccess, inchRadioAccess, mmRadioAccess,
-        autoFitAccess;
-    zqpde::RadioButtonIniData inchRadioIni, mmRadioIni;
+    MarginUnitTable mm, inch;
+    zqpde::AccessInfo autoFitAccess;
     zqpde::CheckBoxIniData autoFitIni;
 };
 
@@ -45,46 +50,51 @@ constexpr uint32_t kNumber = zqpde::kValueTypeNumber;
 #define POINT_DIGITS {2, {{'.', '.'}, {'0', '9'}}}
 #define DIGITS {1, {{'0', '9'}}}
 
-const MarginWindowTable kTables[] = {
+// A unit's part from what sets it apart: the stepper moves in the field's
+// range, and the radio starts on (radioOn) or off.
+constexpr MarginUnitTable Unit(MarginUnit unit, zqpde::TextEditIniData ini, zqpde::InputFilterData bytes,
+                               const char* alertKey, zqcommon::InchMMValueRange range, int32_t stepDefault,
+                               int32_t ticketFactor, const char* fieldKey, const char* stepKey, const char* radioKey,
+                               bool radioOn, const char* radioTitleKey, const char* radioSummaryKey) {
+    const int32_t on = radioOn ? 1 : 0;
+    return {unit,
+            ini,
+            {bytes, bytes, alertKey},
+            range,
+            {0, stepDefault, 0, range.minimum, range.maximum, 1},
+            ticketFactor,
+            {kText, kText, fieldKey, nullptr},
+            {kNumber, kNumber, stepKey, nullptr},
+            {kNumber, kNumber, radioKey, nullptr},
+            {on, on, -1, radioTitleKey, radioSummaryKey}};
+}
+
+constexpr MarginWindowTable kTables[] = {
     {"PFTabMarginWnd", "Tab Margin Window Title", "TabMarginShift.htm", "Tab Margin Text",
      {"Tab Margin MM Static Text", "Tab Margin Inch Static Text", "Tab Margin MM Side Static Text",
       "Tab Margin Inch Side Static Text"},
      {203, 201, 204, 202, 213, 211, 214, 212, 216, 215, 217, 218, 219, 220, 0},
-     MarginUnit::kTabMillimetre, MarginUnit::kTabInch,
-     {nullptr, "12.7", 1, 4}, {nullptr, "0.50", 1, 4},
-     {POINT_DIGITS, POINT_DIGITS, "Message22b"}, {POINT_DIGITS, POINT_DIGITS, "Message22b2"},
-     {0, 150}, {0, 59},
-     {0, 127, 0, 0, 150, 1}, {0, 50, 0, 0, 59, 1},
-     1,
-     {kText, kText, NS "TabMarginMMTextEditTicket", nullptr},
-     {kText, kText, NS "TabMarginInchesTextEditTicket", nullptr},
-     {kNumber, kNumber, NS "TabMarginMMShiftTicket", nullptr},
-     {kNumber, kNumber, NS "TabMarginInchesShiftTicket", nullptr},
-     {kNumber, kNumber, NS "TabMarginInchesRadioTicket", nullptr},
-     {kNumber, kNumber, NS "TabMarginMMRadioTicket", nullptr},
+     Unit(MarginUnit::kTabMillimetre, {nullptr, "12.7", 1, 4}, POINT_DIGITS, "Message22b", {0, 150}, 127, 1,
+          NS "TabMarginMMTextEditTicket", NS "TabMarginMMShiftTicket", NS "TabMarginMMRadioTicket", true,
+          "Tab Margin MM Radio Button Title", "Tab Margin Summary for MM Radio Button Title"),
+     Unit(MarginUnit::kTabInch, {nullptr, "0.50", 1, 4}, POINT_DIGITS, "Message22b2", {0, 59}, 50, 1,
+          NS "TabMarginInchesTextEditTicket", NS "TabMarginInchesShiftTicket", NS "TabMarginInchesRadioTicket", false,
+          "Tab Margin Inches Radio Button Title", "Tab Margin Summary for Inches Radio Button Title"),
      {kNumber, kNumber, nullptr, nullptr},
-     {0, 0, -1, "Tab Margin Inches Radio Button Title", "Tab Margin Summary for Inches Radio Button Title"},
-     {1, 1, -1, "Tab Margin MM Radio Button Title", "Tab Margin Summary for MM Radio Button Title"},
      {0, 0, 0, nullptr}},
     {"PFBookletMarginWnd", "Booklet Margin Window Title", "Margins.htm", "Booklet Margin Text",
      {"Booklet Margin MM Static Text", "Booklet Margin Inch Static Text", "Booklet Margin MM Side Static Text",
       "Booklet Margin Inch Side Static Text"},
      {303, 301, 304, 302, 313, 311, 314, 312, 316, 315, 317, 318, 319, 320, 310},
-     MarginUnit::kBookletMillimetre, MarginUnit::kBookletInch,
-     {nullptr, "0", 1, 2}, {nullptr, "0.0", 1, 3},
-     {DIGITS, DIGITS, "Message22e"}, {POINT_DIGITS, POINT_DIGITS, "Message22e2"},
-     {0, 25}, {0, 10},
-     {0, 0, 0, 0, 25, 1}, {0, 0, 0, 0, 10, 1},
-     2,
-     {kText, kText, NS "BookletMarginMMTextEditTicket", nullptr},
-     {kText, kText, NS "BookletMarginInchesTextEditTicket", nullptr},
-     {kNumber, kNumber, NS "BookletMarginMMShiftTicket", nullptr},
-     {kNumber, kNumber, NS "BookletMarginInchesShiftTicket", nullptr},
-     {kNumber, kNumber, NS "BookletMarginInchesRadioTicket", nullptr},
-     {kNumber, kNumber, NS "BookletMarginMMRadioTicket", nullptr},
+     // The booklet millimetres go to the ticket doubled.
+     Unit(MarginUnit::kBookletMillimetre, {nullptr, "0", 1, 2}, DIGITS, "Message22e", {0, 25}, 0, 2,
+          NS "BookletMarginMMTextEditTicket", NS "BookletMarginMMShiftTicket", NS "BookletMarginMMRadioTicket", true,
+          "Booklet Margin MM Radio Button Title", "Booklet Margin Summary for MM Radio Button Title"),
+     Unit(MarginUnit::kBookletInch, {nullptr, "0.0", 1, 3}, POINT_DIGITS, "Message22e2", {0, 10}, 0, 1,
+          NS "BookletMarginInchesTextEditTicket", NS "BookletMarginInchesShiftTicket",
+          NS "BookletMarginInchesRadioTicket", false, "Booklet Margin Inches Radio Button Title",
+          "Booklet Margin Summary for Inches Radio Button Title"),
      {kNumber, kNumber, NS "AutoFitSwitchTicket", nullptr},
-     {0, 0, -1, "Booklet Margin Inches Radio Button Title", "Booklet Margin Summary for Inches Radio Button Title"},
-     {1, 1, -1, "Booklet Margin MM Radio Button Title", "Booklet Margin Summary for MM Radio Button Title"},
      {0, 1, -1, "Booklet Margin Auto Fit Text"}},
 };
 #undef POINT_DIGITS
@@ -293,32 +303,33 @@ PFMarginWndARK::PFMarginWndARK(zqp::Window* window, MarginWindowKind kind)
     if (t.tags[kAutoFit] != 0)
         AddNewControl(std::make_unique<AutoFitCheckBox>(view(kAutoFit), &t.autoFitIni, nullptr, &t.autoFitAccess,
                                                         nullptr));
-    auto field = [&](MarginUnit unit, TagIndex tag, const zqpde::TextEditIniData& ini,
-                     const zqpde::ConstrainInfo& links, const zqpde::AccessInfo& access,
-                     const zqpde::TextEditFilterData& filter, const zqcommon::InchMMValueRange& range) {
-        auto c = std::make_unique<PFMarginTextEditCtrlARK>(unit, &t);
-        c->CreateControl(view(tag), &ini, &links, &access, nullptr, &filter, t.summaryKey, &range);
+    auto field = [&](const MarginUnitTable& u, TagIndex tag, const zqpde::ConstrainInfo& links) {
+        auto c = std::make_unique<PFMarginTextEditCtrlARK>(u.unit, &t);
+        c->CreateControl(view(tag), &u.ini, &links, &u.fieldAccess, nullptr, &u.filter, t.summaryKey, &u.range);
         AddNewControl(std::move(c));
     };
-    field(t.mmUnit, kMMField, t.mmIni, l.mmField, t.mmFieldAccess, t.mmFilter, t.mmRange);
-    field(t.inchUnit, kInchField, t.inchIni, l.inchField, t.inchFieldAccess, t.inchFilter, t.inchRange);
-    auto stepper = [&](MarginUnit unit, int32_t factor, TagIndex tag, const zqpde::LittleArrayIniData& ini,
-                       const zqpde::ConstrainInfo& links, const zqpde::AccessInfo& access, const int32_t* validate) {
-        auto c = std::make_unique<PFMarginLittleArrowControlARK>(unit, factor);
-        c->CreateControl(view(tag), &ini, &links, &access, nullptr, t.summaryKey, validate);
+    field(t.mm, kMMField, l.mmField);
+    field(t.inch, kInchField, l.inchField);
+    auto stepper = [&](const MarginUnitTable& u, TagIndex tag, const zqpde::ConstrainInfo& links,
+                       const int32_t* validate) {
+        auto c = std::make_unique<PFMarginLittleArrowControlARK>(u.unit, u.ticketFactor);
+        c->CreateControl(view(tag), &u.step, &links, &u.stepAccess, nullptr, t.summaryKey, validate);
         AddNewControl(std::move(c));
     };
-    stepper(t.mmUnit, t.mmTicketFactor, kMMStep, t.mmStep, l.mmStep, t.mmStepAccess, l.mmOnly);
-    stepper(t.inchUnit, 1, kInchStep, t.inchStep, l.inchStep, t.inchStepAccess, l.inchOnly);
+    stepper(t.mm, kMMStep, l.mmStep, l.mmOnly);
+    stepper(t.inch, kInchStep, l.inchStep, l.inchOnly);
 
     InchMmGroupPtr = std::make_unique<zqpde::RadioGroup>();
     // Leaving a unit checks that unit's field.
-    inchRadio_ = AddNewControl(std::make_unique<PFInchMMRadioButtonARK>(view(kInchRadio), &t.inchRadioIni,
-                                                                        &l.inchRadio, &t.inchRadioAccess, l.mmOnly));
-    mmRadio_ = AddNewControl(std::make_unique<PFInchMMRadioButtonARK>(view(kMMRadio), &t.mmRadioIni, &l.mmRadio,
-                                                                      &t.mmRadioAccess, l.inchOnly));
-    if (inchRadio_ != nullptr) InchMmGroupPtr->RunTimeAddNewControl(inchRadio_);
-    if (mmRadio_ != nullptr) InchMmGroupPtr->RunTimeAddNewControl(mmRadio_);
+    auto radio = [&](const MarginUnitTable& u, TagIndex tag, const zqpde::ConstrainInfo& links,
+                     const int32_t* validate) {
+        auto* r = AddNewControl(
+            std::make_unique<PFInchMMRadioButtonARK>(view(tag), &u.radioIni, &links, &u.radioAccess, validate));
+        if (r != nullptr) InchMmGroupPtr->RunTimeAddNewControl(r);
+        return r;
+    };
+    inchRadio_ = radio(t.inch, kInchRadio, l.inchRadio, l.mmOnly);
+    mmRadio_ = radio(t.mm, kMMRadio, l.mmRadio, l.inchOnly);
 
     AddNewControl(std::make_unique<PFWndOKButtonARK>(view(kOK), "OK Button Title"));
     auto cancel = std::make_unique<PFWndCancelButtonARK>();
