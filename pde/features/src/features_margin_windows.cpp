@@ -175,9 +175,7 @@ const char* MarginWindowOutlet(MarginWindowKind kind) { return kTables[static_ca
 // ---- fields --------------------------------------------------------------------
 
 bool PFMarginTextEditCtrlARK::IsNumberValid(const std::string& text) {
-    if (textEditFilterDataPtr != nullptr)
-        for (unsigned char c : text)
-            if (!zqpde::ISByteValid(c, &textEditFilterDataPtr->byteFilter)) return false;
+    if (!BytesPassFilter(text)) return false;
     return IsMarginTextValid(unit_, text, {inchMMEditValueRangeData.minimum, inchMMEditValueRangeData.maximum});
 }
 
@@ -191,24 +189,9 @@ std::shared_ptr<zqp::Formatter> PFMarginTextEditCtrlARK::CreateUnitFormatter() {
                                                           textEditIniDataPtr->maxLength, this);
 }
 
-int32_t PFMarginTextEditCtrlARK::OnRawKeyUp(void* event) {
-    const char* text = static_cast<const char*>(event);
-    if (text == nullptr) return 0;
-    SetUIText(text);
-    if (auto* stepper = dynamic_cast<PFInchMMLittleArrowControlARK*>(GetLittleArrayForNumberEdit()))
-        stepper->ShowValue(MarginValueOfText(unit_, text));
-    DoControlUpdateConstrain();
-    return 0;
-}
+int32_t PFMarginTextEditCtrlARK::ValueOfText(const std::string& text) { return MarginValueOfText(unit_, text); }
 
-bool PFMarginTextEditCtrlARK::CorrectCtrlUI() {
-    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit()))
-        if (auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr())) {
-            SetDisplayText(MarginTextOfValue(unit_, view->integerValue()));
-            if (auto* field = dynamic_cast<zqp::TextField*>(ControlPtr)) field->setStringValue(DisplayText());
-        }
-    return GetValueFromUI() != nullptr;
-}
+std::string PFMarginTextEditCtrlARK::TextOfValue(int32_t value) { return MarginTextOfValue(unit_, value); }
 
 int32_t PFMarginTextEditCtrlARK::Update() {
     if (GetHideCount() <= 0) return 0;
@@ -216,10 +199,7 @@ int32_t PFMarginTextEditCtrlARK::Update() {
     if (sister == nullptr) return 0;
     const int32_t v = ConvertMarginText(unit_, ViewText(sister),
                                         {inchMMEditValueRangeData.minimum, inchMMEditValueRangeData.maximum});
-    std::string text = MarginTextOfValue(unit_, v);
-    if (const int32_t max = GetEditMaxLength(); max > 0 && text.size() > static_cast<size_t>(max))
-        text.resize(static_cast<size_t>(max));
-    ShowText(text);
+    ShowText(CutToEditMaxLength(TextOfValue(v)));
     if (auto* stepper = dynamic_cast<PFInchMMLittleArrowControlARK*>(GetLittleArrayForNumberEdit()))
         stepper->ShowValue(v);
     return 0;
@@ -255,10 +235,7 @@ int32_t PFMarginLittleArrowControlARK::DoControlUpdateConstrain() {
     if (auto* field = dynamic_cast<PFMarginTextEditCtrlARK*>(GetNumberEditFromLittleArrow())) {
         auto* view = dynamic_cast<zqp::Stepper*>(ControlPtr);
         if (view != nullptr) {
-            std::string text = MarginTextOfValue(unit_, view->integerValue());
-            if (const int32_t max = field->GetEditMaxLength(); max > 0 && text.size() > static_cast<size_t>(max))
-                text.resize(static_cast<size_t>(max));
-            field->ShowText(text);
+            field->ShowText(field->CutToEditMaxLength(MarginTextOfValue(unit_, view->integerValue())));
             // As typed text would: the hidden sister follows.
             field->DoControlUpdateConstrain();
         }

@@ -21,8 +21,6 @@ class PFMarginTextEditCtrlARK : public PFNumInSeqTextEditCtrlARK {
 public:
     PFMarginTextEditCtrlARK(MarginUnit unit, const MarginWindowTable* table) : unit_(unit), table_(table) {}
     bool IsNumberValid(const std::string& text) override;
-    int32_t OnRawKeyUp(void* event) override;
-    bool CorrectCtrlUI() override;
     // While hidden: the shown sister's text converted into this unit.
     int32_t Update() override;
     bool ToGetSummaryText() override;
@@ -31,6 +29,9 @@ public:
 
 protected:
     std::shared_ptr<zqp::Formatter> CreateUnitFormatter() override;
+    // The unit's reading and text (typing and the stepper follow them).
+    int32_t ValueOfText(const std::string& text) override;
+    std::string TextOfValue(int32_t value) override;
 
 private:
     MarginUnit unit_;

@@ -93,12 +93,8 @@ bool PFInchMMLittleArrowControlARK::GetValueToPreset() {
 int32_t PFNumInSeqLittleArrowControlARK::DoControlUpdateConstrain() {
     if (auto* field = dynamic_cast<PFNumInSeqTextEditCtrlARK*>(GetNumberEditFromLittleArrow())) {
         auto* view = dynamic_cast<zqp::Stepper*>(ControlPtr);
-        const int32_t max = field->GetEditMaxLength();
-        if (view != nullptr && max > 0) {
-            std::string text = std::to_string(view->integerValue());
-            if (text.size() > static_cast<size_t>(max)) text.resize(static_cast<size_t>(max));
-            field->ShowText(text);
-        }
+        if (view != nullptr && field->GetEditMaxLength() > 0)
+            field->ShowText(field->CutToEditMaxLength(std::to_string(view->integerValue())));
     }
     return zqpde::LittleArray::DoControlUpdateConstrain();
 }
@@ -136,9 +132,7 @@ bool PFNumInSeqTextEditFormatterARK::getObjectValue(std::string& object, const s
 // ---- whole-number fields ------------------------------------------------------------
 
 bool PFNumInSeqTextEditCtrlARK::IsNumberValid(const std::string& text) {
-    if (textEditFilterDataPtr != nullptr)
-        for (unsigned char c : text)
-            if (!zqpde::ISByteValid(c, &textEditFilterDataPtr->byteFilter)) return false;
+    if (!BytesPassFilter(text)) return false;
     const int64_t v = DigitsValue(text, inchMMEditValueRangeData.maximum);
     return !text.empty() && v >= inchMMEditValueRangeData.minimum && v <= inchMMEditValueRangeData.maximum;
 }
@@ -160,7 +154,7 @@ int32_t PFNumInSeqTextEditCtrlARK::OnRawKeyUp(void* event) {
     if (text == nullptr) return 0;
     SetUIText(text);
     if (auto* stepper = dynamic_cast<PFInchMMLittleArrowControlARK*>(GetLittleArrayForNumberEdit()))
-        stepper->ShowValue(static_cast<int32_t>(DigitsValue(text, inchMMEditValueRangeData.maximum)));
+        stepper->ShowValue(ValueOfText(text));
     DoControlUpdateConstrain();
     return 0;
 }
@@ -169,12 +163,18 @@ bool PFNumInSeqTextEditCtrlARK::CorrectCtrlUI() {
     if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit())) {
         auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr());
         if (view != nullptr) {
-            SetDisplayText(std::to_string(view->integerValue()));
+            SetDisplayText(TextOfValue(view->integerValue()));
             if (auto* field = dynamic_cast<zqp::TextField*>(ControlPtr)) field->setStringValue(DisplayText());
         }
     }
     return GetValueFromUI() != nullptr;
 }
+
+int32_t PFNumInSeqTextEditCtrlARK::ValueOfText(const std::string& text) {
+    return static_cast<int32_t>(DigitsValue(text, inchMMEditValueRangeData.maximum));
+}
+
+std::string PFNumInSeqTextEditCtrlARK::TextOfValue(int32_t value) { return std::to_string(value); }
 
 std::shared_ptr<zqp::Formatter> PFNumInSeqTextEditCtrlARK::CreateUnitFormatter() {
     return std::make_shared<PFNumInSeqTextEditFormatterARK>(textEditFilterDataPtr, getRangeDataPtr(),

@@ -86,6 +86,10 @@ public:
 
 protected:
     std::shared_ptr<zqp::Formatter> CreateUnitFormatter() override;
+    // The stepper's value a typed text reads as, and the text the field
+    // shows for a stepper's value.
+    virtual int32_t ValueOfText(const std::string& text);
+    virtual std::string TextOfValue(int32_t value);
     class FeaturesPanelState* Features() const;
 };
 

@@ -124,9 +124,7 @@ int32_t SPCustomSizeTextEditCtrl::OnRawKeyUp(void* event) {
 }
 
 bool SPCustomSizeTextEditCtrl::IsNumberValid(const std::string& text) {
-    if (textEditFilterDataPtr != nullptr)
-        for (unsigned char c : text)
-            if (!zqpde::ISByteValid(c, &textEditFilterDataPtr->byteFilter)) return false;
+    if (!BytesPassFilter(text)) return false;
     return IsSizeTextValid(text, Decimals(), {inchMMEditValueRangeData.minimum, inchMMEditValueRangeData.maximum});
 }
 
@@ -228,10 +226,7 @@ int32_t SPCustomSizeLittleArrowControl::DoControlUpdateConstrain() {
     if (auto* field = dynamic_cast<SPCustomSizeTextEditCtrl*>(GetNumberEditFromLittleArrow())) {
         auto* view = dynamic_cast<zqp::Stepper*>(ControlPtr);
         const int32_t v = view != nullptr ? view->integerValue() : GetValue();
-        std::string text = Unit() == kUnitInch ? HundredthsText(v) : TenthsText(v);
-        if (const int32_t max = field->GetEditMaxLength(); max > 0 && text.size() > static_cast<size_t>(max))
-            text.resize(static_cast<size_t>(max));
-        field->ShowText(text);
+        field->ShowText(field->CutToEditMaxLength(Unit() == kUnitInch ? HundredthsText(v) : TenthsText(v)));
     }
     return zqpde::LittleArray::DoControlUpdateConstrain();
 }
