@@ -94,6 +94,19 @@ TEST_F(FeatureNumberWindows, NumberInSequenceCommitsOnlyOnOk) {
     EXPECT_EQ(bad.Ticket("NumInSequenceLArrowTicket"), "254");
 }
 
+TEST_F(FeatureNumberWindows, StepperStaysWhileTheTypedNumberIsRefused) {
+    // The refused number gets its alert and the stepper stays where it was,
+    // without a beep; a mended number lets it move from there.
+    DialogRun r = Dialog(advanced + "click #ZQTabNumberInSequence\nclick 111\ntype 612 300\nstep 613 up\n"
+                         "dump 613\ntype 612 20\nstep 613 down\ndump 612\nclick 617\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_EQ(r.Count("alert:"), 1u) << r.result.err;
+    EXPECT_TRUE(r.Says("value=3")) << r.result.err;
+    EXPECT_FALSE(r.Says("beep")) << r.result.err;
+    EXPECT_TRUE(r.Says("value=\"19\"")) << r.result.err;
+    EXPECT_EQ(r.Ticket("NumInSequenceLArrowTicket"), "19");
+}
+
 TEST_F(FeatureNumberWindows, OffsetWindowsFollowThePopUp) {
     // Item 4 opens the per-page window, item 5 the per-copy one; choosing
     // the item already shown opens nothing.

@@ -140,11 +140,14 @@ std::string BookletPPD(const std::string& pageSize = "A4", bool bookletPaper = t
     };
     replace("*DefaultZQSignature: None", "*DefaultZQSignature: Booklet");
     replace("*DefaultPageSize: A4", "*DefaultPageSize: " + pageSize);
-    if (bookletPaper)
-        replace("*OpenUI *ZQSigDrawOutline",
-                "*OpenUI *ZQSigSize/Booklet Paper: PickOne\n*OrderDependency: 60 AnySetup *ZQSigSize\n"
-                "*DefaultZQSigSize: None\n*ZQSigSize None/Print Paper: \"\"\n*ZQSigSize A3/A3: \"\"\n"
-                "*CloseUI: *ZQSigSize\n\n*OpenUI *ZQSigDrawOutline");
+    // The sample offers booklet paper ("None" by default); without it the
+    // sheet is the print paper itself.
+    if (!bookletPaper) {
+        const size_t from = ppd.find("*OpenUI *ZQSigSize");
+        const size_t to = ppd.find("*CloseUI: *ZQSigSize\n");
+        if (from != std::string::npos && to != std::string::npos)
+            ppd.erase(from, to + std::string("*CloseUI: *ZQSigSize\n").size() - from);
+    }
     return ppd;
 }
 

@@ -12,12 +12,10 @@ namespace {
 
 using namespace zqfeat::test;
 
-// Booklet on, booklet paper "None": the A4 print paper maps to an A3 sheet.
+// Booklet on, booklet paper "None" (the sample's default): the A4 print
+// paper maps to an A3 sheet.
 std::string BookletPPD(bool booleanTrimmer = false) {
     std::string ppd = Replace(SamplePPD(), "*DefaultZQSignature: None", "*DefaultZQSignature: Booklet");
-    ppd = Replace(ppd, "*CloseUI: *ZQSignature\n",
-                  "*CloseUI: *ZQSignature\n*OpenUI *ZQSigSize/Booklet Paper: PickOne\n*DefaultZQSigSize: None\n"
-                  "*ZQSigSize None/Same as Print Paper: \"\"\n*ZQSigSize A3/A3: \"\"\n*CloseUI: *ZQSigSize\n");
     if (booleanTrimmer)
         ppd = Replace(ppd,
                       "*ZQTrimming/Trimmer: PickOne\n*OrderDependency: 80 AnySetup *ZQTrimming\n"

@@ -142,6 +142,29 @@ TEST_F(CustomSizeWindow, SteppersStayWithinTheRangeAndBeepAtTheEnd) {
     EXPECT_EQ(zqp::Application::Shared().beepCount(), 1);
 }
 
+TEST_F(CustomSizeWindow, StepperRefusesToMoveWhileItsFieldIsRefused) {
+    holder_.width = "210.0";
+    holder_.length = "297.0";
+    holder_.unit = 1;
+    driver_.answerNextAlert(0);
+    int32_t stepped = 0;
+    std::string shown;
+    auto stepper = [](zqp::Window& w) { return static_cast<zqp::Stepper*>(w.viewWithTag(W::kWidthMMStepper)); };
+    Run({Type(W::kWidthMM, "99.9"), [&](zqp::Window& w) { stepper(w)->userStep(true); },
+         [&](zqp::Window& w) {
+             stepped = stepper(w)->integerValue();
+             shown = static_cast<zqp::TextField*>(w.viewWithTag(W::kWidthMM))->stringValue();
+         },
+         // Mended, the field lets the stepper move from where it stood.
+         Type(W::kWidthMM, "200.0"), [&](zqp::Window& w) { stepper(w)->userStep(false); }, Click(W::kOKButton)});
+    ASSERT_EQ(driver_.alerts().size(), 1u);
+    EXPECT_EQ(driver_.alerts()[0].informativeKey, "Message22_Millimeters_Width");
+    EXPECT_EQ(stepped, 2100) << "back at the value it had";
+    EXPECT_EQ(shown, "99.9") << "the field keeps what was typed";
+    EXPECT_EQ(zqp::Application::Shared().beepCount(), 0) << "a refused field is no end of the range";
+    EXPECT_EQ(holder_.width, "199.9");
+}
+
 TEST_F(CustomSizeWindow, DefaultsComeBackWithinThePPDLimits) {
     holder_.width = "150.0";
     holder_.length = "200.0";

@@ -155,8 +155,16 @@ TEST_F(PageFields, QuantityFromOneTo9999) {
         }
     }
 
-    // Typing moves the stepper; the stepper stops at 9999 with a beep.
+    // Typing moves the stepper, and a click goes on from what was typed,
+    // even back to the value the stepper had before.
     auto* stepper = static_cast<zqp::Stepper*>(window_.viewWithTag(kStepperTag));
+    Show(kQuantityTag, "2");
+    stepper->userStep(false);
+    EXPECT_EQ(static_cast<zqp::TextField*>(window_.viewWithTag(kQuantityTag))->stringValue(), "1");
+    EXPECT_EQ(stepper_->GetQuantityValue(), 1);
+    EXPECT_EQ(zqp::Application::Shared().beepCount(), 0);
+
+    // The stepper stops at 9999 with a beep.
     Show(kQuantityTag, "9998");
     EXPECT_EQ(stepper->integerValue(), 9998);
     stepper->userStep(true);

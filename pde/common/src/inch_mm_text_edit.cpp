@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "zqpde/base_print_panel.h"
+#include "zqpde/input_filter.h"
 
 namespace zqcommon {
 
@@ -51,6 +52,19 @@ void InchMMTextEditCtrl::OnLostFocus() {
 
 int32_t InchMMTextEditCtrl::GetEditMaxLength() {
     return textEditIniDataPtr != nullptr ? static_cast<int32_t>(textEditIniDataPtr->maxLength) : 0;
+}
+
+std::string InchMMTextEditCtrl::CutToEditMaxLength(std::string text) {
+    if (const int32_t max = GetEditMaxLength(); max > 0 && text.size() > static_cast<size_t>(max))
+        text.resize(static_cast<size_t>(max));
+    return text;
+}
+
+bool InchMMTextEditCtrl::BytesPassFilter(const std::string& text) const {
+    if (textEditFilterDataPtr == nullptr) return true;
+    for (unsigned char c : text)
+        if (!zqpde::ISByteValid(c, &textEditFilterDataPtr->byteFilter)) return false;
+    return true;
 }
 
 zqpde::BaseControl* InchMMTextEditCtrl::UpdateListControl(size_t position) {

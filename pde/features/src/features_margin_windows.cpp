@@ -8,7 +8,6 @@
 
 #include "features_panel.h"
 #include "zqpde/input_filter.h"
-#include "zqpde/os_version.h"
 
 #define NS "com.tavelle.qdm.printsettings."
 
@@ -20,6 +19,18 @@ namespace zqfeat {
 enum TagIndex { kMMLabel, kInchLabel, kMMSide, kInchSide, kMMField, kInchField, kMMStep, kInchStep, kInchRadio,
                 kMMRadio, kOK, kCancel, kDefault, kHelp, kAutoFit, kTagCount };
 
+// One unit's part of a margin window: its field, stepper and radio.
+struct MarginUnitTable {
+    MarginUnit unit;
+    zqpde::TextEditIniData ini;
+    zqpde::TextEditFilterData filter;
+    zqcommon::InchMMValueRange range;
+    zqpde::LittleArrayIniData step;
+    int32_t ticketFactor;  // what the stepper's value is multiplied by in the ticket
+    zqpde::AccessInfo fieldAccess, stepAccess, radioAccess;
+    zqpde::RadioButtonIniData radioIni;
+};
+
 struct MarginWindowTable {
     const char* outlet;
     const char* titleKey;
@@ -27,15 +38,8 @@ struct MarginWindowTable {
     const char* summaryKey;
     const char* labelKeys[4];
     int32_t tags[kTagCount];
-    MarginUnit mmUnit, inchUnit;
-    zqpde::TextEditIniData mmIni, inchIni;
-    zqpde::TextEditFilterData mmFilter, inchFilter;
-    zqcommon::InchMMValueRange mmRange, inchRange;
-    zqpde::LittleArrayIniData mmStep, inchStep;
-    int32_t mmTicketFactor;
-    zqpde::AccessInfo mmFieldAccess, inchFieldAccess, mmStepAccess, inchStepAccess, inchRadioAccess, mmRadioAccess,
-        autoFitAccess;
-    zqpde::RadioButtonIniData inchRadioIni, mmRadioIni;
+    MarginUnitTable mm, inch;
+    zqpde::AccessInfo autoFitAccess;
     zqpde::CheckBoxIniData autoFitIni;
 };
 
@@ -46,46 +50,51 @@ constexpr uint32_t kNumber = zqpde::kValueTypeNumber;
 #define POINT_DIGITS {2, {{'.', '.'}, {'0', '9'}}}
 #define DIGITS {1, {{'0', '9'}}}
 
-const MarginWindowTable kTables[] = {
+// A unit's part from what sets it apart: the stepper moves in the field's
+// range, and the radio starts on (radioOn) or off.
+constexpr MarginUnitTable Unit(MarginUnit unit, zqpde::TextEditIniData ini, zqpde::InputFilterData bytes,
+                               const char* alertKey, zqcommon::InchMMValueRange range, int32_t stepDefault,
+                               int32_t ticketFactor, const char* fieldKey, const char* stepKey, const char* radioKey,
+                               bool radioOn, const char* radioTitleKey, const char* radioSummaryKey) {
+    const int32_t on = radioOn ? 1 : 0;
+    return {unit,
+            ini,
+            {bytes, bytes, alertKey},
+            range,
+            {0, stepDefault, 0, range.minimum, range.maximum, 1},
+            ticketFactor,
+            {kText, kText, fieldKey, nullptr},
+            {kNumber, kNumber, stepKey, nullptr},
+            {kNumber, kNumber, radioKey, nullptr},
+            {on, on, -1, radioTitleKey, radioSummaryKey}};
+}
+
+constexpr MarginWindowTable kTables[] = {
     {"PFTabMarginWnd", "Tab Margin Window Title", "TabMarginShift.htm", "Tab Margin Text",
      {"Tab Margin MM Static Text", "Tab Margin Inch Static Text", "Tab Margin MM Side Static Text",
       "Tab Margin Inch Side Static Text"},
      {203, 201, 204, 202, 213, 211, 214, 212, 216, 215, 217, 218, 219, 220, 0},
-     MarginUnit::kTabMillimetre, MarginUnit::kTabInch,
-     {nullptr, "12.7", 1, 4}, {nullptr, "0.50", 1, 4},
-     {POINT_DIGITS, POINT_DIGITS, "Message22b"}, {POINT_DIGITS, POINT_DIGITS, "Message22b2"},
-     {0, 150}, {0, 59},
-     {0, 127, 0, 0, 150, 1}, {0, 50, 0, 0, 59, 1},
-     1,
-     {kText, kText, NS "TabMarginMMTextEditTicket", nullptr},
-     {kText, kText, NS "TabMarginInchesTextEditTicket", nullptr},
-     {kNumber, kNumber, NS "TabMarginMMShiftTicket", nullptr},
-     {kNumber, kNumber, NS "TabMarginInchesShiftTicket", nullptr},
-     {kNumber, kNumber, NS "TabMarginInchesRadioTicket", nullptr},
-     {kNumber, kNumber, NS "TabMarginMMRadioTicket", nullptr},
+     Unit(MarginUnit::kTabMillimetre, {nullptr, "12.7", 1, 4}, POINT_DIGITS, "Message22b", {0, 150}, 127, 1,
+          NS "TabMarginMMTextEditTicket", NS "TabMarginMMShiftTicket", NS "TabMarginMMRadioTicket", true,
+          "Tab Margin MM Radio Button Title", "Tab Margin Summary for MM Radio Button Title"),
+     Unit(MarginUnit::kTabInch, {nullptr, "0.50", 1, 4}, POINT_DIGITS, "Message22b2", {0, 59}, 50, 1,
+          NS "TabMarginInchesTextEditTicket", NS "TabMarginInchesShiftTicket", NS "TabMarginInchesRadioTicket", false,
+          "Tab Margin Inches Radio Button Title", "Tab Margin Summary for Inches Radio Button Title"),
      {kNumber, kNumber, nullptr, nullptr},
-     {0, 0, -1, "Tab Margin Inches Radio Button Title", "Tab Margin Summary for Inches Radio Button Title"},
-     {1, 1, -1, "Tab Margin MM Radio Button Title", "Tab Margin Summary for MM Radio Button Title"},
      {0, 0, 0, nullptr}},
     {"PFBookletMarginWnd", "Booklet Margin Window Title", "Margins.htm", "Booklet Margin Text",
      {"Booklet Margin MM Static Text", "Booklet Margin Inch Static Text", "Booklet Margin MM Side Static Text",
       "Booklet Margin Inch Side Static Text"},
      {303, 301, 304, 302, 313, 311, 314, 312, 316, 315, 317, 318, 319, 320, 310},
-     MarginUnit::kBookletMillimetre, MarginUnit::kBookletInch,
-     {nullptr, "0", 1, 2}, {nullptr, "0.0", 1, 3},
-     {DIGITS, DIGITS, "Message22e"}, {POINT_DIGITS, POINT_DIGITS, "Message22e2"},
-     {0, 25}, {0, 10},
-     {0, 0, 0, 0, 25, 1}, {0, 0, 0, 0, 10, 1},
-     2,
-     {kText, kText, NS "BookletMarginMMTextEditTicket", nullptr},
-     {kText, kText, NS "BookletMarginInchesTextEditTicket", nullptr},
-     {kNumber, kNumber, NS "BookletMarginMMShiftTicket", nullptr},
-     {kNumber, kNumber, NS "BookletMarginInchesShiftTicket", nullptr},
-     {kNumber, kNumber, NS "BookletMarginInchesRadioTicket", nullptr},
-     {kNumber, kNumber, NS "BookletMarginMMRadioTicket", nullptr},
+     // The booklet millimetres go to the ticket doubled.
+     Unit(MarginUnit::kBookletMillimetre, {nullptr, "0", 1, 2}, DIGITS, "Message22e", {0, 25}, 0, 2,
+          NS "BookletMarginMMTextEditTicket", NS "BookletMarginMMShiftTicket", NS "BookletMarginMMRadioTicket", true,
+          "Booklet Margin MM Radio Button Title", "Booklet Margin Summary for MM Radio Button Title"),
+     Unit(MarginUnit::kBookletInch, {nullptr, "0.0", 1, 3}, POINT_DIGITS, "Message22e2", {0, 10}, 0, 1,
+          NS "BookletMarginInchesTextEditTicket", NS "BookletMarginInchesShiftTicket",
+          NS "BookletMarginInchesRadioTicket", false, "Booklet Margin Inches Radio Button Title",
+          "Booklet Margin Summary for Inches Radio Button Title"),
      {kNumber, kNumber, NS "AutoFitSwitchTicket", nullptr},
-     {0, 0, -1, "Booklet Margin Inches Radio Button Title", "Booklet Margin Summary for Inches Radio Button Title"},
-     {1, 1, -1, "Booklet Margin MM Radio Button Title", "Booklet Margin Summary for MM Radio Button Title"},
      {0, 1, -1, "Booklet Margin Auto Fit Text"}},
 };
 #undef POINT_DIGITS
@@ -148,12 +157,6 @@ const MarginLinks& LinksOf(size_t k) {
     return links[k];
 }
 
-std::vector<int32_t> TagList(const int32_t* tags) {
-    std::vector<int32_t> list;
-    for (; tags != nullptr && *tags != 0; ++tags) list.push_back(*tags);
-    return list;
-}
-
 PFMarginWndARK* MarginWindowOf(zqpde::BasePrintPanel* panel) { return dynamic_cast<PFMarginWndARK*>(panel); }
 
 std::string ViewText(zqpde::BaseControl* c) {
@@ -172,9 +175,7 @@ const char* MarginWindowOutlet(MarginWindowKind kind) { return kTables[static_ca
 // ---- fields --------------------------------------------------------------------
 
 bool PFMarginTextEditCtrlARK::IsNumberValid(const std::string& text) {
-    if (textEditFilterDataPtr != nullptr)
-        for (unsigned char c : text)
-            if (!zqpde::ISByteValid(c, &textEditFilterDataPtr->byteFilter)) return false;
+    if (!BytesPassFilter(text)) return false;
     return IsMarginTextValid(unit_, text, {inchMMEditValueRangeData.minimum, inchMMEditValueRangeData.maximum});
 }
 
@@ -188,19 +189,9 @@ std::shared_ptr<zqp::Formatter> PFMarginTextEditCtrlARK::CreateUnitFormatter() {
                                                           textEditIniDataPtr->maxLength, this);
 }
 
-int32_t PFMarginTextEditCtrlARK::OnRawKeyUp(void* event) {
-    const char* text = static_cast<const char*>(event);
-    if (text == nullptr) return 0;
-    SetUIText(text);
-    if (auto* stepper = dynamic_cast<PFInchMMLittleArrowControlARK*>(GetLittleArrayForNumberEdit()))
-        stepper->ShowValue(MarginValueOfText(unit_, text));
-    DoControlUpdateConstrain();
-    return 0;
-}
+int32_t PFMarginTextEditCtrlARK::ValueOfText(const std::string& text) { return MarginValueOfText(unit_, text); }
 
-bool PFMarginTextEditCtrlARK::CorrectCtrlUI() {
-    return ShowStepperValue([this](int32_t v) { return MarginTextOfValue(unit_, v); });
-}
+std::string PFMarginTextEditCtrlARK::TextOfValue(int32_t value) { return MarginTextOfValue(unit_, value); }
 
 int32_t PFMarginTextEditCtrlARK::Update() {
     if (GetHideCount() <= 0) return 0;
@@ -208,10 +199,7 @@ int32_t PFMarginTextEditCtrlARK::Update() {
     if (sister == nullptr) return 0;
     const int32_t v = ConvertMarginText(unit_, ViewText(sister),
                                         {inchMMEditValueRangeData.minimum, inchMMEditValueRangeData.maximum});
-    std::string text = MarginTextOfValue(unit_, v);
-    if (const int32_t max = GetEditMaxLength(); max > 0 && text.size() > static_cast<size_t>(max))
-        text.resize(static_cast<size_t>(max));
-    ShowText(text);
+    ShowText(CutToEditMaxLength(TextOfValue(v)));
     if (auto* stepper = dynamic_cast<PFInchMMLittleArrowControlARK*>(GetLittleArrayForNumberEdit()))
         stepper->ShowValue(v);
     return 0;
@@ -247,10 +235,7 @@ int32_t PFMarginLittleArrowControlARK::DoControlUpdateConstrain() {
     if (auto* field = dynamic_cast<PFMarginTextEditCtrlARK*>(GetNumberEditFromLittleArrow())) {
         auto* view = dynamic_cast<zqp::Stepper*>(ControlPtr);
         if (view != nullptr) {
-            std::string text = MarginTextOfValue(unit_, view->integerValue());
-            if (const int32_t max = field->GetEditMaxLength(); max > 0 && text.size() > static_cast<size_t>(max))
-                text.resize(static_cast<size_t>(max));
-            field->ShowText(text);
+            field->ShowText(field->CutToEditMaxLength(MarginTextOfValue(unit_, view->integerValue())));
             // As typed text would: the hidden sister follows.
             field->DoControlUpdateConstrain();
         }
@@ -276,36 +261,6 @@ bool PFMarginLittleArrowControlARK::GetValueToPreset() {
     if (auto* s = dynamic_cast<zqp::Stepper*>(ControlPtr)) s->setIntegerValue(v);
     lastValue = v;
     return true;
-}
-
-// ---- radios ----------------------------------------------------------------------
-
-PFInchMMRadioButtonARK::PFInchMMRadioButtonARK(zqp::View* view, const zqpde::RadioButtonIniData* iniData,
-                                               const zqpde::ConstrainInfo* constrain,
-                                               const zqpde::AccessInfo* accessInfo, const int32_t* validateArray)
-    : zqpde::RadioButton(view, iniData, constrain, accessInfo, nullptr), validateControlArray(TagList(validateArray)) {}
-
-void PFInchMMRadioButtonARK::ForgetShownState() {
-    if (!ctrlUIDataBlkPtr.empty()) SetBlockInt(ctrlUIDataBlkPtr.data(), -1);
-}
-
-bool PFInchMMRadioButtonARK::ValidateConstrains() {
-    if (ctrlParentPanelPtr == nullptr) return true;
-    for (const int32_t& tag : validateControlArray)
-        if (zqpde::BaseControl* c = ctrlParentPanelPtr->GetPanelControl(&tag); c != nullptr && !c->InvalidateData())
-            return false;
-    return true;
-}
-
-bool PFInchMMRadioButtonARK::UIEventHandler() {
-    const int32_t stored = BlockInt(GetValueFromUIDataBlk());
-    if (ViewState() == stored) return true;
-    if (ValidateConstrains()) return zqpde::RadioButton::UIEventHandler();
-    if (zqp::Button* b = ButtonView()) b->setState(stored);
-    if (zqpde::OSVersionCode() >= 0x1080)
-        if (zqpde::RadioButton* other = GetAnotherRadioCtrlFromGroup())
-            if (auto* view = dynamic_cast<zqp::Button*>(other->GetControlPtr())) view->setState(stored != 0 ? 0 : 1);
-    return false;
 }
 
 int32_t UnitRadiosDisplayStyle(const zqpde::RadioButton* inch, const zqpde::RadioButton* mm) {
@@ -336,32 +291,33 @@ PFMarginWndARK::PFMarginWndARK(zqp::Window* window, MarginWindowKind kind)
     if (t.tags[kAutoFit] != 0)
         AddNewControl(std::make_unique<AutoFitCheckBox>(view(kAutoFit), &t.autoFitIni, nullptr, &t.autoFitAccess,
                                                         nullptr));
-    auto field = [&](MarginUnit unit, TagIndex tag, const zqpde::TextEditIniData& ini,
-                     const zqpde::ConstrainInfo& links, const zqpde::AccessInfo& access,
-                     const zqpde::TextEditFilterData& filter, const zqcommon::InchMMValueRange& range) {
-        auto c = std::make_unique<PFMarginTextEditCtrlARK>(unit, &t);
-        c->CreateControl(view(tag), &ini, &links, &access, nullptr, &filter, t.summaryKey, &range);
+    auto field = [&](const MarginUnitTable& u, TagIndex tag, const zqpde::ConstrainInfo& links) {
+        auto c = std::make_unique<PFMarginTextEditCtrlARK>(u.unit, &t);
+        c->CreateControl(view(tag), &u.ini, &links, &u.fieldAccess, nullptr, &u.filter, t.summaryKey, &u.range);
         AddNewControl(std::move(c));
     };
-    field(t.mmUnit, kMMField, t.mmIni, l.mmField, t.mmFieldAccess, t.mmFilter, t.mmRange);
-    field(t.inchUnit, kInchField, t.inchIni, l.inchField, t.inchFieldAccess, t.inchFilter, t.inchRange);
-    auto stepper = [&](MarginUnit unit, int32_t factor, TagIndex tag, const zqpde::LittleArrayIniData& ini,
-                       const zqpde::ConstrainInfo& links, const zqpde::AccessInfo& access, const int32_t* validate) {
-        auto c = std::make_unique<PFMarginLittleArrowControlARK>(unit, factor);
-        c->CreateControl(view(tag), &ini, &links, &access, nullptr, t.summaryKey, validate);
+    field(t.mm, kMMField, l.mmField);
+    field(t.inch, kInchField, l.inchField);
+    auto stepper = [&](const MarginUnitTable& u, TagIndex tag, const zqpde::ConstrainInfo& links,
+                       const int32_t* validate) {
+        auto c = std::make_unique<PFMarginLittleArrowControlARK>(u.unit, u.ticketFactor);
+        c->CreateControl(view(tag), &u.step, &links, &u.stepAccess, nullptr, t.summaryKey, validate);
         AddNewControl(std::move(c));
     };
-    stepper(t.mmUnit, t.mmTicketFactor, kMMStep, t.mmStep, l.mmStep, t.mmStepAccess, l.mmOnly);
-    stepper(t.inchUnit, 1, kInchStep, t.inchStep, l.inchStep, t.inchStepAccess, l.inchOnly);
+    stepper(t.mm, kMMStep, l.mmStep, l.mmOnly);
+    stepper(t.inch, kInchStep, l.inchStep, l.inchOnly);
 
     InchMmGroupPtr = std::make_unique<zqpde::RadioGroup>();
     // Leaving a unit checks that unit's field.
-    inchRadio_ = AddNewControl(std::make_unique<PFInchMMRadioButtonARK>(view(kInchRadio), &t.inchRadioIni,
-                                                                        &l.inchRadio, &t.inchRadioAccess, l.mmOnly));
-    mmRadio_ = AddNewControl(std::make_unique<PFInchMMRadioButtonARK>(view(kMMRadio), &t.mmRadioIni, &l.mmRadio,
-                                                                      &t.mmRadioAccess, l.inchOnly));
-    if (inchRadio_ != nullptr) InchMmGroupPtr->RunTimeAddNewControl(inchRadio_);
-    if (mmRadio_ != nullptr) InchMmGroupPtr->RunTimeAddNewControl(mmRadio_);
+    auto radio = [&](const MarginUnitTable& u, TagIndex tag, const zqpde::ConstrainInfo& links,
+                     const int32_t* validate) {
+        auto* r = AddNewControl(
+            std::make_unique<PFInchMMRadioButtonARK>(view(tag), &u.radioIni, &links, &u.radioAccess, validate));
+        if (r != nullptr) InchMmGroupPtr->RunTimeAddNewControl(r);
+        return r;
+    };
+    inchRadio_ = radio(t.inch, kInchRadio, l.inchRadio, l.mmOnly);
+    mmRadio_ = radio(t.mm, kMMRadio, l.mmRadio, l.inchOnly);
 
     AddWindowButtons(*this, view(kOK), view(kCancel), view(kDefault), view(kHelp), t.helpPage, nullptr);
 }
@@ -371,8 +327,7 @@ PFMarginWndARK::~PFMarginWndARK() = default;
 int32_t PFMarginWndARK::ActivateWindow() {
     // Hide counts start afresh so the unit shown follows the radios.
     ResetCurrentControlStatus();
-    for (auto& c : fCtrlGroupArray)
-        if (auto* radio = dynamic_cast<PFInchMMRadioButtonARK*>(c.get())) radio->ForgetShownState();
+    zqcommon::ForgetUnitRadios(fCtrlGroupArray);
     return PFFeatureWndARK::ActivateWindow();
 }
 

@@ -21,8 +21,6 @@ class PFMarginTextEditCtrlARK : public PFNumInSeqTextEditCtrlARK {
 public:
     PFMarginTextEditCtrlARK(MarginUnit unit, const MarginWindowTable* table) : unit_(unit), table_(table) {}
     bool IsNumberValid(const std::string& text) override;
-    int32_t OnRawKeyUp(void* event) override;
-    bool CorrectCtrlUI() override;
     // While hidden: the shown sister's text converted into this unit.
     int32_t Update() override;
     bool ToGetSummaryText() override;
@@ -31,6 +29,9 @@ public:
 
 protected:
     std::shared_ptr<zqp::Formatter> CreateUnitFormatter() override;
+    // The unit's reading and text (typing and the stepper follow them).
+    int32_t ValueOfText(const std::string& text) override;
+    std::string TextOfValue(int32_t value) override;
 
 private:
     MarginUnit unit_;
@@ -64,21 +65,14 @@ private:
     int32_t ticketFactor_;
 };
 
-// A unit radio: it switches only when the field of the unit it leaves is
-// valid; otherwise both radios stay as they were.
-class PFInchMMRadioButtonARK : public zqpde::RadioButton {
+// A unit radio (the shared one): it switches only when the field of the
+// unit it leaves is valid; otherwise both radios stay as they were.
+class PFInchMMRadioButtonARK : public zqcommon::InchMMRadioButton {
 public:
     PFInchMMRadioButtonARK(zqp::View* view, const zqpde::RadioButtonIniData* iniData,
                            const zqpde::ConstrainInfo* constrain, const zqpde::AccessInfo* accessInfo,
-                           const int32_t* validateArray);
-    bool UIEventHandler() override;
-    bool ValidateConstrains();
-    bool GetValueFromPreference() override { return false; }
-    // The next simulation applies the radio's hide lists afresh.
-    void ForgetShownState();
-
-private:
-    std::vector<int32_t> validateControlArray;
+                           const int32_t* validateArray)
+        : zqcommon::InchMMRadioButton(view, iniData, constrain, accessInfo, nullptr, validateArray) {}
 };
 
 // The unit a window shows, from its radios on screen: 0 inches, 1

@@ -27,12 +27,6 @@ namespace zqfeat {
 
 namespace {
 
-std::vector<int32_t> TagList(const int32_t* tags) {
-    std::vector<int32_t> list;
-    for (; tags != nullptr && *tags != 0; ++tags) list.push_back(*tags);
-    return list;
-}
-
 // The features panel that owns the window a control sits in.
 PrintFeaturesPDEr15* PanelOf(zqpde::BasePrintPanel* window) {
     auto* w = dynamic_cast<zqpde::PopupWinInPanel*>(window);
@@ -76,22 +70,6 @@ void ShowFieldAlert(zqpde::BaseControl& control, zqp::Bundle* bundle, zqpde::Bas
 
 // ---- steppers -----------------------------------------------------------------
 
-void PFInchMMLittleArrowControlARK::CreateControl(zqp::View* view, const zqpde::LittleArrayIniData* iniData,
-                                                  const zqpde::ConstrainInfo* constrain,
-                                                  const zqpde::AccessInfo* accessInfo,
-                                                  const zqp::PrefUser* usernamein, const char* titleStr,
-                                                  const int32_t* validateArray) {
-    LittleArrayControl(view, iniData, constrain, accessInfo, usernamein, titleStr);
-    ControlValidateArray = TagList(validateArray);
-}
-
-bool PFInchMMLittleArrowControlARK::SetControlValueToUI() {
-    zqpde::LittleArray::SetControlValueToUI();
-    lastValue = GetValue();
-    SimulationUIEventHandler();
-    return true;
-}
-
 bool PFInchMMLittleArrowControlARK::SetExternalValueToUI(const void* value, int32_t) {
     auto* view = dynamic_cast<zqp::Stepper*>(ControlPtr);
     if (value == nullptr || view == nullptr) return false;
@@ -114,48 +92,11 @@ bool PFInchMMLittleArrowControlARK::GetValueToPreset() {
     return true;
 }
 
-bool PFInchMMLittleArrowControlARK::InvalidateRelateControlData() {
-    if (ctrlParentPanelPtr == nullptr) return true;
-    for (const int32_t& tag : ControlValidateArray)
-        if (zqpde::BaseControl* c = ctrlParentPanelPtr->GetPanelControl(&tag); c != nullptr && !c->InvalidateData())
-            return false;
-    return true;
-}
-
-void PFInchMMLittleArrowControlARK::RequestControlAction(zqp::View*) {
-    auto* view = dynamic_cast<zqp::Stepper*>(ControlPtr);
-    if (view == nullptr) return;
-    const int32_t value = view->integerValue();
-    if (!InvalidateRelateControlData()) {
-        view->setIntegerValue(lastValue);
-        return;
-    }
-    if (value >= minimum_ && value <= maximum_ && value != lastValue) {
-        SetExternalValueToUI(&value, sizeof value);
-        GetValueFromUI();
-        UIEventHandler();
-    } else {
-        view->setIntegerValue(lastValue);
-        zqp::Beep();
-    }
-}
-
-zqpde::BaseControl* PFInchMMLittleArrowControlARK::GetNumberEditFromLittleArrow() {
-    if (ctrlConstrainControlArray == nullptr || ctrlParentPanelPtr == nullptr) return nullptr;
-    zqpde::ConstrainTagList list = ctrlConstrainControlArray->updateLists.at(0);
-    if (list == nullptr || list[0] == nullptr) return nullptr;
-    return ctrlParentPanelPtr->GetPanelControl(list[0]);
-}
-
 int32_t PFNumInSeqLittleArrowControlARK::DoControlUpdateConstrain() {
     if (auto* field = dynamic_cast<PFNumInSeqTextEditCtrlARK*>(GetNumberEditFromLittleArrow())) {
         auto* view = dynamic_cast<zqp::Stepper*>(ControlPtr);
-        const int32_t max = field->GetEditMaxLength();
-        if (view != nullptr && max > 0) {
-            std::string text = std::to_string(view->integerValue());
-            if (text.size() > static_cast<size_t>(max)) text.resize(static_cast<size_t>(max));
-            field->ShowText(text);
-        }
+        if (view != nullptr && field->GetEditMaxLength() > 0)
+            field->ShowText(field->CutToEditMaxLength(std::to_string(view->integerValue())));
     }
     return zqpde::LittleArray::DoControlUpdateConstrain();
 }
@@ -193,9 +134,7 @@ bool PFNumInSeqTextEditFormatterARK::getObjectValue(std::string& object, const s
 // ---- whole-number fields ------------------------------------------------------------
 
 bool PFNumInSeqTextEditCtrlARK::IsNumberValid(const std::string& text) {
-    if (textEditFilterDataPtr != nullptr)
-        for (unsigned char c : text)
-            if (!zqpde::ISByteValid(c, &textEditFilterDataPtr->byteFilter)) return false;
+    if (!BytesPassFilter(text)) return false;
     const int64_t v = DigitsValue(text, inchMMEditValueRangeData.maximum);
     return !text.empty() && v >= inchMMEditValueRangeData.minimum && v <= inchMMEditValueRangeData.maximum;
 }
@@ -217,23 +156,27 @@ int32_t PFNumInSeqTextEditCtrlARK::OnRawKeyUp(void* event) {
     if (text == nullptr) return 0;
     SetUIText(text);
     if (auto* stepper = dynamic_cast<PFInchMMLittleArrowControlARK*>(GetLittleArrayForNumberEdit()))
-        stepper->ShowValue(static_cast<int32_t>(DigitsValue(text, inchMMEditValueRangeData.maximum)));
+        stepper->ShowValue(ValueOfText(text));
     DoControlUpdateConstrain();
     return 0;
 }
 
-bool PFNumInSeqTextEditCtrlARK::ShowStepperValue(const std::function<std::string(int32_t)>& textOf) {
-    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit()))
-        if (auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr())) {
-            SetDisplayText(textOf(view->integerValue()));
+bool PFNumInSeqTextEditCtrlARK::CorrectCtrlUI() {
+    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit())) {
+        auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr());
+        if (view != nullptr) {
+            SetDisplayText(TextOfValue(view->integerValue()));
             if (auto* field = dynamic_cast<zqp::TextField*>(ControlPtr)) field->setStringValue(DisplayText());
         }
+    }
     return GetValueFromUI() != nullptr;
 }
 
-bool PFNumInSeqTextEditCtrlARK::CorrectCtrlUI() {
-    return ShowStepperValue([](int32_t v) { return std::to_string(v); });
+int32_t PFNumInSeqTextEditCtrlARK::ValueOfText(const std::string& text) {
+    return static_cast<int32_t>(DigitsValue(text, inchMMEditValueRangeData.maximum));
 }
+
+std::string PFNumInSeqTextEditCtrlARK::TextOfValue(int32_t value) { return std::to_string(value); }
 
 std::shared_ptr<zqp::Formatter> PFNumInSeqTextEditCtrlARK::CreateUnitFormatter() {
     return std::make_shared<PFNumInSeqTextEditFormatterARK>(textEditFilterDataPtr, getRangeDataPtr(),
@@ -408,37 +351,36 @@ struct NumberEditor {
 constexpr uint32_t kText = zqpde::kValueTypeText;
 constexpr uint32_t kNumber = zqpde::kValueTypeNumber;
 
-const NumberEditor kEditors[] = {
-    {{"PFNumInSequenceWnd", "Number In Sequence Window", 611, "Number In Sequence Static Text", 612, 613, 617, 616,
-      615, 614, "NumberInSequence.htm"},
-     {nullptr, "3", 1, 3},
-     {DIGITS, DIGITS, "Message22k"},
-     {1, 254},
-     {0, 3, 0, 1, 254, 1},
-     {kText, kText, NS "NumInSequenceTextEditTicket", nullptr},
-     {kNumber, kNumber, NS "NumInSequenceLArrowTicket", nullptr},
-     "Number In Sequence Text",
-     {612, 613}},
-    {{"PFOffsetStackingPagesWnd", "Offset Per Page Window", 601, "Offset Stacking Pages Static Text", 602, 603, 604, 605, 606, 607,
-      "PageOffset.htm"},
-     {nullptr, "2", 1, 5},
-     {DIGITS, DIGITS, "Message22l"},
-     {2, 65000},
-     {0, 2, 0, 2, 65000, 1},
-     {kText, kText, NS "OffsetStackingPagesTextEditTicket", nullptr},
-     {kNumber, kNumber, NS "OffsetStackingPagesLArrowTicket", nullptr},
-     "Offset Stacking Pages Text",
-     {602, 603}},
-    {{"PFOffsetStackingUnitsWnd", "Offset Per Copy Window", 701, "Offset Stacking Copies Static Text", 702, 703, 704, 705, 706, 707,
-      "PageOffset.htm"},
-     {nullptr, "2", 1, 4},
-     {DIGITS, DIGITS, "Message22m"},
-     {2, 9999},
-     {0, 2, 0, 2, 9999, 1},
-     {kText, kText, NS "OffsetStackingUnitsTextEditTicket", nullptr},
-     {kNumber, kNumber, NS "OffsetStackingUnitsLArrowTicket", nullptr},
-     "Offset Stacking Copies Text",
-     {702, 703}},
+// An editor from what sets it apart: its window, its default (the text and
+// the stepper's value), the field's widest text, the range, the alert and
+// the keys; the field takes digits only and the stepper moves in the range.
+constexpr NumberEditor Editor(const NumberWindowTable& window, const char* defaultText, int32_t defaultValue,
+                              uint32_t maxLength, zqcommon::InchMMValueRange range, const char* alertKey,
+                              const char* fieldKey, const char* stepperKey, const char* summaryKey) {
+    return {window,
+            {nullptr, defaultText, 1, maxLength},
+            {DIGITS, DIGITS, alertKey},
+            range,
+            {0, defaultValue, 0, range.minimum, range.maximum, 1},
+            {kText, kText, fieldKey, nullptr},
+            {kNumber, kNumber, stepperKey, nullptr},
+            summaryKey,
+            {window.fieldTag, window.stepperTag}};
+}
+
+constexpr NumberEditor kEditors[] = {
+    Editor({"PFNumInSequenceWnd", "Number In Sequence Window", 611, "Number In Sequence Static Text", 612, 613, 617,
+            616, 615, 614, "NumberInSequence.htm"},
+           "3", 3, 3, {1, 254}, "Message22k", NS "NumInSequenceTextEditTicket", NS "NumInSequenceLArrowTicket",
+           "Number In Sequence Text"),
+    Editor({"PFOffsetStackingPagesWnd", "Offset Per Page Window", 601, "Offset Stacking Pages Static Text", 602, 603,
+            604, 605, 606, 607, "PageOffset.htm"},
+           "2", 2, 5, {2, 65000}, "Message22l", NS "OffsetStackingPagesTextEditTicket",
+           NS "OffsetStackingPagesLArrowTicket", "Offset Stacking Pages Text"),
+    Editor({"PFOffsetStackingUnitsWnd", "Offset Per Copy Window", 701, "Offset Stacking Copies Static Text", 702, 703,
+            704, 705, 706, 707, "PageOffset.htm"},
+           "2", 2, 4, {2, 9999}, "Message22m", NS "OffsetStackingUnitsTextEditTicket",
+           NS "OffsetStackingUnitsLArrowTicket", "Offset Stacking Copies Text"),
 };
 
 // The field's update list names its stepper; the stepper's names its field.

@@ -17,6 +17,7 @@
 
 #include "features_units.h"
 #include "zqcommon/inch_mm_text_edit.h"
+#include "zqcommon/inch_mm_unit_controls.h"
 #include "zqpde/base_print_panel.h"
 #include "zqpde/standard_controls.h"
 #include "zqpde/text_entry.h"
@@ -25,32 +26,17 @@ namespace zqfeat {
 
 // ---- the whole-number editor family -------------------------------------------
 
-// A stepper bound to a field: it moves only while the fields of its
-// validate list are valid, and the field follows it.
-class PFInchMMLittleArrowControlARK : public zqpde::LittleArray {
+// A stepper bound to a field (the shared unit stepper): it moves only while
+// the fields of its validate list are valid, and the field follows it.
+class PFInchMMLittleArrowControlARK : public zqcommon::InchMMLittleArrowControl {
 public:
-    using zqpde::LittleArray::CreateControl;
-    // validateArray: tags, 0-terminated (may be nullptr).
-    void CreateControl(zqp::View* view, const zqpde::LittleArrayIniData* iniData,
-                       const zqpde::ConstrainInfo* constrain, const zqpde::AccessInfo* accessInfo,
-                       const zqp::PrefUser* usernamein, const char* titleStr, const int32_t* validateArray);
-    // The framework's, then the field shows the stepper's value.
-    bool SetControlValueToUI() override;
-    void RequestControlAction(zqp::View* sender) override;
     // value: int32_t; the stepper's value and lastValue. False for nullptr or
     // no view.
     bool SetExternalValueToUI(const void* value, int32_t size) override;
     bool GetValueToPreset() override;
-    int32_t Update() override { return 0; }
     bool ToGetSummaryText() override { return false; }
-    bool InvalidateRelateControlData();
-    // The first control of the update list (the field).
-    zqpde::BaseControl* GetNumberEditFromLittleArrow();
     // Shows and keeps a value typed into the field (no event replayed).
     void ShowValue(int32_t value);
-
-protected:
-    std::vector<int32_t> ControlValidateArray;
 };
 
 class PFNumInSeqLittleArrowControlARK : public PFInchMMLittleArrowControlARK {
@@ -103,9 +89,11 @@ public:
 
 protected:
     std::shared_ptr<zqp::Formatter> CreateUnitFormatter() override;
+    // The stepper's value a typed text reads as, and the text the field
+    // shows for a stepper's value.
+    virtual int32_t ValueOfText(const std::string& text);
+    virtual std::string TextOfValue(int32_t value);
     class FeaturesPanelState* Features() const;
-    // The stepper's value shown as its text in the field, then read back.
-    bool ShowStepperValue(const std::function<std::string(int32_t)>& textOf);
 };
 
 // The offset-stacking fields give their line only for their offset mode

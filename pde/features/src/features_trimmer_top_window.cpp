@@ -244,9 +244,7 @@ int32_t PFTrimmerTopLowerTextEditCtrlARK::OnRawKeyUp(void* event) {
     return 0;
 }
 
-bool PFTrimmerTopLowerTextEditCtrlARK::CorrectCtrlUI() {
-    return ShowStepperValue([this](int32_t v) { return ValueText(inches_, v); });
-}
+std::string PFTrimmerTopLowerTextEditCtrlARK::TextOfValue(int32_t value) { return ValueText(inches_, value); }
 
 int32_t PFTrimmerTopLowerTextEditCtrlARK::Update() {
     PFTrimmerTopLowerWndARK* w = Window();

@@ -36,7 +36,6 @@ public:
     // A check starts without the reason of an earlier one.
     bool InvalidateData() override;
     int32_t OnRawKeyUp(void* event) override;
-    bool CorrectCtrlUI() override;
     // While hidden: the other unit's field of the kind converted.
     int32_t Update() override;
     bool ToGetSummaryText() override;
@@ -57,6 +56,8 @@ public:
     bool Inches() const { return inches_; }
 
 protected:
+    // The text the field shows for its stepper's value.
+    std::string TextOfValue(int32_t value) override;
     std::shared_ptr<zqp::Formatter> CreateUnitFormatter() override;
 
 private:

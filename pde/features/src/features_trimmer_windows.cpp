@@ -208,9 +208,7 @@ int32_t PFTrimmerTextEditCtrlARK::OnRawKeyUp(void* event) {
     return 0;
 }
 
-bool PFTrimmerTextEditCtrlARK::CorrectCtrlUI() {
-    return ShowStepperValue([this](int32_t v) { return WidthText(v); });
-}
+std::string PFTrimmerTextEditCtrlARK::TextOfValue(int32_t value) { return WidthText(value); }
 
 int32_t PFTrimmerTextEditCtrlARK::Update() {
     if (GetHideCount() <= 0 || window_ == nullptr) return 0;

@@ -33,7 +33,6 @@ public:
     bool SetDefaultValueToUI() override;
     bool IsNumberValid(const std::string& text) override;
     int32_t OnRawKeyUp(void* event) override;
-    bool CorrectCtrlUI() override;
     // While hidden: the shown field's width converted into this unit.
     int32_t Update() override;
     bool ToGetSummaryText() override;
@@ -48,6 +47,8 @@ public:
     void restoreCtrlValue();
 
 protected:
+    // The text the field shows for its stepper's value.
+    std::string TextOfValue(int32_t value) override;
     std::shared_ptr<zqp::Formatter> CreateUnitFormatter() override;
 
 private:

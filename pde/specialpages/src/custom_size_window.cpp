@@ -11,7 +11,6 @@
 #include "paper_popup.h"
 #include "zqpde/input_filter.h"
 #include "zqpde/number_text.h"
-#include "zqpde/os_version.h"
 #include "zqpde/text_entry.h"
 #include "zqpde/text_util.h"
 
@@ -125,9 +124,7 @@ int32_t SPCustomSizeTextEditCtrl::OnRawKeyUp(void* event) {
 }
 
 bool SPCustomSizeTextEditCtrl::IsNumberValid(const std::string& text) {
-    if (textEditFilterDataPtr != nullptr)
-        for (unsigned char c : text)
-            if (!zqpde::ISByteValid(c, &textEditFilterDataPtr->byteFilter)) return false;
+    if (!BytesPassFilter(text)) return false;
     return IsSizeTextValid(text, Decimals(), {inchMMEditValueRangeData.minimum, inchMMEditValueRangeData.maximum});
 }
 
@@ -175,63 +172,6 @@ std::shared_ptr<zqp::Formatter> SPCustomSizeInchesTextEditCtrlARK::CreateUnitFor
 }
 
 // ---- steppers -----------------------------------------------------------------
-
-namespace {
-std::vector<int32_t> TagList(const int32_t* tags) {
-    std::vector<int32_t> list;
-    for (; tags != nullptr && *tags != 0; ++tags) list.push_back(*tags);
-    return list;
-}
-}  // namespace
-
-void SPInchMMLittleArrowControlARK::CreateControl(zqp::View* view, const zqpde::LittleArrayIniData* iniData,
-                                                  const zqpde::ConstrainInfo* constrain,
-                                                  const zqpde::AccessInfo* accessInfo,
-                                                  const zqp::PrefUser* usernamein, const char* titleStr,
-                                                  const int32_t* validateArray) {
-    LittleArrayControl(view, iniData, constrain, accessInfo, usernamein, titleStr);
-    ControlValidateArray = TagList(validateArray);
-}
-
-bool SPInchMMLittleArrowControlARK::SetControlValueToUI() {
-    zqpde::LittleArray::SetControlValueToUI();
-    SimulationUIEventHandler();
-    return true;
-}
-
-bool SPInchMMLittleArrowControlARK::InvalidateRelateControlData() {
-    if (ctrlParentPanelPtr == nullptr) return true;
-    for (const int32_t& tag : ControlValidateArray)
-        if (zqpde::BaseControl* c = ctrlParentPanelPtr->GetPanelControl(&tag); c != nullptr && !c->InvalidateData())
-            return false;
-    return true;
-}
-
-void SPInchMMLittleArrowControlARK::RequestControlAction(zqp::View*) {
-    auto* view = dynamic_cast<zqp::Stepper*>(ControlPtr);
-    if (view == nullptr) return;
-    const int32_t value = view->integerValue();
-    if (!InvalidateRelateControlData()) {
-        view->setIntegerValue(lastValue);
-        return;
-    }
-    if (value >= minimum_ && value <= maximum_ && value != lastValue) {
-        if (SetExternalValueToUI(&value, sizeof value)) {
-            GetValueFromUI();
-            UIEventHandler();
-        }
-        lastValue = value;
-    } else {
-        zqp::Beep();
-    }
-}
-
-zqpde::BaseControl* SPInchMMLittleArrowControlARK::GetNumberEditFromLittleArrow() {
-    if (ctrlConstrainControlArray == nullptr || ctrlParentPanelPtr == nullptr) return nullptr;
-    zqpde::ConstrainTagList list = ctrlConstrainControlArray->updateLists.at(0);
-    if (list == nullptr || list[0] == nullptr) return nullptr;
-    return ctrlParentPanelPtr->GetPanelControl(list[0]);
-}
 
 void SPCustomSizeLittleArrowControl::CreateControl(zqp::View* view, int32_t sizeFlag,
                                                    const zqpde::LittleArrayIniData* iniData,
@@ -286,47 +226,12 @@ int32_t SPCustomSizeLittleArrowControl::DoControlUpdateConstrain() {
     if (auto* field = dynamic_cast<SPCustomSizeTextEditCtrl*>(GetNumberEditFromLittleArrow())) {
         auto* view = dynamic_cast<zqp::Stepper*>(ControlPtr);
         const int32_t v = view != nullptr ? view->integerValue() : GetValue();
-        std::string text = Unit() == kUnitInch ? HundredthsText(v) : TenthsText(v);
-        if (const int32_t max = field->GetEditMaxLength(); max > 0 && text.size() > static_cast<size_t>(max))
-            text.resize(static_cast<size_t>(max));
-        field->ShowText(text);
+        field->ShowText(field->CutToEditMaxLength(Unit() == kUnitInch ? HundredthsText(v) : TenthsText(v)));
     }
     return zqpde::LittleArray::DoControlUpdateConstrain();
 }
 
 // ---- unit radios --------------------------------------------------------------
-
-SPInchMMRadioButtonARK::SPInchMMRadioButtonARK(zqp::View* view, const zqpde::RadioButtonIniData* iniData,
-                                               const zqpde::ConstrainInfo* constrain,
-                                               const zqpde::AccessInfo* accessInfo, const zqp::PrefUser* usernamein,
-                                               const int32_t* validateArray, int32_t longMeasure)
-    : zqpde::RadioButton(view, iniData, constrain, accessInfo, usernamein),
-      validateControlArray(TagList(validateArray)),
-      longMeasureFlag(longMeasure) {}
-
-void SPInchMMRadioButtonARK::ForgetShownState() {
-    if (!ctrlUIDataBlkPtr.empty()) SetBlockInt(ctrlUIDataBlkPtr.data(), -1);
-}
-
-bool SPInchMMRadioButtonARK::ValidateConstrains() {
-    if (ctrlParentPanelPtr == nullptr) return true;
-    for (const int32_t& tag : validateControlArray)
-        if (zqpde::BaseControl* c = ctrlParentPanelPtr->GetPanelControl(&tag); c != nullptr && !c->InvalidateData())
-            return false;
-    return true;
-}
-
-bool SPInchMMRadioButtonARK::UIEventHandler() {
-    const int32_t stored = BlockInt(GetValueFromUIDataBlk());
-    if (ViewState() == stored) return true;
-    if (ValidateConstrains()) return zqpde::RadioButton::UIEventHandler();
-    // Refused: both radios back as they were.
-    if (zqp::Button* b = ButtonView()) b->setState(stored);
-    if (zqpde::OSVersionCode() >= 0x1080)
-        if (zqpde::RadioButton* other = GetAnotherRadioCtrlFromGroup())
-            if (auto* view = dynamic_cast<zqp::Button*>(other->GetControlPtr())) view->setState(stored != 0 ? 0 : 1);
-    return false;
-}
 
 bool SPInchMMRadioButtonARK::SetExternalValueToUI(const void* value, int32_t) {
     if (value == nullptr || ControlPtr == nullptr) return false;
@@ -588,10 +493,7 @@ int32_t SPCustomSizeWndARK::ActivateWindow() {
     if (w == nullptr) return 0;
     // Hide and disable counts start afresh, so the unit shown follows the radios.
     ResetCurrentControlStatus();
-    // The radios' shown state is forgotten, so their simulation hides the
-    // unit that is off whatever was shown before.
-    for (auto& c : fCtrlGroupArray)
-        if (auto* radio = dynamic_cast<SPInchMMRadioButtonARK*>(c.get())) radio->ForgetShownState();
+    zqcommon::ForgetUnitRadios(fCtrlGroupArray);
     ChangeActivedStatus(true);
     SetCurrentValueToUI();
     zqp::Application::Shared().runModalForWindow(*w);

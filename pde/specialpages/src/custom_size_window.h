@@ -13,6 +13,7 @@
 #include "sp_services.h"
 #include "window_controls.h"
 #include "zqcommon/inch_mm_text_edit.h"
+#include "zqcommon/inch_mm_unit_controls.h"
 #include "zqpde/base_print_panel.h"
 #include "zqpde/standard_controls.h"
 
@@ -107,22 +108,9 @@ protected:
     std::shared_ptr<zqp::Formatter> CreateUnitFormatter() override;
 };
 
-// A stepper whose click counts only while its field is valid.
-class SPInchMMLittleArrowControlARK : public zqpde::LittleArray {
-public:
-    using zqpde::LittleArray::CreateControl;
-    void CreateControl(zqp::View* view, const zqpde::LittleArrayIniData* iniData,
-                       const zqpde::ConstrainInfo* constrain, const zqpde::AccessInfo* accessInfo,
-                       const zqp::PrefUser* usernamein, const char* titleStr, const int32_t* validateArray);
-    bool SetControlValueToUI() override;
-    bool InvalidateRelateControlData();
-    void RequestControlAction(zqp::View* sender) override;
-    zqpde::BaseControl* GetNumberEditFromLittleArrow();
-    int32_t Update() override { return 0; }
-
-protected:
-    std::vector<int32_t> ControlValidateArray;
-};
+// A stepper whose click counts only while its field is valid (the shared
+// unit stepper under the extension's name).
+using SPInchMMLittleArrowControlARK = zqcommon::InchMMLittleArrowControl;
 
 class SPCustomSizeLittleArrowControl : public SPInchMMLittleArrowControlARK {
 public:
@@ -156,23 +144,18 @@ public:
 };
 
 // A unit radio: switching checks the fields of the unit being left first.
-class SPInchMMRadioButtonARK : public zqpde::RadioButton {
+class SPInchMMRadioButtonARK : public zqcommon::InchMMRadioButton {
 public:
     SPInchMMRadioButtonARK(zqp::View* view, const zqpde::RadioButtonIniData* iniData,
                            const zqpde::ConstrainInfo* constrain, const zqpde::AccessInfo* accessInfo,
-                           const zqp::PrefUser* usernamein, const int32_t* validateArray, int32_t longMeasure);
-    bool UIEventHandler() override;
+                           const zqp::PrefUser* usernamein, const int32_t* validateArray, int32_t longMeasure)
+        : zqcommon::InchMMRadioButton(view, iniData, constrain, accessInfo, usernamein, validateArray),
+          longMeasureFlag(longMeasure) {}
     // value: int32_t; a positive value makes the radio the group's current one.
     bool SetExternalValueToUI(const void* value, int32_t size) override;
-    bool ValidateConstrains();
-    // The next simulation applies the hide lists of the radio's state afresh.
-    void ForgetShownState();
-    // A unit is never remembered.
-    bool GetValueFromPreference() override { return false; }
     int32_t LongMeasure() const { return longMeasureFlag; }
 
 protected:
-    std::vector<int32_t> validateControlArray;
     int32_t longMeasureFlag;
 };
 

@@ -185,11 +185,8 @@ int32_t SPAddInsertQuantityTextEditARK::OnRawKeyUp(void* event) {
     const char* text = static_cast<const char*>(event);
     if (text == nullptr || !IsNumberValid(text)) return 0;
     const int32_t value = std::atoi(text);
-    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit())) {
-        if (auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr())) view->setIntegerValue(value);
-        stepper->GetValueFromUI();
-        stepper->SetValueFromUIToControl();
-    }
+    if (auto* stepper = dynamic_cast<SPAddInsertQuantityLArrARK*>(GetLittleArrayForNumberEdit()))
+        stepper->FollowTypedValue(value);
     DoControlUpdateConstrain();
     return 0;
 }
@@ -221,6 +218,16 @@ int32_t SPAddInsertQuantityLArrARK::DoControlUpdateConstrain() {
             field->SetExternalValueToUI(text.c_str(), static_cast<int32_t>(text.size()));
         }
     return zqpde::LittleArray::DoControlUpdateConstrain();
+}
+
+void SPAddInsertQuantityLArrARK::FollowTypedValue(int32_t value) {
+    auto* view = dynamic_cast<zqp::Stepper*>(ControlPtr);
+    if (view != nullptr) view->setIntegerValue(value);
+    GetValueFromUI();
+    SetValueFromUIToControl();
+    // The next click goes on from the typed value; with the old one kept, a
+    // click back onto it would be refused as no change.
+    if (view != nullptr) lastValue = view->integerValue();
 }
 
 int32_t SPAddInsertQuantityLArrARK::GetQuantityValue() const {

@@ -88,6 +88,8 @@ public:
     int32_t DoControlUpdateConstrain() override;
     int32_t GetSummaryText(zqpde::SummaryDictionary*, zqpde::SummaryOrder*) override { return 0; }
     int32_t GetQuantityValue() const;
+    // The quantity typed into the field: the stepper shows and keeps it.
+    void FollowTypedValue(int32_t value);
 };
 
 // The exceptions window's warnings by parser code.

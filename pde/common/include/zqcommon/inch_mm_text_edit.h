@@ -55,6 +55,9 @@ public:
     virtual void OnLostFocus();
     // The IniData maximum length; 0 without IniData.
     virtual int32_t GetEditMaxLength();
+    // The text cut to GetEditMaxLength bytes when that is above 0 (the
+    // field's texts are ASCII digits and points).
+    std::string CutToEditMaxLength(std::string text);
     // The first and second control of the current update list; nullptr when
     // the list or the control is missing.
     zqpde::BaseControl* GetLittleArrayForNumberEdit();
@@ -73,6 +76,9 @@ protected:
     // The extension's formatter for this field; nullptr: none attached.
     virtual std::shared_ptr<zqp::Formatter> CreateUnitFormatter() { return nullptr; }
     zqpde::BaseControl* UpdateListControl(size_t position);
+    // Every byte of the text lies in the filter's byte ranges (true without
+    // a filter).
+    bool BytesPassFilter(const std::string& text) const;
     bool CheckNumber(bool alert, bool emptyPasses);
 
     std::string titletextRef;
