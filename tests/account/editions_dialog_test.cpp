@@ -227,6 +227,16 @@ TEST_F(EditionDialog, TELDPanelsAndOPSPDFModeFromThePPD) {
     EXPECT_EQ(ops.Ticket("JBAManageTypeListTicketKey"), "<none>");
     EXPECT_NE(ops.Ticket("JBAHostNameStringTicket"), "<none>");
     EXPECT_EQ(ops.ticket.count(std::string("zq-teld") + kTELD.ns + "JBAManageTypeListReference"), 0u);
+    // Without a formatter the name's width is counted at OK, by the same Latin-1 rule:
+    // four signs outside Latin-1 are 8 and pass, with one letter more the name is refused.
+    const std::string tm = "\xE2\x84\xA2", four = tm + tm + tm + tm;
+    EditionRun wide = Dialog(kTELD, "PrintTypeKind",
+                             "select 101 2\ntype 1012 " + four + "a\nclick 1113\ntype 1012 " + four + "\nclick 1113\nprint\n",
+                             Replace(ppd, "*ZQPTPasswdLimit:", "*ZQDeviceModel: \"Morvane\"\n*ZQPTPasswdLimit:"));
+    EXPECT_EQ(wide.result.status, 0) << wide.result.err;
+    EXPECT_FALSE(wide.Says("refused: 1012")) << wide.result.err;
+    EXPECT_TRUE(wide.Says("\"Message43\"")) << wide.result.err;
+    EXPECT_TRUE(wide.Says("print: allowed")) << wide.result.err;
 
     // The pass-code limit comes from "ZQPTPasswdLimit".
     EditionRun shortCode = Dialog(kTELD, "PrintTypeKind", "select 101 1\ntype 1022 bob\ntype 1026 12345\nclick 1123\nclick 1124\nprint\n",
