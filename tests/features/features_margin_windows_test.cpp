@@ -34,12 +34,15 @@ TEST_F(FeaturesDialog, TabMarginWindowKeepsBothUnitsInStep) {
 
     // A bad millimetre value keeps the unit from switching; Cancel commits nothing.
     DialogRun bad = Dialog(open + "type 213 15.1\nclick 216\ndump 211\ntype 213 1.25\nclick 217\nclick 218\n"
-                           "print\n");
+                           "print\nsummary\n");
     ASSERT_EQ(bad.result.status, 0) << bad.result.err;
     EXPECT_EQ(bad.Count("\"Message22b\""), 2u) << bad.result.err;
     EXPECT_TRUE(bad.Says("tag=211 enabled hidden")) << bad.result.err;
     EXPECT_EQ(bad.Ticket("TabMarginMMShiftTicket"), "127");
     EXPECT_EQ(bad.Ticket("TabMarginMMRadioTicket"), "1");
+    // The summary shows the committed width, not the cancelled one.
+    EXPECT_TRUE(bad.Says("| Tab Margin Shift Width: 12.7 mm")) << bad.result.err;
+    EXPECT_FALSE(bad.Says("1.25")) << bad.result.err;
 }
 
 TEST_F(FeaturesDialog, BookletMarginWindowDoublesTheMillimetresInTheTicket) {

@@ -217,9 +217,9 @@ bool PFMarginTextEditCtrlARK::ToGetSummaryText() {
 int32_t PFMarginTextEditCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
     if (dictionary == nullptr || order == nullptr || table_ == nullptr || !ToGetSummaryText()) return 0;
     auto* mw = MarginWindowOf(ctrlParentPanelPtr);
-    // The tab millimetre field summarises what was last edited, the others
-    // what is committed.
-    std::string value = unit_ == MarginUnit::kTabMillimetre && GetUIData() != nullptr ? GetUIData() : GetText();
+    // What is committed: a value typed and then cancelled never reached the
+    // ticket, so the summary must not show it either.
+    std::string value = GetText();
     const int32_t style = mw != nullptr ? mw->getShiftValueDisplayStyle() : -1;
     if (style == 0) value += " " + Localized(PanelBundle(), table_->labelKeys[kInchSide]);
     if (style == 1) value += " " + Localized(PanelBundle(), table_->labelKeys[kMMSide]);
