@@ -42,6 +42,16 @@ TEST(EditionsTogether, EachReadsItsOwnNamespaceAndNothingLeaks) {
   }
 }
 
+TEST(EditionsTogether, TeldSecureJobWithoutUserOrPassCodeIsAPlainJob) {
+  // What a TELD OPS-PDF driver sends for secure print: the print type and the
+  // product only. The device gets no hold, user, pass code or job name.
+  const std::string secure =
+      edtest::Ticket({{kKvb + "PrintTypeTicketKey", "2"}, {kKvb + "PrintTypeProductTypeTicketKey", "4"}});
+  const Lines header = edtest::Header(zqf::TeldProfile(), secure);
+  EXPECT_FALSE(header.empty());
+  EXPECT_EQ(edtest::Only(header, {"@PJL SET HOLD", "@PJL SET USERNAME", "@PJL SET JOBNAME"}), Lines{});
+}
+
 TEST(EditionsTogether, ALongPasswordIsCutInsideItsClosedLine) {
   // 24 bytes before the value and the closing quote, CR and LF after it
   // leave 202 bytes of a 229-byte line.

@@ -131,7 +131,10 @@ bool PTTextEditCtrlARK::ReInitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
     return zqpde::TextEditCtrl::ReInitializeCtrl(bundle, ppd);
 }
 
-bool PTTextEditCtrlARK::ToValidate() { return ctrlHideCount == 0 && ctrlConstrainCount == 0; }
+bool PTTextEditCtrlARK::ToValidate() {
+    // A field made without data holds nothing, so there is nothing to check.
+    return ctrlDataAccessInfoPtr != nullptr && ctrlHideCount == 0 && ctrlConstrainCount == 0;
+}
 
 void PTTextEditCtrlARK::EndEditing() {
     if (ControlPtr != nullptr)
@@ -251,7 +254,7 @@ bool PTTextEditCtrlARK::AttachFormatter() {
 // ---- fields showing the panel's texts ------------------------------------------------------------
 
 bool PTPanelTextEditCtrlARK::SetControlValueToUI() {
-    if (std::string* text = PanelText()) {
+    if (std::string* text = HasData() ? PanelText() : nullptr) {
         if (ctrlDataBlkPtr.empty()) return false;
         ConvertFromPreferenceString(*text);
         std::copy(ctrlDataBlkPtr.begin(), ctrlDataBlkPtr.end(), ctrlUIDataBlkPtr.begin());
@@ -260,7 +263,7 @@ bool PTPanelTextEditCtrlARK::SetControlValueToUI() {
 }
 
 bool PTPanelTextEditCtrlARK::SetValueFromUIToControl() {
-    if (std::string* text = PanelText()) *text = GetUIData() != nullptr ? GetUIData() : "";
+    if (std::string* text = HasData() ? PanelText() : nullptr) *text = GetUIData() != nullptr ? GetUIData() : "";
     return zqpde::TextEditCtrl::SetValueFromUIToControl();
 }
 
@@ -523,7 +526,7 @@ void PTPWTextEditCtrlARK::ShowErrMsg() {
 }
 
 int32_t PTPWTextEditCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
-    if (dictionary == nullptr || order == nullptr || !ToGetSummaryText()) return 0;
+    if (dictionary == nullptr || order == nullptr || ctrlDataAccessInfoPtr == nullptr || !ToGetSummaryText()) return 0;
     std::string key = Text(summarytextRef.c_str());
     if (key.find("[n]") != std::string::npos) {
         zqpde::BasePrintPanel* window = GetParentPanel();
@@ -653,7 +656,8 @@ bool PTListCtrlExtARK::UIEventHandler() {
 }
 
 bool PTListCtrlExtARK::SetControlValueToUI() {
-    PrintTypePDEr15* panel = OwningPrintTypePanel(*this);
+    // Without data the list neither shows nor changes the panel's document-name type.
+    PrintTypePDEr15* panel = ctrlDataAccessInfoPtr != nullptr ? OwningPrintTypePanel(*this) : nullptr;
     if (panel != nullptr && GetControlBlkPtr() != nullptr) {
         if (ControlPtr != nullptr && !ControlPtr->isEnabled()) panel->getPrintTypeDocumentListDataBlk() = 1;
         SetBlockInt(GetControlBlkPtr(), panel->getPrintTypeDocumentListDataBlk());
@@ -665,6 +669,7 @@ bool PTListCtrlExtARK::SetValueFromUIToControl() {
     if (GetControlBlkPtr() == nullptr || GetValueFromUIDataBlk() == nullptr) return false;
     const int32_t v = BlockInt(GetValueFromUIDataBlk());
     SetBlockInt(GetControlBlkPtr(), v);
+    if (ctrlDataAccessInfoPtr == nullptr) return true;
     if (PrintTypePDEr15* panel = OwningPrintTypePanel(*this)) panel->getPrintTypeDocumentListDataBlk() = v;
     return true;
 }

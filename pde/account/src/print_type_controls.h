@@ -138,6 +138,8 @@ public:
 protected:
     // The panel's text the field shows; nullptr outside a print-type panel.
     virtual std::string* PanelText() = 0;
+    // A field made without data neither shows nor changes the panel's text.
+    bool HasData() const { return ctrlDataAccessInfoPtr != nullptr; }
 };
 
 // The user ID of secure and sample print (the panel's user-ID block).

@@ -251,14 +251,16 @@ void PrintTypePDEr15::CreateControls() {
     AddNewControl(std::move(setup));
 
     const char* titleKey = "Job Type Setup Window Title";
-    ptSamplePrintWindow = std::make_unique<SamplePrintWindowARK>(samplePrintWindowOutlet, titleKey);
+    ptSamplePrintWindow = std::make_unique<SamplePrintWindowARK>(samplePrintWindowOutlet, titleKey, bIsOPSPDFDriver);
     ptSecurePrintWindow =
-        std::make_unique<SecurePrintWindowARK>(securePrintWindowOutlet, titleKey, &qspControlIDArray, bKeywordSupported);
+        std::make_unique<SecurePrintWindowARK>(securePrintWindowOutlet, titleKey, &qspControlIDArray,
+                                               bKeywordSupported, bIsOPSPDFDriver);
     // An edition without delayed print has no start-time clock and writes no start time.
     if (edition::kDelayedPrint)
-        ptDelayedPrintWindow = std::make_unique<DelayedPrintWindowARK>(delayedPrintWindowOutlet, titleKey);
+        ptDelayedPrintWindow = std::make_unique<DelayedPrintWindowARK>(delayedPrintWindowOutlet, titleKey, bIsOPSPDFDriver);
     ptMailBoxPrintWindow =
-        std::make_unique<MailBoxPrintWindowARK>(mailBoxPrintWindowOutlet, titleKey, &qspControlIDArray);
+        std::make_unique<MailBoxPrintWindowARK>(mailBoxPrintWindowOutlet, titleKey, &qspControlIDArray,
+                                                bIsOPSPDFDriver);
     RunTimeAddNewWindow(ptSamplePrintWindow.get());
     RunTimeAddNewWindow(ptSecurePrintWindow.get());
     RunTimeAddNewWindow(ptDelayedPrintWindow.get());
@@ -416,11 +418,15 @@ int32_t PrintTypePDEr15::SetValueToTicket(zqp::PrintSettings* settings, bool loc
         zqpde::SetValueToSettingsWithTicketKeyAndLock(zqpde::TicketTextForOutput(value).c_str(), settings, key, false);
     };
     write(PrintTypeProductTypeTicketKey, std::to_string(pdeType));
-    // An OPS-PDF driver names no document or user.
+    // An OPS-PDF driver names no document or user, and its setup windows'
+    // fields have no data: what print settings (a preset) still hold under
+    // those keys is taken out, so no stale value reaches the job.
     if (!bIsOPSPDFDriver) {
         write(DocumentNameTypeTicketKey, std::to_string(documentlistDataBlkPtr));
         write(DocumentNameTicketKey, documentnameeditDataBlkPtr);
         write(PrintTypeUserNameTicketKey, printTypeusernameDataBlkPtr);
+    } else {
+        for (const zqpde::AccessInfo* field : kSetupWindowFields) settings->Remove(field->ticketKey);
     }
     return zqpde::BasePrintPanel::SetValueToTicket(settings, lock, encryptArray);
 }

@@ -174,6 +174,11 @@ inline constexpr AccessInfo delayprintAccessInfo = {zqpde::kValueTypeDate, zqpde
                                                      ZQ_ACCOUNT_NS "DelayPrintTicketKey",
                                                      ZQ_ACCOUNT_NS "DelayPrintReference"};
 
+// The data of the setup windows' fields and of the panel's names.
+inline constexpr const AccessInfo* kSetupWindowFields[] = {
+    &printTypeUserNameAccessInfo, &printTypePasswordAccessInfo, &printTypeMBNAccessInfo,
+    &printTypeMBNPasswordAccessInfo, &documentNameListAccessInfo, &documentNameAccessInfo, &delayprintAccessInfo};
+
 // ---- document-name type pop-ups ------------------------------------------------------
 
 inline constexpr const char* documentNameListIniMenu[] = {"Document Name Type Auto", "Document Name Type Enter Name",

@@ -38,8 +38,8 @@ int32_t ShownPrintType(PrintTypePDEr15* panel) {
 
 // ---- setup windows ----------------------------------------------------------------------------
 
-SetupWindowARK::SetupWindowARK(zqp::Window* window, const char* titleKey, int32_t printType)
-    : zqpde::PopupWinInPanel(window, titleKey), printType_(printType) {}
+SetupWindowARK::SetupWindowARK(zqp::Window* window, const char* titleKey, int32_t printType, bool opsPdf)
+    : zqpde::PopupWinInPanel(window, titleKey), printType_(printType), bIsOPSPDFDriver(opsPdf) {}
 
 zqp::View* SetupWindowARK::Item(int32_t tag) const { return windowRef != nullptr ? windowRef->viewWithTag(tag) : nullptr; }
 
@@ -53,7 +53,7 @@ PTListCtrlExtARK* SetupWindowARK::AddDocumentNameList(int32_t tag, const zqpde::
                                                       const zqpde::ConstrainInfo* constrain,
                                                       const int32_t* const* validation, const char* summaryKey) {
     auto list = std::make_unique<PTListCtrlExtARK>();
-    list->CreateControl(Item(tag), iniData, constrain, &documentNameListAccessInfo, &kCurrentUser, validation,
+    list->CreateControl(Item(tag), iniData, constrain, Data(documentNameListAccessInfo), &kCurrentUser, validation,
                         summaryKey, "Retrieve Document Name List");
     documentNameList_ = Add(std::move(list));
     return documentNameList_;
@@ -61,7 +61,7 @@ PTListCtrlExtARK* SetupWindowARK::AddDocumentNameList(int32_t tag, const zqpde::
 
 void SetupWindowARK::AddDocumentName(int32_t tag, const char* summaryKey) {
     auto name = std::make_unique<PTDUTextEditCtrlARK>();
-    name->CreateControl(Item(tag), &documentNameIniData, nullptr, &documentNameAccessInfo, &kCurrentUser, nullptr,
+    name->CreateControl(Item(tag), &documentNameIniData, nullptr, Data(documentNameAccessInfo), &kCurrentUser, nullptr,
                         summaryKey);
     Add(std::move(name));
 }
@@ -71,7 +71,7 @@ void SetupWindowARK::AddUserID(int32_t tag, bool loginName) {
     if (loginName) user = std::make_unique<PTWndLoginTECtrlARK>();
     else user = std::make_unique<PTUITextEditCtrlARK>();
     user->CreateControl(Item(tag), loginName ? &printTypeLoginEtxtIniData : &printTypeUserNameIniData, nullptr,
-                        loginName ? &printTypeLoginEtxtAccessInfo : &printTypeUserNameAccessInfo, &kCurrentUser,
+                        Data(loginName ? printTypeLoginEtxtAccessInfo : printTypeUserNameAccessInfo), &kCurrentUser,
                         loginName ? &printTypeLoginEtxtFilterDataUTF8 : &printTypeUserNameFilterData, "User ID");
     Add(std::move(user));
 }
@@ -113,13 +113,13 @@ int32_t SetupWindowARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqp
 }
 
 SecurePrintWindowARK::SecurePrintWindowARK(zqp::Window* window, const char* titleKey,
-                                           std::vector<zqp::View*>* qspControlIDArray, bool loginName)
-    : SetupWindowARK(window, titleKey, kPrintTypeSecure) {
+                                           std::vector<zqp::View*>* qspControlIDArray, bool loginName, bool opsPdf)
+    : SetupWindowARK(window, titleKey, kPrintTypeSecure, opsPdf) {
     AddLabel(SecurePrintTypeUserIDTitleTag, "Print Type User Name Text");
     AddUserID(loginName ? SecurePrintTypeLoginEtxtTag : SecurePrintTypeUserIDTag, loginName);
     auto pass = std::make_unique<PTPWTextEditCtrlARK>();
     pass->CreateControl(Item(SecurePrintTypePasscodeTag), &printTypePasswordIniData, nullptr,
-                        &printTypePasswordAccessInfo, &kCurrentUser, &printTypePasswordFilterData, "Password");
+                        Data(printTypePasswordAccessInfo), &kCurrentUser, &printTypePasswordFilterData, "Password");
     pass->MiniPassKey(edition::kPassCodeLimitKey);
     sePrintTypePasscodeCtrl = Add(std::move(pass));
     auto passTitle = std::make_unique<PTPWStaticTextEditControlARK>();
@@ -136,8 +136,8 @@ SecurePrintWindowARK::SecurePrintWindowARK(zqp::Window* window, const char* titl
         qspControlIDArray->push_back(sePrintTypePasscodeCtrl->GetControlPtr());
 }
 
-SamplePrintWindowARK::SamplePrintWindowARK(zqp::Window* window, const char* titleKey)
-    : SetupWindowARK(window, titleKey, kPrintTypeSample) {
+SamplePrintWindowARK::SamplePrintWindowARK(zqp::Window* window, const char* titleKey, bool opsPdf)
+    : SetupWindowARK(window, titleKey, kPrintTypeSample, opsPdf) {
     AddLabel(SamplePrintTypeUserIDTitleTag, "Print Type User Name Text");
     AddUserID(SamplePrintTypeUserIDTag, false);
     AddLabel(SampleDocumentNameListTitleTag, "Retrieve Document Name List");
@@ -148,11 +148,11 @@ SamplePrintWindowARK::SamplePrintWindowARK(zqp::Window* window, const char* titl
     AddButtons(SampleButtonsTagBase);
 }
 
-DelayedPrintWindowARK::DelayedPrintWindowARK(zqp::Window* window, const char* titleKey)
-    : SetupWindowARK(window, titleKey, kPrintTypeDelayed) {
+DelayedPrintWindowARK::DelayedPrintWindowARK(zqp::Window* window, const char* titleKey, bool opsPdf)
+    : SetupWindowARK(window, titleKey, kPrintTypeDelayed, opsPdf) {
     auto clock = std::make_unique<ClockControlARK>();
     clock->CreateControl(Item(DelayPrintTimeTag), &delayprintClockIniData, &delayprintConstrainInfo,
-                         &delayprintAccessInfo, &kCurrentUser, "Start Print Time");
+                         Data(delayprintAccessInfo), &kCurrentUser, "Start Print Time");
     Add(std::move(clock));
     AddLabel(DelayPrintTitleTag, "Start Print Time Text");
     AddLabel(DelayedDocumentNameListTitleTag, "Retrieve Document Name List");
@@ -165,18 +165,18 @@ DelayedPrintWindowARK::DelayedPrintWindowARK(zqp::Window* window, const char* ti
 }
 
 MailBoxPrintWindowARK::MailBoxPrintWindowARK(zqp::Window* window, const char* titleKey,
-                                             std::vector<zqp::View*>* qspControlIDArray)
-    : SetupWindowARK(window, titleKey, kPrintTypeMailbox) {
+                                             std::vector<zqp::View*>* qspControlIDArray, bool opsPdf)
+    : SetupWindowARK(window, titleKey, kPrintTypeMailbox, opsPdf) {
     AddLabel(MailBoxNumberPrintTypeTitleTag, "MailBox Number Text");
     AddLabel(MailBoxPrintTypePasscodeTitleTag, "MBN Password Text");
     auto number = std::make_unique<PTMBNTextEditCtrlARK>();
-    number->CreateControl(Item(MailBoxPrintTypeNumberTag), &printTypeMBNIniData, nullptr, &printTypeMBNAccessInfo,
+    number->CreateControl(Item(MailBoxPrintTypeNumberTag), &printTypeMBNIniData, nullptr, Data(printTypeMBNAccessInfo),
                           &kCurrentUser, &printTypeMBNFilterData, "MailBox Number ID");
     number->MaxMBNKey("ZQXMailBoxSettings");
     Add(std::move(number));
     auto pass = std::make_unique<PTMBNTextEditCtrlExtARK>();
     pass->CreateControl(Item(MailBoxPrintTypePasscodeTag), &printTypeMBNPasswordIniData, nullptr,
-                        &printTypeMBNPasswordAccessInfo, &kCurrentUser, &printTypeMBNPasswordFilterData,
+                        Data(printTypeMBNPasswordAccessInfo), &kCurrentUser, &printTypeMBNPasswordFilterData,
                         "MNB Password");
     PTMBNTextEditCtrlExtARK* passCtrl = Add(std::move(pass));
     AddLabel(MailBoxTypeDocumentNameListTitleTag, "MailBox Document Name List");

@@ -23,15 +23,22 @@ class PTPWTextEditCtrlARK;
 // What the four setup windows share: the print type they belong to, the
 // document-name pop-up they constrain on first display, and a modal run that
 // shows the committed values without re-initialising the controls.
+// An OPS-PDF driver's windows make their fields without data: the fields hold
+// and show nothing, are not checked, and write no ticket key or preference.
 class SetupWindowARK : public zqpde::PopupWinInPanel {
 public:
-    SetupWindowARK(zqp::Window* window, const char* titleKey, int32_t printType);
+    SetupWindowARK(zqp::Window* window, const char* titleKey, int32_t printType, bool opsPdf);
     int32_t ActivateWindow() override;
     // Only while the panel's print-type list shows this window's type.
     int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
     int32_t PrintType() const { return printType_; }
+    bool getOPSPDFDriver() const { return bIsOPSPDFDriver; }
 
 protected:
+    // A field's data, or none for an OPS-PDF driver.
+    const zqpde::AccessInfo* Data(const zqpde::AccessInfo& access) const {
+        return bIsOPSPDFDriver ? nullptr : &access;
+    }
     // The item of the window: its view in the window by tag.
     zqp::View* Item(int32_t tag) const;
     void InitializePaneConstrains();
@@ -50,13 +57,14 @@ protected:
     void AddUserID(int32_t tag, bool loginName);
 
     int32_t printType_;
+    bool bIsOPSPDFDriver;
     PTListCtrlExtARK* documentNameList_ = nullptr;
 };
 
 class SecurePrintWindowARK : public SetupWindowARK {
 public:
     SecurePrintWindowARK(zqp::Window* window, const char* titleKey, std::vector<zqp::View*>* qspControlIDArray,
-                         bool loginName);
+                         bool loginName, bool opsPdf);
     PTPWTextEditCtrlARK* getSecurePasscodePtr() const { return sePrintTypePasscodeCtrl; }
 
 private:
@@ -65,12 +73,12 @@ private:
 
 class SamplePrintWindowARK : public SetupWindowARK {
 public:
-    SamplePrintWindowARK(zqp::Window* window, const char* titleKey);
+    SamplePrintWindowARK(zqp::Window* window, const char* titleKey, bool opsPdf);
 };
 
 class DelayedPrintWindowARK : public SetupWindowARK {
 public:
-    DelayedPrintWindowARK(zqp::Window* window, const char* titleKey);
+    DelayedPrintWindowARK(zqp::Window* window, const char* titleKey, bool opsPdf);
     void setOKButtonStatus(bool clicked) { bOKButtonIsClicked = clicked; }
     bool getOKButtonStatus() const { return bOKButtonIsClicked; }
 
@@ -80,7 +88,8 @@ private:
 
 class MailBoxPrintWindowARK : public SetupWindowARK {
 public:
-    MailBoxPrintWindowARK(zqp::Window* window, const char* titleKey, std::vector<zqp::View*>* qspControlIDArray);
+    MailBoxPrintWindowARK(zqp::Window* window, const char* titleKey, std::vector<zqp::View*>* qspControlIDArray,
+                          bool opsPdf);
 };
 
 // Default: every control of the window shows its default; nothing is committed.
