@@ -522,7 +522,11 @@ void PTPWTextEditCtrlARK::ShowErrMsg() {
             return;
         }
     }
-    zqpde::TextEditCtrl::ShowErrMsg();
+    // The message names the shortest pass code: fill it in, never show "[n]".
+    if (textEditFilterDataPtr != nullptr && textEditFilterDataPtr->errorMessageKey != nullptr)
+        ShowErrMsg(FillNumber(Text(textEditFilterDataPtr->errorMessageKey), std::max(iMinPasscode, 0)));
+    else
+        zqpde::TextEditCtrl::ShowErrMsg();
 }
 
 int32_t PTPWTextEditCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
