@@ -7,7 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "editions/ark/ark_profile.h"
 #include "features_fixture.h"
+#include "filter_harness.h"
 
 namespace zqfeat::test {
 
@@ -44,6 +46,21 @@ protected:
             if (size_t eq = line.find('='); eq != std::string::npos) r.ticket[line.substr(0, eq)] = line.substr(eq + 1);
         return r;
     }
+    // The job filter run on the dialog's ticket and marked choices, quoted
+    // as lp hands them over (a value may hold spaces).
+    zqtest::JobResult ThroughTheArkFilter(const DialogRun& r) {
+        std::string options;
+        for (const auto& [key, value] : r.ticket) options += key + "='" + value + "' ";
+        std::istringstream lines(r.result.err);
+        for (std::string line; std::getline(lines, line);)
+            if (line.rfind("ppd: ", 0) == 0) options += line.substr(5) + " ";
+        zqtest::JobSpec job;
+        job.options = options;
+        job.ppdPath = dir_.path() + "/zq-ark.ppd";
+        job.postscript = zqtest::SamplePostScript(1);
+        return zqtest::RunInProcess(zqf::ArkProfile(), job);
+    }
+
     TempDir dir_;
 };
 

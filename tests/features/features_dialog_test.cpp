@@ -223,17 +223,8 @@ TEST_F(FeaturesDialog, TicketAndMarksReachTheDeviceThroughTheArkFilter) {
                    "select 120 \"Reduce By\"\ntype 121 25\nprint\nppd\n",
                    SamplePPD(), "");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
-    std::string options;
-    for (const auto& [key, value] : r.ticket) options += key + "=" + value + " ";
     // The dialog hands the marked choices to the job as well.
-    std::istringstream lines(r.result.err);
-    for (std::string line; std::getline(lines, line);)
-        if (line.rfind("ppd: ", 0) == 0) options += line.substr(5) + " ";
-    zqtest::JobSpec job;
-    job.options = options;
-    job.ppdPath = dir_.path() + "/zq-ark.ppd";
-    job.postscript = zqtest::SamplePostScript(1);
-    const zqtest::JobResult out = zqtest::RunInProcess(zqf::ArkProfile(), job);
+    const zqtest::JobResult out = ThroughTheArkFilter(r);
     ASSERT_EQ(out.status, 0) << out.err;
     for (const char* line : {"@PJL SET JOBATTR=\"@TABS=", "@PJL SET JOBATTR=\"@TRMR=", "@PJL SET JOBATTR=\"@MDOC=",
                              "@PJL SET JOBOFFSET=PAGES", "@PJL SET JOBATTR=\"@FACE=", "@PJL SET ECONOMODE=ON\n",

@@ -77,21 +77,11 @@ TEST_F(FeaturesDialog, WindowValuesReachTheDeviceThroughTheArkFilter) {
                          "select 2 \"Layout\"\nselect #ZQSignature 1\nclick 106\nclick 107\ntype 313 25\nclick 317\n"
                          "print\nppd\n");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
-    std::string options;
-    // Quoted as lp hands them over: the page list holds spaces.
-    for (const auto& [key, value] : r.ticket) options += key + "='" + value + "' ";
-    std::istringstream lines(r.result.err);
-    for (std::string line; std::getline(lines, line);)
-        if (line.rfind("ppd: ", 0) == 0) options += line.substr(5) + " ";
-    zqtest::JobSpec job;
-    job.options = options;
-    job.ppdPath = dir_.path() + "/zq-ark.ppd";
-    job.postscript = zqtest::SamplePostScript(1);
-    const zqtest::JobResult out = zqtest::RunInProcess(zqf::ArkProfile(), job);
+    const zqtest::JobResult out = ThroughTheArkFilter(r);
     ASSERT_EQ(out.status, 0) << out.err;
     for (const char* text : {"@TABS=150", "@MDOC=12", "@OCSN=100", "SeparatorPages[2 5 10]",
                              "50.000/Custom/ProcSet findresource/setsignatureimageshift"})
-        EXPECT_NE(out.out.find(text), std::string::npos) << text << "\n" << options;
+        EXPECT_NE(out.out.find(text), std::string::npos) << text << "\n" << out.out.substr(0, 2000);
 }
 
 }  // namespace

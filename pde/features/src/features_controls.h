@@ -36,7 +36,8 @@ enum class FeatureWindow {
     kNumInSeq,
     kOffsetStackingPages,
     kTrimmer,
-    kOffsetStackingUnits
+    kOffsetStackingUnits,
+    kTrimmerTopLower
 };
 
 // What the controls ask of the features panel.

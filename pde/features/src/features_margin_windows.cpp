@@ -199,12 +199,7 @@ int32_t PFMarginTextEditCtrlARK::OnRawKeyUp(void* event) {
 }
 
 bool PFMarginTextEditCtrlARK::CorrectCtrlUI() {
-    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit()))
-        if (auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr())) {
-            SetDisplayText(MarginTextOfValue(unit_, view->integerValue()));
-            if (auto* field = dynamic_cast<zqp::TextField*>(ControlPtr)) field->setStringValue(DisplayText());
-        }
-    return GetValueFromUI() != nullptr;
+    return ShowStepperValue([this](int32_t v) { return MarginTextOfValue(unit_, v); });
 }
 
 int32_t PFMarginTextEditCtrlARK::Update() {
@@ -313,6 +308,17 @@ bool PFInchMMRadioButtonARK::UIEventHandler() {
     return false;
 }
 
+int32_t UnitRadiosDisplayStyle(const zqpde::RadioButton* inch, const zqpde::RadioButton* mm) {
+    auto state = [](const zqpde::RadioButton* r) {
+        auto* b = r != nullptr ? dynamic_cast<zqp::Button*>(r->GetControlPtr()) : nullptr;
+        return b != nullptr ? b->state() : 0;
+    };
+    const int32_t inchOn = state(inch), mmOn = state(mm);
+    if (inchOn == 1 && mmOn == 0) return 0;
+    if (mmOn == 1 && inchOn == 0) return 1;
+    return -1;
+}
+
 // ---- the windows -----------------------------------------------------------------
 
 PFMarginWndARK::PFMarginWndARK(zqp::Window* window, MarginWindowKind kind)
@@ -357,14 +363,7 @@ PFMarginWndARK::PFMarginWndARK(zqp::Window* window, MarginWindowKind kind)
     if (inchRadio_ != nullptr) InchMmGroupPtr->RunTimeAddNewControl(inchRadio_);
     if (mmRadio_ != nullptr) InchMmGroupPtr->RunTimeAddNewControl(mmRadio_);
 
-    AddNewControl(std::make_unique<PFWndOKButtonARK>(view(kOK), "OK Button Title"));
-    auto cancel = std::make_unique<PFWndCancelButtonARK>();
-    cancel->CreateControl(view(kCancel), "Cancel Button Title", nullptr);
-    AddNewControl(std::move(cancel));
-    AddNewControl(std::make_unique<PFWndRestoreDefaultButtonARK>(view(kDefault), "Default Button Title"));
-    auto help = std::make_unique<PHelpButtonARK>();
-    help->CreateControl(view(kHelp), t.helpPage);
-    AddNewControl(std::move(help));
+    AddWindowButtons(*this, view(kOK), view(kCancel), view(kDefault), view(kHelp), t.helpPage, nullptr);
 }
 
 PFMarginWndARK::~PFMarginWndARK() = default;
@@ -378,14 +377,7 @@ int32_t PFMarginWndARK::ActivateWindow() {
 }
 
 int32_t PFMarginWndARK::getShiftValueDisplayStyle() const {
-    auto state = [](zqpde::RadioButton* r) {
-        auto* b = r != nullptr ? dynamic_cast<zqp::Button*>(r->GetControlPtr()) : nullptr;
-        return b != nullptr ? b->state() : 0;
-    };
-    const int32_t inch = state(inchRadio_), mm = state(mmRadio_);
-    if (inch == 1 && mm == 0) return 0;
-    if (mm == 1 && inch == 0) return 1;
-    return -1;
+    return UnitRadiosDisplayStyle(inchRadio_, mmRadio_);
 }
 
 }  // namespace zqfeat

@@ -81,6 +81,10 @@ private:
     std::vector<int32_t> validateControlArray;
 };
 
+// The unit a window shows, from its radios on screen: 0 inches, 1
+// millimetres, -1 neither.
+int32_t UnitRadiosDisplayStyle(const zqpde::RadioButton* inch, const zqpde::RadioButton* mm);
+
 enum class MarginWindowKind { kTab, kBooklet };
 
 class PFMarginWndARK : public PFFeatureWndARK {

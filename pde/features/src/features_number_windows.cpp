@@ -16,6 +16,8 @@
 #include "features_controls.h"
 #include "features_margin_windows.h"
 #include "features_panel.h"
+#include "features_trimmer_windows.h"
+#include "features_trimmer_top_window.h"
 #include "zqpde/input_filter.h"
 #include "zqpde/ticket_value.h"
 
@@ -37,26 +39,10 @@ PrintFeaturesPDEr15* PanelOf(zqpde::BasePrintPanel* window) {
     return w != nullptr ? dynamic_cast<PrintFeaturesPDEr15*>(w->GetParentWnd()) : nullptr;
 }
 
-// The alert of a features window: the bundle's icon, the informative text of
-// the key, one OK button; the field is the first responder afterwards.
-void ShowFieldAlert(zqpde::BaseControl& control, zqp::Bundle* bundle, zqpde::BasePrintPanel* panel, const char* key,
-                    zqp::AlertStyle style) {
-    if (bundle == nullptr || panel == nullptr || key == nullptr) return;
-    const std::string& table = panel->GetLocalizeTableName();
-    zqp::Alert alert;
-    alert.addButtonWithTitle(bundle->localizedString("Alert OK Btn", zqp::kNoTranslation,
-                                                     table.empty() ? "Localizable" : table));
-    alert.setMessageText("");
-    alert.setInformativeText(
-        bundle->localizedString(key, zqp::kNoTranslation, table.empty() ? "Localizable" : table));
-    alert.setInformativeKey(key);
-    alert.setAlertStyle(style);
-    alert.setIconFromFile(bundle->resourcePath() + "/AlertIcon.png");
-    alert.runModal();
-    if (zqp::View* v = control.GetControlPtr())
-        if (zqp::Window* w = v->window()) w->makeFirstResponder(v);
-}
 
+
+
+}  // namespace
 
 std::string BlockText(const std::vector<char>& block) {
     if (block.empty()) return {};
@@ -70,7 +56,23 @@ void SetBlockText(std::vector<char>& block, const std::string& text) {
     std::memcpy(block.data(), cut.data(), cut.size());
 }
 
-}  // namespace
+void ShowFieldAlert(zqpde::BaseControl& control, zqp::Bundle* bundle, zqpde::BasePrintPanel* panel, const char* key,
+                    zqp::AlertStyle style, const std::function<std::string(const std::string&)>& fill) {
+    if (bundle == nullptr || panel == nullptr || key == nullptr) return;
+    const std::string& table = panel->GetLocalizeTableName();
+    const std::string tableName = table.empty() ? "Localizable" : table;
+    const std::string text = bundle->localizedString(key, zqp::kNoTranslation, tableName);
+    zqp::Alert alert;
+    alert.addButtonWithTitle(bundle->localizedString("Alert OK Btn", zqp::kNoTranslation, tableName));
+    alert.setMessageText("");
+    alert.setInformativeText(fill ? fill(text) : text);
+    alert.setInformativeKey(key);
+    alert.setAlertStyle(style);
+    alert.setIconFromFile(bundle->resourcePath() + "/AlertIcon.png");
+    alert.runModal();
+    if (zqp::View* v = control.GetControlPtr())
+        if (zqp::Window* w = v->window()) w->makeFirstResponder(v);
+}
 
 // ---- steppers -----------------------------------------------------------------
 
@@ -220,15 +222,17 @@ int32_t PFNumInSeqTextEditCtrlARK::OnRawKeyUp(void* event) {
     return 0;
 }
 
-bool PFNumInSeqTextEditCtrlARK::CorrectCtrlUI() {
-    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit())) {
-        auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr());
-        if (view != nullptr) {
-            SetDisplayText(std::to_string(view->integerValue()));
+bool PFNumInSeqTextEditCtrlARK::ShowStepperValue(const std::function<std::string(int32_t)>& textOf) {
+    if (auto* stepper = dynamic_cast<zqpde::LittleArray*>(GetLittleArrayForNumberEdit()))
+        if (auto* view = dynamic_cast<zqp::Stepper*>(stepper->GetControlPtr())) {
+            SetDisplayText(textOf(view->integerValue()));
             if (auto* field = dynamic_cast<zqp::TextField*>(ControlPtr)) field->setStringValue(DisplayText());
         }
-    }
     return GetValueFromUI() != nullptr;
+}
+
+bool PFNumInSeqTextEditCtrlARK::CorrectCtrlUI() {
+    return ShowStepperValue([](int32_t v) { return std::to_string(v); });
 }
 
 std::shared_ptr<zqp::Formatter> PFNumInSeqTextEditCtrlARK::CreateUnitFormatter() {
@@ -492,20 +496,21 @@ void AddLabel(zqpde::BasePrintPanel& window, zqp::View* view, const char* key) {
     window.AddNewControl(std::move(c));
 }
 
-// OK, Cancel (with the panel controls it resets), Default and Help.
+
+}  // namespace
+
 void AddWindowButtons(zqpde::BasePrintPanel& window, zqp::View* ok, zqp::View* cancel, zqp::View* defaults,
-                      zqp::View* help, const char* helpPage, const int32_t* const* cancelDefaults) {
+                      zqp::View* help, const char* helpPage, const int32_t* const* cancelDefaults,
+                      std::unique_ptr<PFWndCancelButtonARK> cancelButton) {
     window.AddNewControl(std::make_unique<PFWndOKButtonARK>(ok, "OK Button Title"));
-    auto c = std::make_unique<PFWndCancelButtonARK>();
-    c->CreateControl(cancel, "Cancel Button Title", cancelDefaults);
-    window.AddNewControl(std::move(c));
+    if (cancelButton == nullptr) cancelButton = std::make_unique<PFWndCancelButtonARK>();
+    cancelButton->CreateControl(cancel, "Cancel Button Title", cancelDefaults);
+    window.AddNewControl(std::move(cancelButton));
     window.AddNewControl(std::make_unique<PFWndRestoreDefaultButtonARK>(defaults, "Default Button Title"));
     auto h = std::make_unique<PHelpButtonARK>();
     h->CreateControl(help, helpPage);
     window.AddNewControl(std::move(h));
 }
-
-}  // namespace
 
 const NumberWindowTable& NumberWindowTableOf(NumberWindowKind kind) {
     return kEditors[static_cast<size_t>(kind)].window;
@@ -586,6 +591,8 @@ void PrintFeaturesPDEr15::CreateFeatureWindows(zqp::Bundle* bundle, ppd_file_t* 
         {FeatureWindow::kTabMargin, "ZQTabMarginShiftEx", MarginWindowOutlet(MarginWindowKind::kTab)},
         // The booklet window comes with the panel's booklet margin switch.
         {FeatureWindow::kBookletMargin, nullptr, MarginWindowOutlet(MarginWindowKind::kBooklet)},
+        {FeatureWindow::kTrimmer, "ZQTrimming", kTrimmerWindowOutlet},
+        {FeatureWindow::kTrimmerTopLower, "ZQTrimming", kTrimmerTopLowerWindowOutlet},
     };
     std::map<std::string, zqp::Window*> windows;
     zqp::Outlets outlets;
@@ -609,6 +616,10 @@ void PrintFeaturesPDEr15::CreateFeatureWindows(zqp::Bundle* bundle, ppd_file_t* 
             made = std::make_unique<PFMarginWndARK>(window, MarginWindowKind::kTab);
         else if (w.role == FeatureWindow::kBookletMargin)
             made = std::make_unique<PFMarginWndARK>(window, MarginWindowKind::kBooklet);
+        else if (w.role == FeatureWindow::kTrimmer)
+            made = std::make_unique<PFTrimmerWndARK>(window, ppd, GetCurrentPDECallbackObj());
+        else if (w.role == FeatureWindow::kTrimmerTopLower)
+            made = std::make_unique<PFTrimmerTopLowerWndARK>(window);
         else if (w.role == FeatureWindow::kOffsetStackingPages)
             made = std::make_unique<PFNumberWndARK>(window, NumberWindowKind::kOffsetStackingPages);
         else
@@ -626,6 +637,21 @@ zqpde::BasePrintPanel* PrintFeaturesPDEr15::GetFeatureWindow(FeatureWindow which
             which = FeatureWindow::kOffsetStackingPages;
         else if (mode == 5)
             which = FeatureWindow::kOffsetStackingUnits;
+        else
+            return nullptr;
+    }
+    if (which == FeatureWindow::kTrimmer || which == FeatureWindow::kTrimmerTopLower) {
+        // A trimmer switch opens the single cut; the trimmer list its
+        // second item the single cut, its third the three edges.
+        ppd_file_t* ppd = GetCurrentPPD();
+        ppd_option_t* option = ppd != nullptr ? ppdFindOption(ppd, "ZQTrimming") : nullptr;
+        if (option == nullptr) return nullptr;
+        if (option->ui == PPD_UI_BOOLEAN)
+            which = FeatureWindow::kTrimmer;
+        else if (option->ui == PPD_UI_PICKONE && getTrimmerListValue() == 2)
+            which = FeatureWindow::kTrimmer;
+        else if (option->ui == PPD_UI_PICKONE && getTrimmerListValue() == 3)
+            which = FeatureWindow::kTrimmerTopLower;
         else
             return nullptr;
     }

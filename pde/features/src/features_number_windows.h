@@ -8,9 +8,12 @@
 // after every control validated; its controls write their keys at every
 // save of the panel, whatever the panel's switch for the feature says.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <zqp/window.h>
 
 #include "features_units.h"
 #include "zqcommon/inch_mm_text_edit.h"
@@ -101,6 +104,8 @@ public:
 protected:
     std::shared_ptr<zqp::Formatter> CreateUnitFormatter() override;
     class FeaturesPanelState* Features() const;
+    // The stepper's value shown as its text in the field, then read back.
+    bool ShowStepperValue(const std::function<std::string(int32_t)>& textOf);
 };
 
 // The offset-stacking fields give their line only for their offset mode
@@ -191,6 +196,25 @@ public:
 private:
     PFSepTextEditCtrlARK* field_ = nullptr;
 };
+
+// A text value block: its text up to the first zero, and a text put into
+// it, cut at a character boundary to leave room for the ending zero.
+std::string BlockText(const std::vector<char>& block);
+void SetBlockText(std::vector<char>& block, const std::string& text);
+
+// The alert of a features window: the bundle's icon, the translated text of
+// the key (through fill when given, which puts values into it), one OK
+// button; the field is the first responder afterwards.
+void ShowFieldAlert(zqpde::BaseControl& control, zqp::Bundle* bundle, zqpde::BasePrintPanel* panel, const char* key,
+                    zqp::AlertStyle style, const std::function<std::string(const std::string&)>& fill = nullptr);
+
+class PFWndCancelButtonARK;
+// The buttons every feature window ends with: OK, Cancel (the given button,
+// else the plain one, resetting the panel controls cancelDefaults names),
+// Default and Help (its page).
+void AddWindowButtons(zqpde::BasePrintPanel& window, zqp::View* ok, zqp::View* cancel, zqp::View* defaults,
+                      zqp::View* help, const char* helpPage, const int32_t* const* cancelDefaults,
+                      std::unique_ptr<PFWndCancelButtonARK> cancelButton = nullptr);
 
 // The window outlets of the features windows' nib.
 inline constexpr const char* kFeatureWindowsNib = "ZQFeatureWindows";

@@ -176,43 +176,54 @@ std::optional<std::string> MarkedChoice(ppd_file_t* ppd, const char* keyword) {
     return std::string(marked->choice);
 }
 
-double LongerSide(double a, double b) { return std::max(a, b); }
+TrimmerSheetEdges EdgesOf(double a, double b) { return {std::max(a, b), std::min(a, b)}; }
 
 // The print paper: the marked PageSize's record (a custom one read from its
 // mapping name), else the print dialog's paper within the largest sheet.
-double PrintPaperLongEdge(ppd_file_t* ppd, const std::optional<std::string>& customMappingName,
-                          TrimmerPaper printDialogPaper) {
+TrimmerSheetEdges PrintPaperEdges(ppd_file_t* ppd, const std::optional<std::string>& customMappingName,
+                                  TrimmerPaper printDialogPaper) {
     if (MarkedChoice(ppd, "PageSize")) {
         ppd_size_t* size = ppdPageSize(ppd, nullptr);
-        if (size == nullptr) return 0;
+        if (size == nullptr) return {};
         if (std::string(size->name) == "Custom") {
             const auto custom = customMappingName ? CustomPaperOfMappingName(*customMappingName) : std::nullopt;
-            return custom ? LongerSide(custom->width, custom->height) : 0;
+            return custom ? EdgesOf(custom->width, custom->height) : TrimmerSheetEdges{};
         }
-        return LongerSide(size->width, size->length);
+        return EdgesOf(size->width, size->length);
     }
     const TrimmerPaper p = ClampPrintDialogPaper(printDialogPaper);
-    return LongerSide(p.width, p.height);
+    return EdgesOf(p.width, p.height);
 }
 
 }  // namespace
 
-std::optional<double> TrimmerSheetLongEdge(ppd_file_t* ppd, const std::optional<std::string>& customMappingName,
-                                           TrimmerPaper printDialogPaper) {
+std::optional<TrimmerSheetEdges> TrimmerSheetEdgesOf(ppd_file_t* ppd,
+                                                     const std::optional<std::string>& customMappingName,
+                                                     TrimmerPaper printDialogPaper) {
     if (ppd == nullptr) return std::nullopt;
     const std::optional<std::string> signature = MarkedChoice(ppd, "ZQSignature");
     if (!signature) return std::nullopt;
-    if (*signature == "None") return PrintPaperLongEdge(ppd, customMappingName, printDialogPaper);
+    if (*signature == "None") return PrintPaperEdges(ppd, customMappingName, printDialogPaper);
     const std::optional<std::string> sigSize = MarkedChoice(ppd, "ZQSigSize");
     if (sigSize && GetBookletSelection(*sigSize) == 1) {
         const std::string keyword = BookletPaperPageSizeKeyword(*sigSize);
-        if (ppdFindOption(ppd, "PageSize") == nullptr) return 0.0;
+        if (ppdFindOption(ppd, "PageSize") == nullptr) return TrimmerSheetEdges{};
         ppd_size_t* size = ppdPageSize(ppd, keyword.c_str());
-        return size != nullptr ? LongerSide(size->width, size->length) : 0.0;
+        return size != nullptr ? EdgesOf(size->width, size->length) : TrimmerSheetEdges{};
     }
-    const double edge = PrintPaperLongEdge(ppd, customMappingName, printDialogPaper);
-    if (sigSize && *sigSize == "None") return AdjustTrimmerBaseLength(edge, MarkedChoice(ppd, "ZQRegionalPaperSetting"));
-    return edge;
+    TrimmerSheetEdges edges = PrintPaperEdges(ppd, customMappingName, printDialogPaper);
+    if (sigSize && *sigSize == "None") {
+        const std::optional<std::string> region = MarkedChoice(ppd, "ZQRegionalPaperSetting");
+        edges = {AdjustTrimmerBaseLength(edges.longEdge, region), AdjustTrimmerBaseWidth(edges.shortEdge, region)};
+    }
+    return edges;
+}
+
+std::optional<double> TrimmerSheetLongEdge(ppd_file_t* ppd, const std::optional<std::string>& customMappingName,
+                                           TrimmerPaper printDialogPaper) {
+    const auto edges = TrimmerSheetEdgesOf(ppd, customMappingName, printDialogPaper);
+    if (!edges) return std::nullopt;
+    return edges->longEdge;
 }
 
 }  // namespace zqfeat

@@ -52,6 +52,15 @@ std::optional<TrimmerPaper> CustomPaperOfMappingName(const std::string& name);
 // length, not by its imageable area.
 std::optional<double> TrimmerSheetLongEdge(ppd_file_t* ppd, const std::optional<std::string>& customMappingName,
                                            TrimmerPaper printDialogPaper);
+// Both edges of that sheet: the short edge comes from the same paper and,
+// with booklet paper "None", goes through the short-edge table.
+struct TrimmerSheetEdges {
+    double longEdge = 0;
+    double shortEdge = 0;
+};
+std::optional<TrimmerSheetEdges> TrimmerSheetEdgesOf(ppd_file_t* ppd,
+                                                     const std::optional<std::string>& customMappingName,
+                                                     TrimmerPaper printDialogPaper);
 
 // The finished-width limits: tenths of a millimetre and hundredths of an inch.
 struct TrimmerLimits {
