@@ -1,10 +1,10 @@
 // The features panel's windows through the real scheduler and the ARK job
 // filter: a person opens the tab margin, number-in-sequence, booklet margin
-// and single-cut trimmer windows, types, steps, switches units and presses
-// OK or Cancel; the device stream must then carry the committed values
-// exactly as the ticket holds them (tenths of a millimetre for the tab shift
-// and the trimmer's finished width, twice the millimetres for the booklet
-// margin), never a value the window refused or a Cancel threw away.
+// and trimmer windows, types, steps, switches units and presses OK or
+// Cancel; the device stream must then carry the committed values exactly as
+// the ticket holds them (tenths of a millimetre for the tab shift and the
+// trimmers' finished sizes, twice the millimetres for the booklet margin),
+// never a value the window refused or a Cancel threw away.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -58,7 +58,8 @@ void PrintTo(const WindowsCase& c, std::ostream* os) { *os << c.name; }
 // (window: auto fit 310, mm field 313, inch field 311, inches radio 316,
 // OK 317, Cancel 318); trimmer setup 112 (single-cut window: mm field
 // 8008, mm stepper 8009, inch field 8003, inches radio 8005, OK 8011,
-// Cancel 8012).
+// Cancel 8012; three-edge window: height field 9007, width field 9017 and
+// stepper 9018, adjustment field 9025, OK 9028).
 const std::vector<std::string> kBookletOn = {"select 2 \"Layout\"", "select #ZQSignature \"Booklet\"", "click 106"};
 // A booklet of A4 pages is folded from A3: the trimmer's finished width
 // lies within 190.0-208.0 mm, a trim of 8.0 mm below half the long edge.
@@ -156,6 +157,20 @@ const WindowsCase kCases[] = {
       {"TrimmerMMCuttingSizeTicket", "2000"}},
      {Attr("TABS=OFF"), Attr("MDOC=0")},
      {Attr("TABS=50"), Attr("MDOC=9"), kAnyBookletShift, "/setsignatureautoscale", "@TRMR", "@TRFW", "@TROP"}},
+
+    // Three edges on an A4 booklet (sheet 297.0 x 420.0 mm): the finished
+    // width, height and the signed adjustment of the height cuts each take
+    // their own row.
+    {"ThreeEdgeTrimmer",
+     {"select 2 \"Layout\"", "select #ZQSignature \"Booklet\"", "select 2 \"Advanced Features\"",
+      "select #ZQTrimming \"Three Edges\"", "click 112", "type 9025 -1.5", "type 9007 250.0", "type 9017 200.0",
+      "step 9018 up", "click 9028"},
+     {{"TrimmerSelectTicket", "3"},
+      {"TrimmerWidthMMSizeTicket", "2001"},
+      {"TrimmerHeightMMSizeTicket", "2500"},
+      {"TrimmerAdjustMMSizeTicket", "-15"}},
+     {Attr("TRMR=2001") + Attr("TRFW=2500") + Attr("TROP=-15")},
+     {Attr("TRFW=0"), Attr("TROP=0"), kAnyBookletShift}},
 };
 
 class FeaturesWindowsQueue : public ::testing::TestWithParam<WindowsCase> {
