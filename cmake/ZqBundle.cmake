@@ -69,3 +69,17 @@ function(zq_add_bundle name)
     install(DIRECTORY ${dir} DESTINATION ${CMAKE_INSTALL_LIBDIR}/zq/bundles USE_SOURCE_PERMISSIONS)
   endif()
 endfunction()
+
+# zq_add_bundle_library(<name>)
+#
+# A static library of sources that bundles (and the tests) link, compiled
+# once per build rather than once into every bundle: position-independent
+# code with hidden visibility, so a bundle linking it still holds its own
+# copy with its own globals (bundles are loaded with RTLD_LOCAL) and exports
+# nothing of it. Sources that read a bundle's own compile definitions stay
+# out of it (give them as INTERFACE sources of the library).
+function(zq_add_bundle_library name)
+  add_library(${name} STATIC)
+  set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON
+    CXX_VISIBILITY_PRESET hidden C_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+endfunction()

@@ -3,11 +3,16 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <cstring>
 
 namespace zqf {
 
-Stream::Stream(int fd, bool owned, size_t bufferSize) : fd_(fd), owned_(owned), buf_(bufferSize) {}
+namespace {
+constexpr size_t kFirstBuffer = 1 << 14;
+}  // namespace
+
+Stream::Stream(int fd, bool owned, size_t bufferSize) : fd_(fd), owned_(owned), size_(bufferSize) {}
 
 Stream::Stream(std::string* sink) : sink_(sink) {}
 
@@ -33,9 +38,21 @@ void Stream::WriteThrough(const char* data, size_t size) {
   }
 }
 
+// The buffer grows to bufferSize as it fills, so a stream that carries
+// little (a short job; the tests run thousands in one process) holds little.
+// Not zero-filled: only the bytes written into it are ever read.
+void Stream::Reserve(size_t need) {
+  if (need <= capacity_) return;
+  const size_t grown = std::min(size_, std::max({need, capacity_ * 2, kFirstBuffer}));
+  auto bigger = std::make_unique_for_overwrite<char[]>(grown);
+  if (used_ > 0) std::memcpy(bigger.get(), buf_.get(), used_);
+  buf_ = std::move(bigger);
+  capacity_ = grown;
+}
+
 void Stream::Flush() {
   if (used_ > 0) {
-    WriteThrough(buf_.data(), used_);
+    WriteThrough(buf_.get(), used_);
     used_ = 0;
   }
 }
@@ -48,16 +65,18 @@ void Stream::Write(const void* data, size_t size) {
     delivered_ += size;
     return;
   }
-  if (used_ + size <= buf_.size()) {
-    std::memcpy(buf_.data() + used_, p, size);
+  if (used_ + size <= size_) {
+    Reserve(used_ + size);
+    std::memcpy(buf_.get() + used_, p, size);
     used_ += size;
     return;
   }
   Flush();
-  if (size >= buf_.size() / 2) {
+  if (size >= size_ / 2) {
     WriteThrough(p, size);
   } else {
-    std::memcpy(buf_.data(), p, size);
+    Reserve(size);
+    std::memcpy(buf_.get(), p, size);
     used_ = size;
   }
 }
@@ -68,8 +87,9 @@ void Stream::Put(char c) {
     ++delivered_;
     return;
   }
-  if (used_ == buf_.size()) Flush();
+  if (used_ == size_) Flush();
   if (failed_) return;
+  Reserve(used_ + 1);
   buf_[used_++] = c;
 }
 

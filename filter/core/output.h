@@ -5,6 +5,7 @@
 // pass-through costs little more than a copy.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,11 +46,15 @@ class Stream {
 
  private:
   void WriteThrough(const char* data, size_t size);
+  // Grows the buffer to hold need bytes (need never exceeds size_).
+  void Reserve(size_t need);
 
   int fd_ = -1;
   bool owned_ = false;
   std::string* sink_ = nullptr;
-  std::vector<char> buf_;
+  size_t size_ = 0;      // the most the buffer holds before it is written
+  size_t capacity_ = 0;  // what it holds now
+  std::unique_ptr<char[]> buf_;
   size_t used_ = 0;
   bool failed_ = false;
   int errno_ = 0;

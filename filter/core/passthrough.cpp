@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "dispatch.h"
@@ -19,6 +20,7 @@ namespace zqf {
 
 namespace {
 constexpr size_t kReadBlock = 1 << 20;
+constexpr size_t kFirstBlock = 1 << 16;
 // Lines up to this length are looked at in decomposition mode; longer ones
 // were read in pieces and are never parsed.
 constexpr size_t kDecompMaxLine = 8064;
@@ -27,7 +29,11 @@ constexpr size_t kChoiceMax = 19;
 }  // namespace
 
 PumpResult PumpLines(int fd, LineHandler& handler, int* lastByte) {
-  std::vector<char> buffer(kReadBlock);
+  // The first block is small and a read that fills it grows it to the full
+  // block: a short job (the tests run thousands in one process) does not pay
+  // for a large buffer. Not zero-filled: only what read() returns is used.
+  size_t blockSize = kFirstBlock;
+  auto buffer = std::make_unique_for_overwrite<char[]>(blockSize);
   const size_t maxLine = handler.MaxLine();
   std::string carry;      // a short line begun in an earlier block, not yet written
   bool longLine = false;  // the current line has outgrown maxLine and is being written through
@@ -35,14 +41,14 @@ PumpResult PumpLines(int fd, LineHandler& handler, int* lastByte) {
 
   for (;;) {
     handler.BeforeRead();
-    ssize_t n = ::read(fd, buffer.data(), buffer.size());
+    ssize_t n = ::read(fd, buffer.get(), blockSize);
     if (n < 0) {
       if (errno == EINTR) continue;
       if (!carry.empty()) handler.Emit(carry.data(), carry.size());
       return PumpResult::ReadError;
     }
     if (n == 0) break;
-    const char* const begin = buffer.data();
+    const char* const begin = buffer.get();
     const char* const end = begin + n;
     const char* written = end;  // how far this block is written now
     if (lastByte != nullptr) *lastByte = static_cast<unsigned char>(end[-1]);
@@ -108,6 +114,10 @@ PumpResult PumpLines(int fd, LineHandler& handler, int* lastByte) {
       longLine = true;
     }
     if (span < written) handler.Emit(span, static_cast<size_t>(written - span));
+    if (static_cast<size_t>(n) == blockSize && blockSize < kReadBlock) {
+      blockSize = kReadBlock;
+      buffer = std::make_unique_for_overwrite<char[]>(blockSize);
+    }
   }
   if (!carry.empty() && !handler.OnLastLine(carry)) return PumpResult::Stopped;
   return PumpResult::End;

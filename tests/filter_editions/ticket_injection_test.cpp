@@ -118,38 +118,59 @@ std::string Escaped(const std::string& text) {
 const std::string kLine = "\r\n@PJL SET X=1";
 const std::string kUel = "\x1b%-12345X@PJL SET X=1\n";
 
-TEST(TicketInjection, NoValueOfAnyKeyAddsAPjlLineInAnyEdition) {
+// One case per edition and printer encoding, so the cases run side by side.
+struct InjectionCase {
+  const zqf::EditionProfile& (*profile)();
+  const char* encoding;
+};
+
+void PrintTo(const InjectionCase& c, std::ostream* os) { *os << c.profile().name << " " << c.encoding; }
+
+class TicketInjection : public testing::TestWithParam<InjectionCase> {};
+
+TEST_P(TicketInjection, NoValueOfAnyKeyAddsAPjlLine) {
   // Whole values, and values as the later fields of a comma-separated record.
   const std::vector<std::string> hostile = {kLine, kUel, Escaped(kLine), Escaped(kUel), "0,0," + kLine,
                                             "0," + kUel};
-  for (const char* encoding : {"UTF-8", "ISOLatin1"}) {
-    const std::string ppd = edtest::Ppd(encoding);
-    for (const zqf::EditionProfile* p : {&zqf::TeldProfile(), &zqf::ArkProfile(), &zqf::Kv29Profile()}) {
-      std::set<std::string> keys;
-      // The tickets the values are planted in: the one found by trial, and
-      // every key at one small number (print types, modes and lists).
-      std::vector<Ticket> bases = {Enabling(*p, ppd, keys)};
-      for (const char* n : {"1", "2", "3", "4", "5"}) {
-        Ticket uniform;
-        for (const std::string& key : keys) uniform[key] = n;
-        bases.push_back(uniform);
-      }
-      // The trial must have reached the features whose values are written.
-      EXPECT_GT(keys.size(), 60u) << p->name;
-      for (const Ticket& base : bases) {
-        const size_t uels = Count(RunWith(*p, base, ppd).out, "\x1b%-12345X");
-        for (const std::string& key : keys) {
-          for (const std::string& value : hostile) {
-            Ticket ticket = base;
-            ticket[key] = value;
-            const std::string out = RunWith(*p, ticket, ppd).out;
-            EXPECT_EQ(PlantedLines(out), 0u) << p->name << " " << encoding << " " << key;
-            EXPECT_EQ(Count(out, "\x1b%-12345X"), uels) << p->name << " " << encoding << " " << key;
-          }
-        }
+  const char* encoding = GetParam().encoding;
+  const std::string ppd = edtest::Ppd(encoding);
+  const zqf::EditionProfile* p = &GetParam().profile();
+  std::set<std::string> keys;
+  // The tickets the values are planted in: the one found by trial, and
+  // every key at one small number (print types, modes and lists).
+  std::vector<Ticket> bases = {Enabling(*p, ppd, keys)};
+  for (const char* n : {"1", "2", "3", "4", "5"}) {
+    Ticket uniform;
+    for (const std::string& key : keys) uniform[key] = n;
+    bases.push_back(uniform);
+  }
+  // The trial must have reached the features whose values are written.
+  EXPECT_GT(keys.size(), 60u) << p->name;
+  for (const Ticket& base : bases) {
+    const size_t uels = Count(RunWith(*p, base, ppd).out, "\x1b%-12345X");
+    for (const std::string& key : keys) {
+      for (const std::string& value : hostile) {
+        Ticket ticket = base;
+        ticket[key] = value;
+        const std::string out = RunWith(*p, ticket, ppd).out;
+        EXPECT_EQ(PlantedLines(out), 0u) << p->name << " " << encoding << " " << key;
+        EXPECT_EQ(Count(out, "\x1b%-12345X"), uels) << p->name << " " << encoding << " " << key;
       }
     }
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Editions, TicketInjection,
+                         testing::Values(InjectionCase{&zqf::TeldProfile, "UTF-8"},
+                                         InjectionCase{&zqf::ArkProfile, "UTF-8"},
+                                         InjectionCase{&zqf::Kv29Profile, "UTF-8"},
+                                         InjectionCase{&zqf::TeldProfile, "ISOLatin1"},
+                                         InjectionCase{&zqf::ArkProfile, "ISOLatin1"},
+                                         InjectionCase{&zqf::Kv29Profile, "ISOLatin1"}),
+                         [](const testing::TestParamInfo<InjectionCase>& info) {
+                           std::string name = std::string(info.param.profile().name) + "_" + info.param.encoding;
+                           name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+                           return name;
+                         });
 
 }  // namespace
