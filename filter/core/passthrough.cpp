@@ -20,7 +20,6 @@ namespace zqf {
 
 namespace {
 constexpr size_t kReadBlock = 1 << 20;
-constexpr size_t kFirstBlock = 1 << 16;
 // Lines up to this length are looked at in decomposition mode; longer ones
 // were read in pieces and are never parsed.
 constexpr size_t kDecompMaxLine = 8064;
@@ -29,11 +28,9 @@ constexpr size_t kChoiceMax = 19;
 }  // namespace
 
 PumpResult PumpLines(int fd, LineHandler& handler, int* lastByte) {
-  // The first block is small and a read that fills it grows it to the full
-  // block: a short job (the tests run thousands in one process) does not pay
-  // for a large buffer. Not zero-filled: only what read() returns is used.
-  size_t blockSize = kFirstBlock;
-  auto buffer = std::make_unique_for_overwrite<char[]>(blockSize);
+  // Not zero-filled: only what read() returns is looked at, and a short job
+  // (the tests run thousands in one process) should not pay for clearing it.
+  const auto buffer = std::make_unique_for_overwrite<char[]>(kReadBlock);
   const size_t maxLine = handler.MaxLine();
   std::string carry;      // a short line begun in an earlier block, not yet written
   bool longLine = false;  // the current line has outgrown maxLine and is being written through
@@ -41,7 +38,7 @@ PumpResult PumpLines(int fd, LineHandler& handler, int* lastByte) {
 
   for (;;) {
     handler.BeforeRead();
-    ssize_t n = ::read(fd, buffer.get(), blockSize);
+    ssize_t n = ::read(fd, buffer.get(), kReadBlock);
     if (n < 0) {
       if (errno == EINTR) continue;
       if (!carry.empty()) handler.Emit(carry.data(), carry.size());
@@ -114,10 +111,6 @@ PumpResult PumpLines(int fd, LineHandler& handler, int* lastByte) {
       longLine = true;
     }
     if (span < written) handler.Emit(span, static_cast<size_t>(written - span));
-    if (static_cast<size_t>(n) == blockSize && blockSize < kReadBlock) {
-      blockSize = kReadBlock;
-      buffer = std::make_unique_for_overwrite<char[]>(blockSize);
-    }
   }
   if (!carry.empty() && !handler.OnLastLine(carry)) return PumpResult::Stopped;
   return PumpResult::End;
