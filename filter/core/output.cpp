@@ -12,7 +12,9 @@ namespace {
 constexpr size_t kFirstBuffer = 1 << 14;
 }  // namespace
 
-Stream::Stream(int fd, bool owned, size_t bufferSize) : fd_(fd), owned_(owned), size_(bufferSize) {}
+// A buffer of at least one byte: Put() always has room after a flush.
+Stream::Stream(int fd, bool owned, size_t bufferSize)
+    : fd_(fd), owned_(owned), size_(std::max<size_t>(bufferSize, 1)) {}
 
 Stream::Stream(std::string* sink) : sink_(sink) {}
 
