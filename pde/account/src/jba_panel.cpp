@@ -490,11 +490,7 @@ bool JBAPDEr15::saveValuesAndReturnError(std::string*) {
     return status == 0;
 }
 
-zqp::Summary JBAPDEr15::summaryInfo() {
-    zqp::Summary s;
-    GetSummaryText(&s.values, &s.order);
-    return s;
-}
+zqp::Summary JBAPDEr15::summaryInfo() { return SummaryOfControls(); }
 
 std::unique_ptr<zqp::Panel> CreateJBAPanel(zqp::DialogHost* host, int32_t productType, bool opsPdf) {
     auto panel = std::make_unique<JBAPDEr15>(host);

@@ -436,10 +436,8 @@ std::optional<std::string> PrintTypeTextFromTicket(const zqp::PrintSettings* set
 }
 
 bool PTPWTextEditCtrlARK::GetValueToPreset() {
-    if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->ticketKey == nullptr) return false;
-    zqp::PrintSettings* settings = PanelSettings();
     std::string text;
-    if (settings == nullptr || settings->GetValue(ctrlDataAccessInfoPtr->ticketKey, text) != zqp::kNoErr) return false;
+    if (!ReadTicketText(text)) return false;
     // Too long to be a scrambled pass code: the field is left empty.
     return ConvertFromPreferenceString(text.size() > zqpde::kTicketTextMaxBytes ? std::string() : text);
 }

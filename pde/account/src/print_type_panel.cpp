@@ -479,10 +479,6 @@ bool PrintTypePDEr15::shouldPrint() {
     return status == 0;
 }
 
-zqp::Summary PrintTypePDEr15::summaryInfo() {
-    zqp::Summary s;
-    GetSummaryText(&s.values, &s.order);
-    return s;
-}
+zqp::Summary PrintTypePDEr15::summaryInfo() { return SummaryOfControls(); }
 
 }  // namespace zqacct

@@ -264,12 +264,8 @@ bool PFSepTextEditCtrlARK::SetControlValueToUI() {
 }
 
 bool PFSepTextEditCtrlARK::GetValueToPreset() {
-    zqp::PrintSettings* settings = PanelSettings();
-    if (settings == nullptr || ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->ticketKey == nullptr ||
-        ctrlDataBlkPtr.empty())
-        return false;
     std::string text;
-    if (settings->GetValue(ctrlDataAccessInfoPtr->ticketKey, text) != zqp::kNoErr) return false;
+    if (ctrlDataBlkPtr.empty() || !ReadTicketText(text)) return false;
     zqpde::numstrtochar(text);
     SetBlockText(ctrlDataBlkPtr, text);
     SetControlValueToUI();

@@ -316,9 +316,7 @@ int32_t PrintFeaturesPDEr15::SetValueFromUIToControl() {
 
 zqp::Summary PrintFeaturesPDEr15::summaryInfo() {
     RefreshCrossPanelState();
-    zqp::Summary summary;
-    if (controlsInitialised) GetSummaryText(&summary.values, &summary.order);
-    return summary;
+    return controlsInitialised ? SummaryOfControls() : zqp::Summary{};
 }
 
 void PrintFeaturesPDEr15::CreatePanel(zqp::Window* window) {

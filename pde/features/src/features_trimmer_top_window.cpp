@@ -305,12 +305,8 @@ bool PFTrimmerTopLowerTextEditCtrlARK::SetDefaultValueToUI() {
 }
 
 bool PFTrimmerTopLowerTextEditCtrlARK::GetValueToPreset() {
-    zqp::PrintSettings* settings = PanelSettings();
-    if (settings == nullptr || ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->ticketKey == nullptr ||
-        ctrlDataBlkPtr.empty())
-        return false;
     std::string text;
-    if (settings->GetValue(ctrlDataAccessInfoPtr->ticketKey, text) != zqp::kNoErr) return false;
+    if (ctrlDataBlkPtr.empty() || !ReadTicketText(text)) return false;
     const auto trim = WholeNumber(text);
     if (!trim) return false;
     ConvertFromPreferenceString(std::to_string(*trim));
@@ -466,12 +462,8 @@ void PFTrimmerTopLowerMMLittleArrowControlARK::UpdatePresetCuttingSize(int32_t t
 
 bool PFTrimmerTopLowerMMLittleArrowControlARK::GetValueToPreset() {
     PFTrimmerTopLowerWndARK* w = Window();
-    zqp::PrintSettings* settings = PanelSettings();
-    if (w == nullptr || settings == nullptr || GetControlBlkPtr() == nullptr || ctrlDataAccessInfoPtr == nullptr ||
-        ctrlDataAccessInfoPtr->ticketKey == nullptr)
-        return false;
     std::string text;
-    if (settings->GetValue(ctrlDataAccessInfoPtr->ticketKey, text) != zqp::kNoErr) return false;
+    if (w == nullptr || GetControlBlkPtr() == nullptr || !ReadTicketText(text)) return false;
     const auto size = WholeNumber(text);
     if (!size) return false;
     // The size is the finished value on the sheet it was written for: the

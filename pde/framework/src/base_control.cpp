@@ -375,13 +375,15 @@ std::string BaseControl::Localized(const zqp::Bundle* bundle, const char* key) c
                                    LocalizeTableName.empty() ? zqp::kDefaultStringTable : LocalizeTableName);
 }
 
-bool BaseControl::ReadTicketInteger(int32_t& value) const {
+bool BaseControl::ReadTicketText(std::string& text) const {
     zqp::PrintSettings* settings = PanelSettings();
-    if (settings == nullptr || ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->ticketKey == nullptr ||
-        ctrlDataBlkPtr.empty())
-        return false;
+    return settings != nullptr && ctrlDataAccessInfoPtr != nullptr && ctrlDataAccessInfoPtr->ticketKey != nullptr &&
+           settings->GetValue(ctrlDataAccessInfoPtr->ticketKey, text) == zqp::kNoErr;
+}
+
+bool BaseControl::ReadTicketInteger(int32_t& value) const {
     std::string text;
-    if (settings->GetValue(ctrlDataAccessInfoPtr->ticketKey, text) != zqp::kNoErr) return false;
+    if (ctrlDataBlkPtr.empty() || !ReadTicketText(text)) return false;
     value = static_cast<int32_t>(std::strtol(text.c_str(), nullptr, 10));
     return true;
 }

@@ -56,6 +56,12 @@ int32_t BasePrintPanel::Close() {
     return 0;
 }
 
+zqp::Summary BasePrintPanel::SummaryOfControls() {
+    zqp::Summary summary;
+    GetSummaryText(&summary.values, &summary.order);
+    return summary;
+}
+
 int32_t BasePrintPanel::GetSummaryText(SummaryDictionary* dictionary, SummaryOrder* order) {
     ForEachControl([&](BaseControl& c) { c.GetSummaryText(dictionary, order); });
     ForEachWindowStatus([&](BasePrintPanel& w) { return w.GetSummaryText(dictionary, order); });

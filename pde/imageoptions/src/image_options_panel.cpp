@@ -275,13 +275,11 @@ int32_t ImageOptionsPDEr15::GetSummaryText(zqpde::SummaryDictionary* dictionary,
 }
 
 zqp::Summary ImageOptionsPDEr15::summaryInfo() {
-    zqp::Summary s;
-    if (bFirstInitialzePDE) return s;
+    if (bFirstInitialzePDE) return {};
     // The summary describes what the panel shows (and has marked), not what
     // the last save committed.
     if (ImageOptionsView != nullptr) SetValueFromUIToControl();
-    GetSummaryText(&s.values, &s.order);
-    return s;
+    return SummaryOfControls();
 }
 
 bool ImageOptionsPDEr15::IsAdvancedSettingAvailable() {

@@ -219,12 +219,8 @@ bool WMOptionListCtrlTELD::SetValueToTicket(zqp::PrintSettings* settings, bool l
 
 bool WMOptionListCtrlTELD::GetValueToPreset() {
   LayoutPDETELDw15* panel = OwningWatermarkPanel(*this);
-  zqp::PrintSettings* settings = PanelSettings();
-  if (panel == nullptr || settings == nullptr || ctrlDataAccessInfoPtr == nullptr ||
-      ctrlDataAccessInfoPtr->ticketKey == nullptr || GetControlBlkPtr() == nullptr)
-    return false;
   std::string value;
-  if (settings->GetValue(ctrlDataAccessInfoPtr->ticketKey, value) != 0) return false;
+  if (panel == nullptr || GetControlBlkPtr() == nullptr || !ReadTicketText(value)) return false;
   std::optional<int32_t> restored = RestoredPopupValue(panel->store(), value, panel->GetProductsType());
   if (!restored) return false;
   SetBlockInt(GetControlBlkPtr(), *restored);
@@ -551,11 +547,7 @@ bool LayoutPDETELDw15::shouldPrint() {
   return WriteTicket();
 }
 
-zqp::Summary LayoutPDETELDw15::summaryInfo() {
-  zqp::Summary s;
-  GetSummaryText(&s.values, &s.order);
-  return s;
-}
+zqp::Summary LayoutPDETELDw15::summaryInfo() { return SummaryOfControls(); }
 
 // ---- principal class ----------------------------------------------------------------------
 

@@ -234,6 +234,9 @@ protected:
     bool PreferenceKey(std::string& key) const;
     // The print settings of the owning panel.
     zqp::PrintSettings* PanelSettings() const;
+    // The text of the control's ticket entry (what a preset carries); false
+    // without panel, settings, ticket key or entry.
+    bool ReadTicketText(std::string& text) const;
     // The integer value of the ticket entry (GetValueToPreset of the number
     // kinds); false without panel, settings, ticket key, entry or block.
     bool ReadTicketInteger(int32_t& value) const;

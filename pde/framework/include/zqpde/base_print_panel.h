@@ -32,6 +32,7 @@
 #include <string>
 #include <vector>
 
+#include <zqp/extension.h>
 #include <zqp/nib.h>
 #include <zqp/preferences.h>
 
@@ -71,6 +72,8 @@ public:
     virtual int32_t Open();
     virtual int32_t Close();
     virtual int32_t GetSummaryText(SummaryDictionary* dictionary, SummaryOrder* order);
+    // GetSummaryText gathered as the print dialog takes it (summaryInfo).
+    zqp::Summary SummaryOfControls();
     virtual void SetPanelControlPtr(zqp::Window* window);
     // Keeps the dialog host; the panel name is cleared.
     virtual void initWithCallback(zqp::DialogHost* callback);
