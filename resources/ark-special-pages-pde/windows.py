@@ -47,6 +47,11 @@ def button(tag, key, outlet, frame, kind="push", state=None):
     return v
 
 
+def text_view(tag, outlet, frame):
+    """A read-only text view (the paper information views)."""
+    return {"class": "TextView", "tag": tag, "outlet": outlet, "string": "", "editable": False, "frame": frame}
+
+
 def window(outlet, title, width, height, subviews, first=None):
     w = {"class": "Window", "outlet": outlet, "title": title, "frame": [200, 200, width, height],
          "content": {"class": "View", "frame": [0, 0, width, height], "subviews": subviews}}
@@ -120,35 +125,43 @@ def covers_window():
         return {"class": "PopUpButton", "tag": tag, "outlet": p + "." + name, "items": [], "frame": frame,
                 "autoenablesItems": False}
 
-    views = [label(800, "Cover Options Title", p + ".OptionTitle", [20, 263, 140, 17]),
-             popup(801, "OptionList", [165, 258, 255, 26])]
-    for i, (side, key) in enumerate((("Front", "Front Cover Title"), ("Back", "Back Cover Title"))):
-        y, t = 205 - 85 * i, 20 * i
+    views = [label(800, "Cover Options Title", p + ".OptionTitle", [20, 363, 140, 17]),
+             popup(801, "OptionList", [165, 358, 255, 26])]
+    # Each cover: its paper and printing on the left, its paper's view beside them.
+    for i, (side, key, view_tag) in enumerate((("Front", "Front Cover Title", 203), ("Back", "Back Cover Title", 208))):
+        y, t = 305 - 95 * i, 20 * i
         views += [label(802 + t, key, p + ".%sTitle" % side, [20, y + 25, 200, 17]),
                   label(803 + t, "Cover Paper Title", p + ".%sPaperTitle" % side, [40, y + 3, 120, 17]),
                   popup(804 + t, "%sPaperList" % side, [165, y, 255, 26]),
                   label(805 + t, "Cover Printing Title", p + ".%sPrintingTitle" % side, [40, y - 30, 120, 17]),
-                  popup(806 + t, "%sPrintingList" % side, [165, y - 35, 255, 26])]
-    views += bottom_buttons(p, (811, 812, 813, 814), 440)
-    return window(p, "Add Covers Windows", 440, 300, views)
+                  popup(806 + t, "%sPrintingList" % side, [165, y - 35, 255, 26]),
+                  text_view(view_tag, p + ".%sPageView" % side, [440, y - 35, 200, 61])]
+    views += [label(212, "Job Setting Reference View", p + ".JobSettingTitle", [20, 140, 300, 17]),
+              text_view(213, p + ".JobSettingView", [40, 62, 600, 72])]
+    views += bottom_buttons(p, (811, 812, 813, 814), 660)
+    return window(p, "Add Covers Windows", 660, 400, views)
 
 
 # -------------------------------------------------------------- inserts ----
 
 def inserts_window():
     p = "SPAddInsertWindow"
-    views = [label(900, "Insert Position Title", p + ".PositionTitle", [20, 233, 130, 17]),
+    views = [label(900, "Insert Position Title", p + ".PositionTitle", [20, 363, 130, 17]),
              {"class": "PopUpButton", "tag": 901, "outlet": p + ".PositionList", "items": [],
-              "frame": [155, 228, 170, 26], "autoenablesItems": False},
-             field(903, p + ".PageEdit", [330, 230, 120, 22]),
-             label(904, "Insert Quantity Title", p + ".QuantityTitle", [20, 193, 130, 17]),
-             field(905, p + ".QuantityEdit", [155, 190, 60, 22]),
-             stepper(906, p + ".QuantityArrow", [217, 190, 15, 22], 1, 9999, 1),
-             label(907, "Cover Paper Title", p + ".PaperTitle", [20, 153, 130, 17]),
+              "frame": [155, 358, 170, 26], "autoenablesItems": False},
+             field(903, p + ".PageEdit", [330, 360, 120, 22]),
+             label(904, "Insert Quantity Title", p + ".QuantityTitle", [20, 323, 130, 17]),
+             field(905, p + ".QuantityEdit", [155, 320, 60, 22]),
+             stepper(906, p + ".QuantityArrow", [217, 320, 15, 22], 1, 9999, 1),
+             label(907, "Cover Paper Title", p + ".PaperTitle", [20, 283, 130, 17]),
              {"class": "PopUpButton", "tag": 908, "outlet": p + ".PaperList", "items": [],
-              "frame": [155, 148, 255, 26], "autoenablesItems": False}]
+              "frame": [155, 278, 255, 26], "autoenablesItems": False},
+             label(3208, "Add Insert Paper View Title", p + ".PaperViewTitle", [20, 250, 300, 17]),
+             text_view(3209, p + ".PaperView", [40, 180, 410, 64]),
+             label(3211, "Add Insert Jobsetting View Title", p + ".JobSettingTitle", [20, 150, 300, 17]),
+             text_view(3212, p + ".JobSettingView", [40, 62, 410, 82])]
     views += bottom_buttons(p, (911, 912, 913, 914), 470)
-    return window(p, "Add Inserts Windows", 470, 270, views, first=p + ".PageEdit")
+    return window(p, "Add Inserts Windows", 470, 400, views, first=p + ".PageEdit")
 
 
 # ----------------------------------------------------------- exceptions ----
@@ -160,17 +173,26 @@ def exceptions_window():
         return {"class": "PopUpButton", "tag": tag, "outlet": p + "." + name, "items": [], "frame": frame,
                 "autoenablesItems": False}
 
-    views = [label(1000, "Add Exception Page Define Title", p + ".PageTitle", [20, 193, 130, 17]),
-             field(1001, p + ".PageEdit", [155, 190, 255, 22]),
-             label(1002, "Cover Paper Title", p + ".PaperTitle", [20, 153, 130, 17]),
-             popup(1003, "PaperList", [155, 148, 255, 26]),
-             label(1004, "Exception Sides Title", p + ".SidesTitle", [20, 113, 130, 17]),
-             popup(1005, "SidesList", [155, 108, 255, 26])]
+    views = [label(1000, "Add Exception Page Define Title", p + ".PageTitle", [20, 343, 130, 17]),
+             field(1001, p + ".PageEdit", [155, 340, 255, 22]),
+             label(1002, "Cover Paper Title", p + ".PaperTitle", [20, 303, 130, 17]),
+             popup(1003, "PaperList", [155, 298, 255, 26]),
+             label(1004, "Exception Sides Title", p + ".SidesTitle", [20, 263, 130, 17]),
+             popup(1005, "SidesList", [155, 258, 255, 26]),
+             label(302, "Add Exception Page View Static Text", p + ".PaperViewTitle", [20, 230, 300, 17]),
+             text_view(313, p + ".PaperView", [40, 160, 380, 64]),
+             label(303, "Job Setting Reference View Title", p + ".JobSettingTitle", [20, 130, 300, 17]),
+             text_view(319, p + ".JobSettingView", [40, 62, 380, 62])]
     views += bottom_buttons(p, (1011, 1012, 1013, 1014), 440)
-    return window(p, "Add Exceptions Windows", 440, 240, views, first=p + ".PageEdit")
+    return window(p, "Add Exceptions Windows", 440, 380, views, first=p + ".PageEdit")
 
 
 STRINGS = {
+    "Job Setting Reference View": "Paper of the job",
+    "Job Setting Reference View Title": "Paper of the job",
+    "Add Insert Jobsetting View Title": "Paper of the job",
+    "Add Insert Paper View Title": "Paper of the inserted sheets",
+    "Add Exception Page View Static Text": "Paper of the pages",
     "Add Exceptions Windows": "Exceptions",
     "Exception Sides Title": "Sides:",
     "Add Exception Page Define Title": "Pages:",

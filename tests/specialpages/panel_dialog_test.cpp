@@ -7,6 +7,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "../framework/ppd_fixture.h"
 #include "print_dialog_run.h"
@@ -65,6 +66,14 @@ protected:
             const size_t a = line.find(','), b = line.find(',', a + 1);
             out += (out.empty() ? "" : " ") + line.substr(0, a) + ":" + line.substr(a + 1, b - a - 1);
         }
+        return out;
+    }
+    // The "dump:" lines of the transcript, in order.
+    static std::vector<std::string> Dumps(const DialogRun& r) {
+        std::vector<std::string> out;
+        std::istringstream lines(r.result.err);
+        for (std::string line; std::getline(lines, line);)
+            if (line.rfind("dump: ", 0) == 0) out.push_back(line);
         return out;
     }
     zqpde::test::TempDir dir_;
@@ -332,6 +341,170 @@ TEST_F(SpecialPagesDialog, ExceptionsWindowAddsAndEditsExceptions) {
     EXPECT_EQ(r["JTIFCommandTicket_2"], "2,5-8,3,2,2,false,1,210.0,297.0,1");  // edited: one-sided
     EXPECT_EQ(r["JTIFCommandTicket_3"].substr(0, 21), "2,10-12,0,1,0,false,3");
     EXPECT_EQ(r["JTIFCommandTicket_4"].substr(0, 18), "2,20,0,1,0,false,3");
+}
+
+// The cover option switches the controls of the covers it leaves out off
+// and empties their paper views; "Front and back, same paper" keeps the
+// back's view, which shows the front's paper.
+TEST_F(SpecialPagesDialog, CoversWindowControlsFollowTheCoverOption) {
+    struct Case {
+        int option;
+        bool front, back, backView;
+    };
+    const Case cases[] = {{0, false, false, false}, {1, true, false, false}, {2, false, true, true},
+                          {3, true, false, true},   {4, true, true, true}};
+    std::string script = "click 100\nselect 801 4\nselect 804 \"Color/Yellow\"\n";
+    for (const Case& c : cases)
+        script += "select 801 " + std::to_string(c.option) + "\ndump 804\ndump 806\ndump 203\ndump 824\ndump 826\ndump 208\n";
+    const DialogRun r = Dialog(script + "click 812\n", "");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    const std::vector<std::string> d = Dumps(r);
+    ASSERT_EQ(d.size(), 6 * std::size(cases)) << r.result.err;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.option);
+        auto on = [&](size_t k) { return d[6 * i + k].find(" enabled ") != std::string::npos; };
+        auto shows = [&](size_t k, const char* text) { return d[6 * i + k].find(text) != std::string::npos; };
+        EXPECT_EQ(on(0), c.front) << d[6 * i];
+        EXPECT_EQ(on(1), c.front) << d[6 * i + 1];
+        EXPECT_EQ(on(3), c.back) << d[6 * i + 3];
+        EXPECT_EQ(on(4), c.back) << d[6 * i + 4];
+        EXPECT_EQ(shows(2, "Yellow"), c.front) << d[6 * i + 2];
+        EXPECT_EQ(shows(5, "value=\"\""), !c.backView) << d[6 * i + 5];
+    }
+    // The same paper: the back view shows the front's Yellow.
+    EXPECT_NE(d[6 * 3 + 5].find("Yellow"), std::string::npos) << d[6 * 3 + 5];
+}
+
+// With the same paper, the back cover is printed as the front: the list
+// follows what the front's shows, and so does the record.
+TEST_F(SpecialPagesDialog, TheBackCoverFollowsTheFrontWithTheSamePaper) {
+    const DialogRun r = Dialog("click 100\nselect 801 3\nselect 806 2\ndump 826\nselect 806 3\ndump 826\nclick 811\nprint\n", "");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=826 disabled selected=2")) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=826 disabled selected=3"));
+    EXPECT_EQ(Decoded(r["JTIFCoverValueTicket_0"]).substr(0, 14), "0,1,print-both");
+    EXPECT_EQ(Decoded(r["JTIFCoverValueTicket_1"]).substr(0, 14), "1,1,print-both");
+}
+
+// A cover from the interposer tray can only be blank: the printed items go
+// grey as soon as the tray is chosen, a printed choice falls back to blank,
+// and the ticket says so.
+TEST_F(SpecialPagesDialog, ACoverFromTheInterposerIsNeverPrintedOn) {
+    const DialogRun r = Dialog("click 100\nselect 801 2\nselect 826 3\nselect 824 \"Interposer Tray\"\ndump 826\n"
+                               "select 826 3\nclick 811\nprint\n",
+                               "");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=826 enabled selected=0 items=[\"Blank or pre-printed\", \"Print on side 1\" (disabled), "
+                       "\"Print on side 2\" (disabled), \"Print on both sides\" (disabled)]"))
+        << r.result.err;
+    EXPECT_TRUE(r.Says("ignored: 826 \"3\" disabled"));
+    EXPECT_EQ(Decoded(r["JTIFCoverValueTicket_0"]), "1,0,print-none,interposer");
+}
+
+// Several records edited together: what the user leaves alone stays each
+// record's own (mixed values show as No Change, or an empty quantity).
+TEST_F(SpecialPagesDialog, EditingSeveralRecordsKeepsWhatWasNotChanged) {
+    const std::string inserts = NS "JTIFCommandTicketCount=3\n"
+                                NS "JTIFCommandTicket_0=1,2,0,1,0,0,1,false,210.0,297.0,1\n"
+                                NS "JTIFCommandTicket_1=1,4,0,2,3,2,2,false,210.0,297.0,1\n"
+                                NS "JTIFCommandTicket_2=1,6,0,3,4,1,4,false,100.0,150.0,1\n";
+    DialogRun r = Dialog("select 104 0-2\nclick 105\ndump 903\ndump 905\ntype 905 5\nclick 911\nprint\n", inserts);
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=903 disabled value=\"2,4,6\"")) << r.result.err;  // their pages stay
+    EXPECT_TRUE(r.Says("tag=905 enabled value=\"\""));                           // quantities differ
+    EXPECT_EQ(r["JTIFCommandTicket_0"], "1,2,0,5,0,0,1,false,210.0,297.0,1");
+    EXPECT_EQ(r["JTIFCommandTicket_1"], "1,4,0,5,3,2,2,false,210.0,297.0,1");
+    EXPECT_EQ(r["JTIFCommandTicket_2"], "1,6,0,5,4,1,4,false,100.0,150.0,1");
+
+    // Only a colour: the quantities and the rest of the paper stay.
+    r = Dialog("select 104 0-2\nclick 105\nselect 908 \"Color/Blue\"\nclick 911\nprint\n", inserts);
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_EQ(r["JTIFCommandTicket_0"], "1,2,0,1,0,1,1,false,210.0,297.0,1");
+    EXPECT_EQ(r["JTIFCommandTicket_2"], "1,6,0,3,4,1,4,false,100.0,150.0,1");
+
+    // Two exceptions, only the sides changed.
+    const std::string exceptions = NS "JTIFCommandTicketCount=2\n"
+                                   NS "JTIFCommandTicket_0=2,3,0,1,0,false,1,210.0,297.0,1\n"
+                                   NS "JTIFCommandTicket_1=2,7-8,3,2,2,false,2,210.0,297.0,1\n";
+    r = Dialog("select 104 0-1\nclick 105\ndump 1005\nselect 1005 3\nclick 1011\nprint\n", exceptions);
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=1005 enabled selected=0 items=[\"No Change\",")) << r.result.err;
+    EXPECT_EQ(r["JTIFCommandTicket_0"], "2,3,0,1,0,false,3,210.0,297.0,1");
+    EXPECT_EQ(r["JTIFCommandTicket_1"], "2,7-8,3,2,2,false,3,210.0,297.0,1");
+}
+
+// A new exception is one-sided, so with the job printed two-sided a page on
+// transparencies is not sent two-sided; reopening the window greys the
+// sides against the paper it shows then.
+TEST_F(SpecialPagesDialog, ANewExceptionIsOneSidedAndItsSidesFollowThePaperShown) {
+    const DialogRun r = Dialog("mark Duplex DuplexNoTumble\nclick 102\ndump 1005\ntype 1001 4\n"
+                               "select 1003 \"Type/Transparency\"\nclick 1011\nclick 102\ndump 1005\nclick 1012\nprint\n",
+                               "");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    const std::vector<std::string> d = Dumps(r);
+    ASSERT_EQ(d.size(), 2u) << r.result.err;
+    EXPECT_NE(d[0].find("selected=1"), std::string::npos) << d[0];
+    EXPECT_EQ(d[1].find("disabled"), std::string::npos) << d[1];  // plain paper shown: both sides offered
+    EXPECT_EQ(Decoded(r["JTIFExceptionValueTicket_0"]).substr(0, 20), "1,1,1,4,4,one-sided,");
+}
+
+// "Add" with exactly one record of its kind selected starts from that
+// record; anything else from the defaults.
+TEST_F(SpecialPagesDialog, AddStartsFromTheOneSelectedRecordOfItsKind) {
+    const DialogRun r = Dialog("select 104 1\nclick 101\ndump 903\ndump 905\ndump 3209\nclick 912\n"
+                               "select 104 2\nclick 102\ndump 1001\ndump 1005\ndump 313\nclick 1012\n"
+                               "select 104 0\nclick 101\ndump 903\ndump 905\ndump 3209\nclick 912\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    const std::vector<std::string> d = Dumps(r);
+    ASSERT_EQ(d.size(), 9u) << r.result.err;
+    EXPECT_NE(d[0].find("value=\"3\""), std::string::npos) << d[0];
+    EXPECT_NE(d[1].find("value=\"2\""), std::string::npos) << d[1];
+    EXPECT_NE(d[2].find("value=\"Paper Color: Yellow\\n\""), std::string::npos) << d[2];
+    EXPECT_NE(d[3].find("value=\"\""), std::string::npos) << d[3];  // the exception's paper, not its pages
+    EXPECT_NE(d[4].find("selected=2"), std::string::npos) << d[4];
+    EXPECT_NE(d[5].find("Page Size: A5"), std::string::npos) << d[5];
+    // Both covers selected: a new insert on the defaults.
+    EXPECT_NE(d[6].find("value=\"\""), std::string::npos) << d[6];
+    EXPECT_NE(d[7].find("value=\"1\""), std::string::npos) << d[7];
+    EXPECT_NE(d[8].find("Paper Color: White"), std::string::npos) << d[8];
+}
+
+// Under a front cover there is no "before page one": the item is grey.
+TEST_F(SpecialPagesDialog, BeforePageOneIsNotOfferedUnderAFrontCover) {
+    const DialogRun r = Dialog("click 101\ndump 901\nselect 901 1\nclick 912\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("\"Before page 1\" (disabled)")) << r.result.err;
+    EXPECT_TRUE(r.Says("ignored: 901 \"1\" disabled"));
+}
+
+// A record without a custom size of its own opens the custom size window
+// at the smallest size the printer takes.
+TEST_F(SpecialPagesDialog, AnUnsetCustomSizeOpensAtTheSmallestSize) {
+    const DialogRun r = Dialog("select 104 0\nclick 105\nselect 1003 \"Size/Custom Size...\"\ndump 711\ndump 731\n"
+                               "click 742\nclick 1012\n",
+                               NS "JTIFCommandTicketCount=1\n" NS "JTIFCommandTicket_0=2,3,4,1,0,false,1,-1,-1,-1\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=711 enabled value=\"100.0\"")) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=731 enabled value=\"148.0\""));
+}
+
+// The windows' views: the job's own paper as the dialog has marked it, and
+// the paper chosen, from a submenu or from the advanced paper window.
+TEST_F(SpecialPagesDialog, InformationViewsShowTheJobAndTheChosenPaper) {
+    const DialogRun r = Dialog("mark PageSize Letter\nclick 101\ndump 3212\ndump 3209\nselect 908 \"Advanced...\"\n"
+                               "select 602 \"Legal\"\nclick 611\ndump 3209\nclick 912\n"
+                               "click 102\ndump 319\nselect 1003 \"Type/Thick Paper\"\ndump 313\nclick 1012\n"
+                               "click 100\nselect 801 1\ndump 213\nclick 812\n",
+                               "");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    const std::string job = "value=\"Page Size: Letter\\nPaper Color: White\\nPaper Type: Plain Paper\"";
+    EXPECT_TRUE(r.Says("tag=3212 enabled " + job)) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=319 enabled " + job));
+    EXPECT_TRUE(r.Says("tag=213 enabled " + job));
+    EXPECT_TRUE(r.Says("tag=3209 enabled value=\"Page Size: A4\\n"));
+    EXPECT_TRUE(r.Says("tag=3209 enabled value=\"Page Size: Legal\\n"));
+    EXPECT_TRUE(r.Says("tag=313 enabled value=\"Page Size: A4\\nPaper Color: White\\nPaper Type: Thick Paper\\n\""));
 }
 
 }  // namespace

@@ -66,6 +66,10 @@ TEST(CoverRecords, EachCoverOption) {
     EXPECT_EQ(same.records[0].at("pagesize"), "3");
     EXPECT_TRUE(same.removeInsertsBeforePageOne);
 
+    // A cover from the interposer is blank whatever its list showed.
+    CoverEdit tray = BuildCoverRecords(kBackOnly, front, {4, Paper("-1", "-1", "-1", true)}, {});
+    EXPECT_EQ(tray.records[0].at("printingoptions"), "0");
+
     CoverEdit different = BuildCoverRecords(kFrontBackDifferent, front, back, {});
     ASSERT_EQ(different.records.size(), 2u);
     EXPECT_EQ(different.records[0].at("pagesize"), "5");
@@ -140,6 +144,14 @@ TEST(InsertRecords, EditingSeveralKeepsWhatStaysMixed) {
     EXPECT_EQ(working[1].at("width"), "150.0");
     EXPECT_EQ(working[1].at("insertquantity"), "7");
     EXPECT_EQ(working[2].at("insertquantity"), "1");
+    // No quantity given (they differed): each keeps its own.
+    working[1]["insertquantity"] = "4";
+    InsertWindowValues keep;
+    keep.quantity = 0;
+    keep.optionEnabled = false;
+    ASSERT_TRUE(ApplyInsertEdit(2, working, {0, 1}, {}, keep, false, custom));
+    EXPECT_EQ(working[0].at("insertquantity"), "7");
+    EXPECT_EQ(working[1].at("insertquantity"), "4");
 
     // A colour chosen, the size left mixed: sizes and custom sizes stay.
     InsertWindowValues color;
@@ -166,6 +178,43 @@ TEST(InsertRecords, EditingSeveralKeepsWhatStaysMixed) {
     InsertWindowValues pages;
     ASSERT_TRUE(ApplyInsertEdit(2, working, {0, 1, 2}, {10, 11}, pages, false, custom));
     EXPECT_EQ(Pages(working), "10 11 8");
+}
+
+// What several records edited together show: a value they share, else No
+// Change; differing interposer flags or units make the paper or the custom
+// size mixed as a whole.
+TEST(CommonPaper, SharedValuesOrNoChange) {
+    auto record = [](const char* size, const char* color, const char* interposer, const char* width,
+                     const char* unit) {
+        return SPRecord{{"pagesize", size}, {"pagecolor", color}, {"pagetype", "2"}, {"interposer", interposer},
+                        {"width", width}, {"length", "297.0"}, {"longmeasure", unit}};
+    };
+    struct Case {
+        const char* name;
+        std::vector<SPRecord> records;
+        const char *size, *color, *type, *width, *length, *unit;
+        bool interposer;
+    } cases[] = {
+        {"one", {record("4", "1", "false", "100.0", "1")}, "4", "1", "2", "100.0", "297.0", "1", false},
+        {"sizes differ", {record("4", "1", "false", "100.0", "1"), record("0", "1", "false", "100.0", "1")},
+         "-1", "1", "2", "100.0", "297.0", "1", false},
+        {"widths differ", {record("4", "1", "false", "100.0", "1"), record("4", "1", "false", "120.0", "1")},
+         "4", "1", "2", "-1", "297.0", "1", false},
+        {"units differ", {record("4", "1", "false", "100.0", "1"), record("4", "1", "false", "100.0", "0")},
+         "4", "1", "2", "-1", "-1", "-1", false},
+        {"interposer differs", {record("4", "1", "true", "100.0", "1"), record("4", "1", "false", "100.0", "1")},
+         "-1", "-1", "-1", "-1", "-1", "-1", false},
+        {"all from the interposer", {record("0", "0", "true", "210.0", "1"), record("0", "0", "true", "210.0", "1")},
+         "0", "0", "2", "210.0", "297.0", "1", true},
+        {"none", {}, "-1", "-1", "-1", "-1", "-1", "-1", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PaperValues p = CommonPaperOf(c.records);
+        EXPECT_EQ(std::vector<std::string>({p.size, p.color, p.type, p.width, p.length, p.unit}),
+                  std::vector<std::string>({c.size, c.color, c.type, c.width, c.length, c.unit}));
+        EXPECT_EQ(p.interposer, c.interposer);
+    }
 }
 
 // ---- exceptions ---------------------------------------------------------------

@@ -159,9 +159,9 @@ public:
     AdvancedPaperTarget* GetSubMenuList() const { return m_pSubMenuList; }
     void setDuplexControl(const DuplexSource* duplex) { m_duplexCtrlPtr = duplex; }
     // -1 while the records being edited differ in that kind, else 0.
-    void SetSizeStatus(int32_t s) { m_iSizeStatus = s; }
-    void SetColorStatus(int32_t s) { m_iColorStatus = s; }
-    void SetTypeStatus(int32_t s) { m_iTypeStatus = s; }
+    void SetSizeStatus(int32_t s) override { m_iSizeStatus = s; }
+    void SetColorStatus(int32_t s) override { m_iColorStatus = s; }
+    void SetTypeStatus(int32_t s) override { m_iTypeStatus = s; }
     int32_t GetSizeStatus() const { return m_iSizeStatus; }
     int32_t GetColorStatus() const { return m_iColorStatus; }
     int32_t GetTypeStatus() const { return m_iTypeStatus; }

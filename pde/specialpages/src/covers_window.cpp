@@ -27,10 +27,41 @@ namespace {
 const zqpde::ListCtrlIniData kPaperIni = {1, 1, 1, kSelectPaperIniMenu};
 const int32_t kFrontPrintingTag = SPAddCoversWndARK::kFrontPrinting, kBackPrintingTag = SPAddCoversWndARK::kBackPrinting;
 const int32_t kFrontPaperTag = SPAddCoversWndARK::kFrontPaper, kBackPaperTag = SPAddCoversWndARK::kBackPaper;
-// A change of the cover option updates both printing lists.
-const int32_t* const kBothLists[] = {&kFrontPrintingTag, &kBackPrintingTag, nullptr};
-const zqpde::ConstrainTagList kOptionUpdates[] = {kBothLists, kBothLists, kBothLists, kBothLists, kBothLists};
-const zqpde::ConstrainInfo kOptionConstrainInfo = {{}, {}, zqpde::ConstrainListsOf(kOptionUpdates)};
+const int32_t kFrontViewTag = SPAddCoversWndARK::kFrontPageView, kBackViewTag = SPAddCoversWndARK::kBackPageView;
+// A change of the cover option updates both printing lists, the back paper
+// (which follows the front with "Front and Back Same") and both page views.
+const int32_t* const kOptionFollowers[] = {&kFrontPrintingTag, &kBackPrintingTag, &kBackPaperTag,
+                                           &kFrontViewTag,     &kBackViewTag,     nullptr};
+const zqpde::ConstrainTagList kOptionUpdates[] = {kOptionFollowers, kOptionFollowers, kOptionFollowers,
+                                                  kOptionFollowers, kOptionFollowers};
+// What each cover option leaves out: no covers, front only, back only, the
+// same paper (the back's own paper and printing), different papers.
+const int32_t* const kFrontAndBack[] = {&kFrontPaperTag, &kFrontPrintingTag, &kFrontViewTag, &kBackPaperTag,
+                                        &kBackPrintingTag, &kBackViewTag, nullptr};
+const int32_t* const kBackControls[] = {&kBackPaperTag, &kBackPrintingTag, &kBackViewTag, nullptr};
+const int32_t* const kFrontControls[] = {&kFrontPaperTag, &kFrontPrintingTag, &kFrontViewTag, nullptr};
+const int32_t* const kBackChoices[] = {&kBackPaperTag, &kBackPrintingTag, nullptr};
+const zqpde::ConstrainTagList kOptionDisables[] = {kFrontAndBack, kBackControls, kFrontControls, kBackChoices,
+                                                   nullptr};
+const zqpde::ConstrainInfo kOptionConstrainInfo = {zqpde::ConstrainListsOf(kOptionDisables), {},
+                                                   zqpde::ConstrainListsOf(kOptionUpdates)};
+// Every choice of the front paper refreshes its view and the back paper
+// and view; the back paper its own view.
+const int32_t* const kFrontPaperFollowers[] = {&kFrontViewTag, &kBackPaperTag, &kBackViewTag, nullptr};
+const int32_t* const kBackPaperFollowers[] = {&kBackViewTag, nullptr};
+const zqpde::ConstrainTagList kFrontPaperUpdates[] = {kFrontPaperFollowers, kFrontPaperFollowers,
+                                                      kFrontPaperFollowers, kFrontPaperFollowers,
+                                                      kFrontPaperFollowers, kFrontPaperFollowers};
+const zqpde::ConstrainTagList kBackPaperUpdates[] = {kBackPaperFollowers, kBackPaperFollowers, kBackPaperFollowers,
+                                                     kBackPaperFollowers, kBackPaperFollowers, kBackPaperFollowers};
+const zqpde::ConstrainInfo kFrontPaperConstrainInfo = {{}, {}, zqpde::ConstrainListsOf(kFrontPaperUpdates)};
+const zqpde::ConstrainInfo kBackPaperConstrainInfo = {{}, {}, zqpde::ConstrainListsOf(kBackPaperUpdates)};
+// The back printing list follows the front one ("Front and Back Same").
+const int32_t* const kBackPrintingOnly[] = {&kBackPrintingTag, nullptr};
+const zqpde::ConstrainTagList kFrontPrintingUpdates[] = {kBackPrintingOnly, kBackPrintingOnly, kBackPrintingOnly,
+                                                         kBackPrintingOnly};
+const zqpde::ConstrainInfo kFrontPrintingConstrainInfo = {{}, {}, zqpde::ConstrainListsOf(kFrontPrintingUpdates)};
+const SPScrollViewIniData kViewIni = {"", ""};
 
 int32_t SelectedIndex(zqpde::BaseControl* c) {
     auto* popup = c != nullptr ? dynamic_cast<zqp::PopUpButton*>(c->GetControlPtr()) : nullptr;
@@ -42,23 +73,6 @@ CoverSide SideOf(SPCoversWinListCtrlARK* printing, SPSelectPaperListCtrlARK* pap
     side.printingOption = SelectedIndex(printing) + 1;
     side.paper = PaperValuesOf(paper);
     return side;
-}
-
-// The paper pop-up shows a cover record's paper.
-void ShowPaper(SPSelectPaperListCtrlARK* paper, const SPRecord& r) {
-    if (paper == nullptr) return;
-    auto num = [&](const char* key) {
-        auto it = r.find(key);
-        return it == r.end() ? -1 : std::atoll(it->second.c_str());
-    };
-    auto text = [&](const char* key) {
-        auto it = r.find(key);
-        return it == r.end() ? std::string("-1") : it->second;
-    };
-    paper->setControlValue({num("pagesize"), num("pagecolor"), num("pagetype"), text("interposer") == "true"});
-    paper->setCustomPageWidth(text("width"));
-    paper->setCustomPageLength(text("length"));
-    paper->setCustomPageSizeLongMeasure(static_cast<int32_t>(num("longmeasure")));
 }
 
 }  // namespace
@@ -80,6 +94,7 @@ void SPAddCoversWndARK::CreateControls() {
     AddLabel(kBackTitle, "Back Cover Title");
     AddLabel(kBackPaperTitle, "Cover Paper Title");
     AddLabel(kBackPrintingTitle, "Cover Printing Title");
+    AddLabel(kJobSettingTitle, "Job Setting Reference View");
     auto list = [&](int32_t tag, const zqpde::ListCtrlIniData* ini, const zqpde::ConstrainInfo* constrain,
                     const DuplexChoiceTable* choices, const int32_t* paperTag) -> SPCoversWinListCtrlARK* {
         if (view(tag) == nullptr) return nullptr;
@@ -88,17 +103,28 @@ void SPAddCoversWndARK::CreateControls() {
         return AddNewControl(std::move(c));
     };
     option_ = list(kOptionList, &kCoverOptionIni, &kOptionConstrainInfo, nullptr, nullptr);
-    auto paper = [&](int32_t tag, const int32_t* printingTag) -> SPSelectPaperListCtrlARK* {
+    auto paper = [&](int32_t tag, const int32_t* printingTag,
+                     const zqpde::ConstrainInfo* constrain) -> SPSelectPaperListCtrlARK* {
         if (view(tag) == nullptr) return nullptr;
         auto c = std::make_unique<SPCoversSelectPaperListCtrlARK>();
-        c->CreateControl(view(tag), "PageSize", "ZQMediaColor", "MediaType", &kPaperIni, nullptr, nullptr, nullptr, 0,
-                         printingTag);
+        c->CreateControl(view(tag), "PageSize", "ZQMediaColor", "MediaType", &kPaperIni, constrain, nullptr, nullptr,
+                         0, printingTag);
         return AddNewControl(std::move(c));
     };
-    frontPaper_ = paper(kFrontPaper, &kFrontPrintingTag);
-    front_ = list(kFrontPrinting, &kCoverPrintingIni, nullptr, &CoverPrintingDuplexChoices(), &kFrontPaperTag);
-    backPaper_ = paper(kBackPaper, &kBackPrintingTag);
+    auto pageView = [&](int32_t tag, int32_t page, const int32_t* paperTag) -> SPCoverPageSettingScrollViewCtrlARK* {
+        if (view(tag) == nullptr) return nullptr;
+        auto c = std::make_unique<SPCoverPageSettingScrollViewCtrlARK>(page);
+        c->CreateControl(view(tag), "PageSize", "ZQMediaColor", "MediaType", tag, &kViewIni, paperTag);
+        return AddNewControl(std::move(c));
+    };
+    frontPaper_ = paper(kFrontPaper, &kFrontPrintingTag, &kFrontPaperConstrainInfo);
+    frontView_ = pageView(kFrontPageView, 0, &kFrontPaperTag);
+    front_ = list(kFrontPrinting, &kCoverPrintingIni, &kFrontPrintingConstrainInfo, &CoverPrintingDuplexChoices(),
+                  &kFrontPaperTag);
+    backPaper_ = paper(kBackPaper, &kBackPrintingTag, &kBackPaperConstrainInfo);
+    backView_ = pageView(kBackPageView, 1, &kBackPaperTag);
     back_ = list(kBackPrinting, &kCoverPrintingIni, nullptr, &CoverPrintingDuplexChoices(), &kBackPaperTag);
+    AddJobSettingView(kJobSettingView);
     AddButtons({kOKButton, kCancelButton, kRestoreButton, kHelpButton}, "SpecialPagesCover.htm");
 }
 
@@ -109,13 +135,16 @@ int32_t SPAddCoversWndARK::ActivateWindow() {
     records_.clear();
     if (SPSummaryScrollViewCtrl* list = List()) records_ = list->recordList()->getArrayByType(kCover);
     ResetCurrentControlStatus();
+    if (option_ != nullptr) option_->ForgetAppliedConstraints();
     ChangeActivedStatus(true);
     SetDefaultValueToUI();
     for (const SPRecord& r : records_) {
         auto page = r.find("page");
-        if (page != r.end()) ShowPaper(page->second == "0" ? frontPaper_ : backPaper_, r);
+        if (page != r.end()) ShowPaperValues(page->second == "0" ? frontPaper_ : backPaper_, PaperOfRecord(r));
     }
     SetCurrentValueToUI();
+    // The printing lists grey against their papers (the interposer too).
+    UpdateConflictsPanelControlFromPPD(GetCurrentPPD());
     zqp::Application::Shared().runModalForWindow(*w);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "info_views.h"
 #include "paper_popup.h"
 #include "sp_services.h"
 #include "window_controls.h"
@@ -22,6 +23,7 @@ public:
         kOptionTitle = 800, kOptionList = 801, kFrontTitle = 802, kFrontPaperTitle = 803, kFrontPaper = 804,
         kFrontPrintingTitle = 805, kFrontPrinting = 806, kBackTitle = 822, kBackPaperTitle = 823, kBackPaper = 824,
         kBackPrintingTitle = 825, kBackPrinting = 826,
+        kFrontPageView = 203, kBackPageView = 208, kJobSettingTitle = 212, kJobSettingView = 213,
         kOKButton = 811, kCancelButton = 812, kRestoreButton = 813, kHelpButton = 814,
     };
 
@@ -32,6 +34,10 @@ public:
     // OK: the covers of the window replace the list's; a front cover takes
     // inserts before page one out of the list.
     bool Apply() override;
+    void RefreshPageViews() override {
+        if (frontView_ != nullptr) frontView_->Update();
+        if (backView_ != nullptr) backView_->Update();
+    }
 
     SPCoversWinListCtrlARK* getSPCoversOptionsListPtr() override { return option_; }
     SPCoversWinListCtrlARK* getSPCoverWndFrontPrintingOptionListPtr() override { return front_; }
@@ -39,12 +45,15 @@ public:
     SPSubMenuListCtrlARK* getSPCoverWndFrontSelectPaperListPtr() override { return frontPaper_; }
     SPSubMenuListCtrlARK* getSPCoverWndBackSelectPaperListPtr() override { return backPaper_; }
     std::vector<SPRecord>* getCoversDataRecordsPtr() override { return &records_; }
+    SPPageSettingScrollViewCtrlARK* GetPageSettingFrontScrollView() override { return frontView_; }
+    SPPageSettingScrollViewCtrlARK* GetPageSettingBackScrollView() override { return backView_; }
 
 private:
     void CreateControls();
     std::vector<SPRecord> records_;
     SPCoversWinListCtrlARK *option_ = nullptr, *front_ = nullptr, *back_ = nullptr;
     SPSelectPaperListCtrlARK *frontPaper_ = nullptr, *backPaper_ = nullptr;
+    SPCoverPageSettingScrollViewCtrlARK *frontView_ = nullptr, *backView_ = nullptr;
 };
 
 }  // namespace zqsp

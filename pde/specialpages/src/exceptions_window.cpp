@@ -16,8 +16,16 @@ namespace {
 const zqpde::ListCtrlIniData kPaperIni = {1, 1, 1, kSelectPaperIniMenu};
 const char* const kTwoSideTitles[] = {"No Change Option String", "1 Side Print Option String",
                                       "2 Side Print Option String", "2 Side Short Edge Option String", nullptr};
-const zqpde::ListCtrlIniData kSidesIni = {1, 1, 1, kTwoSideTitles};
+// A new exception is one-sided; "No Change" is offered only while the
+// exceptions edited differ in their sides.
+const zqpde::ListCtrlIniData kSidesIni = {2, 2, 2, kTwoSideTitles};
 const int32_t kSidesTag = SPAddExceptionsWndARK::kSidesList, kPaperTag = SPAddExceptionsWndARK::kPaperList;
+const int32_t kPaperViewTag = SPAddExceptionsWndARK::kPaperView;
+// Every choice of the paper pop-up refreshes the paper view.
+const int32_t* const kPaperViewOnly[] = {&kPaperViewTag, nullptr};
+const zqpde::ConstrainTagList kPaperUpdates[] = {kPaperViewOnly, kPaperViewOnly, kPaperViewOnly,
+                                                 kPaperViewOnly, kPaperViewOnly, kPaperViewOnly};
+const zqpde::ConstrainInfo kPaperConstrainInfo = {{}, {}, zqpde::ConstrainListsOf(kPaperUpdates)};
 const zqpde::TextEditIniData kPageIni = {nullptr, "", 1, 99};
 const zqpde::TextEditFilterData kPageFilter = {
     {4, {{' ', ' '}, {',', ','}, {'-', '-'}, {'0', '9'}}}, {4, {{' ', ' '}, {',', ','}, {'-', '-'}, {'0', '9'}}},
@@ -40,6 +48,8 @@ void SPAddExceptionsWndARK::CreateControls() {
     AddLabel(kPageTitle, "Add Exception Page Define Title");
     AddLabel(kPaperTitle, "Cover Paper Title");
     AddLabel(kSidesTitle, "Exception Sides Title");
+    AddLabel(kPaperViewTitle, "Add Exception Page View Static Text");
+    AddLabel(kJobSettingTitle, "Job Setting Reference View Title");
     for (int32_t tag : {kPageEdit, kPaperList, kSidesList})
         if (view(tag) == nullptr) return;
     auto pages = std::make_unique<SPAddExceptTextEditCtrlARK>();
@@ -47,9 +57,11 @@ void SPAddExceptionsWndARK::CreateControls() {
                          "Add Exception Page Define Title", kMaxExceptionRecords, &kPages);
     pages_ = AddNewControl(std::move(pages));
     auto paper = std::make_unique<SPAddExceptSubMenuListCtrlARK>();
-    paper->CreateControl(view(kPaperList), "PageSize", "ZQMediaColor", "MediaType", &kPaperIni, nullptr, nullptr,
-                         nullptr, 2, &kSidesTag);
+    paper->CreateControl(view(kPaperList), "PageSize", "ZQMediaColor", "MediaType", &kPaperIni, &kPaperConstrainInfo,
+                         nullptr, nullptr, 2, &kSidesTag);
     paper_ = AddNewControl(std::move(paper));
+    paperView_ = AddPageView(std::make_unique<SPPageSettingScrollViewCtrlARK>(), kPaperView, &kPaperTag);
+    AddJobSettingView(kJobSettingView);
     auto sides = std::make_unique<SPTwoSidePrintListCtrlARK>();
     sides->CreateControl(view(kSidesList), &kSidesIni, nullptr, nullptr, nullptr, "Duplex",
                          &TwoSidePrintDuplexChoices(), &kPaperTag);
@@ -68,27 +80,46 @@ int32_t SPAddExceptionsWndARK::ActivateWindow() {
     editing_ = list->getSummaryScrollViewStatus() == 2 && !selected_.empty();
     pages_->setAdding(!editing_);
     pages_->setEditingSeveral(editing_ && selected_.size() > 1);
-    // The sides' No Change is offered while the edited exceptions differ.
-    std::set<std::string> sides;
-    for (const SPRecord& r : selected_) sides.insert(RecordField(r, "twoSidePrint", "0"));
-    sides_->setSelectStatus(editing_ && sides.size() > 1 ? 1 : 0);
+    // What the window starts from: the exceptions edited, or, when adding
+    // with exactly one exception selected, its paper and sides (no pages).
+    std::vector<SPRecord> shown;
+    if (editing_) {
+        shown = selected_;
+    } else if (std::vector<SPRecord> picked = list->getArrayOfCurrentSelectedRecords();
+               picked.size() == 1 && RecordField(picked.front(), "type", "") == "2") {
+        shown = std::move(picked);
+    }
+    // The sides' No Change is offered while the edited exceptions differ
+    // (or all keep the job's), so OK leaves each its own.
+    const std::string sides = CommonField(shown, "twoSidePrint", "");
+    sides_->setSelectStatus(editing_ && (sides.empty() || sides == "0") ? 1 : 0);
     ResetCurrentControlStatus();
     ChangeActivedStatus(true);
     SetDefaultValueToUI();
-    if (editing_) {
-        std::string pages;
-        for (const SPRecord& r : selected_) pages += (pages.empty() ? "" : ",") + RecordField(r, "page", "");
-        if (auto* field = dynamic_cast<zqp::TextField*>(pages_->GetControlPtr())) field->setStringValue(pages);
-        const SPRecord& first = selected_.front();
-        paper_->setControlValue({std::atoll(RecordField(first, "pagesize").c_str()),
-                                 std::atoll(RecordField(first, "pagecolor").c_str()),
-                                 std::atoll(RecordField(first, "pagetype").c_str()), false});
+    if (!shown.empty()) {
+        if (editing_) {
+            std::string pages;
+            for (const SPRecord& r : shown) pages += (pages.empty() ? "" : ",") + RecordField(r, "page", "");
+            if (auto* field = dynamic_cast<zqp::TextField*>(pages_->GetControlPtr())) field->setStringValue(pages);
+        }
+        PaperValues paper = CommonPaperOf(shown);
+        paper.interposer = false;  // exception pages never come from the interposer
+        ShowPaperValues(paper_, paper);
     }
+    TellMixedKinds(PaperValuesOf(paper_));
     SetCurrentValueToUI();
-    // The edited exceptions' common sides (after the controls show theirs).
-    if (editing_ && sides.size() == 1)
-        if (auto* popup = dynamic_cast<zqp::PopUpButton*>(sides_->GetControlPtr()))
-            popup->selectItemAtIndex(std::atoi(sides.begin()->c_str()));
+    // The sides shown (after the controls show theirs): the common ones, or
+    // No Change while they differ; a value outside the list keeps the default.
+    if (auto* popup = dynamic_cast<zqp::PopUpButton*>(sides_->GetControlPtr()); popup != nullptr && !shown.empty()) {
+        const int32_t item = sides.empty() ? (editing_ ? 0 : -1) : std::atoi(sides.c_str());
+        if (item >= 0 && item < popup->numberOfItems() && (item > 0 || sides_->getSelectStatus() == 1)) {
+            popup->selectItemAtIndex(item);
+            sides_->GetValueFromUI();
+        }
+    }
+    // Everything greys against what the window shows now, not against the
+    // paper of its last opening.
+    UpdateConflictsPanelControlFromPPD(GetCurrentPPD());
     zqp::Application::Shared().runModalForWindow(*w);
     return 0;
 }
@@ -107,6 +138,13 @@ bool SPAddExceptionsWndARK::Apply() {
             edit.selectedStarts.insert(p.front());
     edit.window.paper = PaperValuesOf(paper_);
     edit.window.paper.interposer = false;  // exception pages never come from the interposer
+    // A plain size carries the default custom size, as the inserts do.
+    if (const int32_t size = std::atoi(edit.window.paper.size.c_str());
+        size >= 0 && !paper_->doCustomSizeSetCheckByIndex(size)) {
+        edit.window.paper.width = kDefaultCustomWidth;
+        edit.window.paper.length = kDefaultCustomLength;
+        edit.window.paper.unit = "1";
+    }
     if (auto* popup = dynamic_cast<zqp::PopUpButton*>(sides_->GetControlPtr()))
         edit.window.twoSide = std::to_string(popup->indexOfSelectedItem());
     ExceptionPages pages = ExpandExceptionRecords(list->recordList()->getArrayByType(kException));

@@ -17,7 +17,8 @@ class SPAddExceptionsWndARK : public SPEditorWindowARK {
 public:
     enum : int32_t {
         kPageTitle = 1000, kPageEdit = 1001, kPaperTitle = 1002, kPaperList = 1003, kSidesTitle = 1004,
-        kSidesList = 1005, kOKButton = 1011, kCancelButton = 1012, kRestoreButton = 1013, kHelpButton = 1014,
+        kSidesList = 1005, kPaperViewTitle = 302, kJobSettingTitle = 303, kPaperView = 313, kJobSettingView = 319,
+        kOKButton = 1011, kCancelButton = 1012, kRestoreButton = 1013, kHelpButton = 1014,
     };
 
     SPAddExceptionsWndARK(zqp::Window* window, const char* theWinTitleStr, SPPanelServices* panel);
@@ -26,6 +27,9 @@ public:
     // OK: false (window stays) while the page list is refused or the list
     // would hold too many exceptions.
     bool Apply() override;
+    void RefreshPageViews() override {
+        if (paperView_ != nullptr) paperView_->Update();
+    }
 
 private:
     void CreateControls();
@@ -34,6 +38,7 @@ private:
     SPAddExceptTextEditCtrlARK* pages_ = nullptr;
     SPSelectPaperListCtrlARK* paper_ = nullptr;
     SPTwoSidePrintListCtrlARK* sides_ = nullptr;
+    SPPageSettingScrollViewCtrlARK* paperView_ = nullptr;
 };
 
 }  // namespace zqsp

@@ -4,6 +4,7 @@
 #include <zqp/view.h>
 
 #include "paper_popup.h"
+#include "sp_services.h"
 #include "zqpde/app_resources.h"
 #include "zqpde/base_print_panel.h"
 #include "zqpde/ppd_util.h"
@@ -61,6 +62,11 @@ void SPScrollViewCtrlARK::Disable() {
 void SPScrollViewCtrlARK::Enable() {
     if (ctrlConstrainCount <= 1) enableTextView(true);
     --ctrlConstrainCount;
+}
+
+void SPScrollViewCtrlARK::ResetStatus() {
+    zqpde::BaseControl::ResetStatus();
+    enableTextView(true);
 }
 
 void SPScrollViewCtrlARK::enableTextView(bool enabled) {
@@ -164,9 +170,23 @@ bool SPPageSettingScrollViewCtrlARK::SetDefaultValueToUI() {
     return true;
 }
 
+bool SPPageSettingScrollViewCtrlARK::SetControlValueToUI() {
+    getPageInfomation();
+    return true;
+}
+
 int32_t SPPageSettingScrollViewCtrlARK::Update() {
     getPageInfomation();
     return 0;
+}
+
+void SPCoverPageSettingScrollViewCtrlARK::getCoversPageInfomation() {
+    const int option = SelectedCoverOption(dynamic_cast<SPCoversWindowServices*>(ctrlParentPanelPtr));
+    if (option < 0) return;
+    const bool shown = option == kFrontBackSame || option == kFrontBackDifferent ||
+                       option == (page_ == 0 ? kFrontOnly : kBackOnly);
+    if (shown) SPPageSettingScrollViewCtrlARK::getPageInfomation();
+    else SetNULLValueToUI();
 }
 
 }  // namespace zqsp

@@ -32,6 +32,8 @@ public:
     void Disable() override;
     void Enable() override;
     void enableTextView(bool enabled);
+    // The counts go back to 0, and the text to the normal colour with them.
+    void ResetStatus() override;
     const std::string& text() const;
 
 protected:
@@ -70,9 +72,11 @@ public:
     void CreateControl(zqp::View* view, const char* ppdKeySize, const char* ppdKeyColor, const char* ppdKeyType,
                        int32_t controlTag, const SPScrollViewIniData* iniData, const int32_t* popupTag);
     bool InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) override;
+    // Each rebuilds the text from the pop-up's paper as it is now.
     bool SetDefaultValueToUI() override;
+    bool SetControlValueToUI() override;
     int32_t Update() override;
-    void getPageInfomation();
+    virtual void getPageInfomation();
 
 private:
     const char* KPPDKeySize = "PageSize";
@@ -81,6 +85,21 @@ private:
     std::string KPPDSizeStr, KPPDColorStr, KPPDTypeStr;
     std::string interposerTitle_;
     const int32_t* selectPageControlPtr = nullptr;
+};
+
+// A cover's paper in the covers window: empty while the cover option
+// leaves that cover out (front: "No Covers", "Back Only"; back: "No Covers",
+// "Front Only").
+class SPCoverPageSettingScrollViewCtrlARK : public SPPageSettingScrollViewCtrlARK {
+public:
+    // page: 0 the front cover, 1 the back cover.
+    explicit SPCoverPageSettingScrollViewCtrlARK(int32_t page) : page_(page) {}
+    void getPageInfomation() override { getCoversPageInfomation(); }
+    void SetNULLValueToUI() { ShowText(""); }
+    void getCoversPageInfomation();
+
+private:
+    int32_t page_;
 };
 
 }  // namespace zqsp

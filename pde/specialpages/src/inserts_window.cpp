@@ -17,6 +17,12 @@ namespace {
 const char* const kPositionTitles[] = {"After String", "Before Page one String", nullptr};
 const zqpde::ListCtrlIniData kPositionIni = {1, 1, 1, kPositionTitles};
 const zqpde::ListCtrlIniData kPaperIni = {1, 1, 1, kSelectPaperIniMenu};
+const int32_t kPaperTag = SPAddInsertWndARK::kPaperList, kPaperViewTag = SPAddInsertWndARK::kPaperView;
+// Every choice of the paper pop-up refreshes the paper view.
+const int32_t* const kPaperViewOnly[] = {&kPaperViewTag, nullptr};
+const zqpde::ConstrainTagList kPaperUpdates[] = {kPaperViewOnly, kPaperViewOnly, kPaperViewOnly,
+                                                 kPaperViewOnly, kPaperViewOnly, kPaperViewOnly};
+const zqpde::ConstrainInfo kPaperConstrainInfo = {{}, {}, zqpde::ConstrainListsOf(kPaperUpdates)};
 const zqpde::TextEditIniData kPageIni = {"", "", 0, 99};
 const zqpde::TextEditFilterData kPageFilter = {
     {3, {{'0', '9'}, {',', '-'}, {' ', ' '}}}, {3, {{'0', '9'}, {',', '-'}, {' ', ' '}}}, "Warning44"};
@@ -51,6 +57,8 @@ void SPAddInsertWndARK::CreateControls() {
     AddLabel(kPositionTitle, "Insert Position Title");
     AddLabel(kQuantityTitle, "Insert Quantity Title");
     AddLabel(kPaperTitle, "Cover Paper Title");
+    AddLabel(kPaperViewTitle, "Add Insert Paper View Title");
+    AddLabel(kJobSettingTitle, "Add Insert Jobsetting View Title");
     for (int32_t tag : {kPositionList, kPageEdit, kQuantityEdit, kQuantityArrow, kPaperList})
         if (view(tag) == nullptr) return;
     auto position = std::make_unique<SPInsertOptionListARK>();
@@ -68,9 +76,11 @@ void SPAddInsertWndARK::CreateControls() {
     stepper->CreateControl(view(kQuantityArrow), &kStepperIni, &kStepperLinks, &kNumber, nullptr, nullptr, kValidate);
     AddNewControl(std::move(stepper));
     auto paper = std::make_unique<SPSelectPaperListCtrlARK>();
-    paper->CreateControl(view(kPaperList), "PageSize", "ZQMediaColor", "MediaType", &kPaperIni, nullptr, nullptr,
-                         nullptr, 1, nullptr);
+    paper->CreateControl(view(kPaperList), "PageSize", "ZQMediaColor", "MediaType", &kPaperIni, &kPaperConstrainInfo,
+                         nullptr, nullptr, 1, nullptr);
     paper_ = AddNewControl(std::move(paper));
+    paperView_ = AddPageView(std::make_unique<SPPageSettingScrollViewCtrlARK>(), kPaperView, &kPaperTag);
+    AddJobSettingView(kJobSettingView);
 
     AddButtons({kOKButton, kCancelButton, kRestoreButton, kHelpButton}, "SpecialPagesInsert.htm");
 }
@@ -86,27 +96,49 @@ int32_t SPAddInsertWndARK::ActivateWindow() {
         for (size_t i = 0; i < working_.size(); ++i)
             if (RecordField(working_[i], "selected", "false") == "true") selected_.push_back(i);
     if (status_ == 2 && selected_.empty()) status_ = 1;
+    // What the window starts from: the inserts edited, or, when adding with
+    // exactly one insert selected, that insert.
+    std::vector<SPRecord> shown;
+    if (status_ == 2) {
+        for (size_t i : selected_) shown.push_back(working_[i]);
+    } else if (std::vector<SPRecord> picked = list->getArrayOfCurrentSelectedRecords();
+               picked.size() == 1 && RecordField(picked.front(), "type", "") == "1") {
+        shown = std::move(picked);
+    }
+    const std::string quantity = CommonField(shown, "insertquantity", "");
+    quantity_->setMixed(status_ == 2 && quantity.empty());
     ResetCurrentControlStatus();
     ChangeActivedStatus(true);
     SetDefaultValueToUI();
-    if (status_ == 2) {
-        // The edited inserts' pages, and the first one's sheets and paper.
-        const SPRecord& first = working_[selected_.front()];
+    auto* quantityField = dynamic_cast<zqp::TextField*>(quantity_->GetControlPtr());
+    bool beforePageOne = false;
+    if (!shown.empty()) {
         std::string pages;
-        for (size_t i : selected_)
-            if (const std::string page = RecordField(working_[i], "page", ""); page != "0")
+        for (const SPRecord& r : shown)
+            if (const std::string page = RecordField(r, "page", ""); page != "0")
                 pages += (pages.empty() ? "" : ",") + page;
-        // An insert before page one shows that position and no pages.
-        if (auto* popup = dynamic_cast<zqp::PopUpButton*>(position_->GetControlPtr()))
-            popup->selectItemAtIndex(RecordField(first, "page", "") == "0" ? 1 : 0);
+        beforePageOne = CommonField(shown, "page", "") == "0";
         if (auto* field = dynamic_cast<zqp::TextField*>(pages_->GetControlPtr())) field->setStringValue(pages);
-        if (auto* field = dynamic_cast<zqp::TextField*>(quantity_->GetControlPtr()))
-            field->setStringValue(RecordField(first, "insertquantity", "1"));
-        paper_->setControlValue({std::atoll(RecordField(first, "pagesize").c_str()),
-                                 std::atoll(RecordField(first, "pagecolor").c_str()),
-                                 std::atoll(RecordField(first, "pagetype").c_str()), RecordField(first, "interposer") == "true"});
+        if (quantityField != nullptr && !quantity.empty()) quantityField->setStringValue(quantity);
+        ShowPaperValues(paper_, CommonPaperOf(shown));
     }
+    TellMixedKinds(PaperValuesOf(paper_));
     SetCurrentValueToUI();
+    // After the stepper has shown its value: mixed quantities show none.
+    if (quantityField != nullptr && quantity_ != nullptr && !shown.empty() && quantity.empty())
+        quantityField->setStringValue("");
+    // Several inserts edited together keep their own pages and positions:
+    // neither can be typed.
+    if (status_ == 2 && selected_.size() > 1) pages_->SetToDisable();
+    position_->UpdateBeforePageOneStatus();
+    // An insert before page one shows that position and no pages, unless a
+    // front cover now rules it out.
+    auto* positionView = dynamic_cast<zqp::PopUpButton*>(position_->GetControlPtr());
+    if (positionView != nullptr && beforePageOne && position_->BEnable() && positionView->itemAtIndex(1)->enabled) {
+        positionView->selectItemAtIndex(1);
+        pages_->SetToDisable();
+    }
+    UpdateConflictsPanelControlFromPPD(GetCurrentPPD());
     zqp::Application::Shared().runModalForWindow(*w);
     return 0;
 }

@@ -17,7 +17,8 @@ class SPAddInsertWndARK : public SPEditorWindowARK, public SPInsertWindowService
 public:
     enum : int32_t {
         kPositionTitle = 900, kPositionList = 901, kPageEdit = 903, kQuantityTitle = 904, kQuantityEdit = 905,
-        kQuantityArrow = 906, kPaperTitle = 907, kPaperList = 908,
+        kQuantityArrow = 906, kPaperTitle = 907, kPaperList = 908, kPaperViewTitle = 3208, kPaperView = 3209,
+        kJobSettingTitle = 3211, kJobSettingView = 3212,
         kOKButton = 911, kCancelButton = 912, kRestoreButton = 913, kHelpButton = 914,
     };
 
@@ -29,6 +30,9 @@ public:
     // OK: false (window stays) while a field is refused or the list would
     // hold too many inserts.
     bool Apply() override;
+    void RefreshPageViews() override {
+        if (paperView_ != nullptr) paperView_->Update();
+    }
 
     std::vector<SPRecord> getSortedInsertDataRecordPtr() override { return SortedByPage(working_); }
     int32_t getStatus() override { return status_; }
@@ -44,6 +48,7 @@ private:
     SPInsertOptionListARK* position_ = nullptr;
     SPAddInsertQuantityTextEditARK* quantity_ = nullptr;
     SPSelectPaperListCtrlARK* paper_ = nullptr;
+    SPPageSettingScrollViewCtrlARK* paperView_ = nullptr;
 };
 
 }  // namespace zqsp

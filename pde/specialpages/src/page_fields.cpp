@@ -161,6 +161,7 @@ bool SPAddInsertQuantityTextEditARK::ToValidate() { return Editable(ControlPtr) 
 bool SPAddInsertQuantityTextEditARK::Check(bool alert) {
     if (!ToValidate()) return true;
     const std::string text = ViewText(ControlPtr);
+    if (mixed_ && text.empty()) return true;
     bool ok = true;
     if (textEditIniDataPtr != nullptr) {
         const size_t width = zqpde::GetStringLength(text);

@@ -69,6 +69,9 @@ public:
     bool ToValidate();
     bool InvalidateData() override;
     bool InvalidateDataAndReturnError() override;
+    // While inserts with different quantities are edited together the
+    // field may stay empty: each insert then keeps its own.
+    void setMixed(bool mixed) { mixed_ = mixed; }
     // event: the accepted text. The stepper shows a number within the
     // range, then the update list.
     int32_t OnRawKeyUp(void* event) override;
@@ -78,6 +81,7 @@ public:
 private:
     bool Check(bool alert);
     SPValueRange m_tEditValueRangeData{1, 9999};
+    bool mixed_ = false;
 };
 
 // The quantity stepper: a click counts only while the field is valid.

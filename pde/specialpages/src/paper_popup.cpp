@@ -6,6 +6,7 @@
 #include <zqp/bundle.h>
 #include <zqp/view.h>
 
+#include "info_views.h"
 #include "summary_list.h"
 #include "zqpde/base_print_panel.h"
 #include "zqpde/app_resources.h"
@@ -630,17 +631,27 @@ SPCoversWindowServices* SPCoversWinListCtrlARK::Window() const {
 }
 
 void SPCoversWinListCtrlARK::SelectIndex(int32_t index) {
-    if (zqp::PopUpButton* popup = PopUp()) popup->selectItemAtIndex(index);
+    zqp::PopUpButton* popup = PopUp();
+    if (popup == nullptr || index < 0 || index >= popup->numberOfItems()) return;
+    popup->selectItemAtIndex(index);
     GetValueFromUI();
     SetValueFromUIToControl();
+}
+
+int32_t SelectedCoverOption(SPCoversWindowServices* window) {
+    SPCoversWinListCtrlARK* options = window != nullptr ? window->getSPCoversOptionsListPtr() : nullptr;
+    auto* popup = options != nullptr ? dynamic_cast<zqp::PopUpButton*>(options->GetControlPtr()) : nullptr;
+    return popup != nullptr ? popup->indexOfSelectedItem() : -1;
+}
+
+void SPCoversWinListCtrlARK::ForgetAppliedConstraints() {
+    if (char* block = GetValueFromUIDataBlk()) SetBlockInt(block, 0);
 }
 
 int32_t SPCoversWinListCtrlARK::Update() {
     SPCoversWindowServices* window = Window();
     if (window == nullptr) return 0;
-    SPCoversWinListCtrlARK* options = window->getSPCoversOptionsListPtr();
-    zqp::PopUpButton* optionPopup = options != nullptr ? options->PopUp() : nullptr;
-    const int option = optionPopup != nullptr ? optionPopup->indexOfSelectedItem() : -1;
+    const int option = SelectedCoverOption(window);
     if (option == kFrontBackSame && this == window->getSPCoverWndBackPrintingOptionListPtr()) {
         if (SPCoversWinListCtrlARK* front = window->getSPCoverWndFrontPrintingOptionListPtr())
             if (front->PopUp() != nullptr) SelectIndex(front->PopUp()->indexOfSelectedItem());
@@ -657,8 +668,17 @@ int32_t SPCoversWinListCtrlARK::Update() {
     return 0;
 }
 
-void SPCoversWinListCtrlARK::doConstraintWithInterposer(bool interposer) {
+int32_t SPCoversWinListCtrlARK::UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) {
+    SPDuplexListCtrlARK::UpdateConflictsPanelControlFromPPD(ppd);
+    if (!IsPrintingList()) return 0;
     // A cover from the interposer is never printed on.
+    if (SPSubMenuListCtrlARK* paper = RelatedPaper(); paper != nullptr && paper->getInterPoser())
+        for (int32_t i = 1; i <= 3; ++i) enabledSubMenuByIndex(i, false);
+    DoSelfUpdate();
+    return 0;
+}
+
+void SPCoversWinListCtrlARK::doConstraintWithInterposer(bool interposer) {
     if (interposer) {
         for (int32_t i = 1; i <= 3; ++i) enabledSubMenuByIndex(i, false);
     } else {
@@ -680,7 +700,11 @@ bool SPCoversWinListCtrlARK::SetControlValueToUI() {
     std::vector<SPRecord>* records = window != nullptr ? window->getCoversDataRecordsPtr() : nullptr;
     if (records == nullptr || records->empty()) return true;
     if (this == window->getSPCoversOptionsListPtr()) {
-        SelectIndex(FieldInt(records->front(), "coversoption"));
+        // Shown only: the option's disabling follows when the window
+        // simulates its event, which compares with the option applied.
+        const int32_t option = FieldInt(records->front(), "coversoption");
+        if (zqp::PopUpButton* popup = PopUp(); popup != nullptr && option >= 0 && option < popup->numberOfItems())
+            popup->selectItemAtIndex(option);
         return true;
     }
     const char* page = this == window->getSPCoverWndFrontPrintingOptionListPtr()  ? "0"
@@ -714,9 +738,36 @@ int32_t SPCoversWinListCtrlARK::DoSelfUpdate() {
                 fallback = i;
                 break;
             }
-        SelectIndex(fallback);
+        // Selected first and committed after the event, so the update list
+        // (the back list following the front) sees the change.
+        popup->selectItemAtIndex(fallback);
         zqpde::PopupControl::UIEventHandler();
+        GetValueFromUI();
+        SetValueFromUIToControl();
     }
+    return 0;
+}
+
+int32_t SPCoversSelectPaperListCtrlARK::Update() {
+    auto* window = dynamic_cast<SPCoversWindowServices*>(ParentWindow());
+    if (window == nullptr) return 0;
+    const bool back = this == window->getSPCoverWndBackSelectPaperListPtr();
+    auto* front = dynamic_cast<SPSelectPaperListCtrlARK*>(window->getSPCoverWndFrontSelectPaperListPtr());
+    if (back && front != nullptr && front != this && SelectedCoverOption(window) == kFrontBackSame) {
+        PaperChoiceValue value;
+        front->getControlValue(&value);
+        setControlValue(value);
+        setCustomPageWidth(front->getCustomPageWidth());
+        setCustomPageLength(front->getCustomPageLength());
+        setCustomPageSizeLongMeasure(front->getCustomPageSizeLongMeasure());
+    }
+    if (SPCoversWinListCtrlARK* printing = back ? window->getSPCoverWndBackPrintingOptionListPtr()
+                                                : window->getSPCoverWndFrontPrintingOptionListPtr())
+        printing->Update();
+    if (zqpde::BasePrintPanel* parent = ParentWindow()) parent->UpdateConflictsPanelControlFromPPD(CurrentPPD());
+    if (SPPageSettingScrollViewCtrlARK* view =
+            back ? window->GetPageSettingBackScrollView() : window->GetPageSettingFrontScrollView())
+        view->Update();
     return 0;
 }
 

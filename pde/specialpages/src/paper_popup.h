@@ -144,7 +144,14 @@ public:
     void setControlValue(const PaperChoiceValue& value);
 };
 
-class SPCoversSelectPaperListCtrlARK : public SPSelectPaperListCtrlARK {};
+// A cover's paper pop-up. Sent Update by the cover option and (the back
+// one) by the front paper: with "Front and Back Same" the back paper takes
+// the front's; then the printing list of its side, the window's greying and
+// its page view follow. It is never reset to its defaults by an update.
+class SPCoversSelectPaperListCtrlARK : public SPSelectPaperListCtrlARK {
+public:
+    int32_t Update() override;
+};
 
 // Exception pages never come from the interposer.
 class SPAddExceptSubMenuListCtrlARK : public SPSelectPaperListCtrlARK {
@@ -191,13 +198,25 @@ public:
     bool SetControlValueToUI() override;
     bool SetDefaultValueToUI() override;
     int32_t DoSelfUpdate() override;
+    // A printing list greys what the PPD forbids with its side's paper and,
+    // for a cover from the interposer, every item but "Blank or
+    // Pre-Printed"; a selected item that goes grey falls back.
+    int32_t UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) override;
     void doConstraintWithInterposer(bool interposer);
     void UpdateConflictsFromPPD();
+    // The window opens with no cover option's disabling applied yet, so the
+    // option shown then disables exactly its own controls.
+    void ForgetAppliedConstraints();
 
 private:
     SPCoversWindowServices* Window() const;
+    bool IsPrintingList() const { return referencePPDChoiceArray != nullptr; }
+    // Selects an item of the list (ignored outside it) and commits it.
     void SelectIndex(int32_t index);
 };
+
+// The cover option selected in the covers window (CoverOption); -1 without.
+int32_t SelectedCoverOption(SPCoversWindowServices* window);
 
 // The exceptions window's two-sided pop-up: its "No Change" item is offered
 // only while the records being edited differ in their sides (status 1).

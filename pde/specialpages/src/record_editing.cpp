@@ -24,7 +24,9 @@ void PutPaper(SPRecord& r, const PaperValues& p) {
     r["longmeasure"] = p.unit;
 }
 
-PaperValues PaperOf(const SPRecord& r) {
+}  // namespace
+
+PaperValues PaperOfRecord(const SPRecord& r) {
     PaperValues p;
     p.size = Get(r, "pagesize", "-1");
     p.color = Get(r, "pagecolor", "-1");
@@ -35,6 +37,34 @@ PaperValues PaperOf(const SPRecord& r) {
     p.unit = Get(r, "longmeasure", "-1");
     return p;
 }
+
+std::string CommonField(const std::vector<SPRecord>& records, const char* key, const char* mixed) {
+    if (records.empty()) return mixed;
+    const std::string first = Get(records.front(), key, mixed);
+    for (const SPRecord& r : records)
+        if (Get(r, key, mixed) != first) return mixed;
+    return first;
+}
+
+PaperValues CommonPaperOf(const std::vector<SPRecord>& records) {
+    PaperValues common;
+    if (records.empty()) return common;
+    const bool interposer = Get(records.front(), "interposer") == "true";
+    for (const SPRecord& r : records)
+        if ((Get(r, "interposer") == "true") != interposer) return common;  // some from the interposer: all mixed
+    common.interposer = interposer;
+    common.size = CommonField(records, "pagesize");
+    common.color = CommonField(records, "pagecolor");
+    common.type = CommonField(records, "pagetype");
+    common.unit = CommonField(records, "longmeasure");
+    if (common.unit != "-1") {
+        common.width = CommonField(records, "width");
+        common.length = CommonField(records, "length");
+    }
+    return common;
+}
+
+namespace {
 
 // A whole decimal number without sign, within 1 to 65000; -1 otherwise.
 int32_t PageNumber(const std::string& text) {
@@ -62,7 +92,7 @@ CoverEdit BuildCoverRecords(int32_t coverOption, const CoverSide& front, const C
         SPRecord r;
         r["page"] = page;
         r["type"] = "0";
-        r["printingoptions"] = std::to_string(side.printingOption - 1);
+        r["printingoptions"] = std::to_string(side.paper.interposer ? 0 : side.printingOption - 1);
         r["coversoption"] = std::to_string(coverOption);
         PutPaper(r, side.paper);
         r["selected"] = selected;
@@ -191,8 +221,9 @@ bool ApplyInsertEdit(int32_t mode, std::vector<SPRecord>& working, const std::ve
             // More selected inserts than pages typed: the others keep their pages.
         }
         SPRecord r;
-        if (MakeInsert(page, option, v.quantity, EditedPaper(PaperOf(own), v.paper, isCustomSize), frontCoverPresent,
-                       r))
+        const int32_t quantity = v.quantity >= 1 ? v.quantity : std::atoi(Get(own, "insertquantity", "1").c_str());
+        if (MakeInsert(page, option, quantity, EditedPaper(PaperOfRecord(own), v.paper, isCustomSize),
+                       frontCoverPresent, r))
             working[sel[k]] = std::move(r);
     }
     return true;
@@ -229,7 +260,7 @@ ExceptionPages ExpandExceptionRecords(const std::vector<SPRecord>& records) {
     ExceptionPages pages;
     for (const SPRecord& r : records) {
         ExceptionSetting s;
-        s.paper = PaperOf(r);
+        s.paper = PaperOfRecord(r);
         s.twoSide = Get(r, "twoSidePrint", "0");
         for (int32_t p : ExceptionRecordPages(Get(r, "page"))) pages.emplace(p, s);
     }

@@ -27,8 +27,22 @@ struct PaperValues {
     bool unchanged() const { return size == "-1" && color == "-1" && type == "-1" && !interposer; }
 };
 
+// A record's paper as the windows show it ("-1" for a missing value).
+PaperValues PaperOfRecord(const SPRecord& r);
+
+// What the records being edited together have in common, each value "-1"
+// (No Change) where they differ: records whose interposer flags differ
+// show no interposer and every paper value mixed; the custom width and
+// length are common only while the unit is too.
+PaperValues CommonPaperOf(const std::vector<SPRecord>& records);
+
+// The value of key common to the records; `mixed` where they differ or have none.
+std::string CommonField(const std::vector<SPRecord>& records, const char* key, const char* mixed = "-1");
+
 // ---- covers -------------------------------------------------------------------
 
+// A cover from the interposer is never printed on: its printing option is
+// taken as blank whatever the list shows.
 struct CoverSide {
     int32_t printingOption = 1;  // 1 blank, 2 side one, 3 side two, 4 both sides
     PaperValues paper;
@@ -57,7 +71,7 @@ bool HasFrontCover(const std::vector<SPRecord>& records);
 
 struct InsertWindowValues {
     int32_t option = 0;    // 0 after pages, 1 before page one
-    int32_t quantity = 1;  // 1 to 9999
+    int32_t quantity = 1;  // 1 to 9999; 0 while editing: each insert keeps its own
     PaperValues paper;
     bool optionEnabled = true;  // the option list (and the page field) can be changed
 };

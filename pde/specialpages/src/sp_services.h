@@ -25,6 +25,7 @@ class SPDuplexListCtrlARK;
 class SPCoversWinListCtrlARK;
 class SPInsertPageTextEditARK;
 class SPInsertOptionListARK;
+class SPPageSettingScrollViewCtrlARK;
 
 // The paper pop-up's value: the three indexes (-1 = No Change) and the
 // interposer flag. The windows store the indexes as the record's
@@ -44,6 +45,12 @@ public:
     virtual void SetSubMenuList(SPSubMenuListCtrlARK* popup) = 0;
     virtual void setDuplexControl(SPDuplexListCtrlARK* duplex) = 0;
     virtual int32_t ActivateWindow() = 0;
+    // -1 while the records being edited stand at No Change for that kind
+    // (they differ, or none has a choice of its own), else 0: its "No
+    // Change" item is then offered.
+    virtual void SetSizeStatus(int32_t) {}
+    virtual void SetColorStatus(int32_t) {}
+    virtual void SetTypeStatus(int32_t) {}
 };
 
 // The custom-size window: edits the pop-up's custom size texts and unit.
@@ -85,6 +92,9 @@ public:
     virtual SPSubMenuListCtrlARK* getSPCoverWndBackSelectPaperListPtr() = 0;
     // The cover records being edited (front "page" 0, back "page" 1).
     virtual std::vector<SPRecord>* getCoversDataRecordsPtr() = 0;
+    // The views of the front and the back cover's paper (nullptr without).
+    virtual SPPageSettingScrollViewCtrlARK* GetPageSettingFrontScrollView() { return nullptr; }
+    virtual SPPageSettingScrollViewCtrlARK* GetPageSettingBackScrollView() { return nullptr; }
 };
 
 // The inserts window (a PopupWinInPanel) as its page-list edit and position

@@ -255,6 +255,12 @@ void SpecialPagesPDEr15::InstallEditorWindows() {
     advanced->selectedRecords = [this] {
         return summaryList_ != nullptr ? summaryList_->getArrayOfCurrentSelectedRecords() : std::vector<SPRecord>{};
     };
+    advanced->refreshPageViews = [this](int32_t wndType) {
+        const SPWindowRole role = wndType == 0   ? SPWindowRole::kCovers
+                                  : wndType == 1 ? SPWindowRole::kInserts
+                                                 : SPWindowRole::kExceptions;
+        if (auto* editor = dynamic_cast<SPEditorWindowARK*>(Window(role))) editor->RefreshPageViews();
+    };
     InstallWindow(SPWindowRole::kCustomSize, std::move(custom));
     InstallWindow(SPWindowRole::kAdvancedPaper, std::move(advanced));
 }

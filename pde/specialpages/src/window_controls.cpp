@@ -168,6 +168,39 @@ void SPEditorWindowARK::Hand(int32_t kind, const std::vector<SPRecord>& records)
     DeactivateWindow();
 }
 
+void SPEditorWindowARK::AddJobSettingView(int32_t tag) {
+    static const SPScrollViewIniData kJobViewIni = {"", ""};
+    if (ViewOf(tag) == nullptr) return;
+    auto c = std::make_unique<SPJobSettingScrollViewCtrlARK>();
+    c->CreateControl(ViewOf(tag), "PageSize", "ZQMediaColor", "MediaType", tag, &kJobViewIni);
+    AddNewControl(std::move(c));
+}
+
+SPPageSettingScrollViewCtrlARK* SPEditorWindowARK::AddPageView(std::unique_ptr<SPPageSettingScrollViewCtrlARK> view,
+                                                               int32_t tag, const int32_t* paperTag) {
+    static const SPScrollViewIniData kPageViewIni = {"", ""};
+    if (ViewOf(tag) == nullptr) return nullptr;
+    view->CreateControl(ViewOf(tag), "PageSize", "ZQMediaColor", "MediaType", tag, &kPageViewIni, paperTag);
+    return AddNewControl(std::move(view));
+}
+
+void SPEditorWindowARK::TellMixedKinds(const PaperValues& shown) {
+    SPAdvancedPaperWindow* advanced = panel_ != nullptr ? panel_->getAdvSeleWndPtr() : nullptr;
+    if (advanced == nullptr) return;
+    advanced->SetSizeStatus(shown.size == "-1" ? -1 : 0);
+    advanced->SetColorStatus(shown.color == "-1" ? -1 : 0);
+    advanced->SetTypeStatus(shown.type == "-1" ? -1 : 0);
+}
+
+void ShowPaperValues(SPSelectPaperListCtrlARK* paper, const PaperValues& v) {
+    if (paper == nullptr) return;
+    paper->setControlValue({std::atoll(v.size.c_str()), std::atoll(v.color.c_str()), std::atoll(v.type.c_str()),
+                            v.interposer});
+    paper->setCustomPageWidth(v.width);
+    paper->setCustomPageLength(v.length);
+    paper->setCustomPageSizeLongMeasure(std::atoi(v.unit.c_str()));
+}
+
 PaperValues PaperValuesOf(const SPSelectPaperListCtrlARK* paper) {
     PaperValues p;
     PaperChoiceValue v;

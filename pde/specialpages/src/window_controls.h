@@ -5,6 +5,8 @@
 #include <string>
 
 #include "custom_size.h"
+#include "info_views.h"
+#include "record_editing.h"
 #include "zqcommon/inch_mm_text_edit.h"
 #include "zqpde/standard_controls.h"
 #include "summary_list.h"
@@ -87,13 +89,26 @@ protected:
     SPSummaryScrollViewCtrl* List() const;
     // After OK: the undo snapshot, the records of one kind, and the window closed.
     void Hand(int32_t kind, const std::vector<SPRecord>& records);
+    // The view of the job's own paper at tag.
+    void AddJobSettingView(int32_t tag);
+    // A view of the paper of the pop-up at paperTag, at tag; nullptr without its view.
+    SPPageSettingScrollViewCtrlARK* AddPageView(std::unique_ptr<SPPageSettingScrollViewCtrlARK> view, int32_t tag,
+                                                const int32_t* paperTag);
+    // Tells the advanced paper window which kinds stand at No Change.
+    void TellMixedKinds(const PaperValues& shown);
+
+public:
+    // The views of the chosen paper show the paper pop-up as it is now.
+    virtual void RefreshPageViews() {}
+
+protected:
     SPPanelServices* panel_;
 };
 
-struct PaperValues;
-class SPSelectPaperListCtrlARK;
 // What a window's paper pop-up stands on, custom size included.
 PaperValues PaperValuesOf(const SPSelectPaperListCtrlARK* paper);
+// The pop-up shows that paper, custom size and unit included.
+void ShowPaperValues(SPSelectPaperListCtrlARK* paper, const PaperValues& values);
 
 // A record's value of key, or fallback.
 std::string RecordField(const SPRecord& r, const char* key, const char* fallback = "-1");
