@@ -134,7 +134,8 @@ int32_t SPAddInsertWndARK::ActivateWindow() {
     // An insert before page one shows that position and no pages, unless a
     // front cover now rules it out.
     auto* positionView = dynamic_cast<zqp::PopUpButton*>(position_->GetControlPtr());
-    if (positionView != nullptr && beforePageOne && position_->BEnable() && positionView->itemAtIndex(1)->enabled) {
+    zqp::MenuItem* before = positionView != nullptr ? positionView->itemAtIndex(1) : nullptr;
+    if (before != nullptr && beforePageOne && position_->BEnable() && before->enabled) {
         positionView->selectItemAtIndex(1);
         pages_->SetToDisable();
     }
