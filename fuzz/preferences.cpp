@@ -1,5 +1,6 @@
 // A preference file as found on disk: read, asked for text and lists,
-// changed and written back (a damaged file is kept beside the new one).
+// changed and written back (a damaged file, or one a reader asked to keep,
+// is kept beside the new one; values of other kinds are written back).
 //
 // Input: the file NUL a key.
 #include <cstdlib>
@@ -24,6 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string key(parts[0]);
   zqp::Preferences::CopyValue(key, app, user, host);
   zqp::Preferences::CopyString(key, app, user, host);
+  zqp::Preferences::CopyListElements(key, app, user, host);
+  zqp::Preferences::KeepFileAsideBeforeNextWrite(app, user, host);
   zqp::Preferences::SetValue(key, std::nullopt, app, user, host);
   zqp::Preferences::SetValue("fuzz.list", zqp::PrefValue(std::vector<std::string>{key, ""}), app, user, host);
   zqp::Preferences::Synchronize(app, user, host);

@@ -1,6 +1,6 @@
 // The watermark store as the preferences hand it back (lists of any length
-// and any bytes) and the ticket's name key the panel restores from: every
-// watermark reads whole, the restore answers "none" or a watermark that
+// and any bytes) and the ticket's name key the panel restores from: the
+// watermarks whose elements are all valid are taken, every one reads whole, the restore answers "none" or a watermark that
 // exists, and the ticket forms of its texts keep their limits.
 //
 // Input: one byte choosing the product type, then lines; each line is one
@@ -27,7 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     else lists[field].emplace_back(line);
   }
   zqwm::WatermarkStore store;
-  store.SetLists(std::move(lists));
+  const auto taken = store.SetLists(lists);
+  if (taken.kept != store.Count() || taken.kept > taken.stored || taken.damaged != (taken.kept < taken.stored))
+    std::abort();
   for (size_t f = 0; f < zqwm::kWMFieldCount; ++f)
     if (store.List(static_cast<zqwm::WatermarkField>(f)).size() != store.Count()) std::abort();
   for (size_t i = 0; i <= store.Count(); ++i) {

@@ -60,6 +60,12 @@ void OutputPSCommandFromFilter(Job& job, int event, int page, Stream& stream) {
   }
 }
 
+void ReportJobEnd(Job& job) {
+  for (const FilterModule* m : job.profile.ticketOrder) {
+    if (m->end != nullptr) m->end(job);
+  }
+}
+
 void OutputEPJLCommand(Job& job) {
   for (HeaderStep step : job.profile.header) step(job);
 }

@@ -22,6 +22,8 @@ void InializeDescriptionTableFromFilter(Job& job);
 int GetTicketFromPDE(Job& job);
 void OutputEPJLCommandFromFilter(Job& job);
 void OutputPSCommandFromFilter(Job& job, int event, int page, Stream& stream);
+// Every module's end hook, after the pass-through (ticket order).
+void ReportJobEnd(Job& job);
 
 // The whole header, step by step as the edition lists it.
 void OutputEPJLCommand(Job& job);

@@ -190,6 +190,7 @@ int RunJob(const EditionProfile& profile, int argc, char** argv, int inFd, int o
   } else {
     OutputPSStream(job, input);
   }
+  ReportJobEnd(job);
   if (profile.trailer) OutputTrailer(job);
   CloseJobCopy(job);
   out.Flush();

@@ -33,6 +33,9 @@ struct FilterModule {
   void (*ticket)(Job&) = nullptr;
   void (*pjl)(Job&) = nullptr;
   void (*ps)(Job&, int event, int page, Stream& stream) = nullptr;
+  // After the PostScript has passed through: tells the scheduler what the
+  // ticket asked of the module that the job did not get.
+  void (*end)(Job&) = nullptr;
 };
 
 using HeaderStep = void (*)(Job&);

@@ -15,6 +15,9 @@ extern const FilterModule JBAModule;
 extern const FilterModule FeaturesModule;
 extern const FilterModule SpecialPageModule;
 extern const FilterModule WatermarkModule;
+// For an edition that draws no watermarks: reads only the watermark's name
+// and says, at the job's end, that a chosen watermark was not printed.
+extern const FilterModule WatermarkNoticeModule;
 extern const FilterModule PBindModule;
 extern const FilterModule CommentModule;
 
@@ -153,6 +156,8 @@ TicketTable WatermarkticketData(Job& job);
 void WatermarkGetTicketFromPDE(Job& job);
 void WatermarkOutputPSCommandFromFilter(Job& job, int event, int page, Stream& stream);
 void GetWatermarkPostion(const WatermarkState& wm, float& x, float& y);
+// A "WARNING:" line when the ticket chose a watermark and no page got it.
+void WatermarkReportJobEnd(Job& job);
 // A PostScript string literal, "(...)" with balanced parentheses or
 // "<hex>", and nothing that would break the job stream.
 bool IsPostScriptStringLiteral(std::string_view text);

@@ -171,6 +171,7 @@ struct WatermarkState {
   float width = 0, height = 0;
   float hOffset = 0, vOffset = 0;
   bool drawable = false;  // settled by the ticket hook
+  int drawnPages = 0;     // pages the watermark was drawn on
   // Per-event flags (events 13, 24, 27, 28, 29): draw at the next such event.
   std::array<bool, 5> eventFlags{true, true, true, true, true};
   // The drawing commands after the page's opening, the same on every page:

@@ -72,6 +72,16 @@ void Draw(WatermarkState& wm, const char* opening, Stream& stream) {
                  std::to_string(wm.angle) + " rotate\n" + wm.text + " show\n" + "grestore\n";
   }
   ZQfprintf(stream, wm.drawing);
+  ++wm.drawnPages;
+}
+
+void WatermarkNameGetTicket(Job& job) {
+  GetTicketFromArray(job, {{job.Key("WMARKNameTicket"), &job.mod.watermark.name, 256, GetTicketString}});
+}
+
+void WatermarkNoticeJobEnd(Job& job) {
+  if (job.mod.watermark.name.empty() || CancelJob) return;
+  job.Log("WARNING", "Watermark not printed: this printer's driver does not print watermarks");
 }
 
 }  // namespace
@@ -227,7 +237,23 @@ void WatermarkOutputPSCommandFromFilter(Job& job, int event, int, Stream& stream
   wm.eventFlags[static_cast<size_t>(slot)] = wm.onlyFirst == 0;
 }
 
+// The job printed, but without the watermark the user chose: the scheduler
+// shows why with the job. A watermark the ticket hook already refused was
+// reported there; a cancelled job printed nothing to say it about.
+void WatermarkReportJobEnd(Job& job) {
+  const auto& wm = job.mod.watermark;
+  if (wm.name.empty() || wm.drawnPages > 0 || CancelJob) return;
+  if (wm.type != kTextWatermark) {
+    job.Log("WARNING", "Watermark not printed: picture watermarks are not drawn by this driver");
+  } else if (wm.drawable) {
+    job.Log("WARNING",
+            "Watermark not printed: the job's pages have no \"ep\" or \"endp\" page ends, where it is drawn");
+  }
+}
+
 const FilterModule WatermarkModule{"Watermark", nullptr, WatermarkGetTicketFromPDE, nullptr,
-                                   WatermarkOutputPSCommandFromFilter};
+                                   WatermarkOutputPSCommandFromFilter, WatermarkReportJobEnd};
+const FilterModule WatermarkNoticeModule{"Watermark", nullptr, WatermarkNameGetTicket, nullptr, nullptr,
+                                         WatermarkNoticeJobEnd};
 
 }  // namespace zqf

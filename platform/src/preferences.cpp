@@ -20,8 +20,11 @@ namespace {
 
 struct Store {
   std::map<std::string, PrefValue> values;
+  // Values of other kinds, as read: nobody here understands them, but a
+  // write of the file must not drop them.
+  std::map<std::string, nlohmann::json> foreign;
   bool dirty = false;
-  bool damaged = false;
+  bool damaged = false;  // the file on disk is kept aside before the next write
 };
 
 std::map<std::string, Store>& Stores() {
@@ -51,19 +54,30 @@ Store& Load(const std::string& path) {
     return st;
   }
   for (auto e = j->begin(); e != j->end(); ++e) {
+    bool ok = true;
     if (e.value().is_string()) {
       st.values[e.key()] = e.value().get<std::string>();
     } else if (e.value().is_array()) {
       std::vector<std::string> list;
-      bool ok = true;
       for (const auto& x : e.value()) {
         if (!x.is_string()) ok = false;
         else list.push_back(x.get<std::string>());
       }
       if (ok) st.values[e.key()] = std::move(list);
+    } else {
+      ok = false;
     }
+    if (!ok) st.foreign[e.key()] = e.value();
   }
   return st;
+}
+
+// Where a file is kept aside: the first free name, so an earlier kept copy
+// is never written over.
+std::string AsidePath(const std::string& path) {
+  std::string aside = path + ".damaged";
+  for (int n = 1; n < 1000 && detail::FileExists(aside); ++n) aside = path + ".damaged." + std::to_string(n);
+  return aside;
 }
 
 // The any-user store is read by every user: world-readable, and writable by
@@ -136,10 +150,40 @@ std::optional<std::string> Preferences::CopyString(const std::string& key, const
   return std::nullopt;
 }
 
+std::optional<std::vector<PrefElement>> Preferences::CopyListElements(const std::string& key,
+                                                                      const std::string& application, PrefUser user,
+                                                                      PrefHost host) {
+  if (key.empty() || application.empty()) return std::nullopt;
+  Store& st = Load(StorePath(application, user, host));
+  std::vector<PrefElement> out;
+  if (auto it = st.values.find(key); it != st.values.end()) {
+    const auto* list = std::get_if<std::vector<std::string>>(&it->second);
+    if (list == nullptr) return std::nullopt;
+    out.assign(list->begin(), list->end());
+    return out;
+  }
+  auto it = st.foreign.find(key);
+  if (it == st.foreign.end() || !it->second.is_array()) return std::nullopt;
+  for (const auto& x : it->second) {
+    if (x.is_string()) out.emplace_back(x.get<std::string>());
+    else if (x.is_number()) out.emplace_back(x.get<double>());
+    else out.emplace_back(std::monostate{});
+  }
+  return out;
+}
+
+void Preferences::KeepFileAsideBeforeNextWrite(const std::string& application, PrefUser user, PrefHost host) {
+  if (application.empty()) return;
+  const std::string path = StorePath(application, user, host);
+  Store& st = Load(path);
+  if (detail::FileExists(path)) st.damaged = true;
+}
+
 void Preferences::SetValue(const std::string& key, std::optional<PrefValue> value, const std::string& application,
                            PrefUser user, PrefHost host) {
   if (key.empty() || application.empty()) return;
   Store& st = Load(StorePath(application, user, host));
+  st.foreign.erase(key);
   if (value) st.values[key] = std::move(*value);
   else st.values.erase(key);
   st.dirty = true;
@@ -150,13 +194,14 @@ bool Preferences::Synchronize(const std::string& application, PrefUser user, Pre
   Store& st = Load(path);
   if (!st.dirty) return true;
   nlohmann::json j = nlohmann::json::object();
+  for (const auto& [k, v] : st.foreign) j[k] = v;
   for (const auto& [k, v] : st.values) {
     if (const auto* s = std::get_if<std::string>(&v)) j[k] = *s;
     else j[k] = std::get<std::vector<std::string>>(v);
   }
   if (st.damaged) {
     // Keep what could not be read rather than overwrite it.
-    std::rename(path.c_str(), (path + ".damaged").c_str());
+    std::rename(path.c_str(), AsidePath(path).c_str());
     st.damaged = false;
   }
   // A value handed in that is not UTF-8 must not make the write throw (and

@@ -1,7 +1,8 @@
 // PostScript as Linux programs make it (a PDF converted by Ghostscript's
 // ps2write, then CUPS's pstops in the queue) has no "ep" or "endp" page
 // procedures. Every edition must still pass it through so that the device
-// draws exactly what the user printed.
+// draws exactly what the user printed, and a watermark the user chose,
+// which no page end is there to draw, is said not printed in the job log.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,6 +20,20 @@ using zqtest::RunCommand;
 const std::string kEnterPs = "@PJL ENTER LANGUAGE=POSTSCRIPT\n";
 // A PDF every CUPS installation carries.
 const std::string kPdf = "/usr/share/cups/data/default-testpage.pdf";
+
+// A text watermark's ticket as the Watermark extension writes it.
+std::vector<std::string> WatermarkOptions(const std::string& ns) {
+  std::vector<std::string> options{"number-up=1"};
+  for (const char* entry :
+       {"WMARKNameTicket=4472616674", "WMARKTypeTicket=0", "WMARKTextTicket=(DRAFT)", "WMARKFontTicket=Courier",
+        "WMARKFontSizeTicket=48", "WMARKFontTypeTicket=0", "WMARKColorRTicket=1", "WMARKColorGTicket=0",
+        "WMARKColorBTicket=0", "WMARKColorATicket=1", "WMARKDensityTicket=100", "WMARKAngleTicket=0",
+        "WMARKOrientationTicket=1", "WMARKPaperHeightTicket=792", "WMARKPaperWidthTicket=612",
+        "WMARKWidthTicket=140", "WMARKHeightTicket=24", "WMARKhOffsetTicket=0", "WMARKvOffsetTicket=0",
+        "WMARKOptionsTicket=1", "WMARKOnlyFirstTicket=0"})
+    options.push_back(ns + entry);
+  return options;
+}
 
 // The pages as Ghostscript draws them, at a low resolution.
 std::string Render(const std::string& ps) {
@@ -47,7 +62,7 @@ class LinuxPostScript : public ::testing::Test {
 };
 std::unique_ptr<CupsServer> LinuxPostScript::server_;
 
-TEST_F(LinuxPostScript, Ps2writeJobRendersAsItsInputInEveryEdition) {
+TEST_F(LinuxPostScript, Ps2writeJobRendersAsItsInputAndSaysItsWatermarkWasNotPrinted) {
   const std::string input = server_->root() + "/testpage.ps";
   const auto convert = RunCommand({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=ps2write",
                                    "-sOutputFile=" + input, kPdf});
@@ -57,12 +72,14 @@ TEST_F(LinuxPostScript, Ps2writeJobRendersAsItsInputInEveryEdition) {
 
   for (const char* edition : {"teld", "ark", "kv29"}) {
     std::remove(server_->OutputFile(edition).c_str());
-    const int job = server_->Submit(edition, input, {"number-up=1"}, "Test page");
+    const std::string ns = std::string(edition) == "ark" ? "com.tavelle.qdm.printsettings." : "com.tavelle.kvb.printsettings.";
+    const int job = server_->Submit(edition, input, WatermarkOptions(ns), "Test page");
     ASSERT_GT(job, 0) << server_->error();
     const zqtest::JobState state = server_->Wait(job);
     const std::string log = server_->JobLog(job);
     ASSERT_EQ(state.stateText, "completed") << edition << "\n" << log;
     EXPECT_NE(log.find("pstops"), std::string::npos) << edition << ": the job did not go through pstops\n" << log;
+    EXPECT_NE(log.find("Watermark not printed: "), std::string::npos) << edition << ": reported as printed\n" << log;
 
     const std::string out = ReadFile(server_->OutputFile(edition));
     const size_t begin = out.find(kEnterPs);

@@ -4,6 +4,7 @@
 // device gets; the red watermark is then found on the pages by its pixels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -73,14 +74,16 @@ class WatermarkQueue : public ::testing::Test {
     if (!server_->running()) GTEST_SKIP() << "no private scheduler: " << server_->error();
   }
 
-  // The dialog's ticket after the script, one option per entry.
-  std::vector<std::string> DialogOptions(const std::string& script) {
+  // The dialog's ticket after the script, one option per entry; the
+  // dialog's transcript goes to *transcript.
+  std::vector<std::string> DialogOptions(const std::string& script, std::string* transcript = nullptr) {
     const std::string file = server_->root() + "/wm.script";
     std::ofstream(file) << "panel Watermark\nshow\n" << script << "print\n";
     const auto r = zqtest::RunCommand({std::string(ZQ_BIN_DIR) + "/printdialog", "--ppd", ppdPath_, "--bundles",
                                        ZQ_BUNDLES_DIR, "--printer", "teldwm", "--script", file, "--ticket"},
                                       {"ZQ_PREFS_DIR=" + server_->root() + "/prefs"});
     EXPECT_EQ(r.status, 0) << r.err;
+    if (transcript != nullptr) *transcript = r.err;
     std::vector<std::string> options;
     std::istringstream lines(r.out);
     for (std::string line; std::getline(lines, line);)
@@ -147,6 +150,36 @@ TEST_F(WatermarkQueue, FirstPageOnlyAndTheAngleReachTheDevice) {
   EXPECT_GT(pages[0].bottom - pages[0].top, 3 * (pages[0].right - pages[0].left)) << "turned by 90 degrees";
   EXPECT_EQ(pages[1].count, 0);
   EXPECT_EQ(pages[2].count, 0);
+}
+
+// The preview's portrait sheet is 120 units wide with its centre at x = 113
+// of the view; its probed row through the text's middle.
+TEST_F(WatermarkQueue, TextIsCentredOnPaperWhereThePreviewShowsIt) {
+  std::string probes;
+  for (int x = 53; x <= 173; ++x) probes += "pixel 1033 " + std::to_string(x) + " 95\n";
+  std::string transcript;
+  const auto options = DialogOptions("click 1006\ntype 2000 Centred\ntype 1002 WMARK\ncolor 1003 1 0 0 1\n"
+                                     "type 1014 100\nselect 1202 \"Times-Roman\"\ntype 1204 100\nslide 1009 0\n" +
+                                         probes + "click 1030\n",
+                                     &transcript);
+  int left = 1 << 30, right = -1;
+  std::istringstream lines(transcript);
+  for (std::string line; std::getline(lines, line);) {
+    int x = 0, r = 0, g = 0, b = 0;
+    if (std::sscanf(line.c_str(), "pixel: 1033 %d %*d = %d %d %d", &x, &r, &g, &b) == 4 && r > 200 && g < 90 &&
+        b < 90) {
+      left = std::min(left, x), right = std::max(right, x);
+    }
+  }
+  ASSERT_GT(right, left) << transcript;
+  const double preview = ((left + right) / 2.0 - 113) / 60;  // a share of the half sheet
+
+  const std::vector<RedBox> pages = PrintAndRender(options, "centred");
+  ASSERT_EQ(pages.size(), 3u);
+  ASSERT_GT(pages[0].count, 100);
+  EXPECT_NEAR((pages[0].cx() - 297.5) / 297.5, preview, 0.05) << "paper and preview disagree";
+  EXPECT_NEAR(pages[0].cx(), 297.5, 6) << "the text is not centred across the sheet";
+  EXPECT_NEAR(pages[0].cy(), 421, 10) << "the text is not centred down the sheet";
 }
 
 }  // namespace

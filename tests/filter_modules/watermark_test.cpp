@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "editions/ark/ark_profile.h"
+#include "editions/kv29/kv29_profile.h"
 #include "modules/modules.h"
 #include "page_document.h"
 #include "watermark_ticket.h"
@@ -93,6 +95,42 @@ TEST(Watermark, OnlyTextWatermarksAreDrawn) {
   EXPECT_EQ(PostScriptPart(RunJob(WatermarkTicket({{"WMARKTypeTicket", "1"}})).out), doc);
   EXPECT_EQ(PostScriptPart(RunJob(WatermarkTicket({{"WMARKNameTicket", ""}})).out), doc);
   EXPECT_EQ(PostScriptPart(RunJob("").out), doc);
+}
+
+TEST(Watermark, AChosenWatermarkThatIsNotPrintedIsSaidInTheJobLog) {
+  // Pages that end in "showpage" only, as Linux programs make them.
+  const std::string showpageOnly = "%!PS\n%%BeginProlog\n%%EndProlog\n%%Page: 1 1\n(x) show\nshowpage\n%%EOF\n";
+  const std::string pages = zqtest::PageSaveDocument(2);
+  std::string ark = WatermarkTicket();
+  for (size_t at; (at = ark.find("com.tavelle.kvb.")) != std::string::npos;) ark.replace(at, 16, "com.tavelle.qdm.");
+  struct Case {
+    const zqf::EditionProfile& edition;
+    std::string options, document;
+    const char* reason;  // nullptr: nothing to say
+  };
+  const Case cases[] = {
+      {zqf::TeldProfile(), WatermarkTicket(), pages, nullptr},
+      {zqf::TeldProfile(), WatermarkTicket(), showpageOnly, "no \"ep\" or \"endp\" page ends"},
+      {zqf::ArkProfile(), ark, showpageOnly, "no \"ep\" or \"endp\" page ends"},
+      {zqf::TeldProfile(), WatermarkTicket({{"WMARKTypeTicket", "1"}}), pages, "picture watermarks"},
+      {zqf::TeldProfile(), WatermarkTicket({{"WMARKNameTicket", ""}}), showpageOnly, nullptr},
+      {zqf::Kv29Profile(), WatermarkTicket(), pages, "does not print watermarks"},
+      {zqf::Kv29Profile(), "", pages, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.edition.name) + " " + (c.reason != nullptr ? c.reason : "drawn or none"));
+    zqtest::JobSpec spec;
+    spec.options = c.options;
+    spec.postscript = c.document;
+    const auto r = zqtest::RunInProcess(c.edition, spec);
+    EXPECT_EQ(r.status, 0);
+    if (c.reason != nullptr) {
+      EXPECT_NE(r.err.find("WARNING: Watermark not printed: "), std::string::npos) << r.err;
+      EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+    } else {
+      EXPECT_EQ(r.err.find("Watermark"), std::string::npos) << r.err;
+    }
+  }
 }
 
 TEST(Watermark, LiteralsThatWouldBreakTheJobAreRefused) {

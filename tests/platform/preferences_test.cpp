@@ -68,6 +68,22 @@ TEST_F(PreferencesTest, DamagedFileReadsAsEmptyAndIsKept) {
   EXPECT_FALSE(Preferences::CopyValue("n", "app", PrefUser::kAnyUser, PrefHost::kAnyHost));
   EXPECT_FALSE(Preferences::CopyValue("l", "app", PrefUser::kAnyUser, PrefHost::kAnyHost));
   EXPECT_TRUE(Preferences::CopyValue("s", "app", PrefUser::kAnyUser, PrefHost::kAnyHost));
+  // ... but a reader that salvages a list gets its elements, and a write
+  // keeps what it did not understand.
+  const auto elements = Preferences::CopyListElements("l", "app", PrefUser::kAnyUser, PrefHost::kAnyHost);
+  ASSERT_TRUE(elements);
+  EXPECT_EQ(*elements, (std::vector<PrefElement>{std::string("a"), 1.0}));
+  EXPECT_FALSE(Preferences::CopyListElements("n", "app", PrefUser::kAnyUser, PrefHost::kAnyHost));
+  Preferences::KeepFileAsideBeforeNextWrite("app", PrefUser::kAnyUser, PrefHost::kAnyHost);
+  Preferences::SetValue("s", PrefValue{std::string("y")}, "app", PrefUser::kAnyUser, PrefHost::kAnyHost);
+  ASSERT_TRUE(Preferences::Synchronize("app", PrefUser::kAnyUser, PrefHost::kAnyHost));
+  Preferences::ResetForTesting();
+  EXPECT_EQ(Preferences::CopyListElements("l", "app", PrefUser::kAnyUser, PrefHost::kAnyHost), elements);
+  EXPECT_EQ(Preferences::CopyString("s", "app", PrefUser::kAnyUser, PrefHost::kAnyHost).value_or(""), "y");
+  // The copy asked for is kept beside the first one, not over it.
+  std::ifstream first(path + ".damaged"), second(path + ".damaged.1");
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(first)), {}), "{\"k\": \"v\"");
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(second)), {}), R"({"n": 5, "s": "x", "l": ["a", 1]})");
 }
 
 TEST_F(PreferencesTest, TextThatIsNotUtf8IsWrittenWithTheOtherChanges) {

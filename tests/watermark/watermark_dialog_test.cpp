@@ -166,30 +166,40 @@ TEST_F(WatermarkDialog, OffsetsAreCheckedAgainstTheSheetAndKeptInBothUnits) {
   EXPECT_EQ(r.Ticket("WMARKhOffsetTicket"), "-108.00");
 }
 
-TEST_F(WatermarkDialog, HostileStoreLoadsWithoutHarm) {
+TEST_F(WatermarkDialog, DamagedStoreShowsWhatCanBeReadAndLosesNothing) {
   Dialog(kTeld, NewText("Draft", "DRAFT"));  // makes the preferences file
-  // Lists of unequal length, a huge name, text beyond ASCII and a picture whose file is gone.
+  // Lists of unequal length, numbers where text belongs, a huge name, text
+  // beyond ASCII and a picture whose file is gone.
   const std::string key = "zq-teldcom.tavelle.kvb.printsettings.";
   std::string json = "{";
   for (size_t f = 0; f < kWMFieldCount; ++f) {
-    std::vector<std::string> values = {"1", "1", "1"};
-    if (f == kWMName) values = {"A", std::string(5000, 'n'), "C"};
-    if (f == kWMText) values = {"\\u00ff\\u4e00", "T", "x"};
+    std::vector<std::string> values = {"\"1\"", "\"1\"", "\"1\""};
+    if (f == kWMName) values = {"\"A\"", "\"" + std::string(5000, 'n') + "\"", "\"C\""};
+    if (f == kWMText) values = {"\"\\u00ff\\u4e00\"", "\"T\"", "\"x\""};
     if (f == kWMType) values = {"0", "1", "0"};
-    if (f == kWMImagePath) values = {"", "/nonexistent/logo.png", ""};
-    if (f == kWMDensity) values = {"1", "1"};
+    if (f == kWMImagePath) values = {"\"\"", "\"/nonexistent/logo.png\"", "\"\""};
+    if (f == kWMDensity) values = {"\"1\"", "\"1\""};
+    if (f == kWMAngel) values = {"45", "0", "90"};
     json += std::string(f ? "," : "") + "\"" + key + WatermarkPreferenceKeyName(static_cast<WatermarkField>(f)) + "\": [";
-    for (size_t i = 0; i < values.size(); ++i) json += std::string(i ? "," : "") + "\"" + values[i] + "\"";
+    for (size_t i = 0; i < values.size(); ++i) json += std::string(i ? "," : "") + values[i];
     json += "]";
   }
   json += "}";
+  std::string file;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_.path() + "/prefs"))
-    if (entry.path().filename() == "AnyApplication.json") std::ofstream(entry.path()) << json;
+    if (entry.path().filename() == "AnyApplication.json") file = entry.path();
+  ASSERT_FALSE(file.empty());
+  std::ofstream(file) << json;
+
   DialogRun r = Dialog(kTeld, "dump 1003\nselect 1003 1\nclick 1004\nclick 1031\nselect 1003 2\nprint\n");
   EXPECT_EQ(r.result.status, 0) << r.result.err;
-  EXPECT_NE(r.Dump("1003").find("items=[\"None\", \"A\", \"nnn"), std::string::npos) << "cut to two watermarks";
+  EXPECT_NE(r.Dump("1003").find("items=[\"None\", \"A\", \"nnn"), std::string::npos) << "the two whole watermarks";
   EXPECT_EQ(r.Dump("1003").find("\"C\""), std::string::npos);
   EXPECT_EQ(r.Ticket("WMARKTypeTicket"), "<none>") << "the picture is gone: no record";
+  // Saved at print: both are found again, and the file as it was is kept.
+  DialogRun again = Dialog(kTeld, "select 1003 \"A\"\nprint\n");
+  EXPECT_EQ(again.Ticket("WMARKAngleTicket"), "45");
+  EXPECT_EQ(zqtest::Slurp(file + ".damaged"), json);
 }
 
 // Probes a rectangle of the preview (pixel commands in the script) and

@@ -90,36 +90,87 @@ TEST(WatermarkStore, RemovingMovesTheLaterWatermarksUpInEveryList) {
   EXPECT_EQ(LoadAfresh().Count(), 0u);
 }
 
-TEST(WatermarkStore, HostileStoresLoadWithoutHarm) {
-  zqtest::PrefsFolder prefs;
-  WatermarkStore seed;
-  for (const char* name : {"A", "B", "C"}) seed.Append(zqtest::TextWatermark(name, name));
-  ASSERT_TRUE(seed.Save(kNs, kPrinter));
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), {});
+}
 
-  // An older or damaged preference: one list short, one holding text and
-  // a huge name.
-  StoreList(PrefKey(zqwm::kWMAngel), {"10", "20"});
-  StoreList(PrefKey(zqwm::kWMDensity), {"lots", "99999999999999999999", "-5"});
-  StoreList(PrefKey(zqwm::kWMName), {std::string(100000, 'N'), "B", "C"});
-  ASSERT_TRUE(zqp::Preferences::Synchronize(zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
-                                            zqp::PrefHost::kCurrentHost));
+// The file's list of one field, as JSON text.
+std::string JsonKey(zqwm::WatermarkField field) { return "\"" + PrefKey(field) + "\": "; }
 
-  WatermarkStore store = LoadAfresh();
-  ASSERT_EQ(store.Count(), 2u);  // cut to the shortest list
-  for (size_t f = 0; f < zqwm::kWMFieldCount; ++f) {
-    EXPECT_EQ(store.List(static_cast<zqwm::WatermarkField>(f)).size(), 2u);
+TEST(WatermarkStore, ADamagedStoreKeepsWhatCanBeReadAndTheRestAside) {
+  struct Case {
+    const char* what;
+    zqwm::WatermarkField field;
+    const char* list;  // JSON in place of the field's list; nullptr removes it
+    std::vector<std::string> names;
+  };
+  const std::vector<Case> cases{
+      {"intact", zqwm::kWMAngel, R"(["45", "45", "90"])", {"A", "B", "C"}},
+      {"numbers for text", zqwm::kWMAngel, "[45, 0, 90.0]", {"A", "B", "C"}},
+      {"numbers for colours", zqwm::kWMRed, "[1, 0.5, 0]", {"A", "B", "C"}},
+      {"a shorter list", zqwm::kWMDensity, R"(["50", "50"])", {"A", "B"}},
+      {"a longer list", zqwm::kWMName, R"(["A", "B", "C", "D"])", {"A", "B", "C"}},
+      {"something else in a list", zqwm::kWMScale, R"(["100", {}, "100"])", {"A", "C"}},
+      {"a fraction for a whole number", zqwm::kWMhMMOffset, "[10, 10.5, 10]", {"A", "C"}},
+      {"words for a number", zqwm::kWMDensity, R"(["lots", "50", "99999999999999999999"])", {"B"}},
+      {"a type that is none", zqwm::kWMType, R"(["0", "2", "0"])", {"A", "C"}},
+      {"a number for a name", zqwm::kWMName, R"([7, "B", "C"])", {"7", "B", "C"}},
+      {"no list", zqwm::kWMDensity, nullptr, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    zqtest::PrefsFolder prefs;
+    WatermarkStore seed;
+    for (const char* name : {"A", "B", "C"}) seed.Append(zqtest::TextWatermark(name, name));
+    ASSERT_TRUE(seed.Save(kNs, kPrinter));
+    const std::string file = zqp::Preferences::StorePath(zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
+                                                         zqp::PrefHost::kCurrentHost);
+    // The field's list as another program or an older version left it.
+    std::string json = ReadAll(file);
+    const size_t at = json.find(JsonKey(c.field));
+    const size_t end = json.find(']', at) + 1;
+    if (c.list != nullptr) {
+      json.replace(at + JsonKey(c.field).size(), end - at - JsonKey(c.field).size(), c.list);
+    } else {
+      json.erase(at, json.find('"', end) - at);
+    }
+    std::ofstream(file, std::ios::trunc) << json;
+
+    WatermarkStore store = LoadAfresh();
+    EXPECT_EQ(store.List(zqwm::kWMName), c.names);
+    // Numbers read as the store writes them.
+    if (c.field == zqwm::kWMAngel) {
+      EXPECT_EQ(store.Field(zqwm::kWMAngel, 2), "90");
+    }
+    if (c.field == zqwm::kWMRed) {
+      EXPECT_EQ(store.Field(zqwm::kWMRed, 1), "0.500000");
+    }
+
+    // The next save writes back every watermark read, and the file as it
+    // was stays beside it when anything of it could not be taken in.
+    store.Append(zqtest::TextWatermark("New", "NEW"));
+    ASSERT_TRUE(store.Save(kNs, kPrinter));
+    std::vector<std::string> saved = c.names;
+    saved.push_back("New");
+    EXPECT_EQ(LoadAfresh().List(zqwm::kWMName), saved);
+    const bool intact = std::string(c.what) == "intact";
+    EXPECT_EQ(std::filesystem::exists(file + ".damaged"), !intact);
+    if (!intact) {
+      EXPECT_EQ(ReadAll(file + ".damaged"), json);
+    }
   }
-  EXPECT_EQ(store.Field(zqwm::kWMName, 0).size(), 100000u);
-  EXPECT_EQ(store.IntField(zqwm::kWMDensity, 0), 0);
-  EXPECT_EQ(store.IntField(zqwm::kWMDensity, 1), INT32_MAX);
-  EXPECT_EQ(store.Field(zqwm::kWMName, 5), "");
-  EXPECT_FALSE(store.Record(2));
-  EXPECT_FALSE(store.Remove(2));
+}
 
-  // Text that is not UTF-8 (set by another program in this session) is
-  // repaired on load, so it can be saved and written to the ticket.
+TEST(WatermarkStore, TextThatIsNotUtf8IsRepaired) {
+  zqtest::PrefsFolder prefs;
+  // Set by another program in this session: repaired on load, so it can be
+  // saved and written to the ticket.
   StoreList(PrefKey(zqwm::kWMName), {"bad \xff\xfe name", "B"});
   StoreList(PrefKey(zqwm::kWMText), {"\xC3", "\xE3\x81"});
+  for (size_t f = 0; f < zqwm::kWMFieldCount; ++f)
+    if (f != zqwm::kWMName && f != zqwm::kWMText) StoreList(PrefKey(static_cast<zqwm::WatermarkField>(f)), {"0", "1"});
+  WatermarkStore store;
   store.Load(kNs, kPrinter);
   ASSERT_EQ(store.Count(), 2u);
   EXPECT_EQ(store.Field(zqwm::kWMName, 0), "bad \uFFFD\uFFFD name");
@@ -128,6 +179,8 @@ TEST(WatermarkStore, HostileStoresLoadWithoutHarm) {
   EXPECT_TRUE(zqp::IsValidUtf8(store.Field(zqwm::kWMName, 2)));
   ASSERT_TRUE(store.Save(kNs, kPrinter));
   EXPECT_EQ(LoadAfresh().Field(zqwm::kWMName, 0), "bad \uFFFD\uFFFD name");
+  EXPECT_EQ(store.Field(zqwm::kWMName, 5), "");
+  EXPECT_FALSE(store.Record(3));
 
   // A file that is not a preference file at all reads as no watermarks.
   const std::string file = zqp::Preferences::StorePath(zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,

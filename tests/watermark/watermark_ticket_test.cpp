@@ -4,11 +4,13 @@
 
 #include <cups/ppd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "filter_harness.h"
 #include "watermark_edition.h"
+#include "watermark_fonts.h"
 #include "watermark_test_support.h"
 #include "watermark_ticket.h"
 #include "zqp/print_settings.h"
@@ -178,6 +180,59 @@ TEST(WatermarkTicket, UnknownFontsPrintAsCourierMeasuredWithTheDefault) {
   EXPECT_EQ(Value(settings, ns + "WMARKWidthTicket"), "100.00");
   EXPECT_EQ(Value(settings, ns + "WMARKHeightTicket"), "10.00");
   EXPECT_EQ(asked, (std::vector<std::string>{"Courier 48", "Nimbus Mono PS 48"}));
+}
+
+// The widths the device gives the literals, by Ghostscript, which draws
+// with the same faces as our fonts: one line per "font literal" pair.
+std::vector<double> DeviceWidths(int size, const std::vector<std::pair<std::string, std::string>>& runs) {
+  std::string program;
+  for (const auto& [font, literal] : runs)
+    program += "/" + font + " " + std::to_string(size) + " selectfont " + literal + " stringwidth pop =\n";
+  const std::string path = std::filesystem::temp_directory_path() / "zq-wm-widths.ps";
+  std::ofstream(path) << program;
+  std::vector<double> widths;
+  if (FILE* gs = popen(("gs -q -dNODISPLAY -dSAFER -dBATCH " + path + " 2>/dev/null").c_str(), "r")) {
+    for (double w; std::fscanf(gs, "%lf", &w) == 1;) widths.push_back(w);
+    pclose(gs);
+  }
+  std::filesystem::remove(path);
+  return widths;
+}
+
+TEST(WatermarkTicket, TextIsMeasuredInItsOwnFont) {
+  // Each row our fonts serve measures as the device draws its print font;
+  // a row they do not serve (Optima) measures as Courier.
+  const std::vector<std::pair<std::string, std::string>> rows{
+      {"Courier", "Courier"},
+      {"Helvetica", "Helvetica"},
+      {"Times-Roman", "Times-Roman"},
+      {"Palatino-Roman", "Palatino-Roman"},
+      {"AvantGarde-Book", "AvantGarde-Book"},
+      {"NewCenturySchlbk-Roman", "NewCenturySchlbk-Roman"},
+      {"Bookman-Demi", "Bookman-Demi"},
+      {"ZapfChancery-MediumItalic", "ZapfChancery-MediumItalic"},
+      {"Optima", "Courier"},
+  };
+  const std::string text = "A(b)c Watermark";
+  std::vector<std::pair<std::string, std::string>> runs;
+  for (const auto& row : rows) runs.emplace_back(row.second, zqwm::WatermarkTextLiteral(text, false, false));
+  const std::vector<double> device = DeviceWidths(48, runs);
+  ASSERT_EQ(device.size(), rows.size()) << "Ghostscript measures every run";
+
+  const auto& edition = zqwm::TeldWatermarkEdition();
+  for (size_t k = 0; k < rows.size(); ++k) {
+    SCOPED_TRACE(rows[k].first);
+    WatermarkStore store;
+    auto r = zqtest::TextWatermark("W", text);
+    r.fontName = rows[k].first;
+    store.Append(r);
+    auto context = FixedContext();
+    context.measureText = nullptr;  // the real measuring
+    zqp::PrintSettings settings;
+    ASSERT_EQ(zqwm::SetValueToTicketForWatermarkCtrl(&settings, store, 2, edition, context, false), 0);
+    const double width = std::stod(Value(settings, std::string(edition.ticketNamespace) + "WMARKWidthTicket"));
+    EXPECT_NEAR(width * zqwm::FontRowForDisplayName(rows[k].first).xRate, device[k], 0.1);
+  }
 }
 
 TEST(WatermarkTicket, KeysOfAnEarlierWatermarkDoNotSurvive) {

@@ -1,11 +1,16 @@
 #include "watermark_store.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 
 #include "zqp/preferences.h"
+#include "zqp/system.h"
 #include "zqp/utf8.h"
 #include "zqpde/ticket_value.h"
 
@@ -47,6 +52,66 @@ std::string RepairedUtf8(const std::string& text) {
   return out;
 }
 
+enum class ElementKind { kText, kReal, kInteger, kChoice };
+
+ElementKind KindOf(WatermarkField field) {
+  switch (field) {
+    case kWMName: case kWMText: case kWMImagePath: case kWMFontName: return ElementKind::kText;
+    case kWMRed: case kWMGreen: case kWMBlue: case kWMAlpha: case kWMSize: return ElementKind::kReal;
+    case kWMType: case kWMSizeRadio: return ElementKind::kChoice;
+    default: return ElementKind::kInteger;
+  }
+}
+
+bool ParseInteger(const std::string& text, long* value) {
+  if (text.empty() || std::isspace(static_cast<unsigned char>(text.front()))) return false;
+  errno = 0;
+  char* end = nullptr;
+  *value = std::strtol(text.c_str(), &end, 10);
+  return errno == 0 && *end == '\0' && *value >= INT32_MIN && *value <= INT32_MAX;
+}
+
+// Whether an element reads as what its list holds: any text; a finite
+// number for a colour or size; a whole number within 32 bits for an angle,
+// density, scale or offset; 0 or 1 for the type and the unit.
+bool IsValidElement(WatermarkField field, const std::string& text) {
+  long integer = 0;
+  switch (KindOf(field)) {
+    case ElementKind::kText: return true;
+    case ElementKind::kInteger: return ParseInteger(text, &integer);
+    case ElementKind::kChoice: return ParseInteger(text, &integer) && (integer == 0 || integer == 1);
+    case ElementKind::kReal: {
+      if (text.empty() || std::isspace(static_cast<unsigned char>(text.front()))) return false;
+      char* end = nullptr;
+      const double value = std::strtod(text.c_str(), &end);
+      return *end == '\0' && std::isfinite(value);
+    }
+  }
+  return false;
+}
+
+// A number found where the store writes text, as the store would have
+// written it; nothing when its meaning is not plain (a fraction where a
+// whole number belongs, a number too large to be one).
+std::optional<std::string> NumberAsText(WatermarkField field, double number) {
+  if (!std::isfinite(number)) return std::nullopt;
+  const bool whole = std::trunc(number) == number;
+  switch (KindOf(field)) {
+    case ElementKind::kReal: return Real(number);
+    case ElementKind::kInteger:
+    case ElementKind::kChoice:
+      if (!whole || number < INT32_MIN || number > INT32_MAX) return std::nullopt;
+      return Integer(static_cast<int32_t>(number));
+    case ElementKind::kText: {
+      if (!whole || std::fabs(number) > 9007199254740992.0) return std::nullopt;  // 2^53: still exact
+      char buffer[32];
+      std::snprintf(buffer, sizeof buffer, "%.0f", number);
+      return std::string(buffer);
+    }
+  }
+  return std::nullopt;
+}
+
 bool PreferenceKey(const std::string& ns, WatermarkField field, const std::string& printerID, std::string* key) {
   if (printerID.empty()) return false;
   const std::string name = ns + kKeyNames[field];
@@ -61,19 +126,39 @@ const char* WatermarkPreferenceKeyName(WatermarkField field) {
   return field < kWMFieldCount ? kKeyNames[field] : "";
 }
 
-void WatermarkStore::Load(const std::string& ticketNamespace, const std::string& printerID) {
-  Lists lists;
+WatermarkLoadResult WatermarkStore::Load(const std::string& ticketNamespace, const std::string& printerID) {
+  Elements elements;
+  bool converted = false;
   for (size_t f = 0; f < kWMFieldCount; ++f) {
+    const auto field = static_cast<WatermarkField>(f);
     std::string key;
-    if (!PreferenceKey(ticketNamespace, static_cast<WatermarkField>(f), printerID, &key)) continue;
-    const auto value = zqp::Preferences::CopyValue(key, zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
-                                                   zqp::PrefHost::kCurrentHost);
-    if (!value) continue;
-    if (const auto* list = std::get_if<std::vector<std::string>>(&*value)) {
-      for (const auto& element : *list) lists[f].push_back(RepairedUtf8(element));
+    if (!PreferenceKey(ticketNamespace, field, printerID, &key)) continue;
+    const auto list = zqp::Preferences::CopyListElements(key, zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
+                                                         zqp::PrefHost::kCurrentHost);
+    if (!list) continue;
+    for (const auto& element : *list) {
+      if (const auto* text = std::get_if<std::string>(&element)) {
+        elements[f].push_back(RepairedUtf8(*text));
+      } else if (const auto* number = std::get_if<double>(&element)) {
+        elements[f].push_back(NumberAsText(field, *number));
+        converted = true;
+      } else {
+        elements[f].push_back(std::nullopt);
+      }
     }
   }
-  SetLists(std::move(lists));
+  WatermarkLoadResult result = TakeValid(elements);
+  result.damaged = result.damaged || converted;
+  if (result.damaged) {
+    // The lists are written back as they now are at the next save; what
+    // they held before stays in the kept copy of the file.
+    zqp::Preferences::KeepFileAsideBeforeNextWrite(zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
+                                                   zqp::PrefHost::kCurrentHost);
+    zqp::Log("watermarks of %s are damaged: %zu of %zu read; the preferences file is kept aside before it is "
+             "written again",
+             printerID.c_str(), result.kept, result.stored);
+  }
+  return result;
 }
 
 bool WatermarkStore::Save(const std::string& ticketNamespace, const std::string& printerID) const {
@@ -96,15 +181,28 @@ bool WatermarkStore::Save(const std::string& ticketNamespace, const std::string&
   }
 }
 
-void WatermarkStore::SetLists(Lists lists) {
-  lists_ = std::move(lists);
-  Normalise();
+WatermarkLoadResult WatermarkStore::SetLists(const Lists& lists) {
+  Elements elements;
+  for (size_t f = 0; f < kWMFieldCount; ++f)
+    for (const auto& element : lists[f]) elements[f].push_back(RepairedUtf8(element));
+  return TakeValid(elements);
 }
 
-void WatermarkStore::Normalise() {
-  size_t common = lists_[0].size();
-  for (const auto& list : lists_) common = std::min(common, list.size());
-  for (auto& list : lists_) list.resize(common);
+WatermarkLoadResult WatermarkStore::TakeValid(const Elements& elements) {
+  WatermarkLoadResult result;
+  for (const auto& list : elements) result.stored = std::max(result.stored, list.size());
+  Lists kept;
+  for (size_t i = 0; i < result.stored; ++i) {
+    bool whole = true;
+    for (size_t f = 0; f < kWMFieldCount && whole; ++f)
+      whole = i < elements[f].size() && elements[f][i] && IsValidElement(static_cast<WatermarkField>(f), *elements[f][i]);
+    if (!whole) continue;
+    for (size_t f = 0; f < kWMFieldCount; ++f) kept[f].push_back(*elements[f][i]);
+  }
+  lists_ = std::move(kept);
+  result.kept = Count();
+  result.damaged = result.kept < result.stored;
+  return result;
 }
 
 const std::string& WatermarkStore::Field(WatermarkField field, size_t index) const {

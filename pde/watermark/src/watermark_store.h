@@ -39,15 +39,30 @@ struct WatermarkRecord {
   int32_t hMMOffset = 0, vMMOffset = 0;  // millimetres
 };
 
+// What a load found: the watermarks stored (the longest list) and those
+// taken in. Fewer taken than stored, or an element converted, means the
+// stored lists were damaged; the preferences file as it was is then kept
+// aside before the next write.
+struct WatermarkLoadResult {
+  size_t stored = 0;
+  size_t kept = 0;
+  bool damaged = false;
+};
+
 class WatermarkStore {
  public:
   using Lists = std::array<std::vector<std::string>, kWMFieldCount>;
 
-  // Replaces the lists with those stored for the printer; missing lists
-  // (or no printer) read as empty. Lists of unequal length, from a damaged
-  // or older preference, are cut to the shortest so every index is valid;
-  // text that is not UTF-8 has its stray bytes replaced.
-  void Load(const std::string& ticketNamespace, const std::string& printerID);
+  // Replaces the lists with those stored for the printer; no lists (or no
+  // printer) read as no watermarks. A damaged store gives up only what
+  // cannot be read: a watermark is taken in when each of its 18 elements is
+  // there and valid for its list (a number where text belongs becomes its
+  // text when its meaning is plain); the rest (an entry of a missing or
+  // shorter list, an element of the wrong kind) is left out, and the file
+  // as it was is kept beside the new one ("<file>.damaged") before the next
+  // write, so nothing the user had is lost. Text that is not UTF-8 has its
+  // stray bytes replaced.
+  WatermarkLoadResult Load(const std::string& ticketNamespace, const std::string& printerID);
   // Writes every list under the printer's keys and synchronises. False
   // when there is no printer or the preferences cannot be written.
   bool Save(const std::string& ticketNamespace, const std::string& printerID) const;
@@ -68,13 +83,14 @@ class WatermarkStore {
   bool Update(const WatermarkRecord& record, size_t index);
   bool Remove(size_t index);
 
-  // Sets the lists as they are and then cuts them to a common length, as
-  // Load does (tests and the edit window's cancel use it).
-  void SetLists(Lists lists);
+  // Takes the watermarks of the lists whose elements are all there and
+  // valid, as Load does.
+  WatermarkLoadResult SetLists(const Lists& lists);
 
  private:
+  using Elements = std::array<std::vector<std::optional<std::string>>, kWMFieldCount>;
   static std::array<std::string, kWMFieldCount> Format(const WatermarkRecord& record);
-  void Normalise();
+  WatermarkLoadResult TakeValid(const Elements& elements);
   Lists lists_;
 };
 

@@ -1,7 +1,6 @@
 #include "watermark_ticket.h"
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
-#include <pango/pangocairo.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +11,7 @@
 #include <set>
 
 #include "watermark_fonts.h"
+#include "zqp/font.h"
 #include "zqp/iconv.h"
 #include "zqp/print_settings.h"
 #include "zqp/utf8.h"
@@ -330,30 +330,22 @@ PaperRect PMGetPhysicalPaperSize(ppd_file_t* ppd, const zqp::PrintSettings* sett
 
 bool MeasureTextWithPango(const std::string& family, int size, const std::string& text, bool exactFamily,
                           double* width, double* height) {
-  PangoFontMap* map = pango_cairo_font_map_get_default();
-  PangoFontFamily** families = nullptr;
-  int count = 0;
-  pango_font_map_list_families(map, &families, &count);
-  bool found = !exactFamily;
-  for (int k = 0; k < count && !found; ++k) {
-    found = g_ascii_strcasecmp(pango_font_family_get_name(families[k]), family.c_str()) == 0;
+  // The same font resolution as the preview's: a desktop name ("Times
+  // Roman", "Helvetica") is served by the face our font configuration maps
+  // it to, so the box the device centres is the one the preview shows.
+  if (size <= 0) {
+    *width = *height = 0;
+    return !exactFamily || zqp::Font::isAvailable(family);
   }
-  g_free(families);
-  if (!found) return false;
-  PangoContext* context = pango_font_map_create_context(map);
-  PangoLayout* layout = pango_layout_new(context);
-  PangoFontDescription* description = pango_font_description_new();
-  pango_font_description_set_family(description, family.c_str());
-  pango_font_description_set_absolute_size(description, static_cast<double>(size) * PANGO_SCALE);
-  pango_layout_set_font_description(layout, description);
-  pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
-  PangoRectangle logical{};
-  pango_layout_get_extents(layout, nullptr, &logical);
-  *width = static_cast<double>(logical.width) / PANGO_SCALE;
-  *height = static_cast<double>(logical.height) / PANGO_SCALE;
-  pango_font_description_free(description);
-  g_object_unref(layout);
-  g_object_unref(context);
+  std::shared_ptr<zqp::Font> font = zqp::Font::fontWithName(family, size);
+  if (!font) {
+    if (exactFamily) return false;
+    font = zqp::Font::systemFontOfSize(size);
+  }
+  // As the device's "show" sets the text: each glyph at its exact advance.
+  const zqp::Size extent = zqp::AttributedString(text, zqp::TextAttributes{font, {}, true}).size();
+  *width = extent.width;
+  *height = extent.height;
   return true;
 }
 

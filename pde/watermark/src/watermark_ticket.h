@@ -25,8 +25,8 @@ struct PaperRect {
 };
 
 // Measures text in a desktop font at a size in points. With exactFamily the
-// result is false when no font of that family is installed; without it the
-// system's nearest font stands in.
+// result is false when our fonts do not serve the name; without it the
+// controls' font stands in for a name they do not serve.
 using TextMeasurer = std::function<bool(const std::string& family, int size, const std::string& text,
                                         bool exactFamily, double* width, double* height)>;
 // The size of a picture in points: false when the file does not load.
@@ -78,6 +78,9 @@ std::optional<int32_t> RestoredPopupValue(const WatermarkStore& store, std::stri
 // sheet the devices take.
 PaperRect PMGetPhysicalPaperSize(ppd_file_t* ppd, const zqp::PrintSettings* settings, const PaperRect& hostPaper);
 
+// The logical extent of the text laid out by pango in the font the name
+// resolves to through the suite's font configuration (zqp::Font), as the
+// preview draws it.
 bool MeasureTextWithPango(const std::string& family, int size, const std::string& text, bool exactFamily,
                           double* width, double* height);
 bool ImageSizeOfFile(const std::string& path, double* width, double* height);

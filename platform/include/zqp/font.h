@@ -39,6 +39,9 @@ class ZQP_API Font {
 struct TextAttributes {
   std::shared_ptr<Font> font;  // null: the system font at 12 points
   Color foregroundColor{0, 0, 0, 1};
+  // On: each glyph advances by its exact width, as a PostScript "show"
+  // sets it: no pair kerning, no positions rounded to whole points.
+  bool exactAdvances = false;
 };
 
 // One run of text with its attributes, measured and drawn as one line

@@ -90,7 +90,7 @@ FontSystem& Fonts() {
 // A layout of the text in the font; cr (may be null) gives the transform
 // the glyphs are placed for. Metrics are unhinted, so a measure does not
 // depend on where the text is drawn.
-PangoLayout* MakeLayout(cairo_t* cr, const std::string& text, const Font& font) {
+PangoLayout* MakeLayout(cairo_t* cr, const std::string& text, const Font& font, bool exactAdvances) {
   FontSystem& fs = Fonts();
   PangoContext* pc = pango_font_map_create_context(fs.map);
   if (cr != nullptr) pango_cairo_update_context(cr, pc);
@@ -100,6 +100,7 @@ PangoLayout* MakeLayout(cairo_t* cr, const std::string& text, const Font& font) 
   cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
   cairo_font_options_set_antialias(fo, CAIRO_ANTIALIAS_GRAY);
   pango_cairo_context_set_font_options(pc, fo);
+  if (exactAdvances) pango_context_set_round_glyph_positions(pc, FALSE);
   cairo_font_options_destroy(fo);
   PangoLayout* layout = pango_layout_new(pc);
   g_object_unref(pc);
@@ -113,6 +114,12 @@ PangoLayout* MakeLayout(cairo_t* cr, const std::string& text, const Font& font) 
   gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
   pango_layout_set_text(layout, valid, -1);
   g_free(valid);
+  if (exactAdvances) {
+    PangoAttrList* attributes = pango_attr_list_new();
+    pango_attr_list_insert(attributes, pango_attr_font_features_new("kern 0"));
+    pango_layout_set_attributes(layout, attributes);
+    pango_attr_list_unref(attributes);
+  }
   return layout;
 }
 
@@ -155,7 +162,7 @@ std::string Font::familyName() const {
 }
 
 Size AttributedString::size() const {
-  PangoLayout* layout = MakeLayout(nullptr, text_, *FontOf(attributes_));
+  PangoLayout* layout = MakeLayout(nullptr, text_, *FontOf(attributes_), attributes_.exactAdvances);
   PangoRectangle logical;
   pango_layout_get_extents(layout, nullptr, &logical);
   g_object_unref(layout);
@@ -168,7 +175,7 @@ void AttributedString::drawAtPoint(GraphicsContext& ctx, const Point& p) const {
   cairo_matrix_t m;
   cairo_get_matrix(cr, &m);
   const bool yUp = m.xx * m.yy - m.xy * m.yx < 0;
-  PangoLayout* layout = MakeLayout(nullptr, text_, *FontOf(attributes_));
+  PangoLayout* layout = MakeLayout(nullptr, text_, *FontOf(attributes_), attributes_.exactAdvances);
   PangoRectangle logical;
   pango_layout_get_extents(layout, nullptr, &logical);
   if (yUp) {
