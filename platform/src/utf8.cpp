@@ -41,6 +41,22 @@ bool IsValidUtf8(std::string_view s) {
   return true;
 }
 
+std::string RepairedUtf8(std::string_view s) {
+  if (IsValidUtf8(s)) return std::string(s);
+  std::string out;
+  size_t pos = 0;
+  while (pos < s.size()) {
+    char32_t cp = 0;
+    if (NextCodePoint(s, pos, cp)) {
+      AppendUtf8(out, cp);
+    } else {
+      AppendUtf8(out, U'\uFFFD');
+      ++pos;
+    }
+  }
+  return out;
+}
+
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);

@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "../platform/test_support.h"
 #include "zqp/task.h"
@@ -20,6 +22,21 @@ TEST(RunTask, GzipCompressesAFileAndExitsZero) {
   const zqp::TaskResult unzip = zqp::RunTask("/usr/bin/gzip", {"-dc", zipped});
   ASSERT_TRUE(unzip.succeeded());
   EXPECT_EQ(unzip.output, original);
+}
+
+// The child reads the descriptor it was given, not the name: the file is
+// renamed away after it was opened and another put in its place.
+TEST(RunTask, InputFromAnOpenedDescriptor) {
+  zqtest::TempDir dir;
+  const std::string file = dir.file("job.ps", "the opened file");
+  const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(rename(file.c_str(), (file + ".old").c_str()), 0);
+  dir.file("job.ps", "another file");
+  const zqp::TaskResult cat = zqp::RunTaskWithInput("/bin/cat", {}, fd);
+  close(fd);
+  ASSERT_TRUE(cat.succeeded()) << cat.error;
+  EXPECT_EQ(cat.output, "the opened file");
 }
 
 TEST(RunTask, ReportsExitStatusSignalAndUnstartablePrograms) {

@@ -13,6 +13,8 @@
 #include <iostream>
 #include <string>
 
+#include "upload_core.h"
+
 namespace {
 httplib::SSLServer* server = nullptr;
 void Stop(int) {
@@ -34,14 +36,18 @@ int main(int argc, char** argv) {
   }
   server = &s;
   s.Get(".*/IsUserExisted", [&](const httplib::Request& req, httplib::Response& res) {
-    std::cout << "check: " << req.path << " username=" << req.get_param_value("username") << std::endl;
+    std::cout << "check: " << req.path << " username=" << tollbox::EscapeForLog(req.get_param_value("username"))
+              << std::endl;
     res.set_content(reply, "application/json");
   });
   s.Post(".*/PrintClientFileUpload", [&](const httplib::Request& req, httplib::Response& res) {
-    std::cout << "upload: " << req.path;
+    // Names as the form gave them, escaped: a line end in one would make a
+    // line of its own here.
+    std::cout << "upload: " << req.path << " parts=" << req.files.size();
     for (const auto& [name, part] : req.files) {
-      std::cout << " " << name << (part.filename.empty() ? "" : "(" + part.filename + ")") << "=" << part.content.size()
-                << "B";
+      std::cout << " " << tollbox::EscapeForLog(name)
+                << (part.filename.empty() ? "" : "(" + tollbox::EscapeForLog(part.filename) + ")") << "="
+                << part.content.size() << "B";
       if (name == "printfile") std::ofstream(folder + "/printfile.gz", std::ios::binary) << part.content;
     }
     std::cout << std::endl;

@@ -7,10 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <sstream>
 #include <string>
@@ -83,6 +86,7 @@ class UploadClientTest : public ::testing::Test {
       std::lock_guard<std::mutex> lock(mutex_);
       ++requests_;
       checks_.push_back(req.path + "?" + req.get_param_value("username") + "|" + req.get_param_value("password"));
+      if (onCheck_) onCheck_();
       res.status = checkStatus_;
       res.set_content(checkReply_, "application/json");
     });
@@ -109,6 +113,7 @@ class UploadClientTest : public ::testing::Test {
         uploadParts_ = read ? parts : std::vector<Part>{};
         uploadType_ = req.get_header_value("Content-Type");
         answer = uploadAnswer_;
+        if (onUpload_) onUpload_();
       }
       if (answer == UploadAnswer::kServerError) res.status = 500;
       if (answer == UploadAnswer::kSlow) std::this_thread::sleep_for(std::chrono::milliseconds(2500));
@@ -142,6 +147,7 @@ class UploadClientTest : public ::testing::Test {
     checkReply_ = "{\"Status\":0}";
     uploadAnswer_ = UploadAnswer::kOk;
     document_.clear();
+    onCheck_ = onUpload_ = nullptr;
     root_ = std::make_unique<zqtest::TempDir>();
     spool_ = root_->path() + "/var/tollboxprintclient";
     fs::create_directories(spool_);
@@ -157,11 +163,11 @@ class UploadClientTest : public ::testing::Test {
 
   // Runs the client with the script; trusted: SSL_CERT_FILE names the
   // server's certificate.
-  ClientRun RunClient(const std::string& script, bool trusted = true) {
+  ClientRun RunClient(const std::string& script, bool trusted = true, const std::string& environment = "") {
     const std::string scriptPath = root_->file("script", script);
     const std::string err = root_->path() + "/transcript";
     std::string cmd = "env -u SSL_CERT_DIR ZQ_ROOT=" + root_->path() +
-                      " ZQ_TOLLBOX_UPLOAD_TIMEOUT=1 ZQ_TOLLBOX_CONFIG_TIMEOUT=2 ";
+                      " ZQ_TOLLBOX_UPLOAD_TIMEOUT=1 ZQ_TOLLBOX_CONFIG_TIMEOUT=2 " + environment + " ";
     cmd += trusted ? "SSL_CERT_FILE=" + cert_ : "SSL_CERT_FILE=/nonexistent";
     cmd += " " TOLLBOX_CLIENT " --script " + scriptPath + " 2>" + err;
     ClientRun run;
@@ -186,6 +192,8 @@ class UploadClientTest : public ::testing::Test {
   static inline std::string uploadType_, checkReply_, document_;
   static inline int checkStatus_ = 200;
   static inline UploadAnswer uploadAnswer_ = UploadAnswer::kOk;
+  // Run by the server while it handles the check or the upload (under its lock).
+  static inline std::function<void()> onCheck_, onUpload_;
 
   std::unique_ptr<zqtest::TempDir> root_;
   std::string spool_;
@@ -330,7 +338,6 @@ TEST_F(UploadClientTest, JobsThatCannotBeSentAreRefusedClearly) {
       // An unknown limit refuses nothing.
       {"x\nabc\nMain|https://localhost:1", "(Big).ps", true, "value=\"Big\"", true, true},
       {"x\n50\nMain|https://localhost:1", "(Report).PS", true, "I'm out of here", true, true},
-      // gzip cannot write its output where a folder stands.
       {"x\n50\nMain|https://localhost:1", "(Stuck).ps", true, "alert: The job could not be compressed.", true, false},
   };
   for (const auto& c : cases) {
@@ -340,9 +347,10 @@ TEST_F(UploadClientTest, JobsThatCannotBeSentAreRefusedClearly) {
     else Configure(c.configuration);
     if (!c.spool) fs::remove_all(spool_);
     else Job(c.job, std::string(c.job == "(Big).ps" ? (1 << 20) + 10 : 10, 'x'));
-    if (c.job == "(Stuck).ps") fs::create_directories(spool_ + "/(Stuck).ps.gz/x");
     const bool quits = c.expect.find("I'm out") != std::string::npos || c.expect.find("too large") != std::string::npos;
-    const ClientRun run = RunClient(quits ? "" : "dump #submit\ndump #document\n");
+    // gzip refuses an unknown option given through its environment.
+    const ClientRun run =
+        RunClient(quits ? "" : "dump #submit\ndump #document\n", true, c.job == "(Stuck).ps" ? "GZIP=--bogus" : "");
     EXPECT_EQ(run.status, 0) << run.transcript;
     EXPECT_TRUE(run.has(c.expect)) << run.transcript;
     if (c.spool) {
@@ -386,6 +394,101 @@ TEST_F(UploadClientTest, PlainHttpServerStillWorksWithAWarning) {
   EXPECT_EQ(uploads, 1) << run.transcript;
   EXPECT_FALSE(InSpool("(Report).ps"));
   EXPECT_TRUE(run.has("is plain http; the login and password go to it unprotected")) << run.transcript;
+}
+
+// A new job given the name of the one being handled (the same title printed
+// again) is another file: the run that ends removes only its own job.
+TEST_F(UploadClientTest, NewJobUnderTheSameNameIsNeverRemoved) {
+  const std::string name = "(Quarterly report).ps";
+  struct Case {
+    std::string reply, script;
+    bool duringCheck, inPlace;
+  } cases[] = {
+      {R"({"Status":0})", Submit(), false, false},  // spooled while the upload is in flight
+      {R"({"Status":0})", Submit(), false, true},   // the file rewritten in place meanwhile
+      {R"({"Status":0,"Result":1})", "answer 1\n" + Submit() + "click #cancel\n", true, false},  // then Cancel
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.script + (c.inPlace ? " in place" : ""));
+    SetUp();
+    checkReply_ = c.reply;
+    Job(name, "%!PS first\n");
+    (c.duringCheck ? onCheck_ : onUpload_) = [&] {
+      if (!c.inPlace) fs::remove(spool_ + "/" + name);
+      Job(name, "%!PS second, newer job\n");
+    };
+    const ClientRun run = RunClient(c.script);
+    EXPECT_TRUE(run.has("is another file now (a new job); it stays\napp: terminate")) << run.transcript;
+    EXPECT_EQ(Read(spool_ + "/" + name), "%!PS second, newer job\n");
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!c.duringCheck) {
+      EXPECT_EQ(Gunzip(uploadParts_.at(0).content, nullptr), "%!PS first\n");
+    }
+  }
+}
+
+// A spool name is the job's title and nothing more: it never adds form
+// fields (gzip stored it raw), never writes a log line of its own and
+// reaches the server as the UTF-8 the window shows.
+TEST_F(UploadClientTest, HostileSpoolNamesStayInTheirPlace) {
+  const std::string content = "%!PS\n(-------TLBXUPLOADER) show\n";
+  const std::string cases[][3] = {  // spool name, what the window shows, the file name the server gets
+      {"(x\r\n---------TLBXUPLOADER\r\nContent-Disposition: form-data; name=\"loginname\"\r\n\r\nmallory).ps", "", ""},
+      {"(Report\nzq: FORGED LINE).ps", "Report\\nzq: FORGED LINE", "Report%0Azq: FORGED LINE"},
+      {"(Caf\xE9 menu).ps", "Caf\xEF\xBF\xBD menu", "Caf\xEF\xBF\xBD menu"},
+  };
+  for (const auto& [job, shown, filename] : cases) {
+    SCOPED_TRACE(job);
+    SetUp();
+    Job(job, content);
+    const ClientRun run = RunClient("dump #document\n" + Submit());
+    EXPECT_FALSE(run.has("\nzq: FORGED LINE")) << run.transcript;
+    EXPECT_FALSE(InSpool(job)) << run.transcript;
+    std::lock_guard<std::mutex> lock(mutex_);
+    ASSERT_EQ(uploadParts_.size(), 5u) << run.transcript;
+    EXPECT_EQ(uploadParts_[1].content, "alice");
+    if (!filename.empty()) {
+      EXPECT_TRUE(run.has("value=\"" + shown + "\"")) << run.transcript;
+      EXPECT_EQ(uploadParts_[0].headers, "name=printfile filename=" + filename + " type=text/plain");
+    }
+    EXPECT_EQ(uploadParts_[0].content.at(3) & 0x08, 0) << "gzip stored a file name";
+    EXPECT_EQ(Gunzip(uploadParts_[0].content, nullptr), content);
+  }
+}
+
+// Only regular files are jobs: a link would send the file it points to, a
+// FIFO would hang the run. Both are left as they are.
+TEST_F(UploadClientTest, LinksAndFifosInTheSpoolAreLeftAlone) {
+  const std::string secret = root_->file("private/secret.txt", "not for printing");
+  Job("(Report).ps", "%!PS report\n");
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  fs::create_symlink(secret, spool_ + "/(Secret).ps");
+  ASSERT_EQ(mkfifo((spool_ + "/(Pipe).ps").c_str(), 0600), 0);
+  const ClientRun run = RunClient(Submit());
+  EXPECT_TRUE(run.has("Left alone, " + spool_ + "/(Secret).ps is a symbolic link")) << run.transcript;
+  EXPECT_TRUE(run.has("Left alone, " + spool_ + "/(Pipe).ps is a FIFO")) << run.transcript;
+  EXPECT_TRUE(fs::is_symlink(spool_ + "/(Secret).ps") && fs::is_fifo(spool_ + "/(Pipe).ps"));
+  EXPECT_EQ(Read(secret), "not for printing");
+  std::lock_guard<std::mutex> lock(mutex_);
+  EXPECT_EQ(Gunzip(uploadParts_.at(0).content, nullptr), "%!PS report\n");
+}
+
+// A document without a usable server line keeps the administrator's list.
+TEST_F(UploadClientTest, ConfigurationDocumentWithoutServersKeepsTheList) {
+  for (const char* doc : {R"({"message":"only a message"})", R"({"servers":"Evil|x"})", R"({"servers":[5,null,{"a":1}]})",
+                          R"({"servers":["Evil|https://e\nBad|https://b"]})"}) {
+    SCOPED_TRACE(doc);
+    SetUp();
+    document_ = doc;
+    const std::string conf = "x\n50\n" + Url("/config.json") + "\nOld Server|" + Url("/old");
+    Configure(conf);
+    Job("(Report).ps", "%!PS\n");
+    const ClientRun run = RunClient(Submit());
+    EXPECT_TRUE(run.has("names no usable server")) << run.transcript;
+    EXPECT_EQ(Read(root_->path() + "/var/tlbx/tollboxprintclient.conf"), conf);
+    std::lock_guard<std::mutex> lock(mutex_);
+    EXPECT_EQ(uploads_, std::vector<std::string>{"/old/restfulservice/PrintClientFileUpload"});
+  }
 }
 
 }  // namespace

@@ -55,9 +55,10 @@ TEST_F(UploadCore, ConfigurationDocumentRewritesServerLines) {
   ASSERT_TRUE(doc);
   EXPECT_EQ(doc->message, "Hello");
   auto lines = RewriteConfiguration(c, *doc);
-  EXPECT_EQ(JoinLines(lines),
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(JoinLines(*lines),
             "head\n10\nhttps://conf.example/doc.json\nNorth|https://n.example\nSouth|https://s.example");
-  auto again = ParseConfiguration(JoinLines(lines));
+  auto again = ParseConfiguration(JoinLines(*lines));
   ASSERT_EQ(again.servers.size(), 2u);
   EXPECT_EQ(again.servers[0].name, "North");
 
@@ -79,6 +80,9 @@ TEST_F(UploadCore, DocumentNames) {
       {"report.ps.gz", "report"},  // no parentheses: the extensions go
       {"REPORT.PS.GZ", "REPORT"},
       {"(Caf\xC3\xA9 menu).ps.gz", "Caf\xC3\xA9 menu"},
+      {"(Quarterly report).ps", "Quarterly report"},
+      // Not UTF-8 (Latin-1): what the window shows, U+FFFD for each bad byte.
+      {"(Caf\xE9 menu).ps", "Caf\xEF\xBF\xBD menu"},
   };
   for (const auto& c : cases) EXPECT_EQ(DocumentName(c.file, kNow), c.name) << c.file;
 }
@@ -143,7 +147,8 @@ TEST_F(UploadCore, AccountAnswersInOrder) {
 
 TEST_F(UploadCore, MultipartBodyHasFivePartsInOrder) {
   std::string file("\x1f\x8b\x08\x00gz\r\n--data", 15);
-  auto body = MultipartBody("Report \"final\"\r\nX", file, "alice", "s\xC3\xA9" "cret");
+  const auto form = MultipartBody("Report \"final\"\r\nX", file, "alice", "s\xC3\xA9" "cret");
+  const std::string& body = form.body;
   const std::string b = "\r\n---------TLBXUPLOADER\r\n";
   std::string expected = b +
                          "Content-Disposition: form-data; name=\"printfile\"; filename=\"Report %22final%22%0D%0AX\"\r\n"
@@ -154,7 +159,41 @@ TEST_F(UploadCore, MultipartBodyHasFivePartsInOrder) {
                          "Content-Disposition: form-data; name=\"Submit\"\r\n\r\nSubmit"
                          "\r\n---------TLBXUPLOADER--\r\n";
   EXPECT_EQ(body, expected);
-  EXPECT_EQ(MultipartContentType(), "multipart/form-data; boundary=-------TLBXUPLOADER");
+  EXPECT_EQ(form.contentType(), "multipart/form-data; boundary=-------TLBXUPLOADER");
+}
+
+// Whatever a part holds, the form reads back as the same five parts: a
+// boundary that occurs in any of them is replaced by one that does not.
+TEST_F(UploadCore, MultipartBoundaryOccursInNoPart) {
+  const std::string b(kBoundary), injected = "x\r\n--" + b + "\r\nContent-Disposition: form-data; name=\"loginname\"";
+  const std::vector<std::string> cases[] = {
+      {"Report", injected, "alice", "pw"}, {injected, "data", "alice", "pw"}, {"Report", "data", "al--" + b, "pw"}};
+  for (const auto& c : cases) {
+    const auto form = MultipartBody(c[0], c[1], c[2], c[3]);
+    EXPECT_NE(form.boundary, b);
+    EXPECT_EQ(form.contentType(), "multipart/form-data; boundary=" + form.boundary);
+    // Exactly the five parts' delimiters and the closing one, each content whole.
+    const std::string delimiter = "\r\n--" + form.boundary;
+    std::vector<std::string> pieces;
+    for (std::size_t at = 0, next = 0; next != std::string::npos; at = next + delimiter.size()) {
+      next = form.body.find(delimiter, at);
+      pieces.push_back(form.body.substr(at, next == std::string::npos ? next : next - at));
+    }
+    ASSERT_EQ(pieces.size(), 7u) << form.boundary;
+    EXPECT_EQ(pieces[6], "--\r\n");
+    const std::string contents[] = {c[1] + "\r\n", c[2], c[3], "P", "Submit"};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(pieces[i + 1].substr(pieces[i + 1].find("\r\n\r\n") + 4), contents[i]);
+  }
+}
+
+TEST_F(UploadCore, LogTextCannotStartALine) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"/spool/(a\nzq: FORGED LINE).ps", "/spool/(a\\nzq: FORGED LINE).ps"},
+      {"cr\r tab\t esc\x1b del\x7f", "cr\\r tab\\t esc\\x1B del\\x7F"},
+      {"not \\n a line end", "not \\\\n a line end"},
+      {"Caf\xC3\xA9 \xE9 \xC2\x85", "Caf\xC3\xA9 \\xE9 \\xC2\\x85"},  // UTF-8 kept; a bad byte and NEL escaped
+  };
+  for (const auto& [text, logged] : cases) EXPECT_EQ(EscapeForLog(text), logged) << text;
 }
 
 }  // namespace

@@ -2,11 +2,10 @@
 
 #include <sys/stat.h>
 #include <syslog.h>
-#include <unistd.h>
 
-#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <sstream>
@@ -21,7 +20,23 @@ namespace {
 
 constexpr const char* kGzip = "/usr/bin/gzip";
 
-#define CLIENT_LOG(...) zqp::SystemLog(zqp::LogDestination::kStandardError, LOG_NOTICE, __VA_ARGS__)
+// Every log line of the client: file names and servers' texts in it may
+// hold line ends or other control characters, which are escaped so no text
+// can write a line of its own into the log.
+void ClientLog(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void ClientLog(const char* format, ...) {
+  va_list ap;
+  va_start(ap, format);
+  va_list copy;
+  va_copy(copy, ap);
+  const int n = std::vsnprintf(nullptr, 0, format, copy);
+  va_end(copy);
+  std::string line(n > 0 ? static_cast<size_t>(n) + 1 : 1, '\0');
+  if (n > 0) std::vsnprintf(line.data(), line.size(), format, ap);
+  va_end(ap);
+  line.resize(n > 0 ? static_cast<size_t>(n) : 0);
+  zqp::SystemLog(zqp::LogDestination::kStandardError, LOG_NOTICE, "%s", EscapeForLog(line).c_str());
+}
 
 long TimeoutFromEnvironment(const char* name, long fallback) {
   const char* text = std::getenv(name);
@@ -45,11 +60,18 @@ bool Exists(const std::string& path) {
   return lstat(path.c_str(), &st) == 0;
 }
 
+std::string TaskFailure(const zqp::TaskResult& task) {
+  if (!task.launched) return task.error;
+  if (task.signal) return "it was ended by signal " + std::to_string(task.signal);
+  if (task.exitStatus != 0) return "it ended with status " + std::to_string(task.exitStatus);
+  return "it gave no data";
+}
+
 // Plain http carries the credentials readable by anyone on the way; old
 // configurations still name such servers, so it works, with a warning.
 void WarnIfPlain(const std::string& url) {
   if (IsPlainHttp(url)) {
-    CLIENT_LOG("Warning: %s is plain http; the login and password go to it unprotected", UrlForLog(url).c_str());
+    ClientLog("Warning: %s is plain http; the login and password go to it unprotected", UrlForLog(url).c_str());
   }
 }
 
@@ -114,7 +136,7 @@ void TLAppDelegate::applicationDidFinishLaunching() {
 }
 
 void TLAppDelegate::refuse(const std::string& why) {
-  CLIENT_LOG("%s", why.c_str());
+  ClientLog("%s", why.c_str());
   if (_submitBtn) _submitBtn->setEnabled(false);
   if (__informationMsg) __informationMsg->setStringValue(why);
 }
@@ -123,7 +145,7 @@ void TLAppDelegate::prepareJob() {
   const std::string spool = zqp::SystemPath(kSpoolFolder);
   const auto entries = ListSpoolFolder(spool);
   if (!entries) {
-    CLIENT_LOG("No Files Read.");
+    ClientLog("No Files Read.");
     refuse("No job can be sent: the spool folder " + spool + " cannot be read.");
     return;
   }
@@ -149,13 +171,19 @@ void TLAppDelegate::prepareJob() {
     if (doc) {
       if (__informationMsg) __informationMsg->setStringValue(doc->message);
       deleteAndRecreateFileAtPath(zqp::SystemPath(kMessageFile), {doc->message});
-      const auto lines = RewriteConfiguration(_configuration, *doc);
-      // What was written is what the rest of the run reads; when it could
-      // not be written, the lines as fetched (never the old file's, which
-      // would not match the servers the document named).
-      const bool written = deleteAndRecreateFileAtPath(confPath, lines);
-      const auto reread = written ? ReadText(confPath) : std::nullopt;
-      _configuration = ParseConfiguration(reread ? *reread : JoinLines(lines));
+      if (const auto lines = RewriteConfiguration(_configuration, *doc)) {
+        // What was written is what the rest of the run reads; when it could
+        // not be written, the lines as fetched (never the old file's, which
+        // would not match the servers the document named).
+        const bool written = deleteAndRecreateFileAtPath(confPath, *lines);
+        const auto reread = written ? ReadText(confPath) : std::nullopt;
+        _configuration = ParseConfiguration(reread ? *reread : JoinLines(*lines));
+      } else {
+        // A document without a usable server line must not wipe the
+        // administrator's list.
+        ClientLog("The configuration document of %s names no usable server; the servers of %s are kept",
+                  UrlForLog(_configurationFileURL).c_str(), confPath.c_str());
+      }
     }
   }
   // The pop-up lists exactly the servers kept with their URLs, so the
@@ -171,35 +199,50 @@ void TLAppDelegate::prepareJob() {
     }
   }
 
+  // Links, FIFOs and devices are never jobs: a link would send the file it
+  // points to, a FIFO would never end.
+  for (const auto& entry : *entries) {
+    if (IsJobName(entry.name) && !entry.regular())
+      ClientLog("Left alone, %s is %s", (spool + "/" + entry.name).c_str(), std::string(EntryKind(entry)).c_str());
+  }
   const auto job = NewestJob(*entries);
   if (!job) {
-    CLIENT_LOG("I'm out of here");
+    ClientLog("I'm out of here");
     zqp::Application::Shared().terminate();
     return;
   }
-  _spoolFile = spool + "/" + job->name;
-  _file = _spoolFile;
-  if (IsTooLarge(job->size, _configuration.maxJobBytes)) {
-    removeFile(_spoolFile, "too large");
+  _file = spool + "/" + job->name;
+  std::string why;
+  auto opened = OpenJob(_file, &why);
+  if (!opened) {
+    ClientLog("Left alone, %s: %s", _file.c_str(), why.c_str());
+    refuse("No job can be sent: " + _file + " cannot be taken (" + why + ").");
+    return;
+  }
+  // From here on the job is this file: a new job given the same name later
+  // is another file and is never removed in its place.
+  _job = opened->identity();
+  if (IsTooLarge(static_cast<std::uint64_t>(_job->size), _configuration.maxJobBytes)) {
+    removeJob("the size check");
     _resultCode = 2;
     if (_submitBtn) _submitBtn->setEnabled(false);
     showAlert("File too large, cant print.", "", "OK");
     return;
   }
 
-  // Compressed beside the job, which stays a ".ps" until a server took it,
-  // so a run that fails finds it again next time.
-  const zqp::TaskResult gzip = zqp::RunTask(kGzip, {"-k", "-f", _spoolFile});
-  CLIENT_LOG("gzip returned:%s %d", gzip.output.c_str(), gzip.exitStatus);
-  if (!gzip.succeeded() || !Exists(_spoolFile + ".gz")) {
-    const std::string why = gzip.launched ? (gzip.signal ? "it was ended by signal " + std::to_string(gzip.signal)
-                                                         : "it ended with status " + std::to_string(gzip.exitStatus))
-                                          : gzip.error;
-    refuse("The job could not be compressed: " + why + ".");
-    showAlert("The job could not be compressed.", why, "OK");
+  // What was opened is compressed, kept in memory for the upload; the job
+  // stays a ".ps" until a server took it, so a run that fails finds it
+  // again next time. gzip reads it as its input, so no file name goes into
+  // the compressed data.
+  const zqp::TaskResult gzip = zqp::RunTaskWithInput(kGzip, {"-n", "-c"}, opened->fd());
+  ClientLog("gzip returned: %d (%zu bytes)", gzip.exitStatus, gzip.output.size());
+  if (!gzip.succeeded() || gzip.output.empty()) {
+    const std::string failure = TaskFailure(gzip);
+    refuse("The job could not be compressed: " + failure + ".");
+    showAlert("The job could not be compressed.", failure, "OK");
     return;
   }
-  _file = _spoolFile + ".gz";
+  _compressed = gzip.output;
 
   if (__documentNameField) __documentNameField->setStringValue(DocumentName(_file, std::time(nullptr)));
 
@@ -221,7 +264,7 @@ void TLAppDelegate::readMessagefromMessageFile() {
 
 bool TLAppDelegate::deleteAndRecreateFileAtPath(const std::string& path, const std::vector<std::string>& lines) {
   if (zqp::WriteFileWithMode(path, JoinLines(lines), 0644) != zqp::kNoErr) {
-    CLIENT_LOG("write file failed");
+    ClientLog("write file failed");
     return false;
   }
   return true;
@@ -232,8 +275,8 @@ std::optional<std::string> TLAppDelegate::getDataFrom(const std::string& url, st
   const zqp::HttpResponse r = zqp::HttpGet(url, CheckTimeoutSeconds());
   if (!r.ok() || r.status != 200) {
     // The query carries the credentials of the account check.
-    if (r.ok()) CLIENT_LOG("Error getting %s, HTTP status code %li", UrlForLog(url).c_str(), r.status);
-    else CLIENT_LOG("Error getting %s: %s", UrlForLog(url).c_str(), r.reason.c_str());
+    if (r.ok()) ClientLog("Error getting %s, HTTP status code %li", UrlForLog(url).c_str(), r.status);
+    else ClientLog("Error getting %s: %s", UrlForLog(url).c_str(), r.reason.c_str());
     if (why) *why = HttpErrorText(r);
     return std::nullopt;
   }
@@ -283,21 +326,20 @@ void TLAppDelegate::uploadFile() {
   if (_submitBtn) _submitBtn->setHidden(true);
   const std::string url = UploadUrl(_serverUrl);
   WarnIfPlain(url);
-  const auto file = ReadText(_file);
-  if (!file) {
-    CLIENT_LOG("Cannot read the job %s: %s", _file.c_str(), std::strerror(errno));
+  if (!_job) {
     if (_submitBtn) _submitBtn->setHidden(false);
     _resultCode = 0;
-    showAlert("Sorry, but you can't upload the file right now.", "The compressed job cannot be read.", "Well...");
+    showAlert("Sorry, but you can't upload the file right now.", "No job was prepared.", "Well...");
     return;
   }
   zqp::HttpRequest request;
   request.method = "POST";
   request.url = url;
   request.timeoutSeconds = UploadTimeoutSeconds();
-  request.body = MultipartBody(__documentNameField ? __documentNameField->stringValue() : std::string(), *file,
-                               _login_field->stringValue(), _password_field->stringValue());
-  request.headers = {{"Content-Type", MultipartContentType()},
+  MultipartForm form = MultipartBody(__documentNameField ? __documentNameField->stringValue() : std::string(),
+                                     _compressed, _login_field->stringValue(), _password_field->stringValue());
+  request.body = std::move(form.body);
+  request.headers = {{"Content-Type", form.contentType()},
                      {"Content-Length", std::to_string(request.body.size())}};
 
   const std::string server = serverSelector ? serverSelector->titleOfSelectedItem() : std::string();
@@ -307,7 +349,7 @@ void TLAppDelegate::uploadFile() {
   const bool written =
       (Exists(choiceFolder) || zqp::CreateFolder(choiceFolder, 0755) == zqp::kNoErr) &&
       zqp::WriteFileWithMode(choiceFile, _login_field->stringValue() + "|" + server, 0644) == zqp::kNoErr;
-  if (!written) CLIENT_LOG("Cannot write %s", choiceFile.c_str());
+  if (!written) ClientLog("Cannot write %s", choiceFile.c_str());
 
   if (_indicator) {
     _indicator->setHidden(false);
@@ -332,23 +374,28 @@ void TLAppDelegate::transferEnded(const zqp::HttpResponse& r) {
   stopIndicator();
   if (r.ok() && r.status >= 200 && r.status < 300) {
     // The server has the job: now it may go.
-    CLIENT_LOG("Upload to %s done, HTTP status %li", UrlForLog(UploadUrl(_serverUrl)).c_str(), r.status);
-    removeFile(_spoolFile, "uploaded");
+    ClientLog("Upload to %s done, HTTP status %li", UrlForLog(UploadUrl(_serverUrl)).c_str(), r.status);
     cancel();
     return;
   }
   const std::string why = HttpErrorText(r);
-  CLIENT_LOG("Upload to %s failed: %s", UrlForLog(UploadUrl(_serverUrl)).c_str(), why.c_str());
-  // The job stays a ".ps" in the spool folder for the next run; only the
-  // compressed copy made for this one goes.
-  removeFile(_file == _spoolFile ? std::string() : _file, "compressed copy");
+  ClientLog("Upload to %s failed: %s", UrlForLog(UploadUrl(_serverUrl)).c_str(), why.c_str());
+  // The job stays a ".ps" in the spool folder for the next run.
   _resultCode = 2;
   showAlert("The job could not be uploaded.", why, "OK");
 }
 
-void TLAppDelegate::removeFile(const std::string& path, const char* what) {
-  if (path.empty() || !Exists(path)) return;
-  if (unlink(path.c_str()) != 0) CLIENT_LOG("Error in removing print file (%s) %s: %s", what, path.c_str(), std::strerror(errno));
+void TLAppDelegate::removeJob(const char* what) {
+  if (!_job) return;
+  std::string why;
+  switch (RemoveIfUnchanged(_file, *_job, &why)) {
+    case Removal::kRemoved: ClientLog("in %s, Removing Print Job %s", what, _file.c_str()); break;
+    case Removal::kAlreadyGone: break;
+    case Removal::kReplaced: ClientLog("in %s, %s is another file now (a new job); it stays", what, _file.c_str()); break;
+    case Removal::kFailed: ClientLog("Error in removing print file in %s %s: %s", what, _file.c_str(), why.c_str()); break;
+  }
+  _job.reset();
+  _compressed.clear();
 }
 
 // ---- alerts ------------------------------------------------------------------------
@@ -379,16 +426,12 @@ void TLAppDelegate::alertEnded(int returnCode) {
 }
 
 void TLAppDelegate::cancel() {
-  CLIENT_LOG("in cancel step = %s", _file.c_str());
+  ClientLog("in cancel step = %s", _file.c_str());
   _transfer.reset();
   stopIndicator();
-  // Cancelling gives the job up: both the spooled job and its compressed copy go.
-  for (const std::string& path : {_file, _spoolFile}) {
-    if (!path.empty() && Exists(path)) {
-      CLIENT_LOG("in Cancel, Removing Print Job %s", path.c_str());
-      if (unlink(path.c_str()) != 0) CLIENT_LOG("Error in removing print file in Cancel %s", std::strerror(errno));
-    }
-  }
+  // Cancelling gives the job up: the file prepared goes (and its compressed
+  // copy with it), never another that took its name meanwhile.
+  removeJob("Cancel");
   zqp::Application::Shared().terminate();
 }
 

@@ -61,10 +61,12 @@ class TLAppDelegate : public zqp::NibObject, public zqp::ApplicationDelegate {
   void alertEnded(int returnCode);
   void transferEnded(const zqp::HttpResponse& response);
   void stopIndicator();
-  void removeFile(const std::string& path, const char* what);
+  // Removes the prepared job, only while its name still stands for it.
+  void removeJob(const char* what);
 
-  std::string _file;       // the job to send: the ".gz" once compressed
-  std::string _spoolFile;  // the spooled ".ps" job, kept until a server took it
+  std::string _file;  // the spooled ".ps" job, kept until a server took it
+  std::optional<FileIdentity> _job;  // which file it is, once opened
+  std::string _compressed;           // its gzip data, sent as the printfile part
   zqp::TextField* _login_field = nullptr;
   zqp::TextField* _password_field = nullptr;
   zqp::TextField* _file_field = nullptr;

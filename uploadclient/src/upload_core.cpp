@@ -1,13 +1,20 @@
 #include "upload_core.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <limits>
+#include <random>
 
 #include <nlohmann/json.hpp>
+
+#include "zqp/utf8.h"
 
 namespace tollbox {
 
@@ -150,11 +157,19 @@ std::optional<ConfigurationDocument> ParseConfigurationDocument(std::string_view
   return doc;
 }
 
-std::vector<std::string> RewriteConfiguration(const Configuration& current, const ConfigurationDocument& doc) {
+bool IsWellFormedServerLine(std::string_view line) {
+  if (std::any_of(line.begin(), line.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; })) return false;
+  const auto server = ParseServerLine(std::string(line));
+  return server && line.find('|') != std::string_view::npos && !server->url.empty();
+}
+
+std::optional<std::vector<std::string>> RewriteConfiguration(const Configuration& current,
+                                                             const ConfigurationDocument& doc) {
   std::vector<std::string> lines(current.lines.begin(),
                                  current.lines.begin() + std::min<std::size_t>(3, current.lines.size()));
   for (const auto& line : doc.servers)
-    if (ParseServerLine(line)) lines.push_back(line);
+    if (IsWellFormedServerLine(line)) lines.push_back(line);
+  if (lines.size() <= std::min<std::size_t>(3, current.lines.size())) return std::nullopt;
   return lines;
 }
 
@@ -166,20 +181,84 @@ std::optional<std::vector<SpoolEntry>> ListSpoolFolder(const std::string& folder
     std::string name = e->d_name;
     if (name == "." || name == "..") continue;
     struct stat st {};
-    if (stat((folder + "/" + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-    entries.push_back({name, st.st_mtime, static_cast<std::uint64_t>(st.st_size)});
+    if (lstat((folder + "/" + name).c_str(), &st) != 0) continue;
+    entries.push_back({name, st.st_mtime, static_cast<std::uint64_t>(st.st_size), st.st_mode & S_IFMT});
   }
   closedir(dir);
   return entries;
 }
 
+bool SpoolEntry::regular() const { return S_ISREG(type); }
+
+bool IsJobName(std::string_view name) { return Extension(name) == "ps"; }
+
+std::string_view EntryKind(const SpoolEntry& entry) {
+  switch (entry.type) {
+    case S_IFREG: return "a regular file";
+    case S_IFLNK: return "a symbolic link";
+    case S_IFIFO: return "a FIFO";
+    case S_IFDIR: return "a folder";
+    case S_IFSOCK: return "a socket";
+    case S_IFCHR:
+    case S_IFBLK: return "a device";
+  }
+  return "not a regular file";
+}
+
 std::optional<SpoolEntry> NewestJob(const std::vector<SpoolEntry>& entries) {
   std::optional<SpoolEntry> best;
   for (const auto& e : entries) {
-    if (Extension(e.name) != "ps") continue;
+    if (!e.regular() || !IsJobName(e.name)) continue;
     if (!best || e.modified > best->modified || (e.modified == best->modified && e.name < best->name)) best = e;
   }
   return best;
+}
+
+namespace {
+FileIdentity IdentityOf(const struct stat& st) {
+  return {st.st_dev, st.st_ino, st.st_size,
+          static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+}  // namespace
+
+bool FileIdentity::operator==(const FileIdentity& o) const {
+  return device == o.device && inode == o.inode && size == o.size && modifiedNs == o.modifiedNs;
+}
+
+OpenedJob::OpenedJob(OpenedJob&& other) noexcept : fd_(other.fd_), identity_(other.identity_) { other.fd_ = -1; }
+
+OpenedJob::~OpenedJob() {
+  if (fd_ >= 0) close(fd_);
+}
+
+std::optional<OpenedJob> OpenJob(const std::string& path, std::string* why) {
+  const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    if (why) *why = errno == ELOOP ? "it is a symbolic link" : std::strerror(errno);
+    return std::nullopt;
+  }
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (why) *why = "it is not a regular file";
+    close(fd);
+    return std::nullopt;
+  }
+  return OpenedJob(fd, IdentityOf(st));
+}
+
+Removal RemoveIfUnchanged(const std::string& path, const FileIdentity& identity, std::string* why) {
+  struct stat st {};
+  if (lstat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT) return Removal::kAlreadyGone;
+    if (why) *why = std::strerror(errno);
+    return Removal::kFailed;
+  }
+  if (!S_ISREG(st.st_mode) || !(IdentityOf(st) == identity)) return Removal::kReplaced;
+  if (unlink(path.c_str()) != 0) {
+    if (why) *why = std::strerror(errno);
+    return errno == ENOENT ? Removal::kAlreadyGone : Removal::kFailed;
+  }
+  return Removal::kRemoved;
 }
 
 bool IsTooLarge(std::uint64_t size, const std::optional<std::uint64_t>& maxJobBytes) {
@@ -200,7 +279,8 @@ std::string ConvertToUnicode(const std::string& name, std::time_t now) {
 }
 
 std::string DocumentName(const std::string& fileName, std::time_t now) {
-  std::string name = fileName.substr(fileName.rfind('/') == std::string::npos ? 0 : fileName.rfind('/') + 1);
+  std::string name =
+      zqp::RepairedUtf8(fileName.substr(fileName.rfind('/') == std::string::npos ? 0 : fileName.rfind('/') + 1));
   // A name without ")" is taken whole: it is a file name of another kind,
   // not a title in parentheses.
   if (auto close = name.rfind(')'); close != std::string::npos) name.resize(close);
@@ -253,6 +333,37 @@ std::string UrlForLog(const std::string& url) {
 
 bool IsPlainHttp(const std::string& url) { return EqualsNoCase(std::string_view(url).substr(0, 7), "http://"); }
 
+std::string EscapeForLog(std::string_view text) {
+  static const char* hex = "0123456789ABCDEF";
+  auto escapeByte = [](std::string& out, unsigned char c) {
+    switch (c) {
+      case '\n': out += "\\n"; return;
+      case '\r': out += "\\r"; return;
+      case '\t': out += "\\t"; return;
+      default:
+        out += "\\x";
+        out += hex[c >> 4];
+        out += hex[c & 15];
+    }
+  };
+  std::string out;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::size_t start = pos;
+    char32_t cp = 0;
+    if (!zqp::NextCodePoint(text, pos, cp)) {
+      escapeByte(out, static_cast<unsigned char>(text[pos++]));
+    } else if (cp < 0x20 || (cp >= 0x7F && cp < 0xA0)) {
+      for (std::size_t i = start; i < pos; ++i) escapeByte(out, static_cast<unsigned char>(text[i]));
+    } else if (cp == '\\') {
+      out += "\\\\";
+    } else {
+      out.append(text.substr(start, pos - start));
+    }
+  }
+  return out;
+}
+
 AccountAnswer ClassifyAccountAnswer(std::string_view answer) {
   if (answer.find("\"Status\":2") != std::string_view::npos) return AccountAnswer::kServerUnreachable;
   if (answer.find("\"Result\":3") != std::string_view::npos) return AccountAnswer::kLoginTaken;
@@ -260,31 +371,51 @@ AccountAnswer ClassifyAccountAnswer(std::string_view answer) {
   return AccountAnswer::kProceed;
 }
 
-std::string MultipartContentType() { return "multipart/form-data; boundary=" + std::string(kBoundary); }
+std::string MultipartForm::contentType() const { return "multipart/form-data; boundary=" + boundary; }
 
-std::string MultipartBody(const std::string& documentName, std::string_view file, const std::string& login,
-                          const std::string& password) {
-  const std::string open = "\r\n--" + std::string(kBoundary) + "\r\n";
-  std::string body;
-  body.reserve(file.size() + 512 + login.size() + password.size() + documentName.size());
-  body += open;
-  body += "Content-Disposition: form-data; name=\"printfile\"; filename=\"" + QuotedFormValue(documentName) + "\"\r\n";
-  body += "Content-Type: text/plain\r\n\r\n";
-  body.append(file.data(), file.size());
-  body += "\r\n";
-  auto field = [&](const char* name, const std::string& value) {
-    body += open;
-    body += "Content-Disposition: form-data; name=\"";
-    body += name;
-    body += "\"\r\n\r\n";
-    body += value;
+MultipartForm MultipartBody(const std::string& documentName, std::string_view file, const std::string& login,
+                            const std::string& password) {
+  // Each part: its headers (ending in the empty line) and its content.
+  const std::string fileHeaders = "Content-Disposition: form-data; name=\"printfile\"; filename=\"" +
+                                  QuotedFormValue(documentName) + "\"\r\nContent-Type: text/plain\r\n\r\n";
+  auto fieldHeaders = [](const char* name) {
+    return "Content-Disposition: form-data; name=\"" + std::string(name) + "\"\r\n\r\n";
   };
-  field("loginname", login);
-  field("password", password);
-  field("filetype", "P");
-  field("Submit", "Submit");
-  body += "\r\n--" + std::string(kBoundary) + "--\r\n";
-  return body;
+  const std::pair<std::string, std::string_view> parts[] = {
+      {fileHeaders, file},
+      {fieldHeaders("loginname"), login},
+      {fieldHeaders("password"), password},
+      {fieldHeaders("filetype"), "P"},
+      {fieldHeaders("Submit"), "Submit"},
+  };
+  auto occurs = [&](const std::string& boundary) {
+    return std::any_of(std::begin(parts), std::end(parts), [&](const auto& part) {
+      return part.first.find(boundary) != std::string::npos || part.second.find(boundary) != std::string_view::npos;
+    });
+  };
+  MultipartForm form{std::string(kBoundary), {}};
+  if (occurs(form.boundary)) {
+    std::mt19937_64 random(std::random_device{}());
+    static const char* hex = "0123456789abcdef";
+    do {
+      form.boundary = std::string(kBoundary) + "-";
+      for (std::uint64_t r = random(), i = 0; i < 16; ++i, r >>= 4) form.boundary += hex[r & 15];
+    } while (occurs(form.boundary));
+  }
+
+  std::string& body = form.body;
+  std::size_t size = 64 + 4 * form.boundary.size();
+  for (const auto& part : parts) size += form.boundary.size() + 6 + part.first.size() + part.second.size();
+  body.reserve(size);
+  for (std::size_t i = 0; i < std::size(parts); ++i) {
+    body += "\r\n--" + form.boundary + "\r\n";
+    body += parts[i].first;
+    body.append(parts[i].second.data(), parts[i].second.size());
+    // The file part keeps the form's own line end after its data.
+    if (i == 0) body += "\r\n";
+  }
+  body += "\r\n--" + form.boundary + "--\r\n";
+  return form;
 }
 
 }  // namespace tollbox

@@ -3,6 +3,8 @@
 // and process calls so they can be checked on their own: reading the
 // configuration, the server list, choosing and naming the job, the account
 // check's URL and answer, the multipart body of the upload.
+#include <sys/types.h>
+
 #include <cstdint>
 #include <ctime>
 #include <optional>
@@ -54,9 +56,15 @@ struct ConfigurationDocument {
 };
 // None when the text is no JSON object.
 std::optional<ConfigurationDocument> ParseConfigurationDocument(std::string_view text);
+// A server string a document may write into the configuration file: a
+// server line with a name of at least three characters, "|" and a URL, and
+// no control character (a line end would make lines of its own).
+bool IsWellFormedServerLine(std::string_view line);
 // The configuration lines rewritten from a document: lines 0 to 2 kept, then
-// every accepted server string of the document.
-std::vector<std::string> RewriteConfiguration(const Configuration& current, const ConfigurationDocument& doc);
+// every well-formed server string of the document. None when the document
+// brings no well-formed server string: the file's own servers then stay.
+std::optional<std::vector<std::string>> RewriteConfiguration(const Configuration& current,
+                                                             const ConfigurationDocument& doc);
 
 // ---- the job ------------------------------------------------------------------
 
@@ -64,19 +72,65 @@ struct SpoolEntry {
   std::string name;
   std::time_t modified = 0;
   std::uint64_t size = 0;
+  mode_t type = 0;  // the entry itself (a link is a link): st_mode & S_IFMT
+  bool regular() const;
 };
-// The entries of the spool folder, or none when it cannot be listed.
+// The entries of the spool folder (links not followed), or none when it
+// cannot be listed.
 std::optional<std::vector<SpoolEntry>> ListSpoolFolder(const std::string& folder);
-// The newest entry whose extension is exactly "ps" (case-sensitive); a tie
-// is broken by name so the choice does not depend on the folder's order.
+// A job's name: its extension is exactly "ps" (case-sensitive).
+bool IsJobName(std::string_view name);
+// What an entry is, for a log line: "a symbolic link", "a FIFO", ...
+std::string_view EntryKind(const SpoolEntry& entry);
+// The newest regular file with a job's name; a tie is broken by name so the
+// choice does not depend on the folder's order.
 std::optional<SpoolEntry> NewestJob(const std::vector<SpoolEntry>& entries);
+
+// Which file a job is: a name can be given to another file meanwhile (a new
+// job of the same title), or the file rewritten in place.
+struct FileIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  std::int64_t modifiedNs = 0;
+  bool operator==(const FileIdentity& other) const;
+};
+
+// A job opened for reading: a regular file, opened without following a link
+// and without blocking on a FIFO. The descriptor closes with it.
+class OpenedJob {
+ public:
+  OpenedJob(int fd, const FileIdentity& identity) : fd_(fd), identity_(identity) {}
+  OpenedJob(OpenedJob&& other) noexcept;
+  OpenedJob& operator=(OpenedJob&&) = delete;
+  ~OpenedJob();
+  int fd() const { return fd_; }
+  const FileIdentity& identity() const { return identity_; }
+
+ private:
+  int fd_;
+  FileIdentity identity_;
+};
+// None, with the reason, for anything but a regular file.
+std::optional<OpenedJob> OpenJob(const std::string& path, std::string* why);
+
+enum class Removal {
+  kRemoved,
+  kAlreadyGone,
+  kReplaced,  // the name now stands for another file, which stays
+  kFailed,
+};
+// Removes the file at path only while it is still the file identified.
+Removal RemoveIfUnchanged(const std::string& path, const FileIdentity& identity, std::string* why);
 bool IsTooLarge(std::uint64_t size, const std::optional<std::uint64_t>& maxJobBytes);
 
 // "yyyyMMdd_HHmmss" in local time.
 std::string TimeStamp(std::time_t when);
 // A name holding a decimal digit or "+" is replaced by the time stamp.
 std::string ConvertToUnicode(const std::string& name, std::time_t now);
-// The title out of a spool file name "(Title).ps.gz".
+// The title out of a spool file name "(Title).ps" (or "(Title).ps.gz"), as
+// valid UTF-8: bytes of another encoding become U+FFFD, as the window
+// shows them.
 std::string DocumentName(const std::string& fileName, std::time_t now);
 
 // "login|server" of the remembered-choice file; none unless exactly two parts.
@@ -98,6 +152,10 @@ std::string UploadUrl(const std::string& serverUrl);
 // credentials of the account check.
 std::string UrlForLog(const std::string& url);
 bool IsPlainHttp(const std::string& url);
+// Text for one log line: control characters (and bytes that are not UTF-8)
+// as escapes, so a file name or a server's text can never start a line of
+// its own; a backslash is doubled so an escape cannot be faked either.
+std::string EscapeForLog(std::string_view text);
 
 enum class AccountAnswer {
   kServerUnreachable,  // "Status":2
@@ -110,9 +168,15 @@ AccountAnswer ClassifyAccountAnswer(std::string_view answer);
 
 inline constexpr std::string_view kBoundary = "-------TLBXUPLOADER";
 // The multipart form of the upload: printfile, loginname, password,
-// filetype "P", Submit, in that order.
-std::string MultipartBody(const std::string& documentName, std::string_view file, const std::string& login,
-                          const std::string& password);
-std::string MultipartContentType();
+// filetype "P", Submit, in that order. The boundary is kBoundary unless it
+// occurs in one of the parts (a job's data, a login): then another one that
+// occurs in none, so the form always reads as those five parts.
+struct MultipartForm {
+  std::string boundary;
+  std::string body;
+  std::string contentType() const;
+};
+MultipartForm MultipartBody(const std::string& documentName, std::string_view file, const std::string& login,
+                            const std::string& password);
 
 }  // namespace tollbox

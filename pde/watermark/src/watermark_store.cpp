@@ -36,21 +36,7 @@ std::string Integer(int32_t value) { return std::to_string(value); }
 
 // Text read back from a file may hold bytes that are not UTF-8; they would
 // make every later ticket write of the text fail, so each becomes U+FFFD.
-std::string RepairedUtf8(const std::string& text) {
-  if (zqp::IsValidUtf8(text)) return text;
-  std::string out;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    char32_t cp = 0;
-    if (zqp::NextCodePoint(text, pos, cp)) {
-      zqp::AppendUtf8(out, cp);
-    } else {
-      zqp::AppendUtf8(out, U'\uFFFD');
-      ++pos;
-    }
-  }
-  return out;
-}
+std::string RepairedUtf8(const std::string& text) { return zqp::RepairedUtf8(text); }
 
 enum class ElementKind { kText, kReal, kInteger, kChoice };
 

@@ -23,4 +23,10 @@ struct TaskResult {
 ZQP_API TaskResult RunTask(const std::string& program, const std::vector<std::string>& arguments,
                            bool captureOutput = true);
 
+// The same with standard input read from a descriptor the caller opened
+// (and still owns), so the child reads exactly that file and never opens a
+// name again; standard output is captured.
+ZQP_API TaskResult RunTaskWithInput(const std::string& program, const std::vector<std::string>& arguments,
+                                    int inputFd);
+
 }  // namespace zqp

@@ -15,6 +15,10 @@ bool NextCodePoint(std::string_view s, size_t& pos, char32_t& cp);
 
 bool IsValidUtf8(std::string_view s);
 
+// s as valid UTF-8: every byte that does not start a valid sequence becomes
+// U+FFFD, as text drawing shows it.
+std::string RepairedUtf8(std::string_view s);
+
 // Appends the UTF-8 form of cp (which must be a scalar value).
 void AppendUtf8(std::string& out, char32_t cp);
 

@@ -12,7 +12,11 @@ extern char** environ;
 
 namespace zqp {
 
-TaskResult RunTask(const std::string& program, const std::vector<std::string>& arguments, bool captureOutput) {
+namespace {
+
+// inputFd < 0: standard input is /dev/null.
+TaskResult Run(const std::string& program, const std::vector<std::string>& arguments, bool captureOutput,
+               int inputFd) {
   TaskResult result;
   int pipeFds[2] = {-1, -1};
   if (captureOutput && pipe2(pipeFds, O_CLOEXEC) != 0) {
@@ -21,7 +25,8 @@ TaskResult RunTask(const std::string& program, const std::vector<std::string>& a
   }
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  if (inputFd >= 0) posix_spawn_file_actions_adddup2(&actions, inputFd, STDIN_FILENO);
+  else posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
   if (captureOutput) posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
 
   std::vector<std::string> args;
@@ -65,6 +70,21 @@ TaskResult RunTask(const std::string& program, const std::vector<std::string>& a
     result.signal = WTERMSIG(status);
   }
   return result;
+}
+
+}  // namespace
+
+TaskResult RunTask(const std::string& program, const std::vector<std::string>& arguments, bool captureOutput) {
+  return Run(program, arguments, captureOutput, -1);
+}
+
+TaskResult RunTaskWithInput(const std::string& program, const std::vector<std::string>& arguments, int inputFd) {
+  if (inputFd < 0) {
+    TaskResult result;
+    result.error = "no input to read";
+    return result;
+  }
+  return Run(program, arguments, true, inputFd);
 }
 
 }  // namespace zqp
