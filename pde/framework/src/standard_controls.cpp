@@ -518,6 +518,14 @@ char* RadioGroup::GetValueFromUI() {
     return nullptr;
 }
 
+bool RadioGroup::DefaultsUnlessOneIsOn() {
+    const auto on = std::count_if(fCtrlGroupArray.begin(), fCtrlGroupArray.end(),
+                                  [](RadioButton* m) { return m->GetValue() != 0; });
+    if (fCtrlGroupArray.empty() || on == 1) return false;
+    for (RadioButton* m : fCtrlGroupArray) m->SetControlValueToDefault();
+    return true;
+}
+
 // ---- CheckBox ---------------------------------------------------------------------------
 
 CheckBox::CheckBox(zqp::View* view, const CheckBoxIniData* iniData, const ConstrainInfo* constrain,

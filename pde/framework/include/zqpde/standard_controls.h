@@ -281,6 +281,10 @@ public:
     const std::vector<RadioButton*>& Members() const { return fCtrlGroupArray; }
     // Every member reads its view; nullptr.
     char* GetValueFromUI() override;
+    // Remembered values are read button by button, so together they may
+    // leave no member on, or several: then every member takes its default.
+    // Run after the remembered values are read; true when it did.
+    bool DefaultsUnlessOneIsOn();
 
 private:
     std::vector<RadioButton*> fCtrlGroupArray;
