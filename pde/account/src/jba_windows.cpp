@@ -835,6 +835,18 @@ int32_t JBAInfoWindowARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, z
     return 0;
 }
 
+int32_t JBAInfoWindowARK::GetValueFromPreference() {
+    const int32_t status = zqpde::PopupWinInPanel::GetValueFromPreference();
+    jbaWndRgrpCtrl->DefaultsUnlessOneIsOn();
+    return status;
+}
+
+int32_t JBAInfoWindowARK::GetValueFromPreferenceWithPrinterSettings() {
+    const int32_t status = zqpde::PopupWinInPanel::GetValueFromPreferenceWithPrinterSettings();
+    jbaWndRgrpCtrl->DefaultsUnlessOneIsOn();
+    return status;
+}
+
 bool JBAInfoWindowARK::getbEnterUserDetails() const { return jobInputRdio_ != nullptr && jobInputRdio_->GetValue() == 1; }
 
 bool JBAInfoWindowARK::getbDisplayPrevious() const { return lastInput_ == nullptr || lastInput_->GetValue() == 1; }
@@ -1062,6 +1074,18 @@ bool JBAInputWindowARK::SetDefaultValueToPreference() {
             return false;
     }
     return true;
+}
+
+int32_t JBAInputWindowARK::GetValueFromPreference() {
+    const int32_t status = zqpde::PopupWinInPanel::GetValueFromPreference();
+    if (jbaInputWndRgrpCtrl) jbaInputWndRgrpCtrl->DefaultsUnlessOneIsOn();
+    return status;
+}
+
+int32_t JBAInputWindowARK::GetValueFromPreferenceWithPrinterSettings() {
+    const int32_t status = zqpde::PopupWinInPanel::GetValueFromPreferenceWithPrinterSettings();
+    if (jbaInputWndRgrpCtrl) jbaInputWndRgrpCtrl->DefaultsUnlessOneIsOn();
+    return status;
 }
 
 void JBAInputWindowARK::ReloadRemembered() {

@@ -288,6 +288,9 @@ public:
     void InitializePaneConstrains();
     int32_t ActivateWindow() override;
     int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
+    // The remembered values, then the radio pair's defaults unless exactly one is on.
+    int32_t GetValueFromPreference() override;
+    int32_t GetValueFromPreferenceWithPrinterSettings() override;
 
     JBAWndRadioButtonARK* getJobInputRdioCtrl() const { return jobInputRdio_; }
     bool getbEnterUserDetails() const;
@@ -344,6 +347,9 @@ public:
     bool SetDefaultValueToPreference();
     // Reloads the remembered values of its fields.
     void ReloadRemembered();
+    // The remembered values, then the radio pair's defaults unless exactly one is on.
+    int32_t GetValueFromPreference() override;
+    int32_t GetValueFromPreferenceWithPrinterSettings() override;
     int32_t GetSummaryText(zqpde::SummaryDictionary*, zqpde::SummaryOrder*) override { return 0; }
 
     JBAInputWndInfoSetListCtrlARK* getjbaInfoSetListCtrlInputWndPtr() const { return Ctrl<JBAInputWndInfoSetListCtrlARK>(InputWndTags::InfoSetList); }

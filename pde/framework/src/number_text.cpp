@@ -69,6 +69,21 @@ int TransformPointByType(std::string* out, double points, int fractionDigits, in
     return static_cast<int>(result);
 }
 
+std::optional<int32_t> DecimalInt32(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    long long n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+        if (n > static_cast<long long>(INT32_MAX) + 1) return std::nullopt;
+    }
+    if (negative) n = -n;
+    if (n > INT32_MAX) return std::nullopt;
+    return static_cast<int32_t>(n);
+}
+
 int getIntFromString(std::string_view text, size_t length) {
     long long n = 0;
     for (size_t i = 0; i < length && i < text.size(); ++i) {

@@ -22,11 +22,6 @@ constexpr int32_t kUnlockedBeforeVersion = 0x1070;  // version label hidden on r
 constexpr int32_t kRadioUpdateVersion = 0x1080;     // radio Update also for a button already off
 
 std::string IntText(int32_t v) { return std::to_string(v); }
-// Out-of-range numbers stop at the ends of the 32-bit range.
-int32_t TextInt(const std::string& s) {
-    const long long v = std::strtoll(s.c_str(), nullptr, 10);
-    return static_cast<int32_t>(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
-}
 std::string NonNull(const char* s) { return s != nullptr ? s : ""; }
 
 // The block's text (up to its first zero byte).
@@ -333,9 +328,13 @@ bool IntegerValueControl::ConvertToPreferenceString(std::string& out) { return C
 
 bool IntegerValueControl::ConvertFromPreferenceString(const std::string& text) {
     if (GetControlBlkPtr() == nullptr) return false;
-    SetBlockInt(GetControlBlkPtr(), TextInt(text));
+    const std::optional<int32_t> v = DecimalInt32(text);
+    if (!v || !AcceptsValue(*v)) return false;
+    SetBlockInt(GetControlBlkPtr(), *v);
     return true;
 }
+
+bool IntegerValueControl::AcceptsValue(int32_t) { return true; }
 
 bool IntegerValueControl::GetValueToPreset() {
     int32_t v;
@@ -351,6 +350,8 @@ int32_t IntegerValueControl::GetIniDataSize() { return kNumberBlockSize; }
 
 zqp::Button* TwoStateControl::ButtonView() const { return dynamic_cast<zqp::Button*>(ControlPtr); }
 int32_t TwoStateControl::ViewState() const { return ButtonView() != nullptr ? ButtonView()->state() : 0; }
+
+bool TwoStateControl::AcceptsValue(int32_t value) { return value == 0 || value == 1; }
 
 int32_t TwoStateControl::DoControlUpdateConstrain() {
     const int32_t newValue = ViewState();
@@ -517,6 +518,14 @@ char* RadioGroup::GetValueFromUI() {
     return nullptr;
 }
 
+bool RadioGroup::DefaultsUnlessOneIsOn() {
+    const auto on = std::count_if(fCtrlGroupArray.begin(), fCtrlGroupArray.end(),
+                                  [](RadioButton* m) { return m->GetValue() != 0; });
+    if (fCtrlGroupArray.empty() || on == 1) return false;
+    for (RadioButton* m : fCtrlGroupArray) m->SetControlValueToDefault();
+    return true;
+}
+
 // ---- CheckBox ---------------------------------------------------------------------------
 
 CheckBox::CheckBox(zqp::View* view, const CheckBoxIniData* iniData, const ConstrainInfo* constrain,
@@ -644,6 +653,11 @@ int32_t PopupControl::GetCurrentControlArrayNumber() {
     return p != nullptr ? p->indexOfSelectedItem() : -1;
 }
 
+bool PopupControl::AcceptsValue(int32_t value) {
+    zqp::PopUpButton* p = PopUp();
+    return p != nullptr && value >= 1 && value <= p->numberOfItems();
+}
+
 void PopupControl::RequestPopupList(zqp::View*) {
     UIEventHandler();
     GetValueFromUI();
@@ -766,6 +780,10 @@ bool LittleArray::GetValueToPreset() {
     return true;
 }
 
+
+bool LittleArray::AcceptsValue(int32_t value) {
+    return littleArrayIniDataPtr == nullptr || (value >= minimum_ && value <= maximum_);
+}
 
 bool LittleArray::SetValueToTicket(zqp::PrintSettings* settings, bool lock) {
     if (GetControlBlkPtr() == nullptr || littleArrayIniDataPtr == nullptr) return false;

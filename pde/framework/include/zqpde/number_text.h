@@ -2,6 +2,8 @@
 // Lengths and numbers as the text fields show them: tenths written with one
 // fractional digit, millimetres and inches, points converted for display.
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +33,11 @@ std::string TransformMillimetreToInchs(std::string_view text);
 // "." before the last fractionDigits digits ("0.05" for 5 with two digits).
 // Another unit, or fractionDigits outside 0..6, returns -1 and writes nothing.
 int TransformPointByType(std::string* out, double points, int fractionDigits, int unit);
+
+// A whole decimal 32-bit number as "%d" writes it: an optional "-" and
+// digits, nothing else (no blanks, no "+"); nullopt for any other text and
+// for a number outside the 32-bit range.
+std::optional<int32_t> DecimalInt32(std::string_view text);
 
 // The number formed by all decimal digits among the first length bytes
 // (other characters skipped); saturates instead of overflowing.

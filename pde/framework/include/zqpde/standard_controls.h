@@ -176,14 +176,21 @@ private:
 
 // What the integer kinds (radio button, check box, pop-up, stepper, slider)
 // share: one signed 32-bit value in each block, "%d" to the ticket and the
-// preferences, atoi back, the default and initial values of their IniData
+// preferences and back, the default and initial values of their IniData
 // (kept per control).
 class IntegerValueControl : public BaseControl {
 public:
     bool SetValueFromUIToControl() override;
     bool ConvertToTickectData(std::string& out) override;
     bool ConvertToPreferenceString(std::string& out) override;
+    // A remembered value is taken only when it is a whole decimal 32-bit
+    // number that AcceptsValue takes; anything else leaves the value alone
+    // and answers false, so the panel gives the control its default.
     bool ConvertFromPreferenceString(const std::string& text) override;
+    // Whether the control can hold value: any value here; 0 or 1 for radio
+    // buttons and check boxes, an item number for pop-ups, the IniData range
+    // for steppers.
+    virtual bool AcceptsValue(int32_t value);
     // The integer value of the ticket entry becomes the value; false when
     // there is none (no panel, settings, ticket key, entry or value block).
     bool GetValueToPreset() override;
@@ -206,6 +213,8 @@ protected:
 // constraint lists are indexed by the state.
 class TwoStateControl : public IntegerValueControl {
 public:
+    // 0 or 1.
+    bool AcceptsValue(int32_t value) override;
     int32_t DoControlUpdateConstrain() override;
     int32_t DoControlHideConstrain() override;
     int32_t DoControlConstrain() override;
@@ -272,6 +281,10 @@ public:
     const std::vector<RadioButton*>& Members() const { return fCtrlGroupArray; }
     // Every member reads its view; nullptr.
     char* GetValueFromUI() override;
+    // Remembered values are read button by button, so together they may
+    // leave no member on, or several: then every member takes its default.
+    // Run after the remembered values are read; true when it did.
+    bool DefaultsUnlessOneIsOn();
 
 private:
     std::vector<RadioButton*> fCtrlGroupArray;
@@ -321,6 +334,8 @@ public:
     char* GetValueFromUI() override;
     // The selected item's 0-based index; -1 with nothing selected.
     int32_t GetCurrentControlArrayNumber() override;
+    // The number of one of the menu's items (1 to the item count).
+    bool AcceptsValue(int32_t value) override;
     virtual void RequestPopupList(zqp::View* sender);
     // The base update-list handling, without the change test.
     int32_t DoBaseControlUpdateConstrain();
@@ -359,6 +374,8 @@ public:
     bool SetExternalValueToUI(const void* value, int32_t size) override;
     char* GetValueFromUI() override;
     bool GetValueToPreset() override;
+    // Within [minimum, maximum] of the IniData (any value without IniData).
+    bool AcceptsValue(int32_t value) override;
     using BaseControl::SetValueToTicket;
     // Nothing written (false) for a value outside [minimum, maximum].
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
