@@ -101,6 +101,35 @@ TEST(HelpCache, RemovesOnlyAStaleLocalisedRegistration) {
     EXPECT_FALSE(std::filesystem::exists(dir.path() + "/missing.plist"));
 }
 
+// The sandbox test looks at the home folder once per process; the help
+// preferences lie in the home folder, never in the machine's own folders.
+TEST(Sandbox, AContainersHomeIsSandboxedAndTheAnswerIsKept) {
+    const char* saved = std::getenv("HOME");
+    const std::string home = saved != nullptr ? saved : "";
+    struct Case {
+        const char* home;
+        bool sandboxed;
+    } cases[] = {
+        {"/Users/u/Library/Containers/com.tavelle.kv29/Data", true},
+        {"/Users/u", false},
+        {"/home/containers", false},  // the test is case-sensitive
+        {"/srv/Containers", true},
+    };
+    for (const Case& c : cases) {
+        setenv("HOME", c.home, 1);
+        ResetSandboxCacheForTesting();
+        EXPECT_EQ(UTILITY_SERVICE::isSandboxed(), c.sandboxed) << c.home;
+        EXPECT_EQ(HelpPreferencesPath(), std::string(c.home) + "/Library/Preferences/com.apple.help.plist");
+        setenv("HOME", c.sandboxed ? "/Users/u" : "/x/Containers", 1);
+        EXPECT_EQ(UTILITY_SERVICE::isSandboxed(), c.sandboxed) << "kept for " << c.home;
+    }
+    // Without HOME the password database's folder, not "/Library/...".
+    unsetenv("HOME");
+    EXPECT_NE(HelpPreferencesPath().rfind("/Library/", 0), 0u) << HelpPreferencesPath();
+    if (saved != nullptr) setenv("HOME", home.c_str(), 1);
+    ResetSandboxCacheForTesting();
+}
+
 TEST(Administrator, FollowsThePlatformsGroupTest) {
     EXPECT_FALSE(checkIfAdminUser(nullptr));
     EXPECT_FALSE(checkIfAdminUser("zq-no-such-user"));

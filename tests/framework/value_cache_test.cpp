@@ -1,11 +1,14 @@
 #include "zqpde/value_cache.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <zqp/system_files.h>
+
+#include "zqpde/utility_service.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -142,6 +145,125 @@ TEST_F(ValueCacheTest, SharedFileIsRewrittenInPlaceWithItsModeAndGroup) {
     ASSERT_EQ(symlink(target.c_str(), (ValueCacheFolder() + "/P9").c_str()), 0);
     EXPECT_FALSE(SaveValueCacheFile(ValueCacheFolder() + "/P9", "k", std::string("v"), true));
     EXPECT_EQ(Slurp(target), "keep");
+}
+
+// Who may be trusted, as a table: the owner check is handed in, so no other
+// user has to exist. This user is 501, the administrators' group 80, whose
+// member is 502.
+TEST(ValueCacheTrust, OnlyFilesOfTheRightOwnerGroupAndModeAreUsed) {
+    const CacheFileOwners owners{501, gid_t{80}, [](uid_t uid) { return uid == 502; }};
+    const CacheFileOwners noGroup{501, std::nullopt, [](uid_t) { return false; }};
+    struct Case {
+        const char* what;
+        mode_t type, mode;
+        uid_t uid;
+        gid_t gid;
+        bool shared;
+        const CacheFileOwners* owners;
+        const char* distrust;  // nullptr: used
+    } cases[] = {
+        {"own file", S_IFREG, 0600, 501, 20, false, &owners, nullptr},
+        {"another user's file", S_IFREG, 0600, 777, 20, false, &owners, "owned by uid 777, not this user"},
+        {"a link in its place", S_IFLNK, 0777, 501, 20, false, &owners, "a link"},
+        {"a folder in its place", S_IFDIR, 0700, 501, 20, false, &owners, "not a regular file"},
+        {"root's shared file", S_IFREG, 0664, 0, 80, true, &owners, nullptr},
+        {"an administrator's shared file", S_IFREG, 0664, 502, 80, true, &owners, nullptr},
+        {"planted by a user", S_IFREG, 0664, 503, 80, true, &owners, "owned by uid 503, who is not an administrator"},
+        {"planted by this user", S_IFREG, 0664, 501, 80, true, &owners, "owned by uid 501, who is not an administrator"},
+        {"not the group", S_IFREG, 0664, 0, 20, true, &owners, "group 20 is not the administrators' group"},
+        {"writable by all", S_IFREG, 0666, 502, 80, true, &owners, "writable by every user"},
+        {"a shared link", S_IFLNK, 0777, 0, 80, true, &owners, "a link"},
+        {"root's, no group on the machine", S_IFREG, 0664, 0, 0, true, &noGroup, nullptr},
+        {"a user's, no group on the machine", S_IFREG, 0664, 502, 0, true, &noGroup,
+         "owned by uid 502, not root, on a machine without an administrators' group"},
+    };
+    for (const Case& c : cases) {
+        struct stat st{};
+        st.st_mode = c.type | c.mode;
+        st.st_uid = c.uid;
+        st.st_gid = c.gid;
+        EXPECT_EQ(CacheFileDistrust(st, c.shared, *c.owners), c.distrust ? c.distrust : "") << c.what;
+    }
+}
+
+// The all-users file of this user (root in CI) in the administrators' group:
+// read; in another group or writable by all, neither read nor written.
+TEST_F(ValueCacheTest, AnAllUsersFileIsReadOnlyWhileItMayBeTrusted) {
+    const std::string group = zqp::AdministratorsGroup();
+    if (group.empty() || geteuid() != 0) GTEST_SKIP() << "needs root and an administrators' group";
+    ASSERT_TRUE(SaveToValueCache("P1", "seed", std::string("x"), zqp::PrefUser::kCurrentUser));  // the folder
+    const std::string path = ValueCacheFolder() + "/P1";
+    ASSERT_TRUE(SaveValueCacheFile(path, "P1mode", std::string("1"), true));
+    EXPECT_EQ(RestoreFromValueCache("P1", "P1mode", zqp::PrefUser::kAnyUser), "1");
+    const std::string kept = Slurp(path);
+    const gid_t administrators = getgrnam(group.c_str())->gr_gid;
+    struct Change {
+        const char* what;
+        gid_t gid;
+        mode_t mode;
+        const char* said;
+    } changes[] = {
+        {"another group", 0, 0664, "not read (group 0 is not the administrators' group)"},
+        {"writable by all", administrators, 0666, "not read (writable by every user)"},
+    };
+    for (const Change& c : changes) {
+        ASSERT_EQ(chown(path.c_str(), static_cast<uid_t>(-1), c.gid), 0);
+        ASSERT_EQ(chmod(path.c_str(), c.mode), 0);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(RestoreFromValueCache("P1", "P1mode", zqp::PrefUser::kAnyUser)) << c.what;
+        CacheSave outcome = CacheSave::kSaved;
+        EXPECT_FALSE(SaveValueCacheFile(path, "P1mode", std::string("2"), true, &outcome)) << c.what;
+        const std::string log = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(outcome, CacheSave::kUnusableFile) << c.what;
+        EXPECT_NE(log.find(c.said), std::string::npos) << c.what << "\n" << log;
+        EXPECT_EQ(Slurp(path), kept) << c.what;
+    }
+}
+
+// What cannot be kept is left alone, said once with its reason, and answers
+// false; a sandboxed process goes past a folder it cannot make.
+TEST_F(ValueCacheTest, WhatCannotBeKeptIsSkippedAndSaidWhy) {
+    ASSERT_TRUE(SaveToValueCache("P1", "seed", std::string("x"), zqp::PrefUser::kCurrentUser));  // the folder
+    const std::string target = root_ + "/elsewhere";
+    { std::ofstream(target) << "keep"; }
+    ASSERT_EQ(symlink(target.c_str(), OwnFile("Linked").c_str()), 0);
+    ASSERT_EQ(mkdir(OwnFile("Folder").c_str(), 0700), 0);
+    struct Case {
+        const char* printer;
+        CacheSave outcome;
+        const char* said;
+    } cases[] = {
+        {"Linked", CacheSave::kUnusableFile, "nothing kept (a link)"},
+        {"Folder", CacheSave::kUnusableFile, "nothing kept (not a regular file)"},
+    };
+    for (const Case& c : cases) {
+        testing::internal::CaptureStderr();
+        CacheSave outcome = CacheSave::kSaved;
+        EXPECT_FALSE(SaveToValueCache(c.printer, "k", std::string("v"), zqp::PrefUser::kCurrentUser, &outcome));
+        EXPECT_FALSE(SaveToValueCache(c.printer, "k2", std::string("v"), zqp::PrefUser::kCurrentUser));
+        const std::string log = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(outcome, c.outcome) << c.printer;
+        EXPECT_NE(log.find(OwnFile(c.printer) + ": " + c.said), std::string::npos) << log;
+        EXPECT_EQ(log.find(c.said), log.rfind(c.said)) << "said once: " << log;
+    }
+    EXPECT_EQ(Slurp(target), "keep");
+
+    // A folder that cannot be made: the caches folder is a file.
+    fs::remove_all(root_ + "/Library/Caches");
+    { std::ofstream(root_ + "/Library/Caches") << "in the way"; }
+    const std::optional<std::string> home =
+        std::getenv("HOME") ? std::optional<std::string>(std::getenv("HOME")) : std::nullopt;
+    for (bool sandboxed : {false, true}) {
+        setenv("HOME", sandboxed ? "/Users/u/Library/Containers/com.zq/Data" : "/home/u", 1);
+        ResetSandboxCacheForTesting();
+        CacheSave outcome = CacheSave::kSaved;
+        EXPECT_FALSE(SaveToValueCache("P1", "k", std::string("v"), zqp::PrefUser::kCurrentUser, &outcome));
+        // Sandboxed, the save went on to the file, which could not be written.
+        EXPECT_EQ(outcome, sandboxed ? CacheSave::kNotWritten : CacheSave::kNoFolder);
+    }
+    if (home) setenv("HOME", home->c_str(), 1);
+    else unsetenv("HOME");
+    ResetSandboxCacheForTesting();
 }
 
 // Runs f as the user in a child process; its exit status.
