@@ -104,29 +104,19 @@ TEST(HelpCache, RemovesOnlyAStaleLocalisedRegistration) {
 // The sandbox test looks at the home folder once per process; the help
 // preferences lie in the home folder, never in the machine's own folders.
 TEST(Sandbox, AContainersHomeIsSandboxedAndTheAnswerIsKept) {
-    const char* saved = std::getenv("HOME");
-    const std::string home = saved != nullptr ? saved : "";
-    struct Case {
-        const char* home;
-        bool sandboxed;
-    } cases[] = {
-        {"/Users/u/Library/Containers/com.tavelle.kv29/Data", true},
-        {"/Users/u", false},
-        {"/home/containers", false},  // the test is case-sensitive
-        {"/srv/Containers", true},
-    };
-    for (const Case& c : cases) {
-        setenv("HOME", c.home, 1);
+    const std::string saved = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    for (const auto& [home, sandboxed] : {std::pair{"/Users/u/Library/Containers/com.zq/Data", true},
+                                          std::pair{"/Users/u", false}, std::pair{"/home/containers", false}}) {
+        setenv("HOME", home, 1);
         ResetSandboxCacheForTesting();
-        EXPECT_EQ(UTILITY_SERVICE::isSandboxed(), c.sandboxed) << c.home;
-        EXPECT_EQ(HelpPreferencesPath(), std::string(c.home) + "/Library/Preferences/com.apple.help.plist");
-        setenv("HOME", c.sandboxed ? "/Users/u" : "/x/Containers", 1);
-        EXPECT_EQ(UTILITY_SERVICE::isSandboxed(), c.sandboxed) << "kept for " << c.home;
+        EXPECT_EQ(UTILITY_SERVICE::isSandboxed(), sandboxed) << home;
+        EXPECT_EQ(HelpPreferencesPath(), std::string(home) + "/Library/Preferences/com.apple.help.plist");
+        setenv("HOME", sandboxed ? "/Users/u" : "/x/Containers", 1);
+        EXPECT_EQ(UTILITY_SERVICE::isSandboxed(), sandboxed) << "kept for " << home;
     }
-    // Without HOME the password database's folder, not "/Library/...".
-    unsetenv("HOME");
+    unsetenv("HOME");  // the password database's folder then, not "/Library/..."
     EXPECT_NE(HelpPreferencesPath().rfind("/Library/", 0), 0u) << HelpPreferencesPath();
-    if (saved != nullptr) setenv("HOME", home.c_str(), 1);
+    if (!saved.empty()) setenv("HOME", saved.c_str(), 1);
     ResetSandboxCacheForTesting();
 }
 
