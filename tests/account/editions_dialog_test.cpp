@@ -3,9 +3,13 @@
 // the panels and the ticket (list contents, name widths, keys and
 // namespaces, the encoding attribute, where remembered values live).
 #include <gtest/gtest.h>
+#include <grp.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <map>
 #include <regex>
 #include <cstring>
@@ -13,7 +17,10 @@
 #include <string>
 
 #include "../framework/ppd_fixture.h"
+#include "filter_harness.h"
 #include "print_dialog_run.h"
+#include "zqpde/value_cache.h"
+#include "zqp/system_files.h"
 #include "zqpde/ticket_value.h"
 
 namespace zqacct {
@@ -73,11 +80,11 @@ class EditionDialog : public ::testing::Test {
 protected:
     // script after the line that opens the panel ("PrintTypeKind" or "AccountKind"; empty: none).
     EditionRun Dialog(const Edition& e, const std::string& kind, const std::string& script, const std::string& ppd,
-               const std::string& settings = "") {
+               const std::string& settings = "", const std::string& output = "--ticket") {
         const std::string ppdPath = dir_.Write(std::string(e.printer) + ".ppd", ppd);
         const std::string open = kind.empty() ? "" : std::string("panel com.tavelle.") + e.kinds + ".pde." + kind + "\n";
         std::string args = "--ppd '" + ppdPath + "' --bundles '" ZQ_BUNDLES_DIR "' --script '" +
-                           dir_.Write("script.txt", open + script) + "' --ticket";
+                           dir_.Write("script.txt", open + script) + "' " + output;
         if (!settings.empty()) args += " --settings '" + dir_.Write("settings.txt", settings) + "'";
         EditionRun r{&e, {}, {}};
         r.result = zqtest::RunPrintDialog("env TZ=UTC ZQ_PREFS_DIR='" + dir_.path() + "/prefs' ZQ_ROOT='" + dir_.path() + "/" +
@@ -88,7 +95,16 @@ protected:
             if (size_t eq = line.find('='); eq != std::string::npos) r.ticket[line.substr(0, eq)] = line.substr(eq + 1);
         return r;
     }
-    std::string CacheFolder() const { return dir_.path() + "/root/Library/Caches/Tavelle"; }
+    std::string CacheFolder() const { return dir_.path() + "/" + root_ + "/Library/Caches/Tavelle"; }
+    // The device stream of a one-page job with a dialog's CUPS options on the edition's printer.
+    std::string DeviceStream(const Edition& e, const EditionRun& options) {
+        zqtest::JobSpec job;
+        job.options = options.result.out.substr(0, options.result.out.find_last_not_of('\n') + 1);
+        job.ppdPath = dir_.path() + "/" + e.printer + ".ppd";
+        job.postscript = zqtest::SamplePostScript(1);
+        return zqtest::RunProgram(zqtest::BinPath(std::string(e.name == kKV29.name ? "kv29" : "ark") + "-job-filter"),
+                                  job).out;
+    }
     zqpde::test::TempDir dir_;
     std::string root_ = "root";
 };
@@ -389,6 +405,92 @@ TEST_F(EditionDialog, Kv29CacheKeepsScrambledValuesAndForgetsAClearedOne) {
     EXPECT_EQ(cacheFile().find("JBAInputAccountIDTextEditReference"), std::string::npos) << cacheFile();
     EXPECT_NE(cacheFile().find("JBAInputUserIDTextEditReference"), std::string::npos) << cacheFile();
     EXPECT_EQ(Dialog(kKV29, "AccountKind", "print\nclick 4001\n", ppd).Ticket("JBAInputAccountIDTextEditTicket"), "");
+}
+
+// The cache only remembers: a folder that cannot be made, or something else
+// than the user's own file under the user's name, is logged and the job
+// prints what the user chose, through the filter to the device.
+TEST_F(EditionDialog, Kv29PrintsWhatWasChosenWhenItsCacheCannotKeepIt) {
+    const std::string secure = "select 101 1\ntype 1022 carol\ntype 1026 2468\nclick 1123\nprint\n";
+    const std::string own = std::string(kKV29.printer) + "-" + zqpde::ValueCacheLoginName();
+    const std::string elsewhere = dir_.path() + "/elsewhere";
+    struct Case {
+        const char* root;
+        std::function<void(const std::string& caches)> plant;
+        const char* said;
+    } cases[] = {
+        {"no-folder", [](const std::string& caches) { std::ofstream(caches) << "in the way"; },
+         "Tavelle: nothing kept (the folder is missing and cannot be made)"},
+        {"a-link", [&](const std::string& caches) {
+             fs::create_directories(caches + "/Tavelle");
+             std::ofstream(elsewhere) << "keep";
+             fs::create_symlink(elsewhere, caches + "/Tavelle/" + own);
+         }, "nothing kept (a link)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.root);
+        root_ = c.root;
+        fs::create_directories(dir_.path() + "/" + root_ + "/Library");
+        c.plant(dir_.path() + "/" + root_ + "/Library/Caches");
+        EditionRun run = Dialog(kKV29, "PrintTypeKind", secure, SamplePPD(kKV29), "", "--cups-options");
+        ASSERT_EQ(run.result.status, 0) << run.result.err;
+        EXPECT_TRUE(run.Says("zq: value cache: ")) << run.result.err;
+        EXPECT_TRUE(run.Says(c.said)) << run.result.err;
+        EXPECT_NE(run.result.out.find("com.tavelle.kvb.printsettings.PrintTypeUserNameTicketKey=carol"), std::string::npos)
+            << run.result.out;
+        const std::string stream = DeviceStream(kKV29, run);
+        EXPECT_NE(stream.find("@PJL SET HOLDTYPE=PRIVATE"), std::string::npos) << stream;
+        EXPECT_NE(stream.find("@PJL SET USERNAME=\"carol\""), std::string::npos) << stream;
+        // A second dialog finds nothing remembered and nothing planted read.
+        EditionRun again = Dialog(kKV29, "PrintTypeKind", "dump 101\nprint\n", SamplePPD(kKV29));
+        EXPECT_TRUE(again.Says("dump: PopUpButton tag=101 enabled selected=0")) << again.result.err;
+    }
+    EXPECT_EQ(zqtest::Slurp(elsewhere), "keep");
+}
+
+// The all-users file carries the accounting settings of every user's jobs:
+// it is read only from root or an administrator, in the administrators'
+// group, writable by no one else, and never through a link.
+TEST_F(EditionDialog, Kv29TakesAllUsersSettingsOnlyFromATrustedFile) {
+    const std::string group = zqp::AdministratorsGroup();
+    if (group.empty() || geteuid() != 0) GTEST_SKIP() << "needs root and an administrators' group";
+    const gid_t administrators = getgrnam(group.c_str())->gr_gid;
+    const std::string key = std::string("<key>") + kKV29.printer + kKV29.ns;
+    const std::string plist = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>\n" + key +
+                              "JBAManageTypeListReference</key><string>1</string>\n" + key +
+                              "JBAAdminUserIDListCtrlReference</key><string>2</string>\n" + key +
+                              "JBAAdminUserIDTextEditReference</key><string>mallory</string>\n</dict></plist>\n";
+    struct Case {
+        const char* what;
+        gid_t gid;
+        mode_t mode;
+        bool link;
+        bool trusted;
+    } cases[] = {
+        {"root's, administrators' group", administrators, 0664, false, true},
+        {"another group", 0, 0664, false, false},
+        {"writable by all", administrators, 0666, false, false},
+        {"a link to a trusted file", administrators, 0664, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        root_ = std::string("root-") + std::to_string(&c - cases);
+        fs::create_directories(CacheFolder());
+        const std::string file = CacheFolder() + "/" + kKV29.printer;
+        const std::string real = c.link ? dir_.path() + "/" + root_ + "/trusted" : file;
+        std::ofstream(real) << plist;
+        ASSERT_EQ(chown(real.c_str(), 0, c.gid), 0);
+        ASSERT_EQ(chmod(real.c_str(), c.mode), 0);
+        if (c.link) fs::create_symlink(real, file);
+        EditionRun run = Dialog(kKV29, "AccountKind", "dump 1001\nprint\n", SamplePPD(kKV29), "", "--cups-options");
+        ASSERT_EQ(run.result.status, 0) << run.result.err;
+        EXPECT_EQ(run.Says("dump: PopUpButton tag=1001 disabled selected=0"), c.trusted) << run.result.err;
+        EXPECT_EQ(run.Says(": not read ("), !c.trusted) << run.result.err;
+        EXPECT_NE(run.result.out.find(std::string(kKV29.ns) + "JBAManageTypeListTicketKey=" + (c.trusted ? "1" : "2")),
+                  std::string::npos) << run.result.out;
+        const std::string stream = DeviceStream(kKV29, run);
+        EXPECT_NE(stream.find(c.trusted ? "@JOAU=mallory" : "@JOAU=alice"), std::string::npos) << stream;
+    }
 }
 
 }  // namespace

@@ -23,6 +23,16 @@ check /usr/local/lib/zq/bundles/ark-account-pde.plugin/ark-account-pde.so
 check /usr/local/lib/zq/bundles/ark-account-pde.plugin/Info.json
 check /usr/local/lib/zq/bundles/ark-account-pde.plugin/Resources/Localizable.strings
 [ -x "$stage$serverbin/filter/ark-job-filter" ] || { echo "filter not executable"; fail=1; }
+# The kv29 value cache's folder, open to every user's first print.
+cache=$stage${ZQ_ROOT:-}/Library/Caches/Tavelle
+if [ "$(stat -c %a "$cache" 2>/dev/null)" = 1777 ]; then echo "ok   /Library/Caches/Tavelle 1777"
+else echo "value cache folder missing or not 1777: $(stat -c %a "$cache" 2>&1)"; fail=1; fi
+for group in admin sudo; do
+  if getent group "$group" > /dev/null; then
+    [ "$(stat -c %G "$cache")" = "$group" ] || { echo "value cache folder not in group $group"; fail=1; }
+    break
+  fi
+done
 
 # The installed dialog with the installed bundle writes the secure-print ticket.
 ticket=$("$stage/usr/local/bin/printdialog" --ppd "$source/ppd/zq-ark-sample.ppd" \

@@ -101,6 +101,25 @@ TEST(HelpCache, RemovesOnlyAStaleLocalisedRegistration) {
     EXPECT_FALSE(std::filesystem::exists(dir.path() + "/missing.plist"));
 }
 
+// The sandbox test looks at the home folder once per process; the help
+// preferences lie in the home folder, never in the machine's own folders.
+TEST(Sandbox, AContainersHomeIsSandboxedAndTheAnswerIsKept) {
+    const std::string saved = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    for (const auto& [home, sandboxed] : {std::pair{"/Users/u/Library/Containers/com.zq/Data", true},
+                                          std::pair{"/Users/u", false}, std::pair{"/home/containers", false}}) {
+        setenv("HOME", home, 1);
+        ResetSandboxCacheForTesting();
+        EXPECT_EQ(UTILITY_SERVICE::isSandboxed(), sandboxed) << home;
+        EXPECT_EQ(HelpPreferencesPath(), std::string(home) + "/Library/Preferences/com.apple.help.plist");
+        setenv("HOME", sandboxed ? "/Users/u" : "/x/Containers", 1);
+        EXPECT_EQ(UTILITY_SERVICE::isSandboxed(), sandboxed) << "kept for " << home;
+    }
+    unsetenv("HOME");  // the password database's folder then, not "/Library/..."
+    EXPECT_NE(HelpPreferencesPath().rfind("/Library/", 0), 0u) << HelpPreferencesPath();
+    if (!saved.empty()) setenv("HOME", saved.c_str(), 1);
+    ResetSandboxCacheForTesting();
+}
+
 TEST(Administrator, FollowsThePlatformsGroupTest) {
     EXPECT_FALSE(checkIfAdminUser(nullptr));
     EXPECT_FALSE(checkIfAdminUser("zq-no-such-user"));

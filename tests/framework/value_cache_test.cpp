@@ -7,6 +7,8 @@
 #include <unistd.h>
 #include <zqp/system_files.h>
 
+#include "zqpde/utility_service.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -142,6 +144,87 @@ TEST_F(ValueCacheTest, SharedFileIsRewrittenInPlaceWithItsModeAndGroup) {
     ASSERT_EQ(symlink(target.c_str(), (ValueCacheFolder() + "/P9").c_str()), 0);
     EXPECT_FALSE(SaveValueCacheFile(ValueCacheFolder() + "/P9", "k", std::string("v"), true));
     EXPECT_EQ(Slurp(target), "keep");
+}
+
+// Who may be trusted, as a table: the owner check is handed in, so no other
+// user has to exist. This user is 501, the administrators' group 80, whose
+// member is 502.
+TEST(ValueCacheTrust, OnlyFilesOfTheRightOwnerGroupAndModeAreUsed) {
+    const CacheFileOwners owners{501, gid_t{80}, [](uid_t uid) { return uid == 502; }};
+    const CacheFileOwners noGroup{501, std::nullopt, [](uid_t) { return false; }};
+    struct Case {
+        const char* what;
+        mode_t type, mode;
+        uid_t uid;
+        gid_t gid;
+        bool shared;
+        const CacheFileOwners* owners;
+        const char* distrust;  // nullptr: used
+    } cases[] = {
+        {"own file", S_IFREG, 0600, 501, 20, false, &owners, nullptr},
+        {"another user's file", S_IFREG, 0600, 777, 20, false, &owners, "owned by uid 777, not this user"},
+        {"a link in its place", S_IFLNK, 0777, 501, 20, false, &owners, "a link"},
+        {"a folder in its place", S_IFDIR, 0700, 501, 20, false, &owners, "not a regular file"},
+        {"root's shared file", S_IFREG, 0664, 0, 80, true, &owners, nullptr},
+        {"an administrator's shared file", S_IFREG, 0664, 502, 80, true, &owners, nullptr},
+        {"planted by a user", S_IFREG, 0664, 503, 80, true, &owners, "owned by uid 503, who is not an administrator"},
+        {"planted by this user", S_IFREG, 0664, 501, 80, true, &owners, "owned by uid 501, who is not an administrator"},
+        {"not the group", S_IFREG, 0664, 0, 20, true, &owners, "group 20 is not the administrators' group"},
+        {"writable by all", S_IFREG, 0666, 502, 80, true, &owners, "writable by every user"},
+        {"a shared link", S_IFLNK, 0777, 0, 80, true, &owners, "a link"},
+        {"root's, no group on the machine", S_IFREG, 0664, 0, 0, true, &noGroup, nullptr},
+        {"a user's, no group on the machine", S_IFREG, 0664, 502, 0, true, &noGroup,
+         "owned by uid 502, not root, on a machine without an administrators' group"},
+    };
+    for (const Case& c : cases) {
+        struct stat st{};
+        st.st_mode = c.type | c.mode;
+        st.st_uid = c.uid;
+        st.st_gid = c.gid;
+        EXPECT_EQ(CacheFileDistrust(st, c.shared, *c.owners), c.distrust ? c.distrust : "") << c.what;
+    }
+}
+
+// What cannot be kept is left alone, said once with its reason, and answers
+// false: a link under the user's name, an all-users file this process may
+// not trust (its own, outside the administrators' group); a sandboxed
+// process goes past a folder it cannot make.
+TEST_F(ValueCacheTest, WhatCannotBeKeptIsSkippedAndSaidWhy) {
+    ASSERT_TRUE(SaveToValueCache("P1", "seed", std::string("x"), zqp::PrefUser::kCurrentUser));  // the folder
+    const std::string target = root_ + "/elsewhere", shared = ValueCacheFolder() + "/P2";
+    { std::ofstream(target) << "keep"; }
+    { std::ofstream(shared) << "keep"; }
+    ASSERT_EQ(symlink(target.c_str(), OwnFile("P3").c_str()), 0);
+    if (geteuid() == 0 && zqp::AdministratorsGroup().empty()) GTEST_SKIP() << "root's file would be trusted";
+    for (const auto& [path, isShared] : {std::pair{OwnFile("P3"), false}, std::pair{shared, true}}) {
+        testing::internal::CaptureStderr();
+        CacheSave outcome = CacheSave::kSaved;
+        EXPECT_FALSE(SaveValueCacheFile(path, "k", std::string("v"), isShared, &outcome));
+        EXPECT_FALSE(SaveValueCacheFile(path, "k2", std::string("v"), isShared));
+        const std::string log = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(outcome, CacheSave::kUnusableFile) << path;
+        EXPECT_NE(log.find(path + ": nothing kept ("), std::string::npos) << log;
+        EXPECT_EQ(log.find("nothing kept"), log.rfind("nothing kept")) << "said once: " << log;
+    }
+    EXPECT_EQ(Slurp(target), "keep");
+    EXPECT_EQ(Slurp(shared), "keep");
+
+    // A folder that cannot be made: the caches folder is a file.
+    fs::remove_all(root_ + "/Library/Caches");
+    { std::ofstream(root_ + "/Library/Caches") << "in the way"; }
+    const std::optional<std::string> home =
+        std::getenv("HOME") ? std::optional<std::string>(std::getenv("HOME")) : std::nullopt;
+    for (bool sandboxed : {false, true}) {
+        setenv("HOME", sandboxed ? "/Users/u/Library/Containers/com.zq/Data" : "/home/u", 1);
+        ResetSandboxCacheForTesting();
+        CacheSave outcome = CacheSave::kSaved;
+        EXPECT_FALSE(SaveToValueCache("P1", "k", std::string("v"), zqp::PrefUser::kCurrentUser, &outcome));
+        // Sandboxed, the save went on to the file, which could not be written.
+        EXPECT_EQ(outcome, sandboxed ? CacheSave::kNotWritten : CacheSave::kNoFolder);
+    }
+    if (home) setenv("HOME", home->c_str(), 1);
+    else unsetenv("HOME");
+    ResetSandboxCacheForTesting();
 }
 
 // Runs f as the user in a child process; its exit status.

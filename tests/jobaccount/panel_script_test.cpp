@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <zqpde/user_groups.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -202,6 +203,35 @@ TEST_F(DialogScript, OnTheDefaultReleaseNothingIsRemembered) {
   EXPECT_EQ(saved.Ticket("JBAGroupIDTextEditTicket"), "Sales");
   DialogRun again = Run("print\n", kPasswordPPD);
   EXPECT_EQ(again.Ticket("JBAGroupIDTextEditTicket"), "");
+}
+
+// On 10.6 only, making the panel's view removes a stale registration of the
+// bundle's localised help book from the user's help preferences; other books
+// and other releases leave the file as it is.
+TEST_F(DialogScript, OnTenSixAStaleHelpRegistrationGoesWhenTheViewIsMade) {
+  const std::string book = "com.tavelle.o.pellora.pde.JobAccount";
+  const std::string plist =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>\n<key>RegisteredBooks</key><dict>\n"
+      "<key>" + book + "</key><array><dict><key>url</key><string>file:///old/Japanese.lproj/Help/</string></dict></array>\n"
+      "<key>com.zq.other</key><array><dict><key>url</key><string>file:///o/English.lproj/</string></dict></array>\n"
+      "</dict>\n<key>RegistrationOrder</key><array><string>" + book + "</string><string>com.zq.other</string></array>\n"
+      "</dict></plist>\n";
+  struct Case {
+    const char* release;  // kernel release: 10.x is macOS 10.6
+    bool removed;
+  } cases[] = {{"10.8.0", true}, {"10.0.0", true}, {"9.8.0", false}, {"11.0.0", false}, {"", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.release);
+    const std::string home = dir_.path() + "/home";
+    std::filesystem::create_directories(home + "/Library/Preferences");
+    const std::string path = dir_.Write("home/Library/Preferences/com.apple.help.plist", plist);
+    DialogRun r = Run("print\n", kPasswordPPD, "",
+                      "HOME='" + home + "'" + (*c.release ? std::string(" ZQ_OS_RELEASE=") + c.release : ""));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string after = Slurp(path);
+    EXPECT_EQ(after.find(book) == std::string::npos, c.removed) << after;
+    EXPECT_NE(after.find("com.zq.other"), std::string::npos) << after;
+  }
 }
 
 }  // namespace

@@ -262,8 +262,12 @@ BasePrintPanel::RememberedStore BasePrintPanel::GetRememberedStore() {
 
 bool BasePrintPanel::RememberText(const std::string& key, const std::optional<std::string>& text,
                                   zqp::PrefUser user) {
-    if (GetRememberedStore() == RememberedStore::kValueCache)
-        return SaveToValueCache(GetCurrentPrinterString(), key, text, user);
+    // The cache is a convenience: what it cannot keep is logged there, and the
+    // job prints all the same.
+    if (GetRememberedStore() == RememberedStore::kValueCache) {
+        SaveToValueCache(GetCurrentPrinterString(), key, text, user);
+        return true;
+    }
     zqp::PrintSettings* settings = GetCurrentPMPrintSettings();
     if (settings == nullptr) return true;
     return SetValueToSettingsWithTicketKeyAndLock(text ? text->c_str() : "", settings, key.c_str(), false) == 0;

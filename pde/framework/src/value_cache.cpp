@@ -10,12 +10,17 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <set>
+#include <vector>
 
 #include <zqp/property_list.h>
+#include <zqp/system.h>
 #include <zqp/system_files.h>
 
 #include "zqpde/user_groups.h"
+#include "zqpde/utility_service.h"
 
 namespace zqpde {
 
@@ -73,17 +78,44 @@ bool EnsureFolder(const std::string& folder) {
     return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// The bytes of a file the user may trust: a regular file, not a link, owned
-// by this user unless it is the shared file. Missing or refused: nullopt.
-std::optional<std::string> ReadTrusted(const std::string& path, bool shared) {
+// What a file step gives: how it went and, when not saved, why.
+struct Outcome {
+    CacheSave result;
+    std::string why;
+};
+
+std::string ErrorText(int error) { return std::strerror(error); }
+
+// One log line per file and reason in a process: every control of a panel
+// meets the same file.
+void LogOnce(const std::string& line) {
+    static std::set<std::string> said;
+    if (said.insert(line).second) zqp::Log("value cache: %s", line.c_str());
+}
+
+// The bytes of a file the user may trust. Missing: nullopt and no reason;
+// refused or unreadable: nullopt and the reason.
+std::optional<std::string> ReadTrusted(const std::string& path, bool shared, std::string* why) {
     Fd file(open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    if (file.fd < 0) return std::nullopt;
+    if (file.fd < 0) {
+        if (errno != ENOENT) *why = errno == ELOOP ? "a link" : ErrorText(errno);
+        return std::nullopt;
+    }
     struct stat st{};
-    if (fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    if (!shared && st.st_uid != geteuid()) return std::nullopt;
+    if (fstat(file.fd, &st) != 0) {
+        *why = ErrorText(errno);
+        return std::nullopt;
+    }
+    if (std::string distrust = CacheFileDistrust(st, shared, CurrentCacheFileOwners()); !distrust.empty()) {
+        *why = std::move(distrust);
+        return std::nullopt;
+    }
     if (shared) flock(file.fd, LOCK_SH);
     std::string bytes;
-    if (!ReadAll(file.fd, &bytes)) return std::nullopt;
+    if (!ReadAll(file.fd, &bytes)) {
+        *why = ErrorText(errno);
+        return std::nullopt;
+    }
     return bytes;
 }
 
@@ -110,13 +142,16 @@ std::optional<std::string> Changed(ValueCacheMap& values, const std::string& key
     return out;
 }
 
+const Outcome kUncarried{CacheSave::kNotWritten, "the value cannot be carried in the file"};
+
 // The shared file: opened (created when missing) without following a link,
 // locked, read, changed and written back in place, so its mode, owner and
-// group stay as they are.
-bool SaveShared(const std::string& path, const std::string& key, const std::optional<std::string>& text) {
+// group stay as they are. A file someone else put there first is not used.
+Outcome SaveShared(const std::string& path, const std::string& key, const std::optional<std::string>& text) {
     const std::string group = zqp::AdministratorsGroup();
     Fd file(open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kAnyUserFileMode));
-    if (file.fd >= 0) {
+    const bool created = file.fd >= 0;
+    if (created) {
         // On the descriptor, so a link put in the file's place is never followed;
         // where the group cannot be given the file keeps the user's own.
         if (const struct group* g = group.empty() ? nullptr : getgrnam(group.c_str()))
@@ -124,33 +159,54 @@ bool SaveShared(const std::string& path, const std::string& key, const std::opti
         fchmod(file.fd, kAnyUserFileMode);
     } else if (errno == EEXIST) {
         file.fd = open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+        if (file.fd < 0 && errno == ELOOP) return {CacheSave::kUnusableFile, "a link"};
     }
-    if (file.fd < 0) return false;
+    if (file.fd < 0) return {CacheSave::kNotWritten, ErrorText(errno)};
     struct stat st{};
-    if (fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
-    if (flock(file.fd, LOCK_EX) != 0) return false;
+    if (fstat(file.fd, &st) != 0) return {CacheSave::kNotWritten, ErrorText(errno)};
+    if (!created)
+        if (std::string distrust = CacheFileDistrust(st, true, CurrentCacheFileOwners()); !distrust.empty())
+            return {CacheSave::kUnusableFile, distrust};
+    if (flock(file.fd, LOCK_EX) != 0) return {CacheSave::kNotWritten, ErrorText(errno)};
     std::string bytes;
-    if (!ReadAll(file.fd, &bytes)) return false;
+    if (!ReadAll(file.fd, &bytes)) return {CacheSave::kNotWritten, ErrorText(errno)};
     ValueCacheMap values = ValuesBeforeRewrite(path, bytes, st.st_mode & 07777, group);
     const std::optional<std::string> out = Changed(values, key, text);
-    return out && WriteAllAt(file.fd, *out);
+    if (!out) return kUncarried;
+    if (!WriteAllAt(file.fd, *out)) return {CacheSave::kNotWritten, ErrorText(errno)};
+    return {CacheSave::kSaved, {}};
 }
 
 // A user's own file: read when it is theirs, replaced through a temporary
-// file and a rename. Someone else's file under the user's name is refused
-// (the sticky folder would refuse the rename anyway).
-bool SaveOwn(const std::string& path, const std::string& key, const std::optional<std::string>& text) {
+// file and a rename. Anything else under the user's name (another user's
+// file, a link, a folder) is left alone: the sticky folder would refuse the
+// rename anyway, and the user cannot remove it.
+Outcome SaveOwn(const std::string& path, const std::string& key, const std::optional<std::string>& text) {
     struct stat st{};
     std::string bytes;
     if (lstat(path.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode) || st.st_uid != geteuid()) return false;
-        std::optional<std::string> read = ReadTrusted(path, false);
-        if (!read) return false;
+        if (std::string distrust = CacheFileDistrust(st, false, CurrentCacheFileOwners()); !distrust.empty())
+            return {CacheSave::kUnusableFile, distrust};
+        std::string why;
+        std::optional<std::string> read = ReadTrusted(path, false, &why);
+        if (!read) return {CacheSave::kNotWritten, why};
         bytes = std::move(*read);
     }
     ValueCacheMap values = ValuesBeforeRewrite(path, bytes, kUserFileMode, {});
     const std::optional<std::string> out = Changed(values, key, text);
-    return out && zqp::WriteFileWithMode(path, *out, kUserFileMode) == zqp::kNoErr;
+    if (!out) return kUncarried;
+    if (zqp::WriteFileWithMode(path, *out, kUserFileMode) != zqp::kNoErr)
+        return {CacheSave::kNotWritten, "cannot be written"};
+    return {CacheSave::kSaved, {}};
+}
+
+// The answer callers take (true: kept, or nothing to keep), the outcome for
+// those who ask, and a log line for what was not kept.
+bool Report(const std::string& where, const Outcome& outcome, CacheSave* result) {
+    if (result != nullptr) *result = outcome.result;
+    if (outcome.result == CacheSave::kSaved || outcome.result == CacheSave::kNotKept) return true;
+    if (!where.empty()) LogOnce(where + ": nothing kept (" + outcome.why + ")");
+    return false;
 }
 
 }  // namespace
@@ -205,22 +261,59 @@ std::string FormatValueCache(const ValueCacheMap& values) {
     return out;
 }
 
+CacheFileOwners CurrentCacheFileOwners() {
+    CacheFileOwners owners;
+    owners.self = geteuid();
+    const std::string group = zqp::AdministratorsGroup();
+    if (const struct group* g = group.empty() ? nullptr : getgrnam(group.c_str())) owners.administrators = g->gr_gid;
+    owners.isAdministrator = [group](uid_t uid) {
+        if (group.empty()) return false;
+        struct passwd entry{};
+        struct passwd* found = nullptr;
+        std::vector<char> buffer(16384);
+        if (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr ||
+            found->pw_name == nullptr)
+            return false;
+        return zqp::IsUserInGroup(found->pw_name, group);
+    };
+    return owners;
+}
+
+std::string CacheFileDistrust(const struct stat& st, bool shared, const CacheFileOwners& owners) {
+    if (S_ISLNK(st.st_mode)) return "a link";
+    if (!S_ISREG(st.st_mode)) return "not a regular file";
+    const std::string owner = "owned by uid " + std::to_string(st.st_uid);
+    if (!shared) return st.st_uid == owners.self ? std::string() : owner + ", not this user";
+    if (!owners.administrators) {
+        if (st.st_uid != 0) return owner + ", not root, on a machine without an administrators' group";
+    } else {
+        if (st.st_uid != 0 && !(owners.isAdministrator && owners.isAdministrator(st.st_uid)))
+            return owner + ", who is not an administrator";
+        if (st.st_gid != *owners.administrators)
+            return "group " + std::to_string(st.st_gid) + " is not the administrators' group";
+    }
+    if ((st.st_mode & S_IWOTH) != 0) return "writable by every user";
+    return {};
+}
+
 bool SaveToValueCache(const std::string& printerID, const std::string& key, const std::optional<std::string>& text,
-                      zqp::PrefUser user) {
-    if (key.empty()) return false;
+                      zqp::PrefUser user, CacheSave* outcome) {
+    if (key.empty()) return Report({}, {CacheSave::kNoPrinter, {}}, outcome);
     // Values for all users are kept only for an administrator, silently.
-    if (user == zqp::PrefUser::kAnyUser && !IsUserAdmin()) return true;
+    if (user == zqp::PrefUser::kAnyUser && !IsUserAdmin()) return Report({}, {CacheSave::kNotKept, {}}, outcome);
     const std::string folder = ValueCacheFolder();
-    if (!EnsureFolder(folder)) return false;
+    // A sandboxed process may not see a folder it can still write in.
+    if (!EnsureFolder(folder) && !IsSandboxed())
+        return Report(folder, {CacheSave::kNoFolder, "the folder is missing and cannot be made"}, outcome);
     const std::string name = ValueCacheFileName(printerID, user, ValueCacheLoginName());
-    if (name.empty()) return false;
-    return SaveValueCacheFile(folder + "/" + name, key, text, user == zqp::PrefUser::kAnyUser);
+    if (name.empty()) return Report(folder, {CacheSave::kNoPrinter, "no printer ID or login name"}, outcome);
+    return SaveValueCacheFile(folder + "/" + name, key, text, user == zqp::PrefUser::kAnyUser, outcome);
 }
 
 bool SaveValueCacheFile(const std::string& path, const std::string& key, const std::optional<std::string>& text,
-                        bool shared) {
-    if (key.empty()) return false;
-    return shared ? SaveShared(path, key, text) : SaveOwn(path, key, text);
+                        bool shared, CacheSave* outcome) {
+    if (key.empty()) return Report({}, {CacheSave::kNoPrinter, {}}, outcome);
+    return Report(path, shared ? SaveShared(path, key, text) : SaveOwn(path, key, text), outcome);
 }
 
 std::optional<std::string> RestoreFromValueCache(const std::string& printerID, const std::string& key,
@@ -228,7 +321,10 @@ std::optional<std::string> RestoreFromValueCache(const std::string& printerID, c
     if (key.empty()) return std::nullopt;
     const std::string name = ValueCacheFileName(printerID, user, ValueCacheLoginName());
     if (name.empty()) return std::nullopt;
-    std::optional<std::string> bytes = ReadTrusted(ValueCacheFolder() + "/" + name, user == zqp::PrefUser::kAnyUser);
+    const std::string path = ValueCacheFolder() + "/" + name;
+    std::string why;
+    std::optional<std::string> bytes = ReadTrusted(path, user == zqp::PrefUser::kAnyUser, &why);
+    if (!why.empty()) LogOnce(path + ": not read (" + why + ")");
     ValueCacheMap values;
     if (!bytes || !ParseValueCache(*bytes, &values)) return std::nullopt;
     const auto it = values.find(key);

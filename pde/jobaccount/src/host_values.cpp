@@ -2,6 +2,7 @@
 
 #include <pwd.h>
 #include <unistd.h>
+#include <zqp/os_release.h>
 #include <zqp/system.h>
 #include <zqpde/os_version.h>
 
@@ -16,6 +17,25 @@ int32_t OSVersionCode() {
   zqpde::Gestalt_ALT(zqpde::kGestaltSystemVersion, &code);
   return code;
 }
+
+namespace {
+std::optional<int> gOSMinorVersion;
+}  // namespace
+
+int OSMinorVersionFromRelease(std::string_view release) {
+  int major = 0;
+  size_t digits = 0;
+  for (; digits < release.size() && release[digits] >= '0' && release[digits] <= '9' && major < 100000; ++digits)
+    major = major * 10 + (release[digits] - '0');
+  return digits > 0 && major >= 4 ? major - 4 : -1;
+}
+
+int getOSMinorVersion() {
+  if (!gOSMinorVersion) gOSMinorVersion = OSMinorVersionFromRelease(zqp::EmulatedKernelRelease());
+  return *gOSMinorVersion;
+}
+
+void ResetOSMinorVersionForTesting() { gOSMinorVersion.reset(); }
 
 std::string ProcessUserName() {
   long size = sysconf(_SC_GETPW_R_SIZE_MAX);

@@ -11,6 +11,7 @@
 #include "localization.h"
 #include "setting_dialogs.h"
 #include "string_codecs.h"
+#include "system_utilities.h"
 
 #include <zqp/utf8.h>
 
@@ -91,6 +92,11 @@ zqp::View* ChromalogPdeInterface::panelView() {
     ctController_->setBundle(pluginBundle_);
     ctController_->setPrinterID(printerID());
     ctController_->setPPD(ppd_);
+    // On 10.6 a registration of the book from a localised folder can stay
+    // behind in the user's help preferences; it goes before the book is
+    // registered again.
+    if (const int32_t code = OSVersionCode(); code >= kStaleHelpFirstVersion && code < kPreferencesEndVersion)
+      UtilityService::removeHelpCacheForBundleID(pluginBundle_->identifier());
     zqp::RegisterHelpBook(pluginBundle_);
   }
   return ctController_->mainView();

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "zqpde/utility_service.h"  // the help-preferences clean-up
+
 namespace zqp {
 class Bundle;
 }
@@ -38,16 +40,5 @@ int32_t GotoHelpPage(const zqp::Bundle* bundle, const std::string& page, const s
 int32_t RegisterMyHelpBook();
 // Registers the help book of any bundle; -43 without one.
 int32_t RegisterHelpBook(const zqp::Bundle* bundle);
-
-// The user's help preferences, a property list:
-// $HOME/Library/Preferences/com.apple.help.plist.
-std::string HelpPreferencesPath();
-
-// Removes a stale registration of the book from the help preferences at
-// path: when RegisteredBooks[bookID][0]["url"] holds ".lproj", the key leaves
-// RegisteredBooks and its first entry leaves RegistrationOrder, and the file
-// is written back atomically as XML. A missing or unreadable file, another
-// URL or a book that is not registered leave the file as it is.
-void RemoveHelpCacheForBundleID(const std::string& bookID, const std::string& path = HelpPreferencesPath());
 
 }  // namespace zqpde

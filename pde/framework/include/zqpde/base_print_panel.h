@@ -180,7 +180,8 @@ public:
     void SetRememberedStore(RememberedStore store) { rememberedStore = store; }
     RememberedStore GetRememberedStore();
     // Keeps the text under the key (nullopt removes it) in that store; true
-    // without print settings to keep it in.
+    // without print settings to keep it in, and always true for the value
+    // cache, which logs what it could not keep.
     bool RememberText(const std::string& key, const std::optional<std::string>& text, zqp::PrefUser user);
     std::optional<std::string> RecallText(const std::string& key, zqp::PrefUser user);
 
