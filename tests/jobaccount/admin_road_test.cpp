@@ -1,12 +1,14 @@
 // The administrator's road through the panel, run as a user of the
-// administrators' group that the test makes for the purpose (it needs root
-// and removes the user afterwards). Before 10.7 the administrator edits and
-// remembers the settings for all users; the password stays away from users
-// outside the group; from 10.7 on administrator mode is closed to everyone.
+// administrators' group. The user exists only inside a private mount
+// namespace, where the test's own passwd and group files stand over the
+// system's, so the account database is never touched and nothing is left
+// behind if the run dies (it needs root for the namespace and for running as
+// another user, like the end-to-end tests). Before 10.7 the administrator
+// edits and remembers the settings for all users; the password stays away
+// from users outside the group; from 10.7 on administrator mode is closed to
+// everyone.
 #include <gtest/gtest.h>
-#include <pwd.h>
 #include <unistd.h>
-#include <zqp/system.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -21,27 +23,28 @@ constexpr const char* kAdmin = "zqja-admin-test";
 
 class AdminRoad : public DialogScript {
  protected:
-  static void SetUpTestSuite() {
-    if (geteuid() != 0 || getpwnam(kAdmin) != nullptr) return;
-    const std::string command = "useradd --system -M -N -g nogroup -s /usr/sbin/nologin -G " + zqp::AdminGroupName() +
-                                " " + kAdmin + " 2>/dev/null";
-    created_ = std::system(command.c_str()) == 0;
-  }
-  static void TearDownTestSuite() {
-    if (created_) std::system((std::string("userdel ") + kAdmin + " 2>/dev/null").c_str());
-    created_ = false;
-  }
   void SetUp() override {
-    if (geteuid() != 0) GTEST_SKIP() << "making a user of the administrators' group needs root";
-    if (getpwnam(kAdmin) == nullptr) GTEST_SKIP() << "no user " << kAdmin << " could be made";
+    if (geteuid() != 0) GTEST_SKIP() << "a private mount namespace and another user need root";
+    if (std::system("unshare --mount --propagation private true 2>/dev/null") != 0)
+      GTEST_SKIP() << "no private mount namespace can be made here";
+    passwd_ = dir_.Write("passwd",
+                         "root:x:0:0:root:/root:/bin/sh\n"
+                         "nobody:x:65534:65534:nobody:/nonexistent:/usr/sbin/nologin\n" +
+                             std::string(kAdmin) + ":x:64101:65534::/nonexistent:/usr/sbin/nologin\n");
+    group_ = dir_.Write("group", "root:x:0:\nnogroup:x:65534:\nadmin:x:64102:" + std::string(kAdmin) + "\n");
     // The dialog runs as that user: it must reach the test's folder.
     std::filesystem::permissions(dir_.path(), std::filesystem::perms::all);
     As(kAdmin);
   }
+  // Runs the dialog as USER in a mount namespace of its own whose
+  // /etc/passwd and /etc/group are the test's.
   void As(const std::string& user) {
-    runAs_ = "HOME='" + dir_.path() + "' setpriv --reuid=" + user + " --regid=nogroup --init-groups";
+    runAs_ = "HOME='" + dir_.path() +
+             "' unshare --mount --propagation private sh -c "
+             "'mount --bind \"$1\" /etc/passwd && mount --bind \"$2\" /etc/group && shift 2 && exec \"$@\"' zq '" +
+             passwd_ + "' '" + group_ + "' setpriv --reuid=" + user + " --regid=nogroup --init-groups";
   }
-  static inline bool created_ = false;
+  std::string passwd_, group_;
 };
 
 const std::string kPPD = FamilyPPD("UTF-8", "*ZQJAUsePassword: \"True\"\n");
