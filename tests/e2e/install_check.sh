@@ -35,7 +35,8 @@ for group in admin sudo; do
 done
 
 # The installed dialog with the installed bundle writes the secure-print ticket.
-ticket=$("$stage/usr/local/bin/printdialog" --ppd "$source/ppd/zq-ark-sample.ppd" \
+# Its remembered values go into the staging folder, not the machine's.
+ticket=$(ZQ_ROOT=$stage/root ZQ_PREFS_DIR=$stage/preferences "$stage/usr/local/bin/printdialog" --ppd "$source/ppd/zq-ark-sample.ppd" \
   --bundles "$stage/usr/local/lib/zq/bundles" --script "$source/samples/ark-secure-print.script" --ticket 2>/dev/null)
 if grep -q '^com.tavelle.qdm.printsettings.PrintTypeTicketKey=2$' <<< "$ticket"; then
   echo "ok   installed printdialog and bundle write the ticket"
