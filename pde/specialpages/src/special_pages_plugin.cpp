@@ -329,7 +329,8 @@ bool SpecialPagesPDEr15::SimulationOpenPDE(std::string* error) {
     if (first) SetUIDataToIniData();
     // The record list restores itself from its own copy; a ticket without a
     // readable count leaves the list as it was.
-    RestoreRecordCopy(records_, SettingsTicketReader(host->printSettings()));
+    const PaperContext paper = PaperContextFromPPD(ppd);
+    RestoreRecordCopy(records_, SettingsTicketReader(host->printSettings()), &paper);
     GetValueFromPreset();
     SetCurrentValueToUI();
     if (!first) {
