@@ -372,7 +372,10 @@ std::string JTIFValue(const SPRecord& r, const PaperContext& paper, SPTicketFlag
 }
 
 bool IsMailboxPrintType(const std::optional<std::string>& printTypeText) {
-    return printTypeText.has_value() && std::atoi(printTypeText->c_str()) == 5;
+    if (!printTypeText) return false;
+    // Its leading number, read as the panels read it, of at most 255 bytes.
+    const std::string text(zqp::Utf8Prefix(*printTypeText, 255));
+    return std::strtol(text.c_str(), nullptr, 10) == 5;
 }
 
 SPTicketFlags WriteJTIFTicket(const SPRecordList& list, const PaperContext& paper, bool mailboxJob,
