@@ -9,7 +9,14 @@
 #include <string>
 #include <vector>
 
+#include <zqp/preferences.h>
+
+#include <chrono>
+#include <regex>
+
 #include "../framework/ppd_fixture.h"
+#include "editions/ark/ark_profile.h"
+#include "filter_harness.h"
 #include "print_dialog_run.h"
 
 namespace zqsp {
@@ -39,7 +46,8 @@ struct DialogRun {
 
 class SpecialPagesDialog : public ::testing::Test {
 protected:
-    DialogRun Dialog(const std::string& script, const std::string& settings = kFourRecords) {
+    DialogRun Dialog(const std::string& script, const std::string& settings = kFourRecords,
+                     const std::string& output = "--ticket") {
         // Only this bundle, so no other panel writes the print type.
         const std::string bundles = dir_.path() + "/bundles";
         std::filesystem::create_directories(bundles);
@@ -48,10 +56,10 @@ protected:
                                                   bundles + "/ark-special-pages-pde.plugin", ignored);
         std::string args = "--ppd '" ZQ_SOURCE_DIR "/ppd/zq-ark-sample.ppd' --bundles '" + bundles +
                            "' --printer zq-ark --script '" +
-                           dir_.Write("script.txt", "panel \"Special Pages\"\nshow\n" + script) + "' --ticket";
+                           dir_.Write("script.txt", "panel \"Special Pages\"\nshow\n" + script) + "' " + output;
         if (!settings.empty()) args += " --settings '" + dir_.Write("settings.txt", settings) + "'";
         DialogRun r;
-        r.result = zqtest::RunPrintDialog("env ZQ_PREFS_DIR='" + dir_.path() + "/prefs' " ZQ_PRINTDIALOG, args,
+        r.result = zqtest::RunPrintDialog("env ZQ_PREFS_DIR='" + dir_.path() + "/prefs' " + env_ + " " ZQ_PRINTDIALOG, args,
                                           dir_.path());
         std::istringstream lines(r.result.out);
         for (std::string line; std::getline(lines, line);)
@@ -77,6 +85,7 @@ protected:
         return out;
     }
     zqpde::test::TempDir dir_;
+    std::string env_;  // more environment for the dialog
 };
 
 std::string Decoded(const std::string& escaped) {
@@ -478,12 +487,13 @@ TEST_F(SpecialPagesDialog, BeforePageOneIsNotOfferedUnderAFrontCover) {
     EXPECT_TRUE(r.Says("ignored: 901 \"1\" disabled"));
 }
 
-// A record without a custom size of its own opens the custom size window
-// at the smallest size the printer takes.
+// A record without a custom size of its own (a plain size, "-1" for the
+// custom one) opens the custom size window at the smallest size the
+// printer takes.
 TEST_F(SpecialPagesDialog, AnUnsetCustomSizeOpensAtTheSmallestSize) {
     const DialogRun r = Dialog("select 104 0\nclick 105\nselect 1003 \"Size/Custom Size...\"\ndump 711\ndump 731\n"
                                "click 742\nclick 1012\n",
-                               NS "JTIFCommandTicketCount=1\n" NS "JTIFCommandTicket_0=2,3,4,1,0,false,1,-1,-1,-1\n");
+                               NS "JTIFCommandTicketCount=1\n" NS "JTIFCommandTicket_0=2,3,0,1,0,false,1,-1,-1,-1\n");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
     EXPECT_TRUE(r.Says("tag=711 enabled value=\"100.0\"")) << r.result.err;
     EXPECT_TRUE(r.Says("tag=731 enabled value=\"148.0\""));
@@ -505,6 +515,96 @@ TEST_F(SpecialPagesDialog, InformationViewsShowTheJobAndTheChosenPaper) {
     EXPECT_TRUE(r.Says("tag=3209 enabled value=\"Page Size: A4\\n"));
     EXPECT_TRUE(r.Says("tag=3209 enabled value=\"Page Size: Legal\\n"));
     EXPECT_TRUE(r.Says("tag=313 enabled value=\"Page Size: A4\\nPaper Color: White\\nPaper Type: Thick Paper\\n\""));
+}
+
+// A crafted copy in the ticket: only the records a window could have made
+// come back, and the device's job ticket carries those and nothing else,
+// also after the exceptions window has spread a range of almost every page.
+TEST_F(SpecialPagesDialog, ACraftedCopyReachesTheDeviceOnlyAsRecordsTheWindowsCouldMake) {
+    std::vector<std::string> lines = {
+        "0,0,1,0,0,1,false,4,210.0,297.0,1",             // front cover: kept
+        "1,-5,0,2,-1,2,-1,false,210.0,297.0,1",          // insert after page -5
+        "2,1-99999999999,0,0,0,false,1,210.0,297.0,1",   // an overflowing last page
+        "2,5-3,0,0,0,false,1,210.0,297.0,1",             // a reversed range
+        "2,0,0,0,0,false,1,210.0,297.0,1",               // page 0
+        "2,65001-70000,0,0,0,false,1,210.0,297.0,1",     // past the last page
+        "0,1,,0,0,1,false,4,210.0,297.0,1",              // a cover without printing option
+        ",0,1,0,0,1,false,4,210.0,297.0,1",              // no kind (not a second front cover)
+        "1,3,0,2,-1,2,-1,false,210.0,297.0,1",           // insert after page 3: kept
+        "2,5-8,3,2,2,false,2,210.0,297.0,1",             // kept
+    };
+    // The same range of almost every page, over and over: one is kept.
+    for (int i = 0; i < 300; ++i) lines.push_back("2,10-65000,0,2,1,false,1,210.0,297.0,1");
+    std::string settings = NS "JTIFCommandTicketCount=" + std::to_string(lines.size()) + "\n";
+    for (size_t i = 0; i < lines.size(); ++i) settings += NS "JTIFCommandTicket_" + std::to_string(i) + "=" + lines[i] + "\n";
+
+    const auto start = std::chrono::steady_clock::now();
+    // The long range edited: page 20 taken out, the rest printed short edge.
+    const DialogRun r = Dialog("dump 104\nselect 104 3\nclick 105\ntype 1001 \"10-19,21-65000\"\nselect 1005 3\n"
+                               "click 1011\ndump 104\nprint\n",
+                               settings, "--cups-options");
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_TRUE(r.Says("rows=4")) << r.result.err;
+    EXPECT_TRUE(r.Says("rows=5"));  // without page 20 the long range is two
+    EXPECT_LT(seconds, 20.0) << "the pages of a restored list are spread in bounded time";
+
+    zqtest::JobSpec job;
+    job.options = r.result.out.substr(0, r.result.out.find_last_not_of('\n') + 1);
+    job.ppdPath = ZQ_SOURCE_DIR "/ppd/zq-ark-sample.ppd";
+    job.postscript = zqtest::SamplePostScript(1);
+    const zqtest::JobResult out = zqtest::RunInProcess(zqf::ArkProfile(), job);
+    ASSERT_EQ(out.status, 0) << out.err;
+    const std::string jtif = out.out.substr(0, out.out.find("</jtif>"));
+    auto all = [&](const std::string& element) {
+        std::string found;
+        const std::regex re("<" + element + " syntax=\"[a-z]+\">([^<]*)<");
+        for (auto it = std::sregex_iterator(jtif.begin(), jtif.end(), re); it != std::sregex_iterator(); ++it)
+            found += (found.empty() ? "" : " ") + (*it)[1].str();
+        return found;
+    };
+    EXPECT_EQ(all("cover-type"), "print-front") << jtif;
+    EXPECT_EQ(all("insert-after-page-number"), "3");
+    // The pages of each override (after its input-document range 1-1).
+    EXPECT_EQ(all("lower-bound"), "1 5 1 10 1 21");
+    EXPECT_EQ(all("upper-bound"), "1 8 1 19 1 65000");
+    EXPECT_EQ(all("sides"), "two-sided-long-edge two-sided-short-edge two-sided-short-edge");
+}
+
+// Which print type makes a mailbox job: before 10.7 the printer's
+// remembered one, from 10.7 on the ticket's.
+TEST_F(SpecialPagesDialog, TheMailboxRuleReadsThePreferenceBefore107AndTheTicketFrom107) {
+    struct Case {
+        const char* release;
+        const char* remembered;  // nullptr: none
+        const char* ticket;      // nullptr: none
+        bool mailbox;
+    };
+    const std::string prefs = dir_.path() + "/prefs";
+    const char* before = std::getenv(zqp::kPrefsDirEnv);
+    const std::string saved = before != nullptr ? before : "";
+    for (const Case& c : {Case{"10.8.0", "5", "1", true}, Case{"10.8.0", "05", nullptr, true},
+                          Case{"10.8.0", "1", "5", false}, Case{"10.8.0", nullptr, "5", false},
+                          Case{"11.0.0", "5", "1", false}, Case{"11.0.0", "1", "5", true}}) {
+        SCOPED_TRACE(std::string(c.release) + " " + (c.remembered ? c.remembered : "-") + " " + (c.ticket ? c.ticket : "-"));
+        setenv(zqp::kPrefsDirEnv, prefs.c_str(), 1);
+        zqp::Preferences::ResetForTesting();
+        zqp::Preferences::SetValue("zq-ark" NS "PrintTypeReference",
+                                   c.remembered ? std::optional<zqp::PrefValue>(std::string(c.remembered)) : std::nullopt,
+                                   zqp::kAnyApplication, zqp::PrefUser::kCurrentUser, zqp::PrefHost::kCurrentHost);
+        ASSERT_TRUE(zqp::Preferences::Synchronize(zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
+                                                  zqp::PrefHost::kCurrentHost));
+        env_ = std::string("ZQ_OS_RELEASE=") + c.release;
+        const std::string ticket = c.ticket ? std::string(NS "PrintTypeTicketKey=") + c.ticket + "\n" : "";
+        const DialogRun r = Dialog("print\n", std::string(kFourRecords) + ticket);
+        ASSERT_EQ(r.result.status, 0) << r.result.err;
+        EXPECT_EQ(r["SpecialPageRecordCountTicket"], c.mailbox ? "0" : "4");
+        EXPECT_EQ(r["JTIFExceptionCountTicket"], c.mailbox ? "0" : "1");
+        EXPECT_EQ(r["JTIFCommandTicketCount"], "4");  // the panel keeps its records either way
+    }
+    if (before != nullptr) setenv(zqp::kPrefsDirEnv, saved.c_str(), 1);
+    else unsetenv(zqp::kPrefsDirEnv);
+    zqp::Preferences::ResetForTesting();
 }
 
 }  // namespace

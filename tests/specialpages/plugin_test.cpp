@@ -63,7 +63,12 @@ TEST(SpecialPagesPanel, SavedRecordsComeBackInANewPanel) {
         ASSERT_NE(panel, nullptr);
         ASSERT_TRUE(panel->restoreValuesAndReturnError(nullptr));
         EXPECT_EQ(panel->records().allItemCount(), 0u);
-        panel->records().updateRequest(kInsert, {{{"type", "1"}, {"page", "3"}, {"pagesize", "1"}}});
+        // An insert as the inserts window makes it: A5, colour and type at
+        // No Change (this PPD has neither option).
+        panel->records().updateRequest(
+            kInsert, {{{"type", "1"}, {"page", "3"}, {"insertoption", "0"}, {"insertquantity", "1"}, {"pagesize", "1"},
+                       {"pagecolor", "-1"}, {"pagetype", "-1"}, {"interposer", "false"}, {"width", "210.0"},
+                       {"length", "297.0"}, {"longmeasure", "1"}}});
         ASSERT_TRUE(panel->saveValuesAndReturnError(nullptr));
     }
     auto panels = plugin.PDEPanelsForType(zqp::kPrintDialogPanelType, &host);

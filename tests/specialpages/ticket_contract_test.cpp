@@ -191,7 +191,7 @@ TEST(SpecialPagesTicket, CustomSizesAndPrintTypes) {
 TEST(SpecialPagesTicket, TheCopyRestoresTheSameRecords) {
     SPRecordList list;
     list.updateRequest(kCover, {Cover("0", "3", "0", "1", "2"), Cover("1", "0", "-1", "0", "0", "true")});
-    list.updateRequest(kInsert, {Insert("0", "1", "0", "0", "0", "1"), Insert("4", "3", "3", "2", "1")});
+    list.updateRequest(kInsert, {Insert("1", "1", "0", "0", "0"), Insert("4", "3", "3", "2", "1")});
     list.updateRequest(kException, {Exception("2-3", "1", "2", "0", "0")});
     MemoryTicket t;
     ASSERT_TRUE(WriteRecordCopy(list, t));
@@ -213,6 +213,80 @@ TEST(SpecialPagesTicket, TheCopyRestoresTheSameRecords) {
     t.texts.erase(NS + "JTIFCommandTicketCount");
     EXPECT_FALSE(RestoreRecordCopy(partial, t.Reader()));
     EXPECT_EQ(partial.allItemCount(), 1u);
+}
+
+// A copy read back from a crafted or stale ticket: only lines a window
+// could have made come back, and they come back in the list's own order.
+// Paper(): sizes A4 A5 Letter Custom Odd, three types, three colours.
+TEST(SpecialPagesTicket, RestoreLeavesOutLinesNoWindowCouldMake) {
+    const std::string front = "0,0,1,0,0,1,false,4,210.0,297.0,1", back = "0,1,0,-1,-1,-1,true,4,-1,-1,-1";
+    const std::string insert3 = "1,3,0,2,0,0,0,false,210.0,297.0,1", exception58 = "2,5-8,1,0,0,false,2,,,0";
+    std::vector<std::string> singles;
+    for (int page = 1; page <= 260; ++page) singles.push_back("2," + std::to_string(page) + ",0,0,0,false,1,,,0");
+    struct Case {
+        std::vector<std::string> lines;
+        const char* want;  // Pages() of the list restored
+    };
+    const std::vector<Case> cases = {
+        {{front, insert3, exception58, back}, "C0 I3 E5-8 C1 "},
+        // Out of order in the ticket, in the list's order once restored.
+        {{back, exception58, "1,7,0,1,0,0,0,false,,,0", insert3, front}, "C0 I3 E5-8 I7 C1 "},
+        // Pages outside their ranges, written as no window writes them, or overflowing.
+        {{"1,-5,0,1,0,0,0,false,,,0", "1,65001,0,1,0,0,0,false,,,0", "1,65000,0,1,0,0,0,false,,,0"}, "I65000 "},
+        {{"2,1-99999999999,0,0,0,false,1,,,0", "2,5-3,0,0,0,false,1,,,0", "2,0,0,0,0,false,1,,,0",
+          "2,65001-70000,0,0,0,false,1,,,0", "2,07,0,0,0,false,1,,,0", "2,+7,0,0,0,false,1,,,0",
+          "2,7-,0,0,0,false,1,,,0", "2,1-65000,0,0,0,false,1,,,0"},
+         "E1-65000 "},
+        // A line of no kind, or with a field too many or too few, is no second front cover.
+        {{front, ",0,1,0,0,1,false,4,210.0,297.0,1", "x,0,1,0,0,1,false,4,210.0,297.0,1",
+          "0,0,1,0,0,1,false,4,210.0,297.0", "0,0,1,0,0,1,false,4,210.0,297.0,1,1"},
+         "C0 "},
+        // Cover fields: an empty or unknown printing option, an unknown cover
+        // option or one that makes no cover on that side, a printed interposer sheet.
+        {{"0,0,,0,0,1,false,4,,,1", "0,0,4,0,0,1,false,4,,,1", "0,0,1,0,0,1,false,0,,,1", "0,0,1,0,0,1,false,2,,,1",
+          "0,1,1,0,0,1,false,1,,,1", "0,1,3,-1,-1,-1,true,4,,,1", "0,1,1,0,0,1,false,2,,,1"},
+         "C1 "},
+        // Paper indexes within the PPD's choices, -1 for No Change; a custom
+        // size that the device can be sent; a known unit and interposer.
+        {{"1,1,0,1,5,0,0,false,,,1", "1,2,0,1,-2,0,0,false,,,1", "1,3,0,1,0,3,0,false,,,1", "1,4,0,1,0,0,-1,false,,,1",
+          "1,5,0,1,3,0,0,false,-1,-1,1", "1,6,0,1,3,0,0,false,100.55,150.0,1", "1,7,0,1,3,0,0,false,100.5,150,1",
+          "1,8,0,1,0,0,0,yes,,,1", "1,9,0,1,0,0,0,false,,,2"},
+         "I4 I7 "},
+        // Sheets 1 to 9999; "before page one" only at page 0.
+        {{"1,10,0,0,0,0,0,false,,,1", "1,11,0,10000,0,0,0,false,,,1", "1,12,1,1,0,0,0,false,,,1",
+          "1,0,1,9999,0,0,0,false,,,1"},
+         "I0 "},
+        // Exceptions: sides 0 to 3, never from the interposer, never on pages another has.
+        {{"2,1,0,0,0,false,4,,,0", "2,2,0,0,0,true,1,,,0", exception58, "2,8-9,0,0,0,false,1,,,0",
+          "2,1-5,0,0,0,false,1,,,0", "2,9,0,0,0,false,3,,,0"},
+         "E5-8 E9 "},
+        // What the list cannot hold beside the records before: a second
+        // cover on one side, an insert before page one beside a front cover.
+        {{"1,0,1,1,0,0,0,false,,,1", front, "0,0,2,0,0,1,false,4,,,1", back, back}, "C0 C1 "},
+    };
+    for (size_t c = 0; c < cases.size(); ++c) {
+        MemoryTicket t;
+        t.texts[NS + "JTIFCommandTicketCount"] = std::to_string(cases[c].lines.size());
+        for (size_t i = 0; i < cases[c].lines.size(); ++i)
+            t.texts[NS + "JTIFCommandTicket_" + std::to_string(i)] = cases[c].lines[i];
+        SPRecordList list;
+        const PaperContext paper = Paper();
+        EXPECT_TRUE(RestoreRecordCopy(list, t.Reader(), &paper)) << "case " << c;
+        EXPECT_EQ(Pages(list), cases[c].want) << "case " << c;
+    }
+    // At most 250 inserts and 250 exceptions, the first ones.
+    for (const bool inserts : {false, true}) {
+        MemoryTicket t;
+        std::vector<std::string> lines = singles;
+        if (inserts)
+            for (std::string& l : lines) l = "1," + l.substr(2, l.find(',', 2) - 2) + ",0,1,0,0,0,false,,,1";
+        t.texts[NS + "JTIFCommandTicketCount"] = std::to_string(lines.size());
+        for (size_t i = 0; i < lines.size(); ++i) t.texts[NS + "JTIFCommandTicket_" + std::to_string(i)] = lines[i];
+        SPRecordList list;
+        ASSERT_TRUE(RestoreRecordCopy(list, t.Reader()));
+        ASSERT_EQ(list.allItemCount(), 250u) << inserts;
+        EXPECT_EQ(list.records().back().at("page"), "250");
+    }
 }
 
 // Where merged records land; each step starts from the list before it.

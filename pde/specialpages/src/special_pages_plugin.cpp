@@ -7,6 +7,7 @@
 #include <zqp/host.h>
 #include <zqp/system.h>
 #include <zqp/nib.h>
+#include <zqp/preferences.h>
 
 #include "advanced_paper_window.h"
 #include "covers_window.h"
@@ -17,8 +18,10 @@
 #include "settings_ticket.h"
 #include "summary_list.h"
 #include "zqpde/app_resources.h"
+#include "zqpde/os_version.h"
 #include "zqpde/panel_factory.h"
 #include "zqpde/ppd_util.h"
+#include "zqpde/ticket_value.h"
 
 namespace zqsp {
 
@@ -335,7 +338,8 @@ bool SpecialPagesPDEr15::SimulationOpenPDE(std::string* error) {
     if (first) SetUIDataToIniData();
     // The record list restores itself from its own copy; a ticket without a
     // readable count leaves the list as it was.
-    RestoreRecordCopy(records_, SettingsTicketReader(host->printSettings()));
+    const PaperContext paper = PaperContextFromPPD(ppd);
+    RestoreRecordCopy(records_, SettingsTicketReader(host->printSettings()), &paper);
     GetValueFromPreset();
     SetCurrentValueToUI();
     if (!first) {
@@ -357,10 +361,22 @@ bool SpecialPagesPDEr15::WriteTicket() {
     const TicketReader read = SettingsTicketReader(settings);
     SettingsTicketWriter writer(settings, false);
     bool ok = true;
-    WriteJTIFTicket(records_, PaperContextFromPPD(ppd),
-                    IsMailboxPrintType(read(std::string(kTicketNamespace) + "PrintTypeTicketKey")), writer, ok);
+    WriteJTIFTicket(records_, PaperContextFromPPD(ppd), IsMailboxPrintType(JobPrintType(read)), writer, ok);
     // A failed write must not pass for a saved ticket.
     return WriteRecordCopy(records_, writer) && ok;
+}
+
+std::optional<std::string> SpecialPagesPDEr15::JobPrintType(const TicketReader& ticket) {
+    int32_t version = 0;
+    zqpde::Gestalt_ALT(zqpde::kGestaltSystemVersion, &version);
+    if (version >= kPrintTypeInTicketVersion) return ticket(std::string(kTicketNamespace) + "PrintTypeTicketKey");
+    // Before that the print type travels only as the printer's remembered one.
+    std::string key;
+    if (!zqpde::CreateKeyWithCurrentPrinter((std::string(kTicketNamespace) + "PrintTypeReference").c_str(),
+                                            GetCurrentPrinterString().c_str(), &key))
+        return std::nullopt;
+    return zqp::Preferences::CopyString(key, zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
+                                        zqp::PrefHost::kCurrentHost);
 }
 
 bool SpecialPagesPDEr15::restoreValuesAndReturnError(std::string* error) { return SimulationOpenPDE(error); }

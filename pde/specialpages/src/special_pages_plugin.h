@@ -32,6 +32,8 @@ class SPWarningWndARK;
 
 // The nib of the editor windows, shared by every product's panel nib.
 inline constexpr const char* kWindowsNib = "ZQSpecialPagesWindows";
+// The OS version code from which the print type is read from the ticket.
+inline constexpr int32_t kPrintTypeInTicketVersion = 0x1070;
 inline constexpr const char* kSpecialPagesPanelKind = "com.tavelle.r15.pde.SpecialPagesKind";
 
 // The nib the PPD asks for ("ZQSpecialPages_" + nib part of the attribute
@@ -102,6 +104,10 @@ private:
     bool LoadView(std::string* error);
     bool SimulationOpenPDE(std::string* error);
     bool WriteTicket();
+    // The print type that tells a mailbox job: from 10.7 on the ticket's,
+    // before that the printer's remembered one (the account panel writes no
+    // ticket value there). Nothing when it cannot be read.
+    std::optional<std::string> JobPrintType(const TicketReader& ticket);
     // Fills the map from the PPD's own constraints of the options in
     // zqPPDKeywordList and hands it to every window; 0.
     int32_t xSeteppd(ppd_file_t* ppd, zqpde::ConstraintHash* map);

@@ -1,10 +1,15 @@
 #include "special_pages_ticket.h"
 
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
 #include <zqp/utf8.h>
 
+#include "record_editing.h"
 #include "zqpde/ticket_value.h"
 
 namespace zqsp {
@@ -367,7 +372,10 @@ std::string JTIFValue(const SPRecord& r, const PaperContext& paper, SPTicketFlag
 }
 
 bool IsMailboxPrintType(const std::optional<std::string>& printTypeText) {
-    return printTypeText.has_value() && std::atoi(printTypeText->c_str()) == 5;
+    if (!printTypeText) return false;
+    // Its leading number, read as the panels read it, of at most 255 bytes.
+    const std::string text(zqp::Utf8Prefix(*printTypeText, 255));
+    return std::strtol(text.c_str(), nullptr, 10) == 5;
 }
 
 SPTicketFlags WriteJTIFTicket(const SPRecordList& list, const PaperContext& paper, bool mailboxJob,
@@ -410,24 +418,163 @@ bool WriteRecordCopy(const SPRecordList& list, TicketWriter& writer) {
     return true;
 }
 
-bool RestoreRecordCopy(SPRecordList& list, const TicketReader& reader) {
+namespace {
+
+// A whole number in the form the copy writes it ("%d": no sign but "-",
+// no leading zero, no blank), within min..max; nothing otherwise.
+std::optional<int32_t> CopyNumber(std::string_view text, int32_t min, int32_t max) {
+    if (text.empty() || text.size() > 11) return std::nullopt;
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < min || value > max) return std::nullopt;
+    if (std::to_string(value) != text) return std::nullopt;
+    return value;
+}
+
+// A custom size in millimetres as the paper pop-up keeps it: digits with at
+// most one decimal, above zero.
+bool IsCopyMillimetres(std::string_view text) {
+    const size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    if (whole.empty() || whole.size() > 5 || whole.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    if (point != std::string_view::npos &&
+        (text.size() != point + 2 || text[point + 1] < '0' || text[point + 1] > '9'))
+        return false;
+    const std::string hundredths = CustomSizeHundredths(text);
+    return !hundredths.empty() && hundredths != "0";
+}
+
+// An index of a paper pop-up: -1 (No Change) or one of the PPD's choices;
+// without the PPD's choices any index from -1 on.
+bool IsCopyPaperIndex(std::string_view text, const std::vector<std::string>* choices) {
+    const int32_t last = choices != nullptr ? static_cast<int32_t>(choices->size()) - 1 : INT32_MAX;
+    return CopyNumber(text, -1, last).has_value();
+}
+
+// First and last page of an exception's "n" or "a-b", 1 to 65000.
+std::optional<std::pair<int32_t, int32_t>> CopyExceptionPages(std::string_view page) {
+    const size_t dash = page.find('-');
+    const std::optional<int32_t> first = CopyNumber(page.substr(0, dash), 1, 65000);
+    const std::optional<int32_t> last =
+        dash == std::string_view::npos ? first : CopyNumber(page.substr(dash + 1), 1, 65000);
+    if (!first || !last || *last < *first) return std::nullopt;
+    return std::make_pair(*first, *last);
+}
+
+// One line of the copy as a record, when it is a record of a known kind
+// whose every field holds a value the windows can make; nothing otherwise.
+std::optional<SPRecord> RecordFromCopyLine(const std::string& line, const PaperContext* paper) {
+    const std::vector<std::string> values = Split(line);
+    const std::optional<int32_t> kind = CopyNumber(values[0], kCover, kException);
+    if (!kind) return std::nullopt;
+    const auto& fields = CopyFields(*kind);
+    if (values.size() != fields.size()) return std::nullopt;
+    SPRecord r;
+    for (size_t k = 0; k < fields.size(); ++k) r[fields[k]] = values[k];
+    auto number = [&](const char* key, int32_t min, int32_t max) { return CopyNumber(r[key], min, max); };
+
+    if (!IsCopyPaperIndex(r["pagesize"], paper ? &paper->pageSizes : nullptr) ||
+        !IsCopyPaperIndex(r["pagecolor"], paper ? &paper->mediaColors : nullptr) ||
+        !IsCopyPaperIndex(r["pagetype"], paper ? &paper->mediaTypes : nullptr) || !number("longmeasure", -1, 1))
+        return std::nullopt;
+    const std::string& interposer = r["interposer"];
+    if (interposer != "true" && interposer != "false") return std::nullopt;
+    // A custom size must be one the device can be sent.
+    if (paper != nullptr && ChoiceAt(paper->pageSizes, FieldInt(r, "pagesize")) == "Custom" &&
+        (!IsCopyMillimetres(r["width"]) || !IsCopyMillimetres(r["length"])))
+        return std::nullopt;
+
+    if (*kind == kCover) {
+        const std::optional<int32_t> page = number("page", 0, 1);
+        const std::optional<int32_t> printing = number("printingoptions", 0, 3);
+        const std::optional<int32_t> option = number("coversoption", 1, 4);
+        if (!page || !printing || !option) return std::nullopt;
+        // The cover option that made the record makes a cover on that side.
+        if (*option == (*page == 0 ? 2 : 1)) return std::nullopt;
+        // The interposer feeds sheets that are not printed on.
+        if (interposer == "true" && *printing != 0) return std::nullopt;
+    } else if (*kind == kInsert) {
+        const std::optional<int32_t> page = number("page", 0, 65000);
+        const std::optional<int32_t> option = number("insertoption", 0, 1);
+        if (!page || !option || !number("insertquantity", 1, 9999)) return std::nullopt;
+        // "Before page one" shown while the sheets go after another page
+        // would tell the user one place and the device another.
+        if (*option == 1 && *page != 0) return std::nullopt;
+    } else {
+        // Exception pages never come from the interposer.
+        if (!CopyExceptionPages(r["page"]) || !number("twoSidePrint", 0, 3) || interposer != "false")
+            return std::nullopt;
+    }
+    return r;
+}
+
+// The records of a restore, kept only as a list the windows could have made:
+// one front and one back cover, at most 250 inserts and 250 exceptions,
+// exceptions on pages no other one has, no insert before page one beside a
+// front cover.
+struct RestoredRecords {
+    std::vector<SPRecord> covers, inserts, exceptions;
+    std::map<int32_t, int32_t> exceptionPages;  // first page -> last page
+    bool front = false, back = false;
+
+    void Take(SPRecord r) {
+        const int kind = FieldInt(r, "type");
+        if (kind == kCover) {
+            bool& side = Field(r, "page") == "0" ? front : back;
+            if (side) return;
+            side = true;
+            covers.push_back(std::move(r));
+        } else if (kind == kInsert) {
+            if (inserts.size() < static_cast<size_t>(kMaxInsertRecords)) inserts.push_back(std::move(r));
+        } else if (kind == kException) {
+            if (exceptions.size() >= static_cast<size_t>(kMaxExceptionRecords)) return;
+            const auto [first, last] = *CopyExceptionPages(Field(r, "page"));
+            auto next = exceptionPages.upper_bound(last);  // the first range starting after this one
+            if (next != exceptionPages.begin() && std::prev(next)->second >= first) return;
+            exceptionPages.emplace(first, last);
+            exceptions.push_back(std::move(r));
+        }
+    }
+
+    // Into the list in the order the windows' merges give.
+    void FillList(SPRecordList& list) {
+        if (front) std::erase_if(inserts, [](const SPRecord& r) { return Field(r, "page") == "0"; });
+        auto byPage = [](std::vector<SPRecord>& records) {
+            std::stable_sort(records.begin(), records.end(), [](const SPRecord& a, const SPRecord& b) {
+                return FirstPage(Field(a, "page")) < FirstPage(Field(b, "page"));
+            });
+        };
+        byPage(inserts);
+        byPage(exceptions);
+        list.updateRequest(kCover, covers);
+        list.updateRequest(kException, exceptions);
+        list.updateRequest(kInsert, inserts);
+    }
+};
+
+}  // namespace
+
+bool RestoreRecordCopy(SPRecordList& list, const TicketReader& reader, const PaperContext* paper) {
     const std::optional<std::string> countText = reader(kCopyKey + "Count");
     if (!countText || countText->empty()) return false;
     char* end = nullptr;
     const long count = std::strtol(countText->c_str(), &end, 10);
     if (*end != '\0' || count < 0) return false;
     list.deleteAllItem();
+    RestoredRecords restored;
+    bool complete = true;
     for (long i = 0; i < count; ++i) {
         const std::optional<std::string> line = reader(kCopyKey + "_" + std::to_string(i));
-        if (!line) return false;
-        const std::vector<std::string> values = Split(*line);
-        const auto& fields = CopyFields(std::atoi(values[0].c_str()));
-        if (fields.empty()) continue;
-        SPRecord r;
-        for (size_t k = 0; k < fields.size(); ++k) r[fields[k]] = k < values.size() ? values[k] : std::string();
-        list.append(std::move(r));
+        if (!line) {
+            complete = false;
+            break;
+        }
+        // A line that is no record the windows could make is left out.
+        if (std::optional<SPRecord> r = RecordFromCopyLine(*line, paper)) restored.Take(std::move(*r));
     }
-    return true;
+    restored.FillList(list);
+    return complete;
 }
 
 }  // namespace zqsp

@@ -106,7 +106,14 @@ SPTicketFlags WriteJTIFTicket(const SPRecordList& list, const PaperContext& pape
 bool WriteRecordCopy(const SPRecordList& list, TicketWriter& writer);
 
 // Restores the copy. False when the count cannot be read (the list is left
-// as it was) or a line is missing (the records read so far are kept).
-bool RestoreRecordCopy(SPRecordList& list, const TicketReader& reader);
+// as it was) or a line is missing (the records read so far are kept). A
+// line that is not a record of a known kind with every value in its range
+// (pages 0-65000 for inserts, 1-65000 for exceptions; paper indexes within
+// `paper`'s choices when given) is left out, and so is a record the list
+// cannot hold beside those before it (a second front or back cover, more
+// than 250 inserts or 250 exceptions, an exception on pages
+// another one has, an insert before page one beside a front cover). The
+// records go into the list in the order the windows' merges give.
+bool RestoreRecordCopy(SPRecordList& list, const TicketReader& reader, const PaperContext* paper = nullptr);
 
 }  // namespace zqsp
