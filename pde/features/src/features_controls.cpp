@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "features_units.h"
 #include "zqpde/app_resources.h"
 #include "zqpde/constraint_hash.h"
 #include "zqpde/text_entry.h"
@@ -569,9 +570,11 @@ int32_t PFNonPPDCheckBoxARK::DoControlConstrain() {
 }
 
 bool PFSwitchCheckBoxARK::GetValueToPreset() {
-    int32_t value = 0;
-    if (!ReadTicketInteger(value)) return false;
-    SetBlockInt(GetControlBlkPtr(), value);
+    std::string text;
+    const std::optional<int32_t> value =
+        GetControlBlkPtr() != nullptr && ReadTicketText(text) ? BoundedTicketInteger(text, 0, 1) : std::nullopt;
+    if (!value) return false;
+    SetBlockInt(GetControlBlkPtr(), *value);
     SetControlValueToUI();
     return true;
 }
