@@ -78,6 +78,13 @@ TEST_F(FeaturesDialog, ControlsHeldAtTheirDefaultMarkItWhateverThePanelOrder) {
         ASSERT_EQ(after.result.status, 0) << after.result.err;
         EXPECT_EQ(Mark(after, c.option), c.chosen) << after.result.err;
     }
+    // A list with a key of its own says the default too: no offset stacking
+    // reaches the device while special pages exist.
+    DialogRun jog = Dialog("show\nselect 2 \"Advanced Features\"\nselect #ZQJog 2\nset " NS
+                           "SpecialPageRecordCountTicket 1\nprint\nppd\n");
+    ASSERT_EQ(jog.result.status, 0) << jog.result.err;
+    EXPECT_EQ(Mark(jog, "ZQJog"), "None") << jog.result.err;
+    EXPECT_EQ(jog.Ticket("OffsetStackingListTicket"), "1");
 }
 
 TEST_F(FeaturesDialog, SwitchKeysOfAnEarlierJobFollowWhatThePanelShows) {

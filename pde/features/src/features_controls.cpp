@@ -320,6 +320,8 @@ int32_t PFListARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::S
 
 bool PFOwnKeyListARK::SetValueToTicket(zqp::PrintSettings* settings, bool lock) {
     if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->ticketKey == nullptr) return false;
+    // The key tells the held default too, as the mark does.
+    HoldDefaultWhileRuled();
     // The framework's writer: "%d", escaped where needed, empty when asked.
     if (!BaseSetValueToTicket(settings, lock)) return false;
     return PFListARK::SetValueToTicket(settings, lock);

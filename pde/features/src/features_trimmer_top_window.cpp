@@ -634,10 +634,11 @@ int32_t PFTrimmerTopLowerWndARK::BaseOf(TrimmerKind kind, bool inches) const {
 }
 
 zqcommon::InchMMValueRange PFTrimmerTopLowerWndARK::TrimRangeOf(TrimmerKind kind, bool inches) const {
-    const TrimmerLimits l = TopLowerLimitsOfEdges(m_fLongsideLength, m_fShortsideLength).*
-                            (kind == TrimmerKind::kHeight ? &TopLowerLimits::height
-                             : kind == TrimmerKind::kWidth ? &TopLowerLimits::width
-                                                           : &TopLowerLimits::adjust);
+    // From the edges as they stand, which a restore may have read since the
+    // limits were last handed to the controls.
+    const TopLowerLimits all = TopLowerLimitsOfEdges(m_fLongsideLength, m_fShortsideLength);
+    const TrimmerLimits& l =
+        kind == TrimmerKind::kHeight ? all.height : kind == TrimmerKind::kWidth ? all.width : all.adjust;
     const int32_t low = inches ? l.inchesMin : l.mmMin, high = std::max(low, inches ? l.inchesMax : l.mmMax);
     if (kind == TrimmerKind::kAdjust) return {low, high};
     const int32_t base = BaseOf(kind, inches);

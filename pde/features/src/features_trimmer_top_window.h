@@ -149,7 +149,7 @@ public:
     int32_t ActivateWindow() override;
 
     // The sheet's edges from the PPD's marks, the custom paper and the print
-    // dialog's paper; kept as they were when no booklet choice is marked.
+    // dialog's paper (the print paper when no booklet choice is marked).
     void GetTrimmerPaperSize();
     // The limits of the three kinds from the edges, given to the controls.
     void UpdateTrimmerIniDate();

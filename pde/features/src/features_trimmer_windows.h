@@ -151,8 +151,8 @@ public:
     // written theirs into the fields meanwhile).
     int32_t SetDefaultValueToUI() override;
 
-    // The sheet's long edge from the marked choices; kept when no booklet
-    // choice is marked.
+    // The sheet's long edge from the marked choices (the print paper when no
+    // booklet choice is marked); 0 when no sheet is known.
     void GetTrimmerPaperSize();
     void UpdateTrimmerIniDate();
     void ReInitializeCtrl();
