@@ -53,6 +53,18 @@ bool FitsWhole(const Job& job, std::string_view name, size_t size) {
   return text.size() < size;
 }
 
+// A size, shift or count goes to the device as a decimal number (the
+// adjustment may be negative). Anything else, such as a negative size from a
+// ticket written for no sheet, is emptied, so its row is left out rather
+// than sent as a wrong or empty value.
+void KeepNumber(Job& job, std::string& value, bool mayBeNegative, const char* name) {
+  if (value.empty()) return;
+  const size_t digits = mayBeNegative && value[0] == '-' ? 1 : 0;
+  if (value.size() > digits && OnlyOf(value.substr(digits), "0123456789")) return;
+  job.Log("WARNING", std::string(name) + " is not a number; left out");
+  value.clear();
+}
+
 // Rows x columns of the job's layout; 0 when there is none.
 long long LayoutCells(const Job& job) {
   return std::atoll(job.StdLayoutRowInfo.c_str()) * std::atoll(job.StdLayoutColumnInfo.c_str());
@@ -120,21 +132,21 @@ void FeaturesInializeDescriptionTableFromFilter(Job& job) {
 
   r.fmt = {
       {attr("TABS=OFF", false), fixed, {{Is(r.tabMarginSwitch, SwitchOff)}}},
-      {attr("TABS", true), value(r.tabShift), {{Is(r.tabMarginSwitch, SwitchOn)}}},
+      {attr("TABS", true), value(r.tabShift), {{Is(r.tabMarginSwitch, SwitchOn), Filled(r.tabShift)}}},
       {attr("TRMR=0", false), fixed, {{Is(r.trimmerSwitch, SwitchOff)}}},
-      {attr("TRMR", true), value(r.trimmerCuttingSize), {{Is(r.trimmerSwitch, SwitchOn)}}},
-      {attr("TRMR", true), value(r.trimmerCuttingSize), {{trimSingle}}},
-      {attr("TRMR", true), value(r.trimmerWidth), {{trimTopBottom}}},
-      {attr("TRFW", true), value(r.trimmerHeight), {{trimTopBottom}}},
+      {attr("TRMR", true), value(r.trimmerCuttingSize), {{Is(r.trimmerSwitch, SwitchOn), Filled(r.trimmerCuttingSize)}}},
+      {attr("TRMR", true), value(r.trimmerCuttingSize), {{trimSingle, Filled(r.trimmerCuttingSize)}}},
+      {attr("TRMR", true), value(r.trimmerWidth), {{trimTopBottom, Filled(r.trimmerWidth)}}},
+      {attr("TRFW", true), value(r.trimmerHeight), {{trimTopBottom, Filled(r.trimmerHeight)}}},
       {attr("TRFW=0", false), fixed, {{trimSingle}}},
-      {attr("TROP", true), value(r.trimmerAdjust), {{trimTopBottom}}},
+      {attr("TROP", true), value(r.trimmerAdjust), {{trimTopBottom, Filled(r.trimmerAdjust)}}},
       {attr("TROP=0", false), fixed, {{trimSingle}}},
       {attr("MDOC=0", false), fixed, {{Is(r.numInSequenceSwitch, SwitchOff)}}},
-      {attr("MDOC", true), value(r.numInSequence), {{Is(r.numInSequenceSwitch, SwitchOn)}}},
+      {attr("MDOC", true), value(r.numInSequence), {{Is(r.numInSequenceSwitch, SwitchOn), Filled(r.numInSequence)}}},
       {"@PJL SET JOBOFFSET=PAGES%c", {{LF}}, {{pages}}},
       {"@PJL SET JOBOFFSET=COPIES%c", {{LF}}, {{copies}}},
-      {attr("OCSN", true), value(r.offsetPages), {{pages}}},
-      {attr("OCSN", true), value(r.offsetCopies), {{copies}}},
+      {attr("OCSN", true), value(r.offsetPages), {{pages, Filled(r.offsetPages)}}},
+      {attr("OCSN", true), value(r.offsetCopies), {{copies, Filled(r.offsetCopies)}}},
       {attr("FACE=OFF", false), fixed, {{faceOff, coil, plainStock, spPlain, coilFace, notA5, spNotA5}}},
       {attr("FACE=OFF", false), fixed, {{faceOff, Lacks(r.punchHoles, "Coil"), coilFace}}},
       {attr("FACE=OFF", false), fixed, {{faceOff, Equals(r.coilPunchFace, "false")}}},
@@ -151,7 +163,18 @@ void FeaturesInializeDescriptionTableFromFilter(Job& job) {
   };
 }
 
-void FeaturesGetTicketFromPDE(Job& job) { GetTicketFromArray(job, FeaturesticketData(job)); }
+void FeaturesGetTicketFromPDE(Job& job) {
+  GetTicketFromArray(job, FeaturesticketData(job));
+  auto& r = job.mod.features;
+  KeepNumber(job, r.tabShift, false, "Tab margin shift");
+  KeepNumber(job, r.trimmerCuttingSize, false, "Trimmer cutting size");
+  KeepNumber(job, r.trimmerWidth, false, "Trimmer width");
+  KeepNumber(job, r.trimmerHeight, false, "Trimmer height");
+  KeepNumber(job, r.trimmerAdjust, true, "Trimmer adjustment");
+  KeepNumber(job, r.numInSequence, false, "Number in sequence");
+  KeepNumber(job, r.offsetPages, false, "Offset stacking pages");
+  KeepNumber(job, r.offsetCopies, false, "Offset stacking copies");
+}
 
 void FeaturesOutputEPJLCommandFromFilter(Job& job) { OutputEPJLCommandFromArray(job, job.mod.features.fmt); }
 

@@ -209,7 +209,7 @@ TEST(TrimmerSheet, LongEdgeFromTheMarkedChoices) {
         std::optional<double> edge;
     };
     const Case cases[] = {
-        {"no booklet option keeps the edge", nullptr, nullptr, "A4", nullptr, std::nullopt},
+        {"no booklet option: the print paper, unmapped", nullptr, nullptr, "A4", nullptr, 842.0},
         {"booklet off: print paper, unmapped", "None", "None", "A4", nullptr, 842.0},
         {"A4 booklet on sheets of the tray pair: A3", "Booklet", "None", "A4", nullptr, 1190.5},
         {"Letter maps to Tabloid", "Booklet", "None", "Letter", nullptr, 1224.0},

@@ -184,8 +184,8 @@ TEST_F(FeaturesDialog, ThreeEdgeTrimmerWritesItsOwnKeysAndKeepsCancelledValues) 
     EXPECT_EQ(r.Ticket("TrimmerTopLowerMMRadioTicket"), "1");
     // The single-cut window's keys are its own: they keep its defaults.
     const std::pair<const char*, const char*> singleCut[] = {
-        {"TrimmerMMShiftTicket", "80"},    {"TrimmerMMCuttingSizeTicket", "2020"}, {"TrimmerInchesShiftTicket", "31"},
-        {"TrimmerMMTextEditTicket", "80"}, {"TrimmerInchesTextEditTicket", "31"},  {"TrimmerMMRadioTicket", "1"}};
+        {"TrimmerMMShiftTicket", "80"},    {"TrimmerMMCuttingSizeTicket", "2020"}, {"TrimmerInchesShiftTicket", "32"},
+        {"TrimmerMMTextEditTicket", "80"}, {"TrimmerInchesTextEditTicket", "32"},  {"TrimmerMMRadioTicket", "1"}};
     for (const auto& [key, value] : singleCut) EXPECT_EQ(r.Ticket(key), value) << key;
     EXPECT_TRUE(r.Says("| Trimmer Height: 250.0 mm")) << r.result.err;
     EXPECT_TRUE(r.Says("| Trimmer Width: 202.1 mm")) << r.result.err;
@@ -221,9 +221,9 @@ TEST_F(FeaturesDialog, ThreeEdgeTrimmerInInchesWritesTheMillimetresOfTheInchValu
 
 TEST_F(FeaturesDialog, ThreeEdgeTrimmerRestoresTrimsOnTheCurrentSheet) {
     // The sizes are finished values on the sheet: the trims come back from
-    // them and the current sheet, and a value the sheet cannot take is not
-    // written. On A5 paper (a 297.0 x 210.0 mm sheet) the height range ends
-    // at 198.0 mm.
+    // them and the current sheet, and a value the sheet cannot take comes
+    // back at its nearer limit, as the window shows it. On A5 paper (a
+    // 297.0 x 210.0 mm sheet) the height range ends at 198.0 mm.
     auto restore = [](int height, int width) {
         return "set " NS "TrimmerHeightMMSizeTicket " + std::to_string(height) + "\nset " NS
                "TrimmerWidthMMSizeTicket " + std::to_string(width) + "\nset " NS
@@ -236,7 +236,7 @@ TEST_F(FeaturesDialog, ThreeEdgeTrimmerRestoresTrimsOnTheCurrentSheet) {
     EXPECT_TRUE(a5.Says("tag=9017 enabled value=\"140.6\"")) << a5.result.err;
     EXPECT_EQ(a5.Ticket("TrimmerWidthMMSizeTicket"), "1406");
     EXPECT_EQ(a5.Ticket("TrimmerAdjustMMSizeTicket"), "-15");
-    EXPECT_EQ(a5.Ticket("TrimmerHeightMMSizeTicket"), "<none>");
+    EXPECT_EQ(a5.Ticket("TrimmerHeightMMSizeTicket"), "1980");
 
     DialogRun a4 = Dialog(restore(2500, 2021) + kOpen + "dump 9007\ndump 9017\ndump 9025\nclick 9029\n", BookletPPD());
     ASSERT_EQ(a4.result.status, 0) << a4.result.err;

@@ -66,7 +66,8 @@ TEST_F(FeaturesDialog, TrimmerInchWidthsReachTheMillimetreTicket) {
         const char* cutting;
     } cases[] = {
         {nullptr, "80", "2020"},  // the inch default stands for 8.0 mm, not 7.9
-        {"7.96", "80", "2020"},
+        {"7.95", "80", "2020"},
+        {"7.96", "78", "2022"},
         {"7.90", "93", "2007"},
         {"7.75", "131", "1969"},   // 1968.5 rounds up
         {"7.48", "200", "1900"},   // the limits map onto each other
@@ -100,7 +101,7 @@ TEST_F(FeaturesDialog, TrimmerWindowRefusesBadWidthsAndCancelKeepsTheValues) {
     // Cancel: stepping and switching committed nothing.
     EXPECT_EQ(r.Ticket("TrimmerMMShiftTicket"), "80");
     EXPECT_EQ(r.Ticket("TrimmerMMCuttingSizeTicket"), "2020");
-    EXPECT_EQ(r.Ticket("TrimmerInchesShiftTicket"), "31");
+    EXPECT_EQ(r.Ticket("TrimmerInchesShiftTicket"), "32");  // 7.95 in, the same width as 202.0 mm
     EXPECT_EQ(r.Ticket("TrimmerMMRadioTicket"), "1");
     EXPECT_TRUE(r.Says("tag=8008 enabled value=\"202.0\"")) << r.result.err;
     EXPECT_TRUE(r.Says("tag=8010 enabled title=\"Millimeters\" state=1")) << r.result.err;

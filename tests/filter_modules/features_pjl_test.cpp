@@ -37,6 +37,30 @@ TEST(FinishingPjl, TabTrimmerNumberingAndOffset) {
   EXPECT_TRUE(FinishingLines("").empty());
 }
 
+TEST(FinishingPjl, ARowWhoseValueIsNoNumberIsLeftOut) {
+  // A stale or crafted ticket: an empty, negative or lettered size never
+  // reaches the device as "@TRMR=" or "@TRFW=-80"; the adjustment is signed.
+  const std::string single = K("TrimmerSelectTicket") + "=2 ";
+  const std::string three = K("TrimmerSelectTicket") + "=3 ";
+  struct Case {
+    std::string options;
+    Lines lines;
+  } cases[] = {
+      {single + K("TrimmerMMCuttingSizeTicket") + "=-80", {Attr("TRFW=0"), Attr("TROP=0")}},
+      {single, {Attr("TRFW=0"), Attr("TROP=0")}},
+      {three + K("TrimmerWidthMMSizeTicket") + "=1405 " + K("TrimmerHeightMMSizeTicket") + "=-12 " +
+           K("TrimmerAdjustMMSizeTicket") + "=-15",
+       {Attr("TRMR=1405"), Attr("TROP=-15")}},
+      {three + K("TrimmerWidthMMSizeTicket") + "=12x " + K("TrimmerAdjustMMSizeTicket") + "=--1", {}},
+      {K("TabMarginSwitchTicket") + "=1 " + K("TabMarginMMShiftTicket") + "=-40 " + K("NumInSequenceSwitchTicket") +
+           "=1 " + K("NumInSequenceLArrowTicket") + "=abc",
+       {}},
+      {K("OffsetStackingListTicket") + "=4 " + K("OffsetStackingPagesLArrowTicket") + "=-2",
+       {"@PJL SET JOBOFFSET=PAGES\n"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FinishingLines(c.options), c.lines) << c.options;
+}
+
 TEST(FinishingPjl, OutputFaceForCoilPunching) {
   const std::string coil = K("EjectOptionsListTicket") + "=1 ZQNumPunchHoles=CoilPunch " +
                            K("CoilPunchFaceTicket") + "=true " + K("whetherMediaTypeTabTicket") + "=0 " +

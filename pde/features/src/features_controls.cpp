@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "features_units.h"
 #include "zqpde/app_resources.h"
 #include "zqpde/constraint_hash.h"
 #include "zqpde/text_entry.h"
@@ -90,6 +91,28 @@ FeaturesPanelState* StateOf(zqpde::BasePrintPanel* panel) { return dynamic_cast<
 bool AskHost(zqpde::BasePrintPanel* panel, const std::string& option, const std::string& choice) {
     zqp::DialogHost* host = panel != nullptr ? panel->GetCurrentPDECallbackObj() : nullptr;
     return host != nullptr && host->willChangePPDOptionKeyValue(option, choice);
+}
+
+// The values a switch's or list's own key has when the feature is off; a
+// missing key means the same to the job filter.
+constexpr int32_t kSwitchOff = 0;
+constexpr int32_t kListOff = 1;
+
+// True when the ticket holds, under the control's own key, another value
+// than the control's committed one.
+bool OwnKeyIsStale(zqpde::IntegerValueControl& c, zqp::PrintSettings* settings, const zqpde::AccessInfo* access,
+                   int32_t off) {
+    if (settings == nullptr || access == nullptr || access->ticketKey == nullptr || c.GetControlBlkPtr() == nullptr)
+        return false;
+    std::string text;
+    if (settings->GetValue(access->ticketKey, text) != zqp::kNoErr) return c.GetValue() != off;
+    return text != std::to_string(c.GetValue());
+}
+
+// True when the PPD the panel works on does not hold choice for option.
+bool MarkDiffers(zqpde::BasePrintPanel* panel, const std::string& option, const std::string& choice) {
+    ppd_file_t* ppd = panel != nullptr ? panel->GetCurrentPPD() : nullptr;
+    return ppd != nullptr && zqp::MarkedChoice(ppd, option) != choice;
 }
 
 }  // namespace
@@ -223,8 +246,21 @@ void PPDPopupControlExt::PPDCtrlShow() {
 }
 void PPDPopupControlExt::PPDCtrlHide() { BaseControl::PPDCtrlHide(); }
 
+void PPDPopupControlExt::HoldDefaultWhileRuled() {
+    if (GetControlBlkPtr() == nullptr || !RestoreRulesFor(kPPDMainKey, Cross()).any()) return;
+    // The panel shows and summarises the default while another panel's state
+    // holds it there; the printer must get the same, whatever the PPD was
+    // marked with before and whether or not this panel was shown since.
+    SetControlValueToDefault();
+    const int32_t index = zqpde::ItemIndexOf(GetValue());
+    if (index >= 0 && static_cast<size_t>(index) < ctrlPPDInfoArrayRef.size() &&
+        MarkDiffers(ctrlParentPanelPtr, kPPDMainKey, ctrlPPDInfoArrayRef[static_cast<size_t>(index)][1]))
+        valueDidChange = true;
+}
+
 bool PFBasePPDPopupListExtARK::SetValueToTicket(zqp::PrintSettings*, bool) {
     if (GetControlBlkPtr() == nullptr || ctrlParentPanelPtr == nullptr || ctrlPPDInfoArrayRef.empty()) return false;
+    HoldDefaultWhileRuled();
     const int32_t v = GetValue();
     if (!valueDidChange || v < 1 || static_cast<size_t>(v) > m_paPPDChoices.size()) return false;
     if (!AskHost(ctrlParentPanelPtr, kPPDMainKey, m_paPPDChoices[static_cast<size_t>(v - 1)].ppdTitle())) return false;
@@ -264,9 +300,9 @@ bool PFListARK::GetValueToPreset() {
 }
 
 bool PFListARK::SetValueFromUIToControl() {
-    const RestoreRules r = RestoreRulesFor(kPPDMainKey, Cross());
-    if (r.mailbox) return SetControlValueToDefault();
-    if (r.specialPage || r.watermark) SetControlValueToDefault();
+    // While held at the default the control is disabled: what the screen
+    // still shows is a choice from before the state began, not the user's.
+    if (RestoreRulesFor(kPPDMainKey, Cross()).any()) return SetControlValueToDefault();
     return PPDPopupControlExt::SetValueFromUIToControl();
 }
 
@@ -284,6 +320,8 @@ int32_t PFListARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::S
 
 bool PFOwnKeyListARK::SetValueToTicket(zqp::PrintSettings* settings, bool lock) {
     if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->ticketKey == nullptr) return false;
+    // The key tells the held default too, as the mark does.
+    HoldDefaultWhileRuled();
     // The framework's writer: "%d", escaped where needed, empty when asked.
     if (!BaseSetValueToTicket(settings, lock)) return false;
     return PFListARK::SetValueToTicket(settings, lock);
@@ -310,7 +348,8 @@ int32_t PFCoverListARK::DoControlConstrain() {
 }
 
 bool PFListExtARK::SetValueToTicket(zqp::PrintSettings* settings, bool lock) {
-    if (!PFCoverListARK::SetValueToTicket(settings, lock)) return false;
+    if (PFCoverListARK::SetValueToTicket(settings, lock)) return BaseSetValueToTicket(settings, lock);
+    if (valueDidChange || !OwnKeyIsStale(*this, settings, ctrlDataAccessInfoPtr, kListOff)) return false;
     return BaseSetValueToTicket(settings, lock);
 }
 
@@ -476,9 +515,7 @@ bool PFCheckBoxARK::GetValueToPreset() {
 }
 
 bool PFCheckBoxARK::SetValueFromUIToControl() {
-    const RestoreRules r = RestoreRulesFor(kPPDMainKey, Cross());
-    if (r.mailbox || r.specialPage) return SetControlValueToDefault();
-    if (r.watermark) SetControlValueToDefault();
+    if (RestoreRulesFor(kPPDMainKey, Cross()).any()) return SetControlValueToDefault();
     return PPDCheckBoxExt::SetValueFromUIToControl();
 }
 
@@ -495,6 +532,13 @@ int32_t PFCheckBoxARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpd
 }
 
 bool PFCheckBoxARK::SetValueToTicket(zqp::PrintSettings*, bool) {
+    if (GetControlBlkPtr() != nullptr && RestoreRulesFor(kPPDMainKey, Cross()).any()) {
+        // Held at the default, as the pop-ups are.
+        SetControlValueToDefault();
+        const int32_t held = ChoiceIndexForState(GetValue());
+        if (held >= 0 && MarkDiffers(ctrlParentPanelPtr, kPPDMainKey, ctrlPPDInfoArrayRef[static_cast<size_t>(held)][1]))
+            valueDidChange = true;
+    }
     if (!valueDidChange || GetControlBlkPtr() == nullptr || ctrlParentPanelPtr == nullptr) return false;
     const int32_t index = ChoiceIndexForState(GetValue());
     if (index < 0 || static_cast<size_t>(index) >= m_paPPDChoices.size()) return false;
@@ -504,7 +548,10 @@ bool PFCheckBoxARK::SetValueToTicket(zqp::PrintSettings*, bool) {
 }
 
 bool PFCheckBoxExtARK::SetValueToTicket(zqp::PrintSettings* settings, bool lock) {
-    if (!PFCheckBoxARK::SetValueToTicket(settings, lock)) return false;
+    if (PFCheckBoxARK::SetValueToTicket(settings, lock)) return BaseSetValueToTicket(settings, lock);
+    // Nothing to mark: the PPD already holds what the switch shows, and so
+    // must its key, also when the ticket still carries an earlier job's.
+    if (valueDidChange || !OwnKeyIsStale(*this, settings, ctrlDataAccessInfoPtr, kSwitchOff)) return false;
     return BaseSetValueToTicket(settings, lock);
 }
 
@@ -525,9 +572,11 @@ int32_t PFNonPPDCheckBoxARK::DoControlConstrain() {
 }
 
 bool PFSwitchCheckBoxARK::GetValueToPreset() {
-    int32_t value = 0;
-    if (!ReadTicketInteger(value)) return false;
-    SetBlockInt(GetControlBlkPtr(), value);
+    std::string text;
+    const std::optional<int32_t> value =
+        GetControlBlkPtr() != nullptr && ReadTicketText(text) ? BoundedTicketInteger(text, 0, 1) : std::nullopt;
+    if (!value) return false;
+    SetBlockInt(GetControlBlkPtr(), *value);
     SetControlValueToUI();
     return true;
 }

@@ -115,6 +115,9 @@ public:
     const std::string& Keyword() const { return kPPDMainKey; }
 
 protected:
+    // While a cross-panel state holds the control at its PPD default: the
+    // default committed, and marked again when the PPD holds another choice.
+    void HoldDefaultWhileRuled();
     // The conflict state of the pop-up and its label.
     void SetConflicted(bool on);
     void Apply();

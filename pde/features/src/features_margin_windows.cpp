@@ -4,6 +4,8 @@
 #include <zqp/view.h>
 #include <zqp/window.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "features_panel.h"
@@ -253,13 +255,9 @@ bool PFMarginLittleArrowControlARK::SetValueToTicket(zqp::PrintSettings* setting
 }
 
 bool PFMarginLittleArrowControlARK::GetValueToPreset() {
-    int32_t v = 0;
-    if (!ReadTicketInteger(v)) return false;
-    v /= ticketFactor_;
-    SetBlockInt(GetControlBlkPtr(), v);
-    if (!ctrlUIDataBlkPtr.empty()) SetBlockInt(ctrlUIDataBlkPtr.data(), v);
-    if (auto* s = dynamic_cast<zqp::Stepper*>(ControlPtr)) s->setIntegerValue(v);
-    lastValue = v;
+    const std::optional<int32_t> stored = ReadBoundedTicket(INT32_MIN, INT32_MAX);
+    if (!stored) return false;
+    TakePresetValue(std::clamp(*stored / ticketFactor_, minimum_, std::max(minimum_, maximum_)));
     return true;
 }
 

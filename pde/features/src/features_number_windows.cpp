@@ -85,10 +85,26 @@ void PFInchMMLittleArrowControlARK::ShowValue(int32_t value) {
     SetExternalValueToUI(&value, sizeof value);
 }
 
-bool PFInchMMLittleArrowControlARK::GetValueToPreset() {
-    if (!zqpde::LittleArray::GetValueToPreset()) return false;
+std::optional<int32_t> PFInchMMLittleArrowControlARK::ReadBoundedTicket(int32_t low, int32_t high) const {
+    std::string text;
+    if (ctrlDataBlkPtr.empty() || !ReadTicketText(text)) return std::nullopt;
+    return BoundedTicketInteger(text, low, high);
+}
+
+void PFInchMMLittleArrowControlARK::TakePresetValue(int32_t value) {
+    SetBlockInt(GetControlBlkPtr(), value);
     // The committed value is shown too, so the window opens with it.
-    if (!ctrlUIDataBlkPtr.empty()) SetBlockInt(ctrlUIDataBlkPtr.data(), GetValue());
+    if (!ctrlUIDataBlkPtr.empty()) SetBlockInt(ctrlUIDataBlkPtr.data(), value);
+    if (auto* s = dynamic_cast<zqp::Stepper*>(ControlPtr)) s->setIntegerValue(value);
+    lastValue = value;
+}
+
+bool PFInchMMLittleArrowControlARK::GetValueToPreset() {
+    // What the window shows is what is written again: a number outside the
+    // stepper's range comes back at its nearer end.
+    const std::optional<int32_t> v = ReadBoundedTicket(minimum_, maximum_);
+    if (!v) return false;
+    TakePresetValue(*v);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,12 @@ public:
     bool ToGetSummaryText() override { return false; }
     // Shows and keeps a value typed into the field (no event replayed).
     void ShowValue(int32_t value);
+
+protected:
+    // The ticket's whole number within [low, high]; nothing without one.
+    std::optional<int32_t> ReadBoundedTicket(int32_t low, int32_t high) const;
+    // A restored value committed, shown and remembered as the last one.
+    void TakePresetValue(int32_t value);
 };
 
 class PFNumInSeqLittleArrowControlARK : public PFInchMMLittleArrowControlARK {

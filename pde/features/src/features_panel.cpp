@@ -649,15 +649,16 @@ bool PrintFeaturesPDEr15::shouldPrint() {
 }
 
 bool PrintFeaturesPDEr15::saveValuesAndReturnError(std::string*) {
+    if (PrintFeaturesView != nullptr) SetValueFromUIToControl();
+    if (!isShouldPrintCalled && controlsInitialised && Settings() != nullptr) SetValueToTicket(Settings(), false);
+    isShouldPrintCalled = false;
+    // Read after this save's marks, so the flag names the paper the printer gets.
     ppd_file_t* ppd = HostPPD(GetCurrentPDECallbackObj());
     bool tab = false;
     if (ppd != nullptr)
         for (const char* key : ppdKeyArrayMediaType)
             if (ppd_choice_t* marked = ppdFindMarkedChoice(ppd, key); marked != nullptr && IsTabOrCoatingChoice(marked->choice))
                 tab = true;
-    if (PrintFeaturesView != nullptr) SetValueFromUIToControl();
-    if (!isShouldPrintCalled && controlsInitialised && Settings() != nullptr) SetValueToTicket(Settings(), false);
-    isShouldPrintCalled = false;
     if (zqp::PrintSettings* settings = Settings())
         settings->SetValue(NS "featuresMediaTypeTabTicket", tab ? "true" : "false", false);
     return true;

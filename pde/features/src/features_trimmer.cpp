@@ -202,8 +202,9 @@ std::optional<TrimmerSheetEdges> TrimmerSheetEdgesOf(ppd_file_t* ppd,
                                                      TrimmerPaper printDialogPaper) {
     if (ppd == nullptr) return std::nullopt;
     const std::optional<std::string> signature = MarkedChoice(ppd, "ZQSignature");
-    if (!signature) return std::nullopt;
-    if (*signature == "None") return PrintPaperEdges(ppd, customMappingName, printDialogPaper);
+    // Without a booklet choice (a PPD with a trimmer but no booklet option)
+    // the job is cut from the sheet it prints on, as with booklet "None".
+    if (!signature || *signature == "None") return PrintPaperEdges(ppd, customMappingName, printDialogPaper);
     const std::optional<std::string> sigSize = MarkedChoice(ppd, "ZQSigSize");
     if (sigSize && GetBookletSelection(*sigSize) == 1) {
         const std::string keyword = BookletPaperPageSizeKeyword(*sigSize);

@@ -47,9 +47,9 @@ std::optional<TrimmerPaper> CustomPaperOfMappingName(const std::string& name);
 // marked choices give it: the booklet paper when it names a paper, else the
 // print paper (the marked PageSize, a custom size from its mapping name, or
 // the print dialog's paper), mapped through the edge table only when the
-// booklet paper is "None". Nothing when no booklet choice is marked (the
-// window keeps its previous edge). A size record counts by its width and
-// length, not by its imageable area.
+// booklet paper is "None"; without a marked booklet choice, the print paper
+// as for "None". Nothing without a PPD. A size record counts by its width
+// and length, not by its imageable area; 0 means no sheet is known.
 std::optional<double> TrimmerSheetLongEdge(ppd_file_t* ppd, const std::optional<std::string>& customMappingName,
                                            TrimmerPaper printDialogPaper);
 // Both edges of that sheet: the short edge comes from the same paper and,

@@ -305,9 +305,11 @@ bool PFTrimmerTopLowerTextEditCtrlARK::SetDefaultValueToUI() {
 }
 
 bool PFTrimmerTopLowerTextEditCtrlARK::GetValueToPreset() {
+    PFTrimmerTopLowerWndARK* w = Window();
     std::string text;
-    if (ctrlDataBlkPtr.empty() || !ReadTicketText(text)) return false;
-    const auto trim = WholeNumber(text);
+    if (w == nullptr || ctrlDataBlkPtr.empty() || !ReadTicketText(text)) return false;
+    const zqcommon::InchMMValueRange range = w->TrimRangeOf(m_trimmerType_flag, inches_);
+    const auto trim = BoundedTicketInteger(text, range.minimum, range.maximum);
     if (!trim) return false;
     ConvertFromPreferenceString(std::to_string(*trim));
     return true;
@@ -429,9 +431,12 @@ int32_t PFTrimmerTopLowerLittleArrowControlARK::DoControlUpdateConstrain() {
 }
 
 bool PFTrimmerTopLowerLittleArrowControlARK::GetValueToPreset() {
-    int32_t trim = 0;
-    if (!ReadTicketInteger(trim)) return false;
-    SetBlockInt(GetControlBlkPtr(), trim);
+    PFTrimmerTopLowerWndARK* w = Window();
+    if (w == nullptr) return false;
+    const zqcommon::InchMMValueRange range = w->TrimRangeOf(m_trimmerType_flag, inches_);
+    const std::optional<int32_t> trim = ReadBoundedTicket(range.minimum, range.maximum);
+    if (!trim) return false;
+    SetBlockInt(GetControlBlkPtr(), *trim);
     return true;
 }
 
@@ -444,9 +449,10 @@ bool PFTrimmerTopLowerLittleArrowControlARK::SetValueToTicket(zqp::PrintSettings
         w->GetTrimmerPaperSize();
         w->UpdateTrimmerIniDate();
     }
-    const int32_t shown = TopLowerShown(m_trimmerType_flag, Base(), GetValue());
-    if (shown < minimum_ || shown > maximum_) return false;
-    return StoreTicketText(settings, std::to_string(GetValue()), lock);
+    if (w != nullptr && !w->SheetKnown()) return false;
+    const int32_t shown =
+        std::clamp(TopLowerShown(m_trimmerType_flag, Base(), GetValue()), minimum_, std::max(minimum_, maximum_));
+    return StoreTicketText(settings, std::to_string(TopLowerShown(m_trimmerType_flag, Base(), shown)), lock);
 }
 
 void PFTrimmerTopLowerMMLittleArrowControlARK::UpdatePresetCuttingSize(int32_t trim) {
@@ -464,11 +470,14 @@ bool PFTrimmerTopLowerMMLittleArrowControlARK::GetValueToPreset() {
     PFTrimmerTopLowerWndARK* w = Window();
     std::string text;
     if (w == nullptr || GetControlBlkPtr() == nullptr || !ReadTicketText(text)) return false;
-    const auto size = WholeNumber(text);
-    if (!size) return false;
     // The size is the finished value on the sheet it was written for: the
-    // trim comes back from it and the sheet.
+    // trim comes back from it and the sheet, the size within the sheet's
+    // limits first.
     w->GetTrimmerPaperSize();
+    w->UpdateTrimmerIniDate();
+    const TrimmerLimits& l = w->LimitsOf(m_trimmerType_flag);
+    const auto size = BoundedTicketInteger(text, l.mmMin, std::max(l.mmMin, l.mmMax));
+    if (!size) return false;
     SetBlockInt(GetControlBlkPtr(), TopLowerShown(m_trimmerType_flag, Base(), *size));
     return true;
 }
@@ -489,8 +498,13 @@ bool PFTrimmerTopLowerMMLittleArrowControlARK::SetValueToTicket(zqp::PrintSettin
     }
     w->GetTrimmerPaperSize();
     w->UpdateTrimmerIniDate();
-    const int32_t size = TopLowerShown(m_trimmerType_flag, Base(), trim);
-    if (size < minimum_ || size > maximum_) return false;
+    // No sheet, no size: an earlier job's size would be for another sheet.
+    if (!w->SheetKnown()) {
+        if (settings != nullptr) settings->Remove(ctrlDataAccessInfoPtr->ticketKey);
+        return false;
+    }
+    const int32_t size =
+        std::clamp(TopLowerShown(m_trimmerType_flag, Base(), trim), minimum_, std::max(minimum_, maximum_));
     return StoreTicketText(settings, std::to_string(size), lock);
 }
 
@@ -617,6 +631,18 @@ int32_t PFTrimmerTopLowerWndARK::BaseOf(TrimmerKind kind, bool inches) const {
     if (kind == TrimmerKind::kWidth)
         return inches ? TrimmerHalfEdgeInches(m_fLongsideLength) : TrimmerHalfEdgeMM(m_fLongsideLength);
     return 0;
+}
+
+zqcommon::InchMMValueRange PFTrimmerTopLowerWndARK::TrimRangeOf(TrimmerKind kind, bool inches) const {
+    // From the edges as they stand, which a restore may have read since the
+    // limits were last handed to the controls.
+    const TopLowerLimits all = TopLowerLimitsOfEdges(m_fLongsideLength, m_fShortsideLength);
+    const TrimmerLimits& l =
+        kind == TrimmerKind::kHeight ? all.height : kind == TrimmerKind::kWidth ? all.width : all.adjust;
+    const int32_t low = inches ? l.inchesMin : l.mmMin, high = std::max(low, inches ? l.inchesMax : l.mmMax);
+    if (kind == TrimmerKind::kAdjust) return {low, high};
+    const int32_t base = BaseOf(kind, inches);
+    return {base - high, base - low};
 }
 
 int32_t PFTrimmerTopLowerWndARK::TakeErrorFlag(bool inches) {

@@ -79,8 +79,9 @@ public:
 
 // A stepper of one kind and unit: its value is the trim, the stepper shows
 // the finished value within the kind's limits. Steppers write only while
-// the panel's trimmer list stands on the three-edge item, and a value out
-// of the limits writes nothing.
+// the panel's trimmer list stands on the three-edge item, and write what
+// the window shows: a value out of the current sheet's limits at the
+// nearer limit. A value restored from a ticket is brought within them.
 class PFTrimmerTopLowerLittleArrowControlARK : public PFInchMMLittleArrowControlARK {
 public:
     PFTrimmerTopLowerLittleArrowControlARK(TrimmerKind kind, bool inches) : m_trimmerType_flag(kind), inches_(inches) {}
@@ -148,7 +149,7 @@ public:
     int32_t ActivateWindow() override;
 
     // The sheet's edges from the PPD's marks, the custom paper and the print
-    // dialog's paper; kept as they were when no booklet choice is marked.
+    // dialog's paper (the print paper when no booklet choice is marked).
     void GetTrimmerPaperSize();
     // The limits of the three kinds from the edges, given to the controls.
     void UpdateTrimmerIniDate();
@@ -157,6 +158,10 @@ public:
     const TrimmerLimits& LimitsOf(TrimmerKind kind) const;
     // The base of a kind in a unit (tenths or hundredths); 0 for the adjustment.
     int32_t BaseOf(TrimmerKind kind, bool inches) const;
+    // The trims the kind's limits allow in the unit (the adjustment's own).
+    zqcommon::InchMMValueRange TrimRangeOf(TrimmerKind kind, bool inches) const;
+    // Both edges of a sheet are known; without one no size is written.
+    bool SheetKnown() const { return m_fLongsideLength > 0 && m_fShortsideLength > 0; }
 
     // 0 inches shown, 1 millimetres shown, -1 neither (the radios on screen).
     int32_t getTrimmerShiftValueDisplayStyle() const;

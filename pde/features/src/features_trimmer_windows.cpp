@@ -179,6 +179,12 @@ bool PFTrimmerTextEditCtrlARK::SetDefaultValueToUI() {
     return true;
 }
 
+bool PFTrimmerTextEditCtrlARK::SetControlValueToDefault() {
+    if (unit_ == TrimmerUnit::kMillimetre || window_ == nullptr) return PFNumInSeqTextEditCtrlARK::SetControlValueToDefault();
+    SetCuttingSize(window_->InchDefaultTrim());
+    return true;
+}
+
 bool PFTrimmerTextEditCtrlARK::IsNumberValid(const std::string& text) {
     if (textEditFilterDataPtr != nullptr)
         for (unsigned char c : text)
@@ -227,7 +233,7 @@ int32_t PFTrimmerTextEditCtrlARK::Update() {
         if (v > mmMax || from == inMax) v = mmMax;
         // The inch default stands for the millimetre default, not for its
         // conversion, so the ticket keeps 8.0 mm.
-        if (from == window_->HalfEdge(TrimmerUnit::kInch) - std::atoi(kInchDefaultText))
+        if (from == window_->HalfEdge(TrimmerUnit::kInch) - window_->InchDefaultTrim())
             v = window_->HalfEdge(TrimmerUnit::kMillimetre) - std::atoi(kMMDefaultText);
     } else {
         v = std::clamp(TrimmerInchesOfMM(typed), inMin, std::max(inMin, inMax));
@@ -331,7 +337,10 @@ void PFTrimmerLittleArrowControlARK::SetCuttingSize(int32_t trim) {
 void PFTrimmerLittleArrowControlARK::UpdatePresetCuttingSize(int32_t trim) {
     if (window_ == nullptr) return;
     if (PFTrimmerTextEditCtrlARK* mm = window_->GetMMTextEdit()) mm->SetCuttingSize(trim);
-    const auto inches = static_cast<int32_t>(std::lrint(trim / 2.5399999618530273));
+    // The millimetre default stands for the inch default, as the inch
+    // default does for it.
+    const auto inches = trim == std::atoi(kMMDefaultText) ? window_->InchDefaultTrim()
+                                                          : static_cast<int32_t>(std::lrint(trim / 2.5399999618530273));
     if (PFTrimmerLittleArrowControlARK* s = window_->getInchLittleArrowCtrl()) s->SetCuttingSize(inches);
     if (PFTrimmerTextEditCtrlARK* e = window_->GetInchTextEdit()) e->SetCuttingSize(inches);
 }
@@ -362,7 +371,7 @@ bool PFTrimmerLittleArrowControlARK::SetValueToTicket(zqp::PrintSettings* settin
     if (window_->CommittedInches()) {
         int32_t inchTrim = 0;
         PFTrimmerTextEditCtrlARK* inchEdit = window_->GetInchTextEdit();
-        if (inchEdit != nullptr && inchEdit->Trim(&inchTrim) && inchTrim == std::atoi(kInchDefaultText))
+        if (inchEdit != nullptr && inchEdit->Trim(&inchTrim) && inchTrim == window_->InchDefaultTrim())
             t = defaultValue_;
     }
     window_->GetTrimmerPaperSize();
@@ -375,12 +384,22 @@ bool PFTrimmerLittleArrowControlARK::SetValueToTicket(zqp::PrintSettings* settin
 }
 
 bool PFTrimmerLittleArrowControlARK::GetValueToPreset() {
-    if (unit_ == TrimmerUnit::kInch) return PFInchMMLittleArrowControlARK::GetValueToPreset();
-    int32_t trim = 0;
-    if (!ReadTicketInteger(trim)) return false;
-    SetBlockInt(GetControlBlkPtr(), trim);
-    ShowValue(HalfEdge() - trim);
-    UpdatePresetCuttingSize(trim);
+    if (window_ == nullptr) return false;
+    // Any number a ticket holds comes back as a trim the window allows.
+    const zqcommon::InchMMValueRange range = window_->TrimRange(unit_);
+    const std::optional<int32_t> trim = ReadBoundedTicket(range.minimum, range.maximum);
+    if (!trim) return false;
+    TakePresetValue(*trim);
+    if (unit_ == TrimmerUnit::kInch) return true;
+    ShowValue(HalfEdge() - *trim);
+    UpdatePresetCuttingSize(*trim);
+    return true;
+}
+
+bool PFTrimmerLittleArrowControlARK::SetControlValueToDefault() {
+    if (unit_ == TrimmerUnit::kMillimetre || window_ == nullptr || GetControlBlkPtr() == nullptr)
+        return PFInchMMLittleArrowControlARK::SetControlValueToDefault();
+    SetCuttingSize(window_->InchDefaultTrim());
     return true;
 }
 
@@ -548,6 +567,9 @@ int32_t PFTrimmerWndARK::ActivateWindow() {
     if (inchRadio_ != nullptr) inchRadio_->ForgetShownState();
     if (mmRadio_ != nullptr) mmRadio_->ForgetShownState();
     ChangeActivedStatus(true);
+    // With millimetres committed the inch side follows them on this sheet.
+    if (!CommittedInches() && mmStepper_ != nullptr && mmStepper_->GetControlBlkPtr() != nullptr)
+        mmStepper_->UpdatePresetCuttingSize(mmStepper_->GetValue());
     SetCurrentValueToUI();
     SetCancelRestoreValue();
     zqp::Application::Shared().runModalForWindow(*w);
@@ -559,6 +581,42 @@ int32_t PFTrimmerWndARK::SetDefaultValueToUI() {
     if (mmEdit_ != nullptr) mmEdit_->SetDefaultValueToUI();
     if (inchEdit_ != nullptr) inchEdit_->SetDefaultValueToUI();
     return 0;
+}
+
+zqcommon::InchMMValueRange PFTrimmerWndARK::TrimRange(TrimmerUnit unit) const {
+    const bool mm = unit == TrimmerUnit::kMillimetre;
+    const TrimmerLimits l = TrimmerLimitsOfLongEdge(m_fLongsideLength);
+    return {HalfEdge(unit) - (mm ? l.mmMax : l.inchesMax), HalfEdge(unit) - (mm ? l.mmMin : l.inchesMin)};
+}
+
+int32_t PFTrimmerWndARK::InchDefaultTrim() const {
+    const int32_t finished = TrimmerInchDefaultFinished(HalfEdge(TrimmerUnit::kMillimetre), std::atoi(kMMDefaultText));
+    return HalfEdge(TrimmerUnit::kInch) - finished;
+}
+
+int32_t PFTrimmerWndARK::SetValueToTicket(zqp::PrintSettings* settings, bool lock) {
+    GetTrimmerPaperSize();
+    if (!(m_fLongsideLength > 0)) {
+        if (settings != nullptr) settings->Remove(kCuttingSizeKey);
+        return 0;
+    }
+    UpdateTrimmerIniDate();
+    ReInitializeCtrl();
+    const zqcommon::InchMMValueRange mm = TrimRange(TrimmerUnit::kMillimetre);
+    const zqcommon::InchMMValueRange in = TrimRange(TrimmerUnit::kInch);
+    int32_t trim = 0;
+    if (mmStepper_ != nullptr && mmStepper_->GetControlBlkPtr() != nullptr) {
+        const int32_t t = std::clamp(mmStepper_->GetValue(), mm.minimum, mm.maximum);
+        mmStepper_->SetCuttingSize(t);
+        // The millimetres are what the printer gets: the inch side follows
+        // them on this sheet, so its keys show the same width.
+        if (!CommittedInches()) mmStepper_->UpdatePresetCuttingSize(t);
+    }
+    if (mmEdit_ != nullptr && mmEdit_->Trim(&trim)) mmEdit_->SetCuttingSize(std::clamp(trim, mm.minimum, mm.maximum));
+    if (inchEdit_ != nullptr && inchEdit_->Trim(&trim)) inchEdit_->SetCuttingSize(std::clamp(trim, in.minimum, in.maximum));
+    if (inchStepper_ != nullptr && inchStepper_->GetControlBlkPtr() != nullptr)
+        inchStepper_->SetCuttingSize(std::clamp(inchStepper_->GetValue(), in.minimum, in.maximum));
+    return PFFeatureWndARK::SetValueToTicket(settings, lock);
 }
 
 int32_t PFTrimmerWndARK::HalfEdge(TrimmerUnit unit) const {

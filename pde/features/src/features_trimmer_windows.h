@@ -31,6 +31,7 @@ public:
     bool SetControlValueToUI() override;
     bool SetValueFromUIToControl() override;
     bool SetDefaultValueToUI() override;
+    bool SetControlValueToDefault() override;
     bool IsNumberValid(const std::string& text) override;
     int32_t OnRawKeyUp(void* event) override;
     // While hidden: the shown field's width converted into this unit.
@@ -92,6 +93,8 @@ public:
     using PFInchMMLittleArrowControlARK::SetValueToTicket;
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
     bool GetValueToPreset() override;
+    // The inch controls start on the window's inch default trim.
+    bool SetControlValueToDefault() override;
 
     void SetCuttingSize(int32_t trim);
     // The millimetre trim t on the millimetre field, and in inches on the
@@ -148,8 +151,8 @@ public:
     // written theirs into the fields meanwhile).
     int32_t SetDefaultValueToUI() override;
 
-    // The sheet's long edge from the marked choices; kept when no booklet
-    // choice is marked.
+    // The sheet's long edge from the marked choices (the print paper when no
+    // booklet choice is marked); 0 when no sheet is known.
     void GetTrimmerPaperSize();
     void UpdateTrimmerIniDate();
     void ReInitializeCtrl();
@@ -158,6 +161,16 @@ public:
 
     double GetTrimmerLongsideLength() const { return m_fLongsideLength; }
     int32_t HalfEdge(TrimmerUnit unit) const;
+    // The trims the unit's limits allow on the current sheet.
+    zqcommon::InchMMValueRange TrimRange(TrimmerUnit unit) const;
+    // The inch trim the default shows: the millimetre default's finished
+    // width converted, so both units start on the same width.
+    int32_t InchDefaultTrim() const;
+    // The sheet read again and the committed trims brought within its
+    // limits before the controls write; with no sheet known no size can be
+    // right, so none is written (an earlier job's is removed).
+    using PFFeatureWndARK::SetValueToTicket;
+    int32_t SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
     int32_t GetMMMin() const { return limits_.mmMin; }
     int32_t GetMMMax() const { return limits_.mmMax; }
     int32_t GetInchesMin() const { return limits_.inchesMin; }
