@@ -186,6 +186,13 @@ def short_help_page(title, text):
     return "<html><head><title>%s</title></head><body><h1>%s</h1><p>%s</p></body></html>\n" % (title, title, text)
 
 
+def bundle_info(bundle, identifier, name, help_book, principal_class):
+    """The Info.json of one of our bundles (version 1.0 Build 1)."""
+    return {"CFBundleIdentifier": identifier, "CFBundleName": name, "CFBundleExecutable": bundle + ".so",
+            "CFBundleVersion": "1.0 Build 1", "CFBundleShortVersionString": "1.0",
+            "CFBundleHelpBookName": help_book, "NSPrincipalClass": principal_class}
+
+
 class Bundle:
     """The generated files of one bundle, by their path in the bundle
     ("Info.json", "Resources/..."); generate.py writes them."""

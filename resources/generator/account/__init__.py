@@ -126,7 +126,8 @@ def jba_input_window(ed, product):
             (4022, "jbaInputWndDomainName2EtxtCtrl"))
     row(4005, "User ID text", "jbaInputWndUserIDStxtCtrl", (4006, "jbaInputWndUserIDEtxtCtrl"),
         (4015, "jbaInputWndUserID2EtxtCtrl") if account else None)
-    row(4007, "User ID Password text", "jbaInputWndUserIDPwStxtCtrl", (4008, "jbaInputWndUserIDPwEtxtCtrl"), secure=True)
+    row(4007, "User ID Password text", "jbaInputWndUserIDPwStxtCtrl", (4008, "jbaInputWndUserIDPwEtxtCtrl"),
+        secure=True)
     if account:
         row(4016, "Account ID text", "jbaInputWndAcntIDStxtCtrl", (4017, "jbaInputWndAcntIDEtxtCtrl"),
             (4018, "jbaInputWndAcntID2EtxtCtrl"))

@@ -7,8 +7,8 @@ second adjustment window holds.
 The panel's labels are empty: the code titles them from the PPD.
 """
 from imageoptions.texts import HELP, STRINGS
-from nibkit import box, button, custom_view, field, help_button, help_page, label, nib, panel_view, slider, stepper, \
-    window
+from nibkit import (box, bundle_info, button, custom_view, field, help_button, help_page, label, nib, panel_view,
+                    slider, stepper, window)
 from nibkit import popup as _popup
 
 PRODUCTS = ["Default00", "Default01", "Default02", "Default03", "Morvane00"]
@@ -94,7 +94,8 @@ def adjustment_window(outlet, cmyk, overprint):
         y -= 90
     if overprint:
         check_key, group_key = overprint
-        views.append(box(532, group_key, [15, y - 60, 430, 60], [button(510, check_key, [10, 10, 300, 18], kind="check")]))
+        views.append(box(532, group_key, [15, y - 60, 430, 60],
+                         [button(510, check_key, [10, 10, 300, 18], kind="check")]))
     views += [
         help_button(543),
         button(542, "Restore Default Button Text", [55, 12, 150, 32]),
@@ -105,10 +106,8 @@ def adjustment_window(outlet, cmyk, overprint):
 
 
 def write(ed, bundle):
-    bundle.info({"CFBundleIdentifier": ed.IDENTIFIER, "CFBundleName": "ImageOptions",
-                 "CFBundleExecutable": ed.BUNDLE + ".so", "CFBundleVersion": "1.0 Build 1",
-                 "CFBundleShortVersionString": "1.0", "CFBundleHelpBookName": STRINGS["Help Viewer Title for Image Options"],
-                 "NSPrincipalClass": ed.PRINCIPAL_CLASS})
+    bundle.info(bundle_info(ed.BUNDLE, ed.IDENTIFIER, "ImageOptions", STRINGS["Help Viewer Title for Image Options"],
+                            ed.PRINCIPAL_CLASS))
     check_key, group_key, overprint_cmyk = ed.OVERPRINT
     panels = nib(main_view(ed.CMYK_ROW), color_balance_window(),
                  adjustment_window("ImageAdjustmentWindow", True, None),

@@ -4,7 +4,7 @@ types: the code hides what a type lacks), the string table, the help pages
 and the alert icon. The two editions differ only in their module's data
 (identifier, principal class, help key).
 """
-from nibkit import (alert_icon, box, button, color_well, custom_view, field, label, nib, panel_view, popup,
+from nibkit import (alert_icon, box, bundle_info, button, color_well, custom_view, field, label, nib, panel_view, popup,
                     short_help_page, slider, stepper, window)
 from watermark.texts import STRINGS
 
@@ -86,10 +86,8 @@ def edit_window():
 
 
 def write(ed, bundle):
-    bundle.info({"CFBundleIdentifier": ed.IDENTIFIER, "CFBundleName": "Watermark",
-                 "CFBundleExecutable": ed.BUNDLE + ".so", "CFBundleVersion": "1.0 Build 1",
-                 "CFBundleShortVersionString": "1.0", "CFBundleHelpBookName": STRINGS["Help Viewer Title for WaterMark"],
-                 "NSPrincipalClass": ed.PRINCIPAL_CLASS})
+    bundle.info(bundle_info(ed.BUNDLE, ed.IDENTIFIER, "Watermark", STRINGS["Help Viewer Title for WaterMark"],
+                            ed.PRINCIPAL_CLASS))
     panels = nib(main_view(), edit_window())
     for product in ("Default00", "Default01"):
         bundle.nib("ZQWaterMark_%s" % product, panels)
