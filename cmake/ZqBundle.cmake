@@ -1,7 +1,51 @@
+# zq_resources(<Name> [GENERATOR <family>.<edition>])
+#
+# The resources of the bundle (or program) <Name>, put together in the build
+# tree at ${CMAKE_BINARY_DIR}/resources/<Name>/ by the one generator,
+# resources/generator/generate.py: the files written by hand in
+# resources/<Name>/ (laid out as the bundle without its module) and, with
+# GENERATOR, what that module of the generator writes. A file is one or the
+# other; one that is both stops the build. Target resources_<Name>; it runs
+# again when a hand-written file, the generator or the module's family
+# changes. Nothing it writes goes into the source tree.
+function(zq_resources name)
+  cmake_parse_arguments(R "" "GENERATOR" "" ${ARGN})
+  set(generator ${PROJECT_SOURCE_DIR}/resources/generator)
+  set(hand ${PROJECT_SOURCE_DIR}/resources/${name})
+  set(out ${CMAKE_BINARY_DIR}/resources/${name})
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/resources_${name}.stamp)
+  set(args --out ${out} --hand-written ${hand})
+  # Folders too, so that a file taken away runs it again.
+  file(GLOB_RECURSE inputs CONFIGURE_DEPENDS LIST_DIRECTORIES true ${hand}/*)
+  list(APPEND inputs ${generator} ${generator}/generate.py ${generator}/nibkit.py)
+  if(EXISTS ${hand})
+    list(APPEND inputs ${hand})
+  endif()
+  if(R_GENERATOR)
+    string(REGEX REPLACE "[.].*" "" family "${R_GENERATOR}")
+    string(REPLACE "." "/" module "${R_GENERATOR}")
+    if(NOT EXISTS ${generator}/${module}.py)
+      message(FATAL_ERROR "zq_resources(${name}): no module resources/generator/${module}.py")
+    endif()
+    file(GLOB family_files CONFIGURE_DEPENDS ${generator}/${family}/*.py)
+    list(APPEND inputs ${generator}/${family} ${family_files})
+    list(APPEND args --module ${R_GENERATOR})
+  elseif(NOT EXISTS ${hand})
+    message(FATAL_ERROR "zq_resources(${name}): neither resources/${name}/ nor a GENERATOR")
+  endif()
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${Python3_EXECUTABLE} ${generator}/generate.py ${args}
+    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+    DEPENDS ${inputs}
+    COMMENT "Resources of ${name}" VERBATIM)
+  add_custom_target(resources_${name} DEPENDS ${stamp})
+endfunction()
+
 # zq_add_bundle(<Name>
 #   SOURCES <files...>
-#   [IDENTIFIER <id>] [VERSION <text>] [HELP_BOOK <name>] | [INFO <Info.json>]
-#   [RESOURCES <dir>]            folder copied to <Name>.plugin/Resources
+#   [GENERATOR <family>.<edition>]  a shipped bundle: Info.json and Resources/ from zq_resources()
+#   | IDENTIFIER <id> [VERSION <text>] [HELP_BOOK <name>] [RESOURCES <dir>]
+#                                a test's bundle: Info.json made of these, <dir> copied to Resources/
 #   [OUTPUT_DIR <dir>]           default ${CMAKE_BINARY_DIR}/bundles
 #   [LINK <libraries...>] [DEFINITIONS <defs...>] [INCLUDES <dirs...>])
 #
@@ -9,8 +53,11 @@
 # visibility (so every bundle carries its own copy of the sources compiled
 # into it) that exports only its C factory, placed with its Info.json and
 # resources in <OUTPUT_DIR>/<Name>.plugin/. The target is named bundle_<Name>.
+# A bundle without IDENTIFIER is one we ship: its Info.json and Resources/
+# are those put together by zq_resources(<Name> [GENERATOR ...]), copied
+# anew whenever they change, and it is installed.
 function(zq_add_bundle name)
-  cmake_parse_arguments(B "" "IDENTIFIER;VERSION;HELP_BOOK;INFO;RESOURCES;OUTPUT_DIR"
+  cmake_parse_arguments(B "" "IDENTIFIER;VERSION;HELP_BOOK;GENERATOR;RESOURCES;OUTPUT_DIR"
                         "SOURCES;LINK;DEFINITIONS;INCLUDES" ${ARGN})
   if(NOT B_SOURCES)
     message(FATAL_ERROR "zq_add_bundle(${name}): no SOURCES")
@@ -41,11 +88,29 @@ function(zq_add_bundle name)
     target_link_options(${target} PRIVATE -Wl,-z,defs)
   endif()
 
-  if(B_INFO)
-    configure_file(${B_INFO} ${dir}/Info.json COPYONLY)
+  if(NOT B_IDENTIFIER)
+    if(B_RESOURCES OR B_VERSION OR B_HELP_BOOK)
+      message(FATAL_ERROR "zq_add_bundle(${name}): a shipped bundle's resources come from resources/${name}/"
+                          " and its GENERATOR, not from RESOURCES, VERSION or HELP_BOOK")
+    endif()
+    if(B_GENERATOR)
+      zq_resources(${name} GENERATOR ${B_GENERATOR})
+    else()
+      zq_resources(${name})
+    endif()
+    # The Resources/ of the last copy go first, so nothing taken away stays.
+    set(copied ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.stamp)
+    add_custom_command(OUTPUT ${copied}
+      COMMAND ${CMAKE_COMMAND} -E rm -rf ${dir}/Resources
+      COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_BINARY_DIR}/resources/${name} ${dir}
+      COMMAND ${CMAKE_COMMAND} -E touch ${copied}
+      DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/resources_${name}.stamp
+      COMMENT "Resources of ${name}.plugin" VERBATIM)
+    add_custom_target(${target}_resources ALL DEPENDS ${copied})
+    add_dependencies(${target} ${target}_resources)
   else()
-    if(NOT B_IDENTIFIER)
-      message(FATAL_ERROR "zq_add_bundle(${name}): give IDENTIFIER or INFO")
+    if(B_GENERATOR)
+      message(FATAL_ERROR "zq_add_bundle(${name}): GENERATOR is for the bundles we ship (no IDENTIFIER)")
     endif()
     if(NOT B_VERSION)
       set(B_VERSION "${PROJECT_VERSION}")
@@ -56,14 +121,13 @@ function(zq_add_bundle name)
     endif()
     string(APPEND info "\n}\n")
     file(GENERATE OUTPUT ${dir}/Info.json CONTENT "${info}")
-  endif()
-
-  if(B_RESOURCES)
-    # Copied on every build so edited nibs and tables reach the bundle.
-    add_custom_target(${target}_resources ALL
-      COMMAND ${CMAKE_COMMAND} -E copy_directory ${B_RESOURCES} ${dir}/Resources
-      COMMENT "Resources of ${name}.plugin" VERBATIM)
-    add_dependencies(${target} ${target}_resources)
+    if(B_RESOURCES)
+      # Copied on every build so edited nibs and tables reach the bundle.
+      add_custom_target(${target}_resources ALL
+        COMMAND ${CMAKE_COMMAND} -E copy_directory ${B_RESOURCES} ${dir}/Resources
+        COMMENT "Resources of ${name}.plugin" VERBATIM)
+      add_dependencies(${target} ${target}_resources)
+    endif()
   endif()
   if(shipped)
     install(DIRECTORY ${dir} DESTINATION ${CMAKE_INSTALL_LIBDIR}/zq/bundles USE_SOURCE_PERMISSIONS)

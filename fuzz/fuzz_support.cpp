@@ -70,4 +70,6 @@ std::string ReadFile(const std::string& path) {
 
 std::string SourcePath(const std::string& relative) { return std::string(ZQ_SOURCE_DIR) + "/" + relative; }
 
+std::string ResourcesPath(const std::string& bundle) { return std::string(ZQ_RESOURCES_DIR) + "/" + bundle; }
+
 }  // namespace zqfuzz

@@ -29,4 +29,8 @@ std::string ReadFile(const std::string& path);
 // A source folder of the project (compiled in as ZQ_SOURCE_DIR).
 std::string SourcePath(const std::string& relative);
 
+// The resources of a bundle as the build puts them together (a bundle minus
+// its module; compiled in as ZQ_RESOURCES_DIR).
+std::string ResourcesPath(const std::string& bundle);
+
 }  // namespace zqfuzz

@@ -3,6 +3,8 @@
 // checker, the mailbox choice of "ZQXMailBoxSettings", the brightness range
 // from the choice count), show, summary and the print gate, once as a
 // mailbox job and once not.
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -30,12 +32,17 @@ void RunPanel(ppd_file_t* ppd, const char* printType) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static zqp::Bundle* bundle = [] {
-    zqp::Bundle* b = zqp::Bundle::Open(zqfuzz::SourcePath("resources/ark-image-options-pde"), nullptr);
-    zqpde::pluginBundle = b;
-    return b;
+  // The build tree's resources; without them every input would pass untried.
+  static const bool opened = [] {
+    std::string error;
+    zqpde::pluginBundle = zqp::Bundle::Open(zqfuzz::ResourcesPath("ark-image-options-pde"), &error);
+    if (zqpde::pluginBundle == nullptr) {
+      std::fprintf(stderr, "image_options_ppd: %s\n", error.c_str());
+      std::abort();
+    }
+    return true;
   }();
-  if (bundle == nullptr) return 0;
+  (void)opened;
   const std::string path = zqfuzz::ScratchDir() + "/input.ppd";
   zqfuzz::WriteFile(path, std::string_view(reinterpret_cast<const char*>(data), size));
   std::string error;

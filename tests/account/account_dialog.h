@@ -19,7 +19,7 @@ inline constexpr const char* kPrinter = "zq-ark";
 
 // The bundle's resources folder (a bundle minus its module).
 inline zqp::Bundle* Resources() {
-    static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_SOURCE_DIR "/resources/ark-account-pde", nullptr);
+    static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_RESOURCES_DIR "/ark-account-pde", nullptr);
     return bundle;
 }
 

@@ -3,7 +3,7 @@
 // text by its localisation key, each help page by the PPD's help key. A name
 // that does not match shows up only as a missing panel, a dropped control or
 // "no translation" in front of the user; these tests catch it here, against
-// the resource folder itself opened as the bundle.
+// the resource folder the build puts together, opened as the bundle.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -19,7 +19,7 @@
 
 namespace {
 
-const std::string kBundleDir = std::string(ZQ_SOURCE_DIR) + "/resources/ark-account-pde";
+const std::string kBundleDir = std::string(ZQ_RESOURCES_DIR) + "/ark-account-pde";
 const std::vector<std::string> kTables = {"Localizable", "Localizable1"};
 
 zqp::Bundle* AccountBundle() {

@@ -18,7 +18,7 @@
 namespace {
 
 const std::string kPpdDir = std::string(ZQ_SOURCE_DIR) + "/ppd/";
-const std::string kBundleDir = std::string(ZQ_SOURCE_DIR) + "/resources/ark-account-pde";
+const std::string kBundleDir = std::string(ZQ_RESOURCES_DIR) + "/ark-account-pde";
 
 std::string Attr(ppd_file_t* ppd, const char* name) {
   ppd_attr_t* a = ppdFindAttr(ppd, name, nullptr);

@@ -23,6 +23,16 @@ check /usr/local/lib/zq/bundles/ark-account-pde.plugin/ark-account-pde.so
 check /usr/local/lib/zq/bundles/ark-account-pde.plugin/Info.json
 check /usr/local/lib/zq/bundles/ark-account-pde.plugin/Resources/Localizable.strings
 [ -x "$stage$serverbin/filter/ark-job-filter" ] || { echo "filter not executable"; fail=1; }
+# What the build put together of each bundle's and the upload client's
+# resources is what gets installed, nothing missing, nothing stale.
+for res in "$build"/resources/*/; do
+  name=$(basename "$res")
+  installed=$stage/usr/local/lib/zq/bundles/$name.plugin
+  [ -d "$installed" ] || installed=$stage/usr/local/share/zq/$name
+  if diff -r -x "$name.so" "$res" "$installed" > "$stage/resources.diff" 2>&1; then echo "ok   resources of $name"
+  else echo "installed resources of $name differ from the build's:"; cat "$stage/resources.diff"; fail=1; fi
+  rm -f "$stage/resources.diff"
+done
 # The kv29 value cache's folder, open to every user's first print.
 cache=$stage${ZQ_ROOT:-}/Library/Caches/Tavelle
 if [ "$(stat -c %a "$cache" 2>/dev/null)" = 1777 ]; then echo "ok   /Library/Caches/Tavelle 1777"

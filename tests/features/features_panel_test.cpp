@@ -23,7 +23,7 @@ using zqpde::test::TempDir;
 using namespace zqfeat::test;
 
 zqp::Bundle* Resources() {
-    static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_SOURCE_DIR "/resources/ark-features-pde", nullptr);
+    static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_RESOURCES_DIR "/ark-features-pde", nullptr);
     return bundle;
 }
 

@@ -19,7 +19,7 @@ namespace zqimg {
 namespace {
 
 zqp::Bundle* Resources() {
-    static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_SOURCE_DIR "/resources/ark-image-options-pde", nullptr);
+    static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_RESOURCES_DIR "/ark-image-options-pde", nullptr);
     return bundle;
 }
 

@@ -23,7 +23,7 @@
 namespace zqsp::test {
 
 inline zqp::Bundle* Resources() {
-    static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_SOURCE_DIR "/resources/ark-special-pages-pde", nullptr);
+    static zqp::Bundle* bundle = zqp::Bundle::Open(ZQ_RESOURCES_DIR "/ark-special-pages-pde", nullptr);
     return bundle;
 }
 

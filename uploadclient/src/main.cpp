@@ -10,12 +10,12 @@
 #include "zqp/nib_objects.h"
 
 #ifndef TOLLBOX_RESOURCES
-#define TOLLBOX_RESOURCES "resources/tollbox-upload-client"
+#define TOLLBOX_RESOURCES "build/resources/tollbox-upload-client"
 #endif
 
 namespace {
 
-// The resources of the source tree this program was built from, or, for an
+// The resources of the build tree this program was built in, or, for an
 // installed program, the installed ones beside it.
 std::string MainNib() {
   std::error_code ec;

@@ -1,0 +1,5 @@
+"""The ARK watermark bundle."""
+BUNDLE = "ark-watermark-pde"
+IDENTIFIER = "com.tavelle.r15.pde.Watermark"
+PRINCIPAL_CLASS = "LayoutPlugInr15"
+HELP_KEY = "ARK"

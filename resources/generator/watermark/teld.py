@@ -1,0 +1,5 @@
+"""The TELD watermark bundle."""
+BUNDLE = "teld-watermark-pde"
+IDENTIFIER = "com.tavelle.teld15.pde.Watermark"
+PRINCIPAL_CLASS = "LayoutPlugInTELDw15"
+HELP_KEY = "TELD"
