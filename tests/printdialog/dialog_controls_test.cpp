@@ -79,7 +79,7 @@ class DialogControlsTest : public ::testing::Test {
     all.insert(all.end(), lines.begin(), lines.end());
     try {
       d.Run(all);
-    } catch (const printdialog::ScriptError& e) {
+    } catch (const zqp::ScriptError& e) {
       return e.message;
     }
     return {};

@@ -130,13 +130,6 @@ TEST_F(DialogOrderTest, AnotherPanelsMarkReachesOnlyBuiltPanels) {
   EXPECT_EQ(std::count(calls_.begin(), calls_.end(), "B: changed ZQColorMode=Gray"), 0);
 }
 
-TEST(ScriptLinesTest, CrLfAndCrAloneEndLinesAlike) {
-  const std::vector<std::string> expected{"panel A", "show", "", "print"};
-  EXPECT_EQ(printdialog::ScriptLines("panel A\nshow\n\nprint\n"), expected);
-  EXPECT_EQ(printdialog::ScriptLines("panel A\r\nshow\r\n\r\nprint\r\n"), expected);
-  EXPECT_EQ(printdialog::ScriptLines("panel A\rshow\r\rprint"), expected);
-}
-
 }  // namespace
 
 namespace {
@@ -210,7 +203,7 @@ TEST_F(DialogOrderTest, SubmenuItemsTableRowsAndDoubleClick) {
     try {
       d->Run({"panel C", line});
       ADD_FAILURE() << line << " ran";
-    } catch (const printdialog::ScriptError& e) {
+    } catch (const zqp::ScriptError& e) {
       EXPECT_NE(e.message.find("line 2: "), std::string::npos) << e.message;
     }
   }

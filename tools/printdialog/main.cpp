@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
       std::cerr << "printdialog: cannot read script " << script << "\n";
       return 2;
     }
-    lines = printdialog::ScriptLines(text);
+    lines = zqp::ScriptLines(text);
   }
 
   zqp::EventLog::Shared().SetListener([](const zqp::Event& e) { std::cerr << e.Line() << "\n"; });
@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
       // One picture per panel, as the script left it.
       if (!snapshots.empty()) dialog.WriteSnapshots(snapshots);
       if (dialog.printAsked() && !dialog.printAllowed()) status = 1;
-    } catch (const printdialog::ScriptError& e) {
+    } catch (const zqp::ScriptError& e) {
       std::cerr << "printdialog: script error: " << e.message << "\n";
       status = 2;
     }

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "app_runner.h"
 #include "tl_app_delegate.h"
+#include "zqp/app_runner.h"
 #include "zqp/nib_objects.h"
 
 #ifndef TOLLBOX_RESOURCES
@@ -30,5 +30,5 @@ std::string MainNib() {
 
 int main(int argc, char** argv) {
   zqp::RegisterNibClass("", "TLAppDelegate", [] { return std::make_unique<tollbox::TLAppDelegate>(); });
-  return printdialog::RunApplication("tollbox-upload-client", MainNib(), argc, argv);
+  return zqp::RunApplication("tollbox-upload-client", MainNib(), argc, argv);
 }

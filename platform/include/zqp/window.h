@@ -2,7 +2,7 @@
 // Windows, the modal run, alerts, beeps and the file chooser.
 //
 // Nothing here waits for a person. runModal hands control to the installed
-// ModalDriver (a test, or the print dialog's script), which performs the
+// ModalDriver (a test, or a script runner, zqp/script.h), which performs the
 // user's actions inside the window until something calls stopModal. Runs
 // nest: an action inside a run may open another window or an alert. A driver
 // that returns while its run is still going cancels the run, so nothing can

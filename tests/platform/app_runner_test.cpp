@@ -5,10 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "../platform/test_support.h"
-#include "app_runner.h"
+#include "test_support.h"
+#include "zqp/app_runner.h"
 #include "zqp/nib_objects.h"
 #include "zqp/run_loop.h"
+#include "zqp/script.h"
 #include "zqp/window.h"
 
 namespace {
@@ -57,7 +58,7 @@ int RunScript(const zqtest::TempDir& dir, const std::string& script, std::string
   const std::string scriptPath = dir.file("script", script);
   const char* argv[] = {"app", "--script", scriptPath.c_str(), nullptr};
   testing::internal::CaptureStderr();
-  const int status = printdialog::RunApplication("app", nib, 3, const_cast<char**>(argv));
+  const int status = zqp::RunApplication("app", nib, 3, const_cast<char**>(argv));
   transcript = testing::internal::GetCapturedStderr();
   zqp::Application::Shared().reset();
   return status;
@@ -74,6 +75,17 @@ TEST(AppRunner, ScriptActsInTheMainWindowAndTheLoopServesModalRuns) {
   EXPECT_NE(t.find("value=\"back\""), std::string::npos) << t;
 }
 
+// An application has no panels, ticket or PPD: the dialog's commands are
+// neither listed nor run, and one in a script stops it like any unknown one.
+TEST(AppRunner, OnlyTheApplicationsCommandsAreListedAndRun) {
+  zqtest::TempDir dir;
+  std::string t;
+  EXPECT_EQ(RunScript(dir, "commands\nprint\n", t), 2);
+  EXPECT_NE(t.find("\n  click TAG "), std::string::npos) << t;
+  EXPECT_EQ(t.find("\n  print "), std::string::npos) << t;
+  EXPECT_NE(t.find("script error: line 2: unknown command \"print\""), std::string::npos) << t;
+}
+
 TEST(AppRunner, ScriptErrorsAndAWindowLeftOpenFailTheRun) {
   zqtest::TempDir dir;
   std::string t;
@@ -81,6 +93,13 @@ TEST(AppRunner, ScriptErrorsAndAWindowLeftOpenFailTheRun) {
   EXPECT_NE(t.find("script error: line 1: no view #nothing in window \"Main\""), std::string::npos) << t;
   EXPECT_EQ(RunScript(dir, "click #open\n", t), 2);
   EXPECT_NE(t.find("script ended inside the open modal window \"Inner\""), std::string::npos) << t;
+}
+
+TEST(ScriptLinesTest, CrLfAndCrAloneEndLinesAlike) {
+  const std::vector<std::string> expected{"panel A", "show", "", "print"};
+  EXPECT_EQ(zqp::ScriptLines("panel A\nshow\n\nprint\n"), expected);
+  EXPECT_EQ(zqp::ScriptLines("panel A\r\nshow\r\n\r\nprint\r\n"), expected);
+  EXPECT_EQ(zqp::ScriptLines("panel A\rshow\r\rprint"), expected);
 }
 
 }  // namespace

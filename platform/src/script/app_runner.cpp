@@ -1,4 +1,4 @@
-#include "app_runner.h"
+#include "zqp/app_runner.h"
 
 #include <fstream>
 #include <iostream>
@@ -6,14 +6,13 @@
 #include <sstream>
 #include <vector>
 
-#include "dialog.h"
 #include "zqp/events.h"
-#include "zqp/host.h"
 #include "zqp/http.h"
 #include "zqp/run_loop.h"
+#include "zqp/script.h"
 #include "zqp/window.h"
 
-namespace printdialog {
+namespace zqp {
 
 namespace {
 
@@ -44,7 +43,7 @@ int RunApplication(const std::string& program, const std::string& mainNibPath, i
       }
       scriptPath = argv[++i];
     } else if (a == "--help" || a == "-h") {
-      std::cout << usage << "Script commands, one a line:\n" << CommandList();
+      std::cout << usage << "Script commands, one a line:\n" << ScriptCommandList(ScriptRunner::Commands());
       return 0;
     } else {
       std::cerr << program << ": unknown argument " << a << "\n" << usage;
@@ -61,32 +60,30 @@ int RunApplication(const std::string& program, const std::string& mainNibPath, i
     lines = ScriptLines(text);
   }
 
-  zqp::EventLog::Shared().SetListener([](const zqp::Event& e) { std::cerr << e.Line() << "\n"; });
-  zqp::Application& app = zqp::Application::Shared();
-  zqp::RunLoop& loop = zqp::RunLoop::Main();
+  EventLog::Shared().SetListener([](const Event& e) { std::cerr << e.Line() << "\n"; });
+  Application& app = Application::Shared();
+  RunLoop& loop = RunLoop::Main();
   int status = 0;
   {
-    // The dialog without a PPD or panels: its commands act in the
-    // application's windows.
-    zqp::Host host(nullptr);
-    Dialog dialog(host, std::cerr);
-    std::vector<std::unique_ptr<zqp::Object>> topLevel;
+    // The commands act in the application's windows.
+    ScriptRunner runner(std::cerr);
+    std::vector<std::unique_ptr<Object>> topLevel;
     std::string error;
     if (!app.finishLaunching(mainNibPath, topLevel, &error)) {
       std::cerr << program << ": " << error << "\n";
       status = 2;
     } else {
-      dialog.setBeforeLine([&] {
+      runner.setBeforeLine([&] {
         loop.runOnce();
-        if (app.isTerminated()) dialog.stopScript("the application has terminated");
+        if (app.isTerminated()) runner.stopScript("the application has terminated");
       });
       try {
-        dialog.Run(lines);
+        runner.Run(lines);
       } catch (const ScriptError&) {
       }
       // What the person started (a transfer) ends before the run does.
-      if (!dialog.failure()) app.run([] { return zqp::HttpTransfer::Pending() == 0; });
-      if (const auto& f = dialog.failure()) {
+      if (!runner.failure()) app.run([] { return HttpTransfer::Pending() == 0; });
+      if (const auto& f = runner.failure()) {
         std::cerr << program << ": script error: " << f->message << "\n";
         status = 2;
       }
@@ -94,8 +91,8 @@ int RunApplication(const std::string& program, const std::string& mainNibPath, i
     app.setDelegate(nullptr);
     topLevel.clear();
   }
-  zqp::EventLog::Shared().SetListener({});
+  EventLog::Shared().SetListener({});
   return status;
 }
 
-}  // namespace printdialog
+}  // namespace zqp

@@ -1,10 +1,12 @@
 #pragma once
-// Runs an application without a screen, under the print dialog's script
-// machinery: the script plays the person at the window, alerts and sheets
-// take the script's answers, and the transcript goes to standard error.
+// Runs an application without a screen under a script (zqp/script.h): the
+// script plays the person at the window, alerts and sheets take the
+// script's answers, and the transcript goes to standard error.
 #include <string>
 
-namespace printdialog {
+#include "zqp/export.h"
+
+namespace zqp {
 
 // Loads the application's main nib (whose delegate the caller has
 // registered as a nib class), launches it, runs the script given with
@@ -14,6 +16,6 @@ namespace printdialog {
 // Exit status: 0; 2 for a usage error, a main nib that cannot be loaded, or
 // a script error (a script that still has lines when the application ends
 // is one).
-int RunApplication(const std::string& program, const std::string& mainNibPath, int argc, char** argv);
+ZQP_API int RunApplication(const std::string& program, const std::string& mainNibPath, int argc, char** argv);
 
-}  // namespace printdialog
+}  // namespace zqp
