@@ -93,6 +93,10 @@ TEST(AppRunner, ScriptErrorsAndAWindowLeftOpenFailTheRun) {
   EXPECT_NE(t.find("script error: line 1: no view #nothing in window \"Main\""), std::string::npos) << t;
   EXPECT_EQ(RunScript(dir, "click #open\n", t), 2);
   EXPECT_NE(t.find("script ended inside the open modal window \"Inner\""), std::string::npos) << t;
+  // The call that run posted for its modal window never ran; it must not
+  // run in the next application of the process, whose objects are others.
+  EXPECT_EQ(RunScript(dir, "dump #status\n", t), 0) << t;
+  EXPECT_EQ(t.find("delivered"), std::string::npos) << t;
 }
 
 TEST(ScriptLinesTest, CrLfAndCrAloneEndLinesAlike) {

@@ -35,6 +35,9 @@ class ZQP_API RunLoop {
   void runOnce();
   // Ends the innermost run.
   void stop();
+  // Drops every posted call and timer not yet run: what an application left
+  // behind when it ended must not run on its objects once they are gone.
+  void discardPending();
   int depth() const { return depth_; }
 
  private:

@@ -90,6 +90,10 @@ int RunApplication(const std::string& program, const std::string& mainNibPath, i
     }
     app.setDelegate(nullptr);
     topLevel.clear();
+    // Calls the application posted but never saw run (a script that ended
+    // inside a modal window) would otherwise run on its destroyed objects
+    // in the next run of this process.
+    loop.discardPending();
   }
   EventLog::Shared().SetListener({});
   return status;

@@ -40,6 +40,17 @@ void RunLoop::stop() {
   wake_.notify_all();
 }
 
+void RunLoop::discardPending() {
+  std::deque<Call> calls;
+  std::map<TimerId, Timer> timers;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    calls.swap(posted_);
+    timers.swap(timers_);
+  }
+  // Destroyed outside the lock: a call's captures may post again.
+}
+
 bool RunLoop::dispatch() {
   std::deque<Call> calls;
   std::vector<TimerId> due;
