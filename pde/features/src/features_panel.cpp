@@ -103,8 +103,6 @@ std::vector<std::string> TextList(const zqp::InfoValue* v) {
     return out;
 }
 
-ppd_file_t* HostPPD(zqp::DialogHost* host) { return host != nullptr ? host->ppdFile() : nullptr; }
-
 }  // namespace
 
 // ---- bundle rules ----------------------------------------------------------------
@@ -176,7 +174,7 @@ zqp::View* PrintFeaturesPDEr15::panelView() {
 }
 
 std::string PrintFeaturesPDEr15::panelName() {
-    ppd_file_t* ppd = HostPPD(GetCurrentPDECallbackObj());
+    ppd_file_t* ppd = HostPPD();
     if (ppd_attr_t* a = ppd != nullptr ? zqpde::ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr) : nullptr;
         a != nullptr && a->value != nullptr)
         LocalizeTableName = std::string("Localizable") + a->value;
@@ -206,7 +204,7 @@ void PrintFeaturesPDEr15::WriteCoilPunchFace(ppd_file_t* ppd) {
 }
 
 std::vector<std::string> PrintFeaturesPDEr15::supportedPPDOptionKeys() {
-    ppd_file_t* ppd = HostPPD(GetCurrentPDECallbackObj());
+    ppd_file_t* ppd = HostPPD();
     if (ppd == nullptr) return {};
     // One hash per panel, made once and owned here.
     if (!ownHash_ && zqpde::CDFKeyExist(ppd, "ZQXCDFSetting")) {
@@ -606,7 +604,7 @@ int32_t PrintFeaturesPDEr15::AddUserPaneControl(zqp::Bundle* bundle, ppd_file_t*
 
 bool PrintFeaturesPDEr15::SimulationOpenPDE() {
     zqp::DialogHost* host = GetCurrentPDECallbackObj();
-    ppd_file_t* ppd = HostPPD(host);
+    ppd_file_t* ppd = HostPPD();
     if (ppd == nullptr) return true;
     if (!LoadView("PrintFeaturesPDE : restoreValuesAndReturnError - %d")) return false;
     const bool first = bFirstInitialzePDE;
@@ -653,7 +651,7 @@ bool PrintFeaturesPDEr15::saveValuesAndReturnError(std::string*) {
     if (!isShouldPrintCalled && controlsInitialised && Settings() != nullptr) SetValueToTicket(Settings(), false);
     isShouldPrintCalled = false;
     // Read after this save's marks, so the flag names the paper the printer gets.
-    ppd_file_t* ppd = HostPPD(GetCurrentPDECallbackObj());
+    ppd_file_t* ppd = HostPPD();
     bool tab = false;
     if (ppd != nullptr)
         for (const char* key : ppdKeyArrayMediaType)
