@@ -162,6 +162,21 @@ TEST_F(ConstraintFileTest, MissingFileOrAttributeLeavesTheHash) {
     EXPECT_EQ(hash.size(), 1u);
 }
 
+// What the version labels say: a file named but not readable (the empty
+// name too) is no usable constraint file; naming none is fine.
+TEST_F(ConstraintFileTest, UsableOnlyWhenNoneIsNamedOrTheNamedFileOpens) {
+    const std::string readable = WriteFile("FeatureTiger\n\n");
+    const struct {
+        std::string attributes;
+        bool usable;
+    } cases[] = {{"", true}, {Attr(readable), true}, {Attr(files_.path() + "/absent.txt"), false}, {Attr(""), false}};
+    for (const auto& c : cases) {
+        PPD ppd(Body(c.attributes));
+        EXPECT_EQ(ConstraintFileUsable(ppd.get()), c.usable) << c.attributes;
+    }
+    EXPECT_TRUE(ConstraintFileUsable(nullptr));
+}
+
 TEST_F(ConstraintFileTest, ReaderSkipsBadRecordsAndStopsAtTrailingText) {
     PPD ppd(Body());
     auto read = [&](const std::string& text) {

@@ -174,7 +174,7 @@ protected:
     static void SetUpTestSuite() {
         files_ = new test::BundleOnDisk("Panel", R"({"CFBundleIdentifier": "com.zq.test.panelbundle"})",
                                         {{"Localizable.strings", R"({"Win Title": "Details"})"},
-                                         {"Localizable2.strings", "{}"},
+                                         {"Localizable2.strings", R"({"Win Title": "Details of the printer"})"},
                                          {"Win.nib", R"({"objects": [
             {"class": "Window", "outlet": "window", "content": {"class": "View", "subviews": [
               {"class": "TextField", "tag": 61}, {"class": "Button", "tag": 62, "title": "OK"}]}}]})"}});
@@ -204,6 +204,15 @@ TEST_F(PanelBundle, TheNibIsLoadedOnceFromTheExtensionsBundle) {
     pluginBundle = saved;
 }
 
+// A window whose texts all come from the printer's table takes its title from there too.
+class PrinterTableWindow : public PopupWinInPanel {
+public:
+    using PopupWinInPanel::PopupWinInPanel;
+
+protected:
+    std::string TitleTable() const override { return StringTable(); }
+};
+
 TEST_F(PanelBundle, AWindowTitleWithoutTranslationAndTheTableFromThePPD) {
     zqp::Window window;
     PopupWinInPanel titled(&window, "Win Title");
@@ -215,6 +224,21 @@ TEST_F(PanelBundle, AWindowTitleWithoutTranslationAndTheTableFromThePPD) {
     EXPECT_EQ(window.title(), zqp::kNoTranslation);
     EXPECT_EQ(untitled.GetLocalizeTableName(), "Localizable2");
     EXPECT_FALSE(untitled.InitializeUserPaneTitle(nullptr));
+
+    // The framework's title stays in the default table; the printer's
+    // table is the window's choice, and holds at every re-initialisation.
+    PopupWinInPanel plain(&window, "Win Title");
+    plain.InitializeUserPane(bundle_, ppd.get());
+    EXPECT_EQ(window.title(), "Details");
+    PrinterTableWindow printers(&window, "Win Title");
+    printers.InitializeUserPane(bundle_, ppd.get());
+    EXPECT_EQ(window.title(), "Details of the printer");
+    window.setTitle("");
+    printers.ReInitializeUserPane();
+    EXPECT_EQ(window.title(), "Details of the printer");
+    PrinterTableWindow withoutPPD(&window, "Win Title");
+    withoutPPD.InitializeUserPane(bundle_, nullptr);
+    EXPECT_EQ(window.title(), "Details");
 }
 
 }  // namespace

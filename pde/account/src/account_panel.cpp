@@ -5,8 +5,6 @@
 
 #include <zqp/view.h>
 
-#include <cstdio>
-
 #include "edition_traits.h"
 #include "zqpde/app_resources.h"
 #include "zqpde/base_print_panel.h"
@@ -41,14 +39,8 @@ std::unique_ptr<zqpde::BaseControl> MakeVersionLabel(zqp::View* view, bool cdfSu
     return label;
 }
 
-std::string TextTableFromPPD(ppd_file_t* ppd) {
-    if (ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr); a && a->value)
-        return std::string("Localizable") + a->value;
-    return {};
-}
-
 std::string PanelName(zqp::DialogHost* host, const char* titleKey) {
-    std::string table = TextTableFromPPD(host != nullptr ? host->ppdFile() : nullptr);
+    std::string table = zqpde::TextTableFromPPD(host != nullptr ? host->ppdFile() : nullptr);
     if (table.empty()) table = "Localizable";
     if (zqpde::pluginBundle == nullptr) return {};
     return zqpde::pluginBundle->localizedString(titleKey, zqp::kNoTranslation, table);
@@ -57,15 +49,6 @@ std::string PanelName(zqp::DialogHost* host, const char* titleKey) {
 void UseTextTable(zqpde::BasePrintPanel& panel, const std::string& table) {
     if (zqpde::BasePrintPanel::ControlList* controls = panel.getCtrlGroupArrayRef())
         for (auto& c : *controls) c->SetLocalizeTableName(table);
-}
-
-bool ConstraintFileUsable(ppd_file_t* ppd) {
-    ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQXCDFSetting", nullptr);
-    if (a == nullptr || a->value == nullptr) return true;
-    FILE* f = std::fopen(a->value, "r");
-    if (f == nullptr) return false;
-    std::fclose(f);
-    return true;
 }
 
 }  // namespace zqacct

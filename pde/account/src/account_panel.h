@@ -1,7 +1,6 @@
 #pragma once
-// What the two panels of the Account extension share: their name and text
-// table from the PPD, the text table of every control, and the version
-// label's constraint-file check.
+// What the two panels of the Account extension share: their name in the
+// PPD's text table, the text table of every control, and the version label.
 #include <cups/ppd.h>
 
 #include <memory>
@@ -18,9 +17,6 @@ class BaseControl;
 
 namespace zqacct {
 
-// "Localizable" followed by the PPD's "ZQLocalizableFileIndex"; empty without it.
-std::string TextTableFromPPD(ppd_file_t* ppd);
-
 // The panel's localised name (titleKey in the host PPD's table).
 std::string PanelName(zqp::DialogHost* host, const char* titleKey);
 
@@ -30,8 +26,5 @@ void UseTextTable(zqpde::BasePrintPanel& panel, const std::string& table);
 // The panel's version label as the edition shows it: hidden, or "ver." and
 // the bundle's short version shown.
 std::unique_ptr<zqpde::BaseControl> MakeVersionLabel(zqp::View* view, bool cdfSupport);
-
-// False when the PPD names a constraint file ("ZQXCDFSetting") that cannot be read.
-bool ConstraintFileUsable(ppd_file_t* ppd);
 
 }  // namespace zqacct

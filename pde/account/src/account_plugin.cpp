@@ -41,23 +41,14 @@ bool CheckDeviceModelFromPPD(ppd_file_t* ppd, const char* ppdkey) {
     return attr != nullptr && attr->value != nullptr && std::string_view(attr->value) == model;
 }
 
-bool PrintAccountPDEPlugInr15::initWithBundle(zqp::Bundle* bundle) {
-    if (zqpde::pluginBundle == nullptr) zqpde::pluginBundle = bundle;
-    return true;
-}
-
 bool PrintAccountPDEPlugInr15::CheckLoadCondition(ppd_file_t* ppd, const char* ppdkey) {
     ppd_attr_t* attr = zqpde::ppdFindAttr_ALT(ppd, ppdkey, nullptr);
     return attr == nullptr || attr->value == nullptr || std::strcmp(attr->value, "False") != 0;
 }
 
-std::vector<std::unique_ptr<zqp::Panel>> PrintAccountPDEPlugInr15::PDEPanelsForType(const std::string& type,
-                                                                                     zqp::DialogHost* host) {
+std::vector<std::unique_ptr<zqp::Panel>> PrintAccountPDEPlugInr15::PanelsForPPD(ppd_file_t* ppd, zqp::Bundle* bundle,
+                                                                                 zqp::DialogHost* host) {
     std::vector<std::unique_ptr<zqp::Panel>> panels;
-    ppd_file_t* ppd = zqpde::PrintDialogPPD(type, host);
-    if (ppd == nullptr) return panels;
-    zqp::Bundle* bundle = zqpde::ExtensionBundle();
-
     // An edition may let the PPD switch a panel off.
     auto offered = [&](const char* attribute) { return attribute == nullptr || CheckLoadCondition(ppd, attribute); };
     if (auto jba = offered(edition::kJBALoadAttribute)

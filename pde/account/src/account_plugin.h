@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "edition_traits.h"
+#include "zqpde/panel_factory.h"
 
 namespace zqp {
 class Bundle;
@@ -39,14 +40,16 @@ struct PanelProduct {
 std::optional<PanelProduct> PanelProductFromPPD(ppd_file_t* ppd, const zqp::Bundle* bundle, const char* attribute,
                                                 const char* nibPrefix, const char* helpPrefix);
 
-class PrintAccountPDEPlugInr15 : public zqp::PlugIn {
+class PrintAccountPDEPlugInr15 : public zqpde::ExtensionPlugIn {
 public:
-    bool initWithBundle(zqp::Bundle* bundle) override;
-    // The job-authentication panel first (when the PPD has one), then the
-    // print-type panel; empty for another dialog type or without a PPD.
-    std::vector<std::unique_ptr<zqp::Panel>> PDEPanelsForType(const std::string& type, zqp::DialogHost* host) override;
     // False only when the attribute's value is "False".
     static bool CheckLoadCondition(ppd_file_t* ppd, const char* ppdkey);
+
+protected:
+    // The job-authentication panel first (when the PPD has one), then the
+    // print-type panel.
+    std::vector<std::unique_ptr<zqp::Panel>> PanelsForPPD(ppd_file_t* ppd, zqp::Bundle* bundle,
+                                                          zqp::DialogHost* host) override;
 };
 
 }  // namespace zqacct

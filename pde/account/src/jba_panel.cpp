@@ -108,8 +108,8 @@ int32_t JBAListCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqp
         return 0;
     const zqp::MenuItem* item = view->itemAtIndex(whichPreferenceKey);
     if (item == nullptr) return 0;
-    const std::string table = panel != nullptr && !panel->TextTable().empty() ? panel->TextTable() : "Localizable";
-    const std::string key = bundle->localizedString(summarytextRef, zqp::kNoTranslation, table);
+    const std::string key = bundle->localizedString(summarytextRef, zqp::kNoTranslation,
+                                                    panel != nullptr ? panel->StringTable() : zqp::kDefaultStringTable);
     (*dictionary)[key] = item->title;
     order->push_back(key);
     return 0;
@@ -250,8 +250,7 @@ bool JBAWndHelpButtonARK::UIEventHandler() {
 
 // ---- panel -----------------------------------------------------------------------------------------------
 
-JBAPDEr15::JBAPDEr15(zqp::DialogHost* host) {
-    initWithCallback(host);
+JBAPDEr15::JBAPDEr15(zqp::DialogHost* host) : zqpde::ExtensionPanel(host, "JBAPDE") {
     if (edition::kRemembersInValueCache) SetRememberedStore(RememberedStore::kValueCache);
 }
 
@@ -262,21 +261,11 @@ void JBAPDEr15::setPDEType(int32_t type) {
 
 const char* JBAPDEr15::getPDENibFileNamePrintType() const { return edition::JBAProductInfo[pdeType].nibName; }
 
-bool JBAPDEr15::LoadView(const char* logTag, std::string* error) {
-    if (jbaView != nullptr) return true;
-    zqp::Outlets outlets;
+void JBAPDEr15::BindOutlets(zqp::Outlets& outlets) {
     outlets.bind("jbaView", jbaView);
     outlets.bind("jbaInfoAdminWnd", jbaInfoAdminWndOutlet);
     outlets.bind("jbaInfoWnd", jbaInfoWndOutlet);
     outlets.bind("jbaInputWndRes", jbaInputWndOutlet);
-    if (!loadNibNamed(getPDENibFileNamePrintType(), outlets, error)) return false;
-    zqp::Log("JBAPDE : %s - %zu", logTag, topLevelObjs.size());
-    return jbaView != nullptr;
-}
-
-zqp::View* JBAPDEr15::panelView() {
-    LoadView("panelView", nullptr);
-    return jbaView;
 }
 
 std::string JBAPDEr15::panelName() {
@@ -287,11 +276,7 @@ std::string JBAPDEr15::panelName() {
 std::string JBAPDEr15::panelKind() { return edition::kJBAPanelKind; }
 
 bool JBAPDEr15::shouldShowHelp() {
-    if (jbaWndHelpButtonCtrlPtr != nullptr && !jbaWndHelpButtonCtrlPtr->RealHelpFileName().empty()) {
-        jbaWndHelpButtonCtrlPtr->UIEventHandler();
-        return false;
-    }
-    return true;
+    return HelpByButton(jbaWndHelpButtonCtrlPtr, &JBAWndHelpButtonARK::RealHelpFileName);
 }
 
 void JBAPDEr15::CreatePanel(zqp::Window* window) {
@@ -330,7 +315,7 @@ void JBAPDEr15::CreateInfoLists(ppd_file_t* ppd) {
 
 void JBAPDEr15::CreateControls() {
     ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
-    const bool cdf = ConstraintFileUsable(ppd);
+    const bool cdf = zqpde::ConstraintFileUsable(ppd);
     zqp::View* v = jbaView;
     auto title = std::make_unique<PTStaticTextEditControlARK>();
     title->CreateControl(v->viewWithTag(jbaMngTypeTitleTag), "JBA Account Mode Text");
@@ -375,51 +360,20 @@ int32_t JBAPDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) {
     // Editions without the accounting-information lists have no customised prompt.
     bIsCostomizeUserPromptExist = edition::kAccountingInfoLists && zqpde::CheckPPDKeyIsExist(ppd, "ZQSelectID");
     if (bIsCostomizeUserPromptExist) iCostomizeUserPromptValue = zqpde::GetValueFromPPD(ppd, "ZQSelectID", jbaSettingStr);
-    if (std::string table = TextTableFromPPD(ppd); !table.empty()) LocalizeTableName = table;
+    if (std::string table = zqpde::TextTableFromPPD(ppd); !table.empty()) LocalizeTableName = table;
     UseTextTable(*this, LocalizeTableName);
     for (zqpde::BasePrintPanel* w : fWindowGroupArray)
         if (w != nullptr) UseTextTable(*w, LocalizeTableName);
     return zqpde::BasePrintPanel::InitializeUserPane(bundle, ppd);
 }
 
-bool JBAPDEr15::restoreValuesAndReturnError(std::string* error) {
-    return OpenPDE("restoreValuesAndReturnError", true, error);
-}
+bool JBAPDEr15::restoreValuesAndReturnError(std::string* error) { return OpenPDE("restoreValuesAndReturnError", error); }
 
-bool JBAPDEr15::SimulationOpenPDE(std::string* error) { return OpenPDE("SimulationOpenPDE", false, error); }
-
-bool JBAPDEr15::OpenPDE(const char* logTag, bool restore, std::string* error) {
-    zqp::DialogHost* host = GetCurrentPDECallbackObj();
-    ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
-    if (ppd == nullptr) return true;
-    if (!LoadView(logTag, error)) return false;
-    const bool first = bFirstInitialzePDE;
-    int32_t help = 0;
-    if (first) {
-        CreatePanel(nullptr);
-        help = zqpde::RegisterMyHelpBook();
-        InitializeUserPane(zqpde::pluginBundle, ppd);
-    }
-    SetCurrentPrintSettings(host->printSettings(), ppd, host, host->printSession());
-    SetCurrentPrintSession(host->printSession());
+void JBAPDEr15::RestoreValues(ppd_file_t*, bool first) {
     SetUIDataToIniData();
-    if (restore && !first) ResetControlStatus();
-    GetValueFromPreference();
+    if (!first) ResetControlStatus();
+    GetRememberedValues();
     SetCurrentValueToUI();
-    bFirstInitialzePDE = false;
-    return help == 0;
-}
-
-int32_t JBAPDEr15::GetValueFromPreference() {
-    if (zqpde::OSVersionCode() >= kPrintSettingsPreferencesVersion)
-        return zqpde::BasePrintPanel::GetValueFromPreferenceWithPrinterSettings();
-    return zqpde::BasePrintPanel::GetValueFromPreference();
-}
-
-int32_t JBAPDEr15::SetValueToPreference() {
-    if (zqpde::OSVersionCode() >= kPrintSettingsPreferencesVersion)
-        return zqpde::BasePrintPanel::SetValueToPreferenceWithPrinterSettings();
-    return zqpde::BasePrintPanel::SetValueToPreference();
 }
 
 int32_t JBAPDEr15::getAccountMode() const {
@@ -460,11 +414,12 @@ bool JBAPDEr15::OnClickPrintCommand() {
     return JobStatus == kJobMayPrint;
 }
 
-void JBAPDEr15::WriteTicket(zqp::PrintSettings* settings) {
-    if (settings == nullptr) return;
+bool JBAPDEr15::WriteTicketTo(zqp::PrintSettings* settings) {
+    if (settings == nullptr) return false;
     SetValueToTicket(settings, false, &qspControlIDArray);
     // The job prints whatever this answers; a failed key is logged.
     if (!SetInformationToTicket(settings, false)) zqp::Log("JBAPDE : host information not fully written");
+    return true;
 }
 
 bool JBAPDEr15::shouldPrint() {
@@ -476,21 +431,13 @@ bool JBAPDEr15::shouldPrint() {
         return true;
     if (bFirstInitialzePDE) SimulationOpenPDE(nullptr);
     if (!OnClickPrintCommand()) return false;
-    if (jbaView != nullptr) SetValueFromUIToControl();
-    const int32_t status = SetValueToPreference();
-    if (status == 0) WriteTicket(host->printSettings());
-    return status == 0;
+    return SaveRememberedValues(host->printSettings());
 }
 
 bool JBAPDEr15::saveValuesAndReturnError(std::string*) {
     if (bFirstInitialzePDE) return true;
-    if (jbaView != nullptr) SetValueFromUIToControl();
-    const int32_t status = SetValueToPreference();
-    if (status == 0) WriteTicket(GetCurrentPMPrintSettings());
-    return status == 0;
+    return SaveRememberedValues(GetCurrentPMPrintSettings());
 }
-
-zqp::Summary JBAPDEr15::summaryInfo() { return SummaryOfControls(); }
 
 std::unique_ptr<zqp::Panel> CreateJBAPanel(zqp::DialogHost* host, int32_t productType, bool opsPdf) {
     auto panel = std::make_unique<JBAPDEr15>(host);

@@ -13,6 +13,7 @@
 #include "jba_tables.h"
 #include "print_type_controls.h"
 #include "zqpde/base_print_panel.h"
+#include "zqpde/extension_panel.h"
 #include "zqpde/standard_controls.h"
 
 namespace zqp {
@@ -124,35 +125,30 @@ private:
     std::string helpfilename, realHelpfilename;
 };
 
-class JBAPDEr15 : public zqp::Panel, public zqpde::BasePrintPanel {
+class JBAPDEr15 : public zqpde::ExtensionPanel {
 public:
     explicit JBAPDEr15(zqp::DialogHost* host);
     ~JBAPDEr15() override;
 
     // ---- print-dialog protocol ----
-    zqp::View* panelView() override;
     std::string panelName() override;
     std::string panelKind() override;
-    std::vector<std::string> supportedPPDOptionKeys() override { return {}; }
-    void willShow() override {}
-    bool shouldHide() override { return true; }
     bool shouldShowHelp() override;
+    // A job for another destination than a printer passes at once; for a
+    // printer a panel never restored is built, the details asked for at
+    // print, then the save.
     bool shouldPrint() override;
     bool restoreValuesAndReturnError(std::string* error) override;
     bool saveValuesAndReturnError(std::string* error) override;
-    zqp::Summary summaryInfo() override;
-    void PPDOptionKeyValueDidChange(const std::string&, const std::string&) override {}
 
     // ---- framework ----
     void CreatePanel(zqp::Window* window) override;
     int32_t InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) override;
-    int32_t GetValueFromPreference() override;
-    int32_t SetValueToPreference() override;
 
-    bool SimulationOpenPDE(std::string* error);
     bool OnClickPrintCommand();
-    // The ticket pass of every control, then the host information.
-    void WriteTicket(zqp::PrintSettings* settings);
+    // The ticket pass of every control (the listed fields scrambled), then
+    // the host information; false without settings.
+    bool WriteTicketTo(zqp::PrintSettings* settings) override;
 
     // ---- what the controls and windows ask of the panel ----
     const ProductInfoItem* getJBAProductInfoPtr() const { return edition::JBAProductInfo; }
@@ -185,12 +181,17 @@ public:
     int32_t getInfoSetMode() const;
     // Whether the account mode's window asks for the details at print.
     bool getbInputWndVisible() const;
-    bool IsFirstInitialize() const { return bFirstInitialzePDE; }
     const std::string& TextTable() const { return LocalizeTableName; }
 
+protected:
+    std::string NibName() override { return getPDENibFileNamePrintType(); }
+    void BindOutlets(zqp::Outlets& outlets) override;
+    zqp::View* View() const override { return jbaView; }
+    // The IniData values, on a later open the disable and hide counts
+    // afresh, the remembered values, shown.
+    void RestoreValues(ppd_file_t* ppd, bool first) override;
+
 private:
-    bool LoadView(const char* logTag, std::string* error);
-    bool OpenPDE(const char* logTag, bool restore, std::string* error);
     void CreateControls();
     // The accounting-information list, its title and the hidden case list.
     void CreateInfoLists(ppd_file_t* ppd);
@@ -200,7 +201,6 @@ private:
     zqp::Window* jbaInfoWndOutlet = nullptr;
     zqp::Window* jbaInputWndOutlet = nullptr;
 
-    bool bFirstInitialzePDE = true;
     int32_t JobStatus = 0;
     int32_t pdeType = 0;
     bool bIsCostomizeUserPromptExist = false;

@@ -154,8 +154,7 @@ bool PTSetupButtonARK::UIEventHandler() {
 
 // ---- panel -------------------------------------------------------------------------------------------
 
-PrintTypePDEr15::PrintTypePDEr15(zqp::DialogHost* host) {
-    initWithCallback(host);
+PrintTypePDEr15::PrintTypePDEr15(zqp::DialogHost* host) : zqpde::ExtensionPanel(host, "PrintTypePDE") {
     if (edition::kRemembersInValueCache) SetRememberedStore(RememberedStore::kValueCache);
 }
 
@@ -177,10 +176,12 @@ SetupWindowARK* PrintTypePDEr15::SetupWindowFor(int32_t printType) const {
 
 void* PrintTypePDEr15::GetErrMsgPanel() { return ErrMsgWndCtrl.get(); }
 
-bool PrintTypePDEr15::LoadView(const char* logTag, std::string* error) {
-    if (PrintTypeView != nullptr) return true;
+std::string PrintTypePDEr15::NibName() {
     const int32_t type = pdeType >= 0 && pdeType < static_cast<int32_t>(edition::kPTProductCount) ? pdeType : 0;
-    zqp::Outlets outlets;
+    return edition::PTProductInfo[type].nibName;
+}
+
+void PrintTypePDEr15::BindOutlets(zqp::Outlets& outlets) {
     outlets.bind("PrintTypeView", PrintTypeView);
     outlets.bind("PrintTypeSamplePrintWindow", samplePrintWindowOutlet);
     outlets.bind("PrintTypeSecurePrintWindow", securePrintWindowOutlet);
@@ -188,14 +189,6 @@ bool PrintTypePDEr15::LoadView(const char* logTag, std::string* error) {
     outlets.bind("PrintTypeMailBoxPrintWindow", mailBoxPrintWindowOutlet);
     outlets.bind("ErrWindow", errWindowOutlet);
     outlets.bind("PrintTypePopUpWindow", aboutWindowOutlet);
-    if (!loadNibNamed(edition::PTProductInfo[type].nibName, outlets, error)) return false;
-    zqp::Log("PrintTypePDE : %s - %zu", logTag, topLevelObjs.size());
-    return PrintTypeView != nullptr;
-}
-
-zqp::View* PrintTypePDEr15::panelView() {
-    LoadView("panelView", nullptr);
-    return PrintTypeView;
 }
 
 std::string PrintTypePDEr15::panelName() {
@@ -205,15 +198,7 @@ std::string PrintTypePDEr15::panelName() {
 
 std::string PrintTypePDEr15::panelKind() { return edition::kPrintTypePanelKind; }
 
-void PrintTypePDEr15::willShow() { zqpde::BasePrintPanel::willShow(); }
-
-bool PrintTypePDEr15::shouldShowHelp() {
-    if (PrintTypeHelpBtnCtrl != nullptr && !PrintTypeHelpBtnCtrl->HelpFileName().empty()) {
-        PrintTypeHelpBtnCtrl->UIEventHandler();
-        return false;
-    }
-    return true;
-}
+bool PrintTypePDEr15::shouldShowHelp() { return HelpByButton(PrintTypeHelpBtnCtrl, &PrintTypeHelpBtnARK::HelpFileName); }
 
 void PrintTypePDEr15::CreatePanel(zqp::Window* window) {
     zqpde::BasePrintPanel::CreatePanel(window);
@@ -233,7 +218,7 @@ void PrintTypePDEr15::CreatePanel(zqp::Window* window) {
 
 void PrintTypePDEr15::CreateControls() {
     ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
-    const bool cdf = ConstraintFileUsable(ppd);
+    const bool cdf = zqpde::ConstraintFileUsable(ppd);
     zqp::View* v = PrintTypeView;
     auto title = std::make_unique<PTStaticTextEditControlARK>();
     title->CreateControl(v->viewWithTag(PrintTypePopupListitleTag), "Print Type List");
@@ -282,38 +267,21 @@ void PrintTypePDEr15::CreateControls() {
 
 int32_t PrintTypePDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) {
     bPPDkeyPassCodeExist = zqpde::CheckPPDKeyIsExist(ppd, edition::kPassCodeLimitKey);
-    if (std::string table = TextTableFromPPD(ppd); !table.empty()) LocalizeTableName = table;
+    if (std::string table = zqpde::TextTableFromPPD(ppd); !table.empty()) LocalizeTableName = table;
     UseTextTable(*this, LocalizeTableName);
     for (zqpde::BasePrintPanel* w : fWindowGroupArray)
         if (w != nullptr) UseTextTable(*w, LocalizeTableName);
     return zqpde::BasePrintPanel::InitializeUserPane(bundle, ppd);
 }
 
-bool PrintTypePDEr15::restoreValuesAndReturnError(std::string* error) { return SimulationOpenPDE(error); }
-
-bool PrintTypePDEr15::SimulationOpenPDE(std::string* error) {
-    zqp::DialogHost* host = GetCurrentPDECallbackObj();
-    ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
-    if (ppd == nullptr) return true;
-    if (!LoadView("SimulationOpenPDE", error)) return false;
-    const bool first = bFirstInitialzePDE;
-    int32_t help = 0;
-    if (first) {
-        CreatePanel(nullptr);
-        help = zqpde::RegisterMyHelpBook();
-        InitializeUserPane(zqpde::pluginBundle, ppd);
-    }
-    SetCurrentPrintSettings(host->printSettings(), ppd, host, host->printSession());
-    SetCurrentPrintSession(host->printSession());
+void PrintTypePDEr15::RestoreValues(ppd_file_t*, bool first) {
     SetUIDataToIniData();
     if (!first) ResetControlStatus();
-    GetValueFromPreference();
+    GetRememberedValues();
     // A ticket this panel wrote (a preset) wins over the remembered values.
-    if (edition::kReadsPreset && host->printSettings() != nullptr && host->printSettings()->Has(kPrintTypeTicketKey))
-        GetValueFromPreset();
+    zqp::PrintSettings* settings = HostPrintSettings();
+    if (edition::kReadsPreset && settings != nullptr && settings->Has(kPrintTypeTicketKey)) GetValueFromPreset();
     SetCurrentValueToUI();
-    bFirstInitialzePDE = false;
-    return help == 0;
 }
 
 // ---- remembered values -----------------------------------------------------------------------------
@@ -350,11 +318,9 @@ void PrintTypePDEr15::RecallBlocks() {
     }
 }
 
-int32_t PrintTypePDEr15::GetValueFromPreference() {
+int32_t PrintTypePDEr15::GetRememberedValues() {
     RecallBlocks();
-    if (zqpde::OSVersionCode() >= kPrintSettingsPreferencesVersion)
-        return zqpde::BasePrintPanel::GetValueFromPreferenceWithPrinterSettings();
-    return zqpde::BasePrintPanel::GetValueFromPreference();
+    return zqpde::ExtensionPanel::GetRememberedValues();
 }
 
 bool PrintTypePDEr15::GetValueFromPreset() {
@@ -400,11 +366,9 @@ bool PrintTypePDEr15::RememberBlocks() {
     return ok;
 }
 
-int32_t PrintTypePDEr15::SetValueToPreference() {
+int32_t PrintTypePDEr15::SetRememberedValues() {
     if (!RememberBlocks()) return 1;
-    if (zqpde::OSVersionCode() >= kPrintSettingsPreferencesVersion)
-        return zqpde::BasePrintPanel::SetValueToPreferenceWithPrinterSettings();
-    return zqpde::BasePrintPanel::SetValueToPreference();
+    return zqpde::ExtensionPanel::SetRememberedValues();
 }
 
 // ---- ticket -------------------------------------------------------------------------------------------
@@ -431,6 +395,12 @@ int32_t PrintTypePDEr15::SetValueToTicket(zqp::PrintSettings* settings, bool loc
     return zqpde::BasePrintPanel::SetValueToTicket(settings, lock, encryptArray);
 }
 
+bool PrintTypePDEr15::WriteTicketTo(zqp::PrintSettings* settings) {
+    if (settings == nullptr) return false;
+    SetValueToTicket(settings, false, &qspControlIDArray);
+    return true;
+}
+
 void PrintTypePDEr15::terminate() {
     qspControlIDArray.clear();
     zqpde::BasePrintPanel::terminate();
@@ -452,10 +422,7 @@ bool PrintTypePDEr15::saveValuesAndReturnError(std::string*) {
     // A panel never opened has nothing to save; the print gate builds it.
     if (bFirstInitialzePDE) return true;
     if (!ValidateUserPane()) return false;
-    if (PrintTypeView != nullptr) SetValueFromUIToControl();
-    if (SetValueToPreference() != 0) return false;
-    SetValueToTicket(GetCurrentPMPrintSettings(), false, &qspControlIDArray);
-    return true;
+    return SaveRememberedValues(GetCurrentPMPrintSettings());
 }
 
 bool PrintTypePDEr15::OnClickPrintCommand() {
@@ -471,14 +438,7 @@ bool PrintTypePDEr15::OnClickPrintCommand() {
 bool PrintTypePDEr15::shouldPrint() {
     if (bFirstInitialzePDE && !SimulationOpenPDE(nullptr) && PrintTypeView == nullptr) return true;
     if (!OnClickPrintCommand()) return false;
-    if (PrintTypeView != nullptr) SetValueFromUIToControl();
-    const int32_t status = SetValueToPreference();
-    zqp::DialogHost* host = GetCurrentPDECallbackObj();
-    if (status == 0 && host != nullptr && host->printSettings() != nullptr)
-        SetValueToTicket(host->printSettings(), false, &qspControlIDArray);
-    return status == 0;
+    return SaveRememberedValues(HostPrintSettings());
 }
-
-zqp::Summary PrintTypePDEr15::summaryInfo() { return SummaryOfControls(); }
 
 }  // namespace zqacct

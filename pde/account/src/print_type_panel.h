@@ -12,6 +12,7 @@
 
 #include "print_type_tables.h"
 #include "zqpde/base_print_panel.h"
+#include "zqpde/extension_panel.h"
 #include "zqpde/standard_controls.h"
 
 namespace zqacct {
@@ -56,41 +57,33 @@ public:
     bool UIEventHandler() override;
 };
 
-class PrintTypePDEr15 : public zqp::Panel, public zqpde::BasePrintPanel {
+class PrintTypePDEr15 : public zqpde::ExtensionPanel {
 public:
     explicit PrintTypePDEr15(zqp::DialogHost* host);
     ~PrintTypePDEr15() override;
 
     // ---- print-dialog protocol ----
-    zqp::View* panelView() override;
     std::string panelName() override;
     std::string panelKind() override;
-    std::vector<std::string> supportedPPDOptionKeys() override { return {}; }
-    void willShow() override;
-    bool shouldHide() override { return true; }
     bool shouldShowHelp() override;
     bool shouldPrint() override;
-    bool restoreValuesAndReturnError(std::string* error) override;
     bool saveValuesAndReturnError(std::string* error) override;
-    zqp::Summary summaryInfo() override;
-    void PPDOptionKeyValueDidChange(const std::string&, const std::string&) override {}
 
     // ---- framework ----
     void CreatePanel(zqp::Window* window) override;
     int32_t InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) override;
-    int32_t GetValueFromPreference() override;
     // The values a preset carries: the print type, names and pass code as
     // this panel wrote them to the ticket (escape and scrambling reversed).
     // A control the preset names no value for keeps what it holds.
     bool GetValueFromPreset() override;
-    int32_t SetValueToPreference() override;
     using zqpde::BasePrintPanel::SetValueToTicket;
     int32_t SetValueToTicket(zqp::PrintSettings* settings, bool lock,
                              const std::vector<zqp::View*>* encryptArray) override;
+    // The ticket pass with the listed fields scrambled; false without settings.
+    bool WriteTicketTo(zqp::PrintSettings* settings) override;
     void terminate() override;
     void* GetErrMsgPanel() override;
 
-    bool SimulationOpenPDE(std::string* error);
     bool OnClickPrintCommand();
     // Every control's check in order; false at the first refusal.
     bool ValidateUserPane();
@@ -126,8 +119,19 @@ public:
     // The table the controls' texts come from ("Localizable<n>").
     const std::string& TextTable() const { return LocalizeTableName; }
 
+protected:
+    // The panel's own values (user name, document-name type, document name)
+    // beside the controls'.
+    int32_t GetRememberedValues() override;
+    int32_t SetRememberedValues() override;
+    std::string NibName() override;
+    void BindOutlets(zqp::Outlets& outlets) override;
+    zqp::View* View() const override { return PrintTypeView; }
+    // As the job-authentication panel's, and a ticket this panel wrote (a
+    // preset) read over the remembered values.
+    void RestoreValues(ppd_file_t* ppd, bool first) override;
+
 private:
-    bool LoadView(const char* logTag, std::string* error);
     void CreateControls();
     bool RememberBlocks();
     void RecallBlocks();
@@ -140,7 +144,6 @@ private:
     zqp::Window* errWindowOutlet = nullptr;
     zqp::Window* aboutWindowOutlet = nullptr;
 
-    bool bFirstInitialzePDE = true;
     bool bKeywordSupported = false;
     bool bIsOPSPDFDriver = false;
     bool bPPDkeyPassCodeExist = false;

@@ -441,9 +441,7 @@ void ErrMsgWindow::RunModel() { RunWindow(windowRef); }
 void ErrMsgWindow::Present(zqp::Bundle* bundle, const char* messageKey) {
     if (windowRef == nullptr || bundle == nullptr || messageKey == nullptr) return;
     if (auto* label = dynamic_cast<zqp::TextField*>(windowRef->viewWithTag(ErrMsgWndWarningTag)))
-        label->setStringValue(bundle->localizedString(messageKey, zqp::kNoTranslation, LocalizeTableName.empty()
-                                                                                           ? "Localizable"
-                                                                                           : LocalizeTableName));
+        label->setStringValue(bundle->localizedString(messageKey, zqp::kNoTranslation, StringTable()));
     RunModel();
 }
 

@@ -53,8 +53,7 @@ void SetBlockText(std::vector<char>& block, const std::string& text) {
 void ShowFieldAlert(zqpde::BaseControl& control, zqp::Bundle* bundle, zqpde::BasePrintPanel* panel, const char* key,
                     zqp::AlertStyle style, const std::function<std::string(const std::string&)>& fill) {
     if (bundle == nullptr || panel == nullptr || key == nullptr) return;
-    const std::string& table = panel->GetLocalizeTableName();
-    const std::string tableName = table.empty() ? "Localizable" : table;
+    const std::string tableName = panel->StringTable();
     const std::string text = bundle->localizedString(key, zqp::kNoTranslation, tableName);
     zqp::Alert alert;
     alert.addButtonWithTitle(bundle->localizedString("Alert OK Btn", zqp::kNoTranslation, tableName));
@@ -332,14 +331,6 @@ int32_t PFFeatureWndARK::ActivateWindow() {
     SetCurrentValueToUI();
     zqp::Application::Shared().runModalForWindow(*w);
     return 0;
-}
-
-bool PFFeatureWndARK::InitializeUserPaneTitle(zqp::Bundle* bundle) {
-    if (bundle == nullptr || winTitleTextRef.empty()) return false;
-    if (zqp::Window* w = GetWindowRef())
-        w->setTitle(bundle->localizedString(winTitleTextRef, zqp::kNoTranslation,
-                                            LocalizeTableName.empty() ? "Localizable" : LocalizeTableName));
-    return true;
 }
 
 namespace {

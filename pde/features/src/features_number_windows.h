@@ -166,7 +166,9 @@ class PFFeatureWndARK : public zqpde::PopupWinInPanel {
 public:
     PFFeatureWndARK(zqp::Window* window, const char* theWinTitleStr) : zqpde::PopupWinInPanel(window, theWinTitleStr) {}
     int32_t ActivateWindow() override;
-    bool InitializeUserPaneTitle(zqp::Bundle* bundle) override;
+
+protected:
+    std::string TitleTable() const override { return StringTable(); }
 };
 
 class PFNumberWndARK : public PFFeatureWndARK {

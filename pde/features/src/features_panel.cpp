@@ -103,8 +103,6 @@ std::vector<std::string> TextList(const zqp::InfoValue* v) {
     return out;
 }
 
-ppd_file_t* HostPPD(zqp::DialogHost* host) { return host != nullptr ? host->ppdFile() : nullptr; }
-
 }  // namespace
 
 // ---- bundle rules ----------------------------------------------------------------
@@ -142,13 +140,14 @@ std::optional<ModeInfo> ModeInfoFromBundle(const zqp::Bundle* bundle, const std:
 
 // ---- panel -----------------------------------------------------------------------
 
-PrintFeaturesPDEr15::PrintFeaturesPDEr15(zqp::DialogHost* host) { initWithCallback(host); }
+// The log lines of the open name the restore, whichever call opens.
+constexpr const char* kOpenLogTag = "restoreValuesAndReturnError";
+
+PrintFeaturesPDEr15::PrintFeaturesPDEr15(zqp::DialogHost* host) : zqpde::ExtensionPanel(host, "PrintFeaturesPDE") {}
 
 PrintFeaturesPDEr15::~PrintFeaturesPDEr15() { terminate(); }
 
-bool PrintFeaturesPDEr15::LoadView(const char* logLine) {
-    if (PrintFeaturesView != nullptr) return true;
-    zqp::Outlets outlets;
+void PrintFeaturesPDEr15::BindOutlets(zqp::Outlets& outlets) {
     outlets.bind("PrintFeaturesView", PrintFeaturesView);
     outlets.bind("FeaturesSetSText", FeaturesSetSText);
     outlets.bind("printFeatureGroupList", printFeatureGroupList);
@@ -160,8 +159,14 @@ bool PrintFeaturesPDEr15::LoadView(const char* logLine) {
     outlets.bind("pfBookletMarginSetupButton", pfBookletMarginSetupButton);
     outlets.bind("pfOffsetStackingSetupButton", pfOffsetStackingSetupButton);
     outlets.bind("pfNumInSeqSetupButton", pfNumInSeqSetupButton);
+}
+
+bool PrintFeaturesPDEr15::LoadView(const char* logTag, std::string*) {
+    if (PrintFeaturesView != nullptr) return true;
+    zqp::Outlets outlets;
+    BindOutlets(outlets);
     loadNibNamed(kFeaturesNib, outlets, nullptr);
-    zqp::Log(logLine, static_cast<int>(topLevelObjs.size()));
+    zqp::Log("PrintFeaturesPDE : %s - %d", logTag, static_cast<int>(topLevelObjs.size()));
     // Templates appear only where a control takes them over.
     for (zqp::Button* b : {pfSeparatorSetupButton, pfTabMarginSetupButton, pfTrimmerSetupButton,
                            pfBookletMarginSetupButton, pfOffsetStackingSetupButton, pfNumInSeqSetupButton})
@@ -170,26 +175,16 @@ bool PrintFeaturesPDEr15::LoadView(const char* logLine) {
     return PrintFeaturesView != nullptr;
 }
 
-zqp::View* PrintFeaturesPDEr15::panelView() {
-    LoadView("PrintFeaturesPDE : panelView - %d");
-    return PrintFeaturesView;
-}
-
 std::string PrintFeaturesPDEr15::panelName() {
-    ppd_file_t* ppd = HostPPD(GetCurrentPDECallbackObj());
-    if (ppd_attr_t* a = ppd != nullptr ? zqpde::ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr) : nullptr;
-        a != nullptr && a->value != nullptr)
-        LocalizeTableName = std::string("Localizable") + a->value;
+    if (std::string table = zqpde::TextTableFromPPD(HostPPD()); !table.empty()) LocalizeTableName = table;
     if (thePDEName.empty() && zqpde::pluginBundle != nullptr)
-        thePDEName = zqpde::pluginBundle->localizedString(
-            "PDE Title", zqp::kNoTranslation, LocalizeTableName.empty() ? "Localizable" : LocalizeTableName);
+        thePDEName = zqpde::pluginBundle->localizedString("PDE Title", zqp::kNoTranslation, StringTable());
     return thePDEName;
 }
 
 std::string PrintFeaturesPDEr15::LocalizedText(const char* key) const {
     if (zqpde::pluginBundle == nullptr) return key;
-    return zqpde::pluginBundle->localizedString(key, zqp::kNoTranslation,
-                                                LocalizeTableName.empty() ? "Localizable" : LocalizeTableName);
+    return zqpde::pluginBundle->localizedString(key, zqp::kNoTranslation, StringTable());
 }
 
 zqp::PrintSettings* PrintFeaturesPDEr15::Settings() const {
@@ -206,7 +201,7 @@ void PrintFeaturesPDEr15::WriteCoilPunchFace(ppd_file_t* ppd) {
 }
 
 std::vector<std::string> PrintFeaturesPDEr15::supportedPPDOptionKeys() {
-    ppd_file_t* ppd = HostPPD(GetCurrentPDECallbackObj());
+    ppd_file_t* ppd = HostPPD();
     if (ppd == nullptr) return {};
     // One hash per panel, made once and owned here.
     if (!ownHash_ && zqpde::CDFKeyExist(ppd, "ZQXCDFSetting")) {
@@ -604,56 +599,44 @@ int32_t PrintFeaturesPDEr15::AddUserPaneControl(zqp::Bundle* bundle, ppd_file_t*
     return plan_.status();
 }
 
-bool PrintFeaturesPDEr15::SimulationOpenPDE() {
-    zqp::DialogHost* host = GetCurrentPDECallbackObj();
-    ppd_file_t* ppd = HostPPD(host);
-    if (ppd == nullptr) return true;
-    if (!LoadView("PrintFeaturesPDE : restoreValuesAndReturnError - %d")) return false;
-    const bool first = bFirstInitialzePDE;
-    bool helpRegistered = true;
-    if (first) {
-        CreatePanel(PrintFeaturesView != nullptr ? PrintFeaturesView->window() : nullptr);
-        helpRegistered = zqpde::RegisterMyHelpBook() == 0;
-        // A constraint file read when the dialog asked for the keys; the
-        // hash from the PPD otherwise (also when the dialog never asked).
-        if (!ownHash_ && zqpde::CDFKeyExist(ppd, "ZQXCDFSetting")) {
-            ownHash_ = std::make_unique<zqpde::ConstraintHash>(100);
-            zqpde::GetEPPD(ppd, *ownHash_, "ZQXCDFSetting", "PrintFeaturePDE");
-        }
-        if (!ownHash_) ownHash_ = std::make_unique<zqpde::ConstraintHash>(100);
-        SeteppdPtr(ownHash_.get());
-        InitializeUserPane(zqpde::pluginBundle, ppd);
-        if (assemblyStatus_ != 0)
-            zqp::Log("PrintFeaturesPDE : InitializeUserPane - %d", static_cast<int>(assemblyStatus_));
-    }
-    SetCurrentPrintSettings(host->printSettings(), ppd, host, host->printSession());
-    RefreshCrossPanelState();
-    if (controlsInitialised) {
-        if (first) SetUIDataToIniData();
-        GetValueFromPreset();
-        SetCurrentValueToUI();
-        if (!first) UpdateConflictsPanelControlFromPPD(ppd);
-    }
-    bFirstInitialzePDE = false;
-    return !first || helpRegistered;
+zqp::Window* PrintFeaturesPDEr15::FirstOpenWindow() {
+    return PrintFeaturesView != nullptr ? PrintFeaturesView->window() : nullptr;
 }
 
-bool PrintFeaturesPDEr15::restoreValuesAndReturnError(std::string*) { return SimulationOpenPDE(); }
+void PrintFeaturesPDEr15::InitializeFirstOpen(zqp::DialogHost*, ppd_file_t* ppd) {
+    // A constraint file read when the dialog asked for the keys; the hash
+    // from the PPD otherwise (also when the dialog never asked).
+    if (!ownHash_ && zqpde::CDFKeyExist(ppd, "ZQXCDFSetting")) {
+        ownHash_ = std::make_unique<zqpde::ConstraintHash>(100);
+        zqpde::GetEPPD(ppd, *ownHash_, "ZQXCDFSetting", "PrintFeaturePDE");
+    }
+    if (!ownHash_) ownHash_ = std::make_unique<zqpde::ConstraintHash>(100);
+    SeteppdPtr(ownHash_.get());
+    InitializeUserPane(zqpde::pluginBundle, ppd);
+    if (assemblyStatus_ != 0) zqp::Log("PrintFeaturesPDE : InitializeUserPane - %d", static_cast<int>(assemblyStatus_));
+}
+
+void PrintFeaturesPDEr15::RestoreValues(ppd_file_t* ppd, bool first) {
+    RefreshCrossPanelState();
+    if (controlsInitialised) ShowTicketValues(ppd, first);
+}
+
+bool PrintFeaturesPDEr15::restoreValuesAndReturnError(std::string*) { return OpenPDE(kOpenLogTag, nullptr); }
 
 bool PrintFeaturesPDEr15::shouldPrint() {
-    if (bFirstInitialzePDE) SimulationOpenPDE();
-    if (PrintFeaturesView != nullptr) SetValueFromUIToControl();
-    if (controlsInitialised && Settings() != nullptr) SetValueToTicket(Settings(), false);
-    isShouldPrintCalled = true;
+    if (bFirstInitialzePDE) OpenPDE(kOpenLogTag, nullptr);
+    CommitShownValues();
+    if (controlsInitialised) WriteTicketTo(Settings());
+    NotePrintGateWrote();
     return true;
 }
 
 bool PrintFeaturesPDEr15::saveValuesAndReturnError(std::string*) {
-    if (PrintFeaturesView != nullptr) SetValueFromUIToControl();
-    if (!isShouldPrintCalled && controlsInitialised && Settings() != nullptr) SetValueToTicket(Settings(), false);
-    isShouldPrintCalled = false;
+    CommitShownValues();
+    // The save right after the print gate writes no ticket again.
+    if (!TakePrintGateWrote() && controlsInitialised) WriteTicketTo(Settings());
     // Read after this save's marks, so the flag names the paper the printer gets.
-    ppd_file_t* ppd = HostPPD(GetCurrentPDECallbackObj());
+    ppd_file_t* ppd = HostPPD();
     bool tab = false;
     if (ppd != nullptr)
         for (const char* key : ppdKeyArrayMediaType)
@@ -666,16 +649,10 @@ bool PrintFeaturesPDEr15::saveValuesAndReturnError(std::string*) {
 
 // ---- principal class -----------------------------------------------------------
 
-bool PrintFeaturesPDEPluginr15::initWithBundle(zqp::Bundle* bundle) {
-    if (zqpde::pluginBundle == nullptr) zqpde::pluginBundle = bundle;
-    return true;
-}
-
-std::vector<std::unique_ptr<zqp::Panel>> PrintFeaturesPDEPluginr15::PDEPanelsForType(const std::string& type,
-                                                                                     zqp::DialogHost* host) {
+std::vector<std::unique_ptr<zqp::Panel>> PrintFeaturesPDEPluginr15::PanelsForPPD(ppd_file_t* ppd, zqp::Bundle* bundle,
+                                                                                 zqp::DialogHost* host) {
     std::vector<std::unique_ptr<zqp::Panel>> panels;
-    ppd_file_t* ppd = zqpde::PrintDialogPPD(type, host);
-    if (!FeaturesPanelOffered(ppd, zqpde::ExtensionBundle())) return panels;
+    if (!FeaturesPanelOffered(ppd, bundle)) return panels;
     panels.push_back(std::make_unique<PrintFeaturesPDEr15>(host));
     return panels;
 }

@@ -20,6 +20,8 @@
 #include "features_layout.h"
 #include "zqpde/base_print_panel.h"
 #include "zqpde/constraint_hash.h"
+#include "zqpde/extension_panel.h"
+#include "zqpde/panel_factory.h"
 
 namespace zqp {
 class Box;
@@ -44,17 +46,15 @@ struct ModeInfo {
 };
 std::optional<ModeInfo> ModeInfoFromBundle(const zqp::Bundle* bundle, const std::string& mode);
 
-class PrintFeaturesPDEr15 : public zqp::Panel, public zqpde::BasePrintPanel, public FeaturesPanelState {
+class PrintFeaturesPDEr15 : public zqpde::ExtensionPanel, public FeaturesPanelState {
 public:
     explicit PrintFeaturesPDEr15(zqp::DialogHost* host);
     ~PrintFeaturesPDEr15() override;
 
-    zqp::View* panelView() override;
     std::string panelName() override;
     std::string panelKind() override { return kFeaturesPanelKind; }
     std::vector<std::string> supportedPPDOptionKeys() override;
     void willShow() override;
-    bool shouldHide() override { return true; }
     bool shouldPrint() override;
     bool restoreValuesAndReturnError(std::string* error) override;
     bool saveValuesAndReturnError(std::string* error) override;
@@ -95,10 +95,22 @@ public:
     const std::vector<std::string>& PlacedKeywords() const { return zqPPDKeywordList; }
     const std::string& ProductMode() const { return currentProductMode; }
 
+protected:
+    std::string NibName() override { return kFeaturesNib; }
+    void BindOutlets(zqp::Outlets& outlets) override;
+    zqp::View* View() const override { return PrintFeaturesView; }
+    // Its own: the load is logged (and the setup-button templates hidden)
+    // whatever the nib gave, and no message is handed back.
+    bool LoadView(const char* logTag, std::string* error) override;
+    zqp::Window* FirstOpenWindow() override;
+    // The constraint hash first, and the build's status logged after.
+    void InitializeFirstOpen(zqp::DialogHost* host, ppd_file_t* ppd) override;
+    // The other panels' keys first; a panel whose controls were never set
+    // up reads no values.
+    void RestoreValues(ppd_file_t* ppd, bool first) override;
+
 private:
-    bool SimulationOpenPDE();
     void RefreshCrossPanelState();
-    bool LoadView(const char* logLine);
     int32_t AddUserPaneControl(zqp::Bundle* bundle, ppd_file_t* ppd);
     void AddOrdinaryOption(const PlacedOption& placed, ppd_file_t* ppd);
     void CreateCoversSepControl(ppd_file_t* ppd);
@@ -140,8 +152,6 @@ private:
 
     CrossPanelState cross_;
     bool isLayoutPanelExist = false;
-    bool bFirstInitialzePDE = true;
-    bool isShouldPrintCalled = false;
     bool controlsInitialised = false;
     int32_t assemblyStatus_ = 0;
     std::string PrintFeaturesMode;
@@ -158,10 +168,10 @@ private:
     std::map<FeatureWindow, std::unique_ptr<zqpde::PopupWinInPanel>> featureWindows_;
 };
 
-class PrintFeaturesPDEPluginr15 : public zqp::PlugIn {
-public:
-    bool initWithBundle(zqp::Bundle* bundle) override;
-    std::vector<std::unique_ptr<zqp::Panel>> PDEPanelsForType(const std::string& type, zqp::DialogHost* host) override;
+class PrintFeaturesPDEPluginr15 : public zqpde::ExtensionPlugIn {
+protected:
+    std::vector<std::unique_ptr<zqp::Panel>> PanelsForPPD(ppd_file_t* ppd, zqp::Bundle* bundle,
+                                                          zqp::DialogHost* host) override;
 };
 
 }  // namespace zqfeat

@@ -153,8 +153,8 @@ PrintFeaturesPDEr15* FeaturesPanelOf(zqpde::BasePrintPanel* window) {
 std::string ValueText(bool inches, int32_t value) { return inches ? HundredthsText(value) : TenthsText(value); }
 
 std::string Translated(zqp::Bundle* bundle, const zqpde::BasePrintPanel* panel, const char* key) {
-    const std::string table = panel != nullptr ? panel->GetLocalizeTableName() : std::string();
-    return bundle->localizedString(key, zqp::kNoTranslation, table.empty() ? "Localizable" : table);
+    return bundle->localizedString(key, zqp::kNoTranslation,
+                                   panel != nullptr ? panel->StringTable() : zqp::kDefaultStringTable);
 }
 
 // A whole 32-bit number, nothing else.

@@ -341,6 +341,13 @@ void BasePrintPanel::SetCurrentPPD(ppd_file_t* ppd) { m_ptCurrentPPD = ppd; }
 ppd_file_t* BasePrintPanel::GetCurrentPPD() { return m_ptCurrentPPD; }
 void BasePrintPanel::SetCurrentPDECallbackObj(zqp::DialogHost* callback) { m_pPDECallbackObj = callback; }
 zqp::DialogHost* BasePrintPanel::GetCurrentPDECallbackObj() { return m_pPDECallbackObj; }
+ppd_file_t* BasePrintPanel::HostPPD() const { return m_pPDECallbackObj != nullptr ? m_pPDECallbackObj->ppdFile() : nullptr; }
+zqp::PrintSettings* BasePrintPanel::HostPrintSettings() const {
+    return m_pPDECallbackObj != nullptr ? m_pPDECallbackObj->printSettings() : nullptr;
+}
+std::string BasePrintPanel::StringTable() const {
+    return LocalizeTableName.empty() ? std::string(zqp::kDefaultStringTable) : LocalizeTableName;
+}
 
 bool BasePrintPanel::loadNibNamed(const std::string& name, const zqp::Outlets& owner, std::string* error) {
     if (nibLoaded) return true;
@@ -369,10 +376,7 @@ PopupWinInPanel::PopupWinInPanel(zqp::Window* window, const char* theWinTitleStr
 }
 
 int32_t PopupWinInPanel::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) {
-    if (ppd != nullptr && LocalizeTableName.empty()) {
-        ppd_attr_t* index = ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr);
-        if (index != nullptr && index->value != nullptr) LocalizeTableName = std::string("Localizable") + index->value;
-    }
+    if (ppd != nullptr && LocalizeTableName.empty()) LocalizeTableName = TextTableFromPPD(ppd);
     InitializeUserPaneTitle(bundle);
     InitializeUserPaneControl(bundle, ppd);
     pdeBundleRef = bundle;
@@ -407,9 +411,12 @@ int32_t PopupWinInPanel::DeactivateWindow() {
 
 bool PopupWinInPanel::InitializeUserPaneTitle(zqp::Bundle* bundle) {
     if (bundle == nullptr || winTitleTextRef.empty()) return false;
-    if (windowRef != nullptr) windowRef->setTitle(bundle->localizedString(winTitleTextRef, zqp::kNoTranslation));
+    if (windowRef != nullptr)
+        windowRef->setTitle(bundle->localizedString(winTitleTextRef, zqp::kNoTranslation, TitleTable()));
     return true;
 }
+
+std::string PopupWinInPanel::TitleTable() const { return zqp::kDefaultStringTable; }
 
 bool PopupWinInPanel::ReInitializeUserPaneTitle() { return InitializeUserPaneTitle(pdeBundleRef); }
 

@@ -4,6 +4,7 @@
 
 #include <zqp/utf8.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <istream>
@@ -188,6 +189,15 @@ bool CDFKeyExist(ppd_file_t* ppd, const char* attributeName) {
     if (attributeName == nullptr) return false;
     const std::string name(zqp::Utf8Prefix(attributeName, kCDFNameMaxBytes));
     return ppdFindAttr_ALT(ppd, name.c_str(), nullptr) != nullptr;
+}
+
+bool ConstraintFileUsable(ppd_file_t* ppd) {
+    ppd_attr_t* a = ppdFindAttr_ALT(ppd, "ZQXCDFSetting", nullptr);
+    if (a == nullptr || a->value == nullptr) return true;
+    FILE* f = std::fopen(a->value, "r");
+    if (f == nullptr) return false;
+    std::fclose(f);
+    return true;
 }
 
 std::string CDFSectionName(std::string_view sectionBase) {

@@ -33,4 +33,17 @@ std::optional<PanelResources> PanelResourcesFromPPD(ppd_file_t* ppd, const zqp::
     return r;
 }
 
+bool ExtensionPlugIn::initWithBundle(zqp::Bundle* bundle) {
+    if (pluginBundle == nullptr) pluginBundle = bundle;
+    handed_ = bundle;
+    return true;
+}
+
+std::vector<std::unique_ptr<zqp::Panel>> ExtensionPlugIn::PDEPanelsForType(const std::string& type,
+                                                                           zqp::DialogHost* host) {
+    ppd_file_t* ppd = PrintDialogPPD(type, host);
+    if (ppd == nullptr) return {};
+    return PanelsForPPD(ppd, ExtensionBundle(), host);
+}
+
 }  // namespace zqpde

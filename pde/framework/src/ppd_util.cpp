@@ -115,6 +115,11 @@ int GetMBMaxNumberFromPPD(ppd_file_t* ppd, const char* attributeName) {
     return getIntFromString(zqp::Utf8Prefix(attr->value, 255), 3);
 }
 
+std::string TextTableFromPPD(ppd_file_t* ppd) {
+    ppd_attr_t* index = ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr);
+    return index != nullptr && index->value != nullptr ? std::string("Localizable") + index->value : std::string();
+}
+
 std::string FixPPDKeywordAccordingToType(ppd_file_t* ppd, const char* keyword) {
     if (keyword == nullptr) return std::string();
     std::string out(zqp::Utf8Prefix(keyword, kFixedKeywordMaxBytes));

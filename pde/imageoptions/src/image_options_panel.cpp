@@ -94,16 +94,6 @@ std::optional<long> LeadingInteger(const std::string& text) {
     return v;
 }
 
-// True when the constraint file the PPD names can be read (or none is named).
-bool ConstraintFileUsable(ppd_file_t* ppd) {
-    ppd_attr_t* a = ppd != nullptr ? zqpde::ppdFindAttr_ALT(ppd, "ZQXCDFSetting", nullptr) : nullptr;
-    if (a == nullptr || a->value == nullptr || a->value[0] == '\0') return true;
-    FILE* f = std::fopen(a->value, "r");
-    if (f == nullptr) return false;
-    std::fclose(f);
-    return true;
-}
-
 }  // namespace
 
 std::string TicketKey(const char* name) { return std::string(Edition().ticketNamespace) + name; }
@@ -168,7 +158,7 @@ bool IsJobTypeMailbox(zqp::PrintSettings* settings, const std::string& printer) 
 
 // ---- panel ----------------------------------------------------------------------------------------
 
-ImageOptionsPDEr15::ImageOptionsPDEr15(zqp::DialogHost* host) { initWithCallback(host); }
+ImageOptionsPDEr15::ImageOptionsPDEr15(zqp::DialogHost* host) : zqpde::ExtensionPanel(host, "ImageOptionsPDE") {}
 
 ImageOptionsPDEr15::~ImageOptionsPDEr15() {
     // The windows refer to the panel's controls: they go first.
@@ -187,38 +177,27 @@ const std::string& ImageOptionsPDEr15::getPDENibFileNamePrintType() const {
     return names[row];
 }
 
-ppd_file_t* ImageOptionsPDEr15::HostPPD() const {
-    zqp::DialogHost* host = m_pPDECallbackObj;
-    return host != nullptr ? host->ppdFile() : nullptr;
-}
-
-bool ImageOptionsPDEr15::LoadView(const char* logTag, std::string* error) {
-    if (ImageOptionsView != nullptr) return true;
-    zqp::Outlets outlets;
+void ImageOptionsPDEr15::BindOutlets(zqp::Outlets& outlets) {
     outlets.bind("ImageOptionsView", ImageOptionsView);
     outlets.bind("ColorBalanceWindow", colorBalanceWindowOutlet);
     outlets.bind("ImageAdjustmentWindow", imageAdjustmentWindowOutlet);
     outlets.bind("ImageAdjustmentBlackOverWindow", imageAdjustmentBlackOverWindowOutlet);
-    if (!loadNibNamed(getPDENibFileNamePrintType(), outlets, error)) return false;
-    if (logTag != nullptr) zqp::Log("ImageOptionsPDE : %s - %zu", logTag, topLevelObjs.size());
-    return ImageOptionsView != nullptr;
 }
 
 zqp::View* ImageOptionsPDEr15::panelView() {
+    // The older build does not log the view's load.
     LoadView(Edition().olderBuild ? nullptr : "panelView", nullptr);
-    return ImageOptionsView;
+    return View();
 }
 
 std::string ImageOptionsPDEr15::panelName() {
     // The older build asks the PPD it was set up with and its own bundle.
     const bool older = Edition().olderBuild;
     ppd_file_t* ppd = older ? GetCurrentPPD() : HostPPD();
-    if (ppd_attr_t* a = zqpde::ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr); a != nullptr && a->value != nullptr)
-        LocalizeTableName = std::string("Localizable") + a->value;
+    if (std::string table = zqpde::TextTableFromPPD(ppd); !table.empty()) LocalizeTableName = table;
     zqp::Bundle* bundle = older ? bundle_ : zqpde::pluginBundle;
     if (!thePanelName_.empty() || bundle == nullptr) return thePanelName_;
-    const std::string name = bundle->localizedString("Graphics Title", zqp::kNoTranslation,
-                                                     LocalizeTableName.empty() ? "Localizable" : LocalizeTableName);
+    const std::string name = bundle->localizedString("Graphics Title", zqp::kNoTranslation, StringTable());
     // Asked before the set-up, the older build has no PPD yet to name the
     // table: the name is not kept then, so a later call finds the PPD's.
     if (!older || ppd != nullptr) thePanelName_ = name;
@@ -278,7 +257,7 @@ zqp::Summary ImageOptionsPDEr15::summaryInfo() {
     if (bFirstInitialzePDE) return {};
     // The summary describes what the panel shows (and has marked), not what
     // the last save committed.
-    if (ImageOptionsView != nullptr) SetValueFromUIToControl();
+    CommitShownValues();
     return SummaryOfControls();
 }
 
@@ -404,7 +383,7 @@ void ImageOptionsPDEr15::CreateControls(ppd_file_t* ppd) {
     help->CreateHelp(v->viewWithTag(113), "Graphics.htm");
     help_ = AddNewControl(std::move(help));
     auto version = std::make_unique<zqpde::VersionStringSText>();
-    version->CreateControl(v->viewWithTag(114), nullptr, ConstraintFileUsable(ppd));
+    version->CreateControl(v->viewWithTag(114), nullptr, zqpde::ConstraintFileUsable(ppd));
     version_ = AddNewControl(std::move(version));
 
     colorBalanceWnd_ = std::make_unique<ColorBalanceWndARK>(colorBalanceWindowOutlet, "Color Balance Window Title String");
@@ -446,92 +425,58 @@ int32_t ImageOptionsPDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* 
     return 1;
 }
 
-bool ImageOptionsPDEr15::SimulationOpenPDE(std::string* error) {
-    zqp::DialogHost* host = GetCurrentPDECallbackObj();
-    ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
-    if (ppd == nullptr) return true;
-    if (!LoadView("SimulationOpenPDE", error)) return false;
-    const bool first = bFirstInitialzePDE;
-    int32_t help = 0;
-    if (first) {
-        CreatePanel(nullptr);
-        help = zqpde::RegisterMyHelpBook();
-        if (hash_ == nullptr) supportedPPDOptionKeys();
-        SeteppdPtr(hash_.get());
-        InitializeUserPane(zqpde::pluginBundle, ppd);
-    }
-    SetCurrentPrintSettings(host->printSettings(), ppd, host, host->printSession());
-    SetCurrentPrintSession(host->printSession());
-    isPrintTypeSavetoMailbox = IsJobTypeMailbox(host->printSettings(), GetCurrentPrinterString());
-    if (first) SetUIDataToIniData();
-    GetValueFromPreset();
-    SetCurrentValueToUI();
-    if (!first) UpdateConflictsPanelControlFromPPD(ppd);
-    bFirstInitialzePDE = false;
-    return help == 0;
+void ImageOptionsPDEr15::InitializeFirstOpen(zqp::DialogHost*, ppd_file_t* ppd) {
+    if (hash_ == nullptr) supportedPPDOptionKeys();
+    SeteppdPtr(hash_.get());
+    InitializeUserPane(zqpde::pluginBundle, ppd);
 }
 
-bool ImageOptionsPDEr15::restoreValuesAndReturnError(std::string* error) {
+void ImageOptionsPDEr15::RestoreValues(ppd_file_t* ppd, bool first) {
+    isPrintTypeSavetoMailbox = IsJobTypeMailbox(HostPrintSettings(), GetCurrentPrinterString());
+    ShowTicketValues(ppd, first);
+}
+
+bool ImageOptionsPDEr15::SyncedOpen(std::string* error) {
     gPDESyncSetUI = true;
     const bool ok = SimulationOpenPDE(error);
     gPDESyncSetUI = false;
     return ok;
 }
 
-bool ImageOptionsPDEr15::WriteTicket() {
-    zqp::DialogHost* host = GetCurrentPDECallbackObj();
-    zqp::PrintSettings* settings = host != nullptr ? host->printSettings() : nullptr;
-    if (settings == nullptr) return false;
-    SetValueToTicket(settings, false);
-    return true;
-}
+bool ImageOptionsPDEr15::restoreValuesAndReturnError(std::string* error) { return SyncedOpen(error); }
 
 bool ImageOptionsPDEr15::shouldPrint() {
-    if (bFirstInitialzePDE) {
-        gPDESyncSetUI = true;
-        SimulationOpenPDE(nullptr);
-        gPDESyncSetUI = false;
-    }
+    if (bFirstInitialzePDE) SyncedOpen(nullptr);
     if (bFirstInitialzePDE) return true;  // no PPD: nothing to mark
     gbIsPrint = true;
-    if (ImageOptionsView != nullptr) SetValueFromUIToControl();
-    WriteTicket();
-    isShouldPrintCalled = true;
+    CommitShownValues();
+    WriteTicketTo(HostPrintSettings());
+    NotePrintGateWrote();
     return true;
 }
 
 bool ImageOptionsPDEr15::saveValuesAndReturnError(std::string*) {
     if (bFirstInitialzePDE) return true;
     gbIsPrint = true;
-    if (ImageOptionsView != nullptr) SetValueFromUIToControl();
-    if (isShouldPrintCalled && !Edition().olderBuild) {
-        isShouldPrintCalled = false;
-        return true;
-    }
-    const bool written = WriteTicket();
-    isShouldPrintCalled = false;
+    CommitShownValues();
+    // The save right after the print gate writes nothing more (the older
+    // build writes the ticket again).
+    if (TakePrintGateWrote() && !Edition().olderBuild) return true;
     // The older build reports a ticket it could not write.
-    return written || !Edition().olderBuild;
+    return WriteTicketTo(HostPrintSettings()) || !Edition().olderBuild;
 }
 
 // ---- principal class ----------------------------------------------------------------------------------
 
-bool ImageOptionsPDEPluginr15::initWithBundle(zqp::Bundle* bundle) {
-    if (zqpde::pluginBundle == nullptr) zqpde::pluginBundle = bundle;
-    bundle_ = bundle;
-    return true;
-}
-
-std::vector<std::unique_ptr<zqp::Panel>> ImageOptionsPDEPluginr15::PDEPanelsForType(const std::string& type,
-                                                                                   zqp::DialogHost* host) {
+std::vector<std::unique_ptr<zqp::Panel>> ImageOptionsPDEPluginr15::PanelsForPPD(ppd_file_t* ppd, zqp::Bundle* bundle,
+                                                                                zqp::DialogHost* host) {
     std::vector<std::unique_ptr<zqp::Panel>> panels;
-    std::optional<ImageOptionsProduct> product =
-        ImageOptionsProductFromPPD(zqpde::PrintDialogPPD(type, host), zqpde::ExtensionBundle());
+    std::optional<ImageOptionsProduct> product = ImageOptionsProductFromPPD(ppd, bundle);
     if (!product) return panels;
     auto panel = std::make_unique<ImageOptionsPDEr15>(host);
     panel->setPDEType(PDETypeForProduct(product->product));
     panel->setHelpSuffix(product->suffix);
-    panel->setBundle(bundle_ != nullptr ? bundle_ : zqpde::pluginBundle);
+    panel->setBundle(HandedBundle() != nullptr ? HandedBundle() : zqpde::pluginBundle);
     panels.push_back(std::move(panel));
     return panels;
 }

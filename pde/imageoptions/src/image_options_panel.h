@@ -19,6 +19,8 @@
 #include "image_options_windows.h"
 #include "zqpde/base_print_panel.h"
 #include "zqpde/constraint_hash.h"
+#include "zqpde/extension_panel.h"
+#include "zqpde/panel_factory.h"
 
 namespace zqp {
 class Bundle;
@@ -61,7 +63,7 @@ bool IsJobTypeMailbox(zqp::PrintSettings* settings, const std::string& printer);
 // The key of a ticket entry of this edition.
 std::string TicketKey(const char* name);
 
-class ImageOptionsPDEr15 : public zqp::Panel, public zqpde::BasePrintPanel {
+class ImageOptionsPDEr15 : public zqpde::ExtensionPanel {
 public:
     explicit ImageOptionsPDEr15(zqp::DialogHost* host);
     ~ImageOptionsPDEr15() override;
@@ -72,13 +74,11 @@ public:
     std::string panelKind() override;
     std::vector<std::string> supportedPPDOptionKeys() override;
     void willShow() override;
-    bool shouldHide() override { return true; }
     bool shouldShowHelp() override;
     bool shouldPrint() override;
     bool restoreValuesAndReturnError(std::string* error) override;
     bool saveValuesAndReturnError(std::string* error) override;
     zqp::Summary summaryInfo() override;
-    void PPDOptionKeyValueDidChange(const std::string&, const std::string&) override {}
 
     // ---- framework ----
     void CreatePanel(zqp::Window* window) override;
@@ -115,16 +115,22 @@ public:
     // The bundle of the principal object that made the panel.
     void setBundle(zqp::Bundle* bundle) { bundle_ = bundle; }
 
-private:
-    bool SimulationOpenPDE(std::string* error);
-    bool LoadView(const char* logTag, std::string* error);
-    void CreateControls(ppd_file_t* ppd);
-    bool WriteTicket();
-    ppd_file_t* HostPPD() const;
+protected:
+    std::string NibName() override { return getPDENibFileNamePrintType(); }
+    void BindOutlets(zqp::Outlets& outlets) override;
+    zqp::View* View() const override { return ImageOptionsView; }
+    // The constraint hash before the controls are set up.
+    void InitializeFirstOpen(zqp::DialogHost* host, ppd_file_t* ppd) override;
+    // The print type first (it decides what the controls offer), then the
+    // ticket's values.
+    void RestoreValues(ppd_file_t* ppd, bool first) override;
 
-    bool bFirstInitialzePDE = true;
+private:
+    // The open with the controls' own syncing kept off the dialog.
+    bool SyncedOpen(std::string* error);
+    void CreateControls(ppd_file_t* ppd);
+
     bool gbIsPrint = false;
-    bool isShouldPrintCalled = false;
     bool gPDESyncSetUI = false;
     bool isPrintTypeSavetoMailbox = false;
     int32_t pdeType = 0;
@@ -153,13 +159,10 @@ private:
     zqpde::VersionStringSText* version_ = nullptr;
 };
 
-class ImageOptionsPDEPluginr15 : public zqp::PlugIn {
-public:
-    bool initWithBundle(zqp::Bundle* bundle) override;
-    std::vector<std::unique_ptr<zqp::Panel>> PDEPanelsForType(const std::string& type, zqp::DialogHost* host) override;
-
-private:
-    zqp::Bundle* bundle_ = nullptr;  // the one this principal object was handed
+class ImageOptionsPDEPluginr15 : public zqpde::ExtensionPlugIn {
+protected:
+    std::vector<std::unique_ptr<zqp::Panel>> PanelsForPPD(ppd_file_t* ppd, zqp::Bundle* bundle,
+                                                          zqp::DialogHost* host) override;
 };
 
 }  // namespace zqimg

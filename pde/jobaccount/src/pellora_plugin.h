@@ -26,6 +26,8 @@ namespace pellora {
 // to nibs of the bundle with that identifier.
 void RegisterNibClasses(const std::string& bundleIdentifier);
 
+// Not a zqpde::ExtensionPlugIn: this extension is not built on the control
+// framework, and it offers its panel for every printer, with a PPD or not.
 class ChromalogPdePlugin : public zqp::PlugIn {
  public:
   bool initWithBundle(zqp::Bundle* bundle) override;

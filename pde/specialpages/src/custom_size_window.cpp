@@ -144,10 +144,8 @@ void SPCustomSizeTextEditCtrl::ShowErrMsg() {
     zqp::Bundle* bundle = PanelBundle();
     zqpde::BasePrintPanel* panel = ctrlParentPanelPtr;
     if (bundle == nullptr || panel == nullptr) return;
-    const std::string& table = panel->GetLocalizeTableName();
     const std::string text = FillRange(
-        bundle->localizedString(textEditFilterDataPtr->errorMessageKey, zqp::kNoTranslation,
-                                table.empty() ? "Localizable" : table),
+        bundle->localizedString(textEditFilterDataPtr->errorMessageKey, zqp::kNoTranslation, panel->StringTable()),
         UnitText(inchMMEditValueRangeData.minimum), UnitText(inchMMEditValueRangeData.maximum));
     zqp::Alert alert;
     alert.addButtonWithTitle(Localized(bundle, "Alert OK Btn"));
@@ -478,14 +476,6 @@ void SPCustomSizeWndARK::SetSubMenuList(SPSubMenuListCtrlARK* popup) {
 
 int32_t SPCustomSizeWndARK::getCustomPageSizeLongMeasure() const {
     return inchRadio_ != nullptr && inchRadio_->GetValue() == 1 ? kUnitInch : kUnitMillimetre;
-}
-
-bool SPCustomSizeWndARK::InitializeUserPaneTitle(zqp::Bundle* bundle) {
-    if (bundle == nullptr || winTitleTextRef.empty()) return false;
-    if (zqp::Window* w = GetWindowRef())
-        w->setTitle(bundle->localizedString(winTitleTextRef, zqp::kNoTranslation,
-                                            LocalizeTableName.empty() ? "Localizable" : LocalizeTableName));
-    return true;
 }
 
 int32_t SPCustomSizeWndARK::ActivateWindow() {

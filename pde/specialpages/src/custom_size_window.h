@@ -203,7 +203,6 @@ public:
 
     // Every control shows the pop-up's custom size, then the modal run; 0.
     int32_t ActivateWindow() override;
-    bool InitializeUserPaneTitle(zqp::Bundle* bundle) override;
     void SetSubMenuList(CustomSizeHolder* popup) { m_pSubMenuList = popup; }
     // The paper pop-up that opened the window (the panel's way in).
     void SetSubMenuList(SPSubMenuListCtrlARK* popup) override;
@@ -212,6 +211,9 @@ public:
     SPCustomSizeTextEditCtrl* getSPCustomSizeLengthMMTextEditCtrlPtr() const { return lengthMM_; }
     // 0 when the inch radio is on, else 1.
     int32_t getCustomPageSizeLongMeasure() const;
+
+protected:
+    std::string TitleTable() const override { return StringTable(); }
 
 private:
     void CreateControls();

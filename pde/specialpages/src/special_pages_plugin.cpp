@@ -84,34 +84,25 @@ T* Add(zqpde::BasePrintPanel& panel, zqp::View* root, int32_t tag, std::unique_p
 }  // namespace
 
 SpecialPagesPDEr15::SpecialPagesPDEr15(zqp::DialogHost* host, std::string nibName)
-    : currentPDENibFileName(std::move(nibName)) {
-    initWithCallback(host);
-}
+    : zqpde::ExtensionPanel(host, nullptr), currentPDENibFileName(std::move(nibName)) {}
 
 SpecialPagesPDEr15::~SpecialPagesPDEr15() {
     // Controls first: they refer to the windows and the list.
     terminate();
 }
 
-bool SpecialPagesPDEr15::LoadView(std::string* error) {
-    if (SpecialPagesView != nullptr) return true;
-    zqp::Outlets outlets;
+void SpecialPagesPDEr15::BindOutlets(zqp::Outlets& outlets) {
     outlets.bind("SpecialPagesView", SpecialPagesView);
     outlets.bind("SPWarningWindow", warningWindowOutlet);
     // The editor windows' outlets, for the code that installs them.
     for (const char* name : {"SPAddCoversWindow", "SPAddInsertWindow", "SPAddExceptionWindow", "SPCustomSizeWindow",
                              "SPAdvPaperWindow"})
         outlets.bind(name, nibWindows_[name]);
-    loadNibNamed(currentPDENibFileName, outlets, error);
-    // The editor windows every product shares.
-    if (SpecialPagesView != nullptr && zqpde::pluginBundle != nullptr)
-        zqp::LoadNib(*zqpde::pluginBundle, kWindowsNib, outlets, topLevelObjs, nullptr);
-    return SpecialPagesView != nullptr;
 }
 
-zqp::View* SpecialPagesPDEr15::panelView() {
-    LoadView(nullptr);
-    return SpecialPagesView;
+void SpecialPagesPDEr15::ViewLoaded(const zqp::Outlets& outlets) {
+    if (SpecialPagesView != nullptr && zqpde::pluginBundle != nullptr)
+        zqp::LoadNib(*zqpde::pluginBundle, kWindowsNib, outlets, topLevelObjs, nullptr);
 }
 
 zqp::Window* SpecialPagesPDEr15::NibWindow(const std::string& outlet) const {
@@ -120,15 +111,10 @@ zqp::Window* SpecialPagesPDEr15::NibWindow(const std::string& outlet) const {
 }
 
 std::string SpecialPagesPDEr15::panelName() {
-    zqp::DialogHost* host = GetCurrentPDECallbackObj();
-    ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
-    std::string table = "Localizable";
-    if (ppd_attr_t* a = ppd != nullptr ? zqpde::ppdFindAttr_ALT(ppd, "ZQLocalizableFileIndex", nullptr) : nullptr;
-        a != nullptr && a->value != nullptr)
-        table += a->value;
-    LocalizeTableName = table;
+    LocalizeTableName = zqpde::TextTableFromPPD(HostPPD());
+    if (LocalizeTableName.empty()) LocalizeTableName = zqp::kDefaultStringTable;
     if (thePDEName.empty() && zqpde::pluginBundle != nullptr)
-        thePDEName = zqpde::pluginBundle->localizedString("PDE Title", zqp::kNoTranslation, table);
+        thePDEName = zqpde::pluginBundle->localizedString("PDE Title", zqp::kNoTranslation, LocalizeTableName);
     return thePDEName;
 }
 
@@ -149,8 +135,7 @@ bool SpecialPagesPDEr15::shouldShowHelp() {
 }
 
 std::vector<std::string> SpecialPagesPDEr15::supportedPPDOptionKeys() {
-    zqp::DialogHost* host = GetCurrentPDECallbackObj();
-    ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
+    ppd_file_t* ppd = HostPPD();
     if (ppd == nullptr) return {};
     // The map is the panel's own and replaces the one before; it is never
     // rebuilt while nothing changed.
@@ -186,7 +171,7 @@ void SpecialPagesPDEr15::UseConstraintMap(std::unique_ptr<zqpde::ConstraintHash>
 void SpecialPagesPDEr15::CreatePanel(zqp::Window* window) {
     zqpde::BasePrintPanel::CreatePanel(window);
     zqp::View* v = SpecialPagesView;
-    ppd_file_t* ppd = GetCurrentPDECallbackObj() != nullptr ? GetCurrentPDECallbackObj()->ppdFile() : nullptr;
+    ppd_file_t* ppd = HostPPD();
 
     // Each add button with its icon beside it.
     auto icon = [this, v](int32_t tag, const char* file) {
@@ -309,14 +294,7 @@ void SpecialPagesPDEr15::toMakeChange() {
     if (undoButton_ != nullptr) undoButton_->undoEnable();
 }
 
-bool SpecialPagesPDEr15::SimulationOpenPDE(std::string* error) {
-    // The tab, interposer and A5 flags are recomputed at every ticket write.
-    zqp::DialogHost* host = GetCurrentPDECallbackObj();
-    ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
-    if (ppd == nullptr) return true;
-    if (!LoadView(error)) return false;
-    const bool first = bFirstInitialzePDE;
-    int32_t help = 0;
+void SpecialPagesPDEr15::PrepareOpen(ppd_file_t* ppd) {
     if (zqPPDKeywordList().empty()) FillPPDKeywordList(ppd);
     // Without a constraint file every open builds the map afresh from the
     // PPD; it is in place before the controls show their values.
@@ -325,39 +303,37 @@ bool SpecialPagesPDEr15::SimulationOpenPDE(std::string* error) {
         xSeteppd(ppd, map.get());
         UseConstraintMap(std::move(map));
     }
-    if (first) {
-        CreatePanel(SpecialPagesView->window());
-        help = zqpde::RegisterMyHelpBook();
-        SeteppdPtr(constraintMap_.get());
-        for (zqpde::BasePrintPanel* w : fWindowGroupArray)
-            if (w != nullptr) w->SeteppdPtr(constraintMap_.get());
-        SetCurrentPrintSettings(host->printSettings(), ppd, host, host->printSession());
-        InitializeUserPane(zqpde::pluginBundle, ppd);
-    }
+}
+
+zqp::Window* SpecialPagesPDEr15::FirstOpenWindow() { return SpecialPagesView->window(); }
+
+void SpecialPagesPDEr15::InitializeFirstOpen(zqp::DialogHost* host, ppd_file_t* ppd) {
+    SeteppdPtr(constraintMap_.get());
+    for (zqpde::BasePrintPanel* w : fWindowGroupArray)
+        if (w != nullptr) w->SeteppdPtr(constraintMap_.get());
     SetCurrentPrintSettings(host->printSettings(), ppd, host, host->printSession());
-    if (first) SetUIDataToIniData();
-    // The record list restores itself from its own copy; a ticket without a
-    // readable count leaves the list as it was.
-    const PaperContext paper = PaperContextFromPPD(ppd);
-    RestoreRecordCopy(records_, SettingsTicketReader(host->printSettings()), &paper);
-    GetValueFromPreset();
-    SetCurrentValueToUI();
-    if (!first) {
-        UpdateConflictsPanelControlFromPPD(ppd);
-        // The windows' pop-ups follow what was marked since, too.
+    InitializeUserPane(zqpde::pluginBundle, ppd);
+}
+
+void SpecialPagesPDEr15::RestoreValues(ppd_file_t* ppd, bool first) {
+    // The tab, interposer and A5 flags are recomputed at every ticket write.
+    ShowTicketValues(ppd, first);
+    if (!first)
         for (zqpde::BasePrintPanel* w : fWindowGroupArray)
             if (w != nullptr) w->UpdateConflictsPanelControlFromPPD(ppd);
-    }
-    bFirstInitialzePDE = false;
-    return !first || help == 0;
+}
+
+void SpecialPagesPDEr15::BeforeTicketValues(bool) {
+    // A ticket without a readable count leaves the list as it was.
+    const PaperContext paper = PaperContextFromPPD(HostPPD());
+    RestoreRecordCopy(records_, SettingsTicketReader(HostPrintSettings()), &paper);
 }
 
 bool SpecialPagesPDEr15::WriteTicket() {
-    zqp::DialogHost* host = GetCurrentPDECallbackObj();
-    zqp::PrintSettings* settings = host != nullptr ? host->printSettings() : nullptr;
+    zqp::PrintSettings* settings = HostPrintSettings();
     if (settings == nullptr) return false;
-    if (SpecialPagesView != nullptr) SetValueFromUIToControl();
-    ppd_file_t* ppd = host->ppdFile();
+    CommitShownValues();
+    ppd_file_t* ppd = HostPPD();
     const TicketReader read = SettingsTicketReader(settings);
     SettingsTicketWriter writer(settings, false);
     bool ok = true;
@@ -379,8 +355,6 @@ std::optional<std::string> SpecialPagesPDEr15::JobPrintType(const TicketReader& 
                                         zqp::PrefHost::kCurrentHost);
 }
 
-bool SpecialPagesPDEr15::restoreValuesAndReturnError(std::string* error) { return SimulationOpenPDE(error); }
-
 bool SpecialPagesPDEr15::saveValuesAndReturnError(std::string*) { return WriteTicket(); }
 
 bool SpecialPagesPDEr15::shouldPrint() {
@@ -388,15 +362,10 @@ bool SpecialPagesPDEr15::shouldPrint() {
     return WriteTicket();
 }
 
-bool SpecialPagesPDEPluginr15::initWithBundle(zqp::Bundle* bundle) {
-    if (zqpde::pluginBundle == nullptr) zqpde::pluginBundle = bundle;
-    return true;
-}
-
-std::vector<std::unique_ptr<zqp::Panel>> SpecialPagesPDEPluginr15::PDEPanelsForType(const std::string& type,
-                                                                                     zqp::DialogHost* host) {
+std::vector<std::unique_ptr<zqp::Panel>> SpecialPagesPDEPluginr15::PanelsForPPD(ppd_file_t* ppd, zqp::Bundle* bundle,
+                                                                                 zqp::DialogHost* host) {
     std::vector<std::unique_ptr<zqp::Panel>> panels;
-    std::optional<std::string> nib = SpecialPagesNibFromPPD(zqpde::PrintDialogPPD(type, host), zqpde::ExtensionBundle());
+    std::optional<std::string> nib = SpecialPagesNibFromPPD(ppd, bundle);
     if (!nib) return panels;
     zqp::Log("SpecialPagesPDE : RealChoiceStringNib1 - %s", nib->c_str());
     panels.push_back(std::make_unique<SpecialPagesPDEr15>(host, *nib));

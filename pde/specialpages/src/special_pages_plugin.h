@@ -18,6 +18,8 @@
 #include "special_pages_ticket.h"
 #include "zqpde/base_print_panel.h"
 #include "zqpde/constraint_hash.h"
+#include "zqpde/extension_panel.h"
+#include "zqpde/panel_factory.h"
 
 namespace zqp {
 class Bundle;
@@ -47,12 +49,11 @@ PaperContext PaperContextFromPPD(ppd_file_t* ppd);
 // The editor windows the panel holds; the window code installs them.
 enum class SPWindowRole { kCovers, kInserts, kExceptions, kCustomSize, kAdvancedPaper };
 
-class SpecialPagesPDEr15 : public zqp::Panel, public zqpde::BasePrintPanel, public SPPanelServices {
+class SpecialPagesPDEr15 : public zqpde::ExtensionPanel, public SPPanelServices {
 public:
     SpecialPagesPDEr15(zqp::DialogHost* host, std::string nibName);
     ~SpecialPagesPDEr15() override;
 
-    zqp::View* panelView() override;
     std::string panelName() override;
     std::string panelKind() override { return kSpecialPagesPanelKind; }
     // Nothing (the panel follows no option); builds the constraint map.
@@ -61,8 +62,9 @@ public:
     bool shouldHide() override;
     bool shouldPrint() override;
     bool shouldShowHelp() override;
-    bool restoreValuesAndReturnError(std::string* error) override;
     bool saveValuesAndReturnError(std::string* error) override;
+    // The panel gives no summary.
+    zqp::Summary summaryInfo() override { return {}; }
 
     void CreatePanel(zqp::Window* window) override;
 
@@ -100,9 +102,25 @@ public:
     // The constraint map in use (nullptr before the first build).
     const zqpde::ConstraintHash* constraintMap() const { return constraintMap_.get(); }
 
+protected:
+    std::string NibName() override { return currentPDENibFileName; }
+    void BindOutlets(zqp::Outlets& outlets) override;
+    zqp::View* View() const override { return SpecialPagesView; }
+    // The editor windows every product shares, from their own nib.
+    void ViewLoaded(const zqp::Outlets& outlets) override;
+    // The keyword list, and without a constraint file the map afresh from
+    // the PPD, before the controls show their values.
+    void PrepareOpen(ppd_file_t* ppd) override;
+    zqp::Window* FirstOpenWindow() override;
+    // The constraint map handed to the panel and its windows, and the
+    // settings in place, before the controls are set up.
+    void InitializeFirstOpen(zqp::DialogHost* host, ppd_file_t* ppd) override;
+    // The windows' pop-ups follow what was marked since, too.
+    void RestoreValues(ppd_file_t* ppd, bool first) override;
+    // The record list restores itself from its own copy before the controls.
+    void BeforeTicketValues(bool first) override;
+
 private:
-    bool LoadView(std::string* error);
-    bool SimulationOpenPDE(std::string* error);
     bool WriteTicket();
     // The print type that tells a mailbox job: from 10.7 on the ticket's,
     // before that the printer's remembered one (the account panel writes no
@@ -113,7 +131,6 @@ private:
     int32_t xSeteppd(ppd_file_t* ppd, zqpde::ConstraintHash* map);
     void UseConstraintMap(std::unique_ptr<zqpde::ConstraintHash> map);
 
-    bool bFirstInitialzePDE = true;
     bool isActive = false;
     std::string currentPDENibFileName;
     std::string thePDEName;
@@ -130,11 +147,11 @@ private:
     int32_t tabStockValue = 3, tabMarginListValue = 1, tabMarginValue = 127;
 };
 
-class SpecialPagesPDEPluginr15 : public zqp::PlugIn {
-public:
-    bool initWithBundle(zqp::Bundle* bundle) override;
-    // One panel for the print dialog when the PPD asks for it; none otherwise.
-    std::vector<std::unique_ptr<zqp::Panel>> PDEPanelsForType(const std::string& type, zqp::DialogHost* host) override;
+class SpecialPagesPDEPluginr15 : public zqpde::ExtensionPlugIn {
+protected:
+    // One panel when the PPD asks for it; none otherwise.
+    std::vector<std::unique_ptr<zqp::Panel>> PanelsForPPD(ppd_file_t* ppd, zqp::Bundle* bundle,
+                                                          zqp::DialogHost* host) override;
 };
 
 }  // namespace zqsp

@@ -117,14 +117,6 @@ std::string RecordField(const SPRecord& r, const char* key, const char* fallback
     return it == r.end() ? fallback : it->second;
 }
 
-bool SPEditorWindowARK::InitializeUserPaneTitle(zqp::Bundle* bundle) {
-    if (bundle == nullptr || winTitleTextRef.empty()) return false;
-    if (zqp::Window* w = GetWindowRef())
-        w->setTitle(bundle->localizedString(winTitleTextRef, zqp::kNoTranslation,
-                                            LocalizeTableName.empty() ? "Localizable" : LocalizeTableName));
-    return zqpde::PopupWinInPanel::InitializeUserPaneTitle(bundle);
-}
-
 zqp::View* SPEditorWindowARK::ViewOf(int32_t tag) const {
     zqp::Window* w = const_cast<SPEditorWindowARK*>(this)->GetWindowRef();
     zqp::View* root = w != nullptr ? w->contentView() : nullptr;

@@ -76,11 +76,11 @@ public:
     };
     SPEditorWindowARK(zqp::Window* window, const char* theWinTitleStr, SPPanelServices* panel)
         : zqpde::PopupWinInPanel(window, theWinTitleStr), panel_(panel) {}
-    bool InitializeUserPaneTitle(zqp::Bundle* bundle) override;
     // OK: true when the list took the window's records and the window closed.
     virtual bool Apply() = 0;
 
 protected:
+    std::string TitleTable() const override { return StringTable(); }
     // The view of a tag in the window's content; nullptr when absent.
     zqp::View* ViewOf(int32_t tag) const;
     void AddLabel(int32_t tag, const char* key);

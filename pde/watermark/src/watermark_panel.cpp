@@ -339,28 +339,19 @@ bool WMHelpButtonTELD::UIEventHandler() {
 
 LayoutPDETELDw15::LayoutPDETELDw15(zqp::DialogHost* host, const WatermarkEdition& edition, std::string nibName,
                                    int32_t productType)
-    : edition_(edition), currentPDENibFileName(std::move(nibName)), iProductsType(productType) {
-  initWithCallback(host);
-}
+    : zqpde::ExtensionPanel(host, "WaterMarkPDE"),
+      edition_(edition),
+      currentPDENibFileName(std::move(nibName)),
+      iProductsType(productType) {}
 
 LayoutPDETELDw15::~LayoutPDETELDw15() {
   terminate();
   waterMarkEditPanel.reset();
 }
 
-bool LayoutPDETELDw15::LoadView(const char* logTag, std::string* error) {
-  if (waterMarkView != nullptr) return true;
-  zqp::Outlets outlets;
+void LayoutPDETELDw15::BindOutlets(zqp::Outlets& outlets) {
   outlets.bind("waterMarkView", waterMarkView);
   outlets.bind("waterMarkEditPanelRef", waterMarkEditPanelRef);
-  if (!loadNibNamed(currentPDENibFileName, outlets, error)) return false;
-  zqp::Log("WaterMarkPDE : %s - %zu", logTag, topLevelObjs.size());
-  return waterMarkView != nullptr;
-}
-
-zqp::View* LayoutPDETELDw15::panelView() {
-  LoadView("panelView", nullptr);
-  return waterMarkView;
 }
 
 std::string LayoutPDETELDw15::panelName() {
@@ -379,39 +370,18 @@ bool LayoutPDETELDw15::shouldHide() {
   return true;
 }
 
-bool LayoutPDETELDw15::shouldShowHelp() {
-  if (helpButCtrl != nullptr && !helpButCtrl->HelpFileName().empty()) {
-    helpButCtrl->UIEventHandler();
-    return false;
-  }
-  return true;
+bool LayoutPDETELDw15::shouldShowHelp() { return HelpByButton(helpButCtrl, &WMHelpButtonTELD::HelpFileName); }
+
+void LayoutPDETELDw15::InitializeFirstOpen(zqp::DialogHost* host, ppd_file_t* ppd) {
+  SetCurrentPrintSettings(host->printSettings(), ppd, host, host->printSession());
+  GetWMArrayValue();
+  InitializeUserPane(zqpde::pluginBundle, ppd);
 }
 
-bool LayoutPDETELDw15::restoreValuesAndReturnError(std::string* error) { return SimulationOpenPDE(error); }
+void LayoutPDETELDw15::RestoreValues(ppd_file_t* ppd, bool first) { ShowTicketValues(ppd, first); }
 
-bool LayoutPDETELDw15::SimulationOpenPDE(std::string* error) {
-  zqp::DialogHost* host = GetCurrentPDECallbackObj();
-  ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
-  if (ppd == nullptr) return true;
-  if (!LoadView("SimulationOpenPDE", error)) return false;
-  const bool first = bFirstInitialzePDE;
-  int32_t help = 0;
-  if (first) {
-    CreatePanel(nullptr);
-    help = zqpde::RegisterMyHelpBook();
-    SetCurrentPrintSettings(host->printSettings(), ppd, host, host->printSession());
-    GetWMArrayValue();
-    InitializeUserPane(zqpde::pluginBundle, ppd);
-  }
-  SetCurrentPrintSettings(host->printSettings(), ppd, host, host->printSession());
-  SetCurrentPrintSession(host->printSession());
-  if (first) SetUIDataToIniData();
+void LayoutPDETELDw15::BeforeTicketValues(bool first) {
   if (first && watermarkListPtr != nullptr) watermarkListPtr->ForgetShownValue();
-  GetValueFromPreset();
-  SetCurrentValueToUI();
-  if (!first) UpdateConflictsPanelControlFromPPD(ppd);
-  bFirstInitialzePDE = false;
-  return help == 0;
 }
 
 void LayoutPDETELDw15::CreatePanel(zqp::Window* window) {
@@ -436,17 +406,8 @@ void LayoutPDETELDw15::CreatePanelForCommentCtrl() {
   auto help = std::make_unique<WMHelpButtonTELD>();
   help->CreateControl(v->viewWithTag(waterMarkHelpButID), "WatermarkMain.htm");
   helpButCtrl = AddNewControl(std::move(help));
-  zqp::DialogHost* host = GetCurrentPDECallbackObj();
-  ppd_file_t* ppd = host != nullptr ? host->ppdFile() : nullptr;
-  bool cdf = true;
-  if (ppd_attr_t* a = ppd != nullptr ? zqpde::ppdFindAttr_ALT(ppd, "ZQXCDFSetting", nullptr) : nullptr;
-      a != nullptr && a->value != nullptr) {
-    FILE* f = std::fopen(a->value, "r");
-    cdf = f != nullptr;
-    if (f != nullptr) std::fclose(f);
-  }
   auto version = std::make_unique<zqpde::VersionStringSText>();
-  version->CreateControl(v->viewWithTag(waterMarkVersionStrID), nullptr, cdf);
+  version->CreateControl(v->viewWithTag(waterMarkVersionStrID), nullptr, zqpde::ConstraintFileUsable(HostPPD()));
   AddNewControl(std::move(version));
 }
 
@@ -527,18 +488,15 @@ int32_t LayoutPDETELDw15::SetValueToTicket(zqp::PrintSettings* settings, bool lo
 }
 
 bool LayoutPDETELDw15::WriteTicket() {
-  zqp::DialogHost* host = GetCurrentPDECallbackObj();
-  if (waterMarkView != nullptr) SetValueFromUIToControl();
+  CommitShownValues();
   // The store is kept whenever the ticket is written, so leaving the dialog
   // by printing or saving loses no watermark.
   SetWMArrayValue();
-  if (host == nullptr || host->printSettings() == nullptr) return false;
-  SetValueToTicket(host->printSettings(), false);
-  return true;
+  return WriteTicketTo(HostPrintSettings());
 }
 
 bool LayoutPDETELDw15::saveValuesAndReturnError(std::string*) {
-  if (bFirstInitialzePDE) return GetCurrentPDECallbackObj() != nullptr && GetCurrentPDECallbackObj()->printSettings() != nullptr;
+  if (bFirstInitialzePDE) return HostPrintSettings() != nullptr;
   return WriteTicket();
 }
 
@@ -547,20 +505,12 @@ bool LayoutPDETELDw15::shouldPrint() {
   return WriteTicket();
 }
 
-zqp::Summary LayoutPDETELDw15::summaryInfo() { return SummaryOfControls(); }
-
 // ---- principal class ----------------------------------------------------------------------
 
-bool LayoutPlugInTELDw15::initWithBundle(zqp::Bundle* bundle) {
-  if (zqpde::pluginBundle == nullptr) zqpde::pluginBundle = bundle;
-  return true;
-}
-
-std::vector<std::unique_ptr<zqp::Panel>> LayoutPlugInTELDw15::PDEPanelsForType(const std::string& type,
-                                                                               zqp::DialogHost* host) {
+std::vector<std::unique_ptr<zqp::Panel>> LayoutPlugInTELDw15::PanelsForPPD(ppd_file_t* ppd, zqp::Bundle* bundle,
+                                                                           zqp::DialogHost* host) {
   std::vector<std::unique_ptr<zqp::Panel>> panels;
-  ppd_file_t* ppd = zqpde::PrintDialogPPD(type, host);
-  auto r = zqpde::PanelResourcesFromPPD(ppd, zqpde::ExtensionBundle(), kModeAttribute, "ZQWaterMark_", "WatermarkMain_");
+  auto r = zqpde::PanelResourcesFromPPD(ppd, bundle, kModeAttribute, "ZQWaterMark_", "WatermarkMain_");
   if (!r) return panels;
   panels.push_back(std::make_unique<LayoutPDETELDw15>(host, edition_, "ZQWaterMark_" + r->nibPart,
                                                       ProductTypeForMode(r->nibPart)));

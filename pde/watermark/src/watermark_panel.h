@@ -16,6 +16,8 @@
 #include "watermark_store.h"
 #include "watermark_ticket.h"
 #include "zqpde/base_print_panel.h"
+#include "zqpde/extension_panel.h"
+#include "zqpde/panel_factory.h"
 #include "zqpde/standard_controls.h"
 
 namespace zqwm {
@@ -127,22 +129,18 @@ class WMHelpButtonTELD : public zqpde::BaseButton {
   std::string helpfilename;
 };
 
-class LayoutPDETELDw15 : public zqp::Panel, public zqpde::BasePrintPanel {
+class LayoutPDETELDw15 : public zqpde::ExtensionPanel {
  public:
   LayoutPDETELDw15(zqp::DialogHost* host, const WatermarkEdition& edition, std::string nibName, int32_t productType);
   ~LayoutPDETELDw15() override;
 
-  zqp::View* panelView() override;
   std::string panelName() override;
   std::string panelKind() override { return edition_.panelKind; }
-  std::vector<std::string> supportedPPDOptionKeys() override { return {}; }
   void willShow() override;
   bool shouldHide() override;
   bool shouldPrint() override;
   bool shouldShowHelp() override;
-  bool restoreValuesAndReturnError(std::string* error) override;
   bool saveValuesAndReturnError(std::string* error) override;
-  zqp::Summary summaryInfo() override;
 
   void CreatePanel(zqp::Window* window) override;
   using zqpde::BasePrintPanel::SetValueToTicket;
@@ -163,15 +161,23 @@ class LayoutPDETELDw15 : public zqp::Panel, public zqpde::BasePrintPanel {
   zqp::View* getWaterMarkView() { return waterMarkView; }
   const std::string& nibFileName() const { return currentPDENibFileName; }
 
+ protected:
+  std::string NibName() override { return currentPDENibFileName; }
+  void BindOutlets(zqp::Outlets& outlets) override;
+  zqp::View* View() const override { return waterMarkView; }
+  // The store of the printer is read before the controls are set up.
+  void InitializeFirstOpen(zqp::DialogHost* host, ppd_file_t* ppd) override;
+  void RestoreValues(ppd_file_t* ppd, bool first) override;
+  // The pop-up forgets what it showed before its first showing.
+  void BeforeTicketValues(bool first) override;
+
  private:
-  bool SimulationOpenPDE(std::string* error);
-  bool LoadView(const char* logTag, std::string* error);
   void CreatePanelForCommentCtrl();
   void CreatePanelForWatermarkCtrl();
+  // Commits what the panel shows, keeps the store, writes the ticket.
   bool WriteTicket();
 
   const WatermarkEdition& edition_;
-  bool bFirstInitialzePDE = true;
   PaperRect curPaperSize;
   int32_t orientation = 1;
   std::string currentPDENibFileName;
@@ -185,11 +191,13 @@ class LayoutPDETELDw15 : public zqp::Panel, public zqpde::BasePrintPanel {
 };
 
 // The principal class; the edition is the bundle's.
-class LayoutPlugInTELDw15 : public zqp::PlugIn {
+class LayoutPlugInTELDw15 : public zqpde::ExtensionPlugIn {
  public:
   explicit LayoutPlugInTELDw15(const WatermarkEdition& edition) : edition_(edition) {}
-  bool initWithBundle(zqp::Bundle* bundle) override;
-  std::vector<std::unique_ptr<zqp::Panel>> PDEPanelsForType(const std::string& type, zqp::DialogHost* host) override;
+
+ protected:
+  std::vector<std::unique_ptr<zqp::Panel>> PanelsForPPD(ppd_file_t* ppd, zqp::Bundle* bundle,
+                                                        zqp::DialogHost* host) override;
 
  private:
   const WatermarkEdition& edition_;

@@ -164,6 +164,10 @@ public:
     virtual ppd_file_t* GetCurrentPPD();
     virtual void SetCurrentPDECallbackObj(zqp::DialogHost* callback);
     virtual zqp::DialogHost* GetCurrentPDECallbackObj();
+    // What the dialog host holds now (its PPD, its print settings); nullptr
+    // without a host or without the datum.
+    ppd_file_t* HostPPD() const;
+    zqp::PrintSettings* HostPrintSettings() const;
     // Loads the nib from the extension's bundle (pluginBundle) once; later
     // calls do nothing. False with a message when it cannot be loaded.
     virtual bool loadNibNamed(const std::string& name, const zqp::Outlets& owner, std::string* error = nullptr);
@@ -189,6 +193,9 @@ public:
     size_t WindowCount() const { return fWindowGroupArray.size(); }
     zqp::Window* GetWindowRef() const { return windowRef; }
     const std::string& GetLocalizeTableName() const { return LocalizeTableName; }
+    // The table the panel's own texts are looked up in: LocalizeTableName,
+    // or the default table while it has none.
+    std::string StringTable() const;
 
 protected:
     // The status of a window broadcast: every window until the first non-zero.
@@ -263,8 +270,8 @@ public:
     virtual int32_t ReleaseWindow();
     // Ends the modal run and closes the window; 0.
     virtual int32_t DeactivateWindow();
-    // The window title from the key ("no translation" when missing); false
-    // without bundle or key.
+    // The window title from the key in TitleTable() ("no translation" when
+    // missing); false without bundle or key.
     virtual bool InitializeUserPaneTitle(zqp::Bundle* bundle);
     virtual bool ReInitializeUserPaneTitle();
     // Every control with a view reads its view into its UI block; 0.
@@ -276,6 +283,10 @@ public:
     const std::string& GetCurrentPrinterString() override;
 
 protected:
+    // The string table of the title: the default table. A window whose
+    // texts all come from the printer's table answers StringTable().
+    virtual std::string TitleTable() const;
+
     std::string winTitleTextRef;
     ppd_file_t* currentPPD = nullptr;
     bool isActived = false;

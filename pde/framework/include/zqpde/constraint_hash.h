@@ -70,6 +70,13 @@ inline constexpr size_t kCDFNameMaxBytes = 19;
 // True when the PPD has an attribute whose name begins with attributeName.
 bool CDFKeyExist(ppd_file_t* ppd, const char* attributeName);
 
+// What a panel's version label says of the constraint file: true when the
+// PPD names none ("ZQXCDFSetting" absent or without value) or the file it
+// names can be opened; false for a file that cannot be read, the empty name
+// included (the panel then has no constraints from the file it was told to
+// read them from).
+bool ConstraintFileUsable(ppd_file_t* ppd);
+
 // The section of the constraint file that fits the OS version: sectionBase
 // followed by "Panther" on 10.3 (code & 0xFFF0 == 0x1030), else "Tiger".
 std::string CDFSectionName(std::string_view sectionBase);

@@ -59,6 +59,10 @@ inline constexpr size_t kFixedKeywordMaxBytes = 99;
 // cut at a character boundary; empty without a keyword.
 std::string FixPPDKeywordAccordingToType(ppd_file_t* ppd, const char* keyword);
 
+// The string table a printer's texts come from: "Localizable" followed by
+// the PPD's "ZQLocalizableFileIndex"; empty without the attribute (or a PPD).
+std::string TextTableFromPPD(ppd_file_t* ppd);
+
 // The text encoding of the PPD's raw attribute values, from its LanguageEncoding.
 enum class PPDTextEncoding { MacRoman, ISOLatin1, WindowsLatin1, MacJapanese, UTF8 };
 PPDTextEncoding GetCFStringEncodingFromPPD(ppd_file_t* ppd);
