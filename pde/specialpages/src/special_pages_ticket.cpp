@@ -1,7 +1,6 @@
 #include "special_pages_ticket.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +9,7 @@
 #include <zqp/utf8.h>
 
 #include "record_editing.h"
+#include "zqpde/number_text.h"
 #include "zqpde/ticket_value.h"
 
 namespace zqsp {
@@ -423,11 +423,8 @@ namespace {
 // A whole number in the form the copy writes it ("%d": no sign but "-",
 // no leading zero, no blank), within min..max; nothing otherwise.
 std::optional<int32_t> CopyNumber(std::string_view text, int32_t min, int32_t max) {
-    if (text.empty() || text.size() > 11) return std::nullopt;
-    int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < min || value > max) return std::nullopt;
-    if (std::to_string(value) != text) return std::nullopt;
+    const std::optional<int32_t> value = zqpde::DecimalInt32(text);
+    if (!value || *value < min || *value > max || std::to_string(*value) != text) return std::nullopt;
     return value;
 }
 
