@@ -77,7 +77,8 @@ void ViewLocalizer::localizePPDPopup(zqp::PopUpButton* popup, const std::string&
   if (bound != ppdDictionary_.end()) bound->second = popup;
   else ppdDictionary_.emplace_back(keyword, popup);
   popup->removeAllItems();
-  for (int i = 0; i < option->num_choices; ++i) popup->addItemWithTitle(option->choices[i].text, option->choices[i].choice);
+  for (int i = 0; i < option->num_choices; ++i)
+    popup->addItemWithTitle(option->choices[i].text, option->choices[i].choice);
 }
 
 void ViewLocalizer::localizePPDTextField(zqp::TextField* field, const std::string& keyword) {
