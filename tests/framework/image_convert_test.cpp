@@ -5,9 +5,13 @@
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <gtest/gtest.h>
+#include <openjpeg.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 
@@ -171,7 +175,7 @@ TEST_F(ConvertImgTypeTest, ExtensionIsAddedOnlyWhenItDiffers) {
 
 TEST_F(ConvertImgTypeTest, OpaqueInputsStayOpaqueAndGifIsRead) {
     // Through the platform's loader: a JPEG (no alpha) gives a PNG without
-    // alpha; a GIF, which nothing here writes, is still read.
+    // alpha; a GIF from elsewhere is read.
     GdkPixbuf* flat = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, 3, 2);
     gdk_pixbuf_fill(flat, 0x336699ff);
     const std::string jpeg = dir_.path() + "/in.jpg";
@@ -196,19 +200,173 @@ TEST_F(ConvertImgTypeTest, OpaqueInputsStayOpaqueAndGifIsRead) {
 
 TEST_F(ConvertImgTypeTest, FailuresWriteNothing) {
     const std::string out = dir_.path() + "/none";
-    EXPECT_EQ(ConvertImgType(input_.c_str(), out.c_str(), kImageGIF, true), kImageConvertFailed);
-    EXPECT_EQ(ConvertImgType(input_.c_str(), out.c_str(), kImageJP2, true), kImageConvertFailed);
     EXPECT_EQ(ConvertImgType(input_.c_str(), out.c_str(), 6, true), kParamErr);
     EXPECT_EQ(ConvertImgType(input_.c_str(), out.c_str(), -1, true), kParamErr);
     EXPECT_EQ(ConvertImgType(nullptr, out.c_str(), kImagePNG, true), kParamErr);
     EXPECT_EQ(ConvertImgType(input_.c_str(), nullptr, kImagePNG, true), kParamErr);
     const std::string text = dir_.Write("not-an-image.png", "plain text");
     EXPECT_EQ(ConvertImgType(text.c_str(), out.c_str(), kImagePNG, false), kImageConvertFailed);
-    EXPECT_EQ(ConvertImgType(input_.c_str(), (dir_.path() + "/no/such/dir/x").c_str(), kImagePNG, false),
-              kImageConvertFailed);
+    for (int type : {kImagePNG, kImageGIF, kImageJP2})
+        EXPECT_EQ(ConvertImgType(input_.c_str(), (dir_.path() + "/no/such/dir/x").c_str(), type, false),
+                  kImageConvertFailed)
+            << type;
+    // Wider than a GIF can say: refused, not cut.
+    GdkPixbuf* wide = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, 70000, 1);
+    gdk_pixbuf_fill(wide, 0xffffffff);
+    const std::string widePath = dir_.path() + "/wide.png";
+    ASSERT_TRUE(gdk_pixbuf_save(wide, widePath.c_str(), "png", nullptr, nullptr));
+    g_object_unref(wide);
+    EXPECT_EQ(ConvertImgType(widePath.c_str(), out.c_str(), kImageGIF, true), kImageConvertFailed);
     size_t files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir_.path())) ++files;
-    EXPECT_EQ(files, 2u);  // the input and the text file only
+    EXPECT_EQ(files, 3u);  // the inputs and the text file only
+}
+
+// What an independent reader makes of a written file: RGBA rows, top first.
+struct ReadBack {
+    int width = 0, height = 0;
+    std::vector<uint8_t> rgba;
+    const uint8_t* at(int x, int y) const { return &rgba[4 * (static_cast<size_t>(y) * width + x)]; }
+};
+
+bool ReadWithPixbuf(const std::string& path, ReadBack& image) {
+    GdkPixbuf* pixbuf = gdk_pixbuf_new_from_file(path.c_str(), nullptr);
+    if (pixbuf == nullptr) return false;
+    GdkPixbuf* rgba = gdk_pixbuf_add_alpha(pixbuf, FALSE, 0, 0, 0);
+    g_object_unref(pixbuf);
+    image.width = gdk_pixbuf_get_width(rgba);
+    image.height = gdk_pixbuf_get_height(rgba);
+    const guchar* p = gdk_pixbuf_read_pixels(rgba);
+    const int stride = gdk_pixbuf_get_rowstride(rgba);
+    for (int y = 0; y < image.height; ++y) image.rgba.insert(image.rgba.end(), p + y * stride, p + y * stride + 4 * image.width);
+    g_object_unref(rgba);
+    return true;
+}
+
+// JPEG 2000 through OpenJPEG's decoder, after the JP2 signature box.
+bool ReadWithOpenJPEG(const std::string& path, ReadBack& image) {
+    std::ifstream file(path, std::ios::binary);
+    std::vector<uint8_t> head(12);
+    file.read(reinterpret_cast<char*>(head.data()), 12);
+    const std::vector<uint8_t> signature = {0, 0, 0, 12, 'j', 'P', ' ', ' ', 0x0d, 0x0a, 0x87, 0x0a};
+    if (head != signature) return false;
+    opj_stream_t* stream = opj_stream_create_default_file_stream(path.c_str(), OPJ_TRUE);
+    opj_codec_t* codec = opj_create_decompress(OPJ_CODEC_JP2);
+    opj_dparameters_t parameters;
+    opj_set_default_decoder_parameters(&parameters);
+    opj_image_t* decoded = nullptr;
+    const bool ok = stream != nullptr && codec != nullptr && opj_setup_decoder(codec, &parameters) &&
+                    opj_read_header(stream, codec, &decoded) && opj_decode(codec, stream, decoded) &&
+                    opj_end_decompress(codec, stream) && decoded->numcomps >= 3;
+    if (ok) {
+        image.width = static_cast<int>(decoded->comps[0].w);
+        image.height = static_cast<int>(decoded->comps[0].h);
+        image.rgba.assign(4 * static_cast<size_t>(image.width) * image.height, 255);
+        for (size_t i = 0; i < image.rgba.size() / 4; ++i)
+            for (OPJ_UINT32 c = 0; c < std::min<OPJ_UINT32>(decoded->numcomps, 4); ++c)
+                image.rgba[4 * i + c] = static_cast<uint8_t>(decoded->comps[c].data[i]);
+    }
+    if (decoded != nullptr) opj_image_destroy(decoded);
+    if (codec != nullptr) opj_destroy_codec(codec);
+    if (stream != nullptr) opj_stream_destroy(stream);
+    return ok;
+}
+
+// A picture of a few flat colours with one transparent pixel, one of far
+// more colours than a palette holds (both odd-sized, so that a swapped or
+// flipped axis shows), and a single pixel.
+struct Source {
+    const char* name;
+    int width, height;
+    std::function<void(int x, int y, guchar* rgba)> pixel;
+};
+
+const Source kFlags{"flags", 5, 3, [](int x, int y, guchar* p) {
+    static const guchar colours[5][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}, {20, 40, 60}};
+    const guchar* c = colours[(x + y) % 5];
+    p[0] = c[0], p[1] = c[1], p[2] = c[2];
+    p[3] = (x == 4 && y == 2) ? 0 : 255;
+}};
+const Source kGradient{"gradient", 67, 45, [](int x, int y, guchar* p) {
+    p[0] = static_cast<guchar>(x * 255 / 66);
+    p[1] = static_cast<guchar>(y * 255 / 44);
+    p[2] = static_cast<guchar>((x + y) * 255 / 110);
+    p[3] = 255;
+}};
+const Source kDot{"dot", 1, 1, [](int, int, guchar* p) {
+    p[0] = 200, p[1] = 100, p[2] = 50, p[3] = 255;
+}};
+
+TEST_F(ConvertImgTypeTest, EverySixTypeReadsBackAtItsSize) {
+    struct Row {
+        int type;
+        const char* extension;
+        bool (*read)(const std::string&, ReadBack&);
+        // Per source, the mean channel error allowed (0: every pixel exact);
+        // -1: colours not compared.
+        double error[3];
+        bool keepsTransparency;
+    };
+    const Row rows[] = {
+        {kImageTIFF, "tiff", ReadWithPixbuf, {0, 0, 0}, true},
+        {kImageBMP, "bmp", ReadWithPixbuf, {0, 0, 0}, false},
+        {kImageGIF, "gif", ReadWithPixbuf, {0, 5, 0}, true},  // 3015 colours in a palette of 256
+        {kImageJPEG, "jpg", ReadWithPixbuf, {-1, 3, 3}, false},
+        {kImagePNG, "png", ReadWithPixbuf, {0, 0, 0}, true},
+        {kImageJP2, "jp2", ReadWithOpenJPEG, {0, 0, 0}, true},
+    };
+    const Source* const sources[] = {&kFlags, &kGradient, &kDot};
+    for (size_t s = 0; s < std::size(sources); ++s) {
+        const Source* source = sources[s];
+        GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, TRUE, 8, source->width, source->height);
+        guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
+        const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+        std::vector<uint8_t> want;
+        for (int y = 0; y < source->height; ++y)
+            for (int x = 0; x < source->width; ++x) {
+                guchar* p = pixels + y * stride + 4 * x;
+                source->pixel(x, y, p);
+                want.insert(want.end(), p, p + 4);
+            }
+        const std::string input = dir_.path() + "/" + source->name + ".png";
+        ASSERT_TRUE(gdk_pixbuf_save(pixbuf, input.c_str(), "png", nullptr, nullptr));
+        g_object_unref(pixbuf);
+
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(source->name) + " as " + row.extension);
+            const std::string stem = dir_.path() + "/" + source->name + "-out";
+            ASSERT_EQ(ConvertImgType(input.c_str(), stem.c_str(), row.type, true), kNoErr);
+            ReadBack image;
+            ASSERT_TRUE(row.read(stem + "." + row.extension, image));
+            ASSERT_EQ(image.width, source->width);
+            ASSERT_EQ(image.height, source->height);
+            const double allowed = row.error[s];
+            int worst = 0;
+            double total = 0;
+            for (int y = 0; y < image.height; ++y)
+                for (int x = 0; x < image.width; ++x) {
+                    const uint8_t* got = image.at(x, y);
+                    const uint8_t* expected = &want[4 * (static_cast<size_t>(y) * source->width + x)];
+                    if (expected[3] == 0) {
+                        if (row.keepsTransparency) {
+                            EXPECT_EQ(got[3], 0) << x << "," << y;
+                        }
+                        continue;
+                    }
+                    EXPECT_EQ(got[3], 255) << x << "," << y;
+                    for (int c = 0; c < 3; ++c) {
+                        worst = std::max(worst, std::abs(got[c] - expected[c]));
+                        total += std::abs(got[c] - expected[c]);
+                    }
+                }
+            const double mean = total / (3.0 * image.width * image.height);
+            if (allowed == 0) {
+                EXPECT_EQ(worst, 0);
+            } else if (allowed > 0) {
+                EXPECT_LE(mean, allowed);
+            }
+        }
+    }
 }
 
 }  // namespace

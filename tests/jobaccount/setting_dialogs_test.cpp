@@ -263,5 +263,113 @@ TEST(ViewLocalizer, TranslatesWhatAPersonReadsAndLeavesWhatTheyTyped) {
   EXPECT_EQ(innerView->title(), "Help");
 }
 
+// A view bound to PPD options: a pop-up and a label take their texts from the
+// PPD's translations (Latin-1 in the file, UTF-8 on screen), a button bound
+// the same way is left alone, and the bound pop-up is found again by its
+// keyword to be set or greyed; an unknown keyword or no PPD changes nothing.
+TEST(ViewLocalizer, ControlsBoundToPPDOptions) {
+  zqpde::test::PPD ppd(
+      "*ZQLocalizableFileIndex: \"1\"\n"
+      "*OpenUI *ZQStaple/Agraf\xE9: PickOne\n"
+      "*DefaultZQStaple: None\n"
+      "*ZQStaple None/Sans agrafe: \"\"\n"
+      "*ZQStaple Front/Agrafe avant: \"\"\n"
+      "*ZQStaple Dual: \"\"\n"
+      "*CloseUI: *ZQStaple\n"
+      "*OpenUI *ZQPunch/Perforation: PickOne\n"
+      "*DefaultZQPunch: Off\n"
+      "*ZQPunch Off/Non: \"\"\n"
+      "*ZQPunch On/Oui: \"\"\n"
+      "*CloseUI: *ZQPunch\n");
+  zqp::View root;
+  auto* popup = static_cast<zqp::PopUpButton*>(root.addSubview(std::make_unique<zqp::PopUpButton>()));
+  popup->addItemWithTitle("JBA Help");
+  auto* label = static_cast<zqp::TextField*>(root.addSubview(std::make_unique<zqp::TextField>()));
+  label->setEditable(false);
+  label->setStringValue("JBA Password");
+  auto* button = static_cast<zqp::Button*>(root.addSubview(std::make_unique<zqp::Button>(zqp::ButtonType::kPush)));
+  button->setTitle("JBA Help");
+  auto* spare = static_cast<zqp::PopUpButton*>(root.addSubview(std::make_unique<zqp::PopUpButton>()));
+  spare->addItemWithTitle("Kept");
+
+  auto items = [](zqp::PopUpButton* p) {
+    std::vector<std::string> out;
+    for (const auto& item : p->menu().items()) out.push_back(item.title + "=" + item.representedObject);
+    return out;
+  };
+
+  // Without a PPD nothing is bound and nothing changes.
+  ViewLocalizer localizer(BuiltBundle(), "");
+  for (zqp::View* control : {static_cast<zqp::View*>(popup), static_cast<zqp::View*>(label)})
+    localizer.localizePPDControl(control, "ZQStaple");
+  EXPECT_EQ(items(popup), std::vector<std::string>{"JBA Help="});
+  EXPECT_EQ(label->stringValue(), "JBA Password");
+  EXPECT_TRUE(localizer.ppdDictionary().empty());
+
+  // The controller hands its PPD to its view's localisation.
+  CtController controller;
+  controller.setPPD(ppd.get());
+  controller.setPPD(nullptr);
+  EXPECT_EQ(controller.viewLocalizer().ppd(), ppd.get());
+  EXPECT_EQ(controller.viewLocalizer().localizedFileName(), "Localizable1");
+
+  localizer.setPPD(ppd.get());
+  EXPECT_EQ(localizer.localizedFileName(), "Localizable1");
+  EXPECT_EQ(localizer.text("Custom PDE Title"), "Job Accounting (Second Family)");
+  const struct {
+    zqp::View* control;
+    const char* keyword;
+    const char* boundKeyword;  // what ppdKeywordForObject answers afterwards
+  } rows[] = {
+      {popup, "ZQStaple", "ZQStaple"},
+      {label, "ZQStaple", ""},       // a label takes the option's text, unbound
+      {button, "ZQStaple", ""},      // neither a pop-up nor a text field
+      {spare, "ZQNoSuchOption", ""}, // an option the PPD lacks: the pop-up keeps its items
+      {nullptr, "ZQStaple", ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.keyword);
+    localizer.localizePPDControl(row.control, row.keyword);
+    EXPECT_EQ(localizer.ppdKeywordForObject(row.control), row.boundKeyword);
+  }
+  EXPECT_EQ(items(popup),
+            (std::vector<std::string>{"Sans agrafe=None", "Agrafe avant=Front", "Dual=Dual"}));
+  EXPECT_EQ(label->stringValue(), "Agraf\xC3\xA9");
+  EXPECT_EQ(button->title(), "JBA Help");
+  EXPECT_EQ(items(spare), std::vector<std::string>{"Kept="});
+  // Bound again under a second keyword: the first stays its keyword.
+  localizer.localizePPDPopup(popup, "ZQPunch");
+  EXPECT_EQ(localizer.ppdKeywordForObject(popup), "ZQStaple");
+  EXPECT_EQ(items(popup), (std::vector<std::string>{"Non=Off", "Oui=On"}));
+  localizer.localizePPDPopup(popup, "ZQStaple");
+  ASSERT_EQ(localizer.ppdDictionary().size(), 2u);
+
+  // Set by keyword: a title of the menu is selected, another leaves it be.
+  localizer.setValue("Agrafe avant", "ZQStaple");
+  EXPECT_EQ(popup->indexOfSelectedItem(), 1);
+  localizer.setValue("Nowhere", "ZQStaple");
+  EXPECT_EQ(popup->indexOfSelectedItem(), 1);
+  localizer.setEnabled(false, "ZQStaple");
+  EXPECT_FALSE(popup->isEnabled());
+  localizer.setEnabled(true, "ZQStaple");
+  EXPECT_TRUE(popup->isEnabled());
+  // ZQPunch is still bound to the same pop-up.
+  localizer.setEnabled(false, "ZQPunch");
+  EXPECT_FALSE(popup->isEnabled());
+  // Unknown keywords touch nothing.
+  localizer.setValue("Kept", "ZQNoSuchOption");
+  localizer.setEnabled(false, "ZQNoSuchOption");
+  localizer.setEnabled(false, "");
+  EXPECT_TRUE(spare->isEnabled());
+  EXPECT_TRUE(label->isEnabled());
+
+  // A new PPD forgets the bindings.
+  localizer.setPPD(nullptr);
+  EXPECT_TRUE(localizer.ppdDictionary().empty());
+  EXPECT_EQ(localizer.localizedFileName(), "");
+  localizer.setValue("Sans agrafe", "ZQStaple");
+  EXPECT_EQ(popup->indexOfSelectedItem(), 1);
+}
+
 }  // namespace
 }  // namespace pellora

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "zqpde/status.h"
+#include "zqpde/text_util.h"
 
 #ifndef ZQPDE_APP_BUNDLE_ID
 #define ZQPDE_APP_BUNDLE_ID ""
@@ -24,6 +25,14 @@ namespace zqpde {
 zqp::Bundle* pluginBundle = nullptr;
 
 const char* GetAppClientID() { return ZQPDE_APP_CLIENT_ID; }
+
+StringWidthMeasure BundleStringWidthMeasure() {
+#ifdef ZQPDE_STRING_WIDTH_SHIFT_JIS
+    return StringWidthMeasure::kShiftJIS;
+#else
+    return StringWidthMeasure::kUTF8;
+#endif
+}
 
 zqp::Bundle* GetAppBundleRef() {
     const char* id = ZQPDE_APP_BUNDLE_ID;

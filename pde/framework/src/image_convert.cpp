@@ -1,5 +1,6 @@
 #include "zqpde/image_convert.h"
 
+#include "image_encoders.h"
 #include "zqpde/status.h"
 #include "zqp/picture.h"
 
@@ -197,7 +198,9 @@ int32_t ConvertImgType(const char* inputPath, const char* outputPath, int type, 
         case kImageTIFF: encoded = SaveWithPixbuf(*picture, "tiff", data); break;
         case kImageJPEG: encoded = SaveWithPixbuf(*picture, "jpeg", data); break;
         case kImagePNG: encoded = SaveWithPixbuf(*picture, "png", data); break;
-        default: break;  // GIF and JPEG 2000: nothing here writes them
+        case kImageGIF: encoded = detail::EncodeGIF(*picture, data); break;
+        case kImageJP2: encoded = detail::EncodeJP2(*picture, data); break;
+        default: break;
     }
     if (!encoded) return kImageConvertFailed;
 

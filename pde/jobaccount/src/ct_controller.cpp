@@ -35,11 +35,14 @@ void CtController::performAction(const std::string& action, zqp::View&) {
 }
 
 void CtController::setPPD(ppd_file_t* ppd) {
-  if (ppd != nullptr) ppd_ = ppd;
+  if (ppd == nullptr) return;
+  ppd_ = ppd;
+  viewLocalizer_.setPPD(ppd);
 }
 
 void CtController::localizeView() {
-  ViewLocalizer(bundle_, LocalizedFileName(ppd_)).localizeAllControls(ctView);
+  viewLocalizer_.setBundle(bundle_);
+  viewLocalizer_.localizeAllControls(ctView);
 }
 
 void CtController::setDetailedSettings() {

@@ -9,6 +9,7 @@
 #include <zqp/view.h>
 
 #include "ct_model.h"
+#include "view_localization.h"
 
 namespace zqp {
 class Bundle;
@@ -39,9 +40,12 @@ class CtController : public zqp::NibObject {
   const zqp::Bundle* bundle() const { return bundle_; }
   void setPrinterID(const std::string& id) { printerID_ = id; }
   const std::string& printerID() const { return printerID_; }
-  // Nil is ignored.
+  // Nil is ignored; the view's localisation gets the PPD too.
   void setPPD(ppd_file_t* ppd);
 
+  // The main view's localisation: its strings table, and the controls bound
+  // to PPD options.
+  ViewLocalizer& viewLocalizer() { return viewLocalizer_; }
   void localizeView();
   // The settings button: the dialog of the mode in the model.
   void setDetailedSettings();
@@ -55,6 +59,7 @@ class CtController : public zqp::NibObject {
   const zqp::Bundle* bundle_ = nullptr;
   std::string printerID_;
   ppd_file_t* ppd_ = nullptr;
+  ViewLocalizer viewLocalizer_;
 };
 
 }  // namespace pellora

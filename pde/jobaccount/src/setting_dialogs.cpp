@@ -73,13 +73,12 @@ void DetailedSettingController::awakeFromNib() {
   SetFormatter(userIDTextField, userNameFormatter_);
   SetFormatter(passwordTextField, passwordFormatter_);
   ppd_ = nullptr;
-  localizedFileName_.clear();
+  viewLocalizer_ = ViewLocalizer(bundle_, std::string());
 }
 
 void DetailedSettingController::setPPD(ppd_file_t* ppd) {
   if (ppd == nullptr) return;
   ppd_ = ppd;
-  localizedFileName_ = LocalizedFileName(ppd);
   encoding_ = GetEncodingInfoFromPPD(ppd);
   const PasswordRules rules = PasswordRulesFromPPD(ppd);
   if (rules.supportsPassword && ctModel != nullptr) ctModel->setIsSupportPassword(true);
@@ -87,13 +86,15 @@ void DetailedSettingController::setPPD(ppd_file_t* ppd) {
   passwordFormatter_->setMaxLength(limits_.maxLength);
   passwordFormatter_->setAcceptableCodeRange(rules.ranges);
   SetFormatter(passwordTextField, passwordFormatter_);
+  viewLocalizer_.setPPD(ppd);
 }
 
 void DetailedSettingController::createPanelWithBundle(const zqp::Bundle* bundle) {
   bundle_ = bundle;
+  viewLocalizer_.setBundle(bundle);
   if (detailedSettingPanel == nullptr) return;
-  ViewLocalizer(bundle_, localizedFileName_)
-      .localizeAllControls(detailedSettingView != nullptr ? detailedSettingView : detailedSettingPanel->contentView());
+  viewLocalizer_.localizeAllControls(detailedSettingView != nullptr ? detailedSettingView
+                                                                    : detailedSettingPanel->contentView());
   zqp::Application::Shared().runModalForWindow(*detailedSettingPanel);
 }
 
@@ -135,7 +136,7 @@ bool DetailedSettingController::ValidateSide(const Side& side) {
   const SettingVerdict verdict = ValidateSettingInput(input, limits_, encoding_);
   if (verdict.ok) return true;
 
-  ViewLocalizer texts(bundle_, localizedFileName_);
+  const ViewLocalizer& texts = viewLocalizer_;
   std::string message = texts.text(verdict.messageKey);
   if (verdict.messageKey == kMsgPasswordLength)
     message = SubstituteNumbers(message, {static_cast<long>(limits_.minLength), static_cast<long>(limits_.maxLength)});

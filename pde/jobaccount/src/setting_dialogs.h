@@ -15,6 +15,7 @@
 
 #include "ct_model.h"
 #include "input_checker.h"
+#include "view_localization.h"
 
 namespace zqp {
 class Bundle;
@@ -52,8 +53,12 @@ class DetailedSettingController : public zqp::NibObject {
 
   // The built-in limits and the fields' formatters.
   void awakeFromNib() override;
-  // The password rules and the strings table of the printer (nil ignored).
+  // The password rules of the printer, and the PPD for the dialog's view
+  // (nil ignored).
   void setPPD(ppd_file_t* ppd);
+  // The dialog view's localisation: its strings table, and the controls
+  // bound to PPD options.
+  ViewLocalizer& viewLocalizer() { return viewLocalizer_; }
   // Keeps the opening values, localises the dialog and runs it modally.
   virtual void createPanelWithBundle(const zqp::Bundle* bundle);
   // OK: ends the run when the check passes; else the dialog stays.
@@ -84,7 +89,7 @@ class DetailedSettingController : public zqp::NibObject {
   void SetFormatter(zqp::TextField* field, const std::shared_ptr<InputStringChecker>& formatter);
 
   ppd_file_t* ppd_ = nullptr;
-  std::string localizedFileName_;
+  ViewLocalizer viewLocalizer_;
   zqp::TextEncoding encoding_ = zqp::TextEncoding::kShiftJis;
   PasswordLimits limits_;
   std::shared_ptr<InputStringChecker> groupNameFormatter_ = std::make_shared<InputStringChecker>();

@@ -10,10 +10,10 @@ namespace zqpde {
 enum ImageFileType : int {
     kImageTIFF = 0,  // "tiff"
     kImageBMP = 1,   // "bmp"
-    kImageGIF = 2,   // "gif": no writer on this system, always 1001
+    kImageGIF = 2,   // "gif": a palette of the picture's colours, transparency kept
     kImageJPEG = 3,  // "jpg"
     kImagePNG = 4,   // "png"
-    kImageJP2 = 5,   // "jp2": no writer on this system, always 1001
+    kImageJP2 = 5,   // "jp2": lossless JPEG 2000
 };
 
 // Reads the image at inputPath and writes it as `type` to outputPath

@@ -9,19 +9,20 @@
 namespace zqpde {
 
 // How GetStringLength measures: by the UTF-8 form of each UTF-16 unit, or
-// by its Shift-JIS form (the build of a bundle whose printers count in
-// Shift-JIS bytes defines ZQPDE_STRING_WIDTH_SHIFT_JIS).
+// by its Shift-JIS form.
 enum class StringWidthMeasure { kUTF8, kShiftJIS };
-#ifdef ZQPDE_STRING_WIDTH_SHIFT_JIS
-inline constexpr StringWidthMeasure kBuildStringWidthMeasure = StringWidthMeasure::kShiftJIS;
-#else
-inline constexpr StringWidthMeasure kBuildStringWidthMeasure = StringWidthMeasure::kUTF8;
-#endif
+
+// The measure of the bundle this copy of the framework is linked into:
+// Shift-JIS when the bundle defines ZQPDE_STRING_WIDTH_SHIFT_JIS, else UTF-8.
+// It is compiled with the bundle's own definitions (app_resources.cpp), so
+// the controls of the framework, built once for every bundle, measure the
+// way their bundle does.
+StringWidthMeasure BundleStringWidthMeasure();
 
 // Display width: 1 for every UTF-16 unit whose UTF-8 (or Shift-JIS) form is
 // one byte, 2 for every other unit (a character Shift-JIS cannot hold counts
 // 2 a unit); 0 for the empty text or text that is not valid UTF-8.
-size_t GetStringLength(std::string_view utf8, StringWidthMeasure measure = kBuildStringWidthMeasure);
+size_t GetStringLength(std::string_view utf8, StringWidthMeasure measure = BundleStringWidthMeasure());
 
 // 1 for every UTF-16 unit below U+0100, 2 for every other unit; 0 for the
 // empty text or text that is not valid UTF-8.
@@ -30,7 +31,7 @@ size_t GetUTF8StringLength(std::string_view utf8);
 // The longest prefix whose GetStringLength does not exceed width; never
 // splits a character (a pair of surrogates counts whole or not at all).
 std::string GetShortenString(std::string_view utf8, size_t width,
-                             StringWidthMeasure measure = kBuildStringWidthMeasure);
+                             StringWidthMeasure measure = BundleStringWidthMeasure());
 
 // The text's UTF-16 units without U+0020 (the count is the result's size).
 std::u16string RemoveAllSpaces(std::string_view utf8);
