@@ -56,15 +56,14 @@ protected:
 class RGBCorrectionListCtrlARK : public GPPDListCtrlARK {
 public:
     bool ReInitializeMenu(zqp::Bundle* bundle) override;
-    bool PPDMarkOptionByIndex(ppd_file_t* ppd, int32_t item) override;
+    // Items and choices through itemChoice_, so the default, the marks,
+    // the conflicts and the summary all skip the "None" left out.
+    int32_t ChoiceOfItem(int32_t item) const override;
+    int32_t ItemOfChoice(int32_t choice) const override;
     bool ConvertFromPresetIndex(int32_t choice) override;
-    int32_t UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) override;
-    int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
     using GBasePPDPopupListARK::SetValueToTicket;
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
     int32_t DoControlUpdateConstrain() override;
-    // The PPD choice index of menu item `item`; -1 for none.
-    int32_t ChoiceOfItem(int32_t item) const;
 
 protected:
     std::vector<int32_t> itemChoice_;  // menu item -> PPD choice index
