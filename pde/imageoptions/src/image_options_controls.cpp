@@ -312,6 +312,25 @@ bool PluginTypeListCtrlARK::SetPluginType(int32_t type) {
 
 // ---- check boxes ---------------------------------------------------------------------------------
 
+bool GBasePPDCheckBoxARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
+    const bool ok = zqpde::PPDCheckBox::InitializeCtrl(bundle, ppd);
+    ppdKeyIsExist_ = zqpde::CheckPPDKeyIsExist(ppd, kPPDMainKey.c_str());
+    if (Absent()) PPDCtrlHide();
+    return ok;
+}
+
+bool GBasePPDCheckBoxARK::Absent() const { return !ppdKeyIsExist_ && !Edition().olderBuild; }
+
+void GBasePPDCheckBoxARK::Show() {
+    zqpde::PPDCheckBox::Show();  // the count stays even
+    if (Absent()) PPDCtrlHide();
+}
+
+void GBasePPDCheckBoxARK::ResetStatus() {
+    zqpde::PPDCheckBox::ResetStatus();
+    if (Absent()) PPDCtrlHide();
+}
+
 bool GBasePPDCheckBoxARK::SetValueToTicket(zqp::PrintSettings*, bool) {
     if (!valueDidChange || GetControlBlkPtr() == nullptr) return true;
     const int32_t index = ChoiceIndexForState(GetValue());

@@ -140,13 +140,25 @@ public:
 
 // ---- check boxes, steppers, slider --------------------------------------------------------------
 
+// A check box of a PPD option. Without its option it is hidden, as the
+// lists are: it would mark nothing, and its title would be the nib's key.
 class GBasePPDCheckBoxARK : public zqpde::PPDCheckBox {
 public:
     using zqpde::PPDCheckBox::PPDCheckBox;
+    bool InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) override;
+    void Show() override;
+    void ResetStatus() override;
     using zqpde::PPDCheckBox::SetValueToTicket;
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
     // The lists follow the state shown, which is then the state they saw.
     bool SimulationUIEventHandler() override;
+    bool PPDKeyIsExist() const { return ppdKeyIsExist_; }
+
+private:
+    // Hidden for good: the option is missing (the older build keeps the
+    // framework's rule and shows the box all the same).
+    bool Absent() const;
+    bool ppdKeyIsExist_ = false;
 };
 
 class GCheckBoxARK : public GBasePPDCheckBoxARK {
