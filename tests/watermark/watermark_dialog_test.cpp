@@ -223,6 +223,28 @@ TEST_F(WatermarkDialog, DamagedStoreShowsWhatCanBeReadAndLosesNothing) {
   EXPECT_EQ(zqtest::Slurp(file + ".damaged"), json);
 }
 
+TEST_F(WatermarkDialog, AStoreWithoutItsPicturePathListStillShowsItsTextWatermarks) {
+  Dialog(kTeld, NewText("Draft", "DRAFT") + NewText("Copy", "COPY"));
+  std::string file;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_.path() + "/prefs"))
+    if (entry.path().filename() == "AnyApplication.json") file = entry.path();
+  ASSERT_FALSE(file.empty());
+  std::string json = zqtest::Slurp(file);
+  const size_t at = json.find("\"zq-teldcom.tavelle.kvb.printsettings.WMARKPATHARRAYReference\"");
+  ASSERT_NE(at, std::string::npos) << json;
+  json.erase(at, json.find('"', json.find(']', at)) - at);
+  std::ofstream(file, std::ios::trunc) << json;
+
+  DialogRun r = Dialog(kTeld, "dump 1003\nselect 1003 \"Copy\"\nprint\n");
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_NE(r.Dump("1003").find("items=[\"None\", \"Draft\", \"Copy\"]"), std::string::npos) << r.Dump("1003");
+  EXPECT_EQ(r.Ticket("WMARKTextTicket"), "(COPY)");
+  // Saved at print with the list whole again.
+  DialogRun again = Dialog(kTeld, "select 1003 \"Draft\"\nprint\n");
+  EXPECT_EQ(again.Ticket("WMARKTextTicket"), "(DRAFT)");
+  EXPECT_NE(zqtest::Slurp(file).find("WMARKPATHARRAYReference"), std::string::npos);
+}
+
 // Probes a rectangle of the preview (pixel commands in the script) and
 // reads back the darkest red value and the count of inked pixels.
 std::string Region(int x0, int x1, int y0, int y1) {
