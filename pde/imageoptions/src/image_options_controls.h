@@ -152,7 +152,6 @@ public:
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
     // The lists follow the state shown, which is then the state they saw.
     bool SimulationUIEventHandler() override;
-    bool PPDKeyIsExist() const { return ppdKeyIsExist_; }
 
 private:
     // Hidden for good: the option is missing (the older build keeps the

@@ -156,7 +156,6 @@ WatermarkLoadResult WatermarkStore::Load(const std::string& ticketNamespace, con
   for (const auto& list : elements) stored = std::max(stored, list.size());
   for (size_t f = 0; f < kWMFieldCount; ++f)
     if (absent.test(f) && stored > 0) {
-      elements[f].clear();
       for (size_t i = 0; i < stored; ++i)
         elements[f].push_back(ElementFixedByType(static_cast<WatermarkField>(f),
                                                  i < elements[kWMType].size() ? elements[kWMType][i] : std::nullopt));
