@@ -128,6 +128,29 @@ TEST_F(FeaturesDialog, SpecialPagesDisableOptionsAndTheirPapersDisableChoices) {
     EXPECT_TRUE(r.Says("dump: CheckBox #ZQPunch tag=0 enabled hidden")) << r.result.err;
 }
 
+// The inserter paper list is a features list like any other: a choice that
+// conflicts with a special page's paper is greyed once the list is usable.
+TEST_F(FeaturesDialog, InserterPaperChoicesConflictWithTheSpecialPagesPapers) {
+    const std::string ppd = Replace(SamplePPD(), "*UIConstraints: *ZQPunch True *PageSize A5\n",
+                                    "*UIConstraints: *ZQPunch True *PageSize A5\n"
+                                    "*UIConstraints: *ZQIntSheetMediaType Tabbed *PageSize A5\n"
+                                    "*UIConstraints: *PageSize A5 *ZQIntSheetMediaType Tabbed\n");
+    const std::string inserter = "select 2 \"Covers and Separator\"\nselect #ZQIntCoverSheet \"Inserter\"\n"
+                                 "dump #ZQIntSheetMediaType\nprint\nppd\n";
+    DialogRun a5 = Dialog("show\nset " NS "pageSizeArrayTicket [A5]\n" + inserter, ppd);
+    ASSERT_EQ(a5.result.status, 0) << a5.result.err;
+    EXPECT_TRUE(a5.Says("dump: PopUpButton #ZQIntSheetMediaType tag=0 enabled selected=0 items=[\"Plain\", "
+                        "\"Tab Stock\" (disabled)]"))
+        << a5.result.err;
+    EXPECT_TRUE(a5.Says("ppd: ZQIntSheetMediaType=Plain")) << a5.result.err;
+    // Without that paper among the special pages' the choice is offered.
+    DialogRun none = Dialog("show\n" + inserter, ppd);
+    ASSERT_EQ(none.result.status, 0) << none.result.err;
+    EXPECT_TRUE(none.Says("dump: PopUpButton #ZQIntSheetMediaType tag=0 enabled selected=0 items=[\"Plain\", "
+                          "\"Tab Stock\"]"))
+        << none.result.err;
+}
+
 TEST_F(FeaturesDialog, WatermarkHoldsTheLineWeightAtItsDefault) {
     DialogRun r = Dialog("show\nselect 2 \"General 2\"\nselect #ZQLineWeightAdjustment \"Thicker\"\n"
                    "set " NS "WMARKNameTicket 6472616674\nrestore\ndump #ZQLineWeightAdjustment\nsummary\nprint\nppd\n");

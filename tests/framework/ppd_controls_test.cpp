@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <zqp/events.h>
+#include <zqp/ppd.h>
 #include <zqp/window.h>
 
 #include "panel_rig.h"
@@ -144,6 +145,68 @@ TEST(PPDControls, AConflictingChoiceIsGreyedAfterAMarkWithoutReopening) {
     EXPECT_FALSE(p.duplexView->userSelect(1));  // a person cannot pick it
     ASSERT_TRUE(p.paperView->userSelect(0));
     EXPECT_TRUE(p.duplexView->itemAtIndex(1)->enabled);
+}
+
+// A menu that leaves the option's first choice out: item i is choice i + 1.
+class WithoutFirstChoice : public PPDPopupControl {
+public:
+    bool ReInitializeMenu(zqp::Bundle*) override {
+        zqp::PopUpButton* p = PopUp();
+        if (p == nullptr || ctrlPPDInfoArrayRef.empty()) return true;
+        p->removeAllItems();
+        for (size_t i = 1; i < ctrlPPDInfoArrayRef.size(); ++i)
+            p->addItemWithTitle(ctrlPPDInfoArrayRef[i][2], ctrlPPDInfoArrayRef[i][1]);
+        return true;
+    }
+    int32_t ChoiceOfItem(int32_t item) const override {
+        return item >= 0 && static_cast<size_t>(item) + 1 < ctrlPPDInfoArrayRef.size() ? item + 1 : -1;
+    }
+    int32_t ItemOfChoice(int32_t choice) const override {
+        return choice >= 1 && static_cast<size_t>(choice) < ctrlPPDInfoArrayRef.size() ? choice - 1 : -1;
+    }
+};
+
+// The default, the restore, the preset, the greying and the summary all
+// follow the list's own mapping, not the choice's place among all choices.
+TEST(PPDControls, AMenuThatLeavesAChoiceOutMapsItsDefaultAsItsValues) {
+    std::string options = PPDOptions();
+    options.replace(options.find("*DefaultDuplex: None"), 20, "*DefaultDuplex: DuplexTumble");
+    test::PanelRig rig(options);
+    ConstraintHash hash;
+    BuildConstraintHashFromPPD(rig.ppd.get(), hash);
+    auto* paperView = rig.AddView<zqp::PopUpButton>(21);
+    auto* duplexView = rig.AddView<zqp::PopUpButton>(31);
+    auto paper = std::make_unique<PPDPopupControl>();
+    paper->CreateControl(paperView, "ZQPaper", &kPPDListIni, nullptr, nullptr, nullptr, nullptr);
+    rig.panel.AddNewControl(std::move(paper));
+    auto list = std::make_unique<WithoutFirstChoice>();
+    list->CreateControl(duplexView, "Duplex", &kPPDListIni, nullptr, nullptr, nullptr, nullptr);
+    WithoutFirstChoice* duplex = rig.panel.AddNewControl(std::move(list));
+    rig.panel.SeteppdPtr(&hash);
+    rig.panel.InitializeUserPane(nullptr, rig.ppd.get());
+    rig.Restore();
+
+    ASSERT_EQ(duplexView->numberOfItems(), 2);
+    EXPECT_EQ(duplex->GetDefaultValue(), 2);  // "Short Edge", item 2 of the menu
+    ppdMarkOption(rig.ppd.get(), "Duplex", "DuplexNoTumble");
+    rig.panel.Open();
+    EXPECT_EQ(duplexView->indexOfSelectedItem(), 0);
+    EXPECT_EQ(duplex->GetUISelectStr(), std::string("DuplexNoTumble"));
+
+    ASSERT_TRUE(duplex->SetDefaultValueToUI());
+    EXPECT_EQ(duplexView->indexOfSelectedItem(), 1);
+    EXPECT_EQ(zqp::MarkedChoice(rig.ppd.get(), "Duplex"), "DuplexTumble");
+    rig.panel.SetValueFromUIToControl();
+    SummaryDictionary summary;
+    SummaryOrder order;
+    rig.panel.GetSummaryText(&summary, &order);
+    EXPECT_EQ(summary["Two-Sided"], "Short Edge");
+
+    // An envelope forbids long-edge printing: its item, the first, is greyed.
+    rig.panel.UpdateConflictsPanelControlFromPPD(rig.ppd.get());
+    ASSERT_TRUE(paperView->userSelect(1));
+    EXPECT_FALSE(duplexView->itemAtIndex(0)->enabled);
+    EXPECT_TRUE(duplexView->itemAtIndex(1)->enabled);
 }
 
 TEST(PPDControls, CheckBoxMapsStatesToChoicesByKeyword) {

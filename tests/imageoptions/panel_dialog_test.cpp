@@ -126,6 +126,51 @@ TEST_F(MainPanel, HelpPagesTakeTheResourceSuffixAndTheVersionTellsOfTheConstrain
     EXPECT_TRUE(cdf.Says("\"Smooth Gradation\"]")) << cdf.result.err;
 }
 
+// The RGB correction menu leaves "None" out, so its items are not the PPD's
+// choices one to one: Restore Defaults must still show and mark the PPD's
+// default choice, on the main panel and in the image settings window of
+// every edition.
+TEST_F(MainPanel, RestoreDefaultsGiveThePPDsRGBCorrectionInEveryEditionAndList) {
+    const std::string kv29PPD = zqtest::Slurp(ZQ_SOURCE_DIR "/ppd/zq-kv29-image-sample.ppd");
+    const std::string onMain = "click 1042\nselect 107 \"Saturation\"\nclick 112\ndump 107\nclick 1042\nprint\nppd\n";
+    const std::string inWindow = "click 1042\nselect 107 \"Saturation\"\nclick 105\nclick 542\ndump 501\n"
+                                 "click 540\nprint\nppd\n";
+    const auto withDefault = [](const std::string& choice) {
+        return Replace(SamplePPD(), "*DefaultZQRGBCorrection: Perceptual", "*DefaultZQRGBCorrection: " + choice);
+    };
+    struct Case {
+        const char* what;
+        std::string ppd, kind, script, tag;
+        int item;  // the menu item shown after the restore
+        const char* marked;
+    };
+    const std::vector<Case> cases{
+        {"ARK main panel", SamplePPD(), test::kArkKind, onMain, "107", 0, "Perceptual"},
+        {"ARK window", SamplePPD(), test::kArkKind, inWindow, "501", 0, "Perceptual"},
+        {"TELD main panel", test::TeldPPD(), test::kTeldKind, onMain, "107", 0, "Perceptual"},
+        {"TELD window", test::TeldPPD(), test::kTeldKind, inWindow, "501", 0, "Perceptual"},
+        {"kv29 main panel", kv29PPD, "com.tavelle.kv29.pde.ImageOptionsKind", onMain, "107", 0, "Perceptual"},
+        {"kv29 window", kv29PPD, "com.tavelle.kv29.pde.ImageOptionsKind", inWindow, "501", 0, "Perceptual"},
+        // Another default is followed the same way; "None", never offered,
+        // leaves "Perceptual" the list's default.
+        {"default Colorimetric", withDefault("Colorimetric"), test::kArkKind, onMain, "107", 2, "Colorimetric"},
+        {"default Colorimetric, window", withDefault("Colorimetric"), test::kArkKind, inWindow, "501", 2,
+         "Colorimetric"},
+        {"default None", withDefault("None"), test::kArkKind, onMain, "107", 0, "Perceptual"},
+    };
+    env_ = "ZQ_ROOT='" + dir_.path() + "'";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DialogRun r = Dialog(c.script, c.ppd, "", c.kind);
+        ASSERT_EQ(r.result.status, 0) << r.result.err;
+        const size_t at = r.result.err.find("dump: PopUpButton tag=" + c.tag + " ");
+        ASSERT_NE(at, std::string::npos) << r.result.err;
+        const std::string dump = r.result.err.substr(at, r.result.err.find('\n', at) - at);
+        EXPECT_NE(dump.find("selected=" + std::to_string(c.item) + " "), std::string::npos) << dump;
+        EXPECT_EQ(r.Marked("ZQRGBCorrection"), c.marked) << r.result.err;
+    }
+}
+
 TEST_F(MainPanel, TheTeldBundleHasNoCMYKCorrectionOnItsPanel) {
     DialogRun r = Dialog("dump 108\n", test::TeldPPD(), "", test::kTeldKind);
     EXPECT_EQ(r.result.status, 2) << r.result.err;  // no view with that tag

@@ -101,6 +101,15 @@ TEST_F(ColorBalanceWindow, CancelShowsTheValuesFromBeforeAndRestoreDefaultMarksT
 
 class ImageAdjustmentWindow : public test::ImageDialog {};
 
+// The sample with "ZQInvalidateColorProfile" in place of "ZQBlackOverprint".
+std::string InvalidateColorProfileOnly() {
+    return test::Replace(
+        test::Without(SamplePPD(), "ZQBlackOverprint"), "*CloseGroup: ImageOptions",
+        "*OpenUI *ZQInvalidateColorProfile/Ignore Color Profile: Boolean\n*OrderDependency: 20 AnySetup "
+        "*ZQInvalidateColorProfile\n*DefaultZQInvalidateColorProfile: False\n*ZQInvalidateColorProfile False/Off: "
+        "\"\"\n*ZQInvalidateColorProfile True/On: \"\"\n*CloseUI: *ZQInvalidateColorProfile\n*CloseGroup: ImageOptions");
+}
+
 TEST_F(ImageAdjustmentWindow, CancelPutsEveryListsMarkBack) {
     DialogRun r = Dialog("click 1042\nclick 105\nselect 502 \"Adobe RGB\"\nselect 503 1\nselect 505 \"None\"\n"
                          "dump 506\ndump 516\nppd\nclick 541\nppd\n");
@@ -133,11 +142,7 @@ TEST_F(ImageAdjustmentWindow, TheVariantFollowsTheOverprintOptionsOfEachEdition)
 
     // Only "ZQInvalidateColorProfile": the same variant is set up; in the
     // TELD bundle it is the RGB lists and the colour profile box.
-    const std::string invalidate = test::Replace(
-        test::Without(SamplePPD(), "ZQBlackOverprint"), "*CloseGroup: ImageOptions",
-        "*OpenUI *ZQInvalidateColorProfile/Ignore Color Profile: Boolean\n*OrderDependency: 20 AnySetup "
-        "*ZQInvalidateColorProfile\n*DefaultZQInvalidateColorProfile: False\n*ZQInvalidateColorProfile False/Off: "
-        "\"\"\n*ZQInvalidateColorProfile True/On: \"\"\n*CloseUI: *ZQInvalidateColorProfile\n*CloseGroup: ImageOptions");
+    const std::string invalidate = InvalidateColorProfileOnly();
     DialogRun teld = Dialog("click 1042\nclick 105\nclick 510\nselect 502 1\nclick 540\nprint\nppd\n",
                             test::TeldPPD(invalidate), "", test::kTeldKind);
     EXPECT_EQ(teld.result.status, 0) << teld.result.err;
@@ -145,6 +150,31 @@ TEST_F(ImageAdjustmentWindow, TheVariantFollowsTheOverprintOptionsOfEachEdition)
     EXPECT_EQ(teld.Marked("ZQRGBInputProfile"), "AdobeRGB");
     DialogRun noCmyk = Dialog("click 105\ndump 505\n", test::TeldPPD(invalidate), "", test::kTeldKind);
     EXPECT_EQ(noCmyk.result.status, 2) << noCmyk.result.err;  // the TELD overprint window has no CMYK list
+}
+
+// The overprint window is set up for either option; its check box stands
+// for one of them. Without that one the box (and its group) is hidden: it
+// would mark nothing and its title would be the nib's key.
+TEST_F(ImageAdjustmentWindow, TheCheckBoxOfAnOptionThePPDLacksIsHiddenWithItsGroup) {
+    struct Case {
+        const char* what;
+        std::string ppd, kind, missing;
+    };
+    const std::vector<Case> cases{
+        {"ARK without black overprint", InvalidateColorProfileOnly(), test::kArkKind, "ZQBlackOverprint"},
+        {"TELD without the colour profile option", test::TeldPPD(), test::kTeldKind, "ZQInvalidateColorProfile"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DialogRun r = Dialog("click 1042\nclick 105\ndump-tree\nclick 510\nclick 540\nprint\nppd\n", c.ppd, "", c.kind);
+        ASSERT_EQ(r.result.status, 0) << r.result.err;
+        EXPECT_TRUE(r.Says("CheckBox tag=510 enabled hidden")) << r.result.err;
+        EXPECT_TRUE(r.Says("Box tag=532 enabled hidden")) << r.result.err;
+        EXPECT_TRUE(r.Says("ignored: 510 hidden")) << r.result.err;
+        EXPECT_EQ(r.Marked(c.missing), "<none>");
+        // The lists of the window still work.
+        EXPECT_EQ(r.Marked("ZQRGBCorrection"), "Perceptual");
+    }
 }
 
 TEST_F(ImageAdjustmentWindow, WithoutCMYKOptionsTheGroupIsHidden) {

@@ -166,6 +166,27 @@ TEST_F(WatermarkDialog, OffsetsAreCheckedAgainstTheSheetAndKeptInBothUnits) {
   EXPECT_EQ(r.Ticket("WMARKhOffsetTicket"), "-108.00");
 }
 
+TEST_F(WatermarkDialog, ANumberTypedOutOfRangeLeavesItsStepperAndSlider) {
+  struct Case {
+    const char* field;
+    std::vector<const char*> followers;  // stepper, and slider where there is one
+    const char* message;
+  };
+  const std::vector<Case> cases{{"1204", {"1205"}, "\"Message113\""}, {"1010", {"1011", "1009"}, "\"Message22h\""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.field);
+    const std::string field = c.field;
+    std::string script = "click 1006\ntype 2000 Big\ntype " + field + " 96\ntype " + field + " " +
+                         (field == "1204" ? "601" : "361") + "\n";
+    for (const char* tag : c.followers) script += "dump " + std::string(tag) + "\n";
+    DialogRun r = Dialog(kTeld, script + "click 1030\nclick 1031\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    for (const char* tag : c.followers) EXPECT_NE(r.Dump(tag).find("value=96"), std::string::npos) << r.Dump(tag);
+    // OK reads the field again and refuses it.
+    EXPECT_TRUE(r.Says(c.message)) << r.result.err;
+  }
+}
+
 TEST_F(WatermarkDialog, DamagedStoreShowsWhatCanBeReadAndLosesNothing) {
   Dialog(kTeld, NewText("Draft", "DRAFT"));  // makes the preferences file
   // Lists of unequal length, numbers where text belongs, a huge name, text
@@ -200,6 +221,28 @@ TEST_F(WatermarkDialog, DamagedStoreShowsWhatCanBeReadAndLosesNothing) {
   DialogRun again = Dialog(kTeld, "select 1003 \"A\"\nprint\n");
   EXPECT_EQ(again.Ticket("WMARKAngleTicket"), "45");
   EXPECT_EQ(zqtest::Slurp(file + ".damaged"), json);
+}
+
+TEST_F(WatermarkDialog, AStoreWithoutItsPicturePathListStillShowsItsTextWatermarks) {
+  Dialog(kTeld, NewText("Draft", "DRAFT") + NewText("Copy", "COPY"));
+  std::string file;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_.path() + "/prefs"))
+    if (entry.path().filename() == "AnyApplication.json") file = entry.path();
+  ASSERT_FALSE(file.empty());
+  std::string json = zqtest::Slurp(file);
+  const size_t at = json.find("\"zq-teldcom.tavelle.kvb.printsettings.WMARKPATHARRAYReference\"");
+  ASSERT_NE(at, std::string::npos) << json;
+  json.erase(at, json.find('"', json.find(']', at)) - at);
+  std::ofstream(file, std::ios::trunc) << json;
+
+  DialogRun r = Dialog(kTeld, "dump 1003\nselect 1003 \"Copy\"\nprint\n");
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_NE(r.Dump("1003").find("items=[\"None\", \"Draft\", \"Copy\"]"), std::string::npos) << r.Dump("1003");
+  EXPECT_EQ(r.Ticket("WMARKTextTicket"), "(COPY)");
+  // Saved at print with the list whole again.
+  DialogRun again = Dialog(kTeld, "select 1003 \"Draft\"\nprint\n");
+  EXPECT_EQ(again.Ticket("WMARKTextTicket"), "(DRAFT)");
+  EXPECT_NE(zqtest::Slurp(file).find("WMARKPATHARRAYReference"), std::string::npos);
 }
 
 // Probes a rectangle of the preview (pixel commands in the script) and

@@ -98,6 +98,25 @@ std::string ReadAll(const std::string& path) {
 // The file's list of one field, as JSON text.
 std::string JsonKey(zqwm::WatermarkField field) { return "\"" + PrefKey(field) + "\": "; }
 
+std::string StoreFile() {
+  return zqp::Preferences::StorePath(zqp::kAnyApplication, zqp::PrefUser::kCurrentUser, zqp::PrefHost::kCurrentHost);
+}
+
+// Puts list (JSON) in place of the field's stored list, as another program
+// or an older version left it; nullptr removes the list. The file's text.
+std::string RewriteList(zqwm::WatermarkField field, const char* list) {
+  std::string json = ReadAll(StoreFile());
+  const size_t at = json.find(JsonKey(field));
+  const size_t end = json.find(']', at) + 1;
+  if (list != nullptr) {
+    json.replace(at + JsonKey(field).size(), end - at - JsonKey(field).size(), list);
+  } else {
+    json.erase(at, json.find('"', end) - at);
+  }
+  std::ofstream(StoreFile(), std::ios::trunc) << json;
+  return json;
+}
+
 TEST(WatermarkStore, ADamagedStoreKeepsWhatCanBeReadAndTheRestAside) {
   struct Case {
     const char* what;
@@ -124,18 +143,8 @@ TEST(WatermarkStore, ADamagedStoreKeepsWhatCanBeReadAndTheRestAside) {
     WatermarkStore seed;
     for (const char* name : {"A", "B", "C"}) seed.Append(zqtest::TextWatermark(name, name));
     ASSERT_TRUE(seed.Save(kNs, kPrinter));
-    const std::string file = zqp::Preferences::StorePath(zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
-                                                         zqp::PrefHost::kCurrentHost);
-    // The field's list as another program or an older version left it.
-    std::string json = ReadAll(file);
-    const size_t at = json.find(JsonKey(c.field));
-    const size_t end = json.find(']', at) + 1;
-    if (c.list != nullptr) {
-      json.replace(at + JsonKey(c.field).size(), end - at - JsonKey(c.field).size(), c.list);
-    } else {
-      json.erase(at, json.find('"', end) - at);
-    }
-    std::ofstream(file, std::ios::trunc) << json;
+    const std::string file = StoreFile();
+    const std::string json = RewriteList(c.field, c.list);
 
     WatermarkStore store = LoadAfresh();
     EXPECT_EQ(store.List(zqwm::kWMName), c.names);
@@ -159,6 +168,53 @@ TEST(WatermarkStore, ADamagedStoreKeepsWhatCanBeReadAndTheRestAside) {
     if (!intact) {
       EXPECT_EQ(ReadAll(file + ".damaged"), json);
     }
+  }
+}
+
+// A list missing as a whole: each watermark takes the element its type
+// fixes (a text has no picture path and scale 100, a picture no font), so
+// the watermarks that do not need the list stay; the others are kept aside.
+TEST(WatermarkStore, AMissingListKeepsTheWatermarksWhoseTypeFixesIt) {
+  const std::vector<std::string> texts{"A", "B"}, pictures{"P"};
+  for (size_t f = 0; f < zqwm::kWMFieldCount; ++f) {
+    const auto field = static_cast<zqwm::WatermarkField>(f);
+    SCOPED_TRACE(zqwm::WatermarkPreferenceKeyName(field));
+    zqtest::PrefsFolder prefs;
+    WatermarkStore seed;
+    seed.Append(zqtest::TextWatermark("A", "DRAFT"));
+    seed.Append(zqtest::PictureWatermark("P", "/home/alice/logo.png"));
+    seed.Append(zqtest::TextWatermark("B", "COPY"));
+    ASSERT_TRUE(seed.Save(kNs, kPrinter));
+    const std::string json = RewriteList(field, nullptr);
+
+    const std::vector<std::string> kept = field == zqwm::kWMImagePath || field == zqwm::kWMScale ? texts
+                                          : field == zqwm::kWMFontName                          ? pictures
+                                                                                                : std::vector<std::string>{};
+    WatermarkStore store = LoadAfresh();
+    ASSERT_EQ(store.List(zqwm::kWMName), kept);
+    for (size_t i = 0; i < kept.size(); ++i) {
+      const size_t was = *seed.IndexOfName(kept[i]);
+      for (size_t g = 0; g < zqwm::kWMFieldCount; ++g) {
+        const auto other = static_cast<zqwm::WatermarkField>(g);
+        if (g != f) {
+          EXPECT_EQ(store.List(other)[i], seed.List(other)[was]) << zqwm::WatermarkPreferenceKeyName(other);
+        }
+      }
+    }
+    // The elements the type fixes: no path and scale 100 for text, no font for a picture.
+    const std::vector<std::string> filled = field == zqwm::kWMScale        ? std::vector<std::string>{"100", "100"}
+                                            : field == zqwm::kWMImagePath  ? std::vector<std::string>{"", ""}
+                                            : field == zqwm::kWMFontName   ? std::vector<std::string>{""}
+                                                                           : std::vector<std::string>{};
+    EXPECT_EQ(store.List(field), filled);
+
+    // The next save writes the whole list back; the file as it was, with
+    // the watermarks left out, stays beside it.
+    ASSERT_TRUE(store.Save(kNs, kPrinter));
+    const WatermarkStore again = LoadAfresh();
+    EXPECT_EQ(again.List(zqwm::kWMName), kept);
+    EXPECT_EQ(again.List(field).size(), kept.size());
+    EXPECT_EQ(ReadAll(StoreFile() + ".damaged"), json);
   }
 }
 

@@ -385,13 +385,15 @@ bool PFCoverTypeListARK::isDisabledAndRestoreDefault() {
 }
 
 int32_t PFCoverTypeListARK::UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) {
-    if (int32_t status = PPDPopupControl::UpdateConflictsPanelControlFromPPD(ppd); status != 0) return status;
+    // The rules of every features list first: the special pages' papers,
+    // the interposer and the other panels' states.
+    if (int32_t status = PFListARK::UpdateConflictsPanelControlFromPPD(ppd); status != 0) return status;
     if (isDisabledAndRestoreDefault()) {
         SetDefaultValueToUI();
         SetConflicted(true);
-    } else {
-        SetConflicted(false);
     }
+    // Otherwise the list is as those rules left it: usable, or disabled
+    // while mailbox print holds it at its default.
     return 0;
 }
 

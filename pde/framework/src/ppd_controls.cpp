@@ -120,15 +120,15 @@ void PPDPopupControl::HideTitleCtrl() {
 bool PPDPopupControl::SetPPD(ppd_file_t* ppd) {
     if (ppd == nullptr || kPPDMainKey.empty()) return false;
     zqp::PopUpButton* p = PopUp();
-    const int32_t index = p != nullptr ? p->indexOfSelectedItem() : -1;
-    if (index < 0) return true;
-    return PPDMarkOptionByIndex(ppd, index);
+    const int32_t item = p != nullptr ? p->indexOfSelectedItem() : -1;
+    if (item < 0) return true;
+    return PPDMarkOptionByIndex(ppd, ChoiceOfItem(item));
 }
 
 bool PPDPopupControl::RestorePPD(ppd_file_t* ppd) {
     if (ppd == nullptr || kPPDMainKey.empty() || GetControlBlkPtr() == nullptr) return false;
     if (GetValue() < 1) return true;
-    return PPDMarkOptionByIndex(ppd, GetValue() - 1);
+    return PPDMarkOptionByIndex(ppd, ChoiceOfItem(ItemIndexOf(GetValue())));
 }
 
 bool PPDPopupControl::PPDMarkOptionByIndex(ppd_file_t* ppd, int32_t index) {
@@ -140,9 +140,11 @@ bool PPDPopupControl::PPDMarkOptionByIndex(ppd_file_t* ppd, int32_t index) {
 bool PPDPopupControl::GetDefaultValueFromPPD(const char* defaultChoice, int32_t* value) {
     if (value != nullptr) *value = 0;
     if (defaultChoice == nullptr || value == nullptr) return false;
-    const int32_t index = GetSFStringArrayIndex(defaultChoice);
-    if (index < 0) return false;
-    *value = index + 1;
+    // The default goes through the same mapping as every value, so a menu
+    // that leaves a choice out still shows and marks the PPD's default.
+    const int32_t item = ItemOfChoice(GetSFStringArrayIndex(defaultChoice));
+    if (item < 0) return false;
+    *value = item + 1;
     return true;
 }
 
@@ -173,7 +175,7 @@ bool PPDPopupControl::GetValueToPreset() {
 
 bool PPDPopupControl::ConvertFromPresetIndex(int32_t index) {
     if (GetControlBlkPtr() == nullptr || !infoListCreated) return false;
-    if (index >= 0 && static_cast<size_t>(index) < ctrlPPDInfoArrayRef.size()) SetBlockInt(GetControlBlkPtr(), index + 1);
+    if (const int32_t item = ItemOfChoice(index); item >= 0) SetBlockInt(GetControlBlkPtr(), item + 1);
     return true;
 }
 
@@ -182,8 +184,9 @@ int32_t PPDPopupControl::UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) {
     FillChoiceList(*this, ppd, kPPDMainKey, ctrlPPDInfoArrayRef);
     zqp::PopUpButton* p = PopUp();
     if (p == nullptr) return 0;
-    for (size_t i = 0; i < ctrlPPDInfoArrayRef.size(); ++i)
-        if (zqp::MenuItem* item = p->itemAtIndex(static_cast<int>(i))) item->enabled = ctrlPPDInfoArrayRef[i][3] != kConflictTrue;
+    for (int i = 0; i < p->numberOfItems(); ++i)
+        if (const PPDChoiceEntry* e = EntryOfItem(i))
+            if (zqp::MenuItem* item = p->itemAtIndex(i)) item->enabled = (*e)[3] != kConflictTrue;
     return 0;
 }
 
@@ -214,17 +217,31 @@ int32_t PPDPopupControl::GetSummaryText(SummaryDictionary* dictionary, SummaryOr
     if (!ToGetSummaryText() || dictionary == nullptr || order == nullptr || GetControlBlkPtr() == nullptr ||
         titleTextRef.empty())
         return 0;
-    const int32_t index = ItemIndexOf(GetValue());
-    if (index < 0 || static_cast<size_t>(index) >= ctrlPPDInfoArrayRef.size()) return 0;
-    (*dictionary)[titleTextRef] = ctrlPPDInfoArrayRef[static_cast<size_t>(index)][2];
+    const PPDChoiceEntry* e = EntryOfItem(ItemIndexOf(GetValue()));
+    if (e == nullptr) return 0;
+    (*dictionary)[titleTextRef] = (*e)[2];
     order->push_back(titleTextRef);
     return 0;
 }
 
 const char* PPDPopupControl::GetUISelectStr() {
-    const int32_t index = ItemIndexOf(GetValue());
-    if (index < 0 || static_cast<size_t>(index) >= ctrlPPDInfoArrayRef.size()) return nullptr;
-    return ctrlPPDInfoArrayRef[static_cast<size_t>(index)][1].c_str();
+    const PPDChoiceEntry* e = EntryOfItem(ItemIndexOf(GetValue()));
+    return e != nullptr ? (*e)[1].c_str() : nullptr;
+}
+
+int32_t PPDPopupControl::ChoiceOfItem(int32_t item) const {
+    return item >= 0 && static_cast<size_t>(item) < ctrlPPDInfoArrayRef.size() ? item : -1;
+}
+
+int32_t PPDPopupControl::ItemOfChoice(int32_t choice) const {
+    return choice >= 0 && static_cast<size_t>(choice) < ctrlPPDInfoArrayRef.size() ? choice : -1;
+}
+
+const PPDChoiceEntry* PPDPopupControl::EntryOfItem(int32_t item) const {
+    const int32_t choice = ChoiceOfItem(item);
+    return choice >= 0 && static_cast<size_t>(choice) < ctrlPPDInfoArrayRef.size()
+               ? &ctrlPPDInfoArrayRef[static_cast<size_t>(choice)]
+               : nullptr;
 }
 
 int32_t PPDPopupControl::GetIndexByControl(int32_t* index) { return index != nullptr ? *index : -1; }

@@ -65,7 +65,7 @@ bool MarkChoice(zqpde::BaseControl& control, const std::string& option, int32_t 
 
 bool GBasePPDPopupListARK::SetValueToTicket(zqp::PrintSettings*, bool) {
     if (!valueDidChange || GetControlBlkPtr() == nullptr) return true;
-    const bool marked = MarkChoice(*this, kPPDMainKey, GetValue() - 1);
+    const bool marked = MarkChoice(*this, kPPDMainKey, ChoiceOfItem(zqpde::ItemIndexOf(GetValue())));
     if (marked) valueDidChange = false;
     return marked;
 }
@@ -104,7 +104,15 @@ void GPPDListCtrlARK::Hide() {
 // RGB correction ---------------------------------------------------------------------------------
 
 int32_t RGBCorrectionListCtrlARK::ChoiceOfItem(int32_t item) const {
-    return item >= 0 && static_cast<size_t>(item) < itemChoice_.size() ? itemChoice_[static_cast<size_t>(item)] : -1;
+    if (item < 0 || static_cast<size_t>(item) >= itemChoice_.size()) return -1;
+    const int32_t choice = itemChoice_[static_cast<size_t>(item)];
+    return static_cast<size_t>(choice) < ctrlPPDInfoArrayRef.size() ? choice : -1;
+}
+
+int32_t RGBCorrectionListCtrlARK::ItemOfChoice(int32_t choice) const {
+    for (size_t item = 0; item < itemChoice_.size(); ++item)
+        if (itemChoice_[item] == choice) return static_cast<int32_t>(item);
+    return -1;
 }
 
 bool RGBCorrectionListCtrlARK::ReInitializeMenu(zqp::Bundle*) {
@@ -130,55 +138,15 @@ bool RGBCorrectionListCtrlARK::ReInitializeMenu(zqp::Bundle*) {
     return true;
 }
 
-bool RGBCorrectionListCtrlARK::PPDMarkOptionByIndex(ppd_file_t* ppd, int32_t item) {
-    if (ppd == nullptr) return true;
-    const int32_t choice = ChoiceOfItem(item);
-    if (choice < 0) return true;
-    return MarkChoice(*this, kPPDMainKey, choice);
-}
-
 bool RGBCorrectionListCtrlARK::ConvertFromPresetIndex(int32_t choice) {
-    if (GetControlBlkPtr() == nullptr || !infoListCreated) return false;
-    for (size_t item = 0; item < itemChoice_.size(); ++item)
-        if (itemChoice_[item] == choice) {
-            SetBlockInt(GetControlBlkPtr(), static_cast<int32_t>(item) + 1);
-            return true;
-        }
     // The marked choice is not offered ("None"): the list keeps its value.
-    return false;
-}
-
-int32_t RGBCorrectionListCtrlARK::UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) {
-    if (!infoListCreated || ppd == nullptr) return 0;
-    if (zqpde::BasePrintPanel* panel = GetParentPanel(); panel != nullptr && panel->Geteppd() != nullptr) {
-        ctrlPPDInfoArrayRef.clear();
-        zqpde::InitializeValueFromPPD(ppd, *panel->Geteppd(), &ctrlPPDInfoArrayRef, kPPDMainKey.c_str());
-    }
-    zqp::PopUpButton* p = PopUp();
-    if (p == nullptr) return 0;
-    for (size_t item = 0; item < itemChoice_.size(); ++item) {
-        const int32_t choice = itemChoice_[item];
-        if (zqp::MenuItem* mi = p->itemAtIndex(static_cast<int>(item)); mi != nullptr && choice >= 0 &&
-                                                                          static_cast<size_t>(choice) < ctrlPPDInfoArrayRef.size())
-            mi->enabled = ctrlPPDInfoArrayRef[static_cast<size_t>(choice)][3] != kConflictTrue;
-    }
-    return 0;
-}
-
-int32_t RGBCorrectionListCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
-    if (!ToGetSummaryText() || dictionary == nullptr || order == nullptr || GetControlBlkPtr() == nullptr ||
-        titleTextRef.empty())
-        return 0;
-    const int32_t choice = ChoiceOfItem(GetValue() - 1);
-    if (choice < 0 || static_cast<size_t>(choice) >= ctrlPPDInfoArrayRef.size()) return 0;
-    (*dictionary)[titleTextRef] = ctrlPPDInfoArrayRef[static_cast<size_t>(choice)][2];
-    order->push_back(titleTextRef);
-    return 0;
+    if (ItemOfChoice(choice) < 0) return false;
+    return GPPDListCtrlARK::ConvertFromPresetIndex(choice);
 }
 
 bool RGBCorrectionListCtrlARK::SetValueToTicket(zqp::PrintSettings*, bool) {
     if (GetControlBlkPtr() == nullptr) return true;
-    int32_t choice = ChoiceOfItem(GetValue() - 1);
+    int32_t choice = ChoiceOfItem(zqpde::ItemIndexOf(GetValue()));
     ImageOptionsPDEr15* panel = OwningImageOptionsPanel(*this);
     // Basic mode and black-and-white printing take no RGB correction.
     if (panel != nullptr && panel->IsPrinting() &&
@@ -343,6 +311,25 @@ bool PluginTypeListCtrlARK::SetPluginType(int32_t type) {
 }
 
 // ---- check boxes ---------------------------------------------------------------------------------
+
+bool GBasePPDCheckBoxARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
+    const bool ok = zqpde::PPDCheckBox::InitializeCtrl(bundle, ppd);
+    ppdKeyIsExist_ = zqpde::CheckPPDKeyIsExist(ppd, kPPDMainKey.c_str());
+    if (Absent()) PPDCtrlHide();
+    return ok;
+}
+
+bool GBasePPDCheckBoxARK::Absent() const { return !ppdKeyIsExist_ && !Edition().olderBuild; }
+
+void GBasePPDCheckBoxARK::Show() {
+    zqpde::PPDCheckBox::Show();  // the count stays even
+    if (Absent()) PPDCtrlHide();
+}
+
+void GBasePPDCheckBoxARK::ResetStatus() {
+    zqpde::PPDCheckBox::ResetStatus();
+    if (Absent()) PPDCtrlHide();
+}
 
 bool GBasePPDCheckBoxARK::SetValueToTicket(zqp::PrintSettings*, bool) {
     if (!valueDidChange || GetControlBlkPtr() == nullptr) return true;

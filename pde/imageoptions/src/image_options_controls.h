@@ -56,15 +56,14 @@ protected:
 class RGBCorrectionListCtrlARK : public GPPDListCtrlARK {
 public:
     bool ReInitializeMenu(zqp::Bundle* bundle) override;
-    bool PPDMarkOptionByIndex(ppd_file_t* ppd, int32_t item) override;
+    // Items and choices through itemChoice_, so the default, the marks,
+    // the conflicts and the summary all skip the "None" left out.
+    int32_t ChoiceOfItem(int32_t item) const override;
+    int32_t ItemOfChoice(int32_t choice) const override;
     bool ConvertFromPresetIndex(int32_t choice) override;
-    int32_t UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) override;
-    int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
     using GBasePPDPopupListARK::SetValueToTicket;
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
     int32_t DoControlUpdateConstrain() override;
-    // The PPD choice index of menu item `item`; -1 for none.
-    int32_t ChoiceOfItem(int32_t item) const;
 
 protected:
     std::vector<int32_t> itemChoice_;  // menu item -> PPD choice index
@@ -141,13 +140,24 @@ public:
 
 // ---- check boxes, steppers, slider --------------------------------------------------------------
 
+// A check box of a PPD option. Without its option it is hidden, as the
+// lists are: it would mark nothing, and its title would be the nib's key.
 class GBasePPDCheckBoxARK : public zqpde::PPDCheckBox {
 public:
     using zqpde::PPDCheckBox::PPDCheckBox;
+    bool InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) override;
+    void Show() override;
+    void ResetStatus() override;
     using zqpde::PPDCheckBox::SetValueToTicket;
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
     // The lists follow the state shown, which is then the state they saw.
     bool SimulationUIEventHandler() override;
+
+private:
+    // Hidden for good: the option is missing (the older build keeps the
+    // framework's rule and shows the box all the same).
+    bool Absent() const;
+    bool ppdKeyIsExist_ = false;
 };
 
 class GCheckBoxARK : public GBasePPDCheckBoxARK {

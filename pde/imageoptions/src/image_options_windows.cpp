@@ -495,6 +495,7 @@ void ImageAdjustmentWndARK::CreatePanel(zqp::Window* w, const char*) {
         g.CreateControl(box, boxKeys[i]);
         g.InitializeTitle(zqpde::pluginBundle);
         if (i == 1) cmykBox_ = box;
+        if (i == 2) checkBox_ = box;
     }
     if (overprint_ != nullptr) {
         static zqpde::CheckBoxIniData ini = kOverprintIniData;
@@ -549,6 +550,9 @@ void ImageAdjustmentWndARK::DoGroupBoxHideCheck(ppd_file_t* ppd) {
     if (cmykBox_ != nullptr && !zqpde::CheckPPDKeyIsExist(ppd, "ZQCMYKCorrectionSTD") &&
         !zqpde::CheckPPDKeyIsExist(ppd, "ZQCMYKCorrectionTarget"))
         cmykBox_->setHidden(true);
+    // The check box hides itself without its option; its box would be empty.
+    if (checkBox_ != nullptr && overprint_ != nullptr && !zqpde::CheckPPDKeyIsExist(ppd, overprint_->checkOption))
+        checkBox_->setHidden(true);
 }
 
 int32_t ImageAdjustmentWndARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {

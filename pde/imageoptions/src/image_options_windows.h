@@ -151,6 +151,7 @@ private:
     std::vector<GPPDListCtrlARK*> lists_;  // the lists RestoreMarkedPPD puts back, in order
     PluginTypeListCtrlARK* pluginType_ = nullptr;
     zqp::Box* cmykBox_ = nullptr;
+    zqp::Box* checkBox_ = nullptr;  // the group box of the overprint variant's check box
     zqpde::ConstraintHash hash_;
 };
 

@@ -209,10 +209,10 @@ zqpde::BaseControl* WMTextEditCtrlTELD::GetSliderBarForNumberEdit() { return Upd
 
 int32_t WMTextEditCtrlTELD::OnRawKeyUp(void* textPtr) {
   const std::string text = textPtr != nullptr ? static_cast<const char*>(textPtr) : "";
-  if (!IsNumberValid(text) && kind_ != NumberKind::kFontSize) return 0;
+  // A refused text (a font size of 601, an angle of 361) leaves the stepper
+  // and slider as they were; validation reports the field.
+  if (!IsNumberValid(text)) return 0;
   int32_t value = kind_ == NumberKind::kInches ? TenthsOfInchText(text) : std::atoi(text.substr(0, 9).c_str());
-  if (kind_ == NumberKind::kPlain && (value < wmEditValueRangeData.minimum || value > wmEditValueRangeData.maximum))
-    return 0;
   if (zqpde::BaseControl* stepper = GetLittleArrayForNumberEdit()) stepper->SetExternalValueToUI(&value, 4);
   if (kind_ == NumberKind::kPlain)
     if (auto* slider = dynamic_cast<WMSliderBarControlTELD*>(GetSliderBarForNumberEdit()))

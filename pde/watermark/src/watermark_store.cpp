@@ -1,6 +1,7 @@
 #include "watermark_store.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -98,6 +99,18 @@ std::optional<std::string> NumberAsText(WatermarkField field, double number) {
   return std::nullopt;
 }
 
+// The element a watermark's type fixes: a text watermark has no picture
+// path and its scale is always 100; a picture has no font. Nothing for an
+// element the type leaves open.
+std::optional<std::string> ElementFixedByType(WatermarkField field, const std::optional<std::string>& typeText) {
+  long type = -1;
+  if (!typeText || !ParseInteger(*typeText, &type)) return std::nullopt;
+  if (type == kWMTypeText && field == kWMImagePath) return std::string();
+  if (type == kWMTypeText && field == kWMScale) return Integer(100);
+  if (type == kWMTypePicture && field == kWMFontName) return std::string();
+  return std::nullopt;
+}
+
 bool PreferenceKey(const std::string& ns, WatermarkField field, const std::string& printerID, std::string* key) {
   if (printerID.empty()) return false;
   const std::string name = ns + kKeyNames[field];
@@ -115,13 +128,17 @@ const char* WatermarkPreferenceKeyName(WatermarkField field) {
 WatermarkLoadResult WatermarkStore::Load(const std::string& ticketNamespace, const std::string& printerID) {
   Elements elements;
   bool converted = false;
+  std::bitset<kWMFieldCount> absent;
   for (size_t f = 0; f < kWMFieldCount; ++f) {
     const auto field = static_cast<WatermarkField>(f);
     std::string key;
     if (!PreferenceKey(ticketNamespace, field, printerID, &key)) continue;
     const auto list = zqp::Preferences::CopyListElements(key, zqp::kAnyApplication, zqp::PrefUser::kCurrentUser,
                                                          zqp::PrefHost::kCurrentHost);
-    if (!list) continue;
+    if (!list) {
+      absent.set(f);
+      continue;
+    }
     for (const auto& element : *list) {
       if (const auto* text = std::get_if<std::string>(&element)) {
         elements[f].push_back(RepairedUtf8(*text));
@@ -133,6 +150,17 @@ WatermarkLoadResult WatermarkStore::Load(const std::string& ticketNamespace, con
       }
     }
   }
+  // A list missing as a whole: each watermark takes the element its type
+  // fixes, so those that do not need the list stay usable.
+  size_t stored = 0;
+  for (const auto& list : elements) stored = std::max(stored, list.size());
+  for (size_t f = 0; f < kWMFieldCount; ++f)
+    if (absent.test(f) && stored > 0) {
+      for (size_t i = 0; i < stored; ++i)
+        elements[f].push_back(ElementFixedByType(static_cast<WatermarkField>(f),
+                                                 i < elements[kWMType].size() ? elements[kWMType][i] : std::nullopt));
+      converted = true;
+    }
   WatermarkLoadResult result = TakeValid(elements);
   result.damaged = result.damaged || converted;
   if (result.damaged) {

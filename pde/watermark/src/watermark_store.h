@@ -57,11 +57,13 @@ class WatermarkStore {
   // printer) read as no watermarks. A damaged store gives up only what
   // cannot be read: a watermark is taken in when each of its 18 elements is
   // there and valid for its list (a number where text belongs becomes its
-  // text when its meaning is plain); the rest (an entry of a missing or
-  // shorter list, an element of the wrong kind) is left out, and the file
-  // as it was is kept beside the new one ("<file>.damaged") before the next
-  // write, so nothing the user had is lost. Text that is not UTF-8 has its
-  // stray bytes replaced.
+  // text when its meaning is plain). A list missing as a whole gives each
+  // watermark the element its type fixes: a text watermark's empty picture
+  // path and scale 100, a picture's empty font name. The rest (an entry of
+  // a shorter list, of a missing list the type does not fill, an element of
+  // the wrong kind) is left out, and the file as it was is kept beside the
+  // new one ("<file>.damaged") before the next write, so nothing the user
+  // had is lost. Text that is not UTF-8 has its stray bytes replaced.
   WatermarkLoadResult Load(const std::string& ticketNamespace, const std::string& printerID);
   // Writes every list under the printer's keys and synchronises. False
   // when there is no printer or the preferences cannot be written.

@@ -25,7 +25,8 @@ namespace zqpde {
 inline constexpr size_t kPPDItemMaxBytes = 99;
 inline constexpr size_t kPPDSummaryMaxBytes = 23;
 
-// The pop-up's value is the 1-based item; item i is choice i - 1.
+// The pop-up's value is the 1-based item; item i is choice i - 1, unless a
+// subclass leaves choices out of its menu (ChoiceOfItem, ItemOfChoice).
 class PPDPopupControl : public PopupControl {
 public:
     using PopupControl::CreateControl;
@@ -45,6 +46,14 @@ public:
     virtual bool SetTitleWithCFStringEx(const std::string& title);
     virtual void HideTitleCtrl();
 
+    // The choice (index in the choice list) that the 0-based menu item
+    // stands for, and the item that stands for a choice; -1 for none. Item
+    // i is choice i here. A list whose menu is not the choices one to one
+    // says otherwise, and then its defaults, presets, marks, conflicts and
+    // summary all follow its own mapping.
+    virtual int32_t ChoiceOfItem(int32_t item) const;
+    virtual int32_t ItemOfChoice(int32_t choice) const;
+
     // Marks the choice of the selected item; true without a selection.
     virtual bool SetPPD(ppd_file_t* ppd);
     // Marks the choice of the committed value (windows that are cancelled).
@@ -52,7 +61,8 @@ public:
     // Asks the host to mark choice index; its answer. True without asking
     // for a missing PPD, a negative or past-the-end index or an empty list.
     virtual bool PPDMarkOptionByIndex(ppd_file_t* ppd, int32_t index);
-    // The 1-based item of the default choice keyword; false (and 0) when none.
+    // The 1-based item of the default choice keyword; false (and 0) when no
+    // item stands for it.
     virtual bool GetDefaultValueFromPPD(const char* defaultChoice, int32_t* value);
     using PopupControl::SetValueToTicket;
     // Writes nothing; true.
@@ -68,7 +78,7 @@ public:
     bool GetValueToPreset() override;
     virtual bool ConvertFromPresetIndex(int32_t index);
     // Rebuilds the list from the PPD's marks; an item is enabled exactly
-    // when its choice is not in conflict.
+    // when the choice it stands for is not in conflict.
     int32_t UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) override;
     // Marks before the constraint lists run; on refusal the previous item
     // comes back and the lists see no change.
@@ -83,6 +93,8 @@ public:
     int32_t GetSFStringArrayIndex(const char* choice);
     int32_t GetIndexByStr(const char* choice);
 
+    // The choice list's entry that item stands for; nullptr for none.
+    const PPDChoiceEntry* EntryOfItem(int32_t item) const;
     const std::vector<PPDChoiceEntry>& GetPPDInfoArray() const { return ctrlPPDInfoArrayRef; }
     const std::string& GetPPDMainKey() const { return kPPDMainKey; }
     const std::string& GetTitleText() const { return titleTextRef; }
