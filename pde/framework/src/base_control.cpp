@@ -121,6 +121,7 @@ zqp::Bundle* BaseControl::PanelBundle() const {
 }
 
 BaseControl::RememberStep BaseControl::PrepareRemember(std::string& text, std::string& key) {
+    if (!ToRemember()) return RememberStep::kDone;
     if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->preferenceKey == nullptr) return RememberStep::kDone;
     if (ctrlDataBlkPtr.empty()) return RememberStep::kFailed;
     // Values for all users are kept only for an administrator, silently.
@@ -172,6 +173,8 @@ bool BaseControl::GetValueFromPreferenceWithPrinterSettings() {
     if (!text) return false;
     return ConvertFromPreferenceString(std::string(zqp::Utf8Prefix(*text, kControlTextMaxBytes)));
 }
+
+bool BaseControl::ToRemember() { return true; }
 
 bool BaseControl::StoreTicketText(zqp::PrintSettings* settings, const std::string& text, bool lock) {
     const std::string& value = IsOutputNullToTicket() ? std::string() : text;

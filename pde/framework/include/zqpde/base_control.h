@@ -115,10 +115,16 @@ public:
     // before the emulated 10.7, in the print settings from 10.7 on. Values
     // for all users are stored only for an administrator (silently skipped
     // otherwise). Without AccessInfo or preference key: true, nothing done.
+    // Nothing is stored either while ToRemember says no (true).
     virtual bool SetValueToPreference();
     virtual bool GetValueFromPreference();
     virtual bool SetValueToPreferenceWithPrinterSettings();
     virtual bool GetValueFromPreferenceWithPrinterSettings();
+    // Whether the value may be remembered now: a kind's own rule (a hidden
+    // field, a window whose user asked not to keep entries). Every store of
+    // a remembered value, in every place it is kept, asks it first, so an
+    // override of how a value is stored cannot pass it by. True in the base.
+    virtual bool ToRemember();
 
     // Writes the ticket value under the AccessInfo ticket key: scrambled when
     // the control's view is among encryptArray (compared by tag), else plain.
@@ -226,7 +232,8 @@ protected:
     // The bundle of the owning panel (nullptr without one).
     zqp::Bundle* PanelBundle() const;
     // The common first steps of remembering (text and key made) and of
-    // reading back (key made): done (nothing to do), failed, or go on.
+    // reading back (key made): done (nothing to do, or ToRemember says no),
+    // failed, or go on.
     enum class RememberStep { kDone, kFailed, kGoOn };
     RememberStep PrepareRemember(std::string& text, std::string& key);
     RememberStep PrepareRecall(std::string& key);
