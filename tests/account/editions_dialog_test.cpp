@@ -333,6 +333,59 @@ TEST_F(EditionDialog, SecurePrintDefaultOverridesTheStorageExceptInKv29) {
     }
 }
 
+// A secure job leaves only with a pass code of the printer's shortest
+// length. A shorter one (here none) opens the pass-code notice in every
+// edition, TELD's PPD naming the length as an attribute, ARK's and kv29's as
+// an option: Cancel refuses the job, OK prints it as a normal job. Where
+// the PPD has no notice key (TELD with the length as an option only) the
+// message is shown and the job is refused. So the device never gets a held
+// job without its pass code, and one with it still gets its hold lines.
+TEST_F(EditionDialog, ASecureJobWithoutItsPassCodeOpensTheNoticeAndNeverReachesTheDevice) {
+    for (const Edition* e : kEditions) {
+        SCOPED_TRACE(e->name);
+        root_ = std::string("root-") + e->name;
+        // Secure print with a user name and no pass code: remembered in the
+        // print settings (ARK, TELD), a preset the panel reads back (kv29).
+        const std::string ns = e->ns, remembered = e->printer + ns;
+        const std::string secure = e == &kKV29 ? ns + "PrintTypeTicketKey=2\n" + ns + "PrintTypeUserNameTicketKey=alice\n"
+                                               : remembered + "PrintTypeReference=2\n" + remembered +
+                                                     "PrintTypeUserNameReference=alice\n";
+        EditionRun cancel = Dialog(*e, "PrintTypeKind", "print\nclick 202\n", SamplePPD(*e), secure);
+        EXPECT_EQ(cancel.result.status, 1) << cancel.result.err;
+        EXPECT_TRUE(cancel.result.has("modal: open ")) << cancel.result.err;
+        EXPECT_TRUE(cancel.result.has("print: refused")) << cancel.result.err;
+
+        EditionRun ok = Dialog(*e, "PrintTypeKind", "print\nclick 201\n", SamplePPD(*e), secure, "--cups-options");
+        ASSERT_EQ(ok.result.status, 0) << ok.result.err;
+        EXPECT_NE(ok.result.out.find(ns + "PrintTypeTicketKey=1"), std::string::npos) << ok.result.out;
+        std::string device = DeviceStream(*e, ok);
+        EXPECT_NE(device.find("@PJL ENTER LANGUAGE"), std::string::npos) << device;
+        EXPECT_EQ(device.find("HOLD"), std::string::npos) << device;
+
+        // The pass code given, the job is held under it.
+        EditionRun given = Dialog(*e, "PrintTypeKind", "click 103\ntype 1026 2468\nclick 1123\nprint\n", SamplePPD(*e),
+                                  secure, "--cups-options");
+        ASSERT_EQ(given.result.status, 0) << given.result.err;
+        device = DeviceStream(*e, given);
+        EXPECT_NE(device.find("@PJL SET HOLD=STORE"), std::string::npos) << device;
+        EXPECT_NE(device.find("HOLDENCRYPTKEY=\"" + zqpde::QSPTicketString("2468").value() + "\""), std::string::npos)
+            << device;
+    }
+    // TELD with the shortest pass code as an option only: no notice, the
+    // message, and the job stays back.
+    const std::string optionOnly = Replace(SamplePPD(kTELD), "*ZQPTPasswdLimit: \"4\"",
+                                           "*OpenUI *ZQPTPasswdLimit/Shortest Pass Code: PickOne\n"
+                                           "*DefaultZQPTPasswdLimit: 4Digits\n*ZQPTPasswdLimit 4Digits/4 Digits: \"\"\n"
+                                           "*CloseUI: *ZQPTPasswdLimit");
+    const std::string remembered = std::string(kTELD.printer) + kTELD.ns;
+    EditionRun r = Dialog(kTELD, "PrintTypeKind", "print\n", optionOnly,
+                          remembered + "PrintTypeReference=2\n" + remembered + "PrintTypeUserNameReference=alice\n");
+    EXPECT_EQ(r.result.status, 1) << r.result.err;
+    EXPECT_TRUE(r.Says("alert:  | The pass code is not valid.")) << r.result.err;
+    EXPECT_FALSE(r.result.has("modal: open ")) << r.result.err;
+    EXPECT_TRUE(r.result.has("print: refused")) << r.result.err;
+}
+
 // What is typed in the input window at print is remembered only while the
 // window of the account mode keeps the last entries: its last-info box on
 // (TELD's windows have no box, and keep them). Nothing else is kept either

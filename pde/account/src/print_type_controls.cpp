@@ -498,6 +498,9 @@ bool PTPWTextEditCtrlARK::InvalidateDataOnPrintCommand() {
         return false;
     }
     if (width < static_cast<size_t>(std::max(iMinPasscode, 0))) {
+        // Too short for the device: only the notice's OK (print as a normal
+        // job) lets the job go; the plain message keeps it back.
+        if (PrintTypePDEr15* panel = OwningPrintTypePanel(*this)) panel->setJobStatus(kJobMayNotPrint);
         ShowErrMsg();
         return false;
     }

@@ -266,7 +266,11 @@ void PrintTypePDEr15::CreateControls() {
 }
 
 int32_t PrintTypePDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) {
-    bPPDkeyPassCodeExist = zqpde::CheckPPDKeyIsExist(ppd, edition::kPassCodeLimitKey);
+    // What makes a short pass code open the notice: the edition's pass-code
+    // attribute where it has one (TELD), else the option of the shortest pass code.
+    bPPDkeyPassCodeExist = edition::kPassCodeLimitAttribute != nullptr
+                               ? zqpde::ppdFindAttr_ALT(ppd, edition::kPassCodeLimitAttribute, nullptr) != nullptr
+                               : zqpde::CheckPPDKeyIsExist(ppd, edition::kPassCodeLimitKey);
     if (std::string table = zqpde::TextTableFromPPD(ppd); !table.empty()) LocalizeTableName = table;
     UseTextTable(*this, LocalizeTableName);
     for (zqpde::BasePrintPanel* w : fWindowGroupArray)
