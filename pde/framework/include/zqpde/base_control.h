@@ -23,6 +23,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -244,9 +245,11 @@ protected:
     // The text of the control's ticket entry (what a preset carries); false
     // without panel, settings, ticket key or entry.
     bool ReadTicketText(std::string& text) const;
-    // The integer value of the ticket entry (GetValueToPreset of the number
-    // kinds); false without panel, settings, ticket key, entry or block.
-    bool ReadTicketInteger(int32_t& value) const;
+    // The number the ticket entry holds, read by the framework's one reading
+    // (DecimalInt32) within low..high (GetValueToPreset of the number kinds);
+    // nullopt without panel, settings, ticket key, entry or block, and for a
+    // text that is no such number: the control then takes its default.
+    std::optional<int32_t> ReadTicketInteger(int32_t low = INT32_MIN, int32_t high = INT32_MAX) const;
     // Stores text under the ticket key (the last step of the ticket writers).
     bool StoreTicketText(zqp::PrintSettings* settings, const std::string& text, bool lock);
 
