@@ -298,10 +298,9 @@ bool PFTrimmerTopLowerTextEditCtrlARK::SetDefaultValueToUI() {
 
 bool PFTrimmerTopLowerTextEditCtrlARK::GetValueToPreset() {
     PFTrimmerTopLowerWndARK* w = Window();
-    std::string text;
-    if (w == nullptr || ctrlDataBlkPtr.empty() || !ReadTicketText(text)) return false;
+    if (w == nullptr) return false;
     const zqcommon::InchMMValueRange range = w->TrimRangeOf(m_trimmerType_flag, inches_);
-    const auto trim = zqpde::DecimalInt32(text, range.minimum, range.maximum);
+    const std::optional<int32_t> trim = ReadTicketInteger(range.minimum, range.maximum);
     if (!trim) return false;
     ConvertFromPreferenceString(std::to_string(*trim));
     return true;

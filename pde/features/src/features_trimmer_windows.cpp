@@ -130,7 +130,8 @@ int32_t PFTrimmerTextEditCtrlARK::HalfEdge() const { return window_ != nullptr ?
 std::string PFTrimmerTextEditCtrlARK::WidthText(int32_t width) const { return TextOf(unit_, width); }
 
 bool PFTrimmerTextEditCtrlARK::Trim(int32_t* trim) {
-    const std::optional<int32_t> v = ctrlDataBlkPtr.empty() ? std::nullopt : zqpde::DecimalInt32(BlockText(ctrlDataBlkPtr));
+    if (ctrlDataBlkPtr.empty()) return false;
+    const std::optional<int32_t> v = zqpde::DecimalInt32(BlockText(ctrlDataBlkPtr));
     if (v) *trim = *v;
     return v.has_value();
 }
