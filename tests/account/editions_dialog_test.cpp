@@ -87,8 +87,8 @@ protected:
                            dir_.Write("script.txt", open + script) + "' " + output;
         if (!settings.empty()) args += " --settings '" + dir_.Write("settings.txt", settings) + "'";
         EditionRun r{&e, {}, {}};
-        r.result = zqtest::RunPrintDialog("env TZ=UTC ZQ_PREFS_DIR='" + dir_.path() + "/prefs' ZQ_ROOT='" + dir_.path() + "/" +
-                                              root_ + "' " ZQ_PRINTDIALOG,
+        r.result = zqtest::RunPrintDialog("env TZ=UTC ZQ_PREFS_DIR='" + PrefsFolder() + "' ZQ_ROOT='" + dir_.path() + "/" +
+                                              root_ + "' " + env_ + " " ZQ_PRINTDIALOG,
                                           args, dir_.path());
         std::istringstream lines(r.result.out);
         for (std::string line; std::getline(lines, line);)
@@ -96,17 +96,21 @@ protected:
         return r;
     }
     std::string CacheFolder() const { return dir_.path() + "/" + root_ + "/Library/Caches/Tavelle"; }
-    // The device stream of a one-page job with a dialog's CUPS options on the edition's printer.
+    std::string PrefsFolder() const { return dir_.path() + "/" + prefs_; }
+    // The device stream of a one-page job with a dialog's CUPS options on the
+    // edition's printer, through the edition's own filter.
     std::string DeviceStream(const Edition& e, const EditionRun& options) {
         zqtest::JobSpec job;
         job.options = options.result.out.substr(0, options.result.out.find_last_not_of('\n') + 1);
         job.ppdPath = dir_.path() + "/" + e.printer + ".ppd";
         job.postscript = zqtest::SamplePostScript(1);
-        return zqtest::RunProgram(zqtest::BinPath(std::string(e.name == kKV29.name ? "kv29" : "ark") + "-job-filter"),
-                                  job).out;
+        const char* filter = e.name == kKV29.name ? "kv29" : e.name == kTELD.name ? "teld" : "ark";
+        return zqtest::RunProgram(zqtest::BinPath(std::string(filter) + "-job-filter"), job).out;
     }
     zqpde::test::TempDir dir_;
     std::string root_ = "root";
+    std::string prefs_ = "prefs";
+    std::string env_;  // more environment for the dialog
 };
 
 TEST_F(EditionDialog, PrintTypeListsDifferAndMailboxIsFiveWhereOffered) {
@@ -326,6 +330,123 @@ TEST_F(EditionDialog, SecurePrintDefaultOverridesTheStorageExceptInKv29) {
         root_ = std::string("root-") + c.e->name;
         EditionRun r = Dialog(*c.e, "PrintTypeKind", "select 101 1\n", ppd);
         EXPECT_EQ(r.Says("ignored: 101"), !c.overridden) << c.e->name << r.result.err;
+    }
+}
+
+// A secure job leaves only with a pass code of the printer's shortest
+// length. A shorter one (here none) opens the pass-code notice in every
+// edition, TELD's PPD naming the length as an attribute, ARK's and kv29's as
+// an option: Cancel refuses the job, OK prints it as a normal job. Where
+// the PPD has no notice key (TELD with the length as an option only) the
+// message is shown and the job is refused. So the device never gets a held
+// job without its pass code, and one with it still gets its hold lines.
+TEST_F(EditionDialog, ASecureJobWithoutItsPassCodeOpensTheNoticeAndNeverReachesTheDevice) {
+    for (const Edition* e : kEditions) {
+        SCOPED_TRACE(e->name);
+        root_ = std::string("root-") + e->name;
+        // Secure print with a user name and no pass code: remembered in the
+        // print settings (ARK, TELD), a preset the panel reads back (kv29).
+        const std::string ns = e->ns, remembered = e->printer + ns;
+        const std::string secure = e == &kKV29 ? ns + "PrintTypeTicketKey=2\n" + ns + "PrintTypeUserNameTicketKey=alice\n"
+                                               : remembered + "PrintTypeReference=2\n" + remembered +
+                                                     "PrintTypeUserNameReference=alice\n";
+        EditionRun cancel = Dialog(*e, "PrintTypeKind", "print\nclick 202\n", SamplePPD(*e), secure);
+        EXPECT_EQ(cancel.result.status, 1) << cancel.result.err;
+        EXPECT_TRUE(cancel.result.has("modal: open ")) << cancel.result.err;
+        EXPECT_TRUE(cancel.result.has("print: refused")) << cancel.result.err;
+
+        EditionRun ok = Dialog(*e, "PrintTypeKind", "print\nclick 201\n", SamplePPD(*e), secure, "--cups-options");
+        ASSERT_EQ(ok.result.status, 0) << ok.result.err;
+        EXPECT_NE(ok.result.out.find(ns + "PrintTypeTicketKey=1"), std::string::npos) << ok.result.out;
+        std::string device = DeviceStream(*e, ok);
+        EXPECT_NE(device.find("@PJL ENTER LANGUAGE"), std::string::npos) << device;
+        EXPECT_EQ(device.find("HOLD"), std::string::npos) << device;
+
+        // The pass code given, the job is held under it.
+        EditionRun given = Dialog(*e, "PrintTypeKind", "click 103\ntype 1026 2468\nclick 1123\nprint\n", SamplePPD(*e),
+                                  secure, "--cups-options");
+        ASSERT_EQ(given.result.status, 0) << given.result.err;
+        device = DeviceStream(*e, given);
+        EXPECT_NE(device.find("@PJL SET HOLD=STORE"), std::string::npos) << device;
+        EXPECT_NE(device.find("HOLDENCRYPTKEY=\"" + zqpde::QSPTicketString("2468").value() + "\""), std::string::npos)
+            << device;
+    }
+    // TELD with the shortest pass code as an option only: no notice, the
+    // message, and the job stays back.
+    const std::string optionOnly = Replace(SamplePPD(kTELD), "*ZQPTPasswdLimit: \"4\"",
+                                           "*OpenUI *ZQPTPasswdLimit/Shortest Pass Code: PickOne\n"
+                                           "*DefaultZQPTPasswdLimit: 4Digits\n*ZQPTPasswdLimit 4Digits/4 Digits: \"\"\n"
+                                           "*CloseUI: *ZQPTPasswdLimit");
+    const std::string remembered = std::string(kTELD.printer) + kTELD.ns;
+    EditionRun r = Dialog(kTELD, "PrintTypeKind", "print\n", optionOnly,
+                          remembered + "PrintTypeReference=2\n" + remembered + "PrintTypeUserNameReference=alice\n");
+    EXPECT_EQ(r.result.status, 1) << r.result.err;
+    EXPECT_TRUE(r.Says("alert:  | The pass code is not valid.")) << r.result.err;
+    EXPECT_FALSE(r.result.has("modal: open ")) << r.result.err;
+    EXPECT_TRUE(r.result.has("print: refused")) << r.result.err;
+}
+
+// What is typed in the input window at print is remembered only while the
+// window of the account mode keeps the last entries: its last-info box on
+// (TELD's windows have no box, and keep them). Nothing else is kept either
+// way, in the preferences before the emulated 10.7, in the print settings
+// or kv29's value cache from 10.7 on; kept, the password is scrambled and
+// comes back masked.
+TEST_F(EditionDialog, InputWindowEntriesAreRememberedOnlyWhileTheLastInfoBoxIsOn) {
+    struct Row {
+        const Edition* e;
+        bool before10_7;  // the preferences; else the print settings (kv29: the cache)
+        bool boxOn;
+    } rows[] = {
+        {&kARK, false, true},  {&kARK, false, false},  {&kARK, true, true},  {&kARK, true, false},
+        {&kKV29, false, true}, {&kKV29, false, false}, {&kKV29, true, true}, {&kKV29, true, false},
+        {&kTELD, false, true}, {&kTELD, true, true},
+    };
+    const std::string pass = zqpde::QSPTicketString("pass1234").value();
+    int n = 0;
+    for (const Row& row : rows) {
+        const Edition& e = *row.e;
+        SCOPED_TRACE(std::string(e.name) + (row.before10_7 ? " preferences" : " 10.7") + (row.boxOn ? " box on" : " box off"));
+        root_ = "root-" + std::to_string(n);
+        prefs_ = "prefs-" + std::to_string(n++);
+        env_ = row.before10_7 ? "ZQ_OS_RELEASE=10.8.0" : "";
+        const bool teld = &e == &kTELD;
+        const std::string script = std::string("click 1002\nclick 3017\n") + (row.boxOn ? "" : "click 3020\n") +
+                                   "click 3001\nprint\ntype " + (teld ? "4006" : "4015") +
+                                   " carol\ntype 4008 pass1234\n" + (teld ? "" : "type 4018 acct9\n") + "click 4001\n";
+        EditionRun first = Dialog(e, "AccountKind", script, SamplePPD(e));
+        ASSERT_EQ(first.result.status, 0) << first.result.err;
+        // The job carries what was typed, either way.
+        EXPECT_EQ(first.Ticket("JBAInputUserIDTextEditTicket"), "carol");
+        EXPECT_EQ(first.Ticket("JBAInputUserPasswordTextEditTicket"), pass);
+
+        // Everything remembered, wherever it is kept.
+        std::string kept, settings;
+        for (const auto& [key, value] : first.ticket)
+            if (key.find("Reference") != std::string::npos) settings += key + "=" + value + "\n";
+        kept = settings;
+        for (const std::string& folder : {PrefsFolder(), CacheFolder()})
+            if (fs::exists(folder))
+                for (const auto& entry : fs::recursive_directory_iterator(folder))
+                    if (entry.is_regular_file()) kept += zqtest::Slurp(entry.path().string());
+        const bool typedKept = std::regex_search(kept, std::regex("JBAInput[A-Za-z]*TextEditReference"));
+        EXPECT_EQ(typedKept, row.boxOn) << kept;
+        EXPECT_EQ(kept.find("pass1234"), std::string::npos) << "never in plain text";
+        if (!row.boxOn) {
+            for (const std::string& typed : {std::string("carol"), std::string("acct9"), pass})
+                EXPECT_EQ(kept.find(typed), std::string::npos) << typed << "\n" << kept;
+        }
+
+        // The next print: the password back, masked, or an empty window.
+        const bool inSettings = !row.before10_7 && &e != &kKV29;
+        EditionRun next = Dialog(e, "AccountKind", std::string("print\ndump 4008\nclick ") + (row.boxOn ? "4001\n" : "4002\n"),
+                                 SamplePPD(e), inSettings ? settings : "");
+        EXPECT_TRUE(next.Says(std::string("dump: SecureTextField tag=4008 enabled value=\"") +
+                              (row.boxOn ? "********" : "") + "\""))
+            << next.result.err;
+        if (row.boxOn) {
+            EXPECT_EQ(next.Ticket("JBAInputUserPasswordTextEditTicket"), pass) << next.result.err;
+        }
     }
 }
 

@@ -202,6 +202,25 @@ TEST_F(JBAWindows, SummaryFollowsTheUserWindowAndInputIsForgottenWithoutLastInfo
     EXPECT_EQ(r.Remembered("JBAUserIDTextEditReference"), "bob");
 }
 
+// The sample of details entered at print, with the last-info box turned off
+// before OK: the job carries what was typed, and nothing of it (the
+// password neither, scrambled as it is) is kept for the next print.
+TEST_F(JBAWindows, SampleAtPrintWithTheLastInfoBoxOffKeepsNothingTyped) {
+    std::string script = zqtest::Slurp(ZQ_SOURCE_DIR "/samples/ark-accounting-at-print.script");
+    const size_t ok = script.find("click 3001\n");
+    ASSERT_NE(ok, std::string::npos);
+    script.insert(ok, "click 3020\n");
+    DialogRun r = Unopened(script);
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_EQ(r.Ticket("JBAInputUserIDTextEditTicket"), "carol");
+    EXPECT_EQ(r.Ticket("JBAInputUserPasswordTextEditTicket"), zqpde::QSPTicketString("pass1234").value());
+    for (const auto& [key, value] : r.ticket) {
+        if (key.rfind(kPrinter, 0) == 0 && key.find("JBAInput") != std::string::npos) {
+            EXPECT_EQ(key.find("TextEditReference"), std::string::npos) << key << "=" << value;
+        }
+    }
+}
+
 class JBARoadWithDetails : public JBAWindows {};
 
 TEST_F(JBARoadWithDetails, EnteredDetailsBecomeTheAccountingLinesOfTheARKFilterProgram) {

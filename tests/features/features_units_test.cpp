@@ -116,20 +116,5 @@ TEST(MarginUnits, TextsReadCheckedAndShown) {
         EXPECT_EQ(MarginTextOfValue(s.unit, s.value), s.text) << static_cast<int>(s.unit) << " " << s.value;
 }
 
-TEST(TicketNumbers, AStoredNumberIsReadWithinTheWindowsRangeOrNotAtAll) {
-    struct Case {
-        const char* text;
-        std::optional<int32_t> value;  // within 1..254
-    } cases[] = {
-        {"12", 12},          {"0012", 12},        {"999", 254},           {"-40", 1},
-        {"-2147483648", 1},  {"2147483647", 254}, {"99999999999999999999999999", 254},
-        {"", std::nullopt},  {"-", std::nullopt}, {"12abc", std::nullopt}, {" 12", std::nullopt},
-        {"+5", std::nullopt}, {"1.5", std::nullopt},
-    };
-    for (const Case& c : cases) EXPECT_EQ(BoundedTicketInteger(c.text, 1, 254), c.value) << c.text;
-    // The range may hold negative numbers (the trimmer's adjustment).
-    EXPECT_EQ(BoundedTicketInteger("-99999999999", -20, 20), -20);
-}
-
 }  // namespace
 }  // namespace zqfeat

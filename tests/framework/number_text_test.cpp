@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
+
 namespace zqpde {
 namespace {
 
@@ -50,6 +53,50 @@ TEST(PointText, ConvertsToMillimetresAndInches) {
     out = "kept";
     EXPECT_EQ(TransformPointByType(&out, 72, 1, 2), -1);
     EXPECT_EQ(out, "kept");
+}
+
+// The one reading of a number a ticket, a remembered value or a PPD keyword
+// holds: never wraps, and anything but a whole number within the range is
+// none at all (the reader then takes its default).
+TEST(NumberReading, WholeNumbersWithinTheRangeAndNothingElse) {
+    struct Case {
+        const char* text;
+        std::optional<int32_t> strict;   // DecimalInt32
+        std::optional<int32_t> ranged;   // within 1..254
+        std::optional<int32_t> leading;  // LeadingDecimalInt32
+    } cases[] = {
+        {"12", 12, 12, 12},
+        {"0012", 12, 12, 12},
+        {"254", 254, 254, 254},
+        {"255", 255, std::nullopt, 255},
+        {"0", 0, std::nullopt, 0},
+        {"-40", -40, std::nullopt, -40},
+        {"2147483647", 2147483647, std::nullopt, 2147483647},
+        {"-2147483648", INT32_MIN, std::nullopt, INT32_MIN},
+        {"2147483648", std::nullopt, std::nullopt, std::nullopt},
+        {"99999999999", std::nullopt, std::nullopt, std::nullopt},  // not 1215752191
+        {"-99999999999", std::nullopt, std::nullopt, std::nullopt},
+        {"99999999999999999999999999", std::nullopt, std::nullopt, std::nullopt},
+        {"", std::nullopt, std::nullopt, std::nullopt},
+        {"-", std::nullopt, std::nullopt, std::nullopt},
+        {"12abc", std::nullopt, std::nullopt, 12},
+        {" 12", std::nullopt, std::nullopt, 12},
+        {"\t\n5x", std::nullopt, std::nullopt, 5},
+        {"+5", std::nullopt, std::nullopt, 5},
+        {"+-5", std::nullopt, std::nullopt, std::nullopt},
+        {"1.5", std::nullopt, std::nullopt, 1},
+        {"abc", std::nullopt, std::nullopt, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DecimalInt32(c.text), c.strict) << '"' << c.text << '"';
+        EXPECT_EQ(DecimalInt32(c.text, 1, 254), c.ranged) << '"' << c.text << '"';
+        EXPECT_EQ(LeadingDecimalInt32(c.text), c.leading) << '"' << c.text << '"';
+    }
+    // The range may hold negative numbers (a trimmer's adjustment), and a
+    // range with nothing in it takes nothing.
+    EXPECT_EQ(DecimalInt32("-20", -20, 20), -20);
+    EXPECT_EQ(DecimalInt32("-21", -20, 20), std::nullopt);
+    EXPECT_EQ(DecimalInt32("5", 10, 1), std::nullopt);
 }
 
 TEST(DigitsInText, CollectsDigitsWithinTheLength) {

@@ -305,6 +305,35 @@ TEST(PPDControls, StepperBeepsAtItsEndAndSummariesSkipHiddenPopUps) {
     EXPECT_EQ(o.front(), "Color Mode");
 }
 
+// A choice keyword is a stepper value only when it reads as one the
+// stepper holds: "4294967298" is not 2, and neither its default nor its
+// mark moves the stepper off its own default.
+TEST(PPDControls, AStepperTakesOnlyChoiceKeywordsThatAreItsValues) {
+    PanelRig rig("*OpenUI *ZQCopies/Copies: PickOne\n*DefaultZQCopies: 4294967298\n"
+                 "*ZQCopies 3/Three: \"\"\n*ZQCopies 4294967298/Many: \"\"\n*CloseUI: *ZQCopies\n");
+    ConstraintHash hash;
+    BuildConstraintHashFromPPD(rig.ppd.get(), hash);
+    auto* view = rig.AddView<zqp::Stepper>(51);
+    static constexpr LittleArrayIniData kIni = {0, 1, 0, 1, 3, 1};
+    PPDLittleArrayControl* copies = rig.panel.AddNewControl(
+        std::make_unique<PPDLittleArrayControl>(view, &kIni, "ZQCopies", nullptr, nullptr, nullptr));
+    rig.panel.SeteppdPtr(&hash);
+    rig.panel.InitializeUserPane(nullptr, rig.ppd.get());
+    rig.Restore();
+    rig.panel.GetValueFromPreset();
+    rig.panel.Open();
+    EXPECT_EQ(copies->GetValue(), 1);
+    EXPECT_EQ(view->integerValue(), 1);
+    // A keyword that is a value the stepper holds is taken.
+    ppdMarkOption(rig.ppd.get(), "ZQCopies", "3");
+    rig.panel.Open();
+    EXPECT_EQ(copies->GetValue(), 3);
+    SummaryDictionary d;
+    SummaryOrder o;
+    copies->GetSummaryText(&d, &o);
+    EXPECT_EQ(d["Copies"], "Three");
+}
+
 TEST(PPDControls, SliderTakesItsRangeFromItsTableAndWritesNoTicket) {
     PanelRig rig(PPDOptions());
     ConstraintHash hash;

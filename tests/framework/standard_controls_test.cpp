@@ -241,15 +241,23 @@ TEST(RadioUpdate, AButtonThatIsNotTheCurrentOneIsSwitchedOff) {
 }
 
 const LittleArrayIniData kStepIni = {0, 10, 0, 1, 200, 1};
-const AccessInfo kStepAccess = {kValueTypeNumber, kValueTypeNumber, "com.zq.test.StepTicket", nullptr};
+const AccessInfo kStepAccess = {kValueTypeNumber, kValueTypeNumber, "com.zq.test.StepTicket",
+                                "com.zq.test.StepReference"};
+
+// A stepper of 1 to 200 (default 10) on the rig's panel, initialised.
+LittleArray* AddStepper(PanelRig& rig, zqp::Bundle* bundle) {
+    auto s = std::make_unique<LittleArray>();
+    s->LittleArrayControl(rig.AddView<zqp::Stepper>(80), &kStepIni, nullptr, &kStepAccess, nullptr, "Step Title");
+    LittleArray* step = rig.panel.AddNewControl(std::move(s));
+    rig.panel.InitializeUserPane(bundle, rig.ppd.get());
+    return step;
+}
 
 TEST_F(ControlBundle, StepperWritesOnlyValuesInItsRangeAndSummarisesTenths) {
     PanelRig rig;
-    auto* view = rig.AddView<zqp::Stepper>(80);
-    auto s = std::make_unique<LittleArray>();
-    s->LittleArrayControl(view, &kStepIni, nullptr, &kStepAccess, nullptr, "Step Title");
-    LittleArray* step = rig.panel.AddNewControl(std::move(s));
-    rig.panel.InitializeUserPane(bundle_, rig.ppd.get());
+    LittleArray* step = AddStepper(rig, bundle_);
+    auto* view = dynamic_cast<zqp::Stepper*>(step->GetControlPtr());
+    ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->minValue(), 1);
     EXPECT_EQ(view->maxValue(), 200);
     EXPECT_EQ(step->GetLastValue(), 10);
@@ -277,6 +285,34 @@ TEST_F(ControlBundle, StepperWritesOnlyValuesInItsRangeAndSummarisesTenths) {
     EXPECT_TRUE(step->GetValueToPreset());
     EXPECT_EQ(view->integerValue(), 42);
     EXPECT_EQ(step->GetLastValue(), 42);
+}
+
+// A ticket entry or a remembered value that is no number the stepper can
+// hold gives it its default, as no value would: one that read as 32 bits
+// wraps into the range, one past 32 bits, one outside the range, text.
+TEST_F(ControlBundle, ACraftedTicketOrRememberedNumberRestoresAsTheDefault) {
+    PanelRig rig;
+    LittleArray* step = AddStepper(rig, bundle_);
+    rig.Restore();
+    const struct {
+        const char* text;
+        int32_t value;
+    } cases[] = {
+        {"42", 42},         {"4294967338", 10}, {"-4294967254", 10}, {"99999999999", 10}, {"201", 10},
+        {"0", 10},          {"4x", 10},         {" 42", 10},         {"", 10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("\"") + c.text + "\"");
+        rig.host.settings().SetValue("com.zq.test.StepTicket", c.text, false);
+        rig.host.settings().SetValue(std::string(test::kRigPrinter) + "com.zq.test.StepReference", c.text, false);
+        int32_t other = 7;
+        step->setExternalValueToData(&other, 4, 2);
+        rig.panel.GetValueFromPreset();
+        EXPECT_EQ(step->GetValue(), c.value);
+        step->setExternalValueToData(&other, 4, 2);
+        rig.panel.GetValueFromPreferenceWithPrinterSettings();
+        EXPECT_EQ(step->GetValue(), c.value);
+    }
 }
 
 class VersionLabel : public ControlBundle {

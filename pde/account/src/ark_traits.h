@@ -51,7 +51,8 @@ inline constexpr const char* kPrintTypeLoadAttribute = nullptr;
 inline constexpr const char* kOPSPDFDeviceModel = nullptr;
 // The PPD key of the shortest pass code.
 inline constexpr const char* kPassCodeLimitKey = "ZQMinDigitPasscode";
-// The attribute whose first number is the shortest pass code (nullptr: none).
+// The attribute whose first number is the shortest pass code, and whose
+// presence (rather than the option's) opens the pass-code notice (nullptr: none).
 inline constexpr const char* kPassCodeLimitAttribute = nullptr;
 // The job-authentication parts this edition has.
 inline constexpr bool kAccountingInfoLists = true;

@@ -155,13 +155,7 @@ bool JBAWndTextEditCtrlARK::InitializeCtrlFormat() {
     return zqpde::TextEditCtrl::InitializeCtrlFormat();
 }
 
-bool JBAWndTextEditCtrlARK::SetValueToPreference() {
-    return ctrlHideCount != 0 || PTTextEditCtrlARK::SetValueToPreference();
-}
-
-bool JBAWndTextEditCtrlARK::SetValueToPreferenceWithPrinterSettings() {
-    return ctrlHideCount != 0 || PTTextEditCtrlARK::SetValueToPreferenceWithPrinterSettings();
-}
+bool JBAWndTextEditCtrlARK::ToRemember() { return ctrlHideCount == 0; }
 
 bool JBAWndTextEditCtrlARK::ToGetSummaryText() {
     const JBAInfoWindowARK* window = InfoWindow();
@@ -331,21 +325,12 @@ int32_t JBAWndStrgTextEditCtrlExtPwdARK::DoSelfUpdate() {
     return 0;
 }
 
-bool JBAInputWndTextEditCtrlARK::Remembers() {
+bool JBAInputWndTextEditCtrlARK::ToRemember() {
+    // The input window's own rule stands in for the hidden-field rule: both
+    // twins of a pair hold the same text and write the same key.
     const JBAPDEr15* panel = OwningJBAPanel(*this);
     const JBAInfoWindowARK* window = ModeWindowOf(panel);
     return window == nullptr || window->getbDisplayPrevious() || (panel != nullptr && panel->checkIsCostomizeUserPromptExist());
-}
-
-bool JBAInputWndTextEditCtrlARK::SetValueToPreference() {
-    if (!Remembers()) return true;
-    // From the emulated 10.7 on the remembered values live in the print settings only.
-    if (FromPrinterSettings()) return true;
-    return PTTextEditCtrlARK::SetValueToPreference();
-}
-
-bool JBAInputWndTextEditCtrlARK::SetValueToPreferenceWithPrinterSettings() {
-    return !Remembers() || PTTextEditCtrlARK::SetValueToPreferenceWithPrinterSettings();
 }
 
 bool JBAInputWndTextEditCtrlExtARK::InitializeCtrlFormat() { return AttachFormatter(); }

@@ -39,8 +39,8 @@ public:
     bool PreInvalidateData() override { return true; }
     bool InvalidateData() override;
     bool InitializeCtrlFormat() override;
-    bool SetValueToPreference() override;
-    bool SetValueToPreferenceWithPrinterSettings() override;
+    // A hidden field remembers nothing.
+    bool ToRemember() override;
     bool ToGetSummaryText() override;
     bool IsOutputNullToTicket() override;
     // Empties the view and the value read from it.
@@ -92,7 +92,8 @@ public:
     bool InvalidateData() override;
 };
 
-// Passwords: remembered scrambled, never as plain text.
+// Passwords: remembered scrambled, never as plain text, and only when the
+// field's own rule (ToRemember) lets it remember.
 template <class Base>
 class ScrambledMemory : public Base {
 public:
@@ -131,12 +132,10 @@ public:
 // window keeps the last entries or the printer has a customised prompt.
 class JBAInputWndTextEditCtrlARK : public JBAWndTextEditCtrlARK {
 public:
-    bool SetValueToPreference() override;
-    bool SetValueToPreferenceWithPrinterSettings() override;
+    // The window of the account mode keeps the last entries (its last-info
+    // box is on, or it has none) or the printer has a customised prompt.
+    bool ToRemember() override;
     bool ToGetSummaryText() override { return false; }
-
-protected:
-    bool Remembers();
 };
 
 class JBAInputWndTextEditCtrlExtARK : public JBAInputWndTextEditCtrlARK {

@@ -8,13 +8,13 @@
 #include <zqp/window.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 #include "print_type_panel.h"
 #include "print_type_tables.h"
 #include "print_type_windows.h"
 #include "start_time.h"
+#include "zqpde/number_text.h"
 #include "zqpde/ppd_util.h"
 #include "zqpde/scope_filter.h"
 #include "zqpde/text_util.h"
@@ -92,9 +92,8 @@ int32_t PassCodeLimitFromAttribute(ppd_file_t* ppd, int32_t current) {
     // An edition whose PPD states the shortest pass code as an attribute: its
     // first decimal number wins, on every device model.
     const char* key = edition::kPassCodeLimitAttribute;
-    ppd_attr_t* a = key != nullptr ? zqpde::ppdFindAttr_ALT(ppd, key, nullptr) : nullptr;
-    const char* digit = a != nullptr && a->value != nullptr ? std::strpbrk(a->value, "0123456789") : nullptr;
-    return digit != nullptr ? static_cast<int32_t>(std::min(std::strtol(digit, nullptr, 10), 255L)) : current;
+    const int32_t limit = key != nullptr ? zqpde::GetMorvanePWMiniIntValueFromPPD(ppd, key) : -1;
+    return limit >= 0 ? limit : current;
 }
 
 size_t NameWidth(const std::string& text) {
@@ -498,6 +497,9 @@ bool PTPWTextEditCtrlARK::InvalidateDataOnPrintCommand() {
         return false;
     }
     if (width < static_cast<size_t>(std::max(iMinPasscode, 0))) {
+        // Too short for the device: only the notice's OK (print as a normal
+        // job) lets the job go; the plain message keeps it back.
+        if (PrintTypePDEr15* panel = OwningPrintTypePanel(*this)) panel->setJobStatus(kJobMayNotPrint);
         ShowErrMsg();
         return false;
     }
@@ -573,11 +575,7 @@ bool PTMBNTextEditCtrlARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) 
 }
 
 bool PTMBNTextEditCtrlARK::NumberValid(const std::string& text) const {
-    if (text.empty() || text.size() > 3) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    const int n = std::atoi(text.c_str());
-    return n >= 1 && n <= iMaxMailBoxNumber;
+    return text.size() <= 3 && zqpde::DecimalInt32(text, 1, iMaxMailBoxNumber).has_value();
 }
 
 bool PTMBNTextEditCtrlARK::PreInvalidateData() {

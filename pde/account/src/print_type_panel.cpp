@@ -17,6 +17,7 @@
 #include "account_panel.h"
 #include "zqpde/app_resources.h"
 #include "zqpde/os_version.h"
+#include "zqpde/number_text.h"
 #include "zqpde/ppd_util.h"
 #include "zqpde/settings_access.h"
 #include "zqpde/ticket_value.h"
@@ -266,7 +267,11 @@ void PrintTypePDEr15::CreateControls() {
 }
 
 int32_t PrintTypePDEr15::InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) {
-    bPPDkeyPassCodeExist = zqpde::CheckPPDKeyIsExist(ppd, edition::kPassCodeLimitKey);
+    // What makes a short pass code open the notice: the edition's pass-code
+    // attribute where it has one (TELD), else the option of the shortest pass code.
+    bPPDkeyPassCodeExist = edition::kPassCodeLimitAttribute != nullptr
+                               ? zqpde::ppdFindAttr_ALT(ppd, edition::kPassCodeLimitAttribute, nullptr) != nullptr
+                               : zqpde::CheckPPDKeyIsExist(ppd, edition::kPassCodeLimitKey);
     if (std::string table = zqpde::TextTableFromPPD(ppd); !table.empty()) LocalizeTableName = table;
     UseTextTable(*this, LocalizeTableName);
     for (zqpde::BasePrintPanel* w : fWindowGroupArray)
@@ -299,9 +304,9 @@ void PrintTypePDEr15::RecallBlocks() {
     };
     auto text = [](const std::string& v) { return std::string(zqp::Utf8Prefix(v, 255)); };
     if (std::optional<std::string> v = read(DocumentNameTypeReference)) {
-        const int32_t n = std::atoi(v->c_str());
+        // A value the pop-up has no item for reads as none (0).
+        const int32_t n = zqpde::DecimalInt32(*v, 1, 2).value_or(0);
         documentlistDataBlkPtr = n != 0 ? n : (documentlistDataBlkPtr == 2 ? 2 : 1);
-        if (documentlistDataBlkPtr != 1 && documentlistDataBlkPtr != 2) documentlistDataBlkPtr = 1;
     } else {
         // The product's own default, as the pop-up starts with it.
         documentlistDataBlkPtr = DocumentNameTypeDefault(pdeType);
@@ -328,9 +333,9 @@ bool PrintTypePDEr15::GetValueFromPreset() {
     if (settings == nullptr) return false;
     printTypeusernameDataBlkPtr = PrintTypeTextFromTicket(settings, PrintTypeUserNameTicketKey).value_or("");
     const std::optional<std::string> type = PrintTypeTextFromTicket(settings, DocumentNameTypeTicketKey);
-    const long n = type ? std::strtol(type->c_str(), nullptr, 10) : 0;
-    const bool known = n == 1 || n == 2;
-    documentlistDataBlkPtr = known ? static_cast<int32_t>(n) : 1;
+    const std::optional<int32_t> n = type ? zqpde::DecimalInt32(*type, 1, 2) : std::nullopt;
+    const bool known = n.has_value();
+    documentlistDataBlkPtr = n.value_or(1);
     documentnameeditDataBlkPtr = PrintTypeTextFromTicket(settings, DocumentNameTicketKey).value_or("");
     for (zqpde::BasePrintPanel* p : std::initializer_list<zqpde::BasePrintPanel*>{
              this, ptSamplePrintWindow.get(), ptSecurePrintWindow.get(), ptDelayedPrintWindow.get(),

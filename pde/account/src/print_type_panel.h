@@ -100,6 +100,8 @@ public:
     AboutWindow* getPassCodeAboutWndPtr() const { return passCodeAboutWnd.get(); }
     // The setup window of a print type (2 to 5); nullptr for others.
     SetupWindowARK* SetupWindowFor(int32_t printType) const;
+    // The PPD names the shortest pass code the way the edition's notice asks
+    // for it: an attribute in TELD, an option in ARK and kv29.
     bool IsPPDkeyPassCodeExist() const { return bPPDkeyPassCodeExist; }
     void setJobStatus(int32_t status) { JobStatus = status; }
     int32_t getJobStatus() const { return JobStatus; }

@@ -574,9 +574,7 @@ int32_t PFNonPPDCheckBoxARK::DoControlConstrain() {
 }
 
 bool PFSwitchCheckBoxARK::GetValueToPreset() {
-    std::string text;
-    const std::optional<int32_t> value =
-        GetControlBlkPtr() != nullptr && ReadTicketText(text) ? BoundedTicketInteger(text, 0, 1) : std::nullopt;
+    const std::optional<int32_t> value = ReadTicketInteger(0, 1);
     if (!value) return false;
     SetBlockInt(GetControlBlkPtr(), *value);
     SetControlValueToUI();

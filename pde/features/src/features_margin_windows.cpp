@@ -255,9 +255,11 @@ bool PFMarginLittleArrowControlARK::SetValueToTicket(zqp::PrintSettings* setting
 }
 
 bool PFMarginLittleArrowControlARK::GetValueToPreset() {
-    const std::optional<int32_t> stored = ReadBoundedTicket(INT32_MIN, INT32_MAX);
-    if (!stored) return false;
-    TakePresetValue(std::clamp(*stored / ticketFactor_, minimum_, std::max(minimum_, maximum_)));
+    // The ticket holds the value times the factor; one the stepper cannot
+    // hold gives its default.
+    const std::optional<int32_t> stored = ReadTicketInteger();
+    if (!stored || *stored / ticketFactor_ < minimum_ || *stored / ticketFactor_ > maximum_) return false;
+    TakePresetValue(*stored / ticketFactor_);
     return true;
 }
 

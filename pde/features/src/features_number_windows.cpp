@@ -84,12 +84,6 @@ void PFInchMMLittleArrowControlARK::ShowValue(int32_t value) {
     SetExternalValueToUI(&value, sizeof value);
 }
 
-std::optional<int32_t> PFInchMMLittleArrowControlARK::ReadBoundedTicket(int32_t low, int32_t high) const {
-    std::string text;
-    if (ctrlDataBlkPtr.empty() || !ReadTicketText(text)) return std::nullopt;
-    return BoundedTicketInteger(text, low, high);
-}
-
 void PFInchMMLittleArrowControlARK::TakePresetValue(int32_t value) {
     SetBlockInt(GetControlBlkPtr(), value);
     // The committed value is shown too, so the window opens with it.
@@ -100,8 +94,8 @@ void PFInchMMLittleArrowControlARK::TakePresetValue(int32_t value) {
 
 bool PFInchMMLittleArrowControlARK::GetValueToPreset() {
     // What the window shows is what is written again: a number outside the
-    // stepper's range comes back at its nearer end.
-    const std::optional<int32_t> v = ReadBoundedTicket(minimum_, maximum_);
+    // stepper's range gives its default.
+    const std::optional<int32_t> v = ReadTicketInteger(minimum_, maximum_);
     if (!v) return false;
     TakePresetValue(*v);
     return true;

@@ -40,8 +40,6 @@ public:
     void ShowValue(int32_t value);
 
 protected:
-    // The ticket's whole number within [low, high]; nothing without one.
-    std::optional<int32_t> ReadBoundedTicket(int32_t low, int32_t high) const;
     // A restored value committed, shown and remembered as the last one.
     void TakePresetValue(int32_t value);
 };

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "zqpde/number_text.h"
+
 namespace zqfeat {
 namespace {
 
@@ -64,19 +66,6 @@ struct ModeRow {
 const ModeRow productModePPDKeyInfo[] = {
     {"Default00", kHead00}, {"Default01", kHead01}, {"Default02", {}}, {"Default03", kHead03}};
 
-// The decimal number the text begins with (leading blanks and a sign
-// allowed); 0 when it begins with none. Never overflows.
-long LeadingDecimal(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        if (value < 1000000000L) value = value * 10 + (text[i] - '0');
-    return negative ? -value : value;
-}
-
 }  // namespace
 
 const KeyTable FeaturesHelpString{kHelp};
@@ -122,8 +111,8 @@ RestoreRules RestoreRulesFor(std::string_view key, const CrossPanelState& state)
     return r;
 }
 
-bool IsMailboxPrintTypeText(std::string_view text) { return LeadingDecimal(text) == 5; }
-bool IsSpecialPageCountText(std::string_view text) { return LeadingDecimal(text) > 0; }
+bool IsMailboxPrintTypeText(std::string_view text) { return zqpde::LeadingDecimalInt32(text) == 5; }
+bool IsSpecialPageCountText(std::string_view text) { return zqpde::LeadingDecimalInt32(text).value_or(0) > 0; }
 
 const char* CoilPunchFaceTicketValue(const char* attributeValue) {
     return attributeValue != nullptr && std::strcmp(attributeValue, "True") == 0 ? "true" : "false";

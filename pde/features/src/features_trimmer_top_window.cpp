@@ -13,6 +13,7 @@
 #include "features_panel.h"
 #include "features_trimmer_texts.h"
 #include "zqpde/input_filter.h"
+#include "zqpde/number_text.h"
 
 #define NS "com.tavelle.qdm.printsettings."
 
@@ -157,15 +158,6 @@ std::string Translated(zqp::Bundle* bundle, const zqpde::BasePrintPanel* panel, 
                                    panel != nullptr ? panel->StringTable() : zqp::kDefaultStringTable);
 }
 
-// A whole 32-bit number, nothing else.
-std::optional<int32_t> WholeNumber(const std::string& text) {
-    if (text.empty() || text.size() > 11) return std::nullopt;
-    char* end = nullptr;
-    const long long v = std::strtoll(text.c_str(), &end, 10);
-    if (end != text.c_str() + text.size() || v < INT32_MIN || v > INT32_MAX) return std::nullopt;
-    return static_cast<int32_t>(v);
-}
-
 class TopLowerFormatter : public PFNumInSeqTextEditFormatterARK {
 public:
     TopLowerFormatter(int32_t scale, bool negative, const zqpde::TextEditFilterData* filter,
@@ -267,7 +259,7 @@ int32_t PFTrimmerTopLowerTextEditCtrlARK::Update() {
     return 0;
 }
 
-int32_t PFTrimmerTopLowerTextEditCtrlARK::CommittedTrim() { return WholeNumber(GetText()).value_or(0); }
+int32_t PFTrimmerTopLowerTextEditCtrlARK::CommittedTrim() { return zqpde::DecimalInt32(GetText()).value_or(0); }
 
 void PFTrimmerTopLowerTextEditCtrlARK::SetCuttingSize(int32_t trim) {
     PFTrimmerTopLowerWndARK* w = Window();
@@ -277,7 +269,7 @@ void PFTrimmerTopLowerTextEditCtrlARK::SetCuttingSize(int32_t trim) {
 
 bool PFTrimmerTopLowerTextEditCtrlARK::SetControlValueToUI() {
     if (ctrlDataBlkPtr.empty() || ctrlDataAccessInfoPtr == nullptr || ControlPtr == nullptr) return false;
-    if (!WholeNumber(GetText())) {
+    if (!zqpde::DecimalInt32(GetText())) {
         ShowValueText("");
         return true;
     }
@@ -306,10 +298,9 @@ bool PFTrimmerTopLowerTextEditCtrlARK::SetDefaultValueToUI() {
 
 bool PFTrimmerTopLowerTextEditCtrlARK::GetValueToPreset() {
     PFTrimmerTopLowerWndARK* w = Window();
-    std::string text;
-    if (w == nullptr || ctrlDataBlkPtr.empty() || !ReadTicketText(text)) return false;
+    if (w == nullptr) return false;
     const zqcommon::InchMMValueRange range = w->TrimRangeOf(m_trimmerType_flag, inches_);
-    const auto trim = BoundedTicketInteger(text, range.minimum, range.maximum);
+    const std::optional<int32_t> trim = ReadTicketInteger(range.minimum, range.maximum);
     if (!trim) return false;
     ConvertFromPreferenceString(std::to_string(*trim));
     return true;
@@ -329,7 +320,7 @@ int32_t PFTrimmerTopLowerTextEditCtrlARK::GetSummaryText(zqpde::SummaryDictionar
     if (dictionary == nullptr || order == nullptr || w == nullptr || titletextRef.empty() || !ToGetSummaryText())
         return 0;
     std::string value;
-    if (WholeNumber(GetText())) {
+    if (zqpde::DecimalInt32(GetText())) {
         value = ValueText(inches_,
                           TopLowerShown(m_trimmerType_flag, w->BaseOf(m_trimmerType_flag, inches_), CommittedTrim()));
         value += " " + Localized(PanelBundle(), inches_ ? kInchSideKey : kMMSideKey);
@@ -434,7 +425,7 @@ bool PFTrimmerTopLowerLittleArrowControlARK::GetValueToPreset() {
     PFTrimmerTopLowerWndARK* w = Window();
     if (w == nullptr) return false;
     const zqcommon::InchMMValueRange range = w->TrimRangeOf(m_trimmerType_flag, inches_);
-    const std::optional<int32_t> trim = ReadBoundedTicket(range.minimum, range.maximum);
+    const std::optional<int32_t> trim = ReadTicketInteger(range.minimum, range.maximum);
     if (!trim) return false;
     SetBlockInt(GetControlBlkPtr(), *trim);
     return true;
@@ -471,12 +462,12 @@ bool PFTrimmerTopLowerMMLittleArrowControlARK::GetValueToPreset() {
     std::string text;
     if (w == nullptr || GetControlBlkPtr() == nullptr || !ReadTicketText(text)) return false;
     // The size is the finished value on the sheet it was written for: the
-    // trim comes back from it and the sheet, the size within the sheet's
-    // limits first.
+    // trim comes back from it and the sheet; a size outside the sheet's
+    // limits gives the default.
     w->GetTrimmerPaperSize();
     w->UpdateTrimmerIniDate();
     const TrimmerLimits& l = w->LimitsOf(m_trimmerType_flag);
-    const auto size = BoundedTicketInteger(text, l.mmMin, std::max(l.mmMin, l.mmMax));
+    const auto size = zqpde::DecimalInt32(text, l.mmMin, l.mmMax);
     if (!size) return false;
     SetBlockInt(GetControlBlkPtr(), TopLowerShown(m_trimmerType_flag, Base(), *size));
     return true;

@@ -9,7 +9,6 @@
 #include <zqp/window.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -19,6 +18,7 @@
 #include "features_panel.h"
 #include "zqpde/app_resources.h"
 #include "zqpde/input_filter.h"
+#include "zqpde/number_text.h"
 #include "zqpde/settings_access.h"
 
 #define NS "com.tavelle.qdm.printsettings."
@@ -116,17 +116,6 @@ std::string TextOf(TrimmerUnit unit, int32_t v) {
 }
 
 
-// A whole decimal number ("-" allowed); false for anything else.
-bool ReadInt(const std::string& text, int32_t* out) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    errno = 0;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (end != text.c_str() + text.size() || errno != 0 || v < INT32_MIN || v > INT32_MAX) return false;
-    *out = static_cast<int32_t>(v);
-    return true;
-}
-
 std::string ViewText(zqpde::BaseControl* c) {
     auto* f = c != nullptr ? dynamic_cast<zqp::TextField*>(c->GetControlPtr()) : nullptr;
     return f != nullptr ? f->stringValue() : std::string();
@@ -141,7 +130,10 @@ int32_t PFTrimmerTextEditCtrlARK::HalfEdge() const { return window_ != nullptr ?
 std::string PFTrimmerTextEditCtrlARK::WidthText(int32_t width) const { return TextOf(unit_, width); }
 
 bool PFTrimmerTextEditCtrlARK::Trim(int32_t* trim) {
-    return !ctrlDataBlkPtr.empty() && ReadInt(BlockText(ctrlDataBlkPtr), trim);
+    if (ctrlDataBlkPtr.empty()) return false;
+    const std::optional<int32_t> v = zqpde::DecimalInt32(BlockText(ctrlDataBlkPtr));
+    if (v) *trim = *v;
+    return v.has_value();
 }
 
 bool PFTrimmerTextEditCtrlARK::SetControlValueToUI() {
@@ -385,9 +377,9 @@ bool PFTrimmerLittleArrowControlARK::SetValueToTicket(zqp::PrintSettings* settin
 
 bool PFTrimmerLittleArrowControlARK::GetValueToPreset() {
     if (window_ == nullptr) return false;
-    // Any number a ticket holds comes back as a trim the window allows.
+    // Only a trim the window allows comes back from a ticket.
     const zqcommon::InchMMValueRange range = window_->TrimRange(unit_);
-    const std::optional<int32_t> trim = ReadBoundedTicket(range.minimum, range.maximum);
+    const std::optional<int32_t> trim = ReadTicketInteger(range.minimum, range.maximum);
     if (!trim) return false;
     TakePresetValue(*trim);
     if (unit_ == TrimmerUnit::kInch) return true;

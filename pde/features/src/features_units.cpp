@@ -84,22 +84,6 @@ int64_t DigitsValue(const std::string& digits, int64_t limit) {
     return v;
 }
 
-std::optional<int32_t> BoundedTicketInteger(const std::string& text, int32_t low, int32_t high) {
-    const bool negative = !text.empty() && text[0] == '-';
-    const std::string digits = text.substr(negative ? 1 : 0);
-    if (digits.empty() || high < low) return std::nullopt;
-    // Past the widest range a window has, every further digit only moves the
-    // value further out: reading stops growing there.
-    constexpr int64_t kFarOut = int64_t{1} << 40;
-    int64_t v = 0;
-    for (char c : digits) {
-        if (c < '0' || c > '9') return std::nullopt;
-        v = std::min<int64_t>(v * 10 + (c - '0'), kFarOut);
-    }
-    if (negative) v = -v;
-    return static_cast<int32_t>(std::clamp<int64_t>(v, low, high));
-}
-
 int32_t MarginValueOfText(MarginUnit unit, const std::string& text) {
     const double x = Reading(text);
     switch (unit) {

@@ -18,13 +18,6 @@ namespace zqfeat {
 // or its value passes limit (read without overflow, however long).
 int64_t DigitsValue(const std::string& digits, int64_t limit);
 
-// A whole number a ticket or a remembered value holds for a window, brought
-// into the window's range [low, high] before anything is computed with it:
-// an optional "-" and decimal digits (any number of them) are read without
-// overflow and clamped; anything else (empty, letters, a fraction) is no
-// number at all, and nothing comes back.
-std::optional<int32_t> BoundedTicketInteger(const std::string& text, int32_t low, int32_t high);
-
 enum class MarginUnit { kTabMillimetre, kTabInch, kBookletMillimetre, kBookletInch };
 
 struct UnitRange {

@@ -6,10 +6,10 @@
 #include <zqp/view.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 #include "zqpde/base_print_panel.h"
+#include "zqpde/number_text.h"
 #include "zqpde/os_version.h"
 #include "zqpde/settings_access.h"
 #include "zqpde/text_util.h"
@@ -121,6 +121,7 @@ zqp::Bundle* BaseControl::PanelBundle() const {
 }
 
 BaseControl::RememberStep BaseControl::PrepareRemember(std::string& text, std::string& key) {
+    if (!ToRemember()) return RememberStep::kDone;
     if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->preferenceKey == nullptr) return RememberStep::kDone;
     if (ctrlDataBlkPtr.empty()) return RememberStep::kFailed;
     // Values for all users are kept only for an administrator, silently.
@@ -172,6 +173,8 @@ bool BaseControl::GetValueFromPreferenceWithPrinterSettings() {
     if (!text) return false;
     return ConvertFromPreferenceString(std::string(zqp::Utf8Prefix(*text, kControlTextMaxBytes)));
 }
+
+bool BaseControl::ToRemember() { return true; }
 
 bool BaseControl::StoreTicketText(zqp::PrintSettings* settings, const std::string& text, bool lock) {
     const std::string& value = IsOutputNullToTicket() ? std::string() : text;
@@ -381,11 +384,10 @@ bool BaseControl::ReadTicketText(std::string& text) const {
            settings->GetValue(ctrlDataAccessInfoPtr->ticketKey, text) == zqp::kNoErr;
 }
 
-bool BaseControl::ReadTicketInteger(int32_t& value) const {
+std::optional<int32_t> BaseControl::ReadTicketInteger(int32_t low, int32_t high) const {
     std::string text;
-    if (ctrlDataBlkPtr.empty() || !ReadTicketText(text)) return false;
-    value = static_cast<int32_t>(std::strtol(text.c_str(), nullptr, 10));
-    return true;
+    if (ctrlDataBlkPtr.empty() || !ReadTicketText(text)) return std::nullopt;
+    return DecimalInt32(text, low, high);
 }
 
 }  // namespace zqpde

@@ -84,6 +84,22 @@ std::optional<int32_t> DecimalInt32(std::string_view text) {
     return static_cast<int32_t>(n);
 }
 
+std::optional<int32_t> DecimalInt32(std::string_view text, int32_t low, int32_t high) {
+    const std::optional<int32_t> v = DecimalInt32(text);
+    if (!v || *v < low || *v > high) return std::nullopt;
+    return v;
+}
+
+std::optional<int32_t> LeadingDecimalInt32(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+    const bool plus = i < text.size() && text[i] == '+';
+    const size_t start = plus ? i + 1 : i;
+    size_t end = !plus && start < text.size() && text[start] == '-' ? start + 1 : start;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+    return DecimalInt32(text.substr(start, end - start));
+}
+
 int getIntFromString(std::string_view text, size_t length) {
     long long n = 0;
     for (size_t i = 0; i < length && i < text.size(); ++i) {

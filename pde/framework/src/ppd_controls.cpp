@@ -6,11 +6,11 @@
 #include <zqp/window.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 #include "zqpde/base_print_panel.h"
 #include "zqpde/constraint_hash.h"
+#include "zqpde/number_text.h"
 
 namespace zqpde {
 namespace {
@@ -58,7 +58,9 @@ int32_t PresetIndex(const BaseControl& c, const std::string& key, const std::vec
     return index >= 0 && static_cast<size_t>(index) < list.size() ? index : -1;
 }
 
-int32_t KeywordInt(const std::string& keyword) { return static_cast<int32_t>(std::strtol(keyword.c_str(), nullptr, 10)); }
+// The number a choice keyword stands for ("3" is 3), by the framework's one
+// reading; nullopt for a keyword that is no number.
+std::optional<int32_t> KeywordInt(const std::string& keyword) { return DecimalInt32(keyword); }
 
 }  // namespace
 
@@ -390,8 +392,9 @@ bool PPDLittleArrayControl::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd)
     if (ppd != nullptr) {
         FillChoiceList(*this, ppd, kPPDMainKey, ctrlPPDInfoArrayRef);
         if (!kPPDMainKey.empty() && !ctrlPPDInfoArrayRef.empty()) {
+            // A default the stepper cannot show leaves the IniData's.
             if (std::optional<std::string> def = GetUIDefaultFromPPD(ppd, kPPDMainKey.c_str()))
-                defaultValue_ = KeywordInt(*def);
+                if (const std::optional<int32_t> v = KeywordInt(*def); v && AcceptsValue(*v)) defaultValue_ = *v;
             titleTextRef = GetUITitleFromPPD(ppd, kPPDMainKey.c_str()).value_or("");
         }
     }
@@ -403,17 +406,18 @@ bool PPDLittleArrayControl::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd)
 
 bool PPDLittleArrayControl::GetValueToPreset() {
     if (PresetIndex(*this, kPPDMainKey, ctrlPPDInfoArrayRef) < 0 || GetControlBlkPtr() == nullptr) return false;
-    SetBlockInt(GetControlBlkPtr(), 0);
-    if (ppd_choice_t* marked = ppdFindMarkedChoice(PanelPPD(*this), kPPDMainKey.c_str())) {
-        SetBlockInt(GetControlBlkPtr(), KeywordInt(marked->choice));
-        lastValue = GetValue();
-    }
+    ppd_choice_t* marked = ppdFindMarkedChoice(PanelPPD(*this), kPPDMainKey.c_str());
+    // A marked choice that is no value of the stepper gives its default.
+    const std::optional<int32_t> v = marked != nullptr ? KeywordInt(marked->choice) : std::optional<int32_t>(0);
+    if (!v || !AcceptsValue(*v)) return false;
+    SetBlockInt(GetControlBlkPtr(), *v);
+    if (marked != nullptr) lastValue = GetValue();
     return true;
 }
 
 int32_t PPDLittleArrayControl::Open() {
     if (PanelPPD(*this) != nullptr) {
-        GetValueToPreset();
+        if (!GetValueToPreset()) SetControlValueToDefault();
         LittleArray::SetControlValueToUI();
     }
     return 0;
@@ -435,7 +439,7 @@ bool PPDLittleArrayControl::ToGetSummaryText() { return true; }
 int32_t PPDLittleArrayControl::GetSummaryText(SummaryDictionary* dictionary, SummaryOrder* order) {
     if (!ToGetSummaryText() || dictionary == nullptr || order == nullptr || titleTextRef.empty()) return 0;
     for (const PPDChoiceEntry& e : ctrlPPDInfoArrayRef) {
-        if (KeywordInt(e[1]) != GetValue()) continue;
+        if (KeywordInt(e[1]) != std::optional<int32_t>(GetValue())) continue;
         const std::string key = Cut(titleTextRef, kPPDSummaryMaxBytes);
         (*dictionary)[key] = Cut(e[2], kPPDSummaryMaxBytes);
         order->push_back(key);

@@ -4,7 +4,6 @@
 
 #include <zqp/utf8.h>
 
-#include <climits>
 #include <cstring>
 #include <strings.h>
 
@@ -97,15 +96,12 @@ int GetPWMiniIntValueFromPPD(ppd_file_t* ppd, const char* optionKeyword) {
 int GetMorvanePWMiniIntValueFromPPD(ppd_file_t* ppd, const char* attributeName) {
     ppd_attr_t* attr = ppdFindAttr_ALT(ppd, attributeName, nullptr);
     if (attr == nullptr || attr->value == nullptr) return -1;
-    const char* p = attr->value;
-    while (*p != '\0' && (*p < '0' || *p > '9')) ++p;
-    if (*p == '\0') return -1;
-    long long n = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) {
-        n = n * 10 + (*p - '0');
-        if (n > INT_MAX) return INT_MAX;
-    }
-    return static_cast<int>(n);
+    const std::string_view value(attr->value);
+    const size_t first = value.find_first_of("0123456789");
+    if (first == std::string_view::npos) return -1;
+    const size_t end = value.find_first_not_of("0123456789", first);
+    // A number past 32 bits is no number: the caller keeps what it had.
+    return DecimalInt32(value.substr(first, end == std::string_view::npos ? end : end - first)).value_or(-1);
 }
 
 int GetMBMaxNumberFromPPD(ppd_file_t* ppd, const char* attributeName) {

@@ -337,9 +337,11 @@ bool IntegerValueControl::ConvertFromPreferenceString(const std::string& text) {
 bool IntegerValueControl::AcceptsValue(int32_t) { return true; }
 
 bool IntegerValueControl::GetValueToPreset() {
-    int32_t v;
-    if (!ReadTicketInteger(v)) return false;
-    SetBlockInt(GetControlBlkPtr(), v);
+    // A ticket value goes the way a remembered one does: only a number the
+    // control can hold is taken.
+    const std::optional<int32_t> v = ReadTicketInteger();
+    if (!v || !AcceptsValue(*v)) return false;
+    SetBlockInt(GetControlBlkPtr(), *v);
     return true;
 }
 

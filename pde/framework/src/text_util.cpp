@@ -3,8 +3,9 @@
 #include <zqp/text.h>
 #include <zqp/utf8.h>
 
-#include <cstdlib>
 #include <string>
+
+#include "zqpde/number_text.h"
 
 namespace zqpde {
 namespace {
@@ -31,12 +32,8 @@ size_t CodePointWidth(char32_t cp, StringWidthMeasure measure) {
     return units * (narrow ? 1 : 2);
 }
 
-int Sign(long long v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
-
-long long IntValue(std::string_view s) {
-    std::string copy(s);
-    return std::strtoll(copy.c_str(), nullptr, 10);
-}
+// The number a sorted text stands for, read as atoi would (no number: 0).
+int32_t IntValue(std::string_view s) { return LeadingDecimalInt32(s).value_or(0); }
 
 }  // namespace
 
@@ -117,7 +114,10 @@ bool ExistNumericString(std::string_view text) {
 
 int GetIntegerLength(int value) { return static_cast<int>(std::to_string(value).size()); }
 
-int numCompare(std::string_view a, std::string_view b) { return Sign(IntValue(a) - IntValue(b)); }
+int numCompare(std::string_view a, std::string_view b) {
+    const int32_t x = IntValue(a), y = IntValue(b);
+    return (x > y) - (x < y);
+}
 
 int pageNumCompare(const std::vector<std::string>& a, const std::vector<std::string>& b) {
     return numCompare(a.empty() ? "" : a.front(), b.empty() ? "" : b.front());

@@ -15,6 +15,7 @@
 
 #include "ppd_checker.h"
 #include "zqpde/app_resources.h"
+#include "zqpde/number_text.h"
 #include "zqpde/os_version.h"
 #include "zqpde/panel_factory.h"
 #include "zqpde/ppd_util.h"
@@ -85,15 +86,6 @@ const zqpde::AccessInfo* RadioAccess(bool advanced) {
     return advanced ? &adv : &basic;
 }
 
-// A leading decimal integer ("05", "5x" read 5); nothing for text without one.
-std::optional<long> LeadingInteger(const std::string& text) {
-    const char* s = text.c_str();
-    char* end = nullptr;
-    const long v = std::strtol(s, &end, 10);
-    if (end == s) return std::nullopt;
-    return v;
-}
-
 }  // namespace
 
 std::string TicketKey(const char* name) { return std::string(Edition().ticketNamespace) + name; }
@@ -152,7 +144,8 @@ bool IsJobTypeMailbox(zqp::PrintSettings* settings, const std::string& printer) 
         if (settings->GetValue(TicketKey("PrintTypeTicketKey"), v) == 0) text = v;
     }
     if (!text) return false;
-    std::optional<long> type = LeadingInteger(*text);
+    // Read as the other panels read it: "05" and "5x" are 5.
+    const std::optional<int32_t> type = zqpde::LeadingDecimalInt32(*text);
     return type && *type == Edition().mailboxPrintType;
 }
 

@@ -237,9 +237,9 @@ bool ColorTargetListCtrlARK::SimulationUIEventHandler() {
 }
 
 bool ColorTargetListCtrlARK::GetValueToPreset() {
-    int32_t color = 0;
-    if (!ReadTicketInteger(color) || GetControlBlkPtr() == nullptr || color < 0 || color > 3) return false;
-    SetBlockInt(GetControlBlkPtr(), color + 1);
+    const std::optional<int32_t> color = ReadTicketInteger(0, 3);
+    if (!color) return false;
+    SetBlockInt(GetControlBlkPtr(), *color + 1);
     return true;
 }
 

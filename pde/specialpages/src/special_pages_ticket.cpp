@@ -374,8 +374,7 @@ std::string JTIFValue(const SPRecord& r, const PaperContext& paper, SPTicketFlag
 bool IsMailboxPrintType(const std::optional<std::string>& printTypeText) {
     if (!printTypeText) return false;
     // Its leading number, read as the panels read it, of at most 255 bytes.
-    const std::string text(zqp::Utf8Prefix(*printTypeText, 255));
-    return std::strtol(text.c_str(), nullptr, 10) == 5;
+    return zqpde::LeadingDecimalInt32(zqp::Utf8Prefix(*printTypeText, 255)) == 5;
 }
 
 SPTicketFlags WriteJTIFTicket(const SPRecordList& list, const PaperContext& paper, bool mailboxJob,
@@ -555,13 +554,12 @@ struct RestoredRecords {
 bool RestoreRecordCopy(SPRecordList& list, const TicketReader& reader, const PaperContext* paper) {
     const std::optional<std::string> countText = reader(kCopyKey + "Count");
     if (!countText || countText->empty()) return false;
-    char* end = nullptr;
-    const long count = std::strtol(countText->c_str(), &end, 10);
-    if (*end != '\0' || count < 0) return false;
+    const std::optional<int32_t> count = zqpde::DecimalInt32(*countText, 0, INT32_MAX);
+    if (!count) return false;
     list.deleteAllItem();
     RestoredRecords restored;
     bool complete = true;
-    for (long i = 0; i < count; ++i) {
+    for (int32_t i = 0; i < *count; ++i) {
         const std::optional<std::string> line = reader(kCopyKey + "_" + std::to_string(i));
         if (!line) {
             complete = false;

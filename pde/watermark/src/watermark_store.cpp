@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bitset>
 #include <cctype>
-#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include "zqp/preferences.h"
 #include "zqp/system.h"
 #include "zqp/utf8.h"
+#include "zqpde/number_text.h"
 #include "zqpde/ticket_value.h"
 
 namespace zqwm {
@@ -50,23 +50,14 @@ ElementKind KindOf(WatermarkField field) {
   }
 }
 
-bool ParseInteger(const std::string& text, long* value) {
-  if (text.empty() || std::isspace(static_cast<unsigned char>(text.front()))) return false;
-  errno = 0;
-  char* end = nullptr;
-  *value = std::strtol(text.c_str(), &end, 10);
-  return errno == 0 && *end == '\0' && *value >= INT32_MIN && *value <= INT32_MAX;
-}
-
 // Whether an element reads as what its list holds: any text; a finite
 // number for a colour or size; a whole number within 32 bits for an angle,
 // density, scale or offset; 0 or 1 for the type and the unit.
 bool IsValidElement(WatermarkField field, const std::string& text) {
-  long integer = 0;
   switch (KindOf(field)) {
     case ElementKind::kText: return true;
-    case ElementKind::kInteger: return ParseInteger(text, &integer);
-    case ElementKind::kChoice: return ParseInteger(text, &integer) && (integer == 0 || integer == 1);
+    case ElementKind::kInteger: return zqpde::DecimalInt32(text).has_value();
+    case ElementKind::kChoice: return zqpde::DecimalInt32(text, 0, 1).has_value();
     case ElementKind::kReal: {
       if (text.empty() || std::isspace(static_cast<unsigned char>(text.front()))) return false;
       char* end = nullptr;
@@ -225,9 +216,8 @@ const std::string& WatermarkStore::Field(WatermarkField field, size_t index) con
 }
 
 int32_t WatermarkStore::IntField(WatermarkField field, size_t index) const {
-  const std::string& text = Field(field, index);
-  const long value = std::strtol(text.c_str(), nullptr, 10);
-  return static_cast<int32_t>(std::clamp<long>(value, INT32_MIN, INT32_MAX));
+  // Every element kept is a whole 32-bit number (IsValidElement).
+  return zqpde::DecimalInt32(Field(field, index)).value_or(0);
 }
 
 double WatermarkStore::RealField(WatermarkField field, size_t index) const {

@@ -23,6 +23,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -115,10 +116,16 @@ public:
     // before the emulated 10.7, in the print settings from 10.7 on. Values
     // for all users are stored only for an administrator (silently skipped
     // otherwise). Without AccessInfo or preference key: true, nothing done.
+    // Nothing is stored either while ToRemember says no (true).
     virtual bool SetValueToPreference();
     virtual bool GetValueFromPreference();
     virtual bool SetValueToPreferenceWithPrinterSettings();
     virtual bool GetValueFromPreferenceWithPrinterSettings();
+    // Whether the value may be remembered now: a kind's own rule (a hidden
+    // field, a window whose user asked not to keep entries). Every store of
+    // a remembered value, in every place it is kept, asks it first, so an
+    // override of how a value is stored cannot pass it by. True in the base.
+    virtual bool ToRemember();
 
     // Writes the ticket value under the AccessInfo ticket key: scrambled when
     // the control's view is among encryptArray (compared by tag), else plain.
@@ -226,7 +233,8 @@ protected:
     // The bundle of the owning panel (nullptr without one).
     zqp::Bundle* PanelBundle() const;
     // The common first steps of remembering (text and key made) and of
-    // reading back (key made): done (nothing to do), failed, or go on.
+    // reading back (key made): done (nothing to do, or ToRemember says no),
+    // failed, or go on.
     enum class RememberStep { kDone, kFailed, kGoOn };
     RememberStep PrepareRemember(std::string& text, std::string& key);
     RememberStep PrepareRecall(std::string& key);
@@ -237,9 +245,11 @@ protected:
     // The text of the control's ticket entry (what a preset carries); false
     // without panel, settings, ticket key or entry.
     bool ReadTicketText(std::string& text) const;
-    // The integer value of the ticket entry (GetValueToPreset of the number
-    // kinds); false without panel, settings, ticket key, entry or block.
-    bool ReadTicketInteger(int32_t& value) const;
+    // The number the ticket entry holds, read by the framework's one reading
+    // (DecimalInt32) within low..high (GetValueToPreset of the number kinds);
+    // nullopt without panel, settings, ticket key, entry or block, and for a
+    // text that is no such number: the control then takes its default.
+    std::optional<int32_t> ReadTicketInteger(int32_t low = INT32_MIN, int32_t high = INT32_MAX) const;
     // Stores text under the ticket key (the last step of the ticket writers).
     bool StoreTicketText(zqp::PrintSettings* settings, const std::string& text, bool lock);
 

@@ -36,8 +36,17 @@ int TransformPointByType(std::string* out, double points, int fractionDigits, in
 
 // A whole decimal 32-bit number as "%d" writes it: an optional "-" and
 // digits, nothing else (no blanks, no "+"); nullopt for any other text and
-// for a number outside the 32-bit range.
+// for a number outside the 32-bit range. Read without overflow, however
+// many digits the text holds.
 std::optional<int32_t> DecimalInt32(std::string_view text);
+// The framework's one reading of a number that a ticket, a remembered value
+// or a PPD keyword holds: DecimalInt32 within low..high; nullopt for any
+// other text and any number outside, and the reader takes its default.
+std::optional<int32_t> DecimalInt32(std::string_view text, int32_t low, int32_t high);
+// The number a text begins with where a value is read as atoi reads it
+// (blanks, a sign, digits; what follows is not looked at), by the reading
+// above: nullopt when the text begins with no number or one past 32 bits.
+std::optional<int32_t> LeadingDecimalInt32(std::string_view text);
 
 // The number formed by all decimal digits among the first length bytes
 // (other characters skipped); saturates instead of overflowing.

@@ -42,7 +42,7 @@ int GetValueFromPPD(ppd_file_t* ppd, const char* optionKeyword, std::span<const 
 // -1 when the option is missing.
 int GetPWMiniIntValueFromPPD(ppd_file_t* ppd, const char* optionKeyword);
 // The first integer in the value of the attribute; -1 when the attribute is
-// missing or holds no digit.
+// missing, holds no digit or a number past 32 bits.
 int GetMorvanePWMiniIntValueFromPPD(ppd_file_t* ppd, const char* attributeName);
 // The digits among the first 3 bytes of the attribute's value; 0 when missing.
 int GetMBMaxNumberFromPPD(ppd_file_t* ppd, const char* attributeName);

@@ -191,8 +191,10 @@ public:
     // buttons and check boxes, an item number for pop-ups, the IniData range
     // for steppers.
     virtual bool AcceptsValue(int32_t value);
-    // The integer value of the ticket entry becomes the value; false when
-    // there is none (no panel, settings, ticket key, entry or value block).
+    // The number of the ticket entry becomes the value when AcceptsValue
+    // takes it; false when there is none (no panel, settings, ticket key,
+    // entry or value block) or it is no such number: the control then takes
+    // its default.
     bool GetValueToPreset() override;
     const void* GetDefaultDataBlk() override;
     const void* GetIniDataBlk() override;

@@ -61,7 +61,8 @@ int GetIntegerLength(int value);
 
 // Sort comparisons by integer value (-1, 0, 1): of two texts, of the first
 // element of two records, of the value under key of two dictionaries. A
-// text's integer value is its leading decimal number (0 when none).
+// text's integer value is its leading decimal number (LeadingDecimalInt32;
+// 0 when none or past 32 bits).
 int numCompare(std::string_view a, std::string_view b);
 int pageNumCompare(const std::vector<std::string>& a, const std::vector<std::string>& b);
 int pageNumCompareDict(const std::map<std::string, std::string>& a,
