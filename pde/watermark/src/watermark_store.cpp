@@ -94,8 +94,8 @@ std::optional<std::string> NumberAsText(WatermarkField field, double number) {
 // path and its scale is always 100; a picture has no font. Nothing for an
 // element the type leaves open.
 std::optional<std::string> ElementFixedByType(WatermarkField field, const std::optional<std::string>& typeText) {
-  long type = -1;
-  if (!typeText || !ParseInteger(*typeText, &type)) return std::nullopt;
+  const std::optional<int32_t> type = typeText ? zqpde::DecimalInt32(*typeText) : std::nullopt;
+  if (!type) return std::nullopt;
   if (type == kWMTypeText && field == kWMImagePath) return std::string();
   if (type == kWMTypeText && field == kWMScale) return Integer(100);
   if (type == kWMTypePicture && field == kWMFontName) return std::string();
