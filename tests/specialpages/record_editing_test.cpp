@@ -49,7 +49,7 @@ TEST(CoverRecords, EachCoverOption) {
     EXPECT_EQ(frontOnly.records[0].at("page"), "0");
     EXPECT_EQ(frontOnly.records[0].at("printingoptions"), "1");
     EXPECT_EQ(frontOnly.records[0].at("coversoption"), "1");
-    EXPECT_EQ(frontOnly.records[0].at("selected"), "true") << "carried over from the old front cover";
+    EXPECT_EQ(frontOnly.records[0].at("selected"), "true") << "what the window made is selected";
     EXPECT_TRUE(frontOnly.removeInsertsBeforePageOne);
 
     CoverEdit backOnly = BuildCoverRecords(kBackOnly, front, back, {});
@@ -144,6 +144,9 @@ TEST(InsertRecords, EditingSeveralKeepsWhatStaysMixed) {
     EXPECT_EQ(working[1].at("width"), "150.0");
     EXPECT_EQ(working[1].at("insertquantity"), "7");
     EXPECT_EQ(working[2].at("insertquantity"), "1");
+    // What the window changed is the selection afterwards, nothing else.
+    EXPECT_EQ(working[1].at("selected"), "true");
+    EXPECT_EQ(working[2].at("selected"), "false");
     // No quantity given (they differed): each keeps its own.
     working[1]["insertquantity"] = "4";
     InsertWindowValues keep;
@@ -243,14 +246,14 @@ TEST(ExceptionRecords, SplitMergeAndFold) {
     sidesOnly.twoSide = "2";
 
     const ExceptionCase cases[] = {
-        {"a page inside splits the range", {a}, {{5}, {}, {}, b}, "1-4 5 6-10"},
-        {"the same paper next to the range folds in", {a}, {{11, 12}, {}, {}, sameAsA}, "1-12"},
-        {"sides only keep the paper and split", {a}, {{5}, {}, {}, sidesOnly}, "1-4 5 6-10"},
+        {"a page inside splits the range", {a}, {{5}, {}, b}, "1-4 5 6-10"},
+        {"the same paper next to the range folds in", {a}, {{11, 12}, {}, sameAsA}, "1-12"},
+        {"sides only keep the paper and split", {a}, {{5}, {}, sidesOnly}, "1-4 5 6-10"},
         {"editing 5-7 into 5-6 removes page 7",
          {{{"page", "5-7"}, {"type", "2"}, {"pagesize", "1"}}},
-         {{5, 6}, {5, 6, 7}, {}, Setting("-1")},
+         {{5, 6}, {5, 6, 7}, Setting("-1")},
          "5-6"},
-        {"separate pages stay apart", {}, {{3, 5, 7, 8, 9}, {}, {}, b}, "3 5 7-9"},
+        {"separate pages stay apart", {}, {{3, 5, 7, 8, 9}, {}, b}, "3 5 7-9"},
     };
     for (const ExceptionCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -263,11 +266,13 @@ TEST(ExceptionRecords, SplitMergeAndFold) {
     // Sides only: page 5 keeps paper A and takes the long edge.
     ExceptionPages pages = ExpandExceptionRecords({a});
     std::vector<SPRecord> out;
-    ASSERT_TRUE(ApplyExceptionEdit(pages, {{5}, {}, {1}, sidesOnly}, out));
+    ASSERT_TRUE(ApplyExceptionEdit(pages, {{5}, {}, sidesOnly}, out));
     EXPECT_EQ(out[1].at("pagesize"), "1");
     EXPECT_EQ(out[1].at("twoSidePrint"), "2");
-    EXPECT_EQ(out[0].at("selected"), "true");
-    EXPECT_EQ(out[1].at("selected"), "false");
+    // What the window changed is the selection afterwards, nothing else.
+    EXPECT_EQ(out[0].at("selected"), "false");
+    EXPECT_EQ(out[1].at("selected"), "true");
+    EXPECT_EQ(out[2].at("selected"), "false");
 }
 
 TEST(ExceptionRecords, MoreThanTheLimitChangesNothing) {
@@ -280,11 +285,11 @@ TEST(ExceptionRecords, MoreThanTheLimitChangesNothing) {
     ASSERT_TRUE(ApplyExceptionEdit(pages, edit, out));
     ASSERT_EQ(out.size(), 250u);
     const ExceptionPages before = pages;
-    ASSERT_FALSE(ApplyExceptionEdit(pages, {{1000}, {}, {}, Setting("1")}, out));
+    ASSERT_FALSE(ApplyExceptionEdit(pages, {{1000}, {}, Setting("1")}, out));
     EXPECT_EQ(pages, before);
     EXPECT_EQ(out.size(), 250u);
     // Filling a gap with the same paper folds two records into one: allowed.
-    ASSERT_TRUE(ApplyExceptionEdit(pages, {{2}, {}, {}, Setting("1")}, out));
+    ASSERT_TRUE(ApplyExceptionEdit(pages, {{2}, {}, Setting("1")}, out));
     EXPECT_EQ(out.size(), 249u);
 }
 

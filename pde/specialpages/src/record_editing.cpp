@@ -14,6 +14,8 @@ std::string Get(const SPRecord& r, const char* key, const char* fallback = "") {
     return it != r.end() ? it->second : fallback;
 }
 
+}  // namespace
+
 void PutPaper(SPRecord& r, const PaperValues& p) {
     r["pagesize"] = p.size;
     r["pagecolor"] = p.color;
@@ -23,8 +25,6 @@ void PutPaper(SPRecord& r, const PaperValues& p) {
     r["length"] = p.length;
     r["longmeasure"] = p.unit;
 }
-
-}  // namespace
 
 PaperValues PaperOfRecord(const SPRecord& r) {
     PaperValues p;
@@ -81,39 +81,34 @@ int32_t PageNumber(const std::string& text) {
 
 CoverEdit BuildCoverRecords(int32_t coverOption, const CoverSide& front, const CoverSide& back,
                             const std::vector<SPRecord>& previous) {
-    std::string selectedFront = "false", selectedBack = "false";
-    for (const SPRecord& r : previous) {
-        if (Get(r, "page") == "0") selectedFront = Get(r, "selected", "false");
-        if (Get(r, "page") == "1") selectedBack = Get(r, "selected", "false");
-    }
     CoverEdit edit;
     edit.changed = !previous.empty() || coverOption != kNoCovers;
-    auto make = [&](const char* page, const CoverSide& side, const std::string& selected) {
+    auto make = [&](const char* page, const CoverSide& side) {
         SPRecord r;
         r["page"] = page;
         r["type"] = "0";
         r["printingoptions"] = std::to_string(side.paper.interposer ? 0 : side.printingOption - 1);
         r["coversoption"] = std::to_string(coverOption);
         PutPaper(r, side.paper);
-        r["selected"] = selected;
+        r["selected"] = "true";  // what the window made is the selection after OK
         edit.records.push_back(std::move(r));
     };
     switch (coverOption) {
         case kFrontOnly:
-            make("0", front, selectedFront);
+            make("0", front);
             edit.removeInsertsBeforePageOne = true;
             break;
         case kBackOnly:
-            make("1", back, selectedBack);
+            make("1", back);
             break;
         case kFrontBackSame:
-            make("1", front, selectedBack);
-            make("0", front, selectedFront);
+            make("1", front);
+            make("0", front);
             edit.removeInsertsBeforePageOne = true;
             break;
         case kFrontBackDifferent:
-            make("1", back, selectedBack);
-            make("0", front, selectedFront);
+            make("1", back);
+            make("0", front);
             edit.removeInsertsBeforePageOne = true;
             break;
         default:
@@ -136,6 +131,14 @@ bool HasFrontCover(const std::vector<SPRecord>& records) {
 
 // ---- inserts ------------------------------------------------------------------
 
+PaperValues WithDefaultCustomUnlessCustom(PaperValues p, const CustomSizeTest& isCustomSize) {
+    if (isCustomSize && isCustomSize(std::atoi(p.size.c_str()))) return p;
+    p.width = kDefaultCustomWidth;
+    p.length = kDefaultCustomLength;
+    p.unit = "1";
+    return p;
+}
+
 namespace {
 
 // One insert record; nothing for a page before page one under a front cover.
@@ -148,19 +151,20 @@ bool MakeInsert(int32_t page, int32_t option, int32_t quantity, const PaperValue
     out["insertoption"] = page == 0 ? "1" : std::to_string(option);
     out["insertquantity"] = std::to_string(quantity);
     PutPaper(out, paper);
-    out["selected"] = "false";
+    out["selected"] = "true";  // made or changed by the window: selected after OK
     return true;
 }
 
 void AppendInserts(std::vector<SPRecord>& working, const std::vector<int32_t>& pages, const InsertWindowValues& v,
-                   bool frontCoverPresent) {
+                   bool frontCoverPresent, const CustomSizeTest& isCustomSize) {
     SPRecord r;
+    const PaperValues paper = WithDefaultCustomUnlessCustom(v.paper, isCustomSize);
     if (v.option == 1) {
-        if (MakeInsert(0, 1, v.quantity, v.paper, frontCoverPresent, r)) working.push_back(r);
+        if (MakeInsert(0, 1, v.quantity, paper, frontCoverPresent, r)) working.push_back(r);
         return;
     }
     for (int32_t page : pages)
-        if (MakeInsert(page, 0, v.quantity, v.paper, frontCoverPresent, r)) working.push_back(r);
+        if (MakeInsert(page, 0, v.quantity, paper, frontCoverPresent, r)) working.push_back(r);
 }
 
 // The paper an edited insert ends with: what the window changed, the rest its own.
@@ -172,13 +176,7 @@ PaperValues EditedPaper(const PaperValues& own, const PaperValues& window, const
     p.interposer = window.interposer;
     if (window.size == "-1") return p;
     p.size = window.size;
-    // A size that is not a custom one carries the default custom size.
-    PaperValues custom = window;
-    if (!isCustomSize || !isCustomSize(std::atoi(window.size.c_str()))) {
-        custom.width = kDefaultCustomWidth;
-        custom.length = kDefaultCustomLength;
-        custom.unit = "1";
-    }
+    const PaperValues custom = WithDefaultCustomUnlessCustom(window, isCustomSize);
     if (custom.width != "-1") p.width = custom.width;
     if (custom.length != "-1") p.length = custom.length;
     if (custom.unit != "-1") p.unit = custom.unit;
@@ -190,11 +188,13 @@ PaperValues EditedPaper(const PaperValues& own, const PaperValues& window, const
 bool ApplyInsertEdit(int32_t mode, std::vector<SPRecord>& working, const std::vector<size_t>& selected,
                      const std::vector<int32_t>& pages, const InsertWindowValues& v, bool frontCoverPresent,
                      const CustomSizeTest& isCustomSize) {
+    if (mode != 1 && mode != 2) return false;
+    // Only what this OK makes or changes stays marked.
+    for (SPRecord& r : working) r["selected"] = "false";
     if (mode == 1) {
-        AppendInserts(working, pages, v, frontCoverPresent);
+        AppendInserts(working, pages, v, frontCoverPresent, isCustomSize);
         return true;
     }
-    if (mode != 2) return false;
     std::vector<size_t> sel;
     for (size_t i : selected)
         if (i < working.size()) sel.push_back(i);
@@ -202,7 +202,7 @@ bool ApplyInsertEdit(int32_t mode, std::vector<SPRecord>& working, const std::ve
     sel.erase(std::unique(sel.begin(), sel.end()), sel.end());
     if (sel.size() <= 1 && pages.size() > 1 && v.optionEnabled && v.option == 0) {
         if (!sel.empty()) working.erase(working.begin() + static_cast<std::ptrdiff_t>(sel.front()));
-        AppendInserts(working, pages, v, frontCoverPresent);
+        AppendInserts(working, pages, v, frontCoverPresent, isCustomSize);
         return true;
     }
     for (size_t k = 0; k < sel.size(); ++k) {
@@ -283,7 +283,7 @@ void MergeExceptionSetting(ExceptionSetting& entry, const ExceptionSetting& wind
     if (window.twoSide != "0") entry.twoSide = window.twoSide;
 }
 
-std::vector<SPRecord> FoldExceptionPages(const ExceptionPages& pages, const std::set<int32_t>& selectedStarts) {
+std::vector<SPRecord> FoldExceptionPages(const ExceptionPages& pages, const std::set<int32_t>& selectedPages) {
     std::vector<SPRecord> out;
     auto emit = [&](int32_t first, int32_t last, const ExceptionSetting& s) {
         SPRecord r;
@@ -291,7 +291,8 @@ std::vector<SPRecord> FoldExceptionPages(const ExceptionPages& pages, const std:
         r["type"] = "2";
         PutPaper(r, s.paper);
         r["twoSidePrint"] = s.twoSide;
-        r["selected"] = selectedStarts.count(first) != 0 ? "true" : "false";
+        const auto in = selectedPages.lower_bound(first);
+        r["selected"] = in != selectedPages.end() && *in <= last ? "true" : "false";
         out.push_back(std::move(r));
     };
     auto it = pages.begin();
@@ -310,16 +311,19 @@ std::vector<SPRecord> FoldExceptionPages(const ExceptionPages& pages, const std:
     return out;
 }
 
-bool ApplyExceptionEdit(ExceptionPages& pages, const ExceptionEdit& edit, std::vector<SPRecord>& records) {
+bool ApplyExceptionEdit(ExceptionPages& pages, const ExceptionEdit& edit, std::vector<SPRecord>& records,
+                        const AllowedSetting& allowed) {
     ExceptionPages merged = pages;  // the pages stay as they were unless the edit is taken
     std::set<int32_t> removal(edit.removal.begin(), edit.removal.end());
     for (int32_t p : edit.pages) {
         removal.erase(p);
         auto [it, added] = merged.try_emplace(p, edit.window);
         if (!added) MergeExceptionSetting(it->second, edit.window);
+        if (allowed) allowed(it->second);
     }
     for (int32_t p : removal) merged.erase(p);
-    std::vector<SPRecord> folded = FoldExceptionPages(merged, edit.selectedStarts);
+    std::vector<SPRecord> folded =
+        FoldExceptionPages(merged, std::set<int32_t>(edit.pages.begin(), edit.pages.end()));
     if (folded.size() > static_cast<size_t>(kMaxExceptionRecords)) return false;
     pages = std::move(merged);
     records = std::move(folded);

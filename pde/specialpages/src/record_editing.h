@@ -29,6 +29,8 @@ struct PaperValues {
 
 // A record's paper as the windows show it ("-1" for a missing value).
 PaperValues PaperOfRecord(const SPRecord& r);
+// Puts a paper into a record.
+void PutPaper(SPRecord& r, const PaperValues& p);
 
 // What the records being edited together have in common, each value "-1"
 // (No Change) where they differ: records whose interposer flags differ
@@ -54,10 +56,11 @@ struct CoverEdit {
     bool removeInsertsBeforePageOne = false;  // a front cover was made
 };
 
-// The cover records of one OK; coverOption is the cover list's item
-// (CoverOption, paper_popup.h) and is stored as "coversoption". `previous` are the cover records the list
-// held (their "selected" carries over by page). With "Front and Back Same"
-// both records take the front's paper and printing option.
+// The cover records of one OK, each marked selected; coverOption is the
+// cover list's item (CoverOption, paper_popup.h) and is stored as
+// "coversoption". `previous` are the cover records the list held (removing
+// them is a change). With "Front and Back Same" both records take the
+// front's paper and printing option.
 CoverEdit BuildCoverRecords(int32_t coverOption, const CoverSide& front, const CoverSide& back,
                             const std::vector<SPRecord>& previous);
 
@@ -79,11 +82,16 @@ struct InsertWindowValues {
 // Tells whether a size index is one of the paper pop-up's custom sizes.
 using CustomSizeTest = std::function<bool(int32_t sizeIndex)>;
 
+// A size that is not a custom one carries the default custom size (so a
+// custom size shown before never rides along on a plain size).
+PaperValues WithDefaultCustomUnlessCustom(PaperValues paper, const CustomSizeTest& isCustomSize);
+
 // Applies one OK of the inserts window to its working copy of the insert
 // records. mode 1 adds one record per page (one record before page one for
 // option 1); mode 2 edits the records at `selected` (indexes into working,
 // ascending). A record before page one is not made while the list holds a
-// front cover. False for another mode.
+// front cover. The records made or changed are marked selected, the others
+// not. False for another mode.
 bool ApplyInsertEdit(int32_t mode, std::vector<SPRecord>& working, const std::vector<size_t>& selected,
                      const std::vector<int32_t>& pages, const InsertWindowValues& values, bool frontCoverPresent,
                      const CustomSizeTest& isCustomSize);
@@ -116,18 +124,23 @@ ExceptionPages ExpandExceptionRecords(const std::vector<SPRecord>& records);
 void MergeExceptionSetting(ExceptionSetting& entry, const ExceptionSetting& window);
 
 // Consecutive pages with equal settings folded into "a-b" records; a record
-// is selected when its first page is among selectedStarts.
-std::vector<SPRecord> FoldExceptionPages(const ExceptionPages& pages, const std::set<int32_t>& selectedStarts);
+// is selected when any of its pages is among selectedPages.
+std::vector<SPRecord> FoldExceptionPages(const ExceptionPages& pages, const std::set<int32_t>& selectedPages);
 
 struct ExceptionEdit {
-    std::vector<int32_t> pages;        // the page list, ascending, unique
-    std::vector<int32_t> removal;      // pages of the one record being edited
-    std::set<int32_t> selectedStarts;  // first pages of the selected exceptions (add mode)
+    std::vector<int32_t> pages;    // the page list, ascending, unique
+    std::vector<int32_t> removal;  // pages of the one record being edited
     ExceptionSetting window;
 };
 
-// Merges the edit into the pages and folds them into records. More than
-// kMaxExceptionRecords records leaves `pages` as it was and answers false.
-bool ApplyExceptionEdit(ExceptionPages& pages, const ExceptionEdit& edit, std::vector<SPRecord>& records);
+// What a page typed ends with, moved off what the printer forbids.
+using AllowedSetting = std::function<void(ExceptionSetting&)>;
+
+// Merges the edit into the pages (each page typed then through `allowed`,
+// when given) and folds them into records; the records holding a page
+// typed are marked selected. More than kMaxExceptionRecords records leaves
+// `pages` as it was and answers false.
+bool ApplyExceptionEdit(ExceptionPages& pages, const ExceptionEdit& edit, std::vector<SPRecord>& records,
+                        const AllowedSetting& allowed = {});
 
 }  // namespace zqsp

@@ -67,6 +67,10 @@ public:
 
     // A window's records (kind 0, 1, 2) replace those of their kind.
     void updateRequest(int32_t kind, const std::vector<SPRecord>& records);
+    // After a window's OK: the list is in its add state (1) and what the
+    // window made or changed (its records marked "selected") becomes the
+    // selection; every other record's mark is cleared.
+    void takeWindowRecords(int32_t kind, const std::vector<SPRecord>& records);
     void deleteAllItem();
     void deleteCurrentSelectedItem();
     void doDelectBeforePageOne();
