@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "custom_size.h"
 #include "zqpde/text_util.h"
@@ -315,11 +316,20 @@ bool ApplyExceptionEdit(ExceptionPages& pages, const ExceptionEdit& edit, std::v
                         const AllowedSetting& allowed) {
     ExceptionPages merged = pages;  // the pages stay as they were unless the edit is taken
     std::set<int32_t> removal(edit.removal.begin(), edit.removal.end());
+    // A run of pages mostly shares one setting: each setting is weighed once.
+    std::optional<std::pair<ExceptionSetting, ExceptionSetting>> weighed;
     for (int32_t p : edit.pages) {
         removal.erase(p);
         auto [it, added] = merged.try_emplace(p, edit.window);
         if (!added) MergeExceptionSetting(it->second, edit.window);
-        if (allowed) allowed(it->second);
+        if (!allowed) continue;
+        if (weighed && weighed->first == it->second) {
+            it->second = weighed->second;
+        } else {
+            weighed.emplace(it->second, it->second);
+            allowed(it->second);
+            weighed->second = it->second;
+        }
     }
     for (int32_t p : removal) merged.erase(p);
     std::vector<SPRecord> folded =
