@@ -458,11 +458,11 @@ TEST_F(SpecialPagesDialog, EditingSeveralRecordsKeepsWhatWasNotChanged) {
 
 // A new exception is one-sided, so with the job printed two-sided a page on
 // transparencies is not sent two-sided; reopening the window greys the
-// sides against the paper it shows then (the new exception, selected after
-// OK), and again when plain paper is chosen.
+// sides against the paper it shows then (the new exception, selected), and
+// again when plain paper is chosen.
 TEST_F(SpecialPagesDialog, ANewExceptionIsOneSidedAndItsSidesFollowThePaperShown) {
     const DialogRun r = Dialog("mark Duplex DuplexNoTumble\nclick 102\ndump 1005\ntype 1001 4\n"
-                               "select 1003 \"Type/Transparency\"\nclick 1011\nclick 102\ndump 1005\n"
+                               "select 1003 \"Type/Transparency\"\nclick 1011\nselect 104 0\nclick 102\ndump 1005\n"
                                "select 1003 \"Type/Plain Paper\"\ndump 1005\nclick 1012\nprint\n",
                                "");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
@@ -728,27 +728,35 @@ TEST_F(SpecialPagesDialog, EachOpeningStartsFromTheDefaultCustomSize) {
 // marks the record that moves into each place, and the list's state
 // decides whether the marks are selected.
 TEST_F(SpecialPagesDialog, WhatIsSelectedAfterOKAndAfterDelete) {
-    DialogRun r = Dialog("click 101\ntype 903 9\nclick 911\ndump 104\n"    // an insert added
-                         "select 104 2\nclick 105\nclick 1011\ndump 104\n"  // the exception edited
-                         "select 104 1\nclick 100\nclick 811\ndump 104\n");  // covers, an insert selected
+    // One person's sequence on [front, 3, 5-8, back]. After each window's OK
+    // the list is in its add state: the records marked then are selected.
+    // Marks come from the selection, covers keep theirs, inserts are made
+    // unmarked, exceptions added keep the mark of the selected ones' first
+    // pages, and Delete marks what moves into each place.
+    struct Step {
+        const char *what, *script, *selection;
+    };
+    const Step steps[] = {
+        {"inserts added with an exception selected: it stays selected",
+         "select 104 2\nclick 101\ntype 903 9\nclick 911\n", "rows=5 selected=[2]"},  // front 3 5-8 9 back
+        {"exceptions edited: nothing selected", "select 104 2\nclick 105\nclick 1011\n", "rows=5 selected=[]"},
+        {"an exception added with 5-8 selected: 5-7 (first page 5) selected, 8 not",
+         "select 104 2\nclick 102\ntype 1001 8\nselect 1005 1\nclick 1011\n",
+         "rows=6 selected=[2]"},  // front 3 5-7 8 9 back
+        {"selected covers edited to a front cover: it stays selected",
+         "select 104 0\nclick 105\nselect 801 1\nclick 811\n", "rows=5 selected=[0]"},  // front 3 5-7 8 9
+        {"rows 1 and 3 of five deleted: 5-7 and 9 moved into their places",
+         "select 104 1,3\nclick 106\nclick 302\n", "rows=3 selected=[1,2]"},  // front 5-7 9
+        {"the last row deleted: the one before it", "select 104 2\nclick 106\nclick 302\n", "rows=2 selected=[1]"},
+    };
+    std::string script;
+    for (const Step& step : steps) script += std::string(step.script) + "dump 104\n";
+    DialogRun r = Dialog(script + "print\n");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
-    std::vector<std::string> d = Dumps(r);
-    ASSERT_EQ(d.size(), 3u) << r.result.err;
-    EXPECT_NE(d[0].find("rows=5 selected=[3]"), std::string::npos) << d[0];  // front, 3, 5-8, 9, back
-    EXPECT_NE(d[1].find("rows=5 selected=[2]"), std::string::npos) << d[1];
-    EXPECT_NE(d[2].find("selected=[0,4]"), std::string::npos) << d[2];
-
-    // Inserts after pages 1, 3, 5, 7, 9; "Add Inserts" puts the list in its
-    // add state. Rows 1 and 3 deleted: 5 and 9 moved into their places;
-    // then the last deleted: the one before it.
-    r = Dialog("click 101\nclick 912\nselect 104 1,3\nclick 106\nclick 302\ndump 104\n"
-               "select 104 2\nclick 106\nclick 302\ndump 104\n",
-               ManyRecords(1, 5));
-    ASSERT_EQ(r.result.status, 0) << r.result.err;
-    d = Dumps(r);
-    ASSERT_EQ(d.size(), 2u) << r.result.err;
-    EXPECT_NE(d[0].find("rows=3 selected=[1,2]"), std::string::npos) << d[0];
-    EXPECT_NE(d[1].find("rows=2 selected=[1]"), std::string::npos) << d[1];
+    const std::vector<std::string> d = Dumps(r);
+    ASSERT_EQ(d.size(), std::size(steps)) << r.result.err;
+    for (size_t i = 0; i < d.size(); ++i) EXPECT_NE(d[i].find(steps[i].selection), std::string::npos) << steps[i].what << "\n" << d[i];
+    EXPECT_EQ(Order(r), "0:0 2:5-7");
 
     // A list never added to nor edited (state 0) keeps the marks unselected.
     r = Dialog("select 104 1\nclick 106\nclick 302\ndump 104\n", ManyRecords(1, 5));

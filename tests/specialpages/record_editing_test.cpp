@@ -49,12 +49,13 @@ TEST(CoverRecords, EachCoverOption) {
     EXPECT_EQ(frontOnly.records[0].at("page"), "0");
     EXPECT_EQ(frontOnly.records[0].at("printingoptions"), "1");
     EXPECT_EQ(frontOnly.records[0].at("coversoption"), "1");
-    EXPECT_EQ(frontOnly.records[0].at("selected"), "true") << "what the window made is selected";
+    EXPECT_EQ(frontOnly.records[0].at("selected"), "true") << "carried over from the old front cover";
     EXPECT_TRUE(frontOnly.removeInsertsBeforePageOne);
 
-    CoverEdit backOnly = BuildCoverRecords(kBackOnly, front, back, {});
+    CoverEdit backOnly = BuildCoverRecords(kBackOnly, front, back, previous);
     ASSERT_EQ(backOnly.records.size(), 1u);
     EXPECT_EQ(backOnly.records[0].at("page"), "1");
+    EXPECT_EQ(backOnly.records[0].at("selected"), "false") << "no old back cover to carry a mark";
     EXPECT_EQ(backOnly.records[0].at("pagesize"), "5");
     EXPECT_FALSE(backOnly.removeInsertsBeforePageOne) << "no front cover, the inserts before page one stay";
 
@@ -103,6 +104,7 @@ TEST(InsertRecords, AddAndEdit) {
     std::vector<SPRecord> working;
     ASSERT_TRUE(ApplyInsertEdit(1, working, {}, {3, 5, 6, 7}, v, false, custom));
     EXPECT_EQ(Pages(working), "3 5 6 7");
+    EXPECT_EQ(working[2].at("selected"), "false") << "inserts are made unmarked";
     EXPECT_EQ(working[2].at("insertquantity"), "3");
     EXPECT_EQ(working[2].at("pagesize"), "2");
 
@@ -132,6 +134,7 @@ TEST(InsertRecords, EditingSeveralKeepsWhatStaysMixed) {
     working[1]["pagesize"] = "9";
     working[1]["width"] = "150.0";
     working[1]["longmeasure"] = "0";
+    working[1]["selected"] = working[2]["selected"] = "true";
 
     // Only the quantity changes: every insert keeps its own paper and page.
     InsertWindowValues quantityOnly;
@@ -144,9 +147,9 @@ TEST(InsertRecords, EditingSeveralKeepsWhatStaysMixed) {
     EXPECT_EQ(working[1].at("width"), "150.0");
     EXPECT_EQ(working[1].at("insertquantity"), "7");
     EXPECT_EQ(working[2].at("insertquantity"), "1");
-    // What the window changed is the selection afterwards, nothing else.
-    EXPECT_EQ(working[1].at("selected"), "true");
-    EXPECT_EQ(working[2].at("selected"), "false");
+    // An insert rewritten is unmarked; one not edited keeps its mark.
+    EXPECT_EQ(working[1].at("selected"), "false");
+    EXPECT_EQ(working[2].at("selected"), "true");
     // No quantity given (they differed): each keeps its own.
     working[1]["insertquantity"] = "4";
     InsertWindowValues keep;
@@ -246,14 +249,14 @@ TEST(ExceptionRecords, SplitMergeAndFold) {
     sidesOnly.twoSide = "2";
 
     const ExceptionCase cases[] = {
-        {"a page inside splits the range", {a}, {{5}, {}, b}, "1-4 5 6-10"},
-        {"the same paper next to the range folds in", {a}, {{11, 12}, {}, sameAsA}, "1-12"},
-        {"sides only keep the paper and split", {a}, {{5}, {}, sidesOnly}, "1-4 5 6-10"},
+        {"a page inside splits the range", {a}, {{5}, {}, {}, b}, "1-4 5 6-10"},
+        {"the same paper next to the range folds in", {a}, {{11, 12}, {}, {}, sameAsA}, "1-12"},
+        {"sides only keep the paper and split", {a}, {{5}, {}, {}, sidesOnly}, "1-4 5 6-10"},
         {"editing 5-7 into 5-6 removes page 7",
          {{{"page", "5-7"}, {"type", "2"}, {"pagesize", "1"}}},
-         {{5, 6}, {5, 6, 7}, Setting("-1")},
+         {{5, 6}, {5, 6, 7}, {}, Setting("-1")},
          "5-6"},
-        {"separate pages stay apart", {}, {{3, 5, 7, 8, 9}, {}, b}, "3 5 7-9"},
+        {"separate pages stay apart", {}, {{3, 5, 7, 8, 9}, {}, {}, b}, "3 5 7-9"},
     };
     for (const ExceptionCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -266,12 +269,11 @@ TEST(ExceptionRecords, SplitMergeAndFold) {
     // Sides only: page 5 keeps paper A and takes the long edge.
     ExceptionPages pages = ExpandExceptionRecords({a});
     std::vector<SPRecord> out;
-    ASSERT_TRUE(ApplyExceptionEdit(pages, {{5}, {}, sidesOnly}, out));
+    ASSERT_TRUE(ApplyExceptionEdit(pages, {{5}, {}, {1}, sidesOnly}, out));
     EXPECT_EQ(out[1].at("pagesize"), "1");
     EXPECT_EQ(out[1].at("twoSidePrint"), "2");
-    // What the window changed is the selection afterwards, nothing else.
-    EXPECT_EQ(out[0].at("selected"), "false");
-    EXPECT_EQ(out[1].at("selected"), "true");
+    EXPECT_EQ(out[0].at("selected"), "true");
+    EXPECT_EQ(out[1].at("selected"), "false");
     EXPECT_EQ(out[2].at("selected"), "false");
 }
 
@@ -285,11 +287,11 @@ TEST(ExceptionRecords, MoreThanTheLimitChangesNothing) {
     ASSERT_TRUE(ApplyExceptionEdit(pages, edit, out));
     ASSERT_EQ(out.size(), 250u);
     const ExceptionPages before = pages;
-    ASSERT_FALSE(ApplyExceptionEdit(pages, {{1000}, {}, Setting("1")}, out));
+    ASSERT_FALSE(ApplyExceptionEdit(pages, {{1000}, {}, {}, Setting("1")}, out));
     EXPECT_EQ(pages, before);
     EXPECT_EQ(out.size(), 250u);
     // Filling a gap with the same paper folds two records into one: allowed.
-    ASSERT_TRUE(ApplyExceptionEdit(pages, {{2}, {}, Setting("1")}, out));
+    ASSERT_TRUE(ApplyExceptionEdit(pages, {{2}, {}, {}, Setting("1")}, out));
     EXPECT_EQ(out.size(), 249u);
 }
 

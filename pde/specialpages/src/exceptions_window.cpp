@@ -136,6 +136,11 @@ bool SPAddExceptionsWndARK::Apply() {
     ExceptionEdit edit;
     edit.pages = pages_->getPageDefineArray();
     if (editing_ && selected_.size() == 1) edit.removal = ExceptionRecordPages(RecordField(selected_.front(), "page", ""));
+    // Adding keeps the selected exceptions selected (by their first page).
+    if (!editing_)
+        for (const SPRecord& r : selected_)
+            if (std::vector<int32_t> p = ExceptionRecordPages(RecordField(r, "page", "")); !p.empty())
+                edit.selectedStarts.insert(p.front());
     edit.window.paper = PaperValuesOf(paper_);
     edit.window.paper.interposer = false;  // exception pages never come from the interposer
     // A plain size carries the default custom size, as the inserts do; a

@@ -163,17 +163,13 @@ bool SPAddInsertWndARK::Apply() {
     std::vector<SPRecord> working = working_;
     const bool frontCover = HasFrontCover(list->recordList()->getArrayByType(kCover));
     SPSelectPaperListCtrlARK* paper = paper_;
-    if (!ApplyInsertEdit(status_, working, selected_, pages_->GetSortedPageArray(), values, frontCover,
-                         [paper](int32_t index) { return paper->doCustomSizeSetCheckByIndex(index); }))
-        return false;
-    // What this OK made or changed never keeps a paper the printer forbids
+    // What this OK makes or changes never keeps a paper the printer forbids
     // now (a kind left at No Change keeps each insert's own).
-    for (SPRecord& r : working) {
-        if (RecordField(r, "selected", "false") != "true") continue;
-        PaperValues p = PaperOfRecord(r);
-        AllowPaper(paper_, p, {});
-        PutPaper(r, p);
-    }
+    if (!ApplyInsertEdit(
+            status_, working, selected_, pages_->GetSortedPageArray(), values, frontCover,
+            [paper](int32_t index) { return paper->doCustomSizeSetCheckByIndex(index); },
+            [paper](PaperValues& p) { AllowPaper(paper, p, {}); }))
+        return false;
     if (static_cast<int32_t>(working.size()) > kMaxInsertRecords) {
         pages_->ShowErrMsg(kWarningTooMany);
         return false;

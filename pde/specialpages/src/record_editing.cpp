@@ -15,8 +15,6 @@ std::string Get(const SPRecord& r, const char* key, const char* fallback = "") {
     return it != r.end() ? it->second : fallback;
 }
 
-}  // namespace
-
 void PutPaper(SPRecord& r, const PaperValues& p) {
     r["pagesize"] = p.size;
     r["pagecolor"] = p.color;
@@ -26,6 +24,8 @@ void PutPaper(SPRecord& r, const PaperValues& p) {
     r["length"] = p.length;
     r["longmeasure"] = p.unit;
 }
+
+}  // namespace
 
 PaperValues PaperOfRecord(const SPRecord& r) {
     PaperValues p;
@@ -82,34 +82,40 @@ int32_t PageNumber(const std::string& text) {
 
 CoverEdit BuildCoverRecords(int32_t coverOption, const CoverSide& front, const CoverSide& back,
                             const std::vector<SPRecord>& previous) {
+    // Each cover keeps the mark of the cover of its page it replaces.
+    std::string selectedFront = "false", selectedBack = "false";
+    for (const SPRecord& r : previous) {
+        if (Get(r, "page") == "0") selectedFront = Get(r, "selected", "false");
+        if (Get(r, "page") == "1") selectedBack = Get(r, "selected", "false");
+    }
     CoverEdit edit;
     edit.changed = !previous.empty() || coverOption != kNoCovers;
-    auto make = [&](const char* page, const CoverSide& side) {
+    auto make = [&](const char* page, const CoverSide& side, const std::string& selected) {
         SPRecord r;
         r["page"] = page;
         r["type"] = "0";
         r["printingoptions"] = std::to_string(side.paper.interposer ? 0 : side.printingOption - 1);
         r["coversoption"] = std::to_string(coverOption);
         PutPaper(r, side.paper);
-        r["selected"] = "true";  // what the window made is the selection after OK
+        r["selected"] = selected;
         edit.records.push_back(std::move(r));
     };
     switch (coverOption) {
         case kFrontOnly:
-            make("0", front);
+            make("0", front, selectedFront);
             edit.removeInsertsBeforePageOne = true;
             break;
         case kBackOnly:
-            make("1", back);
+            make("1", back, selectedBack);
             break;
         case kFrontBackSame:
-            make("1", front);
-            make("0", front);
+            make("1", front, selectedBack);
+            make("0", front, selectedFront);
             edit.removeInsertsBeforePageOne = true;
             break;
         case kFrontBackDifferent:
-            make("1", back);
-            make("0", front);
+            make("1", back, selectedBack);
+            make("0", front, selectedFront);
             edit.removeInsertsBeforePageOne = true;
             break;
         default:
@@ -152,14 +158,15 @@ bool MakeInsert(int32_t page, int32_t option, int32_t quantity, const PaperValue
     out["insertoption"] = page == 0 ? "1" : std::to_string(option);
     out["insertquantity"] = std::to_string(quantity);
     PutPaper(out, paper);
-    out["selected"] = "true";  // made or changed by the window: selected after OK
+    out["selected"] = "false";
     return true;
 }
 
 void AppendInserts(std::vector<SPRecord>& working, const std::vector<int32_t>& pages, const InsertWindowValues& v,
-                   bool frontCoverPresent, const CustomSizeTest& isCustomSize) {
+                   bool frontCoverPresent, const CustomSizeTest& isCustomSize, const AllowedInsertPaper& allowed) {
     SPRecord r;
-    const PaperValues paper = WithDefaultCustomUnlessCustom(v.paper, isCustomSize);
+    PaperValues paper = WithDefaultCustomUnlessCustom(v.paper, isCustomSize);
+    if (allowed) allowed(paper);
     if (v.option == 1) {
         if (MakeInsert(0, 1, v.quantity, paper, frontCoverPresent, r)) working.push_back(r);
         return;
@@ -188,14 +195,12 @@ PaperValues EditedPaper(const PaperValues& own, const PaperValues& window, const
 
 bool ApplyInsertEdit(int32_t mode, std::vector<SPRecord>& working, const std::vector<size_t>& selected,
                      const std::vector<int32_t>& pages, const InsertWindowValues& v, bool frontCoverPresent,
-                     const CustomSizeTest& isCustomSize) {
-    if (mode != 1 && mode != 2) return false;
-    // Only what this OK makes or changes stays marked.
-    for (SPRecord& r : working) r["selected"] = "false";
+                     const CustomSizeTest& isCustomSize, const AllowedInsertPaper& allowed) {
     if (mode == 1) {
-        AppendInserts(working, pages, v, frontCoverPresent, isCustomSize);
+        AppendInserts(working, pages, v, frontCoverPresent, isCustomSize, allowed);
         return true;
     }
+    if (mode != 2) return false;
     std::vector<size_t> sel;
     for (size_t i : selected)
         if (i < working.size()) sel.push_back(i);
@@ -203,7 +208,7 @@ bool ApplyInsertEdit(int32_t mode, std::vector<SPRecord>& working, const std::ve
     sel.erase(std::unique(sel.begin(), sel.end()), sel.end());
     if (sel.size() <= 1 && pages.size() > 1 && v.optionEnabled && v.option == 0) {
         if (!sel.empty()) working.erase(working.begin() + static_cast<std::ptrdiff_t>(sel.front()));
-        AppendInserts(working, pages, v, frontCoverPresent, isCustomSize);
+        AppendInserts(working, pages, v, frontCoverPresent, isCustomSize, allowed);
         return true;
     }
     for (size_t k = 0; k < sel.size(); ++k) {
@@ -223,8 +228,9 @@ bool ApplyInsertEdit(int32_t mode, std::vector<SPRecord>& working, const std::ve
         }
         SPRecord r;
         const int32_t quantity = v.quantity >= 1 ? v.quantity : std::atoi(Get(own, "insertquantity", "1").c_str());
-        if (MakeInsert(page, option, quantity, EditedPaper(PaperOfRecord(own), v.paper, isCustomSize),
-                       frontCoverPresent, r))
+        PaperValues paper = EditedPaper(PaperOfRecord(own), v.paper, isCustomSize);
+        if (allowed) allowed(paper);
+        if (MakeInsert(page, option, quantity, paper, frontCoverPresent, r))
             working[sel[k]] = std::move(r);
     }
     return true;
@@ -284,7 +290,7 @@ void MergeExceptionSetting(ExceptionSetting& entry, const ExceptionSetting& wind
     if (window.twoSide != "0") entry.twoSide = window.twoSide;
 }
 
-std::vector<SPRecord> FoldExceptionPages(const ExceptionPages& pages, const std::set<int32_t>& selectedPages) {
+std::vector<SPRecord> FoldExceptionPages(const ExceptionPages& pages, const std::set<int32_t>& selectedStarts) {
     std::vector<SPRecord> out;
     auto emit = [&](int32_t first, int32_t last, const ExceptionSetting& s) {
         SPRecord r;
@@ -292,8 +298,7 @@ std::vector<SPRecord> FoldExceptionPages(const ExceptionPages& pages, const std:
         r["type"] = "2";
         PutPaper(r, s.paper);
         r["twoSidePrint"] = s.twoSide;
-        const auto in = selectedPages.lower_bound(first);
-        r["selected"] = in != selectedPages.end() && *in <= last ? "true" : "false";
+        r["selected"] = selectedStarts.count(first) != 0 ? "true" : "false";
         out.push_back(std::move(r));
     };
     auto it = pages.begin();
@@ -332,8 +337,7 @@ bool ApplyExceptionEdit(ExceptionPages& pages, const ExceptionEdit& edit, std::v
         }
     }
     for (int32_t p : removal) merged.erase(p);
-    std::vector<SPRecord> folded =
-        FoldExceptionPages(merged, std::set<int32_t>(edit.pages.begin(), edit.pages.end()));
+    std::vector<SPRecord> folded = FoldExceptionPages(merged, edit.selectedStarts);
     if (folded.size() > static_cast<size_t>(kMaxExceptionRecords)) return false;
     pages = std::move(merged);
     records = std::move(folded);

@@ -29,8 +29,6 @@ struct PaperValues {
 
 // A record's paper as the windows show it ("-1" for a missing value).
 PaperValues PaperOfRecord(const SPRecord& r);
-// Puts a paper into a record.
-void PutPaper(SPRecord& r, const PaperValues& p);
 
 // What the records being edited together have in common, each value "-1"
 // (No Change) where they differ: records whose interposer flags differ
@@ -56,11 +54,11 @@ struct CoverEdit {
     bool removeInsertsBeforePageOne = false;  // a front cover was made
 };
 
-// The cover records of one OK, each marked selected; coverOption is the
-// cover list's item (CoverOption, paper_popup.h) and is stored as
-// "coversoption". `previous` are the cover records the list held (removing
-// them is a change). With "Front and Back Same" both records take the
-// front's paper and printing option.
+// The cover records of one OK; coverOption is the cover list's item
+// (CoverOption, paper_popup.h) and is stored as "coversoption". `previous`
+// are the cover records the list held (removing them is a change; their
+// "selected" carries over by page). With "Front and Back Same" both records
+// take the front's paper and printing option.
 CoverEdit BuildCoverRecords(int32_t coverOption, const CoverSide& front, const CoverSide& back,
                             const std::vector<SPRecord>& previous);
 
@@ -86,15 +84,20 @@ using CustomSizeTest = std::function<bool(int32_t sizeIndex)>;
 // custom size shown before never rides along on a plain size).
 PaperValues WithDefaultCustomUnlessCustom(PaperValues paper, const CustomSizeTest& isCustomSize);
 
+// The paper an insert made or changed ends with, moved off what the printer
+// forbids.
+using AllowedInsertPaper = std::function<void(PaperValues&)>;
+
 // Applies one OK of the inserts window to its working copy of the insert
 // records. mode 1 adds one record per page (one record before page one for
 // option 1); mode 2 edits the records at `selected` (indexes into working,
 // ascending). A record before page one is not made while the list holds a
-// front cover. The records made or changed are marked selected, the others
-// not. False for another mode.
+// front cover. The records made or changed are marked "false" (the others
+// keep their marks) and their paper goes through `allowed`, when given.
+// False for another mode.
 bool ApplyInsertEdit(int32_t mode, std::vector<SPRecord>& working, const std::vector<size_t>& selected,
                      const std::vector<int32_t>& pages, const InsertWindowValues& values, bool frontCoverPresent,
-                     const CustomSizeTest& isCustomSize);
+                     const CustomSizeTest& isCustomSize, const AllowedInsertPaper& allowed = {});
 
 // The records sorted by page number, records of one page in their order.
 std::vector<SPRecord> SortedByPage(const std::vector<SPRecord>& records);
@@ -124,12 +127,13 @@ ExceptionPages ExpandExceptionRecords(const std::vector<SPRecord>& records);
 void MergeExceptionSetting(ExceptionSetting& entry, const ExceptionSetting& window);
 
 // Consecutive pages with equal settings folded into "a-b" records; a record
-// is selected when any of its pages is among selectedPages.
-std::vector<SPRecord> FoldExceptionPages(const ExceptionPages& pages, const std::set<int32_t>& selectedPages);
+// is marked selected when its first page is among selectedStarts.
+std::vector<SPRecord> FoldExceptionPages(const ExceptionPages& pages, const std::set<int32_t>& selectedStarts);
 
 struct ExceptionEdit {
-    std::vector<int32_t> pages;    // the page list, ascending, unique
-    std::vector<int32_t> removal;  // pages of the one record being edited
+    std::vector<int32_t> pages;        // the page list, ascending, unique
+    std::vector<int32_t> removal;      // pages of the one record being edited
+    std::set<int32_t> selectedStarts;  // first pages of the selected exceptions (add mode)
     ExceptionSetting window;
 };
 
@@ -137,9 +141,9 @@ struct ExceptionEdit {
 using AllowedSetting = std::function<void(ExceptionSetting&)>;
 
 // Merges the edit into the pages (each page typed then through `allowed`,
-// when given) and folds them into records; the records holding a page
-// typed are marked selected. More than kMaxExceptionRecords records leaves
-// `pages` as it was and answers false.
+// when given) and folds them into records, marking selected those whose
+// first page is one of the selected starts. More than kMaxExceptionRecords
+// records leaves `pages` as it was and answers false.
 bool ApplyExceptionEdit(ExceptionPages& pages, const ExceptionEdit& edit, std::vector<SPRecord>& records,
                         const AllowedSetting& allowed = {});
 

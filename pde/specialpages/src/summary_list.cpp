@@ -222,8 +222,6 @@ void SPSummaryScrollViewCtrl::updateRequest(int32_t kind, const std::vector<SPRe
 
 void SPSummaryScrollViewCtrl::takeWindowRecords(int32_t kind, const std::vector<SPRecord>& records) {
     summaryScrollViewStatus = 1;
-    if (m_dataRecords != nullptr)
-        for (SPRecord& r : m_dataRecords->mutableRecords()) r["selected"] = "false";
     updateRequest(kind, records);
 }
 
@@ -234,7 +232,8 @@ void SPSummaryScrollViewCtrl::deleteAllItem() {
 
 void SPSummaryScrollViewCtrl::deleteCurrentSelectedItem() {
     if (m_dataRecords == nullptr) return;
-    // The marks are the selection before anything goes.
+    // The marks are the selection before anything goes (a selection the
+    // list made itself, as Undo's, has not been marked yet).
     markSelectedRecord();
     std::vector<SPRecord>& list = m_dataRecords->mutableRecords();
     std::vector<int> rows = getIndexSetOfCurrentSelectedRecord();

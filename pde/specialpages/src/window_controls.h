@@ -94,8 +94,8 @@ protected:
     void AddButtons(const ButtonTags& tags, const char* helpPage);
     // The summary list, or nullptr while the panel has none.
     SPSummaryScrollViewCtrl* List() const;
-    // After OK: the undo snapshot, the records of one kind (those the window
-    // made or changed marked selected), and the window closed.
+    // After OK: the undo snapshot, the records of one kind handed to the
+    // list in its add state, and the window closed.
     void Hand(int32_t kind, const std::vector<SPRecord>& records);
     // Each opening starts from the default custom size (the custom size
     // window's own defaults); the records shown then bring their own.
