@@ -56,7 +56,7 @@ protected:
                                                   bundles + "/ark-special-pages-pde.plugin", ignored);
         std::string args = "--ppd '" ZQ_SOURCE_DIR "/ppd/zq-ark-sample.ppd' --bundles '" + bundles +
                            "' --printer zq-ark --script '" +
-                           dir_.Write("script.txt", "panel \"Special Pages\"\nshow\n" + script) + "' " + output;
+                           dir_.Write("script.txt", before_ + "panel \"Special Pages\"\nshow\n" + script) + "' " + output;
         if (!settings.empty()) args += " --settings '" + dir_.Write("settings.txt", settings) + "'";
         DialogRun r;
         r.result = zqtest::RunPrintDialog("env ZQ_PREFS_DIR='" + dir_.path() + "/prefs' " + env_ + " " ZQ_PRINTDIALOG, args,
@@ -85,8 +85,21 @@ protected:
         return out;
     }
     zqpde::test::TempDir dir_;
-    std::string env_;  // more environment for the dialog
+    std::string env_;     // more environment for the dialog
+    std::string before_;  // script lines before the panel is opened
 };
+
+// The JTIF job ticket the ARK filter makes of a dialog run with
+// --cups-options, as the device receives it.
+std::string DeviceTicket(const DialogRun& r) {
+    zqtest::JobSpec job;
+    job.options = r.result.out.substr(0, r.result.out.find_last_not_of('\n') + 1);
+    job.ppdPath = ZQ_SOURCE_DIR "/ppd/zq-ark-sample.ppd";
+    job.postscript = zqtest::SamplePostScript(1);
+    const zqtest::JobResult out = zqtest::RunInProcess(zqf::ArkProfile(), job);
+    EXPECT_EQ(out.status, 0) << out.err;
+    return out.out.substr(0, out.out.find("</jtif>"));
+}
 
 std::string Decoded(const std::string& escaped) {
     std::string out;
@@ -218,7 +231,7 @@ TEST_F(SpecialPagesDialog, ARestoreWithoutACopyKeepsTheList) {
 TEST_F(SpecialPagesDialog, CoversWindowAddsCoversToTheTicket) {
     const DialogRun r = Dialog("click 100\nselect 801 4\nselect 806 1\nselect 826 3\nclick 811\ndump 104\nprint\n", "");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
-    EXPECT_TRUE(r.Says("modal: open Covers")) << r.result.err;
+    EXPECT_TRUE(r.Says("modal: open Add Covers")) << r.result.err;
     EXPECT_TRUE(r.Says("rows=2"));
     EXPECT_EQ(r["JTIFCoverCountTicket"], "2");
     EXPECT_EQ(Decoded(r["JTIFCoverValueTicket_0"]).substr(0, 15), "0,1,print-front");
@@ -239,7 +252,7 @@ TEST_F(SpecialPagesDialog, CoversWindowEditsTheListsCoversAndCancelKeepsThem) {
 
     r = Dialog("click 100\nselect 801 0\nclick 812\nprint\n");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
-    EXPECT_TRUE(r.Says("modal: close Covers"));
+    EXPECT_TRUE(r.Says("modal: close Add Covers"));
     EXPECT_EQ(r["JTIFCoverCountTicket"], "2");
     EXPECT_EQ(r["JTIFCommandTicketCount"], "4");
 }
@@ -445,16 +458,19 @@ TEST_F(SpecialPagesDialog, EditingSeveralRecordsKeepsWhatWasNotChanged) {
 
 // A new exception is one-sided, so with the job printed two-sided a page on
 // transparencies is not sent two-sided; reopening the window greys the
-// sides against the paper it shows then.
+// sides against the paper it shows then (the new exception, selected), and
+// again when plain paper is chosen.
 TEST_F(SpecialPagesDialog, ANewExceptionIsOneSidedAndItsSidesFollowThePaperShown) {
     const DialogRun r = Dialog("mark Duplex DuplexNoTumble\nclick 102\ndump 1005\ntype 1001 4\n"
-                               "select 1003 \"Type/Transparency\"\nclick 1011\nclick 102\ndump 1005\nclick 1012\nprint\n",
+                               "select 1003 \"Type/Transparency\"\nclick 1011\nselect 104 0\nclick 102\ndump 1005\n"
+                               "select 1003 \"Type/Plain Paper\"\ndump 1005\nclick 1012\nprint\n",
                                "");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
     const std::vector<std::string> d = Dumps(r);
-    ASSERT_EQ(d.size(), 2u) << r.result.err;
+    ASSERT_EQ(d.size(), 3u) << r.result.err;
     EXPECT_NE(d[0].find("selected=1"), std::string::npos) << d[0];
-    EXPECT_EQ(d[1].find("disabled"), std::string::npos) << d[1];  // plain paper shown: both sides offered
+    EXPECT_NE(d[1].find("\"2-sided, long edge\" (disabled)"), std::string::npos) << d[1];  // transparencies shown
+    EXPECT_EQ(d[2].find("disabled"), std::string::npos) << d[2];  // plain paper shown: both sides offered
     EXPECT_EQ(Decoded(r["JTIFExceptionValueTicket_0"]).substr(0, 20), "1,1,1,4,4,one-sided,");
 }
 
@@ -549,13 +565,7 @@ TEST_F(SpecialPagesDialog, ACraftedCopyReachesTheDeviceOnlyAsRecordsTheWindowsCo
     EXPECT_TRUE(r.Says("rows=5"));  // without page 20 the long range is two
     EXPECT_LT(seconds, 20.0) << "the pages of a restored list are spread in bounded time";
 
-    zqtest::JobSpec job;
-    job.options = r.result.out.substr(0, r.result.out.find_last_not_of('\n') + 1);
-    job.ppdPath = ZQ_SOURCE_DIR "/ppd/zq-ark-sample.ppd";
-    job.postscript = zqtest::SamplePostScript(1);
-    const zqtest::JobResult out = zqtest::RunInProcess(zqf::ArkProfile(), job);
-    ASSERT_EQ(out.status, 0) << out.err;
-    const std::string jtif = out.out.substr(0, out.out.find("</jtif>"));
+    const std::string jtif = DeviceTicket(r);
     auto all = [&](const std::string& element) {
         std::string found;
         const std::regex re("<" + element + " syntax=\"[a-z]+\">([^<]*)<");
@@ -605,6 +615,152 @@ TEST_F(SpecialPagesDialog, TheMailboxRuleReadsThePreferenceBefore107AndTheTicket
     if (before != nullptr) setenv(zqp::kPrefsDirEnv, saved.c_str(), 1);
     else unsetenv(zqp::kPrefsDirEnv);
     zqp::Preferences::ResetForTesting();
+}
+
+// A front cover on transparencies, and a two-hole punch marked since: the
+// window greys Transparency and moves the cover to the first type allowed,
+// so the list, the paper arrays and the device's ticket all say plain paper.
+TEST_F(SpecialPagesDialog, AForbiddenPaperTypeMovesToTheFirstAllowedType) {
+    before_ = "mark ZQNumPunchHoles 2Holes\n";
+    const std::string cover = NS "JTIFCommandTicketCount=1\n" NS "JTIFCommandTicket_0=0,0,1,0,0,3,false,1,210.0,297.0,1\n";
+    const DialogRun r = Dialog("select 104 0\nclick 105\nclick 811\nsave\nticket\n", cover);
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_EQ(r["JTIFCommandTicket_0"], "0,0,1,0,0,1,false,1,210.0,297.0,1") << r.result.err;
+    EXPECT_EQ(r["mediaTypeArrayTicket"], "[Stationary]");
+    EXPECT_EQ(Decoded(r["JTIFCoverValueTicket_0"]), "0,1,print-front,STATIONERY,white,21000,29700");
+}
+
+// No window hands on a paper the PPD forbids with what is marked: not the
+// covers, inserts or exceptions window, not a kind left at No Change for
+// several records, not the advanced paper window; the device never gets it.
+TEST_F(SpecialPagesDialog, NoWindowCommitsAPaperThePrinterForbids) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> records;
+        const char* script;
+        std::vector<std::string> after;  // the record copy after OK
+    };
+    const Case cases[] = {
+        {"covers", {"0,0,1,0,0,3,false,1,210.0,297.0,1"}, "select 104 0\nclick 105\nclick 811\n",
+         {"0,0,1,0,0,1,false,1,210.0,297.0,1"}},
+        {"inserts", {"1,3,0,1,0,0,3,false,210.0,297.0,1"}, "select 104 0\nclick 105\nclick 911\n",
+         {"1,3,0,1,0,0,1,false,210.0,297.0,1"}},
+        {"exceptions", {"2,5,0,3,0,false,1,210.0,297.0,1"}, "select 104 0\nclick 105\nclick 1011\n",
+         {"2,5,0,1,0,false,1,210.0,297.0,1"}},
+        // The types differ, so the window shows No Change: each keeps its
+        // own, unless the printer forbids it now.
+        {"inserts edited together",
+         {"1,2,0,1,0,0,2,false,210.0,297.0,1", "1,4,0,1,0,0,3,false,210.0,297.0,1"},
+         "select 104 0-1\nclick 105\ntype 905 5\nclick 911\n",
+         {"1,2,0,5,0,0,2,false,210.0,297.0,1", "1,4,0,5,0,0,1,false,210.0,297.0,1"}},
+        {"advanced paper", {"0,0,1,0,0,3,false,1,210.0,297.0,1"},
+         "select 104 0\nclick 105\nselect 804 \"Advanced...\"\nselect 606 \"Transparency\"\nclick 611\nclick 811\n",
+         {"0,0,1,0,0,1,false,1,210.0,297.0,1"}},
+    };
+    before_ = "mark ZQNumPunchHoles 2Holes\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string settings = NS "JTIFCommandTicketCount=" + std::to_string(c.records.size()) + "\n";
+        for (size_t i = 0; i < c.records.size(); ++i)
+            settings += NS "JTIFCommandTicket_" + std::to_string(i) + "=" + c.records[i] + "\n";
+        const DialogRun r = Dialog(std::string(c.script) + "print\n", settings, "--cups-options");
+        ASSERT_EQ(r.result.status, 0) << r.result.err;
+        for (size_t i = 0; i < c.after.size(); ++i)
+            EXPECT_NE(r.result.out.find(NS "JTIFCommandTicket_" + std::to_string(i) + "=" + c.after[i] + " "),
+                      std::string::npos)
+                << r.result.out;
+        const std::string jtif = DeviceTicket(r);
+        EXPECT_NE(jtif.find("STATIONERY"), std::string::npos) << jtif;
+        EXPECT_EQ(jtif.find("TRANSPARENCY"), std::string::npos) << jtif;
+    }
+}
+
+// The title says whether the window adds or edits, and follows the list
+// from one opening to the next.
+TEST_F(SpecialPagesDialog, TheWindowsSayWhetherTheyAddOrEdit) {
+    const DialogRun r = Dialog("select 104 0\nclick 105\nclick 812\nclick 100\nclick 812\n"
+                               "select 104 1\nclick 105\nclick 912\nclick 101\nclick 912\n"
+                               "select 104 2\nclick 105\nclick 1012\nclick 102\nclick 1012\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    std::vector<std::string> opened;
+    std::istringstream lines(r.result.err);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("modal: open ", 0) == 0) opened.push_back(line.substr(12));
+    EXPECT_EQ(opened, (std::vector<std::string>{"Edit Covers", "Add Covers", "Edit Inserts", "Add Inserts",
+                                                "Edit Exceptions", "Add Exceptions"}));
+}
+
+// Both page lists say how to write them.
+TEST_F(SpecialPagesDialog, ThePageListsSayHowToWriteThem) {
+    const DialogRun r = Dialog("click 101\ndump 3206\ndump 902\nclick 912\nclick 102\ndump 1000\ndump 1006\nclick 1012\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    const std::string rule = "value=\"Separate pages with commas, ranges with a hyphen: 1,3,5-7\"";
+    EXPECT_TRUE(r.Says("tag=3206 enabled value=\"Pages:\"")) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=902 enabled " + rule));
+    EXPECT_TRUE(r.Says("tag=1000 enabled value=\"Pages:\""));
+    EXPECT_TRUE(r.Says("tag=1006 enabled " + rule));
+}
+
+// A custom size stays with its own record: the next opening starts from the
+// default size, and a plain size chosen after it carries the default.
+TEST_F(SpecialPagesDialog, EachOpeningStartsFromTheDefaultCustomSize) {
+    const DialogRun r = Dialog(
+        // A custom insert after page 2 (it is selected after OK).
+        "click 101\ntype 903 2\nselect 908 \"Size/Custom Size...\"\ntype 711 100.0\ntype 731 150.5\nclick 741\n"
+        "click 911\n"
+        // Both covers selected: a new insert on the defaults, custom size 210 x 297.
+        "select 104 0\nclick 101\ntype 903 4\nselect 908 \"Size/Custom Size...\"\ndump 711\ndump 731\nclick 742\n"
+        "select 908 \"Size/A4\"\nclick 911\n"
+        // The custom insert selected: the window starts from it; A4 chosen.
+        "select 104 1\nclick 101\ntype 903 6\nselect 908 \"Size/A4\"\nclick 911\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    const std::vector<std::string> d = Dumps(r);
+    ASSERT_EQ(d.size(), 2u) << r.result.err;
+    EXPECT_NE(d[0].find("value=\"210.0\""), std::string::npos) << d[0];
+    EXPECT_NE(d[1].find("value=\"297.0\""), std::string::npos) << d[1];
+    EXPECT_EQ(Order(r), "0:0 1:2 1:3 1:4 2:5-8 1:6 0:1");
+    EXPECT_EQ(r["JTIFCommandTicket_1"], "1,2,0,1,4,0,1,false,100.0,150.5,1");
+    EXPECT_EQ(r["JTIFCommandTicket_3"], "1,4,0,1,0,0,1,false,210.0,297.0,1");
+    EXPECT_EQ(r["JTIFCommandTicket_5"], "1,6,0,1,0,0,1,false,210.0,297.0,1");
+}
+
+// After a window's OK what it added or edited is the selection; Delete
+// marks the record that moves into each place, and the list's state
+// decides whether the marks are selected.
+TEST_F(SpecialPagesDialog, WhatIsSelectedAfterOKAndAfterDelete) {
+    // One person's sequence on [front, 3, 5-8, back]. After each window's OK
+    // the list is in its add state: the records marked then are selected.
+    // Marks come from the selection, covers keep theirs, inserts are made
+    // unmarked, exceptions added keep the mark of the selected ones' first
+    // pages, and Delete marks what moves into each place.
+    struct Step {
+        const char *what, *script, *selection;
+    };
+    const Step steps[] = {
+        {"inserts added with an exception selected: it stays selected",
+         "select 104 2\nclick 101\ntype 903 9\nclick 911\n", "rows=5 selected=[2]"},  // front 3 5-8 9 back
+        {"exceptions edited: nothing selected", "select 104 2\nclick 105\nclick 1011\n", "rows=5 selected=[]"},
+        {"an exception added with 5-8 selected: 5-7 (first page 5) selected, 8 not",
+         "select 104 2\nclick 102\ntype 1001 8\nselect 1005 1\nclick 1011\n",
+         "rows=6 selected=[2]"},  // front 3 5-7 8 9 back
+        {"selected covers edited to a front cover: it stays selected",
+         "select 104 0\nclick 105\nselect 801 1\nclick 811\n", "rows=5 selected=[0]"},  // front 3 5-7 8 9
+        {"rows 1 and 3 of five deleted: 5-7 and 9 moved into their places",
+         "select 104 1,3\nclick 106\nclick 302\n", "rows=3 selected=[1,2]"},  // front 5-7 9
+        {"the last row deleted: the one before it", "select 104 2\nclick 106\nclick 302\n", "rows=2 selected=[1]"},
+    };
+    std::string script;
+    for (const Step& step : steps) script += std::string(step.script) + "dump 104\n";
+    DialogRun r = Dialog(script + "print\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    const std::vector<std::string> d = Dumps(r);
+    ASSERT_EQ(d.size(), std::size(steps)) << r.result.err;
+    for (size_t i = 0; i < d.size(); ++i) EXPECT_NE(d[i].find(steps[i].selection), std::string::npos) << steps[i].what << "\n" << d[i];
+    EXPECT_EQ(Order(r), "0:0 2:5-7");
+
+    // A list never added to nor edited (state 0) keeps the marks unselected.
+    r = Dialog("select 104 1\nclick 106\nclick 302\ndump 104\n", ManyRecords(1, 5));
+    EXPECT_TRUE(r.Says("rows=4 selected=[]")) << r.result.err;
 }
 
 }  // namespace

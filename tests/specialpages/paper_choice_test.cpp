@@ -127,3 +127,65 @@ TEST(PaperSelection, InterposerItemAndSidednessTables) {
     EXPECT_EQ(SidednessItemsEnabled(TwoSidePrintDuplexChoices(), film, c.Test()),
               (std::vector<bool>{true, true, false, true}));
 }
+
+// A paper the constraints now forbid moves to the first item offered, as if
+// chosen: the type first, then colour and size; nothing offered, nothing moves.
+TEST(PaperSelection, AForbiddenChoiceMovesToTheFirstOffered) {
+    Constraints c;
+    c.pairs = {{"MediaType:Transparency", "ZQNumPunchHoles", "2Holes"},
+               {"MediaType:Stationary", "ZQNumPunchHoles", "3Holes"},
+               {"ZQMediaColor:Yellow", "MediaType", "ThickPaper"},
+               {"MediaType:ThickPaper", "ZQMediaColor", "Yellow"},
+               {"PageSize:A5", "ZQStaple", "On"},
+               {"MediaType:Transparency", "Duplex", "DuplexNoTumble"}};
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> marked;
+        int32_t size, color, type;
+        std::vector<std::string> duplex;
+        bool noChange;
+        int32_t wantSize, wantColor, wantType;
+        bool moved;
+    };
+    const Case cases[] = {
+        // The first type is never shown: Stationary is the first offered.
+        {"punched transparency", {{"ZQNumPunchHoles", "2Holes"}}, 0, 1, 2, {}, false, 0, 1, 1, true},
+        {"No Change offered first", {{"ZQNumPunchHoles", "2Holes"}}, -1, 1, 2, {}, true, -1, 1, -1, true},
+        // As if chosen: Transparency takes Clear.
+        {"the next allowed type", {{"ZQNumPunchHoles", "3Holes"}}, 0, 0, 1, {}, false, 0, 1, 2, true},
+        // Yellow thick paper: the type moves first, which frees the colour.
+        {"the type frees the colour", {}, 0, 2, 4, {}, false, 0, 2, 1, true},
+        {"a size", {{"ZQStaple", "On"}}, 3, 0, 1, {}, false, 0, 0, 1, true},
+        {"the sides count", {}, 0, 0, 2, {"DuplexNoTumble"}, false, 0, 0, 1, true},
+        {"allowed stays", {{"ZQNumPunchHoles", "2Holes"}}, 0, 0, 4, {}, false, 0, 0, 4, false},
+        // Greyed by the extension's own offer, not by the PPD: it stays.
+        {"a custom size on tab stock", {}, 1, 0, 3, {}, false, 1, 0, 3, false},
+        {"No Change stays", {{"ZQNumPunchHoles", "2Holes"}}, -1, -1, -1, {}, true, -1, -1, -1, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        PaperOptions o = Options();
+        o.others = k.marked;
+        PaperSelection p(o);
+        p.setIndex(kSizeKind, k.size);
+        p.setIndex(kColorKind, k.color);
+        p.setIndex(kTypeKind, k.type);
+        EXPECT_EQ(p.moveOffForbidden({}, k.duplex, k.noChange, c.Test()), k.moved);
+        EXPECT_EQ(p.index(kSizeKind), k.wantSize);
+        EXPECT_EQ(p.index(kColorKind), k.wantColor);
+        EXPECT_EQ(p.index(kTypeKind), k.wantType);
+    }
+
+    // Every type ruled out: the type stays; the interposer has no paper to move.
+    Constraints all;
+    for (const char* t : {"Stationary", "Transparency", "TabbedPaper1", "ThickPaper"})
+        all.pairs.insert({std::string("MediaType:") + t, "ZQStaple", "On"});
+    PaperOptions o = Options();
+    o.others = {{"ZQStaple", "On"}};
+    PaperSelection p(o);
+    p.setIndex(kTypeKind, 2);
+    EXPECT_FALSE(p.moveOffForbidden({}, {}, false, all.Test()));
+    EXPECT_EQ(p.index(kTypeKind), 2);
+    p.setInterposer(true);
+    EXPECT_FALSE(p.moveOffForbidden({}, {}, false, c.Test()));
+}

@@ -52,9 +52,10 @@ TEST(CoverRecords, EachCoverOption) {
     EXPECT_EQ(frontOnly.records[0].at("selected"), "true") << "carried over from the old front cover";
     EXPECT_TRUE(frontOnly.removeInsertsBeforePageOne);
 
-    CoverEdit backOnly = BuildCoverRecords(kBackOnly, front, back, {});
+    CoverEdit backOnly = BuildCoverRecords(kBackOnly, front, back, previous);
     ASSERT_EQ(backOnly.records.size(), 1u);
     EXPECT_EQ(backOnly.records[0].at("page"), "1");
+    EXPECT_EQ(backOnly.records[0].at("selected"), "false") << "no old back cover to carry a mark";
     EXPECT_EQ(backOnly.records[0].at("pagesize"), "5");
     EXPECT_FALSE(backOnly.removeInsertsBeforePageOne) << "no front cover, the inserts before page one stay";
 
@@ -103,6 +104,7 @@ TEST(InsertRecords, AddAndEdit) {
     std::vector<SPRecord> working;
     ASSERT_TRUE(ApplyInsertEdit(1, working, {}, {3, 5, 6, 7}, v, false, custom));
     EXPECT_EQ(Pages(working), "3 5 6 7");
+    EXPECT_EQ(working[2].at("selected"), "false") << "inserts are made unmarked";
     EXPECT_EQ(working[2].at("insertquantity"), "3");
     EXPECT_EQ(working[2].at("pagesize"), "2");
 
@@ -132,6 +134,7 @@ TEST(InsertRecords, EditingSeveralKeepsWhatStaysMixed) {
     working[1]["pagesize"] = "9";
     working[1]["width"] = "150.0";
     working[1]["longmeasure"] = "0";
+    working[1]["selected"] = working[2]["selected"] = "true";
 
     // Only the quantity changes: every insert keeps its own paper and page.
     InsertWindowValues quantityOnly;
@@ -144,6 +147,9 @@ TEST(InsertRecords, EditingSeveralKeepsWhatStaysMixed) {
     EXPECT_EQ(working[1].at("width"), "150.0");
     EXPECT_EQ(working[1].at("insertquantity"), "7");
     EXPECT_EQ(working[2].at("insertquantity"), "1");
+    // An insert rewritten is unmarked; one not edited keeps its mark.
+    EXPECT_EQ(working[1].at("selected"), "false");
+    EXPECT_EQ(working[2].at("selected"), "true");
     // No quantity given (they differed): each keeps its own.
     working[1]["insertquantity"] = "4";
     InsertWindowValues keep;
@@ -268,6 +274,7 @@ TEST(ExceptionRecords, SplitMergeAndFold) {
     EXPECT_EQ(out[1].at("twoSidePrint"), "2");
     EXPECT_EQ(out[0].at("selected"), "true");
     EXPECT_EQ(out[1].at("selected"), "false");
+    EXPECT_EQ(out[2].at("selected"), "false");
 }
 
 TEST(ExceptionRecords, MoreThanTheLimitChangesNothing) {

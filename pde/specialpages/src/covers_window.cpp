@@ -78,7 +78,7 @@ CoverSide SideOf(SPCoversWinListCtrlARK* printing, SPSelectPaperListCtrlARK* pap
 }  // namespace
 
 SPAddCoversWndARK::SPAddCoversWndARK(zqp::Window* window, const char* theWinTitleStr, SPPanelServices* panel)
-    : SPEditorWindowARK(window, theWinTitleStr, panel) {
+    : SPEditorWindowARK(window, theWinTitleStr, panel, {"Add Covers Windows", "Edit Covers Windows"}) {
     CreateControls();
 }
 
@@ -133,11 +133,16 @@ int32_t SPAddCoversWndARK::ActivateWindow() {
     zqp::Window* w = GetWindowRef();
     if (w == nullptr) return 0;
     records_.clear();
-    if (SPSummaryScrollViewCtrl* list = List()) records_ = list->recordList()->getArrayByType(kCover);
+    if (SPSummaryScrollViewCtrl* list = List()) {
+        resetUserPaneTitle(list->getSummaryScrollViewStatus());
+        records_ = list->recordList()->getArrayByType(kCover);
+    }
     ResetCurrentControlStatus();
     if (option_ != nullptr) option_->ForgetAppliedConstraints();
     ChangeActivedStatus(true);
     SetDefaultValueToUI();
+    RestoreDefaultCustomSize(frontPaper_);
+    RestoreDefaultCustomSize(backPaper_);
     for (const SPRecord& r : records_) {
         auto page = r.find("page");
         if (page != r.end()) ShowPaperValues(page->second == "0" ? frontPaper_ : backPaper_, PaperOfRecord(r));
@@ -156,7 +161,7 @@ bool SPAddCoversWndARK::Apply() {
         if (edit.changed) {
             panel_->toMakeChange();  // before the inserts go, so Undo brings them back
             if (edit.removeInsertsBeforePageOne) RemoveInsertsBeforePageOne(*list->recordList());
-            list->updateRequest(kCover, edit.records);
+            list->takeWindowRecords(kCover, edit.records);
         }
     }
     ChangeActivedStatus(false);

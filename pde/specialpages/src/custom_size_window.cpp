@@ -474,6 +474,15 @@ void SPCustomSizeWndARK::SetSubMenuList(SPSubMenuListCtrlARK* popup) {
     m_pSubMenuList = popup != nullptr ? &popupHolder_ : nullptr;
 }
 
+CustomSizeDefaults SPCustomSizeWndARK::DefaultCustomSize() const {
+    CustomSizeDefaults d;
+    if (widthMM_ != nullptr)
+        if (const auto* text = static_cast<const char*>(widthMM_->GetDefaultDataBlk())) d.width = text;
+    if (lengthMM_ != nullptr)
+        if (const auto* text = static_cast<const char*>(lengthMM_->GetDefaultDataBlk())) d.length = text;
+    return d;
+}
+
 int32_t SPCustomSizeWndARK::getCustomPageSizeLongMeasure() const {
     return inchRadio_ != nullptr && inchRadio_->GetValue() == 1 ? kUnitInch : kUnitMillimetre;
 }

@@ -211,6 +211,8 @@ public:
     SPCustomSizeTextEditCtrl* getSPCustomSizeLengthMMTextEditCtrlPtr() const { return lengthMM_; }
     // 0 when the inch radio is on, else 1.
     int32_t getCustomPageSizeLongMeasure() const;
+    // The millimetre fields' defaults (within the printer's limits).
+    CustomSizeDefaults DefaultCustomSize() const override;
 
 protected:
     std::string TitleTable() const override { return StringTable(); }

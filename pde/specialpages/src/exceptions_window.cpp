@@ -36,7 +36,7 @@ const SPValueRange kPages = {1, 65000};
 }  // namespace
 
 SPAddExceptionsWndARK::SPAddExceptionsWndARK(zqp::Window* window, const char* theWinTitleStr, SPPanelServices* panel)
-    : SPEditorWindowARK(window, theWinTitleStr, panel) {
+    : SPEditorWindowARK(window, theWinTitleStr, panel, {"Add Exceptions Windows", "Edit Exceptions Windows"}) {
     CreateControls();
 }
 
@@ -46,6 +46,7 @@ void SPAddExceptionsWndARK::CreateControls() {
     if (root == nullptr) return;
     auto view = [&](int32_t tag) { return root->viewWithTag(tag); };
     AddLabel(kPageTitle, "Add Exception Page Define Title");
+    AddLabel(kPageRule, "Add Page Rule Description");
     AddLabel(kPaperTitle, "Cover Paper Title");
     AddLabel(kSidesTitle, "Exception Sides Title");
     AddLabel(kPaperViewTitle, "Add Exception Page View Static Text");
@@ -93,9 +94,11 @@ int32_t SPAddExceptionsWndARK::ActivateWindow() {
     // (or all keep the job's), so OK leaves each its own.
     const std::string sides = CommonField(shown, "twoSidePrint", "");
     sides_->setSelectStatus(editing_ && (sides.empty() || sides == "0") ? 1 : 0);
+    resetUserPaneTitle(editing_ ? 2 : 1);
     ResetCurrentControlStatus();
     ChangeActivedStatus(true);
     SetDefaultValueToUI();
+    RestoreDefaultCustomSize(paper_);
     if (!shown.empty()) {
         if (editing_) {
             std::string pages;
@@ -133,23 +136,33 @@ bool SPAddExceptionsWndARK::Apply() {
     ExceptionEdit edit;
     edit.pages = pages_->getPageDefineArray();
     if (editing_ && selected_.size() == 1) edit.removal = ExceptionRecordPages(RecordField(selected_.front(), "page", ""));
-    for (const SPRecord& r : selected_)
-        if (std::vector<int32_t> p = ExceptionRecordPages(RecordField(r, "page", "")); !p.empty())
-            edit.selectedStarts.insert(p.front());
+    // Adding keeps the selected exceptions selected (by their first page).
+    if (!editing_)
+        for (const SPRecord& r : selected_)
+            if (std::vector<int32_t> p = ExceptionRecordPages(RecordField(r, "page", "")); !p.empty())
+                edit.selectedStarts.insert(p.front());
     edit.window.paper = PaperValuesOf(paper_);
     edit.window.paper.interposer = false;  // exception pages never come from the interposer
-    // A plain size carries the default custom size, as the inserts do.
-    if (const int32_t size = std::atoi(edit.window.paper.size.c_str());
-        size >= 0 && !paper_->doCustomSizeSetCheckByIndex(size)) {
-        edit.window.paper.width = kDefaultCustomWidth;
-        edit.window.paper.length = kDefaultCustomLength;
-        edit.window.paper.unit = "1";
-    }
+    // A plain size carries the default custom size, as the inserts do; a
+    // size at No Change keeps each page's own.
+    SPSelectPaperListCtrlARK* paper = paper_;
+    if (std::atoi(edit.window.paper.size.c_str()) >= 0)
+        edit.window.paper = WithDefaultCustomUnlessCustom(
+            edit.window.paper, [paper](int32_t index) { return paper->doCustomSizeSetCheckByIndex(index); });
     if (auto* popup = dynamic_cast<zqp::PopUpButton*>(sides_->GetControlPtr()))
         edit.window.twoSide = std::to_string(popup->indexOfSelectedItem());
+    // A page typed never keeps a paper the printer forbids now with its
+    // sides (a kind left at No Change keeps the page's own paper).
+    const AllowedSetting allowed = [paper](ExceptionSetting& page) {
+        const int32_t sides = std::atoi(page.twoSide.c_str());
+        const auto& table = TwoSidePrintDuplexChoices();
+        AllowPaper(paper, page.paper,
+                   sides >= 0 && static_cast<size_t>(sides) < table.size() ? table[static_cast<size_t>(sides)]
+                                                                          : std::vector<std::string>{});
+    };
     ExceptionPages pages = ExpandExceptionRecords(list->recordList()->getArrayByType(kException));
     std::vector<SPRecord> records;
-    if (!ApplyExceptionEdit(pages, edit, records)) {
+    if (!ApplyExceptionEdit(pages, edit, records, allowed)) {
         pages_->ShowErrMsg(2);
         return false;
     }

@@ -16,7 +16,7 @@ namespace zqsp {
 class SPAddExceptionsWndARK : public SPEditorWindowARK {
 public:
     enum : int32_t {
-        kPageTitle = 1000, kPageEdit = 1001, kPaperTitle = 1002, kPaperList = 1003, kSidesTitle = 1004,
+        kPageTitle = 1000, kPageEdit = 1001, kPageRule = 1006, kPaperTitle = 1002, kPaperList = 1003, kSidesTitle = 1004,
         kSidesList = 1005, kPaperViewTitle = 302, kJobSettingTitle = 303, kPaperView = 313, kJobSettingView = 319,
         kOKButton = 1011, kCancelButton = 1012, kRestoreButton = 1013, kHelpButton = 1014,
     };

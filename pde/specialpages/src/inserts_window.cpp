@@ -45,7 +45,7 @@ const zqpde::AccessInfo kNumber = {zqpde::kValueTypeNumber, zqpde::kValueTypeNum
 }  // namespace
 
 SPAddInsertWndARK::SPAddInsertWndARK(zqp::Window* window, const char* theWinTitleStr, SPPanelServices* panel)
-    : SPEditorWindowARK(window, theWinTitleStr, panel) {
+    : SPEditorWindowARK(window, theWinTitleStr, panel, {"Add Inserts Windows", "Edit Inserts Windows"}) {
     CreateControls();
 }
 
@@ -55,6 +55,8 @@ void SPAddInsertWndARK::CreateControls() {
     if (root == nullptr) return;
     auto view = [&](int32_t tag) { return root->viewWithTag(tag); };
     AddLabel(kPositionTitle, "Insert Position Title");
+    AddLabel(kPageTitle, "Add Insert Page Define Title");
+    AddLabel(kPageRule, "Add Page Rule Description");
     AddLabel(kQuantityTitle, "Insert Quantity Title");
     AddLabel(kPaperTitle, "Cover Paper Title");
     AddLabel(kPaperViewTitle, "Add Insert Paper View Title");
@@ -107,9 +109,11 @@ int32_t SPAddInsertWndARK::ActivateWindow() {
     }
     const std::string quantity = CommonField(shown, "insertquantity", "");
     quantity_->setMixed(status_ == 2 && quantity.empty());
+    resetUserPaneTitle(status_);
     ResetCurrentControlStatus();
     ChangeActivedStatus(true);
     SetDefaultValueToUI();
+    RestoreDefaultCustomSize(paper_);
     auto* quantityField = dynamic_cast<zqp::TextField*>(quantity_->GetControlPtr());
     bool beforePageOne = false;
     if (!shown.empty()) {
@@ -159,8 +163,12 @@ bool SPAddInsertWndARK::Apply() {
     std::vector<SPRecord> working = working_;
     const bool frontCover = HasFrontCover(list->recordList()->getArrayByType(kCover));
     SPSelectPaperListCtrlARK* paper = paper_;
-    if (!ApplyInsertEdit(status_, working, selected_, pages_->GetSortedPageArray(), values, frontCover,
-                         [paper](int32_t index) { return paper->doCustomSizeSetCheckByIndex(index); }))
+    // What this OK makes or changes never keeps a paper the printer forbids
+    // now (a kind left at No Change keeps each insert's own).
+    if (!ApplyInsertEdit(
+            status_, working, selected_, pages_->GetSortedPageArray(), values, frontCover,
+            [paper](int32_t index) { return paper->doCustomSizeSetCheckByIndex(index); },
+            [paper](PaperValues& p) { AllowPaper(paper, p, {}); }))
         return false;
     if (static_cast<int32_t>(working.size()) > kMaxInsertRecords) {
         pages_->ShowErrMsg(kWarningTooMany);

@@ -16,7 +16,8 @@ namespace zqsp {
 class SPAddInsertWndARK : public SPEditorWindowARK, public SPInsertWindowServices {
 public:
     enum : int32_t {
-        kPositionTitle = 900, kPositionList = 901, kPageEdit = 903, kQuantityTitle = 904, kQuantityEdit = 905,
+        kPositionTitle = 900, kPositionList = 901, kPageRule = 902, kPageEdit = 903, kPageTitle = 3206,
+        kQuantityTitle = 904, kQuantityEdit = 905,
         kQuantityArrow = 906, kPaperTitle = 907, kPaperList = 908, kPaperViewTitle = 3208, kPaperView = 3209,
         kJobSettingTitle = 3211, kJobSettingView = 3212,
         kOKButton = 911, kCancelButton = 912, kRestoreButton = 913, kHelpButton = 914,

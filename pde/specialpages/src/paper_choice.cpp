@@ -115,13 +115,16 @@ bool PaperSelection::isMenuItemConflicted(const std::string& keyChoice, bool noC
     return false;
 }
 
+const std::string& PaperSelection::KeyOf(int kind) const {
+    return kind == kSizeKind ? options_.sizeKey : kind == kColorKind ? options_.colorKey : options_.typeKey;
+}
+
 std::vector<bool> PaperSelection::enabledItems(int kind, const std::vector<RecordPaper>& selected,
                                                const std::vector<std::string>& duplex,
                                                const ConstraintTest& test) const {
     if (!ValidKind(kind)) return {};
     const auto& list = choices(kind);
-    const std::string& key = kind == kSizeKind ? options_.sizeKey : kind == kColorKind ? options_.colorKey
-                                                                                      : options_.typeKey;
+    const std::string& key = KeyOf(kind);
     std::vector<bool> enabled(list.size() + 1, true);
     for (size_t i = 0; i < list.size(); ++i) {
         const auto idx = static_cast<int32_t>(i);
@@ -132,6 +135,43 @@ std::vector<bool> PaperSelection::enabledItems(int kind, const std::vector<Recor
                              : !isMenuItemConflicted(key + ":" + list[i], false, selected, duplex, test);
     }
     return enabled;
+}
+
+std::optional<int32_t> PaperSelection::firstOffered(int kind, const std::vector<bool>& enabled,
+                                                   bool noChangeOffered) const {
+    if (!ValidKind(kind)) return std::nullopt;
+    if (noChangeOffered) return -1;
+    // The type submenu hides its first choice: the plain default the job has.
+    for (size_t i = kind == kTypeKind ? 1 : 0; i < choices(kind).size(); ++i)
+        if (i + 1 < enabled.size() && enabled[i + 1]) return static_cast<int32_t>(i);
+    return std::nullopt;
+}
+
+bool PaperSelection::moveOffForbidden(const std::vector<RecordPaper>& selected, const std::vector<std::string>& duplex,
+                                      bool noChangeOffered, const ConstraintTest& test) {
+    if (!test || interposer_) return false;
+    bool moved = false;
+    // Each move frees or rules out choices of the other kinds; a few rounds
+    // settle any real PPD, and the bound keeps a contrived one from cycling.
+    for (int round = 0; round < 9; ++round) {
+        bool step = false;
+        for (int kind : {kTypeKind, kColorKind, kSizeKind}) {
+            const int32_t current = index(kind);
+            const std::string choice = choiceAt(kind, current);
+            // Only what the PPD forbids moves; the custom size kept for tab
+            // stock is the extension's own offer, not a conflict.
+            if (choice.empty() || !isMenuItemConflicted(KeyOf(kind) + ":" + choice, false, selected, duplex, test))
+                continue;
+            const std::optional<int32_t> offered =
+                firstOffered(kind, enabledItems(kind, selected, duplex, test), noChangeOffered);
+            if (!offered || *offered == current) continue;
+            chooseSubItem(kind, *offered);
+            moved = step = true;
+            break;
+        }
+        if (!step) break;
+    }
+    return moved;
 }
 
 std::vector<std::vector<std::string>> PaperSelection::currentSelection(const std::vector<RecordPaper>& selected) const {

@@ -4,6 +4,7 @@
 // test, so the windows only show what this decides.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,21 @@ public:
     std::vector<bool> enabledItems(int kind, const std::vector<RecordPaper>& selected,
                                    const std::vector<std::string>& duplex, const ConstraintTest& test) const;
 
+    // The first item of a kind's submenu that is offered, neither hidden nor
+    // greyed (`enabled` as enabledItems gives it): "No Change" (-1) while
+    // `noChangeOffered`, else the first choice (the type's first choice is
+    // never shown). Nothing when every choice is greyed.
+    std::optional<int32_t> firstOffered(int kind, const std::vector<bool>& enabled, bool noChangeOffered) const;
+
+    // A paper that the constraints now forbid moves off: each kind whose
+    // choice the PPD rules out goes to the first item offered, as if chosen (so
+    // Transparency takes Clear). The type first, whose change most often
+    // frees the others, then the colour and the size; every move is
+    // weighed again from the type. A kind with nothing offered keeps its
+    // choice; the interposer has no paper to move. True when anything moved.
+    bool moveOffForbidden(const std::vector<RecordPaper>& selected, const std::vector<std::string>& duplex,
+                          bool noChangeOffered, const ConstraintTest& test);
+
     // The choice keywords in force per kind (sizes, colours, types): the
     // current choice, else those of the selected records.
     std::vector<std::vector<std::string>> currentSelection(const std::vector<RecordPaper>& selected) const;
@@ -79,6 +95,7 @@ public:
 private:
     const std::vector<std::string>& choices(int kind) const;
     std::string choiceAt(int kind, int32_t index) const;
+    const std::string& KeyOf(int kind) const;
 
     PaperOptions options_;
     int32_t index_[3] = {-1, -1, -1};

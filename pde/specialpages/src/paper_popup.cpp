@@ -262,7 +262,56 @@ bool SPSubMenuListCtrlARK::UIEventHandler() {
 
 int32_t SPSubMenuListCtrlARK::UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) {
     UpdateSelfConflictsFromPPD(ppd);
+    MoveOffForbiddenChoice(ppd);
     return 0;
+}
+
+ConstraintTest SPSubMenuListCtrlARK::TestWith(ppd_file_t* ppd) {
+    if (ppd == nullptr) return nullptr;
+    return [this, ppd](const std::string& k, const std::string& o, const std::string& c) {
+        return isChoiceConflicted(k.c_str(), o.c_str(), c.c_str(), ppd);
+    };
+}
+
+bool SPSubMenuListCtrlARK::NoChangeItemsShown() const {
+    zqp::PopUpButton* popup = PopUp();
+    zqp::MenuItem* item = popup != nullptr ? popup->itemAtIndex(kPaperNoChangeItem) : nullptr;
+    return item != nullptr && !item->hidden;
+}
+
+void SPSubMenuListCtrlARK::MoveOffForbiddenChoice(ppd_file_t* ppd) {
+    // Only what a window shows is moved: a closed window takes its values
+    // from the records when it opens again. The move re-greys the window,
+    // which comes back here; the selection has settled by then.
+    auto* window = dynamic_cast<zqpde::PopupWinInPanel*>(ParentWindow());
+    if (movingOff_ || ppd == nullptr || window == nullptr || !window->IsActived()) return;
+    if (!selection_->moveOffForbidden(SelectedRecordPaper(), CurrentDuplex(), NoChangeItemsShown(), TestWith(ppd)))
+        return;
+    movingOff_ = true;
+    // As if chosen from a submenu: the update lists of the submenu items
+    // (the paper views, the back cover's paper) follow.
+    CurrentSelectedItem = kTypeKind;
+    updateSelectionArray();
+    UIEventHandler();
+    movingOff_ = false;
+}
+
+void SPSubMenuListCtrlARK::AllowedRecordPaper(int32_t& size, int32_t& color, int32_t& type, bool interposer,
+                                              const std::vector<std::string>& duplex) {
+    if (interposer) return;
+    updateSelectionArray();
+    PaperSelection paper = *selection_;
+    paper.setInterposer(false);
+    paper.setIndex(kSizeKind, size);
+    paper.setIndex(kColorKind, color);
+    paper.setIndex(kTypeKind, type);
+    // A record standing at No Change for a kind offers No Change, as the
+    // pop-up does when it shows such a record.
+    if (paper.moveOffForbidden({}, duplex, size < 0 || color < 0 || type < 0, TestWith(CurrentPPD()))) {
+        size = paper.index(kSizeKind);
+        color = paper.index(kColorKind);
+        type = paper.index(kTypeKind);
+    }
 }
 
 void SPSubMenuListCtrlARK::updateSelectionArray() {
@@ -318,11 +367,8 @@ bool SPSubMenuListCtrlARK::isMenuItemConflicted(const std::string& keyChoice, pp
                                                 bool isNoChangeChoice) {
     if (ppd == nullptr) return false;
     updateSelectionArray();
-    const ConstraintTest test = [this, ppd](const std::string& k, const std::string& o, const std::string& c) {
-        return isChoiceConflicted(k.c_str(), o.c_str(), c.c_str(), ppd);
-    };
     return selection_->isMenuItemConflicted(keyChoice, isNoChangeChoice, SelectedRecordPaper(), CurrentDuplex(),
-                                            test);
+                                            TestWith(ppd));
 }
 
 void SPSubMenuListCtrlARK::UpdateSelfConflictsFromPPD(ppd_file_t* ppd) {
@@ -331,14 +377,11 @@ void SPSubMenuListCtrlARK::UpdateSelfConflictsFromPPD(ppd_file_t* ppd) {
     updateSelectionArray();
     const std::vector<RecordPaper> selected = SelectedRecordPaper();
     const std::vector<std::string> duplex = CurrentDuplex();
-    const ConstraintTest test = [this, ppd](const std::string& k, const std::string& o, const std::string& c) {
-        return isChoiceConflicted(k.c_str(), o.c_str(), c.c_str(), ppd);
-    };
+    const ConstraintTest test = TestWith(ppd);
     for (int kind = kSizeKind; kind <= kTypeKind; ++kind) {
         zqp::Menu* menu = getSubMenuRef(kind);
         if (menu == nullptr || menu->numberOfItems() < 2) continue;
-        const std::vector<bool> enabled = selection_->enabledItems(kind, selected, duplex, ppd != nullptr ? test
-                                                                                                        : nullptr);
+        const std::vector<bool> enabled = selection_->enabledItems(kind, selected, duplex, test);
         for (int i = 0; i < menu->numberOfItems(); ++i) {
             zqp::MenuItem* item = menu->itemAtIndex(i);
             item->enabled = i == 0 || (static_cast<size_t>(i) < enabled.size() && enabled[static_cast<size_t>(i)]);

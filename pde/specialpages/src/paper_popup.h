@@ -55,8 +55,17 @@ public:
     void doControlAction(int32_t tag);
     // The window re-greys every control, then the base handler.
     bool UIEventHandler() override;
+    // Greys what the PPD forbids, then, in an open window, moves a choice
+    // that went grey to the first one offered, as if the user had chosen
+    // it ("conflicting paper moves to the first allowed"); 0.
     int32_t UpdateConflictsPanelControlFromPPD(ppd_file_t* ppd) override;
     void UpdateSelfConflictsFromPPD(ppd_file_t* ppd);
+    // The paper one record commits (indexes -1 for No Change), moved off
+    // what the constraints forbid with the options in force, its other
+    // kinds and its own sides (`duplex`), by the rule of the pop-up's own
+    // choice; the interposer is left as it is.
+    void AllowedRecordPaper(int32_t& size, int32_t& color, int32_t& type, bool interposer,
+                            const std::vector<std::string>& duplex);
     // keyChoice: "Keyword:Choice".
     bool isMenuItemConflicted(const std::string& keyChoice, ppd_file_t* ppd, bool isNoChangeChoice);
 
@@ -121,6 +130,9 @@ protected:
     std::vector<std::string> CurrentDuplex() const;
     ppd_file_t* CurrentPPD() const;
     void ShowNoChangeItems(bool show);
+    bool NoChangeItemsShown() const;
+    void MoveOffForbiddenChoice(ppd_file_t* ppd);
+    ConstraintTest TestWith(ppd_file_t* ppd);
 
     const char* KPPDKeySize = "PageSize";
     const char* KPPDKeyColor = "ZQMediaColor";
@@ -135,6 +147,7 @@ protected:
     int32_t customPageSizeLongMeasure = 1;
     const int32_t* duplexControlIDPtr = nullptr;
     bool interposerHidden_ = false;
+    bool movingOff_ = false;
 };
 
 // Adds the four-field value the windows read and restore.

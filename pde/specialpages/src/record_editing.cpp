@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "custom_size.h"
 #include "zqpde/text_util.h"
@@ -81,6 +82,7 @@ int32_t PageNumber(const std::string& text) {
 
 CoverEdit BuildCoverRecords(int32_t coverOption, const CoverSide& front, const CoverSide& back,
                             const std::vector<SPRecord>& previous) {
+    // Each cover keeps the mark of the cover of its page it replaces.
     std::string selectedFront = "false", selectedBack = "false";
     for (const SPRecord& r : previous) {
         if (Get(r, "page") == "0") selectedFront = Get(r, "selected", "false");
@@ -136,6 +138,14 @@ bool HasFrontCover(const std::vector<SPRecord>& records) {
 
 // ---- inserts ------------------------------------------------------------------
 
+PaperValues WithDefaultCustomUnlessCustom(PaperValues p, const CustomSizeTest& isCustomSize) {
+    if (isCustomSize && isCustomSize(std::atoi(p.size.c_str()))) return p;
+    p.width = kDefaultCustomWidth;
+    p.length = kDefaultCustomLength;
+    p.unit = "1";
+    return p;
+}
+
 namespace {
 
 // One insert record; nothing for a page before page one under a front cover.
@@ -153,14 +163,16 @@ bool MakeInsert(int32_t page, int32_t option, int32_t quantity, const PaperValue
 }
 
 void AppendInserts(std::vector<SPRecord>& working, const std::vector<int32_t>& pages, const InsertWindowValues& v,
-                   bool frontCoverPresent) {
+                   bool frontCoverPresent, const CustomSizeTest& isCustomSize, const AllowedInsertPaper& allowed) {
     SPRecord r;
+    PaperValues paper = WithDefaultCustomUnlessCustom(v.paper, isCustomSize);
+    if (allowed) allowed(paper);
     if (v.option == 1) {
-        if (MakeInsert(0, 1, v.quantity, v.paper, frontCoverPresent, r)) working.push_back(r);
+        if (MakeInsert(0, 1, v.quantity, paper, frontCoverPresent, r)) working.push_back(r);
         return;
     }
     for (int32_t page : pages)
-        if (MakeInsert(page, 0, v.quantity, v.paper, frontCoverPresent, r)) working.push_back(r);
+        if (MakeInsert(page, 0, v.quantity, paper, frontCoverPresent, r)) working.push_back(r);
 }
 
 // The paper an edited insert ends with: what the window changed, the rest its own.
@@ -172,13 +184,7 @@ PaperValues EditedPaper(const PaperValues& own, const PaperValues& window, const
     p.interposer = window.interposer;
     if (window.size == "-1") return p;
     p.size = window.size;
-    // A size that is not a custom one carries the default custom size.
-    PaperValues custom = window;
-    if (!isCustomSize || !isCustomSize(std::atoi(window.size.c_str()))) {
-        custom.width = kDefaultCustomWidth;
-        custom.length = kDefaultCustomLength;
-        custom.unit = "1";
-    }
+    const PaperValues custom = WithDefaultCustomUnlessCustom(window, isCustomSize);
     if (custom.width != "-1") p.width = custom.width;
     if (custom.length != "-1") p.length = custom.length;
     if (custom.unit != "-1") p.unit = custom.unit;
@@ -189,9 +195,9 @@ PaperValues EditedPaper(const PaperValues& own, const PaperValues& window, const
 
 bool ApplyInsertEdit(int32_t mode, std::vector<SPRecord>& working, const std::vector<size_t>& selected,
                      const std::vector<int32_t>& pages, const InsertWindowValues& v, bool frontCoverPresent,
-                     const CustomSizeTest& isCustomSize) {
+                     const CustomSizeTest& isCustomSize, const AllowedInsertPaper& allowed) {
     if (mode == 1) {
-        AppendInserts(working, pages, v, frontCoverPresent);
+        AppendInserts(working, pages, v, frontCoverPresent, isCustomSize, allowed);
         return true;
     }
     if (mode != 2) return false;
@@ -202,7 +208,7 @@ bool ApplyInsertEdit(int32_t mode, std::vector<SPRecord>& working, const std::ve
     sel.erase(std::unique(sel.begin(), sel.end()), sel.end());
     if (sel.size() <= 1 && pages.size() > 1 && v.optionEnabled && v.option == 0) {
         if (!sel.empty()) working.erase(working.begin() + static_cast<std::ptrdiff_t>(sel.front()));
-        AppendInserts(working, pages, v, frontCoverPresent);
+        AppendInserts(working, pages, v, frontCoverPresent, isCustomSize, allowed);
         return true;
     }
     for (size_t k = 0; k < sel.size(); ++k) {
@@ -222,8 +228,9 @@ bool ApplyInsertEdit(int32_t mode, std::vector<SPRecord>& working, const std::ve
         }
         SPRecord r;
         const int32_t quantity = v.quantity >= 1 ? v.quantity : std::atoi(Get(own, "insertquantity", "1").c_str());
-        if (MakeInsert(page, option, quantity, EditedPaper(PaperOfRecord(own), v.paper, isCustomSize),
-                       frontCoverPresent, r))
+        PaperValues paper = EditedPaper(PaperOfRecord(own), v.paper, isCustomSize);
+        if (allowed) allowed(paper);
+        if (MakeInsert(page, option, quantity, paper, frontCoverPresent, r))
             working[sel[k]] = std::move(r);
     }
     return true;
@@ -310,13 +317,24 @@ std::vector<SPRecord> FoldExceptionPages(const ExceptionPages& pages, const std:
     return out;
 }
 
-bool ApplyExceptionEdit(ExceptionPages& pages, const ExceptionEdit& edit, std::vector<SPRecord>& records) {
+bool ApplyExceptionEdit(ExceptionPages& pages, const ExceptionEdit& edit, std::vector<SPRecord>& records,
+                        const AllowedSetting& allowed) {
     ExceptionPages merged = pages;  // the pages stay as they were unless the edit is taken
     std::set<int32_t> removal(edit.removal.begin(), edit.removal.end());
+    // A run of pages mostly shares one setting: each setting is weighed once.
+    std::optional<std::pair<ExceptionSetting, ExceptionSetting>> weighed;
     for (int32_t p : edit.pages) {
         removal.erase(p);
         auto [it, added] = merged.try_emplace(p, edit.window);
         if (!added) MergeExceptionSetting(it->second, edit.window);
+        if (!allowed) continue;
+        if (weighed && weighed->first == it->second) {
+            it->second = weighed->second;
+        } else {
+            weighed.emplace(it->second, it->second);
+            allowed(it->second);
+            weighed->second = it->second;
+        }
     }
     for (int32_t p : removal) merged.erase(p);
     std::vector<SPRecord> folded = FoldExceptionPages(merged, edit.selectedStarts);

@@ -55,9 +55,10 @@ struct CoverEdit {
 };
 
 // The cover records of one OK; coverOption is the cover list's item
-// (CoverOption, paper_popup.h) and is stored as "coversoption". `previous` are the cover records the list
-// held (their "selected" carries over by page). With "Front and Back Same"
-// both records take the front's paper and printing option.
+// (CoverOption, paper_popup.h) and is stored as "coversoption". `previous`
+// are the cover records the list held (removing them is a change; their
+// "selected" carries over by page). With "Front and Back Same" both records
+// take the front's paper and printing option.
 CoverEdit BuildCoverRecords(int32_t coverOption, const CoverSide& front, const CoverSide& back,
                             const std::vector<SPRecord>& previous);
 
@@ -79,14 +80,24 @@ struct InsertWindowValues {
 // Tells whether a size index is one of the paper pop-up's custom sizes.
 using CustomSizeTest = std::function<bool(int32_t sizeIndex)>;
 
+// A size that is not a custom one carries the default custom size (so a
+// custom size shown before never rides along on a plain size).
+PaperValues WithDefaultCustomUnlessCustom(PaperValues paper, const CustomSizeTest& isCustomSize);
+
+// The paper an insert made or changed ends with, moved off what the printer
+// forbids.
+using AllowedInsertPaper = std::function<void(PaperValues&)>;
+
 // Applies one OK of the inserts window to its working copy of the insert
 // records. mode 1 adds one record per page (one record before page one for
 // option 1); mode 2 edits the records at `selected` (indexes into working,
 // ascending). A record before page one is not made while the list holds a
-// front cover. False for another mode.
+// front cover. The records made or changed are marked "false" (the others
+// keep their marks) and their paper goes through `allowed`, when given.
+// False for another mode.
 bool ApplyInsertEdit(int32_t mode, std::vector<SPRecord>& working, const std::vector<size_t>& selected,
                      const std::vector<int32_t>& pages, const InsertWindowValues& values, bool frontCoverPresent,
-                     const CustomSizeTest& isCustomSize);
+                     const CustomSizeTest& isCustomSize, const AllowedInsertPaper& allowed = {});
 
 // The records sorted by page number, records of one page in their order.
 std::vector<SPRecord> SortedByPage(const std::vector<SPRecord>& records);
@@ -116,7 +127,7 @@ ExceptionPages ExpandExceptionRecords(const std::vector<SPRecord>& records);
 void MergeExceptionSetting(ExceptionSetting& entry, const ExceptionSetting& window);
 
 // Consecutive pages with equal settings folded into "a-b" records; a record
-// is selected when its first page is among selectedStarts.
+// is marked selected when its first page is among selectedStarts.
 std::vector<SPRecord> FoldExceptionPages(const ExceptionPages& pages, const std::set<int32_t>& selectedStarts);
 
 struct ExceptionEdit {
@@ -126,8 +137,14 @@ struct ExceptionEdit {
     ExceptionSetting window;
 };
 
-// Merges the edit into the pages and folds them into records. More than
-// kMaxExceptionRecords records leaves `pages` as it was and answers false.
-bool ApplyExceptionEdit(ExceptionPages& pages, const ExceptionEdit& edit, std::vector<SPRecord>& records);
+// What a page typed ends with, moved off what the printer forbids.
+using AllowedSetting = std::function<void(ExceptionSetting&)>;
+
+// Merges the edit into the pages (each page typed then through `allowed`,
+// when given) and folds them into records, marking selected those whose
+// first page is one of the selected starts. More than kMaxExceptionRecords
+// records leaves `pages` as it was and answers false.
+bool ApplyExceptionEdit(ExceptionPages& pages, const ExceptionEdit& edit, std::vector<SPRecord>& records,
+                        const AllowedSetting& allowed = {});
 
 }  // namespace zqsp

@@ -53,12 +53,20 @@ public:
     virtual void SetTypeStatus(int32_t) {}
 };
 
+// The default custom size in millimetres ("210.0" by "297.0" unless the
+// printer's limits move it).
+struct CustomSizeDefaults {
+    std::string width = "210.0", length = "297.0";
+};
+
 // The custom-size window: edits the pop-up's custom size texts and unit.
 class SPCustomSizeWindow {
 public:
     virtual ~SPCustomSizeWindow() = default;
     virtual void SetSubMenuList(SPSubMenuListCtrlARK* popup) = 0;
     virtual int32_t ActivateWindow() = 0;
+    // What its millimetre fields start from.
+    virtual CustomSizeDefaults DefaultCustomSize() const { return {}; }
 };
 
 // The panel as its windows and their controls see it.

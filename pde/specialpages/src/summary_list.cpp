@@ -220,6 +220,11 @@ void SPSummaryScrollViewCtrl::updateRequest(int32_t kind, const std::vector<SPRe
     upDateView();
 }
 
+void SPSummaryScrollViewCtrl::takeWindowRecords(int32_t kind, const std::vector<SPRecord>& records) {
+    summaryScrollViewStatus = 1;
+    updateRequest(kind, records);
+}
+
 void SPSummaryScrollViewCtrl::deleteAllItem() {
     if (m_dataRecords != nullptr) m_dataRecords->deleteAllItem();
     upDateView();
@@ -227,6 +232,9 @@ void SPSummaryScrollViewCtrl::deleteAllItem() {
 
 void SPSummaryScrollViewCtrl::deleteCurrentSelectedItem() {
     if (m_dataRecords == nullptr) return;
+    // The marks are the selection before anything goes (a selection the
+    // list made itself, as Undo's, has not been marked yet).
+    markSelectedRecord();
     std::vector<SPRecord>& list = m_dataRecords->mutableRecords();
     std::vector<int> rows = getIndexSetOfCurrentSelectedRecord();
     if (rows.size() >= list.size()) {
@@ -237,8 +245,9 @@ void SPSummaryScrollViewCtrl::deleteCurrentSelectedItem() {
             const size_t at = static_cast<size_t>(*it);
             if (at >= list.size()) continue;
             list.erase(list.begin() + static_cast<std::ptrdiff_t>(at));
-            for (SPRecord& r : list) r["selected"] = "false";
-            // The record now standing where the deleted one stood stays selected.
+            // The record that moved into the place (the one before it, when
+            // the last went) is marked; the list's state decides whether the
+            // marks are selected (selectMarkedRecord).
             if (!list.empty()) list[std::min(at, list.size() - 1)]["selected"] = "true";
         }
     }

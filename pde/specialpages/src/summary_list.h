@@ -67,6 +67,10 @@ public:
 
     // A window's records (kind 0, 1, 2) replace those of their kind.
     void updateRequest(int32_t kind, const std::vector<SPRecord>& records);
+    // After a window's OK: the list is in its add state (1) and takes the
+    // window's records, so the records marked "selected" (the other kinds'
+    // marks kept, the window's as it wrote them) become the selection.
+    void takeWindowRecords(int32_t kind, const std::vector<SPRecord>& records);
     void deleteAllItem();
     void deleteCurrentSelectedItem();
     void doDelectBeforePageOne();

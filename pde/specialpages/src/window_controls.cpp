@@ -154,10 +154,37 @@ SPSummaryScrollViewCtrl* SPEditorWindowARK::List() const {
 void SPEditorWindowARK::Hand(int32_t kind, const std::vector<SPRecord>& records) {
     if (SPSummaryScrollViewCtrl* list = List()) {
         panel_->toMakeChange();
-        list->updateRequest(kind, records);
+        list->takeWindowRecords(kind, records);
     }
     ChangeActivedStatus(false);
     DeactivateWindow();
+}
+
+void SPEditorWindowARK::resetUserPaneTitle(int32_t mode) {
+    const char* key = mode == 1 ? titles_.add : mode == 2 ? titles_.edit : nullptr;
+    if (key == nullptr) return;
+    // The key stays the window's, so a later re-initialisation keeps it.
+    winTitleTextRef = key;
+    InitializeUserPaneTitle(pdeBundleRef);
+}
+
+void SPEditorWindowARK::RestoreDefaultCustomSize(SPSubMenuListCtrlARK* paper) {
+    if (paper == nullptr) return;
+    paper->setDefaultCustomValue();
+    SPCustomSizeWindow* custom = panel_ != nullptr ? panel_->getCustomSizeWndPtr() : nullptr;
+    if (custom == nullptr) return;
+    const CustomSizeDefaults d = custom->DefaultCustomSize();
+    paper->setCustomPageWidth(d.width);
+    paper->setCustomPageLength(d.length);
+}
+
+void AllowPaper(SPSubMenuListCtrlARK* popup, PaperValues& p, const std::vector<std::string>& duplex) {
+    if (popup == nullptr) return;
+    int32_t size = std::atoi(p.size.c_str()), color = std::atoi(p.color.c_str()), type = std::atoi(p.type.c_str());
+    popup->AllowedRecordPaper(size, color, type, p.interposer, duplex);
+    p.size = std::to_string(size);
+    p.color = std::to_string(color);
+    p.type = std::to_string(type);
 }
 
 void SPEditorWindowARK::AddJobSettingView(int32_t tag) {

@@ -74,10 +74,17 @@ public:
     struct ButtonTags {
         int32_t ok, cancel, restore, help;
     };
-    SPEditorWindowARK(zqp::Window* window, const char* theWinTitleStr, SPPanelServices* panel)
-        : zqpde::PopupWinInPanel(window, theWinTitleStr), panel_(panel) {}
+    // The window's title keys while it adds and while it edits.
+    struct TitleKeys {
+        const char *add, *edit;
+    };
+    SPEditorWindowARK(zqp::Window* window, const char* theWinTitleStr, SPPanelServices* panel, TitleKeys titles)
+        : zqpde::PopupWinInPanel(window, theWinTitleStr), panel_(panel), titles_(titles) {}
     // OK: true when the list took the window's records and the window closed.
     virtual bool Apply() = 0;
+    // The title by the list's mode: 1 the add title, 2 the edit title;
+    // another mode keeps the title shown.
+    void resetUserPaneTitle(int32_t mode);
 
 protected:
     std::string TitleTable() const override { return StringTable(); }
@@ -87,8 +94,12 @@ protected:
     void AddButtons(const ButtonTags& tags, const char* helpPage);
     // The summary list, or nullptr while the panel has none.
     SPSummaryScrollViewCtrl* List() const;
-    // After OK: the undo snapshot, the records of one kind, and the window closed.
+    // After OK: the undo snapshot, the records of one kind handed to the
+    // list in its add state, and the window closed.
     void Hand(int32_t kind, const std::vector<SPRecord>& records);
+    // Each opening starts from the default custom size (the custom size
+    // window's own defaults); the records shown then bring their own.
+    void RestoreDefaultCustomSize(SPSubMenuListCtrlARK* paper);
     // The view of the job's own paper at tag.
     void AddJobSettingView(int32_t tag);
     // A view of the paper of the pop-up at paperTag, at tag; nullptr without its view.
@@ -103,12 +114,19 @@ public:
 
 protected:
     SPPanelServices* panel_;
+    TitleKeys titles_;
 };
 
 // What a window's paper pop-up stands on, custom size included.
 PaperValues PaperValuesOf(const SPSelectPaperListCtrlARK* paper);
 // The pop-up shows that paper, custom size and unit included.
 void ShowPaperValues(SPSelectPaperListCtrlARK* paper, const PaperValues& values);
+
+// The paper a window commits for one record, moved off what the PPD forbids
+// with the options in force and the record's sides (`duplex`, the Duplex
+// choices of its printing or two-sided setting; empty: none), by the paper
+// pop-up's own rule (SPSubMenuListCtrlARK::AllowedRecordPaper).
+void AllowPaper(SPSubMenuListCtrlARK* popup, PaperValues& paper, const std::vector<std::string>& duplex);
 
 // A record's value of key, or fallback.
 std::string RecordField(const SPRecord& r, const char* key, const char* fallback = "-1");

@@ -91,40 +91,50 @@ def covers_window():
     return window(p, "Add Covers Windows", 660, 400, views)
 
 
+def titled_view(o, tags, key, y, height, outlets):
+    """A paper's view under its title (title at y, the view below it)."""
+    title, view = tags
+    return [label(title, key, [20, y, 300, 17], o(outlets[0])),
+            paper_view(view, [40, y - 6 - height, 440, height], o(outlets[1]))]
+
+
+def page_rows(o, tags, title_key, y, width):
+    """The page list: its title, the field and, under the field, how to write it."""
+    title, edit, rule = tags
+    return [label(title, title_key, [20, y + 3, 130, 17], o("PageTitle")),
+            field(edit, [155, y, 255, 22], o("PageEdit")),
+            label(rule, "Add Page Rule Description", [155, y - 23, width - 170, 17], o("PageRule"))]
+
+
 def inserts_window():
     p = "SPAddInsertWindow"
     o = member(p)
-    views = [label(900, "Insert Position Title", [20, 363, 130, 17], o("PositionTitle")),
-             list_popup(901, [155, 358, 170, 26], o("PositionList")),
-             field(903, [330, 360, 120, 22], o("PageEdit")),
-             label(904, "Insert Quantity Title", [20, 323, 130, 17], o("QuantityTitle")),
+    views = [label(900, "Insert Position Title", [20, 419, 130, 17], o("PositionTitle")),
+             list_popup(901, [155, 414, 170, 26], o("PositionList"))]
+    views += page_rows(o, (3206, 903, 902), "Add Insert Page Define Title", 378, 500)
+    views += [label(904, "Insert Quantity Title", [20, 323, 130, 17], o("QuantityTitle")),
              field(905, [155, 320, 60, 22], o("QuantityEdit")),
              stepper(906, [217, 320, 15, 22], 1, 9999, 1, o("QuantityArrow")),
              label(907, "Cover Paper Title", [20, 283, 130, 17], o("PaperTitle")),
-             list_popup(908, [155, 278, 255, 26], o("PaperList")),
-             label(3208, "Add Insert Paper View Title", [20, 250, 300, 17], o("PaperViewTitle")),
-             paper_view(3209, [40, 180, 410, 64], o("PaperView")),
-             label(3211, "Add Insert Jobsetting View Title", [20, 150, 300, 17], o("JobSettingTitle")),
-             paper_view(3212, [40, 62, 410, 82], o("JobSettingView"))]
-    views += bottom_buttons(o, (911, 912, 913, 914), 470)
-    return window(p, "Add Inserts Windows", 470, 400, views, first=o("PageEdit"))
+             list_popup(908, [155, 278, 255, 26], o("PaperList"))]
+    views += titled_view(o, (3208, 3209), "Add Insert Paper View Title", 250, 64, ("PaperViewTitle", "PaperView"))
+    views += titled_view(o, (3211, 3212), "Add Insert Jobsetting View Title", 150, 82, ("JobSettingTitle", "JobSettingView"))
+    views += bottom_buttons(o, (911, 912, 913, 914), 500)
+    return window(p, "Add Inserts Windows", 500, 456, views, first=o("PageEdit"))
 
 
 def exceptions_window():
     p = "SPAddExceptionWindow"
     o = member(p)
-    views = [label(1000, "Add Exception Page Define Title", [20, 343, 130, 17], o("PageTitle")),
-             field(1001, [155, 340, 255, 22], o("PageEdit")),
-             label(1002, "Cover Paper Title", [20, 303, 130, 17], o("PaperTitle")),
-             list_popup(1003, [155, 298, 255, 26], o("PaperList")),
-             label(1004, "Exception Sides Title", [20, 263, 130, 17], o("SidesTitle")),
-             list_popup(1005, [155, 258, 255, 26], o("SidesList")),
-             label(302, "Add Exception Page View Static Text", [20, 230, 300, 17], o("PaperViewTitle")),
-             paper_view(313, [40, 160, 380, 64], o("PaperView")),
-             label(303, "Job Setting Reference View Title", [20, 130, 300, 17], o("JobSettingTitle")),
-             paper_view(319, [40, 62, 380, 62], o("JobSettingView"))]
-    views += bottom_buttons(o, (1011, 1012, 1013, 1014), 440)
-    return window(p, "Add Exceptions Windows", 440, 380, views, first=o("PageEdit"))
+    views = page_rows(o, (1000, 1001, 1006), "Add Exception Page Define Title", 360, 500)
+    views += [label(1002, "Cover Paper Title", [20, 303, 130, 17], o("PaperTitle")),
+              list_popup(1003, [155, 298, 255, 26], o("PaperList")),
+              label(1004, "Exception Sides Title", [20, 263, 130, 17], o("SidesTitle")),
+              list_popup(1005, [155, 258, 255, 26], o("SidesList"))]
+    views += titled_view(o, (302, 313), "Add Exception Page View Static Text", 230, 64, ("PaperViewTitle", "PaperView"))
+    views += titled_view(o, (303, 319), "Job Setting Reference View Title", 130, 62, ("JobSettingTitle", "JobSettingView"))
+    views += bottom_buttons(o, (1011, 1012, 1013, 1014), 500)
+    return window(p, "Add Exceptions Windows", 500, 398, views, first=o("PageEdit"))
 
 
 # ------------------------------------------------- the add buttons' icons ----
