@@ -19,7 +19,11 @@ if [ "$mode" = sealed ]; then
   [ "$(id -u)" -eq 0 ] || skip "a private mount namespace needs root"
   command -v unshare > /dev/null || skip "no unshare"
   command -v strace > /dev/null || skip "no strace"
-  unshare --mount --propagation private true 2> /dev/null || skip "no private mount namespace can be made here"
+  # A container may refuse the namespace, the mounts in it or tracing.
+  probe=$(mktemp -d)
+  unshare --mount --propagation private sh -c 'mount -t tmpfs zq-probe "$1" && strace -f -qq -o /dev/null true' \
+    zq "$probe" 2> /dev/null || { rmdir "$probe"; skip "no private mount namespace with mounts, or no tracing, here"; }
+  rmdir "$probe"
 fi
 
 stage=$(mktemp -d)
