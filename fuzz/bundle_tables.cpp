@@ -10,10 +10,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto parts = zqfuzz::SplitInput(data, size, 3);
-  // Bundles stay registered for the process's life, by path: each input
-  // gets a folder of its own.
-  static unsigned long serial = 0;
-  const std::string dir = zqfuzz::ScratchDir() + "/b" + std::to_string(serial++) + ".plugin";
+  // Opened bundles stay registered by path: each input's is forgotten with
+  // its folder, so the next input is read afresh and none piles up.
+  const std::string dir = zqfuzz::ScratchDir() + "/b.plugin";
   std::filesystem::create_directories(dir + "/Resources");
   zqfuzz::WriteFile(dir + "/Info.json", parts[0]);
   zqfuzz::WriteFile(dir + "/Resources/Localizable.strings", parts[1]);
@@ -28,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bundle->pathForResource(key, "strings");
     zqp::Bundle::WithIdentifier(bundle->identifier());
   }
+  zqp::Bundle::ForgetForTesting(dir);
   std::error_code ec;
   std::filesystem::remove_all(dir, ec);
   return 0;

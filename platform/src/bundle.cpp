@@ -91,6 +91,15 @@ Bundle* Bundle::WithIdentifier(const std::string& identifier) {
   return nullptr;
 }
 
+void Bundle::ForgetForTesting(const std::string& folder) {
+  if (folder.empty()) return;
+  const std::string root = Normalise(folder);
+  const std::string inside = root == "/" ? root : root + "/";
+  std::erase_if(Registry(), [&](const std::unique_ptr<Bundle>& b) {
+    return b->path_ == root || b->path_.compare(0, inside.size(), inside) == 0;
+  });
+}
+
 std::vector<Bundle*> Bundle::OpenAll(const std::string& dir, std::vector<std::string>* errors) {
   std::vector<Bundle*> out;
   std::vector<std::string> paths;

@@ -29,6 +29,7 @@ protected:
     }
     static void TearDownTestSuite() { delete files_; }
     void SetUp() override { zqp::ResetHelpForTesting(); }
+    void TearDown() override { zqp::ResetHelpForTesting(); }
 
     static test::BundleOnDisk* files_;
     static zqp::Bundle* bundle_;

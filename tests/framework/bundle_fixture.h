@@ -1,7 +1,7 @@
 #pragma once
 // A bundle folder written for a test suite and opened: <name>.plugin with
-// Info.json and the given files under Resources/. Opened bundles stay
-// registered under their identifier for the life of the process.
+// Info.json and the given files under Resources/. The bundle is forgotten
+// with its folder, so another fixture may open one of the same identifier.
 #include <zqp/bundle.h>
 
 #include <filesystem>

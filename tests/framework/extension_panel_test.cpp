@@ -80,11 +80,15 @@ protected:
     }
     static void TearDownTestSuite() { delete files_; }
     void SetUp() override {
+        zqp::ResetHelpForTesting();
         saved_ = pluginBundle;
         pluginBundle = files_->get();
         host_.session().SetCurrentPrinterID("Office_3F");
     }
-    void TearDown() override { pluginBundle = saved_; }
+    void TearDown() override {
+        pluginBundle = saved_;
+        zqp::ResetHelpForTesting();  // the first open registered the book
+    }
 
     static test::BundleOnDisk* files_;
     test::PPD ppd_{""};

@@ -11,9 +11,12 @@
 #include <string>
 #include <unistd.h>
 
+#include <zqp/bundle.h>
+
 namespace zqpde::test {
 
-// A scratch folder that is removed with everything in it.
+// A scratch folder that is removed with everything in it; bundles opened
+// from it are forgotten with it, so the next test starts without them.
 class TempDir {
 public:
     TempDir() {
@@ -22,8 +25,10 @@ public:
         path_ = mkdtemp(tmpl.data()) != nullptr ? tmpl : std::string();
     }
     ~TempDir() {
+        if (path_.empty()) return;
+        zqp::Bundle::ForgetForTesting(path_);
         std::error_code ignored;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(path_, ignored);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

@@ -46,6 +46,23 @@ TEST(Bundle, InfoResourcesAndStringTables) {
   EXPECT_EQ(b->localizedString("Title", "dflt", "Broken"), "dflt");
 }
 
+// A test's folder takes the bundles opened from it along (the fixtures of
+// every test program rely on it), and only those.
+TEST(Bundle, ForgettingAFolderForgetsOnlyTheBundlesUnderIt) {
+  zqtest::TempDir kept;
+  std::string err;
+  zqp::Bundle* stays = zqp::Bundle::Open(MakeBundle(kept, "Stays", "com.zq.test.stays"), &err);
+  ASSERT_NE(stays, nullptr) << err;
+  {
+    zqtest::TempDir dir;
+    ASSERT_NE(zqp::Bundle::Open(MakeBundle(dir, "Goes", "com.zq.test.goes"), &err), nullptr) << err;
+    EXPECT_NE(zqp::Bundle::WithIdentifier("com.zq.test.goes"), nullptr);
+    zqp::Bundle::ForgetForTesting(kept.path() + "/Sta");  // only begins like Stays.plugin
+  }
+  EXPECT_EQ(zqp::Bundle::WithIdentifier("com.zq.test.goes"), nullptr);
+  EXPECT_EQ(zqp::Bundle::WithIdentifier("com.zq.test.stays"), stays);
+}
+
 TEST(Bundle, BadFoldersGiveMessages) {
   zqtest::TempDir dir;
   std::string err;
@@ -87,6 +104,8 @@ TEST(Help, RegistrationAndPagesAreRecorded) {
   EXPECT_EQ(zqp::GotoHelpPage("", "JBA.htm"), zqp::kParamErr);
   ASSERT_EQ(zqp::OpenedHelpPages().size(), 1u);
   EXPECT_EQ(zqp::EventLog::Shared().events().back().Line(), "help: Book JBA.htm");
+  zqp::ResetHelpForTesting();
+  zqp::EventLog::Shared().Clear();
 }
 
 }  // namespace

@@ -7,8 +7,12 @@
 #include <fstream>
 #include <string>
 
+#include "zqp/bundle.h"
+
 namespace zqtest {
 
+// A scratch folder removed with everything in it; bundles opened from it
+// are forgotten with it, so the next test starts without them.
 class TempDir {
  public:
   TempDir() {
@@ -16,6 +20,7 @@ class TempDir {
     path_ = mkdtemp(tmpl.data()) ? tmpl : std::string();
   }
   ~TempDir() {
+    zqp::Bundle::ForgetForTesting(path_);
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
   }

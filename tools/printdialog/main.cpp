@@ -11,11 +11,8 @@
 #include "zqp/events.h"
 #include "zqp/host.h"
 #include "zqp/ppd.h"
+#include "zqp/program_places.h"
 #include "zqp/system.h"
-
-#ifndef ZQ_DEFAULT_BUNDLES
-#define ZQ_DEFAULT_BUNDLES "build/bundles"
-#endif
 
 namespace {
 
@@ -50,18 +47,10 @@ bool ReadAll(const std::string& path, std::string& out) {
 
 }  // namespace
 
-// The bundles of the build this program belongs to, or, for an installed
-// program, the installed bundles beside it.
-std::string DefaultBundles() {
-  std::error_code ec;
-  if (std::filesystem::is_directory(ZQ_DEFAULT_BUNDLES, ec)) return ZQ_DEFAULT_BUNDLES;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) return (exe.parent_path() / ZQ_INSTALLED_BUNDLES).lexically_normal().string();
-  return ZQ_DEFAULT_BUNDLES;
-}
-
 int main(int argc, char** argv) {
-  std::string ppdPath, bundles = DefaultBundles(), printer, settingsPath, script;
+  // The bundles of where this program is (its build tree, or the prefix it
+  // was installed into), unless --bundles names others.
+  std::string ppdPath, bundles = zqp::ThisProgramPlaces().bundles, printer, settingsPath, script;
   std::string destination = "printer", snapshots, orientation, clock;
   bool ticket = false, cupsOptions = false, haveScript = false;
   for (int i = 1; i < argc; ++i) {

@@ -44,6 +44,11 @@ class ZQP_API Bundle {
   // Every *.plugin folder of dir, opened, in name order; folders that fail
   // are reported in errors and skipped.
   static std::vector<Bundle*> OpenAll(const std::string& dir, std::vector<std::string>* errors);
+  // Tests: forgets the bundles opened from the folder or anything under it
+  // (a test's temporary folder, about to be removed), so that a later test
+  // opening a bundle of the same identifier or path gets its own. Their
+  // modules stay loaded; nothing may use those bundles afterwards.
+  static void ForgetForTesting(const std::string& folder);
 
   const std::string& path() const { return path_; }
   const std::string& identifier() const { return identifier_; }

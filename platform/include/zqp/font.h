@@ -1,8 +1,10 @@
 #pragma once
 // Fonts and text drawn through pango over fontconfig.
 //
-// Fonts are found only through the suite's own fontconfig file (ZQ_FONTCONFIG_FILE
-// or resources/fonts/fonts.conf), which maps the PostScript and desktop
+// Fonts are found only through the suite's own fontconfig file
+// ($ZQ_FONTCONFIG_FILE, else the program's own: resources/fonts/fonts.conf
+// of the source tree run from the build, share/zq/fonts.conf installed; see
+// zqp/program_places.h), which maps the PostScript and desktop
 // names the drivers use ("Times-Roman", "Times Roman", "Courier"...) onto
 // the URW base-35 fonts. So pictures and measurements are the same on every
 // machine. A name that file cannot serve is missing: Font::fontWithName
@@ -65,7 +67,8 @@ class ZQP_API AttributedString {
   TextAttributes attributes_;
 };
 
-// The fontconfig file in use.
+// The fontconfig file in use: $ZQ_FONTCONFIG_FILE when set and not empty,
+// else ThisProgramPlaces().fontConfig.
 ZQP_API std::string FontConfigFile();
 
 }  // namespace zqp

@@ -4,19 +4,13 @@
 #include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 #include <pango/pangofc-fontmap.h>
-#include <sys/stat.h>
 
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <set>
 
-#ifndef ZQ_SOURCE_FONTCONFIG
-#define ZQ_SOURCE_FONTCONFIG ""
-#endif
-#ifndef ZQ_INSTALLED_FONTCONFIG
-#define ZQ_INSTALLED_FONTCONFIG ""
-#endif
+#include "zqp/program_places.h"
 
 namespace zqp {
 
@@ -30,11 +24,6 @@ std::string Lower(const std::string& s) {
   std::string r = s;
   for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return r;
-}
-
-bool IsFile(const std::string& p) {
-  struct stat st;
-  return !p.empty() && ::stat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 // One fontconfig configuration and one pango font map for the process; both
@@ -131,8 +120,7 @@ std::shared_ptr<Font> FontOf(const TextAttributes& a) {
 
 std::string FontConfigFile() {
   if (const char* env = std::getenv("ZQ_FONTCONFIG_FILE"); env != nullptr && *env) return env;
-  if (IsFile(ZQ_SOURCE_FONTCONFIG)) return ZQ_SOURCE_FONTCONFIG;
-  return ZQ_INSTALLED_FONTCONFIG;
+  return ThisProgramPlaces().fontConfig;
 }
 
 std::shared_ptr<Font> Font::fontWithName(const std::string& name, double pointSize) {
