@@ -74,7 +74,12 @@ function(zq_add_bundle name)
   set_target_properties(${target} PROPERTIES
     PREFIX "" OUTPUT_NAME ${name} SUFFIX ".so"
     LIBRARY_OUTPUT_DIRECTORY ${dir}
-    CXX_VISIBILITY_PRESET hidden C_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+    CXX_VISIBILITY_PRESET hidden C_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
+    # No run path: a bundle is only ever opened by a program that already
+    # has the platform library loaded, and the bundle folder is installed as
+    # it was built, so a run path into the build tree would send the
+    # installed dialog looking there for the bundle's other libraries.
+    SKIP_BUILD_RPATH ON)
   target_link_libraries(${target} PRIVATE zq_platform ${B_LINK})
   target_compile_options(${target} PRIVATE -Wno-deprecated-declarations)
   if(B_DEFINITIONS)
