@@ -724,6 +724,55 @@ TEST_F(SpecialPagesDialog, EachOpeningStartsFromTheDefaultCustomSize) {
     EXPECT_EQ(r["JTIFCommandTicket_5"], "1,6,0,1,0,0,1,false,210.0,297.0,1");
 }
 
+// What the custom size window shows at OK is what the insert's record and
+// the device get, after typing, steps and unit switches, with OK in either
+// unit (the record always in millimetres, with the unit shown).
+TEST_F(SpecialPagesDialog, TheCustomSizeShownIsTheSizeSent) {
+    struct Case {
+        const char* what;
+        const char* script;  // in the custom size window, before OK
+        const char* tag;     // a field shown at OK
+        const char* shown;   // its text
+        const char* record;  // width, length and unit of the record
+        const char* device;  // the JTIF media size, hundredths of a millimetre
+    };
+    const Case cases[] = {
+        {"inches typed, stepped up three times", "click 718\ntype 712 8.50\nstep 714 up 3\n", "712", "8.53",
+         "216.7,297.0,0", "21670 29700"},
+        {"inches stepped up and down", "click 718\ntype 712 8.50\nstep 714 up 3\nstep 714 down\n", "712", "8.52",
+         "216.4,297.0,0", "21640 29700"},
+        {"millimetres stepped, then inches shown", "type 711 215.0\nstep 713 up\nclick 718\n", "712", "8.47",
+         "215.1,297.0,0", "21510 29700"},
+        {"inches stepped, then millimetres shown", "click 718\ntype 712 8.50\nstep 714 up 3\nclick 717\n", "711",
+         "216.7", "216.7,297.0,1", "21670 29700"},
+        {"millimetres stepped both ways", "type 711 300.0\nstep 713 down 2\ntype 731 150.0\nstep 733 up\n", "731",
+         "150.1", "299.8,150.1,1", "29980 15010"},
+        {"the length in inches stepped", "click 718\ntype 732 11.00\nstep 734 up\n", "732", "11.01",
+         "210.0,279.7,0", "21000 27970"},
+        {"stepped in each unit in turn",
+         "type 711 215.0\nstep 713 up\nclick 718\nstep 714 up\nclick 717\nstep 713 down\nclick 718\n", "712",
+         "8.48", "215.3,297.0,0", "21530 29700"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const DialogRun r = Dialog(std::string("click 101\ntype 903 2\nselect 908 \"Size/Custom Size...\"\n") + c.script +
+                                       "dump " + c.tag + "\nclick 741\nclick 911\nprint\n",
+                                   "", "--cups-options");
+        ASSERT_EQ(r.result.status, 0) << r.result.err;
+        EXPECT_TRUE(r.Says("tag=" + std::string(c.tag) + " enabled value=\"" + c.shown + "\"")) << r.result.err;
+        const std::string options = r.result.out.substr(0, r.result.out.find_last_not_of('\n') + 1) + " ";
+        EXPECT_NE(options.find(NS "JTIFCommandTicket_0=1,2,0,1,4,0,1,false," + std::string(c.record) + " "),
+                  std::string::npos)
+            << options;
+        const std::string jtif = DeviceTicket(r);
+        const std::regex re("<([xy])-dimension syntax=\"integer\">([^<]*)<");
+        std::string size;
+        for (auto it = std::sregex_iterator(jtif.begin(), jtif.end(), re); it != std::sregex_iterator(); ++it)
+            size += (size.empty() ? "" : " ") + (*it)[2].str();
+        EXPECT_EQ(size, c.device) << jtif;
+    }
+}
+
 // After a window's OK what it added or edited is the selection; Delete
 // marks the record that moves into each place, and the list's state
 // decides whether the marks are selected.

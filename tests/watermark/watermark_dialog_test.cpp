@@ -11,6 +11,7 @@
 
 #include "watermark_dialog.h"
 #include "watermark_store.h"
+#include "watermark_ticket.h"
 
 namespace zqwm::test {
 
@@ -99,6 +100,51 @@ TEST_F(WatermarkDialog, WatermarksLiveAcrossRunsThroughEditRenameAndDelete) {
   DialogRun last = Dialog(kTeld, "click 1005\ndump 1003\n");
   EXPECT_TRUE(last.Says("ignored: 1005 disabled")) << last.result.err;
   EXPECT_NE(last.Dump("1003").find("items=[\"None\", \"Draft\", \"Void\"]"), std::string::npos) << last.result.err;
+}
+
+// The summary names what the pop-up shows, whether or not a save has
+// committed it yet, and lists the page-one box only beside a watermark; the
+// ticket of the print that follows agrees with it.
+TEST_F(WatermarkDialog, TheSummaryNamesWhatThePopUpShows) {
+  ASSERT_EQ(Dialog(kTeld, NewText("W1", "ONE") + NewText("W2", "TWO") + NewText("W5", "FIVE")).result.status, 0);
+  struct Case {
+    const char* what;
+    const char* script;
+    const char* shown;    // the pop-up's selected item
+    const char* name;     // the summary's watermark; nullptr: none
+    const char* box;      // the summary's page-one box
+    const char* text;     // the text literal sent
+  };
+  // Delete changes the store and a ticked box is remembered: those cases come last.
+  const Case cases[] = {
+      {"another chosen after a save", "select 1003 \"W1\"\nsave\nselect 1003 \"W2\"\n", "selected=2", "W2", "Off",
+       "(TWO)"},
+      {"none chosen after a save", "select 1003 \"W5\"\nsave\nselect 1003 0\n", "selected=0", nullptr, nullptr,
+       "<none>"},
+      {"the chosen one deleted after a save", "select 1003 \"W2\"\nsave\nclick 1005\n", "selected=0", nullptr,
+       nullptr, "<none>"},
+      {"the last one chosen after a delete", "select 1003 \"W1\"\nsave\nselect 1003 \"W5\"\n", "selected=2", "W5",
+       "Off", "(FIVE)"},
+      {"the box ticked without a save", "select 1003 \"W1\"\nsave\nclick 1009\n", "selected=1", "W1", "On",
+       "(ONE)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    DialogRun r = Dialog(kTeld, std::string(c.script) + "dump 1003\nsummary\nprint\n");
+    ASSERT_EQ(r.result.status, 0) << r.result.err;
+    EXPECT_NE(r.Dump("1003").find(c.shown), std::string::npos) << r.Dump("1003");
+    std::vector<std::string> summary;
+    std::istringstream lines(r.result.err);
+    for (std::string line; std::getline(lines, line);)
+      if (line.rfind("summary: Watermark | ", 0) == 0) summary.push_back(line.substr(21));
+    std::vector<std::string> expected;
+    if (c.name != nullptr) expected.push_back(std::string("Watermark: ") + c.name);
+    if (c.box != nullptr) expected.push_back(std::string("Print on Page 1 Only: ") + c.box);
+    EXPECT_EQ(summary, expected) << r.result.err;
+    EXPECT_EQ(r.Ticket("WMARKNameTicket"), c.name != nullptr ? zqwm::NameTicketHex(c.name) : "");
+    EXPECT_EQ(r.Ticket("WMARKTextTicket"), c.text);
+    EXPECT_EQ(r.Ticket("WMARKOnlyFirstTicket"), c.box != nullptr && std::string(c.box) == "On" ? "1" : "0");
+  }
 }
 
 TEST_F(WatermarkDialog, ANameInUseIsAskedAboutAndOverwrittenInPlace) {

@@ -110,8 +110,11 @@ std::string RewriteList(zqwm::WatermarkField field, const char* list) {
   const size_t end = json.find(']', at) + 1;
   if (list != nullptr) {
     json.replace(at + JsonKey(field).size(), end - at - JsonKey(field).size(), list);
-  } else {
-    json.erase(at, json.find('"', end) - at);
+  } else if (const size_t next = json.find('"', end); next < json.find('}', end)) {
+    json.erase(at, next - at);
+  } else {  // the last list: its comma goes with it
+    const size_t comma = json.rfind(',', at);
+    json.erase(comma, end - comma);
   }
   std::ofstream(StoreFile(), std::ios::trunc) << json;
   return json;
@@ -172,48 +175,73 @@ TEST(WatermarkStore, ADamagedStoreKeepsWhatCanBeReadAndTheRestAside) {
 }
 
 // A list missing as a whole: each watermark takes the element its type
-// fixes (a text has no picture path and scale 100, a picture no font), so
-// the watermarks that do not need the list stay; the others are kept aside.
+// fixes, so the watermarks that do not need the list stay; the others are
+// kept aside. A text has no picture path and scale 100; a picture is stored
+// blue, without font, at size 72, angle 45, density 25, in inches and with
+// no offsets, whatever its lists once held.
 TEST(WatermarkStore, AMissingListKeepsTheWatermarksWhoseTypeFixesIt) {
-  const std::vector<std::string> texts{"A", "B"}, pictures{"P"};
-  for (size_t f = 0; f < zqwm::kWMFieldCount; ++f) {
-    const auto field = static_cast<zqwm::WatermarkField>(f);
-    SCOPED_TRACE(zqwm::WatermarkPreferenceKeyName(field));
+  using F = zqwm::WatermarkField;
+  const std::vector<std::string> texts{"A", "B"}, pictures{"P"}, none;
+  struct Case {
+    F field;
+    std::vector<std::string> kept;    // names, in store order
+    std::vector<std::string> filled;  // the list as loaded
+  };
+  const std::vector<Case> cases{
+      {zqwm::kWMName, none, {}},
+      {zqwm::kWMText, none, {}},
+      {zqwm::kWMImagePath, texts, {"", ""}},
+      {zqwm::kWMType, none, {}},
+      {zqwm::kWMRed, pictures, {"0.000000"}},
+      {zqwm::kWMGreen, pictures, {"0.000000"}},
+      {zqwm::kWMBlue, pictures, {"1.000000"}},
+      {zqwm::kWMAlpha, pictures, {"1.000000"}},
+      {zqwm::kWMFontName, pictures, {""}},
+      {zqwm::kWMSize, pictures, {"72.000000"}},
+      {zqwm::kWMAngel, pictures, {"45"}},
+      {zqwm::kWMDensity, pictures, {"25"}},
+      {zqwm::kWMScale, texts, {"100", "100"}},
+      {zqwm::kWMSizeRadio, pictures, {"0"}},
+      {zqwm::kWMhOffset, pictures, {"0"}},
+      {zqwm::kWMvOffset, pictures, {"0"}},
+      {zqwm::kWMhMMOffset, pictures, {"0"}},
+      {zqwm::kWMvMMOffset, pictures, {"0"}},
+  };
+  ASSERT_EQ(cases.size(), static_cast<size_t>(zqwm::kWMFieldCount));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(zqwm::WatermarkPreferenceKeyName(c.field));
     zqtest::PrefsFolder prefs;
     WatermarkStore seed;
     seed.Append(zqtest::TextWatermark("A", "DRAFT"));
-    seed.Append(zqtest::PictureWatermark("P", "/home/alice/logo.png"));
+    // A picture as an older version stored it: values of its own where the
+    // type now fixes them.
+    zqwm::WatermarkRecord picture = zqtest::PictureWatermark("P", "/home/alice/logo.png");
+    picture.red = 0.25, picture.size = 48, picture.angle = 30, picture.density = 100, picture.hMMOffset = 7;
+    seed.Append(picture);
     seed.Append(zqtest::TextWatermark("B", "COPY"));
     ASSERT_TRUE(seed.Save(kNs, kPrinter));
-    const std::string json = RewriteList(field, nullptr);
+    const std::string json = RewriteList(c.field, nullptr);
 
-    const std::vector<std::string> kept = field == zqwm::kWMImagePath || field == zqwm::kWMScale ? texts
-                                          : field == zqwm::kWMFontName                          ? pictures
-                                                                                                : std::vector<std::string>{};
     WatermarkStore store = LoadAfresh();
-    ASSERT_EQ(store.List(zqwm::kWMName), kept);
-    for (size_t i = 0; i < kept.size(); ++i) {
-      const size_t was = *seed.IndexOfName(kept[i]);
+    ASSERT_EQ(store.List(zqwm::kWMName), c.kept);
+    EXPECT_EQ(store.List(c.field), c.filled);
+    // Every other list keeps what was stored.
+    for (size_t i = 0; i < c.kept.size(); ++i) {
+      const size_t was = *seed.IndexOfName(c.kept[i]);
       for (size_t g = 0; g < zqwm::kWMFieldCount; ++g) {
-        const auto other = static_cast<zqwm::WatermarkField>(g);
-        if (g != f) {
+        const auto other = static_cast<F>(g);
+        if (other != c.field) {
           EXPECT_EQ(store.List(other)[i], seed.List(other)[was]) << zqwm::WatermarkPreferenceKeyName(other);
         }
       }
     }
-    // The elements the type fixes: no path and scale 100 for text, no font for a picture.
-    const std::vector<std::string> filled = field == zqwm::kWMScale        ? std::vector<std::string>{"100", "100"}
-                                            : field == zqwm::kWMImagePath  ? std::vector<std::string>{"", ""}
-                                            : field == zqwm::kWMFontName   ? std::vector<std::string>{""}
-                                                                           : std::vector<std::string>{};
-    EXPECT_EQ(store.List(field), filled);
 
     // The next save writes the whole list back; the file as it was, with
     // the watermarks left out, stays beside it.
     ASSERT_TRUE(store.Save(kNs, kPrinter));
     const WatermarkStore again = LoadAfresh();
-    EXPECT_EQ(again.List(zqwm::kWMName), kept);
-    EXPECT_EQ(again.List(field).size(), kept.size());
+    EXPECT_EQ(again.List(zqwm::kWMName), c.kept);
+    EXPECT_EQ(again.List(c.field), c.filled);
     EXPECT_EQ(ReadAll(StoreFile() + ".damaged"), json);
   }
 }

@@ -101,8 +101,10 @@ int32_t SPCustomSizeTextEditCtrl::Update() {
     if (GetHideCount() <= 0) return 0;
     auto* partner = dynamic_cast<SPCustomSizeTextEditCtrl*>(GetTextEditForNumberEdit());
     if (partner == nullptr) return 0;
-    auto* partnerView = dynamic_cast<zqp::TextField*>(partner->GetControlPtr());
-    const std::string text = partnerView != nullptr ? partnerView->stringValue() : partner->DisplayText();
+    // The partner's display text, not its view's string: a stepper's step
+    // reaches the view through its formatter, which hands the text over
+    // (and so runs this update) before the view stores it.
+    const std::string text = partner->DisplayText();
     const zqcommon::InchMMValueRange* pr = partner->getRangeDataPtr();
     const int32_t converted =
         Decimals() == 1 ? MillimetreTenthsFromInchText(text) : InchHundredthsFromMillimetreText(text);

@@ -486,7 +486,6 @@ WatermarkRecord WatermarkEditPanelTELD::GetWMDataFromUIItems() {
     r.size = static_cast<float>(IntOf(this, kFontSizeStepper));
     r.angle = IntOf(this, kAngleStepper);
     r.density = IntOf(this, kDensityStepper);
-    r.scale = 100;
     r.sizeRadio = wmInchMmGroupPtr != nullptr && wmInchMmGroupPtr->GetcurRadio() == 1 ? kWMMillimetres : kWMInches;
     r.hOffset = IntOf(this, kHInchStepper);
     r.vOffset = IntOf(this, kVInchStepper);
@@ -496,13 +495,9 @@ WatermarkRecord WatermarkEditPanelTELD::GetWMDataFromUIItems() {
     r.type = kWMTypePicture;
     if (pictureNamePtr != nullptr) r.text = pictureNamePtr->GetText();
     if (chooseFilePtr != nullptr) r.imagePath = chooseFilePtr->Path();
-    r.red = 0, r.green = 0, r.blue = 1, r.alpha = 1;
-    r.size = 72;
-    r.angle = 45;
-    r.density = 25;
     r.scale = IntOf(this, kScaleStepper);
-    r.sizeRadio = kWMInches;
   }
+  ApplyFixedByType(&r);
   return r;
 }
 

@@ -227,14 +227,17 @@ bool WMOptionListCtrlTELD::GetValueToPreset() {
   return true;
 }
 
-bool WMOptionListCtrlTELD::ToGetSummaryText() { return GetValue() != 1; }
+// The summary names what the panel shows: the value is committed only when
+// the ticket is written, and until then (after Delete, or a choice not yet
+// saved) the committed number may name another watermark of the store.
+bool WMOptionListCtrlTELD::ToGetSummaryText() { return ShownValue() != 1; }
 
 int32_t WMOptionListCtrlTELD::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
   LayoutPDETELDw15* panel = OwningWatermarkPanel(*this);
   if (!ToGetSummaryText() || dictionary == nullptr || order == nullptr || panel == nullptr) return 0;
-  const int32_t v = GetValue();
+  const int32_t v = ShownValue();
   const std::string key = Localize(Bundle(*this), summaryKey_);
-  (*dictionary)[key] = panel->store().Field(kWMName, static_cast<size_t>(v >= 2 ? v - 2 : 0));
+  (*dictionary)[key] = panel->store().Field(kWMName, static_cast<size_t>(v - 2));
   order->push_back(key);
   return 0;
 }
@@ -242,11 +245,11 @@ int32_t WMOptionListCtrlTELD::GetSummaryText(zqpde::SummaryDictionary* dictionar
 int32_t WMCheckBoxTELD::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
   LayoutPDETELDw15* panel = OwningWatermarkPanel(*this);
   if (dictionary == nullptr || order == nullptr || panel == nullptr || panel->getOptionListCtrlPtr() == nullptr ||
-      panel->getOptionListCtrlPtr()->GetValue() == 1 || checkboxctrlIniDataPtr == nullptr)
+      !panel->getOptionListCtrlPtr()->ToGetSummaryText() || checkboxctrlIniDataPtr == nullptr)
     return 0;
   zqp::Bundle* bundle = Bundle(*this);
   const std::string key = Localize(bundle, checkboxctrlIniDataPtr->titleKey);
-  (*dictionary)[key] = Localize(bundle, GetValue() != 0 ? "On" : "Off");
+  (*dictionary)[key] = Localize(bundle, ViewState() != 0 ? "On" : "Off");
   order->push_back(key);
   return 0;
 }

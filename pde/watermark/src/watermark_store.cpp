@@ -90,16 +90,22 @@ std::optional<std::string> NumberAsText(WatermarkField field, double number) {
   return std::nullopt;
 }
 
-// The element a watermark's type fixes: a text watermark has no picture
-// path and its scale is always 100; a picture has no font. Nothing for an
-// element the type leaves open.
+std::array<std::string, kWMFieldCount> Format(const WatermarkRecord& r) {
+  return {RepairedUtf8(r.name), RepairedUtf8(r.text), RepairedUtf8(r.imagePath),          Integer(r.type),      Real(r.red),
+          Real(r.green),  Real(r.blue),    Real(r.alpha),        RepairedUtf8(r.fontName),           Real(r.size),
+          Integer(r.angle), Integer(r.density), Integer(r.scale), Integer(r.sizeRadio), Integer(r.hOffset),
+          Integer(r.vOffset), Integer(r.hMMOffset), Integer(r.vMMOffset)};
+}
+
+// The element a watermark's type fixes, as the store writes it; nothing for
+// an element the type leaves open or an unknown type.
 std::optional<std::string> ElementFixedByType(WatermarkField field, const std::optional<std::string>& typeText) {
   const std::optional<int32_t> type = typeText ? zqpde::DecimalInt32(*typeText) : std::nullopt;
-  if (!type) return std::nullopt;
-  if (type == kWMTypeText && field == kWMImagePath) return std::string();
-  if (type == kWMTypeText && field == kWMScale) return Integer(100);
-  if (type == kWMTypePicture && field == kWMFontName) return std::string();
-  return std::nullopt;
+  if (!type || !IsFixedByType(field, *type)) return std::nullopt;
+  WatermarkRecord fixed;
+  fixed.type = *type;
+  ApplyFixedByType(&fixed);
+  return Format(fixed)[field];
 }
 
 bool PreferenceKey(const std::string& ns, WatermarkField field, const std::string& printerID, std::string* key) {
@@ -114,6 +120,35 @@ const std::string kEmpty;
 
 const char* WatermarkPreferenceKeyName(WatermarkField field) {
   return field < kWMFieldCount ? kKeyNames[field] : "";
+}
+
+bool IsFixedByType(WatermarkField field, int32_t type) {
+  switch (type) {
+    case kWMTypeText: return field == kWMImagePath || field == kWMScale;
+    case kWMTypePicture:
+      switch (field) {
+        case kWMRed: case kWMGreen: case kWMBlue: case kWMAlpha: case kWMFontName: case kWMSize: case kWMAngel:
+        case kWMDensity: case kWMSizeRadio: case kWMhOffset: case kWMvOffset: case kWMhMMOffset: case kWMvMMOffset:
+          return true;
+        default: return false;
+      }
+    default: return false;
+  }
+}
+
+void ApplyFixedByType(WatermarkRecord* r) {
+  if (r->type == kWMTypeText) {
+    r->imagePath.clear();
+    r->scale = 100;
+  } else if (r->type == kWMTypePicture) {
+    r->red = 0, r->green = 0, r->blue = 1, r->alpha = 1;
+    r->fontName.clear();
+    r->size = 72;
+    r->angle = 45;
+    r->density = 25;
+    r->sizeRadio = kWMInches;
+    r->hOffset = r->vOffset = r->hMMOffset = r->vMMOffset = 0;
+  }
 }
 
 WatermarkLoadResult WatermarkStore::Load(const std::string& ticketNamespace, const std::string& printerID) {
@@ -254,13 +289,6 @@ std::optional<size_t> WatermarkStore::IndexOfName(const std::string& name) const
   const auto it = std::find(names.begin(), names.end(), name);
   if (it == names.end()) return std::nullopt;
   return static_cast<size_t>(it - names.begin());
-}
-
-std::array<std::string, kWMFieldCount> WatermarkStore::Format(const WatermarkRecord& r) {
-  return {RepairedUtf8(r.name), RepairedUtf8(r.text), RepairedUtf8(r.imagePath),          Integer(r.type),      Real(r.red),
-          Real(r.green),  Real(r.blue),    Real(r.alpha),        RepairedUtf8(r.fontName),           Real(r.size),
-          Integer(r.angle), Integer(r.density), Integer(r.scale), Integer(r.sizeRadio), Integer(r.hOffset),
-          Integer(r.vOffset), Integer(r.hMMOffset), Integer(r.vMMOffset)};
 }
 
 void WatermarkStore::Append(const WatermarkRecord& record) {

@@ -39,6 +39,13 @@ struct WatermarkRecord {
   int32_t hMMOffset = 0, vMMOffset = 0;  // millimetres
 };
 
+// The elements a watermark's type fixes, whatever the edit window showed:
+// a text watermark has no picture path and scale 100; a picture is printed
+// at its scale alone, so it keeps no font, colour, size, angle, density or
+// offsets of its own (blue, 72, 45 degrees, 25 %, inches, offsets 0).
+bool IsFixedByType(WatermarkField field, int32_t type);
+void ApplyFixedByType(WatermarkRecord* record);
+
 // What a load found: the watermarks stored (the longest list) and those
 // taken in. Fewer taken than stored, or an element converted, means the
 // stored lists were damaged; the preferences file as it was is then kept
@@ -58,12 +65,11 @@ class WatermarkStore {
   // cannot be read: a watermark is taken in when each of its 18 elements is
   // there and valid for its list (a number where text belongs becomes its
   // text when its meaning is plain). A list missing as a whole gives each
-  // watermark the element its type fixes: a text watermark's empty picture
-  // path and scale 100, a picture's empty font name. The rest (an entry of
-  // a shorter list, of a missing list the type does not fill, an element of
-  // the wrong kind) is left out, and the file as it was is kept beside the
-  // new one ("<file>.damaged") before the next write, so nothing the user
-  // had is lost. Text that is not UTF-8 has its stray bytes replaced.
+  // watermark the element its type fixes (ApplyFixedByType). The rest (an
+  // entry of a shorter list, of a missing list the type does not fill, an
+  // element of the wrong kind) is left out, and the file as it was is kept
+  // beside the new one ("<file>.damaged") before the next write, so nothing
+  // the user had is lost. Text that is not UTF-8 has its stray bytes replaced.
   WatermarkLoadResult Load(const std::string& ticketNamespace, const std::string& printerID);
   // Writes every list under the printer's keys and synchronises. False
   // when there is no printer or the preferences cannot be written.
@@ -91,7 +97,6 @@ class WatermarkStore {
 
  private:
   using Elements = std::array<std::vector<std::optional<std::string>>, kWMFieldCount>;
-  static std::array<std::string, kWMFieldCount> Format(const WatermarkRecord& record);
   WatermarkLoadResult TakeValid(const Elements& elements);
   Lists lists_;
 };
