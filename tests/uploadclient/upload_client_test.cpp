@@ -491,4 +491,41 @@ TEST_F(UploadClientTest, ConfigurationDocumentWithoutServersKeepsTheList) {
   }
 }
 
+// Blank in any script is blank: a login or password of ideographic,
+// no-break or other Unicode spaces sends nothing and keeps the job. Text
+// with such blanks around it is sent as typed, and the default server is
+// found through them too.
+TEST_F(UploadClientTest, UnicodeBlanksAreBlank) {
+  struct Case {
+    std::string login, password;
+    bool sent;
+  } cases[] = {
+      {"\u3000\u3000", "\u00a0", false},
+      {"alice", "\u2003\u2028", false},
+      {"\u0085\u202f", "secret", false},
+      {"\u3000alice", "pa\u00a0ss\u3000", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.login + "|" + c.password);
+    SetUp();
+    Configure("x\n50\nMain Server|" + Url("/main") + "\nSecond|" + Url("/second"));
+    root_->file("var/tlbx/tollboxclientdefault.conf", "\u3000Second\u00a0\r\n");
+    Job("(Report).ps", "%!PS\n");
+    const ClientRun run = RunClient("dump #server\n" + Submit(c.login, c.password));
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_TRUE(run.has("selected=1 items=[\"Main Server\", \"Second\"]")) << run.transcript;
+    EXPECT_EQ(InSpool("(Report).ps"), !c.sent) << run.transcript;
+    EXPECT_EQ(fs::exists(root_->path() + "/etc/tollboxprintclient.pref"), c.sent);
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!c.sent) {
+      EXPECT_EQ(requests_, 0);
+      continue;
+    }
+    EXPECT_EQ(checks_, std::vector<std::string>{"/second/restfulservice/IsUserExisted?" + c.login + "|" + c.password});
+    ASSERT_EQ(uploadParts_.size(), 5u) << run.transcript;
+    EXPECT_EQ(uploadParts_[1].content, c.login);
+    EXPECT_EQ(uploadParts_[2].content, c.password);
+  }
+}
+
 }  // namespace

@@ -87,6 +87,27 @@ TEST_F(UploadCore, DocumentNames) {
   for (const auto& c : cases) EXPECT_EQ(DocumentName(c.file, kNow), c.name) << c.file;
 }
 
+// The login and password of a submit and the default-server file are
+// trimmed of white space and line ends as Unicode knows them; bytes that
+// are not UTF-8 are text, never blank, and never cut apart.
+TEST_F(UploadCore, TrimsUnicodeWhiteSpace) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"  alice\r\n", "alice"},
+      {"\u3000\u3000", ""},            // ideographic spaces, an input method's blank
+      {"\u00a0", ""},                  // no-break space
+      {"\u2000\u2005\u200a\t", ""},    // the typographic spaces
+      {"\u2028\u2029\u0085\f\v", ""},  // line and paragraph separators, next line
+      {"\u202f\u205f\u1680", ""},
+      {"\u3000\u5c71\u7530\u3000\u592a\u90ce\u00a0\n", "\u5c71\u7530\u3000\u592a\u90ce"},  // blanks inside stay
+      {"\u00a0Main Server\u2029\r\n", "Main Server"},
+      {"\u200bx", "\u200bx"},  // a zero-width space is no white space
+      {"\xFF", "\xFF"},
+      {"\u3000\xE3\x80", "\xE3\x80"},  // a cut-off U+3000 is no blank
+      {"\xA0 pw \xC2", "\xA0 pw \xC2"},
+  };
+  for (const auto& [text, trimmed] : cases) EXPECT_EQ(Trim(text), trimmed) << text;
+}
+
 TEST_F(UploadCore, NewestJobByDateWithExactExtension) {
   namespace fs = std::filesystem;
   auto dir = fs::temp_directory_path() / ("tollbox-spool-" + std::to_string(getpid()));

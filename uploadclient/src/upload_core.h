@@ -139,6 +139,9 @@ struct RememberedChoice {
   std::string server;
 };
 std::optional<RememberedChoice> ParseRememberedChoice(std::string_view text);
+// The text without the white space and line ends around it, white space as
+// Unicode means it (U+3000, U+00A0, U+2028...). Bytes that are not UTF-8
+// count as text.
 std::string Trim(std::string_view text);
 
 // ---- the server exchange --------------------------------------------------------
