@@ -15,6 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <mutex>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -525,6 +526,29 @@ TEST_F(UploadClientTest, UnicodeBlanksAreBlank) {
     ASSERT_EQ(uploadParts_.size(), 5u) << run.transcript;
     EXPECT_EQ(uploadParts_[1].content, c.login);
     EXPECT_EQ(uploadParts_[2].content, c.password);
+  }
+}
+
+// A title holding decimal digits of any script is replaced by the time
+// stamp, in the window and as the file name the server gets; other
+// numbers are no digits.
+TEST_F(UploadClientTest, TitleWithDigitsOfAnyScriptGetsTheTimeStamp) {
+  const std::pair<std::string, bool> cases[] = {
+      {"\u8acb\u6c42\u66f8\uff12\uff10\uff12\uff13", true},  // full-width digits
+      {"\u8acb\u6c42\u66f8 \u216b", false},                  // a Roman numeral
+  };
+  for (const auto& [title, stamped] : cases) {
+    SCOPED_TRACE(title);
+    SetUp();
+    Job("(" + title + ").ps", "%!PS\n");
+    const ClientRun run = RunClient("dump #document\n" + Submit());
+    std::smatch shown;
+    ASSERT_TRUE(std::regex_search(run.transcript, shown, std::regex("#document.* value=\"([^\"]*)\""))) << run.transcript;
+    EXPECT_TRUE(stamped ? std::regex_match(shown[1].str(), std::regex("\\d{8}_\\d{6}")) : shown[1] == title)
+        << shown[1];
+    std::lock_guard<std::mutex> lock(mutex_);
+    ASSERT_EQ(uploadParts_.size(), 5u) << run.transcript;
+    EXPECT_EQ(uploadParts_[0].headers, "name=printfile filename=" + shown[1].str() + " type=text/plain");
   }
 }
 

@@ -284,9 +284,22 @@ std::string TimeStamp(std::time_t when) {
   return buf;
 }
 
+namespace {
+bool HoldsDigitOrPlus(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    char32_t cp = 0;
+    if (!zqp::NextCodePoint(text, pos, cp)) {
+      ++pos;  // a byte that is not UTF-8 is no digit
+      continue;
+    }
+    if (cp == '+' || u_charType(static_cast<UChar32>(cp)) == U_DECIMAL_DIGIT_NUMBER) return true;
+  }
+  return false;
+}
+}  // namespace
+
 std::string ConvertToUnicode(const std::string& name, std::time_t now) {
-  bool digitOrPlus = std::any_of(name.begin(), name.end(), [](char c) { return (c >= '0' && c <= '9') || c == '+'; });
-  return digitOrPlus ? TimeStamp(now) : name;
+  return HoldsDigitOrPlus(name) ? TimeStamp(now) : name;
 }
 
 std::string DocumentName(const std::string& fileName, std::time_t now) {
