@@ -35,6 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (unsigned char c : tollbox::EscapeForLog(parts[3]))
     if (c < 0x20 || c == 0x7F) std::abort();
   (void)tollbox::ParseRememberedChoice(parts[4]);
+  // Trimming takes whole characters off the ends, never part of one.
+  const std::string trimmed = tollbox::Trim(parts[4]);
+  if (parts[4].find(trimmed) == std::string_view::npos || (zqp::IsValidUtf8(parts[4]) && !zqp::IsValidUtf8(trimmed)))
+    std::abort();
   for (const auto& s : config.servers) {
     const std::string url = tollbox::AccountCheckUrl(s.url, std::string(parts[2]), std::string(parts[4]));
     if (tollbox::UrlForLog(url).find('?') != std::string::npos) std::abort();

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <mutex>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -488,6 +489,66 @@ TEST_F(UploadClientTest, ConfigurationDocumentWithoutServersKeepsTheList) {
     EXPECT_EQ(Read(root_->path() + "/var/tlbx/tollboxprintclient.conf"), conf);
     std::lock_guard<std::mutex> lock(mutex_);
     EXPECT_EQ(uploads_, std::vector<std::string>{"/old/restfulservice/PrintClientFileUpload"});
+  }
+}
+
+// Blank in any script is blank: a login or password of ideographic,
+// no-break or other Unicode spaces sends nothing and keeps the job. Text
+// with such blanks around it is sent as typed, and the default server is
+// found through them too.
+TEST_F(UploadClientTest, UnicodeBlanksAreBlank) {
+  struct Case {
+    std::string login, password;
+    bool sent;
+  } cases[] = {
+      {"\u3000\u3000", "\u00a0", false},
+      {"alice", "\u2003\u2028", false},
+      {"\u0085\u202f", "secret", false},
+      {"\u3000alice", "pa\u00a0ss\u3000", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.login + "|" + c.password);
+    SetUp();
+    Configure("x\n50\nMain Server|" + Url("/main") + "\nSecond|" + Url("/second"));
+    root_->file("var/tlbx/tollboxclientdefault.conf", "\u3000Second\u00a0\r\n");
+    Job("(Report).ps", "%!PS\n");
+    const ClientRun run = RunClient("dump #server\n" + Submit(c.login, c.password));
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_TRUE(run.has("selected=1 items=[\"Main Server\", \"Second\"]")) << run.transcript;
+    EXPECT_EQ(InSpool("(Report).ps"), !c.sent) << run.transcript;
+    EXPECT_EQ(fs::exists(root_->path() + "/etc/tollboxprintclient.pref"), c.sent);
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!c.sent) {
+      EXPECT_EQ(requests_, 0);
+      continue;
+    }
+    EXPECT_EQ(checks_, std::vector<std::string>{"/second/restfulservice/IsUserExisted?" + c.login + "|" + c.password});
+    ASSERT_EQ(uploadParts_.size(), 5u) << run.transcript;
+    EXPECT_EQ(uploadParts_[1].content, c.login);
+    EXPECT_EQ(uploadParts_[2].content, c.password);
+  }
+}
+
+// A title holding decimal digits of any script is replaced by the time
+// stamp, in the window and as the file name the server gets; other
+// numbers are no digits.
+TEST_F(UploadClientTest, TitleWithDigitsOfAnyScriptGetsTheTimeStamp) {
+  const std::pair<std::string, bool> cases[] = {
+      {"\u8acb\u6c42\u66f8\uff12\uff10\uff12\uff13", true},  // full-width digits
+      {"\u8acb\u6c42\u66f8 \u216b", false},                  // a Roman numeral
+  };
+  for (const auto& [title, stamped] : cases) {
+    SCOPED_TRACE(title);
+    SetUp();
+    Job("(" + title + ").ps", "%!PS\n");
+    const ClientRun run = RunClient("dump #document\n" + Submit());
+    std::smatch shown;
+    ASSERT_TRUE(std::regex_search(run.transcript, shown, std::regex("#document.* value=\"([^\"]*)\""))) << run.transcript;
+    EXPECT_TRUE(stamped ? std::regex_match(shown[1].str(), std::regex("\\d{8}_\\d{6}")) : shown[1] == title)
+        << shown[1];
+    std::lock_guard<std::mutex> lock(mutex_);
+    ASSERT_EQ(uploadParts_.size(), 5u) << run.transcript;
+    EXPECT_EQ(uploadParts_[0].headers, "name=printfile filename=" + shown[1].str() + " type=text/plain");
   }
 }
 

@@ -83,8 +83,52 @@ TEST_F(UploadCore, DocumentNames) {
       {"(Quarterly report).ps", "Quarterly report"},
       // Not UTF-8 (Latin-1): what the window shows, U+FFFD for each bad byte.
       {"(Caf\xE9 menu).ps", "Caf\xEF\xBF\xBD menu"},
+      {"(\u8acb\u6c42\u66f8\uff12\uff10\uff12\uff13).ps.gz", "20240131_154500"},  // full-width digits
   };
   for (const auto& c : cases) EXPECT_EQ(DocumentName(c.file, kNow), c.name) << c.file;
+}
+
+// "[\d+]" with \d any decimal digit (General_Category Nd), whatever the
+// script; other kinds of number are no digits.
+TEST_F(UploadCore, DecimalDigitsOfEveryScriptGiveTheTimeStamp) {
+  const std::pair<const char*, bool> cases[] = {
+      {"Invoice 2023", true},
+      {"\u8acb\u6c42\u66f8\uff12\uff10\uff12\uff13", true},         // full-width
+      {"\u0641\u0627\u062a\u0648\u0631\u0629 \u0662\u0660", true},  // Arabic-Indic
+      {"Report \u06f3", true},                                      // Extended Arabic-Indic
+      {"\u091a\u093e\u0932\u093e\u0928 \u0968\u0966", true},        // Devanagari
+      {"Set \U0001D7D8", true},  // a mathematical digit, outside the BMP
+      {"A+B", true},
+      {"Chapter \u216b", false},  // Roman numeral twelve, a letter number
+      {"Area m\u00b2", false},    // superscript two
+      {"Step \u2460", false},     // circled one
+      {"Quarterly report", false},
+      {"\u8acb\u6c42\u66f8", false},
+      {"Caf\xE9 \xEF\xBC menu", false},  // not UTF-8, among it a cut-off full-width digit
+  };
+  for (const auto& [name, stamped] : cases)
+    EXPECT_EQ(ConvertToUnicode(name, kNow), stamped ? "20240131_154500" : name) << name;
+}
+
+// The login and password of a submit and the default-server file are
+// trimmed of white space and line ends as Unicode knows them; bytes that
+// are not UTF-8 are text, never blank, and never cut apart.
+TEST_F(UploadCore, TrimsUnicodeWhiteSpace) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"  alice\r\n", "alice"},
+      {"\u3000\u3000", ""},            // ideographic spaces, an input method's blank
+      {"\u00a0", ""},                  // no-break space
+      {"\u2000\u2005\u200a\t", ""},    // the typographic spaces
+      {"\u2028\u2029\u0085\f\v", ""},  // line and paragraph separators, next line
+      {"\u202f\u205f\u1680", ""},
+      {"\u3000\u5c71\u7530\u3000\u592a\u90ce\u00a0\n", "\u5c71\u7530\u3000\u592a\u90ce"},  // blanks inside stay
+      {"\u00a0Main Server\u2029\r\n", "Main Server"},
+      {"\u200bx", "\u200bx"},  // a zero-width space is no white space
+      {"\xFF", "\xFF"},
+      {"\u3000\xE3\x80", "\xE3\x80"},  // a cut-off U+3000 is no blank
+      {"\xA0 pw \xC2", "\xA0 pw \xC2"},
+  };
+  for (const auto& [text, trimmed] : cases) EXPECT_EQ(Trim(text), trimmed) << text;
 }
 
 TEST_F(UploadCore, NewestJobByDateWithExactExtension) {

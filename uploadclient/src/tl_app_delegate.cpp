@@ -287,6 +287,8 @@ std::optional<std::string> TLAppDelegate::getDataFrom(const std::string& url, st
 
 void TLAppDelegate::upload() {
   if (!_login_field || !_password_field || !serverSelector) return;
+  // Blanks of any script are blank; what is sent is the text as typed, as
+  // a password may well begin or end with a space.
   if (Trim(_login_field->stringValue()).empty() || Trim(_password_field->stringValue()).empty()) return;
   if (_transfer) return;  // one upload at a time
   const int index = serverSelector->indexOfSelectedItem();

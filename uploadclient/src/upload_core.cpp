@@ -13,6 +13,7 @@
 #include <random>
 
 #include <nlohmann/json.hpp>
+#include <unicode/uchar.h>
 
 #include "zqp/utf8.h"
 
@@ -107,10 +108,20 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 }
 
 std::string Trim(std::string_view text) {
-  std::size_t b = 0, e = text.size();
-  while (b < e && IsSpace(text[b])) ++b;
-  while (e > b && IsSpace(text[e - 1])) --e;
-  return std::string(text.substr(b, e - b));
+  // White space is Unicode's (ICU's White_Space): an input method's
+  // ideographic space or a no-break space is as blank as a space. A byte
+  // that is not UTF-8 is no white space, so a cut never falls inside a
+  // character and such text is never taken for blank.
+  std::size_t first = std::string_view::npos, end = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t start = pos;
+    char32_t cp = 0;
+    if (!zqp::NextCodePoint(text, pos, cp)) ++pos;
+    else if (u_isUWhiteSpace(static_cast<UChar32>(cp))) continue;
+    if (first == std::string_view::npos) first = start;
+    end = pos;
+  }
+  return first == std::string_view::npos ? std::string() : std::string(text.substr(first, end - first));
 }
 
 std::optional<Server> ParseServerLine(const std::string& line) {
@@ -273,9 +284,22 @@ std::string TimeStamp(std::time_t when) {
   return buf;
 }
 
+namespace {
+bool HoldsDigitOrPlus(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    char32_t cp = 0;
+    if (!zqp::NextCodePoint(text, pos, cp)) {
+      ++pos;  // a byte that is not UTF-8 is no digit
+      continue;
+    }
+    if (cp == '+' || u_charType(static_cast<UChar32>(cp)) == U_DECIMAL_DIGIT_NUMBER) return true;
+  }
+  return false;
+}
+}  // namespace
+
 std::string ConvertToUnicode(const std::string& name, std::time_t now) {
-  bool digitOrPlus = std::any_of(name.begin(), name.end(), [](char c) { return (c >= '0' && c <= '9') || c == '+'; });
-  return digitOrPlus ? TimeStamp(now) : name;
+  return HoldsDigitOrPlus(name) ? TimeStamp(now) : name;
 }
 
 std::string DocumentName(const std::string& fileName, std::time_t now) {

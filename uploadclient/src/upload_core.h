@@ -126,7 +126,10 @@ bool IsTooLarge(std::uint64_t size, const std::optional<std::uint64_t>& maxJobBy
 
 // "yyyyMMdd_HHmmss" in local time.
 std::string TimeStamp(std::time_t when);
-// A name holding a decimal digit or "+" is replaced by the time stamp.
+// A name holding "+" or a decimal digit of any script (General_Category
+// Nd: full-width, Arabic-Indic, Devanagari...) is replaced by the time
+// stamp; numbers that are no decimal digit (Roman numerals, superscripts)
+// do not count.
 std::string ConvertToUnicode(const std::string& name, std::time_t now);
 // The title out of a spool file name "(Title).ps" (or "(Title).ps.gz"), as
 // valid UTF-8: bytes of another encoding become U+FFFD, as the window
@@ -139,6 +142,9 @@ struct RememberedChoice {
   std::string server;
 };
 std::optional<RememberedChoice> ParseRememberedChoice(std::string_view text);
+// The text without the white space and line ends around it, white space as
+// Unicode means it (U+3000, U+00A0, U+2028...). Bytes that are not UTF-8
+// count as text.
 std::string Trim(std::string_view text);
 
 // ---- the server exchange --------------------------------------------------------
