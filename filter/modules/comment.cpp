@@ -21,10 +21,10 @@ constexpr const char* kJobInfo = "@PJL COMMENT ZQJOBINFO ";
 // The choice names the writers below act on.
 using Word = std::pair<const char*, const char*>;  // choice (or part of it), device word
 constexpr const char* kStapleOff[] = {"None", "SaddleStaple"};
-constexpr Word kStaplePositions[] = {{"LeftDouble", "LEFTDUAL"},        {"UpperLeftSingle", "TOPLEFT"},
-                                     {"TopDouble", "TOPDUAL"},          {"UpperRightSingle", "TOPRIGHT"},
-                                     {"RightDouble", "RIGHTDUAL"},      {"LowerRightSingle", "BOTTOMRIGHT"},
-                                     {"BottomDouble", "BOTTOMDUAL"},    {"LowerLeftSingle", "BOTTOMLEFT"}};
+constexpr Word kStaplePositions[] = {{"LeftDouble", "LEFTDUAL"},     {"UpperLeftSingle", "TOPLEFT"},
+                                     {"TopDouble", "TOPDUAL"},       {"UpperRightSingle", "TOPRIGHT"},
+                                     {"RightDouble", "RIGHTDUAL"},   {"LowerRightSingle", "BOTTOMRIGHT"},
+                                     {"BottomDouble", "BOTTOMDUAL"}, {"LowerLeftSingle", "BOTTOMLEFT"}};
 constexpr const char* kPunchOff = "None";
 constexpr Word kPunchLocations[] = {{"Left", "LEFT"}, {"Top", "TOP"}, {"Right", "RIGHT"}, {"Bottom", "BOTTOM"}};
 constexpr Word kPunchHoles[] = {{"2Holes", "TWO"}, {"3Holes", "THREE"}, {"4Holes", "FOUR"}, {"CoilPunch", "COIL"}};

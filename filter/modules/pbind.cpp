@@ -164,7 +164,8 @@ std::vector<ChoiceRule> PBindChoiceRules() {
   std::vector<std::string> coverSizes = named;
   coverSizes.emplace_back("DL");  // taken as Tabloid
   std::vector<ChoiceRule> rules = {
-      {"ZQPBindPosition", "perfect binding", OneOf(std::vector<std::string>{"None", "BindLeft", "BindRight", "BindTop"})},
+      {"ZQPBindPosition", "perfect binding",
+       OneOf(std::vector<std::string>{"None", "BindLeft", "BindRight", "BindTop"})},
       {"ZQPBindTrimming", "perfect binding",
        [](std::string_view c) { return c == "None" || c.rfind("1Edge", 0) == 0 || c.rfind("3Edge", 0) == 0; }},
       {"ZQPBindCoverPageSize", "perfect binding", OneOf(coverSizes)},
