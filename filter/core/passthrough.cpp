@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "choice_rules.h"
 #include "dispatch.h"
 #include "engine.h"
 #include "feature_table.h"
@@ -290,35 +291,53 @@ bool GetDLOutputMode(const Job& job, std::string& out) {
   return value != nullptr;
 }
 
+namespace {
+
+// The choices colour processing reads: colour mode, RGB correction (with
+// the input profile), image type and engine screen.
+constexpr std::string_view kColorMode = "Color";
+constexpr struct {
+  std::string_view correction;
+  int srgb, adobe;
+} kIntent[] = {{"Perceptual", 41, 49}, {"Saturation", 43, 51}, {"RelativeC", 45, 53}, {"AbsoluteC", 47, 55}};
+constexpr std::string_view kNoCorrection = "None";
+constexpr std::string_view kInputProfiles[] = {"SRGB", "AdobeRGB"};
+constexpr struct {
+  std::string_view type;
+  int value;
+} kImage[] = {{"Standard", 11}, {"Photo", 13}, {"Presentation", 15}, {"sRGB", 17}, {"POP", 19}};
+constexpr std::string_view kImageOff = "Off";
+constexpr std::string_view kScreens[] = {"Screen1", "Screen2", "Screen3"};
+constexpr std::string_view kScreenAuto = "Auto";
+// The frame mode, the halftone of monochrome devices and the ARK build's
+// output-mode resolutions.
+constexpr std::string_view kFrameModes[] = {"True", "False"};
+constexpr std::string_view kHalftones[] = {"Fineness", "Gradation"};
+constexpr std::string_view kResolutions[] = {"600x600", "1200x1200"};
+
+}  // namespace
+
 ColorProcessing ComputeColorProcessing(std::string_view cm, std::string_view it, std::string_view ip,
                                        std::string_view rc, std::string_view es) {
   ColorProcessing result;
   // The CPR value: a triple (x, x, x + 1), or 31 throughout.
   int x = 0;
   bool flat31 = false;
-  if (cm != "Color") {
+  if (cm != kColorMode) {
     x = it.empty() ? 11 : 33;
   } else {
-    static constexpr struct {
-      std::string_view correction;
-      int srgb, adobe;
-    } kIntent[] = {{"Perceptual", 41, 49}, {"Saturation", 43, 51}, {"RelativeC", 45, 53}, {"AbsoluteC", 47, 55}};
-    static constexpr struct {
-      std::string_view type;
-      int value;
-    } kImage[] = {{"Standard", 11}, {"Photo", 13}, {"Presentation", 15}, {"sRGB", 17}, {"POP", 19}};
     bool named = false;
     for (const auto& k : kIntent) {
       if (rc == k.correction) {
         named = true;
-        x = ip == "SRGB" ? k.srgb : ip == "AdobeRGB" ? k.adobe : 0;
+        x = ip == kInputProfiles[0] ? k.srgb : ip == kInputProfiles[1] ? k.adobe : 0;
       }
     }
-    if (!named && rc == "None") {
+    if (!named && rc == kNoCorrection) {
       for (const auto& k : kImage) {
         if (it == k.type) x = k.value;
       }
-      if (it == "Off") flat31 = true;
+      if (it == kImageOff) flat31 = true;
     } else if (!named) {
       x = it.empty() ? 11 : 0;
     }
@@ -333,14 +352,13 @@ ColorProcessing ComputeColorProcessing(std::string_view cm, std::string_view it,
   }
 
   // Screens: a fixed value in all six; "Auto" follows the CPR value.
-  static constexpr std::string_view kScreens[] = {"Screen1", "Screen2", "Screen3"};
   for (int i = 0; i < 3; ++i) {
     if (es == kScreens[i]) {
       result.trc = true;
-      std::fill(std::begin(result.trcValues), std::end(result.trcValues), (cm == "Color" ? 61 : 64) + i);
+      std::fill(std::begin(result.trcValues), std::end(result.trcValues), (cm == kColorMode ? 61 : 64) + i);
     }
   }
-  if (es == "Auto" && result.cpr) {
+  if (es == kScreenAuto && result.cpr) {
     result.trc = true;
     for (int i = 0; i < 6; ++i) result.trcValues[i] = result.cprValues[i % 3];
   }
@@ -410,21 +428,21 @@ class DecompHandler : public TokenHandler {
     const bool ark = job_.profile.decomp == DecompVariant::Ark;
 
     if (!ark && keyword == "*ZQFrameMode") {
-      if (choice == "True") {
+      if (choice == kFrameModes[0]) {
         Pjl("@PJL SET RESOLUTION=600\n@PJL SET BITSPERPIXEL=1\n@PJL SET JOBATTR=\"@DRDM=RASTER\"\n");
-      } else if (choice == "False") {
-        Pjl(outputMode_ == "1200x1200" ? "@PJL SET RESOLUTION=1200\n@PJL SET BITSPERPIXEL=1\n"
+      } else if (choice == kFrameModes[1]) {
+        Pjl(outputMode_ == kResolutions[1] ? "@PJL SET RESOLUTION=1200\n@PJL SET BITSPERPIXEL=1\n"
                                        : "@PJL SET RESOLUTION=600\n@PJL SET BITSPERPIXEL=8\n");
         Pjl("@PJL SET JOBATTR=\"@DRDM=RASTER\"\n");
       }
     }
     if (ark && keyword == "*ZQOutputMode") {
-      if (choice == "600x600") d.resolution = 600;
-      if (choice == "1200x1200") d.resolution = 1200;
+      if (choice == kResolutions[0]) d.resolution = 600;
+      if (choice == kResolutions[1]) d.resolution = 1200;
     }
 
     if (monochrome_ && keyword == "*ZQHalftone") {
-      const char* value = choice == "Fineness" ? "64" : choice == "Gradation" ? "66" : nullptr;
+      const char* value = choice == kHalftones[0] ? "64" : choice == kHalftones[1] ? "66" : nullptr;
       if (value != nullptr) {
         for (const char* name : {"TTRC", "GTRC", "ITRC", "TSCR", "GSCR", "ISCR"}) {
           Pjl(std::string("@PJL SET JOBATTR=\"@") + name + "=" + value + "\"\n");
@@ -543,6 +561,39 @@ bool OutputPSStreamtoFileandInsertPJLforFeaturePDE(Job& job, int inFd, int tempF
   }
   CopyBackHandler copy(job.out);
   return PumpLines(tempFd, copy) == PumpResult::End;
+}
+
+std::vector<ChoiceRule> DecompositionChoiceRules() {
+  std::vector<ChoiceRule> rules;
+  // The feature table: one rule per keyword, its choices exactly.
+  std::vector<std::pair<std::string, std::vector<std::string>>> table;
+  for (const auto& row : FeaturePPDKeyNameandMarkedValuetoPJLCommand()) {
+    if (table.empty() || table.back().first != row.keyword) table.push_back({row.keyword, {}});
+    table.back().second.push_back(row.choice);
+  }
+  for (const auto& [keyword, choices] : table) rules.push_back({keyword, "feature sections", OneOf(choices)});
+
+  const auto names = [](const auto& list, auto field) {
+    std::vector<std::string> out;
+    for (const auto& entry : list) out.emplace_back(field(entry));
+    return out;
+  };
+  const auto same = [](std::string_view v) { return v; };
+  std::vector<std::string> corrections = names(kIntent, [](const auto& k) { return k.correction; });
+  corrections.emplace_back(kNoCorrection);
+  std::vector<std::string> images = names(kImage, [](const auto& k) { return k.type; });
+  images.emplace_back(kImageOff);
+  std::vector<std::string> screens = names(kScreens, same);
+  screens.emplace_back(kScreenAuto);
+  rules.push_back({"ZQColorMode", "colour processing", OneOf(std::vector<std::string>{std::string(kColorMode)})});
+  rules.push_back({"ZQRGBCorrection", "colour processing", OneOf(corrections)});
+  rules.push_back({"ZQRGBInputProfile", "colour processing", OneOf(names(kInputProfiles, same))});
+  rules.push_back({"ZQRGBImageType", "colour processing", OneOf(images)});
+  rules.push_back({"ZQEngineScreen", "colour processing", OneOf(screens)});
+  rules.push_back({"ZQFrameMode", "frame mode", OneOf(names(kFrameModes, same))});
+  rules.push_back({"ZQHalftone", "halftone", OneOf(names(kHalftones, same))});
+  rules.push_back({"ZQOutputMode", "resolution", OneOf(names(kResolutions, same))});
+  return rules;
 }
 
 }  // namespace zqf

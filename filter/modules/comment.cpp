@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 
+#include "../core/choice_rules.h"
 #include "modules.h"
 #include "table_support.h"
 
@@ -16,6 +17,32 @@ namespace zqf {
 namespace {
 
 constexpr const char* kJobInfo = "@PJL COMMENT ZQJOBINFO ";
+
+// The choice names the writers below act on.
+using Word = std::pair<const char*, const char*>;  // choice (or part of it), device word
+constexpr const char* kStapleOff[] = {"None", "SaddleStaple"};
+constexpr Word kStaplePositions[] = {{"LeftDouble", "LEFTDUAL"},     {"UpperLeftSingle", "TOPLEFT"},
+                                     {"TopDouble", "TOPDUAL"},       {"UpperRightSingle", "TOPRIGHT"},
+                                     {"RightDouble", "RIGHTDUAL"},   {"LowerRightSingle", "BOTTOMRIGHT"},
+                                     {"BottomDouble", "BOTTOMDUAL"}, {"LowerLeftSingle", "BOTTOMLEFT"}};
+constexpr const char* kPunchOff = "None";
+constexpr Word kPunchLocations[] = {{"Left", "LEFT"}, {"Top", "TOP"}, {"Right", "RIGHT"}, {"Bottom", "BOTTOM"}};
+constexpr Word kPunchHoles[] = {{"2Holes", "TWO"}, {"3Holes", "THREE"}, {"4Holes", "FOUR"}, {"CoilPunch", "COIL"}};
+constexpr const char* kSignatureLeft[] = {"LeftSig", "LeftSigCenterStaple", "LeftSigFold"};
+constexpr const char* kSignatureRight[] = {"RightSig", "RightSigCenterStaple", "RightSigFold"};
+constexpr const char* kTonerSaverUserInput = "UserInput";
+constexpr Word kTonerSaverModes[] = {
+    {"false", "OFF"}, {"true", "ON"}, {"Mode1", "MODE1"}, {"Mode2", "MODE2"}, {"Mode3", "MODE3"}};
+constexpr Word kBannerSheets[] = {{"None", "OFF"}, {"UserPrinterSetting", "DEVICE"}, {"PrintStartPage", "START"}};
+constexpr const char* kColorModes[] = {"Color", "Black"};
+
+template <typename Range>
+bool IsOneOf(std::string_view choice, const Range& names) {
+  for (const char* n : names) {
+    if (choice == n) return true;
+  }
+  return false;
+}
 
 bool Has(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
@@ -42,13 +69,48 @@ bool ParseWholeInt(std::string_view text, int32_t& out) {
   return true;
 }
 
+// The first word whose key the choice contains, or nullptr.
+template <typename Range>
+const char* FirstFound(const std::string& choice, const Range& words) {
+  for (const auto& [key, word] : words) {
+    if (Has(choice, key)) return word;
+  }
+  return nullptr;
+}
+
+// The device word of the first pair whose choice equals the choice.
+template <typename Range>
+const char* Exactly(std::string_view choice, const Range& words) {
+  for (const auto& [key, word] : words) {
+    if (choice == key) return word;
+  }
+  return nullptr;
+}
+
+// The sheet count of a booklet subset ("20Sheets" divides every 20 sheets),
+// empty when the subset names none.
+std::string SubsetThreshold(const std::string& subset) {
+  const std::string threshold = subset.substr(0, subset.find("Sheet"));
+  if (threshold.empty() || threshold.find_first_not_of("0123456789") != std::string::npos) return {};
+  return threshold;
+}
+
+// The line-weight digit with its sign ("-2" for "Strongly2"), empty for a
+// choice that names neither direction or no digit.
+std::string LineWeightStep(const std::string& weight) {
+  if (!Has(weight, "Strongly") && !Has(weight, "Weakly")) return {};
+  const size_t digit = weight.find_first_of("0123456789");
+  if (digit == std::string::npos) return {};
+  return (Has(weight, "Strongly") ? "-" : "") + std::string(1, weight[digit]);
+}
+
 // The job's colour as the device should see it: COLOR, GRAYSCALE, or
 // nothing when the choice is one the rule does not know.
 const char* ColorWord(const Job& job) {
   const std::string& mode = job.mod.comment.colorMode;
   if (mode.empty()) return IsColorDeivce(job) && getDefaultColorMode(job) ? "COLOR" : "GRAYSCALE";
-  if (mode == "Color") return "COLOR";
-  if (mode == "Black") return "GRAYSCALE";
+  if (mode == kColorModes[0]) return "COLOR";
+  if (mode == kColorModes[1]) return "GRAYSCALE";
   return PpdHasOption(job, "ZQColorMode") ? nullptr : "GRAYSCALE";
 }
 
@@ -177,14 +239,7 @@ void OutputEPJLCommandforBooklet(Job& job) {
 void OutputEPJLCommandforBannerSheet(Job& job) {
   const auto& r = job.mod.comment;
   if (r.bannerSheet.empty()) return;
-  const char* value = nullptr;
-  if (r.printType == OptionSecurePrint || r.bannerSheet == "None") {
-    value = "OFF";
-  } else if (r.bannerSheet == "UserPrinterSetting") {
-    value = "DEVICE";
-  } else if (r.bannerSheet == "PrintStartPage") {
-    value = "START";
-  }
+  const char* value = r.printType == OptionSecurePrint ? "OFF" : Exactly(r.bannerSheet, kBannerSheets);
   if (value != nullptr) ZQfputs(std::string("@PJL SET JOBATTR=\"@BANR=") + value + "\"\n", job.out);
 }
 
@@ -196,7 +251,7 @@ void OutputEPJLCommandforMRVNAdjustRegi(Job& job) {
 void OutputEPJLCommandForTonerSaver(Job& job) {
   const auto& r = job.mod.comment;
   if (r.tonerSaver.empty()) return;
-  if (r.tonerSaver == "UserInput") {
+  if (r.tonerSaver == kTonerSaverUserInput) {
     if (r.tonerReduction.size() < 8) return;
     const long long rate = std::strtoll(r.tonerReduction.c_str() + 7, nullptr, 10);
     if (rate <= 0) {
@@ -209,10 +264,8 @@ void OutputEPJLCommandForTonerSaver(Job& job) {
     WritePjlLine(job, "@PJL SET REDUCTIONRATE=%d\n", {&capped});
     return;
   }
-  static const std::pair<const char*, const char*> kModes[] = {
-      {"false", "OFF"}, {"true", "ON"}, {"Mode1", "MODE1"}, {"Mode2", "MODE2"}, {"Mode3", "MODE3"}};
-  for (const auto& [choice, mode] : kModes) {
-    if (r.tonerSaver == choice) ZQfputs(std::string("@PJL SET ECONOMODE=") + mode + "\n", job.out);
+  if (const char* mode = Exactly(r.tonerSaver, kTonerSaverModes)) {
+    ZQfputs(std::string("@PJL SET ECONOMODE=") + mode + "\n", job.out);
   }
   ZQfputs("@PJL SET REDUCTIONRATE=0\n", job.out);
 }
@@ -221,12 +274,8 @@ void OutputEPJLCommandOthers(Job& job) {
   const std::string& weight = job.mod.comment.lineWeight;
   if (weight == "Normal") {
     ZQfputs("@PJL SET JOBATTR=\"@LWAD=0\"\n", job.out);
-  } else if (Has(weight, "Strongly") || Has(weight, "Weakly")) {
-    const size_t digit = weight.find_first_of("0123456789");
-    if (digit != std::string::npos) {
-      const std::string sign = Has(weight, "Strongly") ? "-" : "";
-      ZQfputs("@PJL SET JOBATTR=\"@LWAD=" + sign + weight[digit] + "\"\n", job.out);
-    }
+  } else if (const std::string step = LineWeightStep(weight); !step.empty()) {
+    ZQfputs("@PJL SET JOBATTR=\"@LWAD=" + step + "\"\n", job.out);
   }
   if (const char* color = ColorWord(job)) ZQfputs(std::string("@PJL SET RENDERMODE=") + color + "\n", job.out);
 }
@@ -266,10 +315,10 @@ void OutputEPJLCommandforCommentBasic(Job& job) {
   if (const char* color = ColorWord(job)) ZQfputs(info + "COLORMODE=" + color + "\n", job.out);
   if (!r.numberUp.empty()) WritePjlLine(job, info + "NUP=%s\n", {&r.numberUp});
   if (!r.staple.empty()) {
-    const bool off = r.staple == "None" || r.staple == "SaddleStaple";
+    const bool off = IsOneOf(r.staple, kStapleOff);
     ZQfputs(info + (off ? "STAPLE=OFF\n" : "STAPLE=ON\n"), job.out);
   }
-  if (!r.punch.empty()) ZQfputs(info + (r.punch == "None" ? "PUNCH=OFF\n" : "PUNCH=ON\n"), job.out);
+  if (!r.punch.empty()) ZQfputs(info + (r.punch == kPunchOff ? "PUNCH=OFF\n" : "PUNCH=ON\n"), job.out);
 
   if (!r.signature.empty()) {
     if (r.signature == "None" || r.signatureSubset.empty()) {
@@ -277,10 +326,8 @@ void OutputEPJLCommandforCommentBasic(Job& job) {
     } else if (r.signatureSubset == "None") {
       ZQfputs(info + "BOOKLETTYPE=TYPE[NONEDIVIDE]\n", job.out);
     } else {
-      // "20Sheets" divides every 20 sheets; a subset without a sheet count
-      // says nothing the device could use.
-      const std::string threshold = r.signatureSubset.substr(0, r.signatureSubset.find("Sheet"));
-      if (!threshold.empty() && threshold.find_first_not_of("0123456789") == std::string::npos) {
+      // A subset without a sheet count says nothing the device could use.
+      if (const std::string threshold = SubsetThreshold(r.signatureSubset); !threshold.empty()) {
         WritePjlLine(job, info + "BOOKLETTYPE=TYPE[MANUALDIVIDE]:THRESHOLD[%s]\n", {&threshold});
       }
     }
@@ -288,14 +335,6 @@ void OutputEPJLCommandforCommentBasic(Job& job) {
 }
 
 namespace {
-
-// The first word whose key the choice contains, or nullptr.
-const char* FirstFound(const std::string& choice, std::initializer_list<std::pair<const char*, const char*>> words) {
-  for (const auto& [key, word] : words) {
-    if (Has(choice, key)) return word;
-  }
-  return nullptr;
-}
 
 const char* Orientation(const CommentState& r) {
   const int32_t o = r.orientation;
@@ -322,11 +361,11 @@ const char* Orientation(const CommentState& r) {
     if (square) return pair("PORTRAIT", "LANDSCAPE");
     return nullptr;
   }
-  if (g == "LeftSig" || g == "LeftSigCenterStaple" || g == "LeftSigFold") {
+  if (IsOneOf(g, kSignatureLeft)) {
     if (square) return pair("LANDSCAPE", "ROTATEDPORTRAIT");
     if (wide) return pair("ROTATEDPORTRAIT", "LANDSCAPE");
   }
-  if (g == "RightSig" || g == "RightSigCenterStaple" || g == "RightSigFold") {
+  if (IsOneOf(g, kSignatureRight)) {
     if (square) return pair("ROTATEDLANDSCAPE", "PORTRAIT");
     if (wide) return pair("PORTRAIT", "ROTATEDLANDSCAPE");
   }
@@ -360,20 +399,11 @@ void OutputEPJLCommandforCommentAdvanced(Job& job) {
     const bool saddle = r.signature == "LeftSigCenterStaple" || r.signature == "RightSigCenterStaple";
     ZQfputs(info + (saddle ? "SADDLESTAPLE=ON\n" : "SADDLESTAPLE=OFF\n"), job.out);
   }
-  if (const char* staple = FirstFound(r.staple, {{"LeftDouble", "LEFTDUAL"},
-                                                 {"UpperLeftSingle", "TOPLEFT"},
-                                                 {"TopDouble", "TOPDUAL"},
-                                                 {"UpperRightSingle", "TOPRIGHT"},
-                                                 {"RightDouble", "RIGHTDUAL"},
-                                                 {"LowerRightSingle", "BOTTOMRIGHT"},
-                                                 {"BottomDouble", "BOTTOMDUAL"},
-                                                 {"LowerLeftSingle", "BOTTOMLEFT"}})) {
+  if (const char* staple = FirstFound(r.staple, kStaplePositions)) {
     ZQfputs(info + "STAPLEEX=" + staple + "\n", job.out);
   }
-  const char* location =
-      FirstFound(r.punch, {{"Left", "LEFT"}, {"Top", "TOP"}, {"Right", "RIGHT"}, {"Bottom", "BOTTOM"}});
-  const char* holes = FirstFound(
-      r.punchHoles, {{"2Holes", "TWO"}, {"3Holes", "THREE"}, {"4Holes", "FOUR"}, {"CoilPunch", "COIL"}});
+  const char* location = FirstFound(r.punch, kPunchLocations);
+  const char* holes = FirstFound(r.punchHoles, kPunchHoles);
   if (location != nullptr && holes != nullptr) {
     ZQfputs(info + "PUNCHEX=HOLES[" + holes + "]:LOCATION[" + location + "]\n", job.out);
   }
@@ -418,6 +448,46 @@ const std::vector<std::string_view>& modelsWithComment() {
   // "CommentOn" decides for PPDs without a printer encoding.
   static const std::vector<std::string_view> codes;
   return codes;
+}
+
+std::vector<ChoiceRule> CommentChoiceRules() {
+  const auto found = [](const auto& words) {
+    return [&words](std::string_view c) { return FirstFound(std::string(c), words) != nullptr; };
+  };
+  const auto keys = [](const auto& words) {
+    std::vector<std::string> k;
+    for (const auto& w : words) k.emplace_back(w.first);
+    return k;
+  };
+  std::vector<std::string> signatures = {"None"};
+  for (const auto* list : {&kSignatureLeft, &kSignatureRight}) {
+    signatures.insert(signatures.end(), std::begin(*list), std::end(*list));
+  }
+  // A registration choice carries its number, whole or after "Custom.".
+  const auto regi = [](std::string_view c) {
+    const std::string text = RegiNumberText(std::string(c));
+    char* end = nullptr;
+    std::strtod(text.c_str(), &end);
+    return !text.empty() && end != nullptr && *end == '\0';
+  };
+  std::vector<std::string> tonerSaver = keys(kTonerSaverModes);
+  tonerSaver.emplace_back(kTonerSaverUserInput);
+  return {
+      {"ZQColorMode", "colour mode", OneOf(kColorModes)},
+      {"ZQStaple", "staple",
+       [found](std::string_view c) { return IsOneOf(c, kStapleOff) || found(kStaplePositions)(c); }},
+      {"ZQPunch", "punch", [found](std::string_view c) { return c == kPunchOff || found(kPunchLocations)(c); }},
+      {"ZQNumPunchHoles", "punch holes", found(kPunchHoles)},
+      {"ZQSignature", "booklet", OneOf(signatures)},
+      {"ZQSigVol", "booklet subset",
+       [](std::string_view c) { return c == "None" || !SubsetThreshold(std::string(c)).empty(); }},
+      {"ZQLineWeightAdjustment", "line weight",
+       [](std::string_view c) { return c == "Normal" || !LineWeightStep(std::string(c)).empty(); }},
+      {"ZQTonerSaver", "toner saver", OneOf(tonerSaver)},
+      {"ZQBannerSheet", "banner sheet", OneOf(keys(kBannerSheets))},
+      {"ZQMRVNAdjustRegiHorizontal", "registration", regi},
+      {"ZQMRVNAdjustRegiVertical", "registration", regi},
+  };
 }
 
 const FilterModule CommentModule{"Comment", nullptr, CommentGetTicketFromPDE, nullptr, nullptr};

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "../core/choice_rules.h"
 #include "modules.h"
 #include "table_support.h"
 
@@ -155,6 +156,25 @@ void PBindGetTicketFromPDE(Job& job) {
   } else if (r.trimming.rfind("3Edge", 0) == 0) {
     r.trimming = "FULLBLEED";
   }
+}
+
+std::vector<ChoiceRule> PBindChoiceRules() {
+  std::vector<std::string> named;
+  for (const auto& pair : PerfectBindParam) named.emplace_back(pair.choice);
+  std::vector<std::string> coverSizes = named;
+  coverSizes.emplace_back("DL");  // taken as Tabloid
+  std::vector<ChoiceRule> rules = {
+      {"ZQPBindPosition", "perfect binding",
+       OneOf(std::vector<std::string>{"None", "BindLeft", "BindRight", "BindTop"})},
+      {"ZQPBindTrimming", "perfect binding",
+       [](std::string_view c) { return c == "None" || c.rfind("1Edge", 0) == 0 || c.rfind("3Edge", 0) == 0; }},
+      {"ZQPBindCoverPageSize", "perfect binding", OneOf(coverSizes)},
+  };
+  for (const char* option : {"ZQPBindPageSize", "ZQPBindCutPageSize", "ZQPBindCoverMediaType", "ZQPBindCoverMediaColor",
+                             "ZQPBindCoverPaperTray"}) {
+    rules.push_back({option, "perfect binding", OneOf(named)});
+  }
+  return rules;
 }
 
 void OutputEPJLCommandforPerfectBind(Job& job) {

@@ -1,6 +1,7 @@
 // The features panel's choices through the real scheduler and the ARK job
 // filter: the ticket becomes the finishing rows, the typed toner rate the
-// reduction-rate lines, and an ordinary option the PPD's own code.
+// reduction-rate lines, an ordinary option the PPD's own code, and the
+// staple and punch choices the job-information lines.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -37,7 +38,11 @@ TEST(FeaturesQueue, FinishingChosenInThePrintDialogReachesTheDevice) {
   // The tab margin (8.5 mm) and the number (11) were set in their windows.
   for (const char* line : {"@PJL SET JOBATTR=\"@TABS=85\"\n", "@PJL SET JOBATTR=\"@MDOC=11\"\n",
                            "@PJL SET JOBATTR=\"@TRMR", "@PJL SET JOBOFFSET=PAGES\n", "@PJL SET JOBATTR=\"@FACE=", "@PJL SET ECONOMODE=ON\n",
-                           "@PJL SET REDUCTIONRATE=25\n", "/StapleDetails<</Type 1/Position 1>>"})
+                           "@PJL SET REDUCTIONRATE=25\n", "/StapleDetails<</Type 1/Position 1>>",
+                           // Stapled top left, punched on the left edge with four holes.
+                           "@PJL COMMENT ZQJOBINFO STAPLE=ON\n", "@PJL COMMENT ZQJOBINFO PUNCH=ON\n",
+                           "@PJL COMMENT ZQJOBINFO STAPLEEX=TOPLEFT\n",
+                           "@PJL COMMENT ZQJOBINFO PUNCHEX=HOLES[FOUR]:LOCATION[LEFT]\n"})
     EXPECT_NE(out.find(line), std::string::npos) << line << "\n" << out.substr(0, 1500);
 }
 

@@ -51,14 +51,14 @@ TEST_F(ImageOptionsQueue, MarkedChoicesReachTheDeviceAsThePPDsOwnCode) {
   std::filesystem::remove(script);
   ASSERT_EQ(dialog.status, 0) << dialog.err;
   const std::string marks = MarkedOptions(dialog.err);
-  ASSERT_NE(marks.find("ZQColorDensityYellowLow=3"), std::string::npos) << dialog.err;
+  ASSERT_NE(marks.find("ZQColorDensityYellowLow=+3"), std::string::npos) << dialog.err;
 
   const int job = server_->Submit("img", std::string(ZQ_SOURCE_DIR) + "/samples/report.ps", {dialog.out, marks}, "Colour");
   ASSERT_GT(job, 0) << server_->error();
   ASSERT_EQ(server_->Wait(job).stateText, "completed") << server_->JobLog(job);
   const std::string out = ReadFile(server_->OutputFile("img"));
-  for (const char* code : {"userdict /ZQBrightness (2) put", "userdict /ZQRGBCorrection (Saturation) put",
-                           "userdict /ZQColorBalanceAdjustment (True) put", "userdict /ZQColorDensityYellowLow (3) put",
+  for (const char* code : {"userdict /ZQBrightness (Bright2) put", "userdict /ZQRGBCorrection (Saturation) put",
+                           "userdict /ZQColorBalanceAdjustment (True) put", "userdict /ZQColorDensityYellowLow (+3) put",
                            "userdict /ZQRGBInputProfile (AdobeRGB) put"}) {
     EXPECT_NE(out.find(code), std::string::npos) << code << "\n" << out.substr(0, 3000);
   }

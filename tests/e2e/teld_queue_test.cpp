@@ -81,6 +81,19 @@ std::vector<std::string> SecureWatermarkOptions() {
   return options;
 }
 
+// The toner saver as the queue's PPD offers it: "On" saves toner, "Off"
+// says so to the device too.
+TEST_F(TeldQueue, TonerSaverOfThePpdReachesTheDevice) {
+  for (const auto& [choice, line] : {std::pair{"true", "@PJL SET ECONOMODE=ON\n@PJL SET REDUCTIONRATE=0\n"},
+                                     std::pair{"false", "@PJL SET ECONOMODE=OFF\n@PJL SET REDUCTIONRATE=0\n"}}) {
+    zqtest::JobState state;
+    const std::string out = Print(std::string(ZQ_SOURCE_DIR) + "/samples/report.ps",
+                                  {std::string("ZQTonerSaver=") + choice}, state);
+    ASSERT_EQ(state.stateText, "completed") << jobLog_;
+    EXPECT_NE(out.find(line), std::string::npos) << choice << "\n" << out.substr(0, 800);
+  }
+}
+
 TEST_F(TeldQueue, WatermarkedSecureJobRendersWithTheWatermarkOnEveryPage) {
   zqtest::JobState state;
   const std::string out = Print(std::string(ZQ_SOURCE_DIR) + "/samples/report.ps", SecureWatermarkOptions(), state);

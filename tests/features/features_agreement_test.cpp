@@ -48,13 +48,13 @@ TEST_F(FeaturesDialog, ControlsHeldAtTheirDefaultMarkItWhateverThePanelOrder) {
         const char* held;    // the PPD default
     } cases[] = {
         {"mailbox print", "set " NS "PrintTypeTicketKey 5", "General 1", "MediaType",
-         "select #MediaType \"Tab Stock\"", "Tabbed", "Plain"},
+         "select #MediaType \"Tab Stock\"", "TabbedPaper1", "Stationary"},
         {"special pages", "set " NS "SpecialPageRecordCountTicket 2", "Layout", "ZQSignature",
-         "select #ZQSignature Booklet", "Booklet", "None"},
+         "select #ZQSignature Booklet", "LeftSig", "None"},
         {"special pages, a check box", "set " NS "SpecialPageRecordCountTicket 1", "Layout", "ZQSigDrawOutline",
          "click #ZQSigDrawOutline", "True", "False"},
         {"watermark", "set " NS "WMARKNameTicket 6472616674", "General 2", "ZQLineWeightAdjustment",
-         "select #ZQLineWeightAdjustment Thicker", "Thicker", "Normal"},
+         "select #ZQLineWeightAdjustment Thicker", "Strongly1", "Normal"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -160,7 +160,7 @@ TEST_F(FeaturesDialog, TrimmersTakeThePrintPaperWithoutABookletChoiceAndWriteNoS
 
     // Booklet paper A3 on a PPD without that paper: no sheet is known, so no
     // size is written and an earlier job's is not left for the printer.
-    std::string noSheet = Replace(SamplePPD(), "*DefaultZQSignature: None", "*DefaultZQSignature: Booklet");
+    std::string noSheet = Replace(SamplePPD(), "*DefaultZQSignature: None", "*DefaultZQSignature: LeftSig");
     noSheet = Replace(noSheet, "*DefaultZQSigSize: None", "*DefaultZQSigSize: A3");
     for (const char* line : {"*PageSize A3/A3: \"<</PageSize[842 1191]/ImagingBBox null>>setpagedevice\"\n",
                              "*PageRegion A3/A3: \"<</PageSize[842 1191]/ImagingBBox null>>setpagedevice\"\n",
@@ -181,7 +181,7 @@ TEST_F(FeaturesDialog, TrimmersTakeThePrintPaperWithoutABookletChoiceAndWriteNoS
 TEST_F(FeaturesDialog, SingleCutInchesOpenOnTheDefaultTheyComeBackTo) {
     // A4 booklets on A3: 202.0 mm is 7.95 in, at the first showing, after
     // Default and after a restore of what was printed.
-    const std::string ppd = Replace(SamplePPD(), "*DefaultZQSignature: None", "*DefaultZQSignature: Booklet");
+    const std::string ppd = Replace(SamplePPD(), "*DefaultZQSignature: None", "*DefaultZQSignature: LeftSig");
     const std::string open = "show\nselect 2 \"Advanced Features\"\nselect #ZQTrimming 1\nclick 112\n";
     DialogRun first = Dialog(open + "dump 8003\nclick 8013\ndump 8003\nclick 8011\nprint\n", ppd);
     ASSERT_EQ(first.result.status, 0) << first.result.err;

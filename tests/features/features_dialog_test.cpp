@@ -84,10 +84,10 @@ TEST_F(FeaturesDialog, EmptyPanelsKeepTheNibTemplatesHiddenAndSayWhy) {
 
 TEST_F(FeaturesDialog, CheckBoxSummaryIsCutAtACharacterBoundary) {
     // Latin-1 in the PPD: "L\xF6cher" and twelve a-umlauts, 32 bytes as UTF-8.
-    const std::string ppd = Replace(Replace(SamplePPD(), "*DefaultZQPunch: False", "*DefaultZQPunch: True"),
-                                    "*ZQPunch True/On:", "*ZQPunch True/L\xF6" "cher \xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4:");
+    const std::string ppd = Replace(Replace(SamplePPD(), "*DefaultZQMixSizePrint: False", "*DefaultZQMixSizePrint: True"),
+                                    "*ZQMixSizePrint True/On:", "*ZQMixSizePrint True/L\xF6" "cher \xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4\xE4:");
     DialogRun r = Dialog("summary\n", ppd);
-    EXPECT_TRUE(r.has("summary: Printer Features | Punch: L\xC3\xB6" "cher \xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4"))
+    EXPECT_TRUE(r.has("summary: Printer Features | Mixed Paper Sizes: L\xC3\xB6" "cher \xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4"))
         << r.result.err;
 }
 
@@ -108,31 +108,43 @@ TEST_F(FeaturesDialog, SpecialPagesDisableOptionsAndTheirPapersDisableChoices) {
         "set " NS "SpecialPageRecordCountTicket 2\n"
         "set " NS "pageSizeArrayTicket [Legal,A5]\n"
         "set " NS "whetherInterposerTicket 1\n"
-        "restore\ndump #ZQSignature\ndump #ZQStaple\ndump #ZQNumPunchHoles\ndump #ZQPunch\ndump #ZQFold\n"
+        "restore\ndump #ZQSignature\ndump #ZQStaple\ndump #ZQNumPunchHoles\ndump #ZQPunch\ndump #ZQMixSizePrint\n"
+        "dump #ZQFold\n"
         "unset " NS "SpecialPageRecordCountTicket\nunset " NS "pageSizeArrayTicket\n"
         "unset " NS "whetherInterposerTicket\nshow\ndump #ZQSignature\ndump #ZQStaple\ndump #ZQNumPunchHoles\n"
-        "dump #ZQPunch\n";
-    DialogRun r = Dialog("show\n" + script);
+        "dump #ZQPunch\ndump #ZQMixSizePrint\n";
+    // A switch whose "True" conflicts with a special page's paper is greyed as a whole.
+    const std::string ppd = Replace(SamplePPD(), "*UIConstraints: *ZQPunch Left *PageSize A5\n",
+                                    "*UIConstraints: *ZQPunch Left *PageSize A5\n"
+                                    "*UIConstraints: *ZQMixSizePrint True *PageSize A5\n"
+                                    "*UIConstraints: *PageSize A5 *ZQMixSizePrint True\n");
+    DialogRun r = Dialog("show\n" + script, ppd);
     ASSERT_EQ(r.result.status, 0) << r.result.err;
     // While special pages exist: the booklet is disabled and back at its default.
     EXPECT_TRUE(r.Says("dump: PopUpButton #ZQSignature tag=0 disabled selected=0")) << r.result.err;
-    EXPECT_TRUE(r.Says("items=[\"Off\", \"Top Left\", \"Center, Two Staples\" (disabled)]")) << r.result.err;
+    EXPECT_TRUE(r.Says("items=[\"Off\", \"Top Left\", \"Left, Two Staples\" (disabled)]")) << r.result.err;
     EXPECT_TRUE(r.Says("items=[\"2 Holes\", \"4 Holes\", \"Coil Binding\" (disabled)]")) << r.result.err;
-    EXPECT_TRUE(r.Says("dump: CheckBox #ZQPunch tag=0 disabled hidden")) << r.result.err;
+    EXPECT_TRUE(r.Says("dump: PopUpButton #ZQPunch tag=0 enabled hidden selected=0 items=[\"Off\", \"Left Edge\" "
+                       "(disabled), \"Top Edge\" (disabled)]"))
+        << r.result.err;
+    EXPECT_TRUE(r.Says("dump: CheckBox #ZQMixSizePrint tag=0 disabled")) << r.result.err;
     EXPECT_TRUE(r.Says("dump: PopUpButton #ZQFold tag=0 enabled hidden selected=0 items=[\"Off\", \"Half Fold\", \"Z-Fold\"]"))
         << r.result.err;
     // Gone again: everything comes back, the booklet with the user's choice.
     EXPECT_TRUE(r.Says("dump: PopUpButton #ZQSignature tag=0 enabled selected=1")) << r.result.err;
-    EXPECT_TRUE(r.Says("items=[\"Off\", \"Top Left\", \"Center, Two Staples\"]")) << r.result.err;
+    EXPECT_TRUE(r.Says("items=[\"Off\", \"Top Left\", \"Left, Two Staples\"]")) << r.result.err;
     EXPECT_TRUE(r.Says("items=[\"2 Holes\", \"4 Holes\", \"Coil Binding\"]")) << r.result.err;
-    EXPECT_TRUE(r.Says("dump: CheckBox #ZQPunch tag=0 enabled hidden")) << r.result.err;
+    EXPECT_TRUE(r.Says("dump: PopUpButton #ZQPunch tag=0 enabled hidden selected=0 items=[\"Off\", \"Left Edge\", "
+                       "\"Top Edge\"]"))
+        << r.result.err;
+    EXPECT_TRUE(r.Says("dump: CheckBox #ZQMixSizePrint tag=0 enabled")) << r.result.err;
 }
 
 // The inserter paper list is a features list like any other: a choice that
 // conflicts with a special page's paper is greyed once the list is usable.
 TEST_F(FeaturesDialog, InserterPaperChoicesConflictWithTheSpecialPagesPapers) {
-    const std::string ppd = Replace(SamplePPD(), "*UIConstraints: *ZQPunch True *PageSize A5\n",
-                                    "*UIConstraints: *ZQPunch True *PageSize A5\n"
+    const std::string ppd = Replace(SamplePPD(), "*UIConstraints: *ZQPunch Left *PageSize A5\n",
+                                    "*UIConstraints: *ZQPunch Left *PageSize A5\n"
                                     "*UIConstraints: *ZQIntSheetMediaType Tabbed *PageSize A5\n"
                                     "*UIConstraints: *PageSize A5 *ZQIntSheetMediaType Tabbed\n");
     const std::string inserter = "select 2 \"Covers and Separator\"\nselect #ZQIntCoverSheet \"Inserter\"\n"
@@ -163,8 +175,8 @@ TEST_F(FeaturesDialog, WatermarkHoldsTheLineWeightAtItsDefault) {
 TEST_F(FeaturesDialog, MarksOfOtherPanelsAreSeenAtTheNextShow) {
     DialogRun r = Dialog("show\nmark PageSize Legal\ndump #ZQStaple\nshow\ndump #ZQStaple\n");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
-    EXPECT_EQ(r.Count("items=[\"Off\", \"Top Left\", \"Center, Two Staples\"]"), 1u) << r.result.err;
-    EXPECT_EQ(r.Count("items=[\"Off\", \"Top Left\", \"Center, Two Staples\" (disabled)]"), 1u) << r.result.err;
+    EXPECT_EQ(r.Count("items=[\"Off\", \"Top Left\", \"Left, Two Staples\"]"), 1u) << r.result.err;
+    EXPECT_EQ(r.Count("items=[\"Off\", \"Top Left\", \"Left, Two Staples\" (disabled)]"), 1u) << r.result.err;
 }
 
 TEST_F(FeaturesDialog, PrintingWritesTheTicketOnceAndAPresetSaveWritesItToo) {

@@ -119,7 +119,7 @@ TEST_F(FeaturesPanel, HashComesFromThePPDOrTheConstraintFileEvenWhenTheDialogNev
         ASSERT_TRUE(panel->restoreValuesAndReturnError(nullptr));
         ASSERT_NE(panel->Geteppd(), nullptr);
         // Only constraints of placed options, with both choices named.
-        EXPECT_EQ(panel->Geteppd()->count("ZQStaple:Center"), 1u);
+        EXPECT_EQ(panel->Geteppd()->count("ZQStaple:LeftDouble"), 1u);
         EXPECT_EQ(panel->Geteppd()->count("PageSize:Legal"), 1u);
         EXPECT_EQ(panel->AssemblyStatus(), 0);
     }
@@ -232,7 +232,7 @@ TEST_F(FeaturesMailbox, BothRoadsDisableAndHoldTheMediaTypeAtItsDefault) {
         zqp::Host host(ppd.get());
         host.session().SetCurrentPrinterID("zq-ark");
         if (c.ticket != nullptr) host.settings().SetValue(NS "PrintTypeTicketKey", c.ticket, false);
-        ppdMarkOption(ppd.get(), "MediaType", "Tabbed");
+        ppdMarkOption(ppd.get(), "MediaType", "TabbedPaper1");
         auto panel = Make(host);
         ASSERT_TRUE(panel->restoreValuesAndReturnError(nullptr));
         panel->willShow();

@@ -138,7 +138,7 @@ std::string BookletPPD(const std::string& pageSize = "A4", bool bookletPaper = t
         const size_t at = ppd.find(from);
         if (at != std::string::npos) ppd.replace(at, from.size(), to);
     };
-    replace("*DefaultZQSignature: None", "*DefaultZQSignature: Booklet");
+    replace("*DefaultZQSignature: None", "*DefaultZQSignature: LeftSig");
     replace("*DefaultPageSize: A4", "*DefaultPageSize: " + pageSize);
     // The sample offers booklet paper ("None" by default); without it the
     // sheet is the print paper itself.

@@ -15,7 +15,7 @@ using namespace zqfeat::test;
 // Booklet on, booklet paper "None" (the sample's default): the A4 print
 // paper maps to an A3 sheet.
 std::string BookletPPD(bool booleanTrimmer = false) {
-    std::string ppd = Replace(SamplePPD(), "*DefaultZQSignature: None", "*DefaultZQSignature: Booklet");
+    std::string ppd = Replace(SamplePPD(), "*DefaultZQSignature: None", "*DefaultZQSignature: LeftSig");
     if (booleanTrimmer)
         ppd = Replace(ppd,
                       "*ZQTrimming/Trimmer: PickOne\n*OrderDependency: 80 AnySetup *ZQTrimming\n"

@@ -27,7 +27,7 @@ TEST_F(MainPanel, DefaultsMarkThePPDDefaultsAndWriteTheRadioKeys) {
     EXPECT_EQ(r.ticket[IMG_NS "TargetColorLboxTicketKey"], "0");
     // Basic mode prints without RGB correction.
     EXPECT_EQ(r.Marked("ZQRGBCorrection"), "None");
-    EXPECT_EQ(r.Marked("ZQBrightness"), "0");
+    EXPECT_EQ(r.Marked("ZQBrightness"), "Normal");
     EXPECT_TRUE(r.Has("conflicts: none")) << r.result.err;
 }
 
@@ -38,9 +38,9 @@ TEST_F(MainPanel, AdvancedSettingsMarkTheChosenCorrections) {
     EXPECT_TRUE(r.Says("tag=106 enabled hidden")) << r.result.err;
     EXPECT_EQ(r.Marked("ZQRGBCorrection"), "Saturation");
     EXPECT_EQ(r.Marked("ZQCMYKCorrectionSTD"), "Euro");
-    // The first PPD choice is the highest value: +3 is choice "3".
-    EXPECT_EQ(r.Marked("ZQBrightness"), "3");
-    EXPECT_EQ(r.Marked("ZQOutputMode"), "Proof");
+    // The first PPD choice is the highest value: +3 is choice "Bright3".
+    EXPECT_EQ(r.Marked("ZQBrightness"), "Bright3");
+    EXPECT_EQ(r.Marked("ZQOutputMode"), "HighSpeed");
     EXPECT_EQ(r.ticket[IMG_NS "BasicSettingRadioBtnTicketKey"], "0");
     EXPECT_EQ(r.ticket[IMG_NS "AdvancedSettingRadioBtnTicketKey"], "1");
 }
@@ -83,7 +83,7 @@ TEST_F(MainPanel, AMailboxJobPrintsToTheMailboxChoiceOnEveryRoad) {
     env_ = "ZQ_OS_RELEASE=10.8.0";
     DialogRun old = Dialog("dump 104\nprint\nppd\n", SamplePPD(), mailbox);
     EXPECT_TRUE(old.Says("tag=104 enabled selected=0")) << old.result.err;
-    EXPECT_EQ(old.Marked("ZQOutputMode"), "Print");
+    EXPECT_EQ(old.Marked("ZQOutputMode"), "Standard");
 
     DialogRun normal = Dialog("dump 104\n", SamplePPD(), IMG_NS "PrintTypeTicketKey=2\n");
     EXPECT_TRUE(normal.Says("tag=104 enabled selected=0")) << normal.result.err;
@@ -91,8 +91,8 @@ TEST_F(MainPanel, AMailboxJobPrintsToTheMailboxChoiceOnEveryRoad) {
 
 TEST_F(MainPanel, OutputModeSummaryIsCutOnACharacterBoundary) {
     // 22 bytes of text, then a two-byte character: the summary keeps 22 bytes.
-    const std::string ppd = Replace(SamplePPD(), "*ZQOutputMode Proof/Proof and Print:",
-                                    "*ZQOutputMode Proof/Proof and Print each p\xE9ge:");
+    const std::string ppd = Replace(SamplePPD(), "*ZQOutputMode HighSpeed/High Speed:",
+                                    "*ZQOutputMode HighSpeed/Proof and Print each p\xE9ge:");
     DialogRun r = Dialog("select 104 1\nsummary\n", ppd);
     EXPECT_TRUE(r.Has("summary: Image Options | Output Mode: Proof and Print each p")) << r.result.err;
 }
@@ -107,7 +107,7 @@ TEST_F(MainPanel, SaveRightAfterThePrintGateWritesNothingASecondSaveWrites) {
 TEST_F(MainPanel, RefusedMarksKeepTheShownValue) {
     DialogRun r = Dialog("refuse ZQRGBImageType\nselect 106 \"Photo\"\ndump 106\nprint\nppd\n");
     EXPECT_TRUE(r.Says("tag=106 enabled selected=0")) << r.result.err;
-    EXPECT_EQ(r.Marked("ZQRGBImageType"), "General");
+    EXPECT_EQ(r.Marked("ZQRGBImageType"), "Standard");
 }
 
 TEST_F(MainPanel, HelpPagesTakeTheResourceSuffixAndTheVersionTellsOfTheConstraintFile) {
@@ -153,9 +153,8 @@ TEST_F(MainPanel, RestoreDefaultsGiveThePPDsRGBCorrectionInEveryEditionAndList) 
         {"kv29 window", kv29PPD, "com.tavelle.kv29.pde.ImageOptionsKind", inWindow, "501", 0, "Perceptual"},
         // Another default is followed the same way; "None", never offered,
         // leaves "Perceptual" the list's default.
-        {"default Colorimetric", withDefault("Colorimetric"), test::kArkKind, onMain, "107", 2, "Colorimetric"},
-        {"default Colorimetric, window", withDefault("Colorimetric"), test::kArkKind, inWindow, "501", 2,
-         "Colorimetric"},
+        {"default Colorimetric", withDefault("RelativeC"), test::kArkKind, onMain, "107", 2, "RelativeC"},
+        {"default Colorimetric, window", withDefault("RelativeC"), test::kArkKind, inWindow, "501", 2, "RelativeC"},
         {"default None", withDefault("None"), test::kArkKind, onMain, "107", 0, "Perceptual"},
     };
     env_ = "ZQ_ROOT='" + dir_.path() + "'";

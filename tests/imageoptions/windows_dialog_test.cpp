@@ -69,7 +69,7 @@ TEST_F(ColorBalanceWindow, TypedDensitiesDriveTheSteppersAndOKMarksAllTwelve) {
     EXPECT_TRUE(r.Has(Pixel(0, 0, "120 120 120")) && r.Has(Pixel(0, 1, "255 255 255"))) << r.result.err;
     EXPECT_EQ(r.Marked("ZQColorBalanceAdjustment"), "True");
     EXPECT_EQ(r.Marked("ZQColorDensityBlackLow"), "-3");
-    EXPECT_EQ(r.Marked("ZQColorDensityMagentaMid"), "2");
+    EXPECT_EQ(r.Marked("ZQColorDensityMagentaMid"), "+2");
     EXPECT_EQ(r.Marked("ZQColorDensityCyanHigh"), "0");
 }
 
@@ -96,7 +96,7 @@ TEST_F(ColorBalanceWindow, CancelShowsTheValuesFromBeforeAndRestoreDefaultMarksT
     // Restore default marked the box's default at once; Cancel did not undo that mark.
     const std::string afterCancel = r.result.err.substr(0, r.result.err.find("modal: open", r.result.err.find("ppd: ")));
     EXPECT_NE(afterCancel.find("ppd: ZQColorBalanceAdjustment=False"), std::string::npos) << r.result.err;
-    EXPECT_EQ(r.Marked("ZQColorDensityBlackLow"), "2");
+    EXPECT_EQ(r.Marked("ZQColorDensityBlackLow"), "+2");
 }
 
 class ImageAdjustmentWindow : public test::ImageDialog {};
@@ -117,7 +117,7 @@ TEST_F(ImageAdjustmentWindow, CancelPutsEveryListsMarkBack) {
     EXPECT_TRUE(r.Says("tag=506 disabled")) << r.result.err;
     EXPECT_TRUE(r.Says("tag=516 disabled")) << r.result.err;
     EXPECT_TRUE(r.Says("ppd: ZQRGBInputProfile=AdobeRGB")) << r.result.err;
-    EXPECT_EQ(r.Marked("ZQRGBInputProfile"), "sRGB");
+    EXPECT_EQ(r.Marked("ZQRGBInputProfile"), "SRGB");
     EXPECT_EQ(r.Marked("ZQRGBGammaCorrection"), "Off");
     EXPECT_EQ(r.Marked("ZQCMYKCorrectionSTD"), "Standard");
 }
@@ -128,7 +128,7 @@ TEST_F(ImageAdjustmentWindow, OKHandsTheCorrectionsBackToTheMainPanel) {
     EXPECT_EQ(r.result.status, 0) << r.result.err;
     EXPECT_TRUE(r.Says("tag=107 enabled selected=2")) << r.result.err;
     EXPECT_TRUE(r.Says("tag=108 enabled selected=2")) << r.result.err;
-    EXPECT_EQ(r.Marked("ZQRGBCorrection"), "Colorimetric");
+    EXPECT_EQ(r.Marked("ZQRGBCorrection"), "RelativeC");
     EXPECT_EQ(r.Marked("ZQCMYKCorrectionSTD"), "Euro");
     EXPECT_EQ(r.Marked("ZQColorTemperature"), "K9300");
 }

@@ -10,6 +10,7 @@
 
 #include "image_options_panel.h"
 #include "image_options_windows.h"
+#include "mailbox_choice.h"
 #include "ppd_checker.h"
 #include "zqpde/app_resources.h"
 #include "zqpde/ppd_util.h"
@@ -189,9 +190,7 @@ bool GOutputModeListCtrlARK::InitializeMenu(zqp::Bundle* bundle, ppd_file_t* ppd
     const std::string key = zqpde::FixPPDKeywordAccordingToType(ppd, "ZQXMailBoxSettings");
     ppd_attr_t* attr = zqpde::ppdFindAttr_ALT(ppd, key.c_str(), nullptr);
     if (attr != nullptr) {
-        // The value names the mailbox choice from its fifth character on.
-        const std::string value = attr->value != nullptr ? attr->value : "";
-        const std::string choice = value.size() > 4 ? value.substr(4) : std::string();
+        const std::string choice = MailboxOutputModeChoice(attr->value);
         mailboxSetValueIndex_ = 1 + ChoiceIndex(ctrlPPDInfoArrayRef, choice.c_str());
         isMailBoxKeyExist_ = true;
     }

@@ -171,6 +171,13 @@ Paper LookUpPaper(const SPRecord& r, const PaperContext& paper, SPTicketFlags& f
     return out;
 }
 
+template <typename Table>
+std::vector<std::string> ChoicesOf(const Table& table) {
+    std::vector<std::string> out;
+    for (const auto& row : table) out.emplace_back(row.ppd);
+    return out;
+}
+
 std::string CountKey(int kind) {
     static const char* const keys[] = {"JTIFCoverCountTicket", "JTIFInsertionCountTicket", "JTIFExceptionCountTicket"};
     return std::string(kTicketNamespace) + keys[kind];
@@ -570,6 +577,14 @@ bool RestoreRecordCopy(SPRecordList& list, const TicketReader& reader, const Pap
     }
     restored.FillList(list);
     return complete;
+}
+
+std::vector<std::string> JTIFMediaTypeChoices() { return ChoicesOf(kMediaTypeJTIF); }
+std::vector<std::string> JTIFMediaColorChoices() { return ChoicesOf(kMediaColorJTIF); }
+std::vector<std::string> JTIFPageSizeChoices() {
+    std::vector<std::string> out = ChoicesOf(kMediaSizeJTIF);
+    out.emplace_back("Custom");
+    return out;
 }
 
 }  // namespace zqsp

@@ -116,4 +116,11 @@ bool WriteRecordCopy(const SPRecordList& list, TicketWriter& writer);
 // records go into the list in the order the windows' merges give.
 bool RestoreRecordCopy(SPRecordList& list, const TicketReader& reader, const PaperContext* paper = nullptr);
 
+// The PPD choices the job ticket has device words for: media types, media
+// colours and page sizes ("Custom" among them: its size is the record's
+// own). A choice outside them reaches the device with an empty value.
+std::vector<std::string> JTIFMediaTypeChoices();
+std::vector<std::string> JTIFMediaColorChoices();
+std::vector<std::string> JTIFPageSizeChoices();
+
 }  // namespace zqsp
