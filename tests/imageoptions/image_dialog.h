@@ -41,6 +41,15 @@ inline std::string TeldPPD(std::string ppd = SamplePPD()) {
     return Replace(ppd, "*ZQXImageOptionsSettings: \"Default00-ARK\"", "*ZQXImageOptionsSettings: \"Default00-TELD\"");
 }
 
+// The sample with "ZQInvalidateColorProfile" in place of "ZQBlackOverprint".
+inline std::string InvalidateColorProfileOnly() {
+    return Replace(
+        Without(SamplePPD(), "ZQBlackOverprint"), "*CloseGroup: ImageOptions",
+        "*OpenUI *ZQInvalidateColorProfile/Ignore Color Profile: Boolean\n*OrderDependency: 20 AnySetup "
+        "*ZQInvalidateColorProfile\n*DefaultZQInvalidateColorProfile: False\n*ZQInvalidateColorProfile False/Off: "
+        "\"\"\n*ZQInvalidateColorProfile True/On: \"\"\n*CloseUI: *ZQInvalidateColorProfile\n*CloseGroup: ImageOptions");
+}
+
 #define IMG_NS "com.tavelle.qdm.printsettings."
 
 struct DialogRun {

@@ -11,6 +11,7 @@ namespace zqimg {
 namespace {
 
 using test::DialogRun;
+using test::InvalidateColorProfileOnly;
 using test::SamplePPD;
 
 class ColorBalanceWindow : public test::ImageDialog {};
@@ -85,30 +86,53 @@ TEST_F(ColorBalanceWindow, OffSwitchesEveryDensityControlOffAndBlackAndWhiteOffe
         << r.result.err;
 }
 
-TEST_F(ColorBalanceWindow, CancelShowsTheValuesFromBeforeAndRestoreDefaultMarksTheBoxAtOnce) {
+TEST_F(ColorBalanceWindow, CancelShowsTheValuesFromBeforeAndPutsRestoredDefaultsBack) {
     DialogRun r = Dialog("click 110\nclick 3101\nstep 3600 up 2\nclick 3703\n"
-                         "click 110\nstep 3600 down 3\nclick 3700\nclick 3702\nppd\n"
+                         "click 110\nstep 3600 down 3\nclick 3700\nclick 3702\nppd\nsummary\n"
                          "click 110\ndump 3600\ndump 3500\nclick 3702\nprint\nppd\n");
     EXPECT_EQ(r.result.status, 0) << r.result.err;
     // After Cancel the window shows the committed +2 again.
     EXPECT_TRUE(r.Says("dump: Stepper tag=3600 enabled value=2")) << r.result.err;
     EXPECT_TRUE(r.Says("tag=3500 enabled value=\"2\"")) << r.result.err;
-    // Restore default marked the box's default at once; Cancel did not undo that mark.
+    // Restore Defaults marked the box's default at once; Cancel marks the
+    // stored value again, and the summary says the same.
     const std::string afterCancel = r.result.err.substr(0, r.result.err.find("modal: open", r.result.err.find("ppd: ")));
-    EXPECT_NE(afterCancel.find("ppd: ZQColorBalanceAdjustment=False"), std::string::npos) << r.result.err;
+    EXPECT_NE(afterCancel.find("ppd: ZQColorBalanceAdjustment=True"), std::string::npos) << r.result.err;
+    EXPECT_NE(afterCancel.find("| Adjust Color Balance: On"), std::string::npos) << r.result.err;
+    EXPECT_EQ(r.Marked("ZQColorBalanceAdjustment"), "True");
     EXPECT_EQ(r.Marked("ZQColorDensityBlackLow"), "+2");
 }
 
-class ImageAdjustmentWindow : public test::ImageDialog {};
-
-// The sample with "ZQInvalidateColorProfile" in place of "ZQBlackOverprint".
-std::string InvalidateColorProfileOnly() {
-    return test::Replace(
-        test::Without(SamplePPD(), "ZQBlackOverprint"), "*CloseGroup: ImageOptions",
-        "*OpenUI *ZQInvalidateColorProfile/Ignore Color Profile: Boolean\n*OrderDependency: 20 AnySetup "
-        "*ZQInvalidateColorProfile\n*DefaultZQInvalidateColorProfile: False\n*ZQInvalidateColorProfile False/Off: "
-        "\"\"\n*ZQInvalidateColorProfile True/On: \"\"\n*CloseUI: *ZQInvalidateColorProfile\n*CloseGroup: ImageOptions");
+// Restore Defaults, then Cancel, in the overprint window of every edition:
+// the box's stored value is what the summary says and the printer gets.
+TEST_F(ColorBalanceWindow, RestoreDefaultsThenCancelKeepTheStoredBoxesInEveryEdition) {
+    DialogRun balance = Dialog("click 110\nclick 3101\ntype 3500 -3\nclick 3703\nclick 110\nclick 3700\nclick 3702\n"
+                               "summary\nprint\nppd\n");
+    ASSERT_EQ(balance.result.status, 0) << balance.result.err;
+    EXPECT_TRUE(balance.Says("| Adjust Color Balance: On")) << balance.result.err;
+    EXPECT_EQ(balance.Marked("ZQColorBalanceAdjustment"), "True");
+    EXPECT_EQ(balance.Marked("ZQColorDensityBlackLow"), "-3");
+    struct Case {
+        const char* what;
+        std::string ppd, kind, option, title;
+    } cases[] = {
+        {"ARK", SamplePPD(), test::kArkKind, "ZQBlackOverprint", "Black Overprint"},
+        {"TELD", test::TeldPPD(InvalidateColorProfileOnly()), test::kTeldKind, "ZQInvalidateColorProfile",
+         "Ignore Color Profile"},
+        {"kv29", zqtest::Slurp(ZQ_SOURCE_DIR "/ppd/zq-kv29-image-sample.ppd"), "com.tavelle.kv29.pde.ImageOptionsKind",
+         "ZQBlackOverprint", "Black Overprint"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DialogRun r = Dialog("click 1042\nclick 105\nclick 510\nclick 540\nsave\nclick 105\nclick 542\nclick 541\n"
+                             "summary\nprint\nppd\n", c.ppd, "", c.kind);
+        ASSERT_EQ(r.result.status, 0) << r.result.err;
+        EXPECT_TRUE(r.Says("| " + c.title + ": On")) << r.result.err;
+        EXPECT_EQ(r.Marked(c.option), "True") << r.result.err;
+    }
 }
+
+class ImageAdjustmentWindow : public test::ImageDialog {};
 
 TEST_F(ImageAdjustmentWindow, CancelPutsEveryListsMarkBack) {
     DialogRun r = Dialog("click 1042\nclick 105\nselect 502 \"Adobe RGB\"\nselect 503 1\nselect 505 \"None\"\n"

@@ -231,7 +231,8 @@ bool SetupWndCancelButtonARK::UIEventHandler() {
         if (auto* list = dynamic_cast<zqp::PopUpButton*>(panel->getPrintTypeListCtrlPtr()->GetControlPtr()))
             if (list->indexOfSelectedItem() == 3 && !panel->getDelayedPrintWndPtr()->getOKButtonStatus()) keep = false;
     if (!keep) SetupCancelSetDefaultValueToUI();
-    window->DeactivateWindow();
+    // The summary reads the window's views: they show the committed values.
+    window->CancelWindow();
     return true;
 }
 

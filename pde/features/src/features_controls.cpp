@@ -832,7 +832,8 @@ bool PFWndCancelButtonARK::UIEventHandler() {
             break;
         }
     }
-    window->DeactivateWindow();
+    // The summary reads the window's fields: they show the committed values.
+    window->CancelWindow();
     return passed;
 }
 

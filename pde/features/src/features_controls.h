@@ -288,7 +288,7 @@ public:
     bool SetControlValueToDefault() override;
     using zqpde::TextEditCtrl::SetValueToTicket;
     bool SetValueToTicket(zqp::PrintSettings*, bool) override { return true; }
-    bool RestorePPD(ppd_file_t* ppd);
+    bool RestorePPD(ppd_file_t* ppd) override;
     bool PPDMarkOptionByIndex(ppd_file_t* ppd, const std::string& text);
     void ResetStatus() override;
     void Disable() override;

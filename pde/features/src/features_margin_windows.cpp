@@ -210,10 +210,13 @@ int32_t PFMarginTextEditCtrlARK::Update() {
 bool PFMarginTextEditCtrlARK::ToGetSummaryText() {
     auto* w = dynamic_cast<zqpde::PopupWinInPanel*>(ctrlParentPanelPtr);
     auto* panel = w != nullptr ? dynamic_cast<PrintFeaturesPDEr15*>(w->GetParentWnd()) : nullptr;
-    if (panel == nullptr || GetHideCount() > 0) return false;
     auto* mw = MarginWindowOf(ctrlParentPanelPtr);
-    return mw != nullptr && (mw->Kind() == MarginWindowKind::kTab ? panel->IsTabMarginShift()
-                                                                   : panel->IsBookletMarginShift());
+    if (panel == nullptr || mw == nullptr) return false;
+    // The field of the unit the radios show (the committed one while the
+    // window is closed), whichever field a cancelled switch left shown.
+    const bool inches = unit_ == MarginUnit::kTabInch || unit_ == MarginUnit::kBookletInch;
+    if (mw->getShiftValueDisplayStyle() != (inches ? 0 : 1)) return false;
+    return mw->Kind() == MarginWindowKind::kTab ? panel->IsTabMarginShift() : panel->IsBookletMarginShift();
 }
 
 int32_t PFMarginTextEditCtrlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {

@@ -303,6 +303,8 @@ bool BaseControl::SetDefaultValueToUI() {
     return true;
 }
 
+bool BaseControl::RestorePPD(ppd_file_t*) { return true; }
+
 const void* BaseControl::GetDefaultDataBlk() { return nullptr; }
 const void* BaseControl::GetIniDataBlk() { return nullptr; }
 int32_t BaseControl::GetDefaultDataSize() { return 0; }

@@ -428,6 +428,23 @@ int32_t PopupWinInPanel::SycValueFromUI() {
     return 0;
 }
 
+void PopupWinInPanel::RestoreMarkedPPD() {
+    ppd_file_t* ppd = GetCurrentPPD();
+    if (ppd == nullptr || !listsCreated) return;
+    ForEachControl([ppd](BaseControl& c) { c.RestorePPD(ppd); });
+    UpdateConflictsPanelControlFromPPD(ppd);
+}
+
+void PopupWinInPanel::ShowCommittedValues() {
+    ForEachControl([](BaseControl& c) { c.SetControlValueToUI(); });
+}
+
+int32_t PopupWinInPanel::CancelWindow() {
+    RestoreMarkedPPD();
+    ShowCommittedValues();
+    return DeactivateWindow();
+}
+
 const std::string& PopupWinInPanel::GetCurrentPrinterString() {
     return pParentPane != nullptr ? pParentPane->GetCurrentPrinterString() : currentPrintString;
 }

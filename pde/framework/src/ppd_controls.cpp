@@ -167,7 +167,11 @@ int32_t PPDPopupControl::Open() {
 
 bool PPDPopupControl::SetDefaultValueToUI() {
     if (!PopupControl::SetDefaultValueToUI() || ctrlParentPanelPtr == nullptr) return false;
-    return SetPPD(ctrlParentPanelPtr->GetCurrentPPD());
+    // A default the dialog marked is a change like a pick: the control
+    // marks its value again when it writes, whatever the PPD holds by then.
+    const bool marked = SetPPD(ctrlParentPanelPtr->GetCurrentPPD());
+    if (marked) valueDidChange = true;
+    return marked;
 }
 
 bool PPDPopupControl::GetValueToPreset() {
@@ -202,6 +206,14 @@ bool PPDPopupControl::UIEventHandler() {
         }
     }
     return PopupControl::UIEventHandler();
+}
+
+bool PPDPopupControl::SimulationUIEventHandler() {
+    PopupControl::SimulationUIEventHandler();
+    // The UI value is the item now showing, as after a pick: a refused pick
+    // comes back to it, not to the initial value.
+    GetValueFromUI();
+    return true;
 }
 
 bool PPDPopupControl::SetControlValueToUI() {
@@ -332,7 +344,16 @@ int32_t PPDCheckBox::Open() {
 
 bool PPDCheckBox::SetDefaultValueToUI() {
     if (!CheckBox::SetDefaultValueToUI() || ctrlParentPanelPtr == nullptr) return false;
-    return SetPPD(ctrlParentPanelPtr->GetCurrentPPD());
+    const bool marked = SetPPD(ctrlParentPanelPtr->GetCurrentPPD());
+    if (marked) valueDidChange = true;
+    return marked;
+}
+
+bool PPDCheckBox::SimulationUIEventHandler() {
+    CheckBox::SimulationUIEventHandler();
+    // The state now showing, so that a refused click goes back to it.
+    GetValueFromUI();
+    return true;
 }
 
 bool PPDCheckBox::GetValueToPreset() {
@@ -419,6 +440,10 @@ int32_t PPDLittleArrayControl::Open() {
     if (PanelPPD(*this) != nullptr) {
         if (!GetValueToPreset()) SetControlValueToDefault();
         LittleArray::SetControlValueToUI();
+        // What the stepper shows is its UI value and the value a press that
+        // does not move it compares with.
+        GetValueFromUI();
+        if (zqp::Stepper* s = StepperView()) lastValue = s->integerValue();
     }
     return 0;
 }

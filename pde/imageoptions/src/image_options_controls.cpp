@@ -246,9 +246,8 @@ int32_t GOutputModeListCtrlARK::GetSummaryText(zqpde::SummaryDictionary* diction
 
 bool GOutputModeListCtrlARK::SetDefaultValueToUI() {
     const bool ok = GPPDListCtrlARK::SetDefaultValueToUI();
-    // The older build does not read the default back: until the next pick
-    // the list compares with the value it showed before.
-    if (!Edition().olderBuild) GetValueFromUI();
+    // The default shown is the value the next pick compares with.
+    GetValueFromUI();
     return ok;
 }
 
@@ -337,12 +336,6 @@ bool GBasePPDCheckBoxARK::SetValueToTicket(zqp::PrintSettings*, bool) {
     const bool marked = MarkChoice(*this, kPPDMainKey, index);
     if (marked) valueDidChange = false;
     return marked;
-}
-
-bool GBasePPDCheckBoxARK::SimulationUIEventHandler() {
-    zqpde::PPDCheckBox::SimulationUIEventHandler();
-    GetValueFromUI();
-    return true;
 }
 
 bool GCheckBoxARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
@@ -479,7 +472,10 @@ bool GPPDSliderBarControlARK::GetValueToPreset() {
 }
 
 int32_t GPPDSliderBarControlARK::Open() {
-    if (PanelPPD(*this) != nullptr && GetValueToPreset()) SetControlValueToUI();
+    if (PanelPPD(*this) != nullptr && GetValueToPreset()) {
+        SetControlValueToUI();
+        GetValueFromUI();
+    }
     return 0;
 }
 
@@ -583,7 +579,9 @@ bool GHelpButtonARK::UIEventHandler() {
 }
 
 bool GCancelButtonARK::UIEventHandler() {
-    if (auto* window = dynamic_cast<zqpde::PopupWinInPanel*>(GetParentPanel())) window->DeactivateWindow();
+    // Picks, clicks and defaults marked their choices at once: the PPD goes
+    // back to the values the window keeps.
+    if (auto* window = dynamic_cast<zqpde::PopupWinInPanel*>(GetParentPanel())) window->CancelWindow();
     return true;
 }
 

@@ -150,8 +150,6 @@ public:
     void ResetStatus() override;
     using zqpde::PPDCheckBox::SetValueToTicket;
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
-    // The lists follow the state shown, which is then the state they saw.
-    bool SimulationUIEventHandler() override;
 
 private:
     // Hidden for good: the option is missing (the older build keeps the
@@ -263,6 +261,8 @@ private:
     std::string helpFileName_;
 };
 
+// Cancel of both windows: the PPD marks back to the window's values, then
+// the window closes.
 class GCancelButtonARK : public zqpde::BaseButton {
 public:
     bool UIEventHandler() override;

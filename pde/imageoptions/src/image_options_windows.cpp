@@ -477,7 +477,7 @@ void ImageAdjustmentWndARK::CreatePanel(zqp::Window* w, const char*) {
         }
         list->CreateControl(w->viewWithTag(row.tag), row.option, &kAdjustListIniData, nullptr, nullptr, nullptr,
                             &row.titleTag);
-        if (GPPDListCtrlARK* added = AddNewControl(std::move(list))) lists_.push_back(added);
+        AddNewControl(std::move(list));
     }
     if (cmyk) {
         auto plugin = std::make_unique<PluginTypeListCtrlARK>();
@@ -539,13 +539,6 @@ void ImageAdjustmentWndARK::SyncMarkedPPD() {
     if (ppd_file_t* ppd = GetCurrentPPD()) UpdateConflictsPanelControlFromPPD(ppd);
 }
 
-void ImageAdjustmentWndARK::RestoreMarkedPPD() {
-    ppd_file_t* ppd = GetCurrentPPD();
-    if (ppd == nullptr || lists_.empty()) return;
-    for (GPPDListCtrlARK* list : lists_) list->RestorePPD(ppd);
-    UpdateConflictsPanelControlFromPPD(ppd);
-}
-
 void ImageAdjustmentWndARK::DoGroupBoxHideCheck(ppd_file_t* ppd) {
     if (cmykBox_ != nullptr && !zqpde::CheckPPDKeyIsExist(ppd, "ZQCMYKCorrectionSTD") &&
         !zqpde::CheckPPDKeyIsExist(ppd, "ZQCMYKCorrectionTarget"))
@@ -589,14 +582,6 @@ bool ImageAdjustmentWndARK::OnOK() {
 bool GOKButtonIAARK::UIEventHandler() {
     if (auto* window = dynamic_cast<ImageAdjustmentWndARK*>(GetParentPanel())) return window->OnOK();
     return false;
-}
-
-bool GImageAdjCancelButtonARK::UIEventHandler() {
-    if (auto* window = dynamic_cast<ImageAdjustmentWndARK*>(GetParentPanel())) {
-        window->RestoreMarkedPPD();
-        window->DeactivateWindow();
-    }
-    return true;
 }
 
 }  // namespace zqimg

@@ -139,7 +139,6 @@ public:
     int32_t InitializeUserPane(zqp::Bundle* bundle, ppd_file_t* ppd) override;
     int32_t ActivateWindow() override;
     void SyncMarkedPPD();
-    void RestoreMarkedPPD();
     void DoGroupBoxHideCheck(ppd_file_t* ppd);
     int32_t GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) override;
     bool OnOK();
@@ -148,7 +147,6 @@ public:
 
 private:
     const OverprintWindowData* overprint_;
-    std::vector<GPPDListCtrlARK*> lists_;  // the lists RestoreMarkedPPD puts back, in order
     PluginTypeListCtrlARK* pluginType_ = nullptr;
     zqp::Box* cmykBox_ = nullptr;
     zqp::Box* checkBox_ = nullptr;  // the group box of the overprint variant's check box
@@ -160,9 +158,7 @@ public:
     bool UIEventHandler() override;
 };
 
-class GImageAdjCancelButtonARK : public zqpde::BaseButton {
-public:
-    bool UIEventHandler() override;
-};
+// The image settings window's Cancel: the same as the colour balance one.
+class GImageAdjCancelButtonARK : public GCancelButtonARK {};
 
 }  // namespace zqimg

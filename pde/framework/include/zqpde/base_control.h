@@ -173,6 +173,9 @@ public:
     virtual bool setExternalValueToData(const void* value, int32_t size, int32_t valueType);
     // SetExternalValueToUI with the default block.
     virtual bool SetDefaultValueToUI();
+    // Marks the committed value in the PPD again (the controls that mark
+    // their picks at once); true, with nothing to mark, in the base.
+    virtual bool RestorePPD(ppd_file_t* ppd);
     virtual const void* GetDefaultDataBlk();
     virtual const void* GetIniDataBlk();
     virtual int32_t GetDefaultDataSize();

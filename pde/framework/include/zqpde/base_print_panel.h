@@ -276,6 +276,18 @@ public:
     virtual bool ReInitializeUserPaneTitle();
     // Every control with a view reads its view into its UI block; 0.
     virtual int32_t SycValueFromUI();
+    // Cancel: every control marks its committed value in the PPD again, so
+    // what was picked or restored to defaults in the window and marked at
+    // once is undone; then the window's conflicts follow the PPD. Nothing
+    // without a current PPD.
+    virtual void RestoreMarkedPPD();
+    // Every control shows its committed value again (its constraint lists
+    // follow at the next activation, as for any showing).
+    virtual void ShowCommittedValues();
+    // What a window's Cancel does: RestoreMarkedPPD, ShowCommittedValues and
+    // DeactivateWindow. Nothing typed, picked or restored inside stays, not
+    // in the PPD and not in the views the summaries read; 0.
+    virtual int32_t CancelWindow();
     bool IsActived() const { return isActived; }
     void ChangeActivedStatus() { isActived = true; }
     void ChangeActivedStatus(bool active) { isActived = active; }

@@ -57,7 +57,7 @@ public:
     // Marks the choice of the selected item; true without a selection.
     virtual bool SetPPD(ppd_file_t* ppd);
     // Marks the choice of the committed value (windows that are cancelled).
-    virtual bool RestorePPD(ppd_file_t* ppd);
+    bool RestorePPD(ppd_file_t* ppd) override;
     // Asks the host to mark choice index; its answer. True without asking
     // for a missing PPD, a negative or past-the-end index or an empty list.
     virtual bool PPDMarkOptionByIndex(ppd_file_t* ppd, int32_t index);
@@ -71,7 +71,8 @@ public:
     virtual bool BaseSetValueToTicket(zqp::PrintSettings* settings, bool lock);
     // Conflicts, the marked choice, shown, constraints simulated; 0.
     int32_t Open() override;
-    // The default shown, then marked in the PPD.
+    // The default shown, then marked in the PPD; an accepted mark is a
+    // change (valueDidChange), as a pick is.
     bool SetDefaultValueToUI() override;
     // The marked (else default) choice of the PPD; false when none or its
     // index is not in the list.
@@ -83,6 +84,8 @@ public:
     // Marks before the constraint lists run; on refusal the previous item
     // comes back and the lists see no change.
     bool UIEventHandler() override;
+    // The base simulation, then the item shown becomes the UI value.
+    bool SimulationUIEventHandler() override;
     bool SetControlValueToUI() override;
     // Neither disabled nor hidden.
     virtual bool ToGetSummaryText();
@@ -118,7 +121,7 @@ public:
     bool InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) override;
     bool InitializeTitle(zqp::Bundle* bundle) override;
     virtual bool SetPPD(ppd_file_t* ppd);
-    virtual bool RestorePPD(ppd_file_t* ppd);
+    bool RestorePPD(ppd_file_t* ppd) override;
     // Marks the choice the state maps to; true without asking when it maps
     // to none (an empty list, or an option with a single choice).
     virtual bool PPDMarkOptionByIndex(ppd_file_t* ppd, int32_t state);
@@ -128,6 +131,8 @@ public:
     virtual bool BaseSetValueToTicket(zqp::PrintSettings* settings, bool lock);
     int32_t Open() override;
     bool SetDefaultValueToUI() override;
+    // The base simulation, then the state shown becomes the UI value.
+    bool SimulationUIEventHandler() override;
     bool GetValueToPreset() override;
     bool SetControlValueToUI() override;
     // The constraint lists, then the mark; on refusal the state and the
