@@ -27,17 +27,21 @@ std::vector<ChoiceRule> DecompositionChoiceRules();
 // All of the above.
 std::vector<ChoiceRule> FilterChoiceRules();
 
+// The choice is one of the names.
+template <typename Range>
+bool IsOneOf(std::string_view choice, const Range& names) {
+  for (const auto& n : names) {
+    if (choice == n) return true;
+  }
+  return false;
+}
+
 // A rule that knows exactly the listed names.
 template <typename Range>
 std::function<bool(std::string_view)> OneOf(const Range& names) {
   std::vector<std::string> list;
   for (const auto& n : names) list.emplace_back(n);
-  return [list](std::string_view c) {
-    for (const auto& n : list) {
-      if (c == n) return true;
-    }
-    return false;
-  };
+  return [list](std::string_view c) { return IsOneOf(c, list); };
 }
 
 }  // namespace zqf

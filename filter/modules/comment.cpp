@@ -36,14 +36,6 @@ constexpr Word kTonerSaverModes[] = {
 constexpr Word kBannerSheets[] = {{"None", "OFF"}, {"UserPrinterSetting", "DEVICE"}, {"PrintStartPage", "START"}};
 constexpr const char* kColorModes[] = {"Color", "Black"};
 
-template <typename Range>
-bool IsOneOf(std::string_view choice, const Range& names) {
-  for (const char* n : names) {
-    if (choice == n) return true;
-  }
-  return false;
-}
-
 bool Has(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
 bool PpdHasOption(const Job& job, const char* keyword) {

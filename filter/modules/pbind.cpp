@@ -16,6 +16,21 @@ struct PBindPair {
   const char* keyword;
 };
 
+// The binder's positions: choice, device position and the rotation it
+// prints with.
+constexpr struct {
+  const char* choice;
+  const char* position;
+  const char* rotation;
+} kBindPositions[] = {
+    {"BindLeft", "LEFT", "ROTSEFLAND"}, {"BindRight", "RIGHT", "ROTLEFPORT"}, {"BindTop", "TOP", "ROTSEFLAND"}};
+constexpr const char* kNone = "None";
+// Trimming choices begin with the edges they cut.
+constexpr const char* kTrimFace = "1Edge";
+constexpr const char* kTrimFullBleed = "3Edge";
+// A DL cover is printed on Tabloid.
+constexpr const char* kCoverDL = "DL";
+
 // PPD choice names of sizes, media types, colours and trays, and the
 // device's keywords for them.
 constexpr PBindPair PerfectBindParam[] = {
@@ -114,22 +129,21 @@ void PBindGetTicketFromPDE(Job& job) {
   r = PBindState{};
   GetTicketFromArray(job, PBindticketData(job));
 
-  if (r.position == "None") {
+  if (r.position == kNone) {
     r.position = "OFF";
-  } else if (r.position == "BindLeft") {
-    r.position = "LEFT";
-    r.rotation = "ROTSEFLAND";
-  } else if (r.position == "BindRight") {
-    r.position = "RIGHT";
-    r.rotation = "ROTLEFPORT";
-  } else if (r.position == "BindTop") {
-    r.position = "TOP";
-    r.rotation = "ROTSEFLAND";
+  } else {
+    for (const auto& p : kBindPositions) {
+      if (r.position == p.choice) {
+        r.position = p.position;
+        r.rotation = p.rotation;
+        break;
+      }
+    }
   }
 
   // A binder without a trimmer offers no trimming choice: nothing is cut.
-  if (r.trimming.empty()) r.trimming = "None";
-  if (r.trimming == "None") {
+  if (r.trimming.empty()) r.trimming = kNone;
+  if (r.trimming == kNone) {
     r.cutPageSize.clear();
     r.cutPositionTop.clear();
     r.cutPositionFore.clear();
@@ -149,11 +163,11 @@ void PBindGetTicketFromPDE(Job& job) {
       r.minimumCut = 1;
     }
   }
-  if (r.trimming == "None") {
+  if (r.trimming == kNone) {
     r.trimming = "OFF";
-  } else if (r.trimming.rfind("1Edge", 0) == 0) {
+  } else if (r.trimming.rfind(kTrimFace, 0) == 0) {
     r.trimming = "FACE";
-  } else if (r.trimming.rfind("3Edge", 0) == 0) {
+  } else if (r.trimming.rfind(kTrimFullBleed, 0) == 0) {
     r.trimming = "FULLBLEED";
   }
 }
@@ -162,12 +176,15 @@ std::vector<ChoiceRule> PBindChoiceRules() {
   std::vector<std::string> named;
   for (const auto& pair : PerfectBindParam) named.emplace_back(pair.choice);
   std::vector<std::string> coverSizes = named;
-  coverSizes.emplace_back("DL");  // taken as Tabloid
+  coverSizes.emplace_back(kCoverDL);
+  std::vector<std::string> positions = {kNone};
+  for (const auto& p : kBindPositions) positions.emplace_back(p.choice);
   std::vector<ChoiceRule> rules = {
-      {"ZQPBindPosition", "perfect binding",
-       OneOf(std::vector<std::string>{"None", "BindLeft", "BindRight", "BindTop"})},
+      {"ZQPBindPosition", "perfect binding", OneOf(positions)},
       {"ZQPBindTrimming", "perfect binding",
-       [](std::string_view c) { return c == "None" || c.rfind("1Edge", 0) == 0 || c.rfind("3Edge", 0) == 0; }},
+       [](std::string_view c) {
+         return c == kNone || c.rfind(kTrimFace, 0) == 0 || c.rfind(kTrimFullBleed, 0) == 0;
+       }},
       {"ZQPBindCoverPageSize", "perfect binding", OneOf(coverSizes)},
   };
   for (const char* option : {"ZQPBindPageSize", "ZQPBindCutPageSize", "ZQPBindCoverMediaType", "ZQPBindCoverMediaColor",
@@ -242,7 +259,7 @@ void OutputEPJLCommandforPerfectBind(Job& job) {
   adjust("PBAV", r.cutPositionAdjustTB, right);
 
   if (!r.coverPageSize.empty()) {
-    Name(job, "PBCP", convertPBindPPDValue(r.coverPageSize == "DL" ? "Tabloid" : r.coverPageSize));
+    Name(job, "PBCP", convertPBindPPDValue(r.coverPageSize == kCoverDL ? "Tabloid" : r.coverPageSize));
   }
   if (!r.coverMediaType.empty()) Name(job, "PBCQ", convertPBindPPDValue(r.coverMediaType));
   if (!r.coverMediaColor.empty()) Name(job, "PBCC", convertPBindPPDValue(r.coverMediaColor));

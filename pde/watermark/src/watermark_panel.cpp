@@ -230,7 +230,7 @@ bool WMOptionListCtrlTELD::GetValueToPreset() {
 // The summary names what the panel shows: the value is committed only when
 // the ticket is written, and until then (after Delete, or a choice not yet
 // saved) the committed number may name another watermark of the store.
-bool WMOptionListCtrlTELD::ToGetSummaryText() { return ShownValue() != 1; }
+bool WMOptionListCtrlTELD::ToGetSummaryText() { return ShownValue() >= 2; }
 
 int32_t WMOptionListCtrlTELD::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
   LayoutPDETELDw15* panel = OwningWatermarkPanel(*this);
