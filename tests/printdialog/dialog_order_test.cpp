@@ -47,6 +47,10 @@ class RecordingPanel : public zqp::Panel {
     Log("save");
     return true;
   }
+  zqp::Summary summaryInfo() override {
+    Log("summary");
+    return {};
+  }
   void PPDOptionKeyValueDidChange(const std::string& option, const std::string& choice) override {
     Log("changed " + option + "=" + choice);
   }
@@ -112,13 +116,15 @@ TEST_F(DialogOrderTest, PresetSaveOnlySavesAndRestoreRunsAgain) {
   EXPECT_FALSE(dialog_->printAsked());
 }
 
-TEST_F(DialogOrderTest, SwitchingPanelsHidesTheShownOneFirst) {
+// Leaving a panel, for another one or for the summary pane, saves it, as
+// the system's dialog does; the summary pane leaves the panel shown.
+TEST_F(DialogOrderTest, LeavingThePanelShownSavesIt) {
   Add("A");
   Add("B");
-  dialog_->Run({"panel A", "show", "panel B", "show"});
-  const Calls expected{"A: keys",    "B: keys",    "A: build",      "A: restore",
-                       "A: willShow", "B: build",  "B: restore",    "A: shouldHide",
-                       "B: willShow"};
+  dialog_->Run({"panel A", "show", "panel B", "show", "summary", "hide"});
+  const Calls expected{"A: keys",    "B: keys",    "A: build",   "A: restore",    "A: willShow", "B: build",
+                       "B: restore", "A: shouldHide", "A: save", "B: willShow",   "B: save",     "A: summary",
+                       "B: summary", "B: shouldHide", "B: save"};
   EXPECT_EQ(calls_, expected);
 }
 

@@ -123,12 +123,31 @@ LoadedPanel& Dialog::Focused() {
 
 void Dialog::Save() {
   for (auto& p : panels_) {
-    if (!p.restored) continue;
-    std::string why;
-    if (!p.panel->saveValuesAndReturnError(&why)) {
-      out() << "save: " << p.name << " failed" << (why.empty() ? "" : ": " + why) << "\n";
-    }
+    if (p.restored) SavePanel(p);
   }
+}
+
+bool Dialog::SavePanel(LoadedPanel& p) {
+  std::string why;
+  if (p.panel->saveValuesAndReturnError(&why)) return true;
+  out() << "save: " << p.name << " failed" << (why.empty() ? "" : ": " + why) << "\n";
+  return false;
+}
+
+// A person leaves the shown panel for another one, and the dialog saves it
+// then, as the system's print dialog does on every change of pane: the
+// panels that read its ticket entries see what it shows. False when the
+// panel refuses to be hidden (it stays shown).
+bool Dialog::LeaveShown() {
+  if (shown_ < 0) return true;
+  LoadedPanel& p = panels_[static_cast<size_t>(shown_)];
+  if (!p.panel->shouldHide()) {
+    out() << "hide: " << p.name << " refused\n";
+    return false;
+  }
+  shown_ = -1;
+  SavePanel(p);
+  return true;
 }
 
 // Every panel is asked in order and the first refusal stops the job; only
@@ -147,20 +166,22 @@ void Dialog::Print() {
     }
   }
   if (printAllowed_) {
+    // A job whose settings could not be saved must not go out as if they
+    // had been.
     for (auto& p : panels_) {
-      std::string why;
-      if (!p.panel->saveValuesAndReturnError(&why)) {
-        // A job whose settings could not be saved must not go out as if
-        // they had been.
-        out() << "save: " << p.name << " failed" << (why.empty() ? "" : ": " + why) << "\n";
-        printAllowed_ = false;
-      }
+      if (!SavePanel(p)) printAllowed_ = false;
     }
   }
   zqp::EventLog::Shared().Record(zqp::EventKind::kPrint, printAllowed_ ? "allowed" : "refused");
 }
 
+// The summary is a pane of the dialog's own, which a person reaches by
+// leaving the shown panel: that panel is saved first, so each panel
+// summarises what it shows. The script goes on in the panel (the person
+// comes back to it), so it stays shown. A modal window over the panel keeps
+// the person on it: nothing is saved while one is open.
 void Dialog::Summary() {
+  if (shown_ >= 0 && FrontWindow() == nullptr) SavePanel(panels_[static_cast<size_t>(shown_)]);
   for (auto& p : panels_) {
     zqp::Summary s = p.panel->summaryInfo();
     for (const auto& key : s.order) {
@@ -189,23 +210,16 @@ bool Dialog::RunCommand(const std::vector<std::string>& w, const std::string& li
     ExpectWords(w, 1, "show");
     LoadedPanel& p = Focused();
     Restore(p);
-    // Switching panels hides the one shown first; a panel that refuses
+    // Switching panels leaves the one shown first; a panel that refuses
     // to be hidden stays.
-    if (shown_ >= 0 && shown_ != focused_) {
-      LoadedPanel& old = panels_[static_cast<size_t>(shown_)];
-      if (!old.panel->shouldHide()) {
-        out() << "hide: " << old.name << " refused\n";
-        return true;
-      }
-      shown_ = -1;
-    }
+    if (shown_ != focused_ && !LeaveShown()) return true;
     p.panel->willShow();
     shown_ = focused_;
   } else if (cmd == "hide") {
     ExpectWords(w, 1, "hide");
-    if (Focused().panel->shouldHide()) {
-      if (shown_ == focused_) shown_ = -1;
-    } else {
+    if (shown_ == focused_) {
+      LeaveShown();
+    } else if (!Focused().panel->shouldHide()) {
       out() << "hide: " << Focused().name << " refused\n";
     }
   } else if (cmd == "restore") {

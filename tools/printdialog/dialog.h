@@ -64,6 +64,10 @@ class Dialog : public zqp::ScriptRunner {
   void Restore(LoadedPanel& p, bool again = false);
   void AskKeys();
   void Save();
+  // Saves one panel; a failure is said in the transcript.
+  bool SavePanel(LoadedPanel& p);
+  // Hides the shown panel and saves it (a person going to another panel).
+  bool LeaveShown();
   void Print();
   void Summary();
   // The ticket, PPD, page format and clock commands (dialog_commands.cpp).

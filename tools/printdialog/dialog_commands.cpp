@@ -27,7 +27,7 @@ const zqp::ScriptCommands& DialogCommands() {
     zqp::ScriptCommands t = zqp::ScriptRunner::Commands();
     zqp::InsertScriptCommands(t, "click", {
         {"panel", "panel NAME-OR-KIND        focus a panel (built and restored the first time)", -1},
-        {"show", "show                      show the focused panel, hiding the one shown", -1},
+        {"show", "show                      show the focused panel, leaving (saving) the one shown", -1},
         {"hide", "hide                      hide the focused panel", -1},
         {"restore", "restore                   restore the focused panel again", 0},
     });
@@ -43,7 +43,7 @@ const zqp::ScriptCommands& DialogCommands() {
         {"help", "help                      press the focused panel's help button", 0},
         {"save", "save                      save every restored panel (a preset)", -1},
         {"print", "print                     the print gates, then the saves", -1},
-        {"summary", "summary                   print every panel's summary", -1},
+        {"summary", "summary                   print every panel's summary (the shown one saved first)", -1},
         {"ticket", "ticket                    print the ticket as it is now", 0},
     });
     return t;
