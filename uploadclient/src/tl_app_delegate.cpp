@@ -1,14 +1,15 @@
 #include "tl_app_delegate.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <syslog.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <sstream>
 
 #include "zqp/panels.h"
 #include "zqp/system_files.h"
@@ -46,13 +47,22 @@ long TimeoutFromEnvironment(const char* name, long fallback) {
   return end != nullptr && *end == '\0' && value > 0 && value <= fallback ? value : fallback;
 }
 
+// The whole file, or none when it cannot be read. A folder opens like a
+// file and only its reading fails: it must not pass for an empty file.
 std::optional<std::string> ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return ss.str();
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string text;
+  char buffer[65536];
+  ssize_t n = 0;
+  while ((n = read(fd, buffer, sizeof buffer)) != 0) {
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) break;
+    text.append(buffer, static_cast<size_t>(n));
+  }
+  close(fd);
+  if (n < 0) return std::nullopt;
+  return text;
 }
 
 bool Exists(const std::string& path) {
@@ -193,7 +203,7 @@ void TLAppDelegate::prepareJob() {
   }
   if (serverSelector && serverSelector->numberOfItems() > 0) serverSelector->selectItemAtIndex(0);
   if (const auto text = ReadText(zqp::SystemPath(kDefaultServerFile)); text && serverSelector) {
-    _defaultServer = Trim(*text);
+    _defaultServer = DefaultServerName(*text);
     for (int i = 0; i < serverSelector->numberOfItems(); ++i) {
       if (Trim(serverSelector->itemAtIndex(i)->title) == _defaultServer) serverSelector->selectItemAtIndex(i);
     }
