@@ -554,7 +554,8 @@ TEST_F(UploadClientTest, TitleWithDigitsOfAnyScriptGetsTheTimeStamp) {
 
 // The configuration and default-server files as an editor saves them (CR
 // LF, a byte-order mark in front) work, and a rewrite writes plain line
-// ends; a folder in place of the configuration cannot be read.
+// ends; a URL that still cannot be used, and a folder in place of the
+// configuration, are reported with the file to mend.
 TEST_F(UploadClientTest, ConfigurationFilesAsEditorsSaveThem) {
   const std::string bom = "\xEF\xBB\xBF", listed = "selected=1 items=[\"Main Server\", \"Second\"]",
                     second = "/second/restfulservice/PrintClientFileUpload";
@@ -562,6 +563,7 @@ TEST_F(UploadClientTest, ConfigurationFilesAsEditorsSaveThem) {
       {bom + "x\r\n50\r\nMain Server|" + Url("/main") + "\r\nSecond|" + Url("/second") + "\r\n", listed, second, ""},
       {bom + "x\r\n50\r\n" + Url("/config.json") + "\r\nOld|" + Url("/old") + "\r\n", listed, second,
        "x\n50\n" + Url("/config.json") + "\nMain Server|" + Url("/main") + "\nSecond|" + Url("/second")},
+      {"x\n50\nMain Server|" + Url("/main") + "\t\n", "| The URL on line 3 of {conf} cannot be used: ", "", ""},
       {"", "No job can be sent: the configuration {conf} cannot be read.", "", ""},
   };
   for (const auto& [configuration, expect, upload, rewritten] : cases) {

@@ -85,13 +85,16 @@ void WarnIfPlain(const std::string& url) {
   }
 }
 
-std::string HttpErrorText(const zqp::HttpResponse& r) {
+// where: the configuration line the URL is written on. A URL the HTTP
+// library refuses (a stray byte in it) is mended there, not on the server.
+std::string HttpErrorText(const zqp::HttpResponse& r, const std::string& where) {
   switch (r.error) {
     case zqp::HttpError::kNone: return "The server answered with HTTP status " + std::to_string(r.status) + ".";
     case zqp::HttpError::kTimeout: return "The server did not answer in time.";
     case zqp::HttpError::kCertificate: return "The server's certificate is not trusted.";
     case zqp::HttpError::kConnect: return "The server cannot be reached.";
     case zqp::HttpError::kCancelled: return "The transfer was cancelled.";
+    case zqp::HttpError::kBadUrl: return "The URL on " + where + " cannot be used: " + r.reason + ".";
     case zqp::HttpError::kOther: break;
   }
   return "The transfer failed: " + r.reason;
@@ -175,8 +178,7 @@ void TLAppDelegate::prepareJob() {
   }
   if (_configuration.documentUrl) {
     _configurationFileURL = *_configuration.documentUrl;
-    std::string why;
-    const auto answer = getDataFrom(_configurationFileURL, &why);
+    const auto answer = getDataFrom(_configurationFileURL, configurationLine(2), nullptr);
     const auto doc = answer && !answer->empty() ? ParseConfigurationDocument(*answer) : std::nullopt;
     if (doc) {
       if (__informationMsg) __informationMsg->setStringValue(doc->message);
@@ -280,14 +282,19 @@ bool TLAppDelegate::deleteAndRecreateFileAtPath(const std::string& path, const s
   return true;
 }
 
-std::optional<std::string> TLAppDelegate::getDataFrom(const std::string& url, std::string* why) {
+std::string TLAppDelegate::configurationLine(std::size_t index) const {
+  return "line " + std::to_string(index + 1) + " of " + zqp::SystemPath(kConfigurationFile);
+}
+
+std::optional<std::string> TLAppDelegate::getDataFrom(const std::string& url, const std::string& where,
+                                                       std::string* why) {
   WarnIfPlain(url);
   const zqp::HttpResponse r = zqp::HttpGet(url, CheckTimeoutSeconds());
   if (!r.ok() || r.status != 200) {
     // The query carries the credentials of the account check.
     if (r.ok()) ClientLog("Error getting %s, HTTP status code %li", UrlForLog(url).c_str(), r.status);
-    else ClientLog("Error getting %s: %s", UrlForLog(url).c_str(), r.reason.c_str());
-    if (why) *why = HttpErrorText(r);
+    else ClientLog("Error getting %s (%s): %s", UrlForLog(url).c_str(), where.c_str(), r.reason.c_str());
+    if (why) *why = HttpErrorText(r, where);
     return std::nullopt;
   }
   return r.body;
@@ -303,11 +310,13 @@ void TLAppDelegate::upload() {
   if (_transfer) return;  // one upload at a time
   const int index = serverSelector->indexOfSelectedItem();
   if (index < 0 || static_cast<size_t>(index) >= _configuration.servers.size()) return;
-  _serverUrl = _configuration.servers[static_cast<size_t>(index)].url;
+  const Server& server = _configuration.servers[static_cast<size_t>(index)];
+  _serverUrl = server.url;
+  _serverUrlLine = server.lineIndex;
 
   const std::string url = AccountCheckUrl(_serverUrl, _login_field->stringValue(), _password_field->stringValue());
   std::string why;
-  const auto answer = getDataFrom(url, &why);
+  const auto answer = getDataFrom(url, configurationLine(_serverUrlLine), &why);
   if (!answer) {
     // No verdict on the account is no permission to send the job.
     _resultCode = 0;
@@ -390,7 +399,7 @@ void TLAppDelegate::transferEnded(const zqp::HttpResponse& r) {
     cancel();
     return;
   }
-  const std::string why = HttpErrorText(r);
+  const std::string why = HttpErrorText(r, configurationLine(_serverUrlLine));
   ClientLog("Upload to %s failed: %s", UrlForLog(UploadUrl(_serverUrl)).c_str(), why.c_str());
   // The job stays a ".ps" in the spool folder for the next run.
   _resultCode = 2;

@@ -145,7 +145,7 @@ std::optional<Server> ParseServerLine(const std::string& line) {
     auto next = line.find('|', bar + 1);
     url = line.substr(bar + 1, next == std::string::npos ? std::string::npos : next - bar - 1);
   }
-  return Server{name, url, line};
+  return Server{name, url, line, 0};
 }
 
 Configuration ParseConfiguration(std::string_view text) {
@@ -162,7 +162,10 @@ Configuration ParseConfiguration(std::string_view text) {
     config.firstServerLine = 3;
   }
   for (std::size_t i = config.firstServerLine; i < config.lines.size(); ++i)
-    if (auto server = ParseServerLine(config.lines[i])) config.servers.push_back(*server);
+    if (auto server = ParseServerLine(config.lines[i])) {
+      server->lineIndex = i;
+      config.servers.push_back(*server);
+    }
   return config;
 }
 

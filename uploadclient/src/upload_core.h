@@ -21,6 +21,7 @@ struct Server {
   std::string name;
   std::string url;
   std::string line;  // the configuration line it came from ("name|url")
+  std::size_t lineIndex = 0;  // where that line is in the configuration lines
 };
 
 // The configuration file: lines split at "\n"; a CR before a line end and a
