@@ -552,4 +552,38 @@ TEST_F(UploadClientTest, TitleWithDigitsOfAnyScriptGetsTheTimeStamp) {
   }
 }
 
+// The configuration and default-server files as an editor saves them (CR
+// LF, a byte-order mark in front) work, and a rewrite writes plain line
+// ends; a URL that still cannot be used, and a folder in place of the
+// configuration, are reported with the file to mend.
+TEST_F(UploadClientTest, ConfigurationFilesAsEditorsSaveThem) {
+  const std::string bom = "\xEF\xBB\xBF", listed = "selected=1 items=[\"Main Server\", \"Second\"]",
+                    second = "/second/restfulservice/PrintClientFileUpload";
+  const std::string cases[][4] = {  // configuration ("" a folder), transcript, upload, file afterwards
+      {bom + "x\r\n50\r\nMain Server|" + Url("/main") + "\r\nSecond|" + Url("/second") + "\r\n", listed, second, ""},
+      {bom + "x\r\n50\r\n" + Url("/config.json") + "\r\nOld|" + Url("/old") + "\r\n", listed, second,
+       "x\n50\n" + Url("/config.json") + "\nMain Server|" + Url("/main") + "\nSecond|" + Url("/second")},
+      {"x\n50\nMain Server|" + Url("/main") + "\t\n", "| The URL on line 3 of {conf} cannot be used: ", "", ""},
+      {"", "No job can be sent: the configuration {conf} cannot be read.", "", ""},
+  };
+  for (const auto& [configuration, expect, upload, rewritten] : cases) {
+    SCOPED_TRACE(configuration);
+    SetUp();
+    document_ = R"({"servers": ["Main Server|)" + Url("/main") + R"(", "Second|)" + Url("/second") + R"("]})";
+    const std::string conf = root_->path() + "/var/tlbx/tollboxprintclient.conf";
+    fs::remove(conf);
+    if (configuration.empty()) fs::create_directory(conf);
+    else Configure(configuration);
+    root_->file("var/tlbx/tollboxclientdefault.conf", bom + "Second\r\n");
+    Job("(Report).ps", "%!PS\n");
+    const ClientRun run = RunClient("dump #server\n" + Submit());
+    EXPECT_TRUE(run.has(std::regex_replace(expect, std::regex("\\{conf\\}"), conf))) << run.transcript;
+    if (!configuration.empty()) {
+      EXPECT_EQ(Read(conf), rewritten.empty() ? configuration : rewritten);
+    }
+    std::lock_guard<std::mutex> lock(mutex_);
+    EXPECT_EQ(uploads_, upload.empty() ? std::vector<std::string>{} : std::vector<std::string>{upload});
+  }
+}
+
 }  // namespace

@@ -131,6 +131,29 @@ TEST_F(UploadCore, TrimsUnicodeWhiteSpace) {
   for (const auto& [text, trimmed] : cases) EXPECT_EQ(Trim(text), trimmed) << text;
 }
 
+// The configuration and default-server files as editors save them: the CR
+// of a CR LF and a byte-order mark at the start are no part of a value; a
+// U+FEFF anywhere else, or a CR inside a line, is text.
+TEST_F(UploadCore, FilesWithCrLfAndByteOrderMark) {
+  const std::string bom = "\xEF\xBB\xBF";
+  const std::pair<std::string, std::vector<std::string>> configurations[] = {
+      {"x\r\n50\r\nMain|https://m\r\n", {"x", "50", "Main|https://m", ""}},
+      {"x\n50\nMain|https://m\r\r\n", {"x", "50", "Main|https://m", ""}},  // the last line, converted twice
+      {bom + "x\n50\nMain|https://m", {"x", "50", "Main|https://m"}},
+      {bom + "x\r\n50\r\nMain|https://m\r", {"x", "50", "Main|https://m"}},
+      {"x\n50\nMain|https://m\n" + bom + "A\rB|https://s", {"x", "50", "Main|https://m", bom + "A\rB|https://s"}},
+  };
+  for (const auto& [text, lines] : configurations) {
+    const Configuration c = ParseConfiguration(text);
+    EXPECT_EQ(c.lines, lines) << text;
+    EXPECT_EQ(c.maxJobBytes, std::optional<std::uint64_t>(50u << 20)) << text;
+    EXPECT_EQ(c.servers.at(0).url, "https://m") << text;
+  }
+  const std::pair<std::string, std::string> defaults[] = {
+      {bom + "Second\r\n", "Second"}, {"Sec" + bom + "ond", "Sec" + bom + "ond"}, {" " + bom + "Second", bom + "Second"}};
+  for (const auto& [text, name] : defaults) EXPECT_EQ(DefaultServerName(text), name) << text;
+}
+
 TEST_F(UploadCore, NewestJobByDateWithExactExtension) {
   namespace fs = std::filesystem;
   auto dir = fs::temp_directory_path() / ("tollbox-spool-" + std::to_string(getpid()));

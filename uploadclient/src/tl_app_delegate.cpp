@@ -1,14 +1,15 @@
 #include "tl_app_delegate.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <syslog.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <sstream>
 
 #include "zqp/panels.h"
 #include "zqp/system_files.h"
@@ -46,13 +47,22 @@ long TimeoutFromEnvironment(const char* name, long fallback) {
   return end != nullptr && *end == '\0' && value > 0 && value <= fallback ? value : fallback;
 }
 
+// The whole file, or none when it cannot be read. A folder opens like a
+// file and only its reading fails: it must not pass for an empty file.
 std::optional<std::string> ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return ss.str();
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string text;
+  char buffer[65536];
+  ssize_t n = 0;
+  while ((n = read(fd, buffer, sizeof buffer)) != 0) {
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) break;
+    text.append(buffer, static_cast<size_t>(n));
+  }
+  close(fd);
+  if (n < 0) return std::nullopt;
+  return text;
 }
 
 bool Exists(const std::string& path) {
@@ -75,13 +85,16 @@ void WarnIfPlain(const std::string& url) {
   }
 }
 
-std::string HttpErrorText(const zqp::HttpResponse& r) {
+// where: the configuration line the URL is written on. A URL the HTTP
+// library refuses (a stray byte in it) is mended there, not on the server.
+std::string HttpErrorText(const zqp::HttpResponse& r, const std::string& where) {
   switch (r.error) {
     case zqp::HttpError::kNone: return "The server answered with HTTP status " + std::to_string(r.status) + ".";
     case zqp::HttpError::kTimeout: return "The server did not answer in time.";
     case zqp::HttpError::kCertificate: return "The server's certificate is not trusted.";
     case zqp::HttpError::kConnect: return "The server cannot be reached.";
     case zqp::HttpError::kCancelled: return "The transfer was cancelled.";
+    case zqp::HttpError::kBadUrl: return "The URL on " + where + " cannot be used: " + r.reason + ".";
     case zqp::HttpError::kOther: break;
   }
   return "The transfer failed: " + r.reason;
@@ -165,8 +178,7 @@ void TLAppDelegate::prepareJob() {
   }
   if (_configuration.documentUrl) {
     _configurationFileURL = *_configuration.documentUrl;
-    std::string why;
-    const auto answer = getDataFrom(_configurationFileURL, &why);
+    const auto answer = getDataFrom(_configurationFileURL, configurationLine(2), nullptr);
     const auto doc = answer && !answer->empty() ? ParseConfigurationDocument(*answer) : std::nullopt;
     if (doc) {
       if (__informationMsg) __informationMsg->setStringValue(doc->message);
@@ -193,7 +205,7 @@ void TLAppDelegate::prepareJob() {
   }
   if (serverSelector && serverSelector->numberOfItems() > 0) serverSelector->selectItemAtIndex(0);
   if (const auto text = ReadText(zqp::SystemPath(kDefaultServerFile)); text && serverSelector) {
-    _defaultServer = Trim(*text);
+    _defaultServer = DefaultServerName(*text);
     for (int i = 0; i < serverSelector->numberOfItems(); ++i) {
       if (Trim(serverSelector->itemAtIndex(i)->title) == _defaultServer) serverSelector->selectItemAtIndex(i);
     }
@@ -270,14 +282,19 @@ bool TLAppDelegate::deleteAndRecreateFileAtPath(const std::string& path, const s
   return true;
 }
 
-std::optional<std::string> TLAppDelegate::getDataFrom(const std::string& url, std::string* why) {
+std::string TLAppDelegate::configurationLine(std::size_t index) const {
+  return "line " + std::to_string(index + 1) + " of " + zqp::SystemPath(kConfigurationFile);
+}
+
+std::optional<std::string> TLAppDelegate::getDataFrom(const std::string& url, const std::string& where,
+                                                       std::string* why) {
   WarnIfPlain(url);
   const zqp::HttpResponse r = zqp::HttpGet(url, CheckTimeoutSeconds());
   if (!r.ok() || r.status != 200) {
     // The query carries the credentials of the account check.
     if (r.ok()) ClientLog("Error getting %s, HTTP status code %li", UrlForLog(url).c_str(), r.status);
-    else ClientLog("Error getting %s: %s", UrlForLog(url).c_str(), r.reason.c_str());
-    if (why) *why = HttpErrorText(r);
+    else ClientLog("Error getting %s (%s): %s", UrlForLog(url).c_str(), where.c_str(), r.reason.c_str());
+    if (why) *why = HttpErrorText(r, where);
     return std::nullopt;
   }
   return r.body;
@@ -293,11 +310,13 @@ void TLAppDelegate::upload() {
   if (_transfer) return;  // one upload at a time
   const int index = serverSelector->indexOfSelectedItem();
   if (index < 0 || static_cast<size_t>(index) >= _configuration.servers.size()) return;
-  _serverUrl = _configuration.servers[static_cast<size_t>(index)].url;
+  const Server& server = _configuration.servers[static_cast<size_t>(index)];
+  _serverUrl = server.url;
+  _serverUrlLine = server.lineIndex;
 
   const std::string url = AccountCheckUrl(_serverUrl, _login_field->stringValue(), _password_field->stringValue());
   std::string why;
-  const auto answer = getDataFrom(url, &why);
+  const auto answer = getDataFrom(url, configurationLine(_serverUrlLine), &why);
   if (!answer) {
     // No verdict on the account is no permission to send the job.
     _resultCode = 0;
@@ -380,7 +399,7 @@ void TLAppDelegate::transferEnded(const zqp::HttpResponse& r) {
     cancel();
     return;
   }
-  const std::string why = HttpErrorText(r);
+  const std::string why = HttpErrorText(r, configurationLine(_serverUrlLine));
   ClientLog("Upload to %s failed: %s", UrlForLog(UploadUrl(_serverUrl)).c_str(), why.c_str());
   // The job stays a ".ps" in the spool folder for the next run.
   _resultCode = 2;

@@ -52,7 +52,10 @@ class TLAppDelegate : public zqp::NibObject, public zqp::ApplicationDelegate {
  private:
   void readMessagefromMessageFile();
   bool deleteAndRecreateFileAtPath(const std::string& path, const std::vector<std::string>& lines);
-  std::optional<std::string> getDataFrom(const std::string& url, std::string* why);
+  // where: the configuration line the URL comes from, for messages.
+  std::optional<std::string> getDataFrom(const std::string& url, const std::string& where, std::string* why);
+  // "line N of <configuration file>", N counted from 1.
+  std::string configurationLine(std::size_t index) const;
   void prepareJob();
   // No job can be sent: Submit is disabled and the message field says why.
   void refuse(const std::string& why);
@@ -76,6 +79,7 @@ class TLAppDelegate : public zqp::NibObject, public zqp::ApplicationDelegate {
   std::string _defaultServer;
   zqp::PopUpButton* serverSelector = nullptr;
   std::string _serverUrl;
+  std::size_t _serverUrlLine = 0;  // the configuration line _serverUrl was taken from
   int _resultCode = 0;
   zqp::PopUpButton* __languageSelector = nullptr;
   zqp::TextField* __documentNameField = nullptr;

@@ -83,16 +83,25 @@ std::string QuotedFormValue(std::string_view text) {
 
 }  // namespace
 
+std::string_view WithoutByteOrderMark(std::string_view text) {
+  // Some editors put the mark in front of every UTF-8 file they save; a
+  // converter run twice leaves two.
+  static constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  while (StartsWith(text, kMark)) text.remove_prefix(kMark.size());
+  return text;
+}
+
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (true) {
     auto end = text.find('\n', start);
-    if (end == std::string_view::npos) {
-      lines.emplace_back(text.substr(start));
-      break;
-    }
-    lines.emplace_back(text.substr(start, end - start));
+    std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);
+    // An editor's CR LF: the CR belongs to the line end, not to the value
+    // (a URL ending in it is no URL). A CR inside a line stays.
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    if (end == std::string_view::npos) break;
     start = end + 1;
   }
   return lines;
@@ -136,12 +145,12 @@ std::optional<Server> ParseServerLine(const std::string& line) {
     auto next = line.find('|', bar + 1);
     url = line.substr(bar + 1, next == std::string::npos ? std::string::npos : next - bar - 1);
   }
-  return Server{name, url, line};
+  return Server{name, url, line, 0};
 }
 
 Configuration ParseConfiguration(std::string_view text) {
   Configuration config;
-  config.lines = SplitLines(text);
+  config.lines = SplitLines(WithoutByteOrderMark(text));
   if (config.lines.size() > 1) {
     auto megabytes = LeadingInteger(config.lines[1]);
     // A limit past what 64 bits can hold in bytes is no limit at all.
@@ -153,7 +162,10 @@ Configuration ParseConfiguration(std::string_view text) {
     config.firstServerLine = 3;
   }
   for (std::size_t i = config.firstServerLine; i < config.lines.size(); ++i)
-    if (auto server = ParseServerLine(config.lines[i])) config.servers.push_back(*server);
+    if (auto server = ParseServerLine(config.lines[i])) {
+      server->lineIndex = i;
+      config.servers.push_back(*server);
+    }
   return config;
 }
 
@@ -314,6 +326,8 @@ std::string DocumentName(const std::string& fileName, std::time_t now) {
   name = ConvertToUnicode(name, now);
   return name.empty() ? TimeStamp(now) : name;
 }
+
+std::string DefaultServerName(std::string_view text) { return Trim(WithoutByteOrderMark(text)); }
 
 std::optional<RememberedChoice> ParseRememberedChoice(std::string_view text) {
   auto first = text.find('|');

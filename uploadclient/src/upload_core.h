@@ -21,9 +21,11 @@ struct Server {
   std::string name;
   std::string url;
   std::string line;  // the configuration line it came from ("name|url")
+  std::size_t lineIndex = 0;  // where that line is in the configuration lines
 };
 
-// The configuration file: lines split at "\n".
+// The configuration file: lines split at "\n"; a CR before a line end and a
+// byte-order mark at the start of the file are no part of any line.
 //   line 1: maximum job size in megabytes
 //   line 2: a configuration-document URL when it begins with "http",
 //           else the first server line
@@ -40,6 +42,10 @@ struct Configuration {
   bool usable() const { return lines.size() >= 3; }
 };
 
+// The text without the byte-order marks at its start; a U+FEFF further on
+// is text.
+std::string_view WithoutByteOrderMark(std::string_view text);
+// Lines at "\n", each without the CRs before its end.
 std::vector<std::string> SplitLines(std::string_view text);
 std::string JoinLines(const std::vector<std::string>& lines);
 Configuration ParseConfiguration(std::string_view text);
@@ -60,7 +66,8 @@ std::optional<ConfigurationDocument> ParseConfigurationDocument(std::string_view
 // server line with a name of at least three characters, "|" and a URL, and
 // no control character (a line end would make lines of its own).
 bool IsWellFormedServerLine(std::string_view line);
-// The configuration lines rewritten from a document: lines 0 to 2 kept, then
+// The configuration lines rewritten from a document: lines 0 to 2 kept (as
+// read: without a CR at their end or a byte-order mark), then
 // every well-formed server string of the document. None when the document
 // brings no well-formed server string: the file's own servers then stay.
 std::optional<std::vector<std::string>> RewriteConfiguration(const Configuration& current,
@@ -135,6 +142,10 @@ std::string ConvertToUnicode(const std::string& name, std::time_t now);
 // valid UTF-8: bytes of another encoding become U+FFFD, as the window
 // shows them.
 std::string DocumentName(const std::string& fileName, std::time_t now);
+
+// The default-server file's text as the name it gives: without a
+// byte-order mark in front and the white space and line ends around it.
+std::string DefaultServerName(std::string_view text);
 
 // "login|server" of the remembered-choice file; none unless exactly two parts.
 struct RememberedChoice {

@@ -29,6 +29,7 @@ enum class HttpError {
   kTimeout,      // the transfer took longer than the request allowed
   kCertificate,  // the server's certificate was not trusted or did not match
   kConnect,      // no connection (refused, unreachable, unknown host)
+  kBadUrl,       // the URL itself is refused (malformed, not http or https): nothing was sent
   kCancelled,
   kOther,
 };

@@ -59,6 +59,9 @@ HttpError Classify(CURLcode code) {
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_COULDNT_RESOLVE_PROXY:
       return HttpError::kConnect;
+    case CURLE_URL_MALFORMAT:
+    case CURLE_UNSUPPORTED_PROTOCOL:
+      return HttpError::kBadUrl;
     case CURLE_ABORTED_BY_CALLBACK:
       return HttpError::kCancelled;
     default:
