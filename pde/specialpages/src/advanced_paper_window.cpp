@@ -167,7 +167,7 @@ void SPAdvSelePaperListARK::RequestControlAction(zqp::View*) {
     const int32_t item = GetPopupSelection();
     if (m_KPPDKey == "PageSize" && item > 0 && doCustomSizeSetCheckByIndex(item - 1) && w->customSizeWindow != nullptr &&
         w->GetSubMenuList() != nullptr) {
-        w->customSizeWindow->SetSubMenuList(w->GetSubMenuList());
+        w->customSizeWindow->SetSubMenuList(w->CustomSizeToEdit());
         w->customSizeWindow->ActivateWindow();
     }
     if (m_KPPDKey == "MediaType") w->doTransparencyConstraint();
@@ -239,6 +239,7 @@ bool SPAdvSeleOKBtnARK::UIEventHandler() {
             // An empty pop-up (nothing selected) is No Change too, never below -1.
             popup->setSelectedMenuItemIndexByType(kind, list != nullptr ? std::max(list->GetPopupSelection() - 1, -1) : -1);
         popup->setInterPoser(false);
+        w->HandBackCustomSize();
         if (w->refreshPageViews) w->refreshPageViews(popup->GetWndType());
     }
     w->DeactivateWindow();
@@ -352,12 +353,19 @@ int32_t SPAdvSeleWndARK::ActivateWindow() {
     zqp::Window* w = GetWindowRef();
     if (w == nullptr) return 0;
     if (listStatus && listStatus() == 1) m_iSizeStatus = m_iColorStatus = m_iTypeStatus = 0;
+    // A custom size set from here stays the window's until OK: Cancel leaves
+    // the paper pop-up's own.
+    if (m_pSubMenuList != nullptr) customSize_.copyFrom(*m_pSubMenuList);
     SetCurrentValueToUI();
     updateSelectionArray();
     UpdateSelfConflictsFromPPD(currentPPD);
     ChangeActivedStatus(true);
     zqp::Application::Shared().runModalForWindow(*w);
     return 0;
+}
+
+void SPAdvSeleWndARK::HandBackCustomSize() {
+    if (m_pSubMenuList != nullptr) customSize_.copyTo(*m_pSubMenuList);
 }
 
 void SPAdvSeleWndARK::updateSelectionArray() {

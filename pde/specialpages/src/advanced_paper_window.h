@@ -170,6 +170,11 @@ public:
     SPAdvSelePaperListARK* GetAdvPaperColorListPtr() const { return color_; }
     SPAdvSelePaperListARK* GetAdvPaperTypeListPtr() const { return type_; }
 
+    // The custom size the custom size window edits from here: the paper
+    // pop-up's at the opening, handed to it only by OK.
+    CustomSizeHolder* CustomSizeToEdit() { return &customSize_; }
+    void HandBackCustomSize();
+
     // What the window needs of the panel: the list's mode (1 add, 2 edit),
     // its selected records, the custom size window, and the calling window's
     // page views (refreshed after OK, by window type).
@@ -193,6 +198,7 @@ private:
                             ppd_file_t* ppd);
     AdvancedPaperTarget* m_pSubMenuList = nullptr;
     PaperPopupTarget popupTarget_;
+    CustomSizeCopy customSize_;
     DuplexListSource duplexSource_;
     int32_t m_iPaperSize = -1, m_iPaperColor = -1, m_iPaperType = -1;
     int32_t m_iSizeStatus = 0, m_iColorStatus = 0, m_iTypeStatus = 0;

@@ -471,6 +471,18 @@ void PaperPopupCustomSize::setCustomPageSizeLongMeasure(int32_t unit) {
     if (popup_) popup_->setCustomPageSizeLongMeasure(unit);
 }
 
+void CustomSizeCopy::copyFrom(const CustomSizeHolder& from) {
+    width_ = from.getCustomPageWidth();
+    length_ = from.getCustomPageLength();
+    unit_ = from.getCustomPageSizeLongMeasure();
+}
+
+void CustomSizeCopy::copyTo(CustomSizeHolder& to) const {
+    to.setCustomPageWidth(width_);
+    to.setCustomPageLength(length_);
+    to.setCustomPageSizeLongMeasure(unit_);
+}
+
 void SPCustomSizeWndARK::SetSubMenuList(SPSubMenuListCtrlARK* popup) {
     popupHolder_.bind(popup);
     m_pSubMenuList = popup != nullptr ? &popupHolder_ : nullptr;

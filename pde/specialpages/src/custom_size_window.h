@@ -33,6 +33,25 @@ public:
     virtual void setCustomPageSizeLongMeasure(int32_t unit) = 0;
 };
 
+// A custom size of its own, tied to no pop-up: what a window lets the custom
+// size window edit while its own OK has not yet handed anything on.
+class CustomSizeCopy : public CustomSizeHolder {
+public:
+    // The holder's texts and unit.
+    void copyFrom(const CustomSizeHolder& from);
+    void copyTo(CustomSizeHolder& to) const;
+    std::string getCustomPageWidth() const override { return width_; }
+    std::string getCustomPageLength() const override { return length_; }
+    int32_t getCustomPageSizeLongMeasure() const override { return unit_; }
+    void setCustomPageWidth(const std::string& text) override { width_ = text; }
+    void setCustomPageLength(const std::string& text) override { length_ = text; }
+    void setCustomPageSizeLongMeasure(int32_t unit) override { unit_ = unit; }
+
+private:
+    std::string width_ = "-1", length_ = "-1";
+    int32_t unit_ = kUnitNotSet;
+};
+
 // The extension carries the shared unit-number field under its own name.
 using SPInchMMTextEditCtrlARK = zqcommon::InchMMTextEditCtrl;
 
