@@ -137,17 +137,22 @@ std::vector<std::string> Sorted(const std::string& text) {
     return lines;
 }
 
-TEST_F(ShippedBundles, CancelInAnyWindowLeavesMarksTicketAndSummaryAsBeforeTheWindow) {
-    struct Window {
-        std::string what;
-        std::string ppd, kind;
-        std::string stored;  // steps that store values of the window's own (an earlier OK)
-        std::string open;
-        std::vector<std::string> controls;  // shown again at the next activation
-        std::string inside;                 // Restore Defaults, picks, typing, steps
-        std::string cancel, ok;
-        std::string settings = "";
-    };
+struct Window {
+    std::string what;
+    std::string ppd, kind;
+    std::string stored;  // steps that store values of the window's own (an earlier OK)
+    std::string open;
+    std::vector<std::string> controls;  // shown again at the next activation
+    std::string inside;                 // Restore Defaults, picks, typing, steps
+    std::string cancel, ok;
+    std::string settings = "";
+};
+
+void PrintTo(const Window& w, std::ostream* os) { *os << w.what; }
+
+// Every window of every extension, with the steps that store, change and
+// close it.
+std::vector<Window> Windows() {
     const std::string features = "com.tavelle.r15.pde.PrintFeaturesKind", featuresPPD = SourcePPD("zq-ark-features.ppd");
     const std::string advanced = "select 2 \"Advanced Features\"\n";
     const std::string balanceStored = "click 110\nclick 3101\ntype 3500 -3\nstep 3611 up 2\nselect 3102 1\nclick 3703\n";
@@ -272,44 +277,53 @@ TEST_F(ShippedBundles, CancelInAnyWindowLeavesMarksTicketAndSummaryAsBeforeTheWi
         add("custom size from the paper pop-up", parent + "\"Size/Custom Size...\"", customControls, typedSize,
             "click 742", "click 741");
     }
+    return windows;
+}
+
+class CancelInAnyWindow : public ShippedBundles, public ::testing::WithParamInterface<Window> {};
+
+TEST_P(CancelInAnyWindow, LeavesMarksTicketAndSummaryAsBeforeTheWindow) {
+    const Window& w = GetParam();
     // Saved, written out, marked and summarised; "conflicts" ends each state.
     const std::string state = "save\nticket\nppd\nsummary\nconflicts\n";
-    for (const Window& w : windows) {
-        SCOPED_TRACE(w.what);
-        std::string dumps;
-        for (const std::string& tag : w.controls) dumps += "dump " + tag + "\n";
-        const std::string before = "panel " + w.kind + "\nshow\n" + w.stored + state;
-        // Cancelled after everything, then opened and cancelled once more.
-        const zqtest::DialogResult cancelled =
-            Run(w.ppd,
-                before + w.open + "\n" + dumps + w.inside + "\n" + w.cancel + "\n" + state + w.open + "\n" + dumps +
-                    w.cancel + "\nprint\nppd\nconflicts\n",
-                w.settings);
-        // Never opened.
-        const zqtest::DialogResult untouched = Run(w.ppd, before + state + "print\nppd\nconflicts\n", w.settings);
-        // The same steps, then OK.
-        const zqtest::DialogResult confirmed = Run(
-            w.ppd, "panel " + w.kind + "\nshow\n" + w.stored + w.open + "\n" + w.inside + "\n" + w.ok +
-                       "\nprint\nppd\nconflicts\n", w.settings);
-        ASSERT_EQ(cancelled.status, 0) << cancelled.err;
-        ASSERT_EQ(untouched.status, 0) << untouched.err;
-        ASSERT_EQ(confirmed.status, 0) << confirmed.err;
+    std::string dumps;
+    for (const std::string& tag : w.controls) dumps += "dump " + tag + "\n";
+    const std::string before = "panel " + w.kind + "\nshow\n" + w.stored + state;
+    // Cancelled after everything, then opened and cancelled once more.
+    const zqtest::DialogResult cancelled =
+        Run(w.ppd,
+            before + w.open + "\n" + dumps + w.inside + "\n" + w.cancel + "\n" + state + w.open + "\n" + dumps +
+                w.cancel + "\nprint\nppd\nconflicts\n",
+            w.settings);
+    // Never opened.
+    const zqtest::DialogResult untouched = Run(w.ppd, before + state + "print\nppd\nconflicts\n", w.settings);
+    // The same steps, then OK.
+    const zqtest::DialogResult confirmed = Run(
+        w.ppd, "panel " + w.kind + "\nshow\n" + w.stored + w.open + "\n" + w.inside + "\n" + w.ok +
+                   "\nprint\nppd\nconflicts\n", w.settings);
+    ASSERT_EQ(cancelled.status, 0) << cancelled.err;
+    ASSERT_EQ(untouched.status, 0) << untouched.err;
+    ASSERT_EQ(confirmed.status, 0) << confirmed.err;
 
-        const auto states = States(cancelled.err), reference = States(untouched.err), ok = States(confirmed.err);
-        ASSERT_EQ(states.size(), 4u) << cancelled.err;
-        EXPECT_EQ(Joined(states[1]), Joined(states[0])) << "after Cancel";
-        EXPECT_EQ(Joined(states[1]), Joined(reference[1])) << "after Cancel, against a dialog that never opened it";
-        const std::vector<std::string> shown = Dumps(cancelled.err);
-        ASSERT_EQ(shown.size(), 2 * w.controls.size()) << cancelled.err;
-        EXPECT_EQ(Joined({shown.begin() + w.controls.size(), shown.end()}),
-                  Joined({shown.begin(), shown.begin() + w.controls.size()}))
-            << "the next activation shows the stored values";
-        EXPECT_EQ(cancelled.out, untouched.out) << "the printed ticket";
-        EXPECT_EQ(Joined(states[2]), Joined(reference[2])) << "the printed marks";
-        // OK commits what the same steps did (in whatever order a save puts the keys).
-        EXPECT_TRUE(Sorted(confirmed.out) != Sorted(untouched.out) || Joined(ok[0]) != Joined(reference[2]))
-            << confirmed.err;
-    }
+    const auto states = States(cancelled.err), reference = States(untouched.err), ok = States(confirmed.err);
+    ASSERT_EQ(states.size(), 4u) << cancelled.err;
+    EXPECT_EQ(Joined(states[1]), Joined(states[0])) << "after Cancel";
+    EXPECT_EQ(Joined(states[1]), Joined(reference[1])) << "after Cancel, against a dialog that never opened it";
+    const std::vector<std::string> shown = Dumps(cancelled.err);
+    ASSERT_EQ(shown.size(), 2 * w.controls.size()) << cancelled.err;
+    EXPECT_EQ(Joined({shown.begin() + w.controls.size(), shown.end()}),
+              Joined({shown.begin(), shown.begin() + w.controls.size()}))
+        << "the next activation shows the stored values";
+    EXPECT_EQ(cancelled.out, untouched.out) << "the printed ticket";
+    EXPECT_EQ(Joined(states[2]), Joined(reference[2])) << "the printed marks";
+    // OK commits what the same steps did (in whatever order a save puts the keys).
+    EXPECT_TRUE(Sorted(confirmed.out) != Sorted(untouched.out) || Joined(ok[0]) != Joined(reference[2]))
+        << confirmed.err;
 }
+
+INSTANTIATE_TEST_SUITE_P(ShippedBundles, CancelInAnyWindow, ::testing::ValuesIn(Windows()),
+                         [](const ::testing::TestParamInfo<Window>& info) {
+                             return zqtest::TestNameOf(info.param.what);
+                         });
 
 }  // namespace

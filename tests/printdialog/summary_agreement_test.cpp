@@ -233,10 +233,7 @@ TEST(SummaryOfTheFeaturesPanel, NamesTheFinishingThePrinterGets) {
 
 INSTANTIATE_TEST_SUITE_P(ShippedBundles, SummaryOfEveryPanel, ::testing::ValuesIn(Panels()),
                          [](const ::testing::TestParamInfo<Panel>& info) {
-                             std::string name;
-                             for (char c : std::string(info.param.what))
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
+                             return zqtest::TestNameOf(info.param.what);
                          });
 
 }  // namespace

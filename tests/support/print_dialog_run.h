@@ -4,6 +4,7 @@
 // standard error.
 #include <sys/wait.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -35,6 +36,14 @@ inline DialogResult RunPrintDialog(const std::string& program, const std::string
   r.out = Slurp(out);
   r.err = Slurp(err);
   return r;
+}
+
+// A test name made of a table row's description: letters and digits, the
+// rest "_".
+inline std::string TestNameOf(const std::string& what) {
+  std::string name;
+  for (char c : what) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  return name;
 }
 
 }  // namespace zqtest
