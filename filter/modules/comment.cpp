@@ -175,6 +175,12 @@ void CommentReadTicket(Job& job, const TicketTable& rows) {
   r.collate = Has(raw, "nocollate") ? "nocollate" : Has(raw, "collate") ? "collate" : "";
   if (r.sides.empty() || r.bindingEdge == 0) r.sides = "one-sided";
   if (!r.signature.empty() && r.signature != "None") r.sides = "two-sided-short-edge";
+  // A job that does not name the booklet subset (`lp -o ZQSignature=...`)
+  // is divided as the printer's default says; read as empty it would tell
+  // the device "no booklet" beside the booklet attributes.
+  if (r.signatureSubset.empty() && job.ppd) {
+    if (const ppd_option_t* subset = ppdFindOption(job.ppd.get(), "ZQSigVol")) r.signatureSubset = subset->defchoice;
+  }
   if (r.orientation == -1) r.orientation = 1;
   if (r.layoutDirection == -1) r.layoutDirection = 1;
   // Without the dialog's copies the job's own count stands, as the

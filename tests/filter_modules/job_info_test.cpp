@@ -78,6 +78,10 @@ TEST(JobInformation, DuplexColourAndBookletRules) {
       {"ZQColorMode=Auto", PpdBuilder().PickOne("ZQColorMode", {"Color", "Black", "Auto"}),
        {kInfo + "DUPLEXTYPE=SIMPLEX\n", kInfo + "NUP=1\n"},
        {}},
+      // A job that names no subset is divided as the printer's default.
+      {"ZQSignature=LeftSig", PpdBuilder().PickOne("ZQSigVol", {"10Sheets", "None"}),
+       {kInfo + "DUPLEXTYPE=TUMBLE\n", kInfo + "COLORMODE=GRAYSCALE\n", kInfo + "NUP=1\n",
+        kInfo + "BOOKLETTYPE=TYPE[MANUALDIVIDE]:THRESHOLD[10]\n"}},
       // A subset without a sheet count gives the device no threshold.
       {"ZQSignature=RightSig ZQSigVol=Auto", PpdBuilder(), {kInfo + "DUPLEXTYPE=TUMBLE\n",
                                                             kInfo + "COLORMODE=GRAYSCALE\n", kInfo + "NUP=1\n"}},

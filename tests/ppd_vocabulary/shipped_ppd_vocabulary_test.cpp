@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/choice_rules.h"
@@ -78,6 +79,22 @@ Edition EditionOf(ppd_file_t* ppd) {
 bool DecompositionMode(ppd_file_t* ppd) {
   ppd_attr_t* a = ppdFindAttr(ppd, "ZQPSDecompMode", nullptr);
   return a != nullptr && a->value != nullptr && std::string(a->value) == "1";
+}
+
+using Choices = std::map<std::string, std::string>;  // option, choice
+
+// A job of the PPD's printer with these choices marked: the print system
+// hands them on as job options and, in decomposition mode, as the
+// PostScript's feature sections.
+zqtest::JobResult RunMarked(const std::filesystem::path& path, const Edition& edition, bool sections,
+                            const Choices& choices) {
+  zqtest::JobSpec spec;
+  spec.ppdPath = path.string();
+  for (const auto& [option, choice] : choices) {
+    spec.options += option + "=" + choice + " ";
+    if (sections) spec.postscript += "%%BeginFeature: *" + option + " " + choice + "\n%%EndFeature\n";
+  }
+  return zqtest::RunInProcess(*edition.profile, spec);
 }
 
 TEST(ShippedPpds, SpeakTheChoiceNamesOfTheRulesThatReadThem) {
@@ -173,14 +190,8 @@ TEST(ShippedPpds, ChoicesTitledOnOrOffSendWhatTheirTitleSays) {
         }
         ASSERT_NE(expected, nullptr) << path.filename() << ": no device line listed for " << keyword << " titled "
                                      << title;
-        // The print system hands the marked choice on as a job option and,
-        // in decomposition mode, as the PostScript's feature section.
         const std::string choice = o->choices[i].choice;
-        zqtest::JobSpec spec;
-        spec.ppdPath = path.string();
-        spec.options = keyword + "=" + choice;
-        if (sections) spec.postscript = "%!PS\n%%BeginFeature: *" + keyword + " " + choice + "\n%%EndFeature\n";
-        const zqtest::JobResult job = zqtest::RunInProcess(*edition.profile, spec);
+        const zqtest::JobResult job = RunMarked(path, edition, sections, {{keyword, choice}});
         const std::string line = expected->line;
         const std::string what = path.filename().string() + ": " + keyword + "=" + choice + " (" + title + ")";
         if (line[0] == '!') {
@@ -193,6 +204,167 @@ TEST(ShippedPpds, ChoicesTitledOnOrOffSendWhatTheirTitleSays) {
     }
   }
   EXPECT_GT(checked, 3);
+}
+
+// Options that a rule of the filter reads together: a PPD that offers the
+// first (or the named choice of it) offers the second, or the device gets
+// half a feature. A trailing "*" stands for every option so named.
+struct ReadTogether {
+  const char* option;
+  const char* choice;  // nullptr: any
+  const char* other;
+  const char* rule;
+};
+const ReadTogether kReadTogether[] = {
+    {"ZQSignature", nullptr, "ZQSigVol", "booklet type and division"},
+    {"ZQSigVol", nullptr, "ZQSignature", "booklet type and division"},
+    {"ZQPunch", nullptr, "ZQNumPunchHoles", "punch holes and location"},
+    {"ZQNumPunchHoles", nullptr, "ZQPunch", "punch holes and location"},
+    {"ZQTonerSaver", "UserInput", "ZQTonerReductionRate", "toner saver's typed rate"},
+    {"ZQTonerReductionRate", nullptr, "ZQTonerSaver", "toner saver's typed rate"},
+    {"ZQRGBCorrection", nullptr, "ZQRGBInputProfile", "colour processing's rendering intent"},
+    {"ZQPBind*", nullptr, "ZQPBindPosition", "perfect binding, written only with a position"},
+    {"ZQPBindCut*", nullptr, "ZQPBindTrimming", "perfect binding's cut, written only with trimming"},
+};
+
+bool Offers(ppd_file_t* ppd, const ReadTogether& row) {
+  const std::string name = row.option;
+  for (ppd_option_t* o = ppdFirstOption(ppd); o != nullptr; o = ppdNextOption(ppd)) {
+    const std::string keyword = o->keyword;
+    const bool named = name.back() == '*' ? keyword.rfind(name.substr(0, name.size() - 1), 0) == 0 : keyword == name;
+    if (named && (row.choice == nullptr || ppdFindChoice(o, row.choice) != nullptr)) return true;
+  }
+  return false;
+}
+
+TEST(ShippedPpds, OfferTheOptionsThatARuleReadsTogether) {
+  for (const auto& path : ShippedPpds()) {
+    Ppd ppd(ppdOpenFile(path.c_str()));
+    ASSERT_NE(ppd, nullptr) << path;
+    for (const auto& row : kReadTogether) {
+      if (!Offers(ppd.get(), row)) continue;
+      EXPECT_NE(ppdFindOption(ppd.get(), row.other), nullptr)
+          << path.filename() << ": " << row.option << (row.choice ? std::string(" ") + row.choice : "")
+          << " without " << row.other << " [" << row.rule << "]";
+    }
+  }
+}
+
+// The device settings of a job's header: "@DIBB=LEFT" for a job attribute,
+// "BOOKLETTYPE=TYPE[NOBOOKLET]" for a job-information field,
+// "RENDERMODE=GRAYSCALE" for a PJL variable; each name with its values.
+std::map<std::string, std::set<std::string>> DeviceSettings(const std::string& stream) {
+  static const std::string kAttr = "@PJL SET JOBATTR=\"", kInfo = "@PJL COMMENT ZQJOBINFO ", kSet = "@PJL SET ";
+  std::map<std::string, std::set<std::string>> settings;
+  for (std::string line : zqtest::HeaderLines(stream)) {
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+    std::string setting;
+    for (const std::string* prefix : {&kAttr, &kInfo, &kSet}) {
+      if (line.rfind(*prefix, 0) == 0) {
+        setting = line.substr(prefix->size());
+        break;
+      }
+    }
+    if (!setting.empty() && setting.back() == '"') setting.pop_back();
+    const size_t eq = setting.find('=');
+    if (eq != std::string::npos) settings[setting.substr(0, eq)].insert(setting.substr(eq + 1));
+  }
+  return settings;
+}
+
+// Settings no device can follow together. "NAME=VALUE", "NAME=PREFIX*" or
+// "NAME" (any value).
+const std::pair<const char*, const char*> kContradictions[] = {
+    {"BOOKLETTYPE=TYPE[NOBOOKLET]", "@DIBB=LEFT"},
+    {"BOOKLETTYPE=TYPE[NOBOOKLET]", "@DIBB=RIGHT"},
+    {"BOOKLETTYPE=TYPE[NOBOOKLET]", "@DIBK=NONEDIVIDE"},
+    {"BOOKLETTYPE=TYPE[NOBOOKLET]", "@DIBK=MANUALDIVIDE"},
+    {"BOOKLETTYPE=TYPE[NOBOOKLET]", "SADDLESTAPLE=ON"},
+    {"BOOKLETTYPE=TYPE[NONEDIVIDE]", "@DIBK=MANUALDIVIDE"},
+    {"BOOKLETTYPE=TYPE[NONEDIVIDE]", "@DIBK=OFF"},
+    {"BOOKLETTYPE=TYPE[MANUALDIVIDE]*", "@DIBK=NONEDIVIDE"},
+    {"BOOKLETTYPE=TYPE[MANUALDIVIDE]*", "@DIBK=OFF"},
+    {"@DIBB=OFF", "@DIBK=NONEDIVIDE"},
+    {"@DIBB=OFF", "@DIBK=MANUALDIVIDE"},
+    {"PUNCH=OFF", "PUNCHEX"},
+    {"STAPLE=OFF", "STAPLEEX"},
+    {"COLORMODE=COLOR", "RENDERMODE=GRAYSCALE"},
+    {"COLORMODE=GRAYSCALE", "RENDERMODE=COLOR"},
+};
+
+bool Holds(const std::map<std::string, std::set<std::string>>& settings, const std::string& pattern) {
+  const size_t eq = pattern.find('=');
+  const auto it = settings.find(pattern.substr(0, eq));
+  if (it == settings.end()) return false;
+  if (eq == std::string::npos) return true;
+  const std::string value = pattern.substr(eq + 1);
+  for (const auto& v : it->second) {
+    if (value.back() == '*' ? v.rfind(value.substr(0, value.size() - 1), 0) == 0 : v == value) return true;
+  }
+  return false;
+}
+
+std::vector<std::string> Contradictions(const std::string& stream) {
+  const auto settings = DeviceSettings(stream);
+  std::vector<std::string> found;
+  for (const auto& [name, values] : settings) {
+    if (values.size() > 1) found.push_back(name + " set to " + std::to_string(values.size()) + " values");
+  }
+  for (const auto& [a, b] : kContradictions) {
+    if (Holds(settings, a) && Holds(settings, b)) found.push_back(std::string(a) + " with " + b);
+  }
+  return found;
+}
+
+// The job option of a choice; a typed value stands for a custom choice.
+std::string OptionValue(const ppd_choice_t& c) { return std::string(c.choice) == "Custom" ? "Custom.25" : c.choice; }
+
+// Every choice of every shipped PPD through the filter of its edition, once
+// beside the PPD's defaults (the print system hands on every marked choice)
+// and once alone (as `lp -o` gives it); the options of kReadTogether also in
+// every pairing of their choices.
+TEST(ShippedPpds, NoChoiceGivesTheDeviceContradictingLines) {
+  int jobs = 0;
+  for (const auto& path : ShippedPpds()) {
+    Ppd ppd(ppdOpenFile(path.c_str()));
+    ASSERT_NE(ppd, nullptr) << path;
+    const Edition edition = EditionOf(ppd.get());
+    const bool sections = edition.header && DecompositionMode(ppd.get());
+    Choices defaults;
+    std::vector<Choices> changes;
+    for (ppd_option_t* o = ppdFirstOption(ppd.get()); o != nullptr; o = ppdNextOption(ppd.get())) {
+      defaults[o->keyword] = o->defchoice;
+      for (int i = 0; i < o->num_choices; ++i) {
+        if (std::string(o->keyword) == "PageSize" && std::string(o->choices[i].choice) == "Custom") continue;
+        changes.push_back({{o->keyword, OptionValue(o->choices[i])}});
+      }
+    }
+    for (const auto& row : kReadTogether) {
+      ppd_option_t* a = ppdFindOption(ppd.get(), row.option);
+      ppd_option_t* b = ppdFindOption(ppd.get(), row.other);
+      if (a == nullptr || b == nullptr) continue;
+      for (int i = 0; i < a->num_choices; ++i) {
+        for (int j = 0; j < b->num_choices; ++j) {
+          changes.push_back({{a->keyword, OptionValue(a->choices[i])}, {b->keyword, OptionValue(b->choices[j])}});
+        }
+      }
+    }
+    for (const Choices& alone : changes) {
+      Choices marked = defaults;
+      for (const auto& [option, choice] : alone) marked[option] = choice;
+      for (const Choices* choices : {&alone, &std::as_const(marked)}) {
+        const zqtest::JobResult job = RunMarked(path, edition, sections, *choices);
+        for (const auto& c : Contradictions(job.out)) {
+          std::string asked;
+          for (const auto& [option, choice] : alone) asked += " " + option + "=" + choice;
+          ADD_FAILURE() << path.filename() << ": " << c << " for" << asked
+                        << (choices == &alone ? " alone" : " beside the defaults") << "\n" << job.out;
+        }
+        ++jobs;
+      }
+    }
+  }
+  EXPECT_GT(jobs, 500);
 }
 
 }  // namespace
