@@ -461,15 +461,19 @@ void PPDLittleArrayControl::RequestControlAction(zqp::View*) {
 
 bool PPDLittleArrayControl::ToGetSummaryText() { return true; }
 
+int32_t PPDLittleArrayControl::ChoiceOfValue(int32_t value) const {
+    for (size_t i = 0; i < ctrlPPDInfoArrayRef.size(); ++i)
+        if (KeywordInt(ctrlPPDInfoArrayRef[i][1]) == std::optional<int32_t>(value)) return static_cast<int32_t>(i);
+    return -1;
+}
+
 int32_t PPDLittleArrayControl::GetSummaryText(SummaryDictionary* dictionary, SummaryOrder* order) {
     if (!ToGetSummaryText() || dictionary == nullptr || order == nullptr || titleTextRef.empty()) return 0;
-    for (const PPDChoiceEntry& e : ctrlPPDInfoArrayRef) {
-        if (KeywordInt(e[1]) != std::optional<int32_t>(GetValue())) continue;
-        const std::string key = Cut(titleTextRef, kPPDSummaryMaxBytes);
-        (*dictionary)[key] = Cut(e[2], kPPDSummaryMaxBytes);
-        order->push_back(key);
-        break;
-    }
+    const int32_t choice = ChoiceOfValue(GetValue());
+    if (choice < 0 || static_cast<size_t>(choice) >= ctrlPPDInfoArrayRef.size()) return 0;
+    const std::string key = Cut(titleTextRef, kPPDSummaryMaxBytes);
+    (*dictionary)[key] = Cut(ctrlPPDInfoArrayRef[static_cast<size_t>(choice)][2], kPPDSummaryMaxBytes);
+    order->push_back(key);
     return 0;
 }
 

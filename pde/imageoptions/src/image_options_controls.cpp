@@ -62,6 +62,37 @@ bool MarkChoice(zqpde::BaseControl& control, const std::string& option, int32_t 
     return host != nullptr && host->willChangePPDOptionKeyValue(option, choices[static_cast<size_t>(index)].ppdTitle());
 }
 
+int32_t ChoiceScale::ChoiceOf(int32_t value, size_t choices) const {
+    if (value < minimum || value > maximum) return -1;
+    const int64_t index = int64_t{maximum} - value;
+    return static_cast<uint64_t>(index) < choices ? static_cast<int32_t>(index) : -1;
+}
+
+std::optional<int32_t> ChoiceScale::HeldValue(const zqpde::BaseControl& control, const std::string& option) const {
+    ppd_file_t* ppd = PanelPPD(control);
+    if (ppd == nullptr || control.getPPDOptions() == nullptr) return std::nullopt;
+    const int index = zqpde::GetIndexOfMarkedOptionWithKey(control.getPPDOptions(), ppd, option.c_str());
+    if (index < 0 || static_cast<size_t>(index) >= control.getPPDChoices().size()) return std::nullopt;
+    const int64_t value = int64_t{maximum} - index;
+    if (value < minimum) return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+bool ChoiceScale::Mark(zqpde::BaseControl& control, const std::string& option, int32_t value) const {
+    const int32_t index = ChoiceOf(value, control.getPPDChoices().size());
+    if (index < 0 || control.GetControlBlkPtr() == nullptr) return true;
+    if (MarkChoice(control, option, index)) return true;
+    // The PPD still holds its choice: the control goes back to it, and its
+    // edit field and the gradient follow.
+    if (const std::optional<int32_t> held = HeldValue(control, option)) {
+        control.setExternalValueToData(&*held, sizeof *held, 2);  // 2: a number
+        control.SetControlValueToUI();
+        control.GetValueFromUI();
+        control.DoControlUpdateConstrain();
+    }
+    return false;
+}
+
 // ---- lists -------------------------------------------------------------------------------------
 
 bool GBasePPDPopupListARK::SetValueToTicket(zqp::PrintSettings*, bool) {
@@ -412,13 +443,21 @@ bool GLittleArrayControlARK::SetDefaultValueToUI() {
 
 int32_t GLittleArrayControlARK::Update() { return 0; }
 
+bool GLittleArrayControlARK::GetValueToPreset() {
+    const std::optional<int32_t> held = Scale().HeldValue(*this, kPPDMainKey);
+    if (!held || GetControlBlkPtr() == nullptr) return false;
+    SetBlockInt(GetControlBlkPtr(), *held);
+    lastValue = *held;
+    return true;
+}
+
 bool GLittleArrayControlARK::SetValueToTicket(zqp::PrintSettings*, bool) {
     if (GetControlBlkPtr() == nullptr || littleArrayIniDataPtr == nullptr) return true;
-    const int32_t v = GetValue();
-    if (v < minimum_ || v > maximum_) return true;
-    const int32_t index = maximum_ - v;
-    if (static_cast<size_t>(index) >= m_paPPDChoices.size()) return true;
-    return MarkChoice(*this, kPPDMainKey, index);
+    return Scale().Mark(*this, kPPDMainKey, GetValue());
+}
+
+int32_t GLittleArrayControlARK::ChoiceOfValue(int32_t value) const {
+    return Scale().ChoiceOf(value, ctrlPPDInfoArrayRef.size());
 }
 
 bool GLittleArrayControlARK::ToGetSummaryText() {
@@ -463,11 +502,10 @@ bool GPPDSliderBarControlARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* pp
 }
 
 bool GPPDSliderBarControlARK::GetValueToPreset() {
-    ppd_file_t* ppd = PanelPPD(*this);
-    if (ppd == nullptr || getPPDOptions() == nullptr || GetControlBlkPtr() == nullptr) return false;
-    const int index = zqpde::GetIndexOfMarkedOptionWithKey(getPPDOptions(), ppd, kPPDMainKey.c_str());
-    if (index < 0 || !MarkChoice(*this, kPPDMainKey, index)) return false;
-    SetBlockInt(GetControlBlkPtr(), maximum_ - index);
+    const std::optional<int32_t> held = Scale().HeldValue(*this, kPPDMainKey);
+    if (!held || GetControlBlkPtr() == nullptr) return false;
+    MarkChoice(*this, kPPDMainKey, Scale().ChoiceOf(*held, m_paPPDChoices.size()));
+    SetBlockInt(GetControlBlkPtr(), *held);
     return true;
 }
 
@@ -479,6 +517,15 @@ int32_t GPPDSliderBarControlARK::Open() {
     return 0;
 }
 
+bool GPPDSliderBarControlARK::UIEventHandler() {
+    zqp::Slider* s = SliderView();
+    ppd_file_t* ppd = PanelPPD(*this);
+    // A refused move puts the slider back on the choice the PPD holds.
+    if (s != nullptr && ppd != nullptr && Scale().Mark(*this, kPPDMainKey, s->integerValue()))
+        ctrlParentPanelPtr->UpdateConflictsPanelControlFromPPD(ppd);
+    return zqpde::PPDSliderBarControl::UIEventHandler();
+}
+
 bool GPPDSliderBarControlARK::SetDefaultValueToUI() {
     int32_t v = defaultValue_;
     SetExternalValueToUI(&v, sizeof v);
@@ -486,16 +533,13 @@ bool GPPDSliderBarControlARK::SetDefaultValueToUI() {
 }
 
 bool GPPDSliderBarControlARK::SetValueToTicket(zqp::PrintSettings*, bool) {
-    if (GetControlBlkPtr() == nullptr) return true;
-    const int32_t index = ChoiceOfValue(GetValue());
-    if (index < 0 || static_cast<size_t>(index) >= m_paPPDChoices.size()) return true;
-    return MarkChoice(*this, kPPDMainKey, index);
+    return Scale().Mark(*this, kPPDMainKey, GetValue());
 }
 
 int32_t GPPDSliderBarControlARK::GetSummaryText(zqpde::SummaryDictionary* dictionary, zqpde::SummaryOrder* order) {
     if (dictionary == nullptr || order == nullptr || GetControlBlkPtr() == nullptr || !ranged_) return 0;
-    const int32_t index = ChoiceOfValue(GetValue());
-    if (index < 0 || static_cast<size_t>(index) >= ctrlPPDInfoArrayRef.size()) return 0;
+    const int32_t index = Scale().ChoiceOf(GetValue(), ctrlPPDInfoArrayRef.size());
+    if (index < 0) return 0;
     const std::string title = zqpde::GetUITitleFromPPD(PanelPPD(*this), kPPDMainKey.c_str()).value_or("");
     if (title.empty()) return 0;
     (*dictionary)[title] = ctrlPPDInfoArrayRef[static_cast<size_t>(index)][2];

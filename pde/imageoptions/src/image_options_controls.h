@@ -5,6 +5,7 @@
 // when the PPD lacks its option, and at save they ask the print dialog to
 // mark the chosen PPD choice instead of writing the ticket.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,24 @@ ImageOptionsPDEr15* OwningImageOptionsPanel(const zqpde::BaseControl& control);
 // Asks the panel's host to mark choice index of option; false when it
 // refuses or the index names no choice.
 bool MarkChoice(zqpde::BaseControl& control, const std::string& option, int32_t index);
+
+// The numbers of the brightness slider and the density steppers: value v
+// stands for choice maximum - v of the option, so the first choice is the
+// highest value, whatever its keyword spells ("+2", "Bright2"). Reading the
+// PPD back, marking and the summary all go through it.
+struct ChoiceScale {
+    int32_t minimum, maximum;
+    // The choice index of value; -1 outside the range or past the choices.
+    int32_t ChoiceOf(int32_t value, size_t choices) const;
+    // The value of the choice the PPD holds for the control's option (its
+    // marked choice, else its default); none when that is no value.
+    std::optional<int32_t> HeldValue(const zqpde::BaseControl& control, const std::string& option) const;
+    // Marks the choice of value; true when the dialog accepts or there is
+    // nothing to mark. When it refuses, the control takes back the value
+    // the PPD holds (committed, shown, its update list run), so that what
+    // it shows and summarises is what prints; false then.
+    bool Mark(zqpde::BaseControl& control, const std::string& option, int32_t value) const;
+};
 
 // ---- lists -------------------------------------------------------------------------------------
 
@@ -183,26 +202,34 @@ public:
     bool SetExternalValueToUI(const void* value, int32_t size) override;
     bool SetDefaultValueToUI() override;
     int32_t Update() override;
+    // The value of the choice the PPD holds, by the scale it marks with.
+    bool GetValueToPreset() override;
     using zqpde::PPDLittleArrayControl::SetValueToTicket;
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
     bool ToGetSummaryText() override;
+    int32_t ChoiceOfValue(int32_t value) const override;
     // The value the stepper shows.
     int32_t ShownValue() const;
     // Sets the stepper and its last value (the edit field typed a value).
     void TakeValue(int32_t value);
 
 private:
+    ChoiceScale Scale() const { return {minimum_, maximum_}; }
     void WriteEdit();
     bool black_;
 };
 
 // The brightness slider: its range and default come from the PPD's choices,
-// the first choice being the highest value.
+// the first choice being the highest value. A move is marked at once, as a
+// pick of a list is.
 class GPPDSliderBarControlARK : public zqpde::PPDSliderBarControl {
 public:
     bool InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) override;
+    // The choice the PPD holds is offered to the dialog and shown, whatever
+    // the dialog answers: the PPD holds it all the same.
     bool GetValueToPreset() override;
     int32_t Open() override;
+    bool UIEventHandler() override;
     bool SetDefaultValueToUI() override;
     using zqpde::PPDSliderBarControl::SetValueToTicket;
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
@@ -211,7 +238,7 @@ public:
     int32_t Maximum() const { return maximum_; }
 
 private:
-    int32_t ChoiceOfValue(int32_t value) const { return maximum_ - value; }
+    ChoiceScale Scale() const { return {minimum_, maximum_}; }
     int32_t minimum_ = -5, maximum_ = 5;
     bool ranged_ = false;
 };

@@ -160,7 +160,12 @@ public:
     // A press that does not move the stepper beeps and does nothing else.
     void RequestControlAction(zqp::View* sender) override;
     bool ToGetSummaryText() override;
+    // The text of the value's choice under the option's title.
     int32_t GetSummaryText(SummaryDictionary* dictionary, SummaryOrder* order) override;
+    // The choice (index in the choice list) a value stands for: here the
+    // first whose keyword is that number; -1 for none. A subclass that maps
+    // its values to choices otherwise says so here.
+    virtual int32_t ChoiceOfValue(int32_t value) const;
 
 protected:
     std::string kPPDMainKey;
