@@ -263,6 +263,11 @@ bool PFMarginLittleArrowControlARK::GetValueToPreset() {
     const std::optional<int32_t> stored = ReadTicketInteger();
     if (!stored || *stored / ticketFactor_ < minimum_ || *stored / ticketFactor_ > maximum_) return false;
     TakePresetValue(*stored / ticketFactor_);
+    // The field's committed text, which the summary shows and the save
+    // writes, follows: left on its default it would name another margin
+    // than the one the printer gets.
+    if (auto* field = dynamic_cast<PFMarginTextEditCtrlARK*>(GetNumberEditFromLittleArrow()))
+        field->ConvertFromPreferenceString(MarginTextOfValue(unit_, GetValue()));
     return true;
 }
 

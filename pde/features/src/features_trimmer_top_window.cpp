@@ -413,10 +413,10 @@ int32_t PFTrimmerTopLowerLittleArrowControlARK::DoControlUpdateConstrain() {
         if (const int32_t max = field->GetEditMaxLength(); max > 0 && text.size() > static_cast<size_t>(max))
             text.resize(static_cast<size_t>(max));
         field->ShowValueText(text);
-        if (auto* mm = dynamic_cast<PFTrimmerTopLowerMMLittleArrowControlARK*>(this))
-            mm->UpdatePresetCuttingSize(TopLowerShown(m_trimmerType_flag, Base(), v));
-        else
-            field->DoControlUpdateConstrain();  // the hidden millimetre field follows
+        // The other unit's field follows while it is hidden, as after
+        // typing. This also runs when the window shows the committed
+        // values: the unit shown keeps its own, never the other's converted.
+        field->DoControlUpdateConstrain();
     }
     return zqpde::LittleArray::DoControlUpdateConstrain();
 }
@@ -444,17 +444,6 @@ bool PFTrimmerTopLowerLittleArrowControlARK::SetValueToTicket(zqp::PrintSettings
     const int32_t shown =
         std::clamp(TopLowerShown(m_trimmerType_flag, Base(), GetValue()), minimum_, std::max(minimum_, maximum_));
     return StoreTicketText(settings, std::to_string(TopLowerShown(m_trimmerType_flag, Base(), shown)), lock);
-}
-
-void PFTrimmerTopLowerMMLittleArrowControlARK::UpdatePresetCuttingSize(int32_t trim) {
-    PFTrimmerTopLowerWndARK* w = Window();
-    if (w == nullptr) return;
-    if (auto* edit = w->Edit(m_trimmerType_flag, false)) edit->SetCuttingSize(trim);
-    // The adjustment too: otherwise the inch side keeps an adjustment the
-    // millimetre side no longer shows.
-    const int32_t inchTrim = TopLowerInchTrimOfMMTrim(trim);
-    if (auto* stepper = w->Stepper(m_trimmerType_flag, true)) stepper->SetCuttingSize(inchTrim);
-    if (auto* edit = w->Edit(m_trimmerType_flag, true)) edit->SetCuttingSize(inchTrim);
 }
 
 bool PFTrimmerTopLowerMMLittleArrowControlARK::GetValueToPreset() {

@@ -121,9 +121,6 @@ public:
     bool GetValueToPreset() override;
     using PFTrimmerTopLowerLittleArrowControlARK::SetValueToTicket;
     bool SetValueToTicket(zqp::PrintSettings* settings, bool lock) override;
-    // The trim shown by the millimetre field and, converted, by the inch
-    // stepper and field of the kind.
-    void UpdatePresetCuttingSize(int32_t trim);
 };
 
 // The title and range labels. m_fathomFlag: 2 the text alone, 1 the

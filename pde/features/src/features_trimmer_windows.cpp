@@ -315,9 +315,12 @@ int32_t PFTrimmerLittleArrowControlARK::DoControlUpdateConstrain() {
             if (text.size() > static_cast<size_t>(max)) text.resize(static_cast<size_t>(max));
             field->ShowText(text);
             // As typed text would: the hidden field of the other unit follows.
+            // Nothing more: this also runs when the window shows its
+            // committed values, and a conversion pushed from here would put
+            // the shown unit's value back from the hidden one, a hundredth
+            // off what was typed.
             field->DoControlUpdateConstrain();
         }
-        if (unit_ == TrimmerUnit::kMillimetre) UpdatePresetCuttingSize(HalfEdge() - v);
     }
     return zqpde::LittleArray::DoControlUpdateConstrain();
 }
@@ -379,10 +382,20 @@ bool PFTrimmerLittleArrowControlARK::GetValueToPreset() {
     if (window_ == nullptr) return false;
     // Only a trim the window allows comes back from a ticket.
     const zqcommon::InchMMValueRange range = window_->TrimRange(unit_);
-    const std::optional<int32_t> trim = ReadTicketInteger(range.minimum, range.maximum);
+    std::optional<int32_t> trim = ReadTicketInteger(range.minimum, range.maximum);
+    if (unit_ == TrimmerUnit::kInch) {
+        // Read after the millimetre stepper. The inch trim as it was stored
+        // goes to the inch field too, not the millimetre trim converted
+        // back; without one this stepper takes what the field was given.
+        PFTrimmerTextEditCtrlARK* field = window_->GetInchTextEdit();
+        if (int32_t given = 0; !trim && field != nullptr && field->Trim(&given)) trim = given;
+        if (!trim) return false;
+        TakePresetValue(*trim);
+        if (field != nullptr) field->SetCuttingSize(*trim);
+        return true;
+    }
     if (!trim) return false;
     TakePresetValue(*trim);
-    if (unit_ == TrimmerUnit::kInch) return true;
     ShowValue(HalfEdge() - *trim);
     UpdatePresetCuttingSize(*trim);
     return true;
