@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "../imageoptions/image_dialog.h"
+#include "shipped_dialog.h"
 
 namespace {
 
@@ -42,18 +43,14 @@ TEST(ImageOptionNumbers, ARefusedMarkLeavesControlSummaryAndPPDOnTheChoiceThePPD
          "click 110\nstep 3600 down 5\nclick 3703\n"},
         {"density marked before opening, refused at save", density, dense + "refuse ZQColorDensityBlackLow=+2\n", ""},
     };
+    zqtest::ShippedDialog dialog;
     for (const auto& [ppd, kind] : bundles)
         for (const Case& c : cases) {
             SCOPED_TRACE(kind + ", " + c.what);
-            zqpde::test::TempDir dir;
             const std::string look = c.control.look + "summary\nppd\n";
             const std::string script = c.before + "panel " + kind + "\nshow\n" + c.steps + look + "save\n" + look +
                                        "print\n" + look;
-            const zqtest::DialogResult r = zqtest::RunPrintDialog(
-                "env ZQ_PREFS_DIR='" + dir.path() + "/prefs' ZQ_ROOT='" + dir.path() + "/root' " ZQ_PRINTDIALOG,
-                "--ppd '" + dir.Write("printer.ppd", ppd) + "' --bundles '" ZQ_BUNDLES_DIR "' --script '" +
-                    dir.Write("script.txt", script) + "'",
-                dir.path());
+            const zqtest::DialogResult r = dialog.Run(ppd, script);
             ASSERT_EQ(r.status, 0) << r.err;
             EXPECT_NE(r.err.find(" refused\n"), std::string::npos) << r.err;
             // The three looks, and never another choice marked over the one held.

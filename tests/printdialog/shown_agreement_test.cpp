@@ -12,10 +12,9 @@
 #include <vector>
 
 #include "../imageoptions/image_dialog.h"
+#include "shipped_dialog.h"
 
 namespace {
-
-using zqpde::test::TempDir;
 
 std::string SourcePPD(const std::string& name) { return zqtest::Slurp(ZQ_SOURCE_DIR "/ppd/" + name); }
 
@@ -29,22 +28,10 @@ std::string InvalidateColorProfile() { return zqimg::test::InvalidateColorProfil
 
 class ShippedBundles : public ::testing::Test {
 protected:
-    // Every shipped bundle on the PPD; the clock fixed, so that runs compare.
     zqtest::DialogResult Run(const std::string& ppd, const std::string& script, const std::string& settings = "") {
-        const std::string dir = dir_.path() + "/run" + std::to_string(++runs_);
-        std::filesystem::create_directories(dir);
-        std::string args = "--ppd '" + Write(dir, "printer.ppd", ppd) + "' --bundles '" ZQ_BUNDLES_DIR "' --script '" +
-                           Write(dir, "script.txt", script) + "' --ticket --clock '2026-03-01 09:00'";
-        if (!settings.empty()) args += " --settings '" + Write(dir, "settings.txt", settings) + "'";
-        return zqtest::RunPrintDialog("env ZQ_PREFS_DIR='" + dir + "/prefs' ZQ_ROOT='" + dir + "/root' " ZQ_PRINTDIALOG,
-                                      args, dir);
+        return dialog_.Run(ppd, script, settings);
     }
-    static std::string Write(const std::string& dir, const std::string& name, const std::string& text) {
-        std::ofstream(dir + "/" + name, std::ios::binary) << text;
-        return dir + "/" + name;
-    }
-    TempDir dir_;
-    int runs_ = 0;
+    zqtest::ShippedDialog dialog_;
 };
 
 // The last "ppd:" line of an option, "<none>" without one.

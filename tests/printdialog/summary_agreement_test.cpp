@@ -9,10 +9,9 @@
 #include <vector>
 
 #include "../imageoptions/image_dialog.h"
+#include "shipped_dialog.h"
 
 namespace {
-
-using zqpde::test::TempDir;
 
 std::string SourcePPD(const std::string& name) { return zqtest::Slurp(ZQ_SOURCE_DIR "/ppd/" + name); }
 
@@ -58,26 +57,15 @@ std::vector<Panel> Panels() {
     };
 }
 
+// Every shipped bundle on the panel's PPD, the panel shown first.
 class Dialog {
 public:
     zqtest::DialogResult Run(const Panel& p, const std::string& script) {
-        const std::string dir = dir_.path() + "/run" + std::to_string(++runs_);
-        std::filesystem::create_directories(dir);
-        std::string args = "--ppd '" + Write(dir, "printer.ppd", p.ppd) + "' --bundles '" ZQ_BUNDLES_DIR
-                           "' --script '" + Write(dir, "script.txt", "panel " + p.kind + "\nshow\n" + script) +
-                           "' --ticket --clock '2026-03-01 09:00'";
-        if (!p.settings.empty()) args += " --settings '" + Write(dir, "settings.txt", p.settings) + "'";
-        return zqtest::RunPrintDialog("env ZQ_PREFS_DIR='" + dir + "/prefs' ZQ_ROOT='" + dir + "/root' " ZQ_PRINTDIALOG,
-                                      args, dir);
+        return dialog_.Run(p.ppd, "panel " + p.kind + "\nshow\n" + script, p.settings);
     }
 
 private:
-    static std::string Write(const std::string& dir, const std::string& name, const std::string& text) {
-        std::ofstream(dir + "/" + name, std::ios::binary) << text;
-        return dir + "/" + name;
-    }
-    TempDir dir_;
-    int runs_ = 0;
+    zqtest::ShippedDialog dialog_;
 };
 
 // A control a person can change, as dump-tree shows it.

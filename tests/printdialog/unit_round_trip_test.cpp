@@ -14,6 +14,7 @@
 #include "editions/ark/ark_profile.h"
 #include "filter_harness.h"
 #include "print_dialog_run.h"
+#include "shipped_dialog.h"
 
 namespace {
 
@@ -91,6 +92,7 @@ TEST(UnitRoundTrip, ATypedLengthReopensAsTypedAndReachesTheDevice) {
         {"custom size, mm", kCustomSize, "", "711", "215.3", "<x-dimension syntax=\"integer\">21530<"},
         {"custom size, inches", kCustomSize, "click 718\n", "712", "8.53", "<x-dimension syntax=\"integer\">21670<"},
     };
+    zqtest::ShippedDialog dialog;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const Window& w = c.window;
@@ -100,13 +102,8 @@ TEST(UnitRoundTrip, ATypedLengthReopensAsTypedAndReachesTheDevice) {
                                    w.reopen + dump + w.cancel + "save\nticket\n" +             //
                                    w.reopen + dump + w.ok + "save\nticket\n" +                 //
                                    "restore\n" + w.reopen + dump + w.cancel + "save\nticket\nprint\nppd\n";
-        zqpde::test::TempDir dir;
         const std::string ppd = ZQ_SOURCE_DIR "/ppd/" + std::string(w.ppd);
-        const zqtest::DialogResult r = zqtest::RunPrintDialog(
-            "env ZQ_PREFS_DIR='" + dir.path() + "/prefs' ZQ_ROOT='" + dir.path() + "/root' " ZQ_PRINTDIALOG,
-            "--ppd '" + ppd + "' --bundles '" ZQ_BUNDLES_DIR "' --printer zq-ark --clock '2026-03-01 09:00' --script '" +
-                dir.Write("script.txt", script) + "' --cups-options",
-            dir.path());
+        const zqtest::DialogResult r = dialog.Run(zqtest::Slurp(ppd), script, "", "--printer zq-ark --cups-options");
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err.find("alert:"), std::string::npos) << r.err;
 
