@@ -156,16 +156,21 @@ void OutputEPJLCommandFromArray(Job&, const FmtTable& rows, Stream& stream) {
   }
 }
 
+std::string EPJLAttributeLines(const std::vector<std::string_view>& names, const std::vector<int32_t>& values) {
+  std::string lines;
+  for (size_t i = 0; i < names.size() && i < values.size(); ++i) {
+    lines += "@PJL SET JOBATTR=\"@";
+    lines += names[i];
+    lines += '=';
+    lines += std::to_string(values[i]);
+    lines += "\"\n";
+  }
+  return lines;
+}
+
 void outputEPJLCommandFromArray(Job& job, const std::vector<std::string_view>& names,
                                 const std::vector<int32_t>& values) {
-  for (size_t i = 0; i < names.size() && i < values.size(); ++i) {
-    std::string line = "@PJL SET JOBATTR=\"@";
-    line += names[i];
-    line += '=';
-    line += std::to_string(values[i]);
-    line += "\"\n";
-    ZQfputs(line, job.out);
-  }
+  ZQfputs(EPJLAttributeLines(names, values), job.out);
 }
 
 }  // namespace zqf

@@ -113,7 +113,9 @@ void BuildPrintComand(std::string_view format, const SymPara& para, std::string&
 void OutputEPJLCommandFromArray(Job& job, const FmtTable& rows);
 void OutputEPJLCommandFromArray(Job& job, const FmtTable& rows, Stream& stream);
 
-// For each name writes "@PJL SET JOBATTR=\"@<name>=<value>\"\n".
+// For each name "@PJL SET JOBATTR=\"@<name>=<value>\"\n": the text, and
+// the text written.
+std::string EPJLAttributeLines(const std::vector<std::string_view>& names, const std::vector<int32_t>& values);
 void outputEPJLCommandFromArray(Job& job, const std::vector<std::string_view>& names,
                                 const std::vector<int32_t>& values);
 

@@ -138,6 +138,7 @@ int RunJob(const EditionProfile& profile, int argc, char** argv, int inFd, int o
     job.ppd.reset(ppdOpenFile(ppdPath));
     if (!job.ppd) job.Log("WARNING", std::string("Unable to open PPD file \"") + ppdPath + "\"");
   }
+  job.options.TakeDefaults(job.ppd.get());
 
   // Everything that can make the job fail is settled before the first byte
   // of the job stream, so a failed job never looks like an empty one.
@@ -182,7 +183,15 @@ int RunJob(const EditionProfile& profile, int argc, char** argv, int inFd, int o
     out.mirror = job.jobCopy.get();
   }
 
-  if (GetTicketFromPDE(job) == 1) OutputEPJLCommand(job);
+  if (GetTicketFromPDE(job) == 1) {
+    // In decomposition mode the feature sections bring PJL of their own;
+    // what the header already said is not said again.
+    std::string header;
+    if (job.decompMode) out.tap = &header;
+    OutputEPJLCommand(job);
+    out.tap = nullptr;
+    RememberDecomposedPjl(job, header);
+  }
 
   // A cancelled job still ends with its trailer and status 0.
   if (job.decompMode) {

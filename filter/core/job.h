@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include <cups/ppd.h>
@@ -145,6 +146,7 @@ struct Job {
     bool defaultsWritten = false;
     int resolution = 0;  // from the output mode's feature section
     bool resolutionWritten = false;
+    std::unordered_set<std::string> written;  // the PJL lines the job stream holds
   } decomp;
 
   // The edition's key for a setting name.

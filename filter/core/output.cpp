@@ -111,6 +111,7 @@ bool Stream::Close() {
 void ZQfwrite(const void* data, size_t size, size_t count, Stream& stream) {
   const size_t bytes = size * count;
   if (stream.mirror != nullptr) stream.mirror->Write(data, bytes);
+  if (stream.tap != nullptr) stream.tap->append(static_cast<const char*>(data), bytes);
   stream.Write(data, bytes);
 }
 
@@ -118,6 +119,7 @@ void ZQfputs(std::string_view text, Stream& stream) { ZQfwrite(text.data(), 1, t
 
 void ZQfputc(char c, Stream& stream) {
   if (stream.mirror != nullptr) stream.mirror->Put(c);
+  if (stream.tap != nullptr) stream.tap->push_back(c);
   stream.Put(c);
 }
 

@@ -43,6 +43,8 @@ class Stream {
 
   // The job copy that the ZQ functions mirror into, or nullptr.
   Stream* mirror = nullptr;
+  // While set, the ZQ functions also append what they write here.
+  std::string* tap = nullptr;
 
  private:
   void WriteThrough(const char* data, size_t size);

@@ -278,10 +278,33 @@ const char* GetThePJLCommandfromKeywordsandMarkedValue(const Job& job, std::stri
   return nullptr;
 }
 
+namespace {
+// Calls fn with each line of text, its line end included.
+template <typename Fn>
+void ForEachLine(std::string_view text, Fn fn) {
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    const size_t size = end == std::string_view::npos ? text.size() : end + 1;
+    fn(text.substr(0, size));
+    text.remove_prefix(size);
+  }
+}
+}  // namespace
+
+void RememberDecomposedPjl(Job& job, std::string_view text) {
+  ForEachLine(text, [&](std::string_view line) { job.decomp.written.emplace(line); });
+}
+
+void WriteDecomposedPjl(Job& job, std::string_view text) {
+  ForEachLine(text, [&](std::string_view line) {
+    if (job.decomp.written.emplace(line).second) ZQfputs(line, job.out);
+  });
+}
+
 void OutputPJLCommandForPPDKeyArray(Job& job) {
   for (const auto& entry : PPDKeyArray()) {
     if (job.ppd && ppdFindOption(job.ppd.get(), entry.keyword) != nullptr) continue;
-    ZQfputs(entry.defaultLine, job.out);
+    WriteDecomposedPjl(job, entry.defaultLine);
   }
 }
 
@@ -409,7 +432,7 @@ class DecompHandler : public TokenHandler {
     return RunToken(Find(line), line, end);
   }
 
-  void Pjl(std::string_view text) { ZQfputs(text, job_.out); }
+  void Pjl(std::string_view text) { WriteDecomposedPjl(job_, text); }
 
   void Feature(std::string_view line) {
     // "%%BeginFeature: *Keyword Choice": words split at spaces.
@@ -546,11 +569,11 @@ bool OutputPSStreamtoFileandInsertPJLforFeaturePDE(Job& job, int inFd, int tempF
     const ColorProcessing cp =
         ComputeColorProcessing(d.colorMode, d.rgbImageType, d.rgbInputProfile, d.rgbCorrection, d.engineScreen);
     if (cp.cpr && Equals(job.PpdAttr("ColorDevice"), "True")) {
-      outputEPJLCommandFromArray(job, {"TCPR", "GCPR", "ICPR"}, {cp.cprValues, cp.cprValues + 3});
+      WriteDecomposedPjl(job, EPJLAttributeLines({"TCPR", "GCPR", "ICPR"}, {cp.cprValues, cp.cprValues + 3}));
     }
     if (cp.trc) {
-      outputEPJLCommandFromArray(job, {"TTRC", "GTRC", "ITRC", "TSCR", "GSCR", "ISCR"},
-                                 {cp.trcValues, cp.trcValues + 6});
+      WriteDecomposedPjl(job, EPJLAttributeLines({"TTRC", "GTRC", "ITRC", "TSCR", "GSCR", "ISCR"},
+                                                 {cp.trcValues, cp.trcValues + 6}));
     }
   }
   OutputEPJLCommandFromArray(job, FmtTable{prtFmtTableEnterPS()});

@@ -52,6 +52,12 @@ bool OutputPSStream(Job& job, int inFd);
 // was cancelled or the temporary file failed.
 bool OutputPSStreamtoFileandInsertPJLforFeaturePDE(Job& job, int inFd, int tempFd);
 
+// Decomposition mode writes no PJL line twice: the lines the header wrote
+// (text) are remembered, and WriteDecomposedPjl writes each line of text
+// that is not yet in the job stream.
+void RememberDecomposedPjl(Job& job, std::string_view text);
+void WriteDecomposedPjl(Job& job, std::string_view text);
+
 // The PJL line for a PPD keyword (with its "*") and a choice, or nullptr.
 const char* GetThePJLCommandfromKeywordsandMarkedValue(const Job& job, std::string_view keyword,
                                                        std::string_view choice);

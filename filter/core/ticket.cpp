@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "job.h"
 #include "text.h"
@@ -13,24 +14,41 @@ Options::Options(const char* text) : raw_(text != nullptr ? text : "") {
   num_ = cupsParseOptions(raw_.c_str(), 0, &opts_);
 }
 
-Options::Options(Options&& other) noexcept : num_(other.num_), opts_(other.opts_), raw_(std::move(other.raw_)) {
-  other.num_ = 0;
-  other.opts_ = nullptr;
-}
+Options::Options(Options&& other) noexcept { *this = std::move(other); }
 
 Options& Options::operator=(Options&& other) noexcept {
   if (this != &other) {
     cupsFreeOptions(num_, opts_);
-    num_ = other.num_;
-    opts_ = other.opts_;
+    cupsFreeOptions(numDefaults_, defaults_);
+    num_ = std::exchange(other.num_, 0);
+    opts_ = std::exchange(other.opts_, nullptr);
+    numDefaults_ = std::exchange(other.numDefaults_, 0);
+    defaults_ = std::exchange(other.defaults_, nullptr);
     raw_ = std::move(other.raw_);
-    other.num_ = 0;
-    other.opts_ = nullptr;
   }
   return *this;
 }
 
-Options::~Options() { cupsFreeOptions(num_, opts_); }
+Options::~Options() {
+  cupsFreeOptions(num_, opts_);
+  cupsFreeOptions(numDefaults_, defaults_);
+}
+
+void Options::TakeDefaults(ppd_file_t* ppd) {
+  cupsFreeOptions(numDefaults_, defaults_);
+  numDefaults_ = 0;
+  defaults_ = nullptr;
+  if (ppd == nullptr) return;
+  for (ppd_option_t* o = ppdFirstOption(ppd); o != nullptr; o = ppdNextOption(ppd)) {
+    if (Names(o->keyword)) continue;
+    // Only a default the PPD offers is marked (a typed value through its
+    // custom choice), as the scheduler's own marking does.
+    const std::string_view def = o->defchoice;
+    const bool offered = ppdFindChoice(o, o->defchoice) != nullptr ||
+                         (def.substr(0, 7) == "Custom." && ppdFindChoice(o, "Custom") != nullptr);
+    if (!def.empty() && offered) numDefaults_ = cupsAddOption(o->keyword, o->defchoice, numDefaults_, &defaults_);
+  }
+}
 
 namespace {
 std::vector<std::string>* recordedKeys = nullptr;
@@ -50,8 +68,14 @@ std::vector<std::string_view> Options::NamesWithPrefix(std::string_view prefix) 
 
 const char* Options::Get(std::string_view key) const {
   if (recordedKeys != nullptr) recordedKeys->push_back(std::string(key));
-  if (num_ == 0) return nullptr;
-  return cupsGetOption(std::string(key).c_str(), num_, opts_);
+  if (num_ == 0 && numDefaults_ == 0) return nullptr;
+  const std::string name(key);
+  if (const char* value = cupsGetOption(name.c_str(), num_, opts_)) return value;
+  return cupsGetOption(name.c_str(), numDefaults_, defaults_);
+}
+
+bool Options::Names(std::string_view key) const {
+  return num_ > 0 && cupsGetOption(std::string(key).c_str(), num_, opts_) != nullptr;
 }
 
 int GetTicketFromArray(Job& job, const TicketTable& rows) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <cups/cups.h>
+#include <cups/ppd.h>
 
 namespace zqf {
 
@@ -24,8 +25,18 @@ class Options {
   Options& operator=(Options&& other) noexcept;
   ~Options();
 
-  // The value of a key as cupsGetOption returns it, or nullptr.
+  // The value of a key as cupsGetOption returns it; for a PPD option the
+  // job does not name, the PPD's default choice (see TakeDefaults); or
+  // nullptr.
   const char* Get(std::string_view key) const;
+  // Whether the job itself names the key; a PPD default does not count.
+  bool Names(std::string_view key) const;
+  // Every option of the PPD that the job does not name stands at the PPD's
+  // default choice, as the scheduler marks the PPD for a job (defaults
+  // first, the job's options over them). A queue's defaults, as lpadmin -o
+  // sets them, live only there: pstops writes them into the PostScript, but
+  // the job's options never carry them.
+  void TakeDefaults(ppd_file_t* ppd);
   int count() const { return num_; }
   cups_option_t* data() const { return opts_; }
   // The raw option string, as the scheduler passed it.
@@ -41,6 +52,8 @@ class Options {
  private:
   int num_ = 0;
   cups_option_t* opts_ = nullptr;
+  int numDefaults_ = 0;
+  cups_option_t* defaults_ = nullptr;
   std::string raw_;
 };
 

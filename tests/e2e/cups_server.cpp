@@ -137,12 +137,19 @@ void CupsServer::Stop() {
   pid_ = -1;
 }
 
-bool CupsServer::AddQueue(const std::string& name, const std::string& ppd, bool slow) {
+bool CupsServer::AddQueue(const std::string& name, const std::string& ppd, bool slow,
+                          const std::vector<std::string>& defaults) {
   const std::string copy = root_ + "/ppd/" + name + ".ppd";
   WriteText(copy, ReadFile(ppd));
   const std::string uri = (slow ? "zqslow:" : "file://") + OutputFile(name);
   // A job the filter refuses ends as aborted instead of stopping the queue.
-  auto r = RunCommand({"lpadmin", "-p", name, "-E", "-v", uri, "-P", copy, "-o", "printer-error-policy=abort-job"});
+  std::vector<std::string> argv = {"lpadmin", "-p", name, "-E", "-v", uri, "-P", copy,
+                                   "-o", "printer-error-policy=abort-job"};
+  for (const auto& d : defaults) {
+    argv.push_back("-o");
+    argv.push_back(d);
+  }
+  auto r = RunCommand(argv);
   if (r.status != 0) error_ = r.err;
   return r.status == 0;
 }

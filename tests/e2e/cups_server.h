@@ -39,7 +39,9 @@ class CupsServer {
 
   // Adds an enabled queue printing into <root>/out/<name>.prn; a slow queue
   // takes its job stream in slowly, so a job stays in progress for a while.
-  bool AddQueue(const std::string& name, const std::string& ppd, bool slow = false);
+  // defaults are the queue's own ("OPTION=CHOICE", as lpadmin -o takes them).
+  bool AddQueue(const std::string& name, const std::string& ppd, bool slow = false,
+                const std::vector<std::string>& defaults = {});
   std::string OutputFile(const std::string& queue) const { return root_ + "/out/" + queue + ".prn"; }
 
   // Submits a file with lp; returns the job ID, 0 on failure.

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/passthrough.h"
+#include "editions/teld/teld_profile.h"
 #include "core_test_support.h"
 #include "filter_harness.h"
 
@@ -119,6 +120,25 @@ TEST(Decomposition, ColourDeviceDefaultsOnceForOptionsThePpdLacks) {
   EXPECT_EQ(FeaturePjl(Decompose(ppd, "%!PS\n").out), Attr("TCPR", "11") + Attr("GCPR", "11") + Attr("ICPR", "12"));
 }
 
+// The scheduler writes every marked choice, the queue's defaults among
+// them, into the PostScript, and may write one twice; the header has read
+// the same choices. The device is told each thing once.
+TEST(Decomposition, NoPjlLineComesTwice) {
+  zqtest::PpdBuilder b;
+  b.QuotedAttr("ZQPSDecompMode", "1").PickOne("ZQTonerSaver", {"Mode1", "false"});
+  const auto ppd = std::make_shared<zqtest::TempFile>(b.Text(), ".ppd");
+  const std::string in = "%!PS\n" + Feature("ZQTonerSaver", "Mode1") + Feature("Smoothing", "True") +
+                         Feature("ZQTonerSaver", "Mode1") + Feature("Smoothing", "True") + "showpage\n";
+  for (const std::string options : {"", "ZQTonerSaver=Mode1"}) {
+    const std::string out = Decompose(ppd, in, options, zqf::TeldProfile()).out;
+    for (const std::string line : {"@PJL SET ECONOMODE=MODE1\n", "@PJL SET RET=ON\n", "@PJL SET REDUCTIONRATE=0\n"}) {
+      size_t count = 0;
+      for (size_t at = out.find(line); at != std::string::npos; at = out.find(line, at + 1)) ++count;
+      EXPECT_EQ(count, 1u) << line << "with options \"" << options << "\"\n" << out;
+    }
+  }
+}
+
 TEST(Decomposition, ColourProcessingFromTheRememberedChoices) {
   const std::vector<std::string> all = {"ZQSetTrapMode", "ZQGrayBalance", "ZQBrightness", "ZQRGBInputProfile",
                                         "ZQRGBGammaCorrection", "ZQTonerSaver"};
@@ -207,7 +227,7 @@ TEST(Decomposition, HostileScreenLinesWriteOnlyCapitalNamesAndShortValues) {
 
   // At most 100 values from one line.
   std::string many = "TTRC 1 GTRC 1 ITRC 1 TSCR 1 GSCR 1 ISCR 1";
-  for (int i = 0; i < 150; ++i) many += " ZZZZ 2";
+  for (int i = 0; i < 150; ++i) many += std::string(" ZZ") + char('A' + i / 26) + char('A' + i % 26) + " 2";
   const std::string pjl = FeaturePjl(Decompose(ppd, many + "\n").out);
   EXPECT_EQ(coretest::Count(pjl, "@PJL SET JOBATTR="), 100u);
   EXPECT_EQ(coretest::Count(pjl, "\n"), 100u);

@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <set>
 #include <string>
 #include <utility>
@@ -272,9 +274,9 @@ std::map<std::string, std::set<std::string>> DeviceSettings(const std::string& s
   return settings;
 }
 
-// Settings no device can follow together. "NAME=VALUE", "NAME=PREFIX*" or
-// "NAME" (any value).
-const std::pair<const char*, const char*> kContradictions[] = {
+// Settings no device can follow together. "NAME=VALUE", "NAME=PREFIX*",
+// "NAME" (any value) or "!NAME" (not set).
+const std::vector<std::string> kContradictions[] = {
     {"BOOKLETTYPE=TYPE[NOBOOKLET]", "@DIBB=LEFT"},
     {"BOOKLETTYPE=TYPE[NOBOOKLET]", "@DIBB=RIGHT"},
     {"BOOKLETTYPE=TYPE[NOBOOKLET]", "@DIBK=NONEDIVIDE"},
@@ -287,12 +289,15 @@ const std::pair<const char*, const char*> kContradictions[] = {
     {"@DIBB=OFF", "@DIBK=NONEDIVIDE"},
     {"@DIBB=OFF", "@DIBK=MANUALDIVIDE"},
     {"PUNCH=OFF", "PUNCHEX"},
+    // The advanced lines say where and with what holes a punch goes.
+    {"VERSION=1.5.0", "PUNCH=ON", "!PUNCHEX"},
     {"STAPLE=OFF", "STAPLEEX"},
     {"COLORMODE=COLOR", "RENDERMODE=GRAYSCALE"},
     {"COLORMODE=GRAYSCALE", "RENDERMODE=COLOR"},
 };
 
 bool Holds(const std::map<std::string, std::set<std::string>>& settings, const std::string& pattern) {
+  if (pattern[0] == '!') return settings.count(pattern.substr(1)) == 0;  // "!NAME": not set at all
   const size_t eq = pattern.find('=');
   const auto it = settings.find(pattern.substr(0, eq));
   if (it == settings.end()) return false;
@@ -310,10 +315,23 @@ std::vector<std::string> Contradictions(const std::string& stream) {
   for (const auto& [name, values] : settings) {
     if (values.size() > 1) found.push_back(name + " set to " + std::to_string(values.size()) + " values");
   }
-  for (const auto& [a, b] : kContradictions) {
-    if (Holds(settings, a) && Holds(settings, b)) found.push_back(std::string(a) + " with " + b);
+  for (const auto& together : kContradictions) {
+    if (std::all_of(together.begin(), together.end(), [&](const std::string& p) { return Holds(settings, p); })) {
+      std::string text;
+      for (const auto& p : together) text += (text.empty() ? "" : " with ") + p;
+      found.push_back(text);
+    }
   }
   return found;
+}
+
+// Whether the PPD's constraints let a person choose these together.
+bool Allowed(ppd_file_t* ppd, const Choices& choices) {
+  ppdMarkDefaults(ppd);
+  for (const auto& [option, choice] : choices) ppdMarkOption(ppd, option.c_str(), choice.c_str());
+  const bool allowed = ppdConflicts(ppd) == 0;
+  ppdMarkDefaults(ppd);
+  return allowed;
 }
 
 // The job option of a choice; a typed value stands for a custom choice.
@@ -352,6 +370,7 @@ TEST(ShippedPpds, NoChoiceGivesTheDeviceContradictingLines) {
     for (const Choices& alone : changes) {
       Choices marked = defaults;
       for (const auto& [option, choice] : alone) marked[option] = choice;
+      if (!Allowed(ppd.get(), marked)) continue;
       for (const Choices* choices : {&alone, &std::as_const(marked)}) {
         const zqtest::JobResult job = RunMarked(path, edition, sections, *choices);
         for (const auto& c : Contradictions(job.out)) {
@@ -365,6 +384,69 @@ TEST(ShippedPpds, NoChoiceGivesTheDeviceContradictingLines) {
     }
   }
   EXPECT_GT(jobs, 500);
+}
+
+// The PPD's text with the option's default set to choice, as lpadmin -o
+// leaves a queue's copy.
+std::string WithDefault(const std::string& ppd, const std::string& option, const std::string& choice) {
+  std::istringstream in(ppd);
+  std::string out;
+  const std::string line = "*Default" + option + ": " + choice + "\n";
+  bool set = false;
+  for (std::string l; std::getline(in, l);) {
+    if (l.rfind("*Default" + option + ":", 0) == 0) {
+      out += line;
+      set = true;
+    } else {
+      out += l + "\n";
+    }
+    if (!set && l.rfind("*OpenUI *" + option + "/", 0) == 0) {
+      out += line;
+      set = true;
+    }
+  }
+  return out;
+}
+
+// A job stream with the lines that differ from one run to the next (the
+// kv29 date and time comments) left out.
+std::string Steady(const std::string& stream) {
+  std::istringstream in(stream);
+  std::string out;
+  for (std::string l; std::getline(in, l);) {
+    if (l.rfind("@PJL COMMENT DATE=", 0) != 0 && l.rfind("@PJL COMMENT TIME=", 0) != 0) out += l + "\n";
+  }
+  return out;
+}
+
+// A queue whose default is a choice prints a job that names nothing as a
+// job naming that choice prints, for every choice of every shipped PPD:
+// the filter reads what the job does not name at the PPD's default, as the
+// scheduler marks the PPD.
+TEST(ShippedPpds, AQueueDefaultReachesTheDeviceAsTheChoiceNamed) {
+  int jobs = 0;
+  for (const auto& path : ShippedPpds()) {
+    std::ifstream file(path);
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    Ppd ppd(ppdOpenFile(path.c_str()));
+    ASSERT_NE(ppd, nullptr) << path;
+    const Edition edition = EditionOf(ppd.get());
+    const bool sections = edition.header && DecompositionMode(ppd.get());
+    ASSERT_FALSE(sections) << path.filename() << ": the scheduler's feature sections are not written here";
+    for (ppd_option_t* o = ppdFirstOption(ppd.get()); o != nullptr; o = ppdNextOption(ppd.get())) {
+      for (int i = 0; i < o->num_choices; ++i) {
+        const std::string choice = o->choices[i].choice;
+        if (choice == "Custom") continue;
+        const zqtest::TempFile queue(WithDefault(text, o->keyword, choice), ".ppd");
+        const zqtest::JobResult plain = RunMarked(queue.path(), edition, false, {});
+        const zqtest::JobResult named = RunMarked(path, edition, false, {{o->keyword, choice}});
+        EXPECT_EQ(Steady(plain.out), Steady(named.out)) << path.filename() << ": default " << o->keyword << " " << choice;
+        EXPECT_EQ(plain.err, named.err) << path.filename() << ": default " << o->keyword << " " << choice;
+        ++jobs;
+      }
+    }
+  }
+  EXPECT_GT(jobs, 200);
 }
 
 }  // namespace

@@ -164,6 +164,7 @@ HeaderRun RunHeaderOf(const zqf::EditionProfile& profile, const JobSpec& spec, c
   zqf::Job job(profile, {profile.name, "7", spec.user, spec.title, spec.copies, spec.options}, out, err);
   job.options = zqf::Options(spec.options.c_str());
   if (!spec.ppdPath.empty()) job.ppd.reset(ppdOpenFile(spec.ppdPath.c_str()));
+  job.options.TakeDefaults(job.ppd.get());
   profile.prepareIdentity(job);
   zqf::InializeDescriptionTable(job);
   job.HostNameStr = host;
