@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <strings.h>
 #include <limits>
 
 #include "../core/choice_rules.h"
@@ -80,11 +81,51 @@ const char* Exactly(std::string_view choice, const Range& words) {
 }
 
 // The sheet count of a booklet subset ("20Sheets" divides every 20 sheets),
-// empty when the subset names none.
+// empty when the subset names none (no count, or a count of no sheets).
 std::string SubsetThreshold(const std::string& subset) {
   const std::string threshold = subset.substr(0, subset.find("Sheet"));
   if (threshold.empty() || threshold.find_first_not_of("0123456789") != std::string::npos) return {};
+  if (threshold.find_first_not_of('0') == std::string::npos) return {};
   return threshold;
+}
+
+bool SubsetReadable(const std::string& subset) { return subset == "None" || !SubsetThreshold(subset).empty(); }
+
+// The PPD's default choice of an option when the rule reads it, else
+// fallback.
+template <typename Readable>
+std::string DefaultChoice(const Job& job, const char* keyword, Readable readable, const char* fallback) {
+  const ppd_option_t* option = job.ppd ? ppdFindOption(job.ppd.get(), keyword) : nullptr;
+  return option != nullptr && readable(std::string(option->defchoice)) ? option->defchoice : fallback;
+}
+
+// One kind of booklet, or none: a printer without booklets gets no booklet
+// lines whatever the job names; a booklet is divided as its subset says,
+// a subset the device cannot use (no sheet count) as the printer's default
+// subset, and no subset at all means not divided.
+void SettleBooklet(Job& job, CommentState& r) {
+  if (job.ppd && !PpdHasOption(job, "ZQSignature")) r.signature.clear();
+  if (r.signature.empty() || r.signature == "None" || SubsetReadable(r.signatureSubset)) return;
+  if (!r.signatureSubset.empty()) {
+    job.Log("WARNING", "Booklet subset names no number of sheets; the printer's default subset is used");
+  }
+  r.signatureSubset = DefaultChoice(job, "ZQSigVol", SubsetReadable, "None");
+}
+
+// A punch edge is said with its holes: holes the device cannot use are the
+// printer's default holes, and where the printer's holes are "none" nothing
+// is punched. A printer without a holes choice is told only of the punch.
+void SettlePunch(Job& job, CommentState& r) {
+  const auto holes = [](const std::string& c) { return FirstFound(c, kPunchHoles) != nullptr; };
+  if (FirstFound(r.punch, kPunchLocations) == nullptr || holes(r.punchHoles)) return;
+  if (!PpdHasOption(job, "ZQNumPunchHoles")) return;
+  r.punchHoles = DefaultChoice(job, "ZQNumPunchHoles", holes, "");
+  if (!r.punchHoles.empty()) {
+    job.Log("WARNING", "Punch names no holes; the printer's default holes are used");
+    return;
+  }
+  job.Log("WARNING", "Punch names no holes; nothing is punched");
+  r.punch = kPunchOff;
 }
 
 // The line-weight digit with its sign ("-2" for "Strongly2"), empty for a
@@ -124,6 +165,21 @@ void WriteRegi(Job& job, const std::string& choice, const char* name) {
   if (!std::isfinite(tenths) || std::fabs(tenths) > std::numeric_limits<int32_t>::max()) return;
   const int32_t n = static_cast<int32_t>(tenths);
   WritePjlLine(job, std::string("@PJL SET JOBATTR=\"@") + name + "=%d\"\n", {&n});
+}
+
+// The job's collation ("collate" and "nocollate" are parsed as the option
+// collate, true or false), empty when the job says none. The option string
+// is not searched for the word: an option named "...UncollateSeparator", or
+// a document called "collate", is no collation.
+std::string CollateText(const char* value) {
+  if (value == nullptr) return {};
+  for (const char* word : {"true", "yes", "on"}) {
+    if (strcasecmp(value, word) == 0) return "collate";
+  }
+  for (const char* word : {"false", "no", "off"}) {
+    if (strcasecmp(value, word) == 0) return "nocollate";
+  }
+  return {};
 }
 
 }  // namespace
@@ -171,16 +227,11 @@ void CommentReadTicket(Job& job, const TicketTable& rows) {
   r = CommentState{};
   GetTicketFromArray(job, rows);
 
-  const std::string& raw = job.options.raw();
-  r.collate = Has(raw, "nocollate") ? "nocollate" : Has(raw, "collate") ? "collate" : "";
+  r.collate = CollateText(job.options.Get("collate"));
   if (r.sides.empty() || r.bindingEdge == 0) r.sides = "one-sided";
+  SettleBooklet(job, r);
+  SettlePunch(job, r);
   if (!r.signature.empty() && r.signature != "None") r.sides = "two-sided-short-edge";
-  // A job that does not name the booklet subset (`lp -o ZQSignature=...`)
-  // is divided as the printer's default says; read as empty it would tell
-  // the device "no booklet" beside the booklet attributes.
-  if (r.signatureSubset.empty() && job.ppd) {
-    if (const ppd_option_t* subset = ppdFindOption(job.ppd.get(), "ZQSigVol")) r.signatureSubset = subset->defchoice;
-  }
   if (r.orientation == -1) r.orientation = 1;
   if (r.layoutDirection == -1) r.layoutDirection = 1;
   // Without the dialog's copies the job's own count stands, as the

@@ -57,11 +57,14 @@ bool FitsWhole(const Job& job, std::string_view name, size_t size) {
 // adjustment may be negative). Anything else, such as a negative size from a
 // ticket written for no sheet, is emptied, so its row is left out rather
 // than sent as a wrong or empty value.
-void KeepNumber(Job& job, std::string& value, bool mayBeNegative, const char* name) {
+// A number too long for its field is left out as well: cut to the field it
+// would be another number.
+void KeepNumber(Job& job, std::string& value, bool mayBeNegative, const char* name, std::string_view ticket) {
   if (value.empty()) return;
   const size_t digits = mayBeNegative && value[0] == '-' ? 1 : 0;
-  if (value.size() > digits && OnlyOf(value.substr(digits), "0123456789")) return;
-  job.Log("WARNING", std::string(name) + " is not a number; left out");
+  const bool number = value.size() > digits && OnlyOf(value.substr(digits), "0123456789");
+  if (number && FitsWhole(job, ticket, value.size() + 1)) return;
+  job.Log("WARNING", std::string(name) + (number ? " does not fit its field; left out" : " is not a number; left out"));
   value.clear();
 }
 
@@ -166,14 +169,14 @@ void FeaturesInializeDescriptionTableFromFilter(Job& job) {
 void FeaturesGetTicketFromPDE(Job& job) {
   GetTicketFromArray(job, FeaturesticketData(job));
   auto& r = job.mod.features;
-  KeepNumber(job, r.tabShift, false, "Tab margin shift");
-  KeepNumber(job, r.trimmerCuttingSize, false, "Trimmer cutting size");
-  KeepNumber(job, r.trimmerWidth, false, "Trimmer width");
-  KeepNumber(job, r.trimmerHeight, false, "Trimmer height");
-  KeepNumber(job, r.trimmerAdjust, true, "Trimmer adjustment");
-  KeepNumber(job, r.numInSequence, false, "Number in sequence");
-  KeepNumber(job, r.offsetPages, false, "Offset stacking pages");
-  KeepNumber(job, r.offsetCopies, false, "Offset stacking copies");
+  KeepNumber(job, r.tabShift, false, "Tab margin shift", "TabMarginMMShiftTicket");
+  KeepNumber(job, r.trimmerCuttingSize, false, "Trimmer cutting size", "TrimmerMMCuttingSizeTicket");
+  KeepNumber(job, r.trimmerWidth, false, "Trimmer width", "TrimmerWidthMMSizeTicket");
+  KeepNumber(job, r.trimmerHeight, false, "Trimmer height", "TrimmerHeightMMSizeTicket");
+  KeepNumber(job, r.trimmerAdjust, true, "Trimmer adjustment", "TrimmerAdjustMMSizeTicket");
+  KeepNumber(job, r.numInSequence, false, "Number in sequence", "NumInSequenceLArrowTicket");
+  KeepNumber(job, r.offsetPages, false, "Offset stacking pages", "OffsetStackingPagesLArrowTicket");
+  KeepNumber(job, r.offsetCopies, false, "Offset stacking copies", "OffsetStackingUnitsLArrowTicket");
 }
 
 void FeaturesOutputEPJLCommandFromFilter(Job& job) { OutputEPJLCommandFromArray(job, job.mod.features.fmt); }

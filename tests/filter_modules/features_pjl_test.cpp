@@ -10,12 +10,15 @@ namespace {
 using zqtest::K;
 using Lines = std::vector<std::string>;
 
-Lines FinishingLines(const std::string& options) {
-  return zqtest::SplitLines(zqtest::RunSteps(options, [](zqf::Job& job) {
-    zqf::FeaturesInializeDescriptionTableFromFilter(job);
-    zqf::FeaturesGetTicketFromPDE(job);
-    zqf::FeaturesOutputEPJLCommandFromFilter(job);
-  }));
+Lines FinishingLines(const std::string& options, std::string* log = nullptr) {
+  return zqtest::SplitLines(zqtest::RunSteps(
+      options,
+      [](zqf::Job& job) {
+        zqf::FeaturesInializeDescriptionTableFromFilter(job);
+        zqf::FeaturesGetTicketFromPDE(job);
+        zqf::FeaturesOutputEPJLCommandFromFilter(job);
+      },
+      log));
 }
 
 std::string Attr(const std::string& a) { return "@PJL SET JOBATTR=\"@" + a + "\"\n"; }
@@ -59,6 +62,36 @@ TEST(FinishingPjl, ARowWhoseValueIsNoNumberIsLeftOut) {
        {"@PJL SET JOBOFFSET=PAGES\n"}},
   };
   for (const Case& c : cases) EXPECT_EQ(FinishingLines(c.options), c.lines) << c.options;
+}
+
+// A number longer than its field is left out, never cut to another number.
+TEST(FinishingPjl, ANumberTooLongForItsFieldIsLeftOutWithAWarning) {
+  const std::string three = K("TrimmerSelectTicket") + "=3 ";
+  struct Case {
+    std::string options;
+    Lines lines;
+    const char* warning;
+  } cases[] = {
+      {K("TabMarginSwitchTicket") + "=1 " + K("TabMarginMMShiftTicket") + "=12345", {}, "Tab margin shift"},
+      {K("TabMarginSwitchTicket") + "=1 " + K("TabMarginMMShiftTicket") + "=1234", {Attr("TABS=1234")}, nullptr},
+      {K("NumInSequenceSwitchTicket") + "=1 " + K("NumInSequenceLArrowTicket") + "=123456", {}, "Number in sequence"},
+      {K("OffsetStackingListTicket") + "=4 " + K("OffsetStackingPagesLArrowTicket") + "=1234567",
+       {"@PJL SET JOBOFFSET=PAGES\n"}, "Offset stacking pages"},
+      {three + K("TrimmerAdjustMMSizeTicket") + "=-1234", {}, "Trimmer adjustment"},
+      {three + K("TrimmerAdjustMMSizeTicket") + "=-123", {Attr("TROP=-123")}, nullptr},
+      {three + K("TrimmerWidthMMSizeTicket") + "=202000", {}, "Trimmer width"},
+      // The escaped form is measured as the number it stands for.
+      {three + K("TrimmerWidthMMSizeTicket") + "=/50/48/50/48", {Attr("TRMR=2020")}, nullptr},
+  };
+  for (const Case& c : cases) {
+    std::string log;
+    EXPECT_EQ(FinishingLines(c.options, &log), c.lines) << c.options;
+    if (c.warning == nullptr) {
+      EXPECT_EQ(log, "") << c.options;
+    } else {
+      EXPECT_EQ(log, std::string("WARNING: ") + c.warning + " does not fit its field; left out\n") << c.options;
+    }
+  }
 }
 
 TEST(FinishingPjl, OutputFaceForCoilPunching) {

@@ -32,13 +32,17 @@ Lines Cat(Lines a, const Lines& b) {
 
 std::string Latin1Ppd() { return PpdBuilder().QuotedAttr("ZQPrinterLanguageEncoding", "ISOLatin1").Write(); }
 std::string Utf8Ppd() { return PpdBuilder().QuotedAttr("ZQPrinterLanguageEncoding", "UTF-8").Write(); }
+// A printer that makes booklets: no booklet by default, undivided.
+PpdBuilder Booklets(PpdBuilder ppd = PpdBuilder()) {
+  return std::move(ppd.PickOne("ZQSignature", {"None", "LeftSig", "RightSig"}).PickOne("ZQSigVol", {"None", "10Sheets"}));
+}
 
 TEST(JobInformation, EveryBasicField) {
   const auto run = RunHeader(
       "sides=two-sided-long-edge DuplexBindingEdge..n.=2 ZQColorMode=Color collate "
       "com.apple.print.PrintSettings.PMCopies..n.=3 number-up=4 ZQStaple=UpperLeftSingle ZQPunch=Left2 "
       "ZQSignature=LeftSig ZQSigVol=20Sheets",
-      Latin1Ppd());
+      Booklets().QuotedAttr("ZQPrinterLanguageEncoding", "ISOLatin1").Write());
   EXPECT_EQ(WriterLines(run.out),
             Cat({"@PJL SET RENDERMODE=COLOR\n"},
                 Block({kInfo + "JOBCOPIES=3\n", kInfo + "PAGECOPIES=1\n", kInfo + "DUPLEXTYPE=DUPLEX\n",
@@ -63,11 +67,11 @@ TEST(JobInformation, DuplexColourAndBookletRules) {
   } cases[] = {
       // A booklet makes the sheets two-sided on the short edge.
       {"sides=one-sided ZQSignature=LeftSig ZQSigVol=None",
-       PpdBuilder(),
+       Booklets(),
        {kInfo + "DUPLEXTYPE=TUMBLE\n", kInfo + "COLORMODE=GRAYSCALE\n", kInfo + "NUP=1\n",
         kInfo + "BOOKLETTYPE=TYPE[NONEDIVIDE]\n"}},
       {"sides=one-sided DuplexBindingEdge..n.=2 ZQSignature=None ZQStaple=SaddleStaple ZQPunch=None",
-       PpdBuilder(),
+       Booklets(),
        {kInfo + "DUPLEXTYPE=DUPLEX\n", kInfo + "COLORMODE=GRAYSCALE\n", kInfo + "NUP=1\n", kInfo + "STAPLE=OFF\n",
         kInfo + "PUNCH=OFF\n", kInfo + "BOOKLETTYPE=TYPE[NOBOOKLET]\n"}},
       // No colour choice: a colour device whose default is colour prints colour.
@@ -79,12 +83,16 @@ TEST(JobInformation, DuplexColourAndBookletRules) {
        {kInfo + "DUPLEXTYPE=SIMPLEX\n", kInfo + "NUP=1\n"},
        {}},
       // A job that names no subset is divided as the printer's default.
-      {"ZQSignature=LeftSig", PpdBuilder().PickOne("ZQSigVol", {"10Sheets", "None"}),
+      {"ZQSignature=LeftSig", PpdBuilder().PickOne("ZQSignature", {"None", "LeftSig"}).PickOne("ZQSigVol", {"10Sheets", "None"}),
        {kInfo + "DUPLEXTYPE=TUMBLE\n", kInfo + "COLORMODE=GRAYSCALE\n", kInfo + "NUP=1\n",
         kInfo + "BOOKLETTYPE=TYPE[MANUALDIVIDE]:THRESHOLD[10]\n"}},
-      // A subset without a sheet count gives the device no threshold.
-      {"ZQSignature=RightSig ZQSigVol=Auto", PpdBuilder(), {kInfo + "DUPLEXTYPE=TUMBLE\n",
-                                                            kInfo + "COLORMODE=GRAYSCALE\n", kInfo + "NUP=1\n"}},
+      // A booklet of a printer without subsets is not divided.
+      {"ZQSignature=LeftSig", PpdBuilder().PickOne("ZQSignature", {"None", "LeftSig"}),
+       {kInfo + "DUPLEXTYPE=TUMBLE\n", kInfo + "COLORMODE=GRAYSCALE\n", kInfo + "NUP=1\n",
+        kInfo + "BOOKLETTYPE=TYPE[NONEDIVIDE]\n"}},
+      // A printer without booklets is told of none, whatever the job names.
+      {"sides=one-sided ZQSignature=LeftSig ZQSigVol=10Sheets", PpdBuilder(),
+       {kInfo + "DUPLEXTYPE=SIMPLEX\n", kInfo + "COLORMODE=GRAYSCALE\n", kInfo + "NUP=1\n"}},
   };
   for (auto& c : cases) {
     c.ppd.QuotedAttr("ZQPrinterLanguageEncoding", "JIS83-RKSJ");
@@ -109,17 +117,59 @@ TEST(JobInformation, WhichPrintersGetTheBlock) {
 }
 
 TEST(DirectWriters, BookletOnUtf8Printers) {
-  EXPECT_EQ(WriterLines(RunHeader("number-up=2 ZQSignature=RightSig ZQSigVol=10Sheets", Utf8Ppd()).out),
+  const std::string utf8 = Booklets().QuotedAttr("ZQPrinterLanguageEncoding", "UTF-8").Write();
+  EXPECT_EQ(WriterLines(RunHeader("number-up=2 ZQSignature=RightSig ZQSigVol=10Sheets", utf8).out),
             (Lines{"@PJL SET JOBATTR=\"@DIND=LANDSCAPE\"\n", "@PJL SET JOBATTR=\"@DIBB=RIGHT\"\n",
                    "@PJL SET JOBATTR=\"@DIBK=MANUALDIVIDE\"\n", kGray}));
-  EXPECT_EQ(WriterLines(RunHeader("orientation-requested=4 ZQSignature=None", Utf8Ppd()).out),
+  EXPECT_EQ(WriterLines(RunHeader("orientation-requested=4 ZQSignature=None", utf8).out),
             (Lines{"@PJL SET JOBATTR=\"@DIND=LANDSCAPE\"\n", "@PJL SET JOBATTR=\"@DIBB=OFF\"\n",
                    "@PJL SET JOBATTR=\"@DIBK=OFF\"\n", kGray}));
-  EXPECT_EQ(WriterLines(RunHeader("ZQSignature=LeftSig", Utf8Ppd()).out),
+  EXPECT_EQ(WriterLines(RunHeader("ZQSignature=LeftSig", utf8).out),
             (Lines{"@PJL SET JOBATTR=\"@DIND=PORTRAIT\"\n", "@PJL SET JOBATTR=\"@DIBB=LEFT\"\n",
                    "@PJL SET JOBATTR=\"@DIBK=NONEDIVIDE\"\n", kGray}));
-  // Other printers take no booklet attributes.
+  // A printer without booklets, and other printers, take no booklet attributes.
+  EXPECT_EQ(WriterLines(RunHeader("ZQSignature=LeftSig", Utf8Ppd()).out),
+            (Lines{"@PJL SET JOBATTR=\"@DIND=PORTRAIT\"\n", kGray}));
   EXPECT_EQ(WriterLines(RunHeader("ZQSignature=LeftSig").out), Lines{kGray});
+}
+
+// What the device cannot use is read as the printer's default, with a
+// warning for the scheduler's log; nothing says "divide" without a count
+// or "punch" without holes.
+TEST(JobInformation, ASubsetOrHolesTheDeviceCannotUseIsThePrintersDefault) {
+  const std::string subsets = Booklets().QuotedAttr("ZQPrinterLanguageEncoding", "ISOLatin1").Write();
+  const auto punch = [](const std::vector<std::string>& holes) {
+    return PpdBuilder()
+        .QuotedAttr("ZQPrinterLanguageEncoding", "ISOLatin1")
+        .PickOne("ZQPunch", {"None", "Left"})
+        .PickOne("ZQNumPunchHoles", holes)
+        .Write();
+  };
+  struct Case {
+    std::string options, ppd, line;
+    bool warned;
+  } cases[] = {
+      {"ZQSignature=LeftSig ZQSigVol=10Sheets", subsets, "BOOKLETTYPE=TYPE[MANUALDIVIDE]:THRESHOLD[10]", false},
+      {"ZQSignature=LeftSig ZQSigVol=Foo", subsets, "BOOKLETTYPE=TYPE[NONEDIVIDE]", true},
+      {"ZQSignature=LeftSig ZQSigVol=Sheets", subsets, "BOOKLETTYPE=TYPE[NONEDIVIDE]", true},
+      {"ZQSignature=LeftSig ZQSigVol=-5Sheets", subsets, "BOOKLETTYPE=TYPE[NONEDIVIDE]", true},
+      {"ZQSignature=LeftSig ZQSigVol=0Sheets", subsets, "BOOKLETTYPE=TYPE[NONEDIVIDE]", true},
+      {"ZQSignature=LeftSig ZQSigVol=00Sheets",
+       PpdBuilder()
+           .QuotedAttr("ZQPrinterLanguageEncoding", "ISOLatin1")
+           .PickOne("ZQSignature", {"None", "LeftSig"})
+           .PickOne("ZQSigVol", {"10Sheets", "None"})
+           .Write(),
+       "BOOKLETTYPE=TYPE[MANUALDIVIDE]:THRESHOLD[10]", true},
+      {"ZQPunch=Left ZQNumPunchHoles=None", punch({"2Holes", "None"}), "PUNCH=ON", true},
+      {"ZQPunch=Left", punch({"None", "2Holes"}), "PUNCH=OFF", true},
+      {"ZQPunch=Left ZQNumPunchHoles=None", punch({"None", "2Holes"}), "PUNCH=OFF", true},
+  };
+  for (const Case& c : cases) {
+    const auto run = RunHeader(c.options, c.ppd);
+    EXPECT_NE(run.out.find(kInfo + c.line + "\n"), std::string::npos) << c.options << "\n" << run.out;
+    EXPECT_EQ(run.err.find("WARNING: ") != std::string::npos, c.warned) << c.options << "\n" << run.err;
+  }
 }
 
 TEST(DirectWriters, BannerSheet) {
