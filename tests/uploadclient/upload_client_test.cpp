@@ -592,4 +592,14 @@ TEST_F(UploadClientTest, ConfigurationFilesAsEditorsSaveThem) {
   }
 }
 
+// The "Server URL..." window chooses no server: each Submit takes the URL
+// of the server selected in the pop-up.
+TEST_F(UploadClientTest, ServerUrlWindowLeavesTheUploadToThePopUpsServer) {
+  Job("(Report).ps", "%!PS\n");
+  const ClientRun run = RunClient("answer 0 \"" + Url("/elsewhere") + "\"\nclick #settings\n" + Submit());
+  EXPECT_TRUE(run.has("alert: Input server url")) << run.transcript;
+  std::lock_guard<std::mutex> lock(mutex_);
+  EXPECT_EQ(uploads_, std::vector<std::string>{"/restfulservice/PrintClientFileUpload"});
+}
+
 }  // namespace
