@@ -102,6 +102,15 @@ TEST_F(HttpsServerTest, GetIsAcceptedWhenSslCertFileNamesTheServersCertificate) 
   EXPECT_EQ(r.header("x-config"), "v1");
 }
 
+// Cut at the NUL the URL would still reach a page ("/config" here) and look
+// answered; it is refused before anything is sent.
+TEST_F(HttpsServerTest, UrlWithANulIsRefusedNotCut) {
+  ScopedEnv file("SSL_CERT_FILE", &cert_);
+  const zqp::HttpResponse r = zqp::HttpGet(Url("/config") + std::string("\0/elsewhere", 11), 2);
+  EXPECT_EQ(r.error, zqp::HttpError::kBadUrl) << r.status;
+  EXPECT_TRUE(r.body.empty());
+}
+
 TEST_F(HttpsServerTest, SlowAnswerIsReportedAsATimeout) {
   ScopedEnv file("SSL_CERT_FILE", &cert_);
   const auto start = std::chrono::steady_clock::now();

@@ -555,16 +555,20 @@ TEST_F(UploadClientTest, TitleWithDigitsOfAnyScriptGetsTheTimeStamp) {
 // The configuration and default-server files as an editor saves them (CR
 // LF, a byte-order mark in front) work, and a rewrite writes plain line
 // ends; a URL that still cannot be used, and a folder in place of the
-// configuration, are reported with the file to mend.
+// configuration, are reported with the file to mend. A file cut short by a
+// crash (NULs at its end) never sends the job where it does not belong.
 TEST_F(UploadClientTest, ConfigurationFilesAsEditorsSaveThem) {
   const std::string bom = "\xEF\xBB\xBF", listed = "selected=1 items=[\"Main Server\", \"Second\"]",
-                    second = "/second/restfulservice/PrintClientFileUpload";
+                    second = "/second/restfulservice/PrintClientFileUpload", nuls(8, '\0'),
+                    servers = "x\n50\nMain Server|" + Url("/main") + "\nSecond|" + Url("/second");
   const std::string cases[][4] = {  // configuration ("" a folder), transcript, upload, file afterwards
       {bom + "x\r\n50\r\nMain Server|" + Url("/main") + "\r\nSecond|" + Url("/second") + "\r\n", listed, second, ""},
       {bom + "x\r\n50\r\n" + Url("/config.json") + "\r\nOld|" + Url("/old") + "\r\n", listed, second,
        "x\n50\n" + Url("/config.json") + "\nMain Server|" + Url("/main") + "\nSecond|" + Url("/second")},
       {"x\n50\nMain Server|" + Url("/main") + "\t\n", "| The URL on line 3 of {conf} cannot be used: ", "", ""},
       {"", "No job can be sent: the configuration {conf} cannot be read.", "", ""},
+      {servers + nuls, "| The URL on line 4 of {conf} cannot be used: it holds the control character U+0000.", "", ""},
+      {servers + "\n" + nuls, listed, second, ""},
   };
   for (const auto& [configuration, expect, upload, rewritten] : cases) {
     SCOPED_TRACE(configuration);
@@ -581,9 +585,21 @@ TEST_F(UploadClientTest, ConfigurationFilesAsEditorsSaveThem) {
     if (!configuration.empty()) {
       EXPECT_EQ(Read(conf), rewritten.empty() ? configuration : rewritten);
     }
+    EXPECT_EQ(InSpool("(Report).ps"), upload.empty());
     std::lock_guard<std::mutex> lock(mutex_);
     EXPECT_EQ(uploads_, upload.empty() ? std::vector<std::string>{} : std::vector<std::string>{upload});
+    EXPECT_EQ(checks_.empty(), upload.empty()) << "no check of an account on a line that cannot be used";
   }
+}
+
+// The "Server URL..." window chooses no server: each Submit takes the URL
+// of the server selected in the pop-up.
+TEST_F(UploadClientTest, ServerUrlWindowLeavesTheUploadToThePopUpsServer) {
+  Job("(Report).ps", "%!PS\n");
+  const ClientRun run = RunClient("answer 0 \"" + Url("/elsewhere") + "\"\nclick #settings\n" + Submit());
+  EXPECT_TRUE(run.has("alert: Input server url")) << run.transcript;
+  std::lock_guard<std::mutex> lock(mutex_);
+  EXPECT_EQ(uploads_, std::vector<std::string>{"/restfulservice/PrintClientFileUpload"});
 }
 
 }  // namespace

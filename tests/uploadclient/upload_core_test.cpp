@@ -150,7 +150,8 @@ TEST_F(UploadCore, FilesWithCrLfAndByteOrderMark) {
     EXPECT_EQ(c.servers.at(0).url, "https://m") << text;
   }
   const std::pair<std::string, std::string> defaults[] = {
-      {bom + "Second\r\n", "Second"}, {"Sec" + bom + "ond", "Sec" + bom + "ond"}, {" " + bom + "Second", bom + "Second"}};
+      {bom + "Second\r\n", "Second"}, {"Sec" + bom + "ond", "Sec" + bom + "ond"}, {" " + bom + "Second", bom + "Second"},
+      {std::string("Second\0\0", 8), ""}};  // cut short by a crash: names no server
   for (const auto& [text, name] : defaults) EXPECT_EQ(DefaultServerName(text), name) << text;
 }
 
@@ -185,6 +186,8 @@ TEST_F(UploadCore, RememberedChoice) {
   EXPECT_EQ(r->server, "North");
   EXPECT_FALSE(ParseRememberedChoice("alice|North|extra"));
   EXPECT_FALSE(ParseRememberedChoice("alice"));
+  EXPECT_EQ(ParseRememberedChoice("alice|North\r\n")->server, "North");
+  EXPECT_FALSE(ParseRememberedChoice(std::string("ali\0\0|North", 12))) << "a login cut short is never sent";
 }
 
 TEST_F(UploadCore, AccountCheckAndUploadUrls) {

@@ -85,8 +85,12 @@ void WarnIfPlain(const std::string& url) {
   }
 }
 
-// where: the configuration line the URL is written on. A URL the HTTP
-// library refuses (a stray byte in it) is mended there, not on the server.
+// where: the configuration line the URL is written on. A URL that cannot be
+// used (a stray byte in it) is mended there, not on the server.
+std::string UnusableUrlText(const std::string& where, const std::string& reason) {
+  return "The URL on " + where + " cannot be used: " + reason + ".";
+}
+
 std::string HttpErrorText(const zqp::HttpResponse& r, const std::string& where) {
   switch (r.error) {
     case zqp::HttpError::kNone: return "The server answered with HTTP status " + std::to_string(r.status) + ".";
@@ -94,7 +98,7 @@ std::string HttpErrorText(const zqp::HttpResponse& r, const std::string& where) 
     case zqp::HttpError::kCertificate: return "The server's certificate is not trusted.";
     case zqp::HttpError::kConnect: return "The server cannot be reached.";
     case zqp::HttpError::kCancelled: return "The transfer was cancelled.";
-    case zqp::HttpError::kBadUrl: return "The URL on " + where + " cannot be used: " + r.reason + ".";
+    case zqp::HttpError::kBadUrl: return UnusableUrlText(where, r.reason);
     case zqp::HttpError::kOther: break;
   }
   return "The transfer failed: " + r.reason;
@@ -176,7 +180,13 @@ void TLAppDelegate::prepareJob() {
     refuse("No job can be sent: the configuration " + confPath + " has fewer than three lines.");
     return;
   }
-  if (_configuration.documentUrl) {
+  const auto badDocumentUrl =
+      _configuration.documentUrl ? ControlCharacterIn(*_configuration.documentUrl) : std::nullopt;
+  if (badDocumentUrl) {
+    // Cut at a NUL it would fetch another document than the one meant.
+    ClientLog("%s The servers of %s are kept", UnusableUrlText(configurationLine(2), "it holds " + *badDocumentUrl).c_str(),
+              confPath.c_str());
+  } else if (_configuration.documentUrl) {
     _configurationFileURL = *_configuration.documentUrl;
     const auto answer = getDataFrom(_configurationFileURL, configurationLine(2), nullptr);
     const auto doc = answer && !answer->empty() ? ParseConfigurationDocument(*answer) : std::nullopt;
@@ -206,7 +216,7 @@ void TLAppDelegate::prepareJob() {
   if (serverSelector && serverSelector->numberOfItems() > 0) serverSelector->selectItemAtIndex(0);
   if (const auto text = ReadText(zqp::SystemPath(kDefaultServerFile)); text && serverSelector) {
     _defaultServer = DefaultServerName(*text);
-    for (int i = 0; i < serverSelector->numberOfItems(); ++i) {
+    for (int i = 0; !_defaultServer.empty() && i < serverSelector->numberOfItems(); ++i) {
       if (Trim(serverSelector->itemAtIndex(i)->title) == _defaultServer) serverSelector->selectItemAtIndex(i);
     }
   }
@@ -267,11 +277,21 @@ void TLAppDelegate::prepareJob() {
       }
     }
   }
+  // Without a server Submit could only do nothing.
+  if (_configuration.servers.empty()) refuse("No job can be sent: the configuration " + confPath + " names no server.");
 }
 
 void TLAppDelegate::readMessagefromMessageFile() {
-  const auto text = ReadText(zqp::SystemPath(kMessageFile));
-  if (text && __informationMsg) __informationMsg->setStringValue(*text);
+  const std::string path = zqp::SystemPath(kMessageFile);
+  const auto text = ReadText(path);
+  if (!text) return;
+  // A message may run over lines; other control characters (the NULs of a
+  // file cut short) say it is not the message that was written.
+  if (const auto bad = ControlCharacterIn(*text, "\n\r\t")) {
+    ClientLog("The message of %s is not shown: it holds %s", path.c_str(), bad->c_str());
+    return;
+  }
+  if (__informationMsg) __informationMsg->setStringValue(*text);
 }
 
 bool TLAppDelegate::deleteAndRecreateFileAtPath(const std::string& path, const std::vector<std::string>& lines) {
@@ -313,6 +333,15 @@ void TLAppDelegate::upload() {
   const Server& server = _configuration.servers[static_cast<size_t>(index)];
   _serverUrl = server.url;
   _serverUrlLine = server.lineIndex;
+  // Cut at a NUL, the URL would lose its service path and the job could go
+  // to the server's home page, which answers as if it took it.
+  if (const auto bad = ControlCharacterIn(server.line)) {
+    const std::string why = UnusableUrlText(configurationLine(_serverUrlLine), "it holds " + *bad);
+    ClientLog("%s", why.c_str());
+    _resultCode = 0;
+    showAlert("Unable to connect to remote server.", why, "OK");
+    return;
+  }
 
   const std::string url = AccountCheckUrl(_serverUrl, _login_field->stringValue(), _password_field->stringValue());
   std::string why;

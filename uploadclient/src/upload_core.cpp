@@ -161,11 +161,16 @@ Configuration ParseConfiguration(std::string_view text) {
     config.documentUrl = config.lines[2];
     config.firstServerLine = 3;
   }
-  for (std::size_t i = config.firstServerLine; i < config.lines.size(); ++i)
-    if (auto server = ParseServerLine(config.lines[i])) {
+  for (std::size_t i = config.firstServerLine; i < config.lines.size(); ++i) {
+    // A file cut short by a crash may end in a run of NULs: such a line is
+    // as empty as the last line of a file, no server.
+    const std::string& line = config.lines[i];
+    if (line.find_first_not_of('\0') == std::string::npos) continue;
+    if (auto server = ParseServerLine(line)) {
       server->lineIndex = i;
       config.servers.push_back(*server);
     }
+  }
   return config;
 }
 
@@ -180,8 +185,18 @@ std::optional<ConfigurationDocument> ParseConfigurationDocument(std::string_view
   return doc;
 }
 
+std::optional<std::string> ControlCharacterIn(std::string_view text, std::string_view allowed) {
+  for (unsigned char c : text) {
+    if ((c < 0x20 || c == 0x7F) && allowed.find(static_cast<char>(c)) == std::string_view::npos) {
+      static const char* hex = "0123456789ABCDEF";
+      return std::string("the control character U+00") + hex[c >> 4] + hex[c & 15];
+    }
+  }
+  return std::nullopt;
+}
+
 bool IsWellFormedServerLine(std::string_view line) {
-  if (std::any_of(line.begin(), line.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; })) return false;
+  if (ControlCharacterIn(line)) return false;
   const auto server = ParseServerLine(std::string(line));
   return server && line.find('|') != std::string_view::npos && !server->url.empty();
 }
@@ -327,9 +342,16 @@ std::string DocumentName(const std::string& fileName, std::time_t now) {
   return name.empty() ? TimeStamp(now) : name;
 }
 
-std::string DefaultServerName(std::string_view text) { return Trim(WithoutByteOrderMark(text)); }
+std::string DefaultServerName(std::string_view text) {
+  std::string name = Trim(WithoutByteOrderMark(text));
+  return ControlCharacterIn(name) ? std::string() : name;
+}
 
 std::optional<RememberedChoice> ParseRememberedChoice(std::string_view text) {
+  // The client writes the line without an end; an editor may add one.
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
+  // A login cut short and padded with NULs must not be sent, nor stored again.
+  if (ControlCharacterIn(text)) return std::nullopt;
   auto first = text.find('|');
   if (first == std::string_view::npos || text.find('|', first + 1) != std::string_view::npos) return std::nullopt;
   return RememberedChoice{std::string(text.substr(0, first)), std::string(text.substr(first + 1))};

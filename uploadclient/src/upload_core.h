@@ -54,6 +54,13 @@ Configuration ParseConfiguration(std::string_view text);
 // second field. Names shorter than three characters are not servers.
 std::optional<Server> ParseServerLine(const std::string& line);
 
+// The first control character (C0 or DEL) of text that is not one of
+// allowed, named for a message ("the control character U+0000"); none when
+// there is no such character. A value holding one is not what was meant to
+// be written (a file cut short by a crash ends in NULs), and a URL holding
+// one would be cut or refused on the way.
+std::optional<std::string> ControlCharacterIn(std::string_view text, std::string_view allowed = {});
+
 // The configuration document fetched from the web:
 // {"message": "...", "servers": ["name|url", ...]}.
 struct ConfigurationDocument {
@@ -145,9 +152,11 @@ std::string DocumentName(const std::string& fileName, std::time_t now);
 
 // The default-server file's text as the name it gives: without a
 // byte-order mark in front and the white space and line ends around it.
+// Empty (no server) when the name holds a control character.
 std::string DefaultServerName(std::string_view text);
 
-// "login|server" of the remembered-choice file; none unless exactly two parts.
+// "login|server" of the remembered-choice file; none unless exactly two
+// parts, or when it holds a control character.
 struct RememberedChoice {
   std::string login;
   std::string server;

@@ -81,6 +81,13 @@ std::string HttpResponse::header(const std::string& name) const {
 HttpResponse HttpPerform(const HttpRequest& request, const std::atomic<bool>* cancel) {
   GlobalInit();
   HttpResponse response;
+  // libcurl takes the URL as a C string: a NUL would cut it short and the
+  // request would go to another address than the one asked for.
+  if (request.url.find('\0') != std::string::npos) {
+    response.error = HttpError::kBadUrl;
+    response.reason = "it holds a NUL byte";
+    return response;
+  }
   CURL* curl = curl_easy_init();
   if (curl == nullptr) {
     response.error = HttpError::kOther;
