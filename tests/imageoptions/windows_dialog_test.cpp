@@ -103,6 +103,51 @@ TEST_F(ColorBalanceWindow, CancelShowsTheValuesFromBeforeAndPutsRestoredDefaults
     EXPECT_EQ(r.Marked("ZQColorDensityBlackLow"), "+2");
 }
 
+// Restore Default takes the PPD's default density ("+2" here, no plain
+// number) and switches the box off with everything it disables; the
+// summary, the stepper, its field and the marks then agree.
+TEST_F(ColorBalanceWindow, RestoreDefaultShowsThePPDsDensityAndLeavesTheDensitiesOffWithTheBox) {
+    const auto plusTwo = [](const std::string& ppd) {
+        return test::Replace(ppd, "*DefaultZQColorDensityBlackLow: 0", "*DefaultZQColorDensityBlackLow: +2");
+    };
+    const struct Bundle {
+        const char* what;
+        std::string ppd, kind;
+    } bundles[] = {
+        {"ARK", plusTwo(SamplePPD()), test::kArkKind},
+        {"TELD", test::TeldPPD(plusTwo(SamplePPD())), test::kTeldKind},
+        {"kv29", plusTwo(zqtest::Slurp(ZQ_SOURCE_DIR "/ppd/zq-kv29-image-sample.ppd")),
+         "com.tavelle.kv29.pde.ImageOptionsKind"},
+    };
+    const std::string stepped = "click 110\nclick 3101\nstep 3600 down 3\nclick 3700\n";
+    const struct Sequence {
+        const char* what;
+        std::string script;
+        bool on;  // the box at the end
+        const char *blackLow, *stepper, *edit;
+    } sequences[] = {
+        {"Restore Default, then a density stepped", stepped + "dump 3500\nstep 3610 up 1\ndump 3600\nclick 3703\n",
+         false, "+2", "tag=3600 disabled value=2", "tag=3500 disabled value=\"2\""},
+        {"Restore Default, the box on again, stepped",
+         stepped + "click 3101\nstep 3600 up 1\nstep 3610 up 1\ndump 3600\ndump 3500\nclick 3703\n", true, "+3",
+         "tag=3600 enabled value=3", "tag=3500 enabled value=\"3\""},
+    };
+    for (const Bundle& b : bundles)
+        for (const Sequence& s : sequences) {
+            SCOPED_TRACE(std::string(b.what) + ": " + s.what);
+            DialogRun r = Dialog(s.script + "summary\nprint\nppd\n", b.ppd, "", b.kind);
+            ASSERT_EQ(r.result.status, 0) << r.result.err;
+            EXPECT_TRUE(r.Says(s.stepper)) << r.result.err;
+            EXPECT_TRUE(r.Says(s.edit)) << r.result.err;
+            EXPECT_EQ(r.Says("ignored: 3610 disabled"), !s.on) << r.result.err;
+            EXPECT_EQ(r.Marked("ZQColorBalanceAdjustment"), s.on ? "True" : "False");
+            EXPECT_EQ(r.Marked("ZQColorDensityBlackLow"), s.blackLow);
+            EXPECT_EQ(r.Marked("ZQColorDensityBlackMid"), s.on ? "+1" : "0");
+            EXPECT_TRUE(r.Says(std::string("| Adjust Color Balance: ") + (s.on ? "On" : "Off"))) << r.result.err;
+            EXPECT_EQ(r.Says(std::string("| Black Low Density: ") + s.blackLow), s.on) << r.result.err;
+        }
+}
+
 // Restore Defaults, then Cancel, in the overprint window of every edition:
 // the box's stored value is what the summary says and the printer gets.
 TEST_F(ColorBalanceWindow, RestoreDefaultsThenCancelKeepTheStoredBoxesInEveryEdition) {

@@ -344,6 +344,11 @@ int32_t PPDCheckBox::Open() {
 
 bool PPDCheckBox::SetDefaultValueToUI() {
     if (!CheckBox::SetDefaultValueToUI() || ctrlParentPanelPtr == nullptr) return false;
+    // The constraint lists follow the default shown before the mark reads
+    // the view into the UI value: after that, the simulated event of a
+    // restore would see no change, and what the box switches off would stay
+    // as the previous state left it.
+    CheckBox::UIEventHandler();
     const bool marked = SetPPD(ctrlParentPanelPtr->GetCurrentPPD());
     if (marked) valueDidChange = true;
     return marked;

@@ -4,6 +4,7 @@
 #include <zqp/utf8.h>
 #include <zqp/view.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -68,14 +69,23 @@ int32_t ChoiceScale::ChoiceOf(int32_t value, size_t choices) const {
     return static_cast<uint64_t>(index) < choices ? static_cast<int32_t>(index) : -1;
 }
 
-std::optional<int32_t> ChoiceScale::HeldValue(const zqpde::BaseControl& control, const std::string& option) const {
-    ppd_file_t* ppd = PanelPPD(control);
-    if (ppd == nullptr || control.getPPDOptions() == nullptr) return std::nullopt;
-    const int index = zqpde::GetIndexOfMarkedOptionWithKey(control.getPPDOptions(), ppd, option.c_str());
-    if (index < 0 || static_cast<size_t>(index) >= control.getPPDChoices().size()) return std::nullopt;
+std::optional<int32_t> ChoiceScale::ValueOf(int index, size_t choices) const {
+    if (index < 0 || static_cast<size_t>(index) >= choices) return std::nullopt;
     const int64_t value = int64_t{maximum} - index;
     if (value < minimum) return std::nullopt;
     return static_cast<int32_t>(value);
+}
+
+std::optional<int32_t> ChoiceScale::DefaultValue(ppd_file_t* ppd, const std::string& option) const {
+    return ValueOf(zqpde::GetUIDefaultValueFromPPD(ppd, option.c_str()),
+                   static_cast<size_t>(std::max(zqpde::GetPPDKeyOptionCount(ppd, option.c_str()), 0)));
+}
+
+std::optional<int32_t> ChoiceScale::HeldValue(const zqpde::BaseControl& control, const std::string& option) const {
+    ppd_file_t* ppd = PanelPPD(control);
+    if (ppd == nullptr || control.getPPDOptions() == nullptr) return std::nullopt;
+    return ValueOf(zqpde::GetIndexOfMarkedOptionWithKey(control.getPPDOptions(), ppd, option.c_str()),
+                   control.getPPDChoices().size());
 }
 
 bool ChoiceScale::Mark(zqpde::BaseControl& control, const std::string& option, int32_t value) const {
@@ -388,6 +398,10 @@ GLittleArrayControlARK::GLittleArrayControlARK(zqp::View* view, const zqpde::Lit
 
 bool GLittleArrayControlARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* ppd) {
     const bool ok = zqpde::PPDLittleArrayControl::InitializeCtrl(bundle, ppd);
+    // The default is the PPD's default choice by the scale the stepper marks
+    // with: "+2" is no plain number, and read as one it gave 0.
+    if (ok && !ctrlPPDInfoArrayRef.empty())
+        if (const std::optional<int32_t> v = Scale().DefaultValue(ppd, kPPDMainKey)) defaultValue_ = *v;
     ReportToChecker(kPPDMainKey, ppd, !ctrlPPDInfoArrayRef.empty());
     return ok;
 }
@@ -438,6 +452,10 @@ bool GLittleArrayControlARK::SetExternalValueToUI(const void* value, int32_t siz
 bool GLittleArrayControlARK::SetDefaultValueToUI() {
     zqpde::PPDLittleArrayControl::SetDefaultValueToUI();
     BaseControl::SetDefaultValueToUI();
+    // The field shows the default as well, also in the older build, whose
+    // stepper set from outside leaves its field: after Restore Default the
+    // field said 0 over a stepper on the PPD's default.
+    WriteEdit();
     return true;
 }
 
@@ -483,8 +501,7 @@ bool GPPDSliderBarControlARK::InitializeCtrl(zqp::Bundle* bundle, ppd_file_t* pp
             s->setNumberOfTickMarks(maximum_ - minimum_ + 1);
             s->setAllowsTickMarkValuesOnly(true);
         }
-        const int p = zqpde::GetUIDefaultValueFromPPD(ppd, kPPDMainKey.c_str());
-        defaultValue_ = maximum_ - (p >= 0 ? p : maximum_);
+        defaultValue_ = Scale().DefaultValue(ppd, kPPDMainKey).value_or(0);
         hasIniData_ = true;
         const std::string title = zqpde::GetUITitleFromPPD(ppd, kPPDMainKey.c_str()).value_or("");
         static const int32_t kTitleTag = 202;

@@ -34,11 +34,16 @@ bool MarkChoice(zqpde::BaseControl& control, const std::string& option, int32_t 
 // The numbers of the brightness slider and the density steppers: value v
 // stands for choice maximum - v of the option, so the first choice is the
 // highest value, whatever its keyword spells ("+2", "Bright2"). Reading the
-// PPD back, marking and the summary all go through it.
+// PPD back, the default, marking and the summary all go through it.
 struct ChoiceScale {
     int32_t minimum, maximum;
     // The choice index of value; -1 outside the range or past the choices.
     int32_t ChoiceOf(int32_t value, size_t choices) const;
+    // The value of choice index (of choices); none when it names no choice
+    // or no value of the range.
+    std::optional<int32_t> ValueOf(int index, size_t choices) const;
+    // The value of the option's default choice in the PPD; none as above.
+    std::optional<int32_t> DefaultValue(ppd_file_t* ppd, const std::string& option) const;
     // The value of the choice the PPD holds for the control's option (its
     // marked choice, else its default); none when that is no value.
     std::optional<int32_t> HeldValue(const zqpde::BaseControl& control, const std::string& option) const;
