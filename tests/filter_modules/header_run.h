@@ -51,9 +51,11 @@ inline std::vector<std::string> WriterLines(const std::string& stream) {
 }
 
 // Runs some module steps on a TELD job with these options; returns what
-// they wrote.
-inline std::string RunSteps(const std::string& options, const std::function<void(zqf::Job&)>& steps) {
-  std::string out, err;
+// they wrote (and, with `log`, what they logged).
+inline std::string RunSteps(const std::string& options, const std::function<void(zqf::Job&)>& steps,
+                            std::string* log = nullptr) {
+  std::string out, ownErr;
+  std::string& err = log != nullptr ? *log : ownErr;
   zqf::Stream outStream(&out), errStream(&err);
   zqf::Job job(zqf::TeldProfile(), {"teld-job-filter", "1", "alice", "Report", "1", options}, outStream, errStream);
   job.options = zqf::Options(options.c_str());
