@@ -72,12 +72,23 @@ class JtifWriter {
   void Raw(std::string_view text) { xml_ += text; }
   const std::string& xml() const { return xml_; }
 
-  void MediaSize(int depth, std::string_view x, std::string_view y) {
+  // A size the device cannot read (an empty or unreadable dimension, as a
+  // record without a custom size of its own gives) is left out: the media
+  // collection is complete without one, so the device still places the
+  // page with its type and colour, on the job's paper. `what` names the
+  // record's element for the warning (never ticket text: a log line must
+  // not carry what a ticket wrote).
+  void MediaSize(int depth, std::string_view x, std::string_view y, const char* what) {
+    if (!IsDimension(x) || !IsDimension(y)) {
+      unsized_.emplace_back(what);
+      return;
+    }
     Open(depth, "media-size", "collection");
     Element(depth + 1, "x-dimension", "integer", x);
     Element(depth + 1, "y-dimension", "integer", y);
     Close(depth, "media-size");
   }
+  const std::vector<const char*>& unsized() const { return unsized_; }
   void Range(int depth, const char* name, std::string_view lower, std::string_view upper) {
     Open(depth, name, "1setOf");
     Open(depth + 1, "value", "rangeOfInteger");
@@ -88,8 +99,14 @@ class JtifWriter {
   }
 
  private:
+  // Hundredths of a millimetre: digits only, above zero, within 32 bits.
+  static bool IsDimension(std::string_view text) {
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string_view::npos) return false;
+    return text.find_first_not_of('0') != std::string_view::npos;
+  }
   void Indent(int depth) { xml_.append(static_cast<size_t>(depth) * 2, ' '); }
   std::string xml_;
+  std::vector<const char*> unsized_;
 };
 
 // A field by position; empty when the record is short.
@@ -108,7 +125,7 @@ void Cover(JtifWriter& w, const std::vector<std::string>& f) {
     } else {
       w.Element(4, "media-type", "keyword", At(f, 3));
       w.Element(4, "media-color", "keyword", At(f, 4));
-      w.MediaSize(4, At(f, 5), At(f, 6));
+      w.MediaSize(4, At(f, 5), At(f, 6), element);
     }
     w.Close(3, "media-col");
   }
@@ -126,7 +143,7 @@ void Insertion(JtifWriter& w, const std::vector<std::string>& f) {
     w.Element(5, "media-type", "name", At(f, 3));
   } else {
     w.Element(5, "media-color", "keyword", At(f, 3));
-    w.MediaSize(5, At(f, 4), At(f, 5));
+    w.MediaSize(5, At(f, 4), At(f, 5), "insert-sheet");
     w.Element(5, "media-type", "keyword", At(f, 6));
   }
   w.Close(4, "media-col");
@@ -144,7 +161,7 @@ void Exception(JtifWriter& w, const std::vector<std::string>& f) {
   w.Element(5, "media-type", "name", At(f, 6));
   if (kind == "1") {
     w.Element(5, "media-color", "keyword", At(f, 7));
-    w.MediaSize(5, At(f, 8), At(f, 9));
+    w.MediaSize(5, At(f, 8), At(f, 9), "page-overrides");
   }
   w.Close(4, "media-col");
   w.Close(3, "value");
@@ -233,6 +250,9 @@ void InjectJTIFCommandSP(Job& job) {
   w.Raw("  </job-template-attributes>\n");
   w.Raw("</jtif>\n");
   ZQfputs(w.xml(), job.out);
+  for (const char* what : w.unsized()) {
+    job.Log("WARNING", std::string("Special page in ") + what + " has no readable paper size; sent without one");
+  }
 }
 
 const FilterModule SpecialPageModule{"SpecialPage", SpecialPageInializeDescriptionTable, SpecialPageGetTicketFromPDE,

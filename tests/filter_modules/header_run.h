@@ -51,17 +51,17 @@ inline std::vector<std::string> WriterLines(const std::string& stream) {
 }
 
 // Runs some module steps on a TELD job with these options; returns what
-// they wrote (and what they logged, into log).
+// they wrote (and, with `log`, what they logged).
 inline std::string RunSteps(const std::string& options, const std::function<void(zqf::Job&)>& steps,
                             std::string* log = nullptr) {
-  std::string out, err;
+  std::string out, ownErr;
+  std::string& err = log != nullptr ? *log : ownErr;
   zqf::Stream outStream(&out), errStream(&err);
   zqf::Job job(zqf::TeldProfile(), {"teld-job-filter", "1", "alice", "Report", "1", options}, outStream, errStream);
   job.options = zqf::Options(options.c_str());
   steps(job);
   outStream.Flush();
   errStream.Flush();
-  if (log != nullptr) *log = err;
   return out;
 }
 

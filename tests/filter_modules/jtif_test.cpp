@@ -8,13 +8,17 @@ namespace {
 
 using zqtest::K;
 
-// Reads the counts as the editions that send the ticket do, then writes it.
-std::string Jtif(const std::string& options) {
-  return zqtest::RunSteps(options, [](zqf::Job& job) {
-    zqf::SpecialPageInializeDescriptionTable(job);
-    zqf::SpecialPageGetTicketFromPDE(job);
-    zqf::InjectJTIFCommandSP(job);
-  });
+// Reads the counts as the editions that send the ticket do, then writes it
+// (and, with `log`, what it logged).
+std::string Jtif(const std::string& options, std::string* log = nullptr) {
+  return zqtest::RunSteps(
+      options,
+      [](zqf::Job& job) {
+        zqf::SpecialPageInializeDescriptionTable(job);
+        zqf::SpecialPageGetTicketFromPDE(job);
+        zqf::InjectJTIFCommandSP(job);
+      },
+      log);
 }
 
 const std::string kHead =
@@ -124,6 +128,37 @@ TEST(JtifTicket, TextIsEscapedAndCountsAreBounded) {
   const std::string capped = Jtif(K("JTIFCoverCountTicket") + "=1 " + K("JTIFCoverValueTicket_1") +
                                   "='0,0,beyond,tray' " + K("JTIFCoverValueTicket_00") + "='0,0,zeros,tray'");
   EXPECT_EQ(capped, kHead + kTail);
+}
+
+// A crafted record whose size cannot be read (no custom size of its own
+// gives "-1", or nothing) reaches the device without a size, with its page,
+// type and colour, and the log says which.
+TEST(JtifTicket, ASizeThatCannotBeReadIsLeftOutWithAWarning) {
+  const struct {
+    const char* count;
+    const char* value;
+    const char* kept;  // what still reaches the device
+    const char* where;
+  } cases[] = {
+      {"JTIFCoverCountTicket", "JTIFCoverValueTicket_0='0,1,print-front,STATIONERY,white,-1,-1'",
+       "<media-color syntax=\"keyword\">white</media-color>", "cover-front"},
+      {"JTIFInsertionCountTicket", "JTIFInsertionValueTicket_0='1,3,1,yellow,,,STATIONERY'",
+       "<insert-after-page-number syntax=\"integer\">3</insert-after-page-number>", "insert-sheet"},
+      {"JTIFExceptionCountTicket", "JTIFExceptionValueTicket_0='1,1,1,3,3,one-sided,THICK1,blue,21000,0'",
+       "<media-type syntax=\"name\">THICK1</media-type>", "page-overrides"},
+      {"JTIFExceptionCountTicket", "JTIFExceptionValueTicket_0='1,1,1,3,3,one-sided,THICK1,blue,2l000,29700'",
+       "<sides syntax=\"keyword\">one-sided</sides>", "page-overrides"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    std::string err;
+    const std::string out = Jtif(K(c.count) + "=1 " + K(c.value), &err);
+    EXPECT_NE(out.find(c.kept), std::string::npos) << out;
+    EXPECT_EQ(out.find("dimension"), std::string::npos) << out;
+    EXPECT_EQ(out.find("media-size"), std::string::npos) << out;
+    EXPECT_EQ(err,
+              std::string("WARNING: Special page in ") + c.where + " has no readable paper size; sent without one\n");
+  }
 }
 
 TEST(JtifTicket, OneValueAtATime) {

@@ -7,9 +7,21 @@
 #include <string>
 
 #include "../framework/ppd_fixture.h"
+#include "editions/ark/ark_profile.h"
+#include "filter_harness.h"
 #include "print_dialog_run.h"
 
 namespace zqtest {
+
+// The job the ARK filter makes of these options (a dialog's --cups-options
+// line, and what else the job is given) on the PPD at ppdPath.
+inline JobResult ArkJobOf(const std::string& options, const std::string& ppdPath) {
+    JobSpec job;
+    job.options = options;
+    job.ppdPath = ppdPath;
+    job.postscript = SamplePostScript(1);
+    return RunInProcess(zqf::ArkProfile(), job);
+}
 
 class ShippedDialog {
 public:

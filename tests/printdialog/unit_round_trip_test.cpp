@@ -123,11 +123,7 @@ TEST(UnitRoundTrip, ATypedLengthReopensAsTypedAndReachesTheDevice) {
         std::istringstream lines(r.err);
         for (std::string line; std::getline(lines, line);)
             if (line.rfind("ppd: ", 0) == 0) options += " " + line.substr(5);
-        zqtest::JobSpec job;
-        job.options = options;
-        job.ppdPath = ppd;
-        job.postscript = zqtest::SamplePostScript(1);
-        const zqtest::JobResult out = zqtest::RunInProcess(zqf::ArkProfile(), job);
+        const zqtest::JobResult out = zqtest::ArkJobOf(options, ppd);
         ASSERT_EQ(out.status, 0) << out.err;
         EXPECT_NE(out.out.find(c.device), std::string::npos) << out.out.substr(0, 4000);
     }

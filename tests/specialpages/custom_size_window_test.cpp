@@ -59,7 +59,9 @@ protected:
     Holder holder_;
 };
 
-TEST_F(CustomSizeWindow, OpensAtTheMinimumWithoutACustomSizeAndShowsMillimetres) {
+// Without a size of its own ("-1", or anything that is no size) the window
+// shows the default size, the one the record will carry.
+TEST_F(CustomSizeWindow, OpensAtTheDefaultWithoutACustomSizeAndShowsMillimetres) {
     std::map<std::string, std::string> seen;
     Run({[&](zqp::Window& w) {
              seen["mm"] = static_cast<zqp::TextField*>(w.viewWithTag(W::kWidthMM))->stringValue();
@@ -70,14 +72,25 @@ TEST_F(CustomSizeWindow, OpensAtTheMinimumWithoutACustomSizeAndShowsMillimetres)
              seen["title"] = w.title();
          },
          Click(W::kCancelButton)});
-    EXPECT_EQ(seen["mm"], "100.0");
-    EXPECT_EQ(seen["in"], "3.94");
+    EXPECT_EQ(seen["mm"], "210.0");
+    EXPECT_EQ(seen["in"], "8.27");
     EXPECT_EQ(seen["label"], "Width (100.0 - 305.0 mm):");
     EXPECT_EQ(seen["inchHidden"], "yes");
     EXPECT_EQ(seen["mmHidden"], "no");
     EXPECT_EQ(seen["title"], "Custom Paper Size");
     EXPECT_EQ(holder_.width, "-1") << "Cancel hands nothing back";
     EXPECT_EQ(holder_.unit, -1);
+
+    // A printer whose smallest width is above the default: its smallest.
+    PPD narrow{"*ParamCustomPageSize Width: 1 points 700 864\n"};
+    W other(window_, "Custom Size Windows");
+    other.InitializeUserPane(Resources(), narrow.get());
+    holder_.width = "abc";
+    other.SetSubMenuList(&holder_);
+    driver_.addStep([&](zqp::Window&) { seen["mm"] = Text(W::kWidthMM); });
+    driver_.addStep(Click(W::kCancelButton));
+    other.ActivateWindow();
+    EXPECT_EQ(seen["mm"], "247.0");
 }
 
 TEST_F(CustomSizeWindow, TypedMillimetresGoBackWithoutLeadingZeros) {

@@ -504,15 +504,15 @@ TEST_F(SpecialPagesDialog, BeforePageOneIsNotOfferedUnderAFrontCover) {
 }
 
 // A record without a custom size of its own (a plain size, "-1" for the
-// custom one) opens the custom size window at the smallest size the
-// printer takes.
-TEST_F(SpecialPagesDialog, AnUnsetCustomSizeOpensAtTheSmallestSize) {
+// custom one) opens the custom size window at the default size, the size
+// the record then carries.
+TEST_F(SpecialPagesDialog, AnUnsetCustomSizeOpensAtTheDefaultSize) {
     const DialogRun r = Dialog("select 104 0\nclick 105\nselect 1003 \"Size/Custom Size...\"\ndump 711\ndump 731\n"
                                "click 742\nclick 1012\n",
                                NS "JTIFCommandTicketCount=1\n" NS "JTIFCommandTicket_0=2,3,0,1,0,false,1,-1,-1,-1\n");
     ASSERT_EQ(r.result.status, 0) << r.result.err;
-    EXPECT_TRUE(r.Says("tag=711 enabled value=\"100.0\"")) << r.result.err;
-    EXPECT_TRUE(r.Says("tag=731 enabled value=\"148.0\""));
+    EXPECT_TRUE(r.Says("tag=711 enabled value=\"210.0\"")) << r.result.err;
+    EXPECT_TRUE(r.Says("tag=731 enabled value=\"297.0\""));
 }
 
 // The windows' views: the job's own paper as the dialog has marked it, and

@@ -72,6 +72,7 @@ CoverSide SideOf(SPCoversWinListCtrlARK* printing, SPSelectPaperListCtrlARK* pap
     CoverSide side;
     side.printingOption = SelectedIndex(printing) + 1;
     side.paper = PaperValuesOf(paper);
+    KeepShownCustomSize(paper, side.paper);
     return side;
 }
 

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "paper_popup.h"
+#include "special_pages_ticket.h"
 #include "zqpde/input_filter.h"
 #include "zqpde/number_text.h"
 #include "zqpde/text_entry.h"
@@ -77,14 +78,10 @@ void SPCustomSizeTextEditCtrl::ShowText(const std::string& text) {
 
 bool SPCustomSizeTextEditCtrl::SetControlValueToUI() {
     SPCustomSizeWndARK* w = Window();
-    CustomSizeHolder* popup = w != nullptr ? w->GetSubMenuList() : nullptr;
-    if (popup == nullptr) return true;
-    const std::string mm =
-        m_customSize_flag == kSizeLength ? popup->getCustomPageLength() : popup->getCustomPageWidth();
+    if (w == nullptr || w->GetSubMenuList() == nullptr) return true;
+    const std::string mm = w->ShownMillimetres(m_customSize_flag);
     const SizeRange own{inchMMEditValueRangeData.minimum, inchMMEditValueRangeData.maximum};
-    if (mm == "-1") {
-        ShowText(UnitText(own.minimum));
-    } else if (Decimals() == 1) {
+    if (Decimals() == 1) {
         ShowText(mm);
     } else {
         int32_t hundredths = InchHundredthsFromMillimetreText(mm);
@@ -208,17 +205,10 @@ void SPCustomSizeLittleArrowControl::ShowValue(int32_t value) {
 
 bool SPCustomSizeLittleArrowControl::SetControlValueToUI() {
     SPCustomSizeWndARK* w = Window();
-    CustomSizeHolder* popup = w != nullptr ? w->GetSubMenuList() : nullptr;
-    if (popup == nullptr) return true;
-    const std::string mm =
-        m_customSize_flag == kSizeLength ? popup->getCustomPageLength() : popup->getCustomPageWidth();
+    if (w == nullptr || w->GetSubMenuList() == nullptr) return true;
+    const int32_t tenths = zqpde::GetMillimetreFromStr(w->ShownMillimetres(m_customSize_flag));
     const SizeRange range{minimum_, maximum_};
-    int32_t value = range.minimum;
-    if (mm != "-1") {
-        const int32_t tenths = zqpde::GetMillimetreFromStr(mm);
-        value = range.clamp(Unit() == kUnitInch ? InchStepperFromMillimetreTenths(tenths) : tenths);
-    }
-    ShowValue(value);
+    ShowValue(range.clamp(Unit() == kUnitInch ? InchStepperFromMillimetreTenths(tenths) : tenths));
     return true;
 }
 
@@ -495,6 +485,16 @@ CustomSizeDefaults SPCustomSizeWndARK::DefaultCustomSize() const {
     if (lengthMM_ != nullptr)
         if (const auto* text = static_cast<const char*>(lengthMM_->GetDefaultDataBlk())) d.length = text;
     return d;
+}
+
+std::string SPCustomSizeWndARK::ShownMillimetres(int32_t sizeFlag) const {
+    const bool length = sizeFlag == kSizeLength;
+    if (m_pSubMenuList != nullptr) {
+        const std::string own = length ? m_pSubMenuList->getCustomPageLength() : m_pSubMenuList->getCustomPageWidth();
+        if (IsCustomSizeMillimetres(own)) return own;
+    }
+    const CustomSizeDefaults d = DefaultCustomSize();
+    return length ? d.length : d.width;
 }
 
 int32_t SPCustomSizeWndARK::getCustomPageSizeLongMeasure() const {

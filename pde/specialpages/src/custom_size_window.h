@@ -232,6 +232,10 @@ public:
     int32_t getCustomPageSizeLongMeasure() const;
     // The millimetre fields' defaults (within the printer's limits).
     CustomSizeDefaults DefaultCustomSize() const override;
+    // The millimetre text the window shows for a dimension (kSizeWidth,
+    // kSizeLength): the pop-up's own, or the default while the pop-up holds
+    // none that can be read (a record restored without a size of its own).
+    std::string ShownMillimetres(int32_t sizeFlag) const;
 
 protected:
     std::string TitleTable() const override { return StringTable(); }

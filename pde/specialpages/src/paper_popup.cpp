@@ -532,6 +532,12 @@ void SPSubMenuListCtrlARK::setDefaultCustomValue() {
     customPageSizeLongMeasure = 1;
 }
 
+CustomSizeDefaults SPSubMenuListCtrlARK::DefaultCustomSize() const {
+    SPPanelServices* panel = Panel();
+    const SPCustomSizeWindow* custom = panel != nullptr ? panel->getCustomSizeWndPtr() : nullptr;
+    return custom != nullptr ? custom->DefaultCustomSize() : CustomSizeDefaults{};
+}
+
 void SPSubMenuListCtrlARK::enabledSubMenuByIndex(int32_t index, bool enabled) {
     zqp::PopUpButton* popup = PopUp();
     if (zqp::MenuItem* item = popup != nullptr ? popup->itemAtIndex(index + 1) : nullptr) item->enabled = enabled;

@@ -101,6 +101,9 @@ public:
     int32_t getCustomPageSizeLongMeasure() const { return customPageSizeLongMeasure; }
     void setCustomPageSizeLongMeasure(int32_t unit) { customPageSizeLongMeasure = unit; }
     void setDefaultCustomValue();
+    // The custom size a window starts from: the custom size window's
+    // defaults, within the printer's limits.
+    CustomSizeDefaults DefaultCustomSize() const;
     int32_t GetWndType() const { return m_iInsertWndType; }
 
     void enabledSubMenuByIndex(int32_t index, bool enabled);

@@ -341,6 +341,18 @@ std::string CustomSizeHundredths(std::string_view mm) {
     return std::to_string((whole * 10 + tenth) * 10);
 }
 
+bool IsCustomSizeMillimetres(std::string_view text) {
+    const size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    if (whole.empty() || whole.size() > 5 || whole.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    if (point != std::string_view::npos &&
+        (text.size() != point + 2 || text[point + 1] < '0' || text[point + 1] > '9'))
+        return false;
+    const std::string hundredths = CustomSizeHundredths(text);
+    return !hundredths.empty() && hundredths != "0";
+}
+
 std::string JTIFValue(const SPRecord& r, const PaperContext& paper, SPTicketFlags& flags,
                       std::vector<std::string>& sizes, std::vector<std::string>& types,
                       std::vector<std::string>& colors) {
@@ -434,20 +446,6 @@ std::optional<int32_t> CopyNumber(std::string_view text, int32_t min, int32_t ma
     return value;
 }
 
-// A custom size in millimetres as the paper pop-up keeps it: digits with at
-// most one decimal, above zero.
-bool IsCopyMillimetres(std::string_view text) {
-    const size_t point = text.find('.');
-    const std::string_view whole = text.substr(0, point);
-    if (whole.empty() || whole.size() > 5 || whole.find_first_not_of("0123456789") != std::string_view::npos)
-        return false;
-    if (point != std::string_view::npos &&
-        (text.size() != point + 2 || text[point + 1] < '0' || text[point + 1] > '9'))
-        return false;
-    const std::string hundredths = CustomSizeHundredths(text);
-    return !hundredths.empty() && hundredths != "0";
-}
-
 // An index of a paper pop-up: -1 (No Change) or one of the PPD's choices;
 // without the PPD's choices any index from -1 on.
 bool IsCopyPaperIndex(std::string_view text, const std::vector<std::string>* choices) {
@@ -485,7 +483,7 @@ std::optional<SPRecord> RecordFromCopyLine(const std::string& line, const PaperC
     if (interposer != "true" && interposer != "false") return std::nullopt;
     // A custom size must be one the device can be sent.
     if (paper != nullptr && ChoiceAt(paper->pageSizes, FieldInt(r, "pagesize")) == "Custom" &&
-        (!IsCopyMillimetres(r["width"]) || !IsCopyMillimetres(r["length"])))
+        (!IsCustomSizeMillimetres(r["width"]) || !IsCustomSizeMillimetres(r["length"])))
         return std::nullopt;
 
     if (*kind == kCover) {

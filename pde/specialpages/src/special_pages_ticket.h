@@ -86,6 +86,11 @@ int32_t JobPaperHundredths(double points);
 // "210.5" millimetres -> "21050"; empty for text that is no size.
 std::string CustomSizeHundredths(std::string_view millimetres);
 
+// A custom size in millimetres as the paper pop-up keeps it and the device
+// can be sent: digits with at most one decimal, above zero ("-1", the mark
+// of no size, is none).
+bool IsCustomSizeMillimetres(std::string_view text);
+
 // The JTIF value of one record; sets the flags and fills the arrays.
 std::string JTIFValue(const SPRecord& record, const PaperContext& paper, SPTicketFlags& flags,
                       std::vector<std::string>& sizes, std::vector<std::string>& types,

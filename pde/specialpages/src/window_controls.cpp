@@ -171,11 +171,19 @@ void SPEditorWindowARK::resetUserPaneTitle(int32_t mode) {
 void SPEditorWindowARK::RestoreDefaultCustomSize(SPSubMenuListCtrlARK* paper) {
     if (paper == nullptr) return;
     paper->setDefaultCustomValue();
-    SPCustomSizeWindow* custom = panel_ != nullptr ? panel_->getCustomSizeWndPtr() : nullptr;
-    if (custom == nullptr) return;
-    const CustomSizeDefaults d = custom->DefaultCustomSize();
+    const CustomSizeDefaults d = paper->DefaultCustomSize();
     paper->setCustomPageWidth(d.width);
     paper->setCustomPageLength(d.length);
+}
+
+void KeepShownCustomSize(const SPSubMenuListCtrlARK* popup, PaperValues& p) {
+    if (popup == nullptr || !popup->doCustomSizeSetCheckByIndex(std::atoi(p.size.c_str()))) return;
+    if (IsCustomSizeMillimetres(p.width) && IsCustomSizeMillimetres(p.length)) return;
+    const CustomSizeDefaults d = popup->DefaultCustomSize();
+    if (!IsCustomSizeMillimetres(p.width)) p.width = d.width;
+    if (!IsCustomSizeMillimetres(p.length)) p.length = d.length;
+    // The unit the window showed: the record's own, millimetres without one.
+    if (p.unit != "0") p.unit = "1";
 }
 
 void AllowPaper(SPSubMenuListCtrlARK* popup, PaperValues& p, const std::vector<std::string>& duplex) {
@@ -185,6 +193,7 @@ void AllowPaper(SPSubMenuListCtrlARK* popup, PaperValues& p, const std::vector<s
     p.size = std::to_string(size);
     p.color = std::to_string(color);
     p.type = std::to_string(type);
+    KeepShownCustomSize(popup, p);
 }
 
 void SPEditorWindowARK::AddJobSettingView(int32_t tag) {

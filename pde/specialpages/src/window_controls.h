@@ -122,10 +122,19 @@ PaperValues PaperValuesOf(const SPSelectPaperListCtrlARK* paper);
 // The pop-up shows that paper, custom size and unit included.
 void ShowPaperValues(SPSelectPaperListCtrlARK* paper, const PaperValues& values);
 
+// A record left at the custom size carries the size the custom size window
+// showed for it, whether it was closed with OK or Cancel: a width or length
+// it has none of (a record restored without a custom size of its own, or
+// one of several edited together) is the window's default, in the unit the
+// window showed (the record's own, millimetres without one). A size of its
+// own stays.
+void KeepShownCustomSize(const SPSubMenuListCtrlARK* popup, PaperValues& paper);
+
 // The paper a window commits for one record, moved off what the PPD forbids
 // with the options in force and the record's sides (`duplex`, the Duplex
 // choices of its printing or two-sided setting; empty: none), by the paper
-// pop-up's own rule (SPSubMenuListCtrlARK::AllowedRecordPaper).
+// pop-up's own rule (SPSubMenuListCtrlARK::AllowedRecordPaper), with the
+// custom size the window showed (KeepShownCustomSize).
 void AllowPaper(SPSubMenuListCtrlARK* popup, PaperValues& paper, const std::vector<std::string>& duplex);
 
 // A record's value of key, or fallback.
