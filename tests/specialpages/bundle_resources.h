@@ -16,8 +16,9 @@ inline zqp::Bundle* Resources() {
     return bundle;
 }
 
-// With ZQ_SNAPSHOT_DIR set, a picture of the window as shown goes there
-// (the pictures of docs/images are made this way).
+// With ZQ_SNAPSHOT_DIR set, a picture of the window as shown goes there,
+// to look at a window on a test PPD (the pictures of docs/images come from
+// the sample scripts the docs name).
 inline void SnapshotIfAsked(zqp::Window& window, const std::string& name) {
     if (const char* dir = std::getenv("ZQ_SNAPSHOT_DIR"))
         zqp::SnapshotWindow(window)->writePNG(std::string(dir) + "/" + name + ".png");
