@@ -210,9 +210,13 @@ bool Dialog::RunCommand(const std::vector<std::string>& w, const std::string& li
     ExpectWords(w, 1, "show");
     LoadedPanel& p = Focused();
     Restore(p);
+    // Picking the pane already shown changes nothing, as in the system's
+    // dialog: opening it again would put back what it showed when it was
+    // opened, over what the person has set since.
+    if (shown_ == focused_) return true;
     // Switching panels leaves the one shown first; a panel that refuses
     // to be hidden stays.
-    if (shown_ != focused_ && !LeaveShown()) return true;
+    if (!LeaveShown()) return true;
     p.panel->willShow();
     shown_ = focused_;
   } else if (cmd == "hide") {

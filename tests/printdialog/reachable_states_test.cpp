@@ -1,0 +1,51 @@
+// The dialog reaches only states a person can make, through the shipped
+// bundles: picking the pane already shown changes nothing.
+#include <gtest/gtest.h>
+#include <string>
+
+#include "shipped_dialog.h"
+
+namespace {
+
+std::string SourcePPD(const std::string& name) { return zqtest::Slurp(ZQ_SOURCE_DIR "/ppd/" + name); }
+
+// The value a "key=value" line of the text gives the key (the last such
+// line), "<none>" without one; an escaped value ("/" and byte codes) is
+// decoded.
+std::string ValueIn(const std::string& text, const std::string& key) {
+  const size_t at = ("\n" + text).rfind("\n" + key + "=");
+  if (at == std::string::npos) return "<none>";
+  const size_t begin = at + key.size() + 1;
+  std::string value = text.substr(begin, text.find('\n', begin) - begin);
+  if (value.empty() || value[0] != '/') return value;
+  std::string decoded;
+  for (size_t p = 1; p < value.size();) {
+    size_t end = value.find('/', p);
+    if (end == std::string::npos) end = value.size();
+    decoded += static_cast<char>(std::stoi(value.substr(p, end - p)));
+    p = end + 1;
+  }
+  return decoded;
+}
+
+class ReachableStates : public ::testing::Test {
+ protected:
+  zqtest::ShippedDialog dialog_;
+};
+
+TEST_F(ReachableStates, ShowingThePanelShownAgainKeepsWhatWasSet) {
+  const std::string ns = "com.tavelle.m.pellora.printsettings.";
+  const zqtest::DialogResult r = dialog_.Run(SourcePPD("zq-teld-sample.ppd"),
+                                             "panel com.tavelle.o.pellora.pde.JobAccount\nshow\nclick #settings\n"
+                                             "type #userGroup Sales\nselect #userOwner 1\ntype #userName hanako\n"
+                                             "click #userOK\nshow\nsummary\nprint\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find(" | Group ID: Sales\n"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(" | Job Owner: Specified Name\n"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(" | User ID: hanako\n"), std::string::npos) << r.err;
+  EXPECT_EQ(ValueIn(r.out, ns + "JBAGroupIDTextEditTicket"), "Sales");
+  EXPECT_EQ(ValueIn(r.out, ns + "JBAUserIDListCtrlTicket"), "2");
+  EXPECT_EQ(ValueIn(r.out, ns + "JBAUserIDTextEditTicket"), "hanako");
+}
+
+}  // namespace
