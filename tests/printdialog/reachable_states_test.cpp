@@ -1,5 +1,6 @@
 // The dialog reaches only states a person can make, through the shipped
-// bundles: picking the pane already shown changes nothing.
+// bundles: picking the pane already shown changes nothing, and a control of
+// a panel that is focused but not shown cannot be reached.
 #include <gtest/gtest.h>
 #include <string>
 
@@ -46,6 +47,38 @@ TEST_F(ReachableStates, ShowingThePanelShownAgainKeepsWhatWasSet) {
   EXPECT_EQ(ValueIn(r.out, ns + "JBAGroupIDTextEditTicket"), "Sales");
   EXPECT_EQ(ValueIn(r.out, ns + "JBAUserIDListCtrlTicket"), "2");
   EXPECT_EQ(ValueIn(r.out, ns + "JBAUserIDTextEditTicket"), "hanako");
+}
+
+TEST_F(ReachableStates, OnlyThePanelShownCanBeActedOn) {
+  const std::string ppd = SourcePPD("zq-ark-features.ppd");
+  const std::string features = "panel com.tavelle.r15.pde.PrintFeaturesKind\n";
+  const struct {
+    const char* what;
+    std::string script;
+    const char* message;
+  } refused[] = {
+      {"a pick on a panel only focused", features + "select #ZQStaple \"Top Left\"\nsummary\n",
+       "line 2: panel Printer Features is not shown (use: show)"},
+      {"its help button", features + "help\n", "line 2: panel Printer Features is not shown"},
+      {"a click after the panel was hidden", features + "show\nhide\nclick #ZQTabMarginShiftEx\n",
+       "line 4: panel Printer Features is not shown"},
+      {"hide of a panel not shown", features + "hide\n", "line 2: panel Printer Features is not shown"},
+      {"hide with no panel focused", "hide\n", "line 1: no panel is focused"},
+  };
+  for (const auto& c : refused) {
+    SCOPED_TRACE(c.what);
+    const zqtest::DialogResult r = dialog_.Run(ppd, c.script);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("summary: "), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+  }
+  // Shown, the same pick reaches the summary and the printer alike.
+  const zqtest::DialogResult shown =
+      dialog_.Run(ppd, features + "show\nselect #ZQStaple \"Top Left\"\nsummary\nprint\nppd\n");
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  EXPECT_NE(shown.err.find(": Top Left\n"), std::string::npos) << shown.err;
+  EXPECT_TRUE(shown.has("ppd: ZQStaple=UpperLeftSingle")) << shown.err;
 }
 
 }  // namespace
