@@ -1,7 +1,13 @@
 // The dialog reaches only states a person can make, through the shipped
-// bundles: picking the pane already shown changes nothing, and a control of
-// a panel that is focused but not shown cannot be reached.
+// bundles: picking the pane already shown changes nothing, a control of a
+// panel that is focused but not shown cannot be reached, and the picture
+// copies that every ticket write makes do not pile up in the temporary
+// folder while the printed one stays for the job.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <set>
 #include <string>
 
 #include "shipped_dialog.h"
@@ -79,6 +85,32 @@ TEST_F(ReachableStates, OnlyThePanelShownCanBeActedOn) {
   ASSERT_EQ(shown.status, 0) << shown.err;
   EXPECT_NE(shown.err.find(": Top Left\n"), std::string::npos) << shown.err;
   EXPECT_TRUE(shown.has("ppd: ZQStaple=UpperLeftSingle")) << shown.err;
+}
+
+TEST_F(ReachableStates, PictureCopiesTheDialogReplacedAreRemovedThePrintedOneStays) {
+  const std::string ns = "com.tavelle.kvb.printsettings.";
+  const zqtest::DialogResult r = dialog_.Run(
+      SourcePPD("zq-teld-sample.ppd"),
+      "panel com.tavelle.teld15.pde.WaterMarkKind\nshow\nclick 1006\ntype 2000 Logo\nclick 1005\n"
+      "choose-file " ZQ_SOURCE_DIR "/samples/watermark-logo.png\nclick 1007\nclick 1030\n"
+      "summary\nsummary\nsummary\nprint\nticket\nsummary\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string printed = ValueIn(r.err, "ticket: " + ns + "WMARKFilePathTicket");
+  const std::string last = ValueIn(r.out, ns + "WMARKFilePathTicket");
+  ASSERT_NE(printed, "<none>") << r.err;
+  ASSERT_NE(last, "<none>") << r.out;
+  EXPECT_NE(printed, last);
+  // Five ticket writes before the print's ticket, one after: the copy each
+  // replaced is gone, the one the job reads and the one the ticket names stay.
+  std::set<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(dialog_.LastTemporaryFolder())) {
+    left.insert(entry.path().string());
+    struct stat st {};
+    ASSERT_EQ(stat(entry.path().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0644u) << entry.path();
+    EXPECT_EQ(entry.path().filename().string().size(), 12u) << entry.path();
+  }
+  EXPECT_EQ(left, (std::set<std::string>{printed, last}));
 }
 
 }  // namespace

@@ -330,6 +330,26 @@ TEST(WatermarkTicket, PictureFileIsABitmapTheSchedulerCanRead) {
   const auto perms = std::filesystem::status(path).permissions();
   EXPECT_NE(perms & std::filesystem::perms::others_read, std::filesystem::perms::none);
   EXPECT_EQ(perms & std::filesystem::perms::others_write, std::filesystem::perms::none);
+
+  // Every write makes a copy; the panel's keeper removes each one the ticket
+  // stops naming, except the one a job was handed.
+  zqwm::PictureCopies copies;
+  std::string printed, replaced, none;
+  zqwm::SetValueToTicketForWatermarkCtrl(&settings, store, 2, edition, context, false, &printed);
+  copies.AfterWrite(printed, settings, ns);
+  copies.HandOut(settings, ns);
+  zqwm::SetValueToTicketForWatermarkCtrl(&settings, store, 2, edition, context, false, &replaced);
+  copies.AfterWrite(replaced, settings, ns);
+  zqwm::SetValueToTicketForWatermarkCtrl(&settings, store, 1, edition, context, false, &none);
+  copies.AfterWrite(none, settings, ns);
+  EXPECT_TRUE(none.empty());
+  EXPECT_TRUE(std::filesystem::exists(printed));
+  EXPECT_FALSE(std::filesystem::exists(replaced));
+  // A path key that cannot be written over names no new copy: none is left.
+  settings.SetValue(ns + "WMARKFilePathTicket", "/locked", true);
+  zqwm::SetValueToTicketForWatermarkCtrl(&settings, store, 2, edition, context, false, &none);
+  EXPECT_TRUE(none.empty());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(context.temporaryDirectory), {}), 2);  // path, printed
   std::filesystem::remove_all(dir);
 }
 
