@@ -89,12 +89,19 @@ TEST_F(ReachableStates, OnlyThePanelShownCanBeActedOn) {
 
 TEST_F(ReachableStates, PictureCopiesTheDialogReplacedAreRemovedThePrintedOneStays) {
   const std::string ns = "com.tavelle.kvb.printsettings.";
+  // A stale ticket names a file of an earlier dialog: it is not this one's to remove.
+  const zqpde::test::TempDir earlier;
+  const std::string stale = earlier.Write("earlier-copy", "BM");
+  std::string escaped;
+  for (unsigned char c : stale) escaped += "/" + std::to_string(c);
   const zqtest::DialogResult r = dialog_.Run(
       SourcePPD("zq-teld-sample.ppd"),
       "panel com.tavelle.teld15.pde.WaterMarkKind\nshow\nclick 1006\ntype 2000 Logo\nclick 1005\n"
       "choose-file " ZQ_SOURCE_DIR "/samples/watermark-logo.png\nclick 1007\nclick 1030\n"
-      "summary\nsummary\nsummary\nprint\nticket\nsummary\n");
+      "summary\nsummary\nsummary\nprint\nticket\nsummary\n",
+      ns + "WMARKFilePathTicket=" + escaped + "\n");
   ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(std::filesystem::exists(stale));
   const std::string printed = ValueIn(r.err, "ticket: " + ns + "WMARKFilePathTicket");
   const std::string last = ValueIn(r.out, ns + "WMARKFilePathTicket");
   ASSERT_NE(printed, "<none>") << r.err;
