@@ -17,22 +17,19 @@ namespace {
 std::string SourcePPD(const std::string& name) { return zqtest::Slurp(ZQ_SOURCE_DIR "/ppd/" + name); }
 
 // The value a "key=value" line of the text gives the key (the last such
-// line), "<none>" without one; an escaped value ("/" and byte codes) is
-// decoded.
+// line), "<none>" without one.
 std::string ValueIn(const std::string& text, const std::string& key) {
   const size_t at = ("\n" + text).rfind("\n" + key + "=");
   if (at == std::string::npos) return "<none>";
   const size_t begin = at + key.size() + 1;
-  std::string value = text.substr(begin, text.find('\n', begin) - begin);
-  if (value.empty() || value[0] != '/') return value;
-  std::string decoded;
-  for (size_t p = 1; p < value.size();) {
-    size_t end = value.find('/', p);
-    if (end == std::string::npos) end = value.size();
-    decoded += static_cast<char>(std::stoi(value.substr(p, end - p)));
-    p = end + 1;
-  }
-  return decoded;
+  return text.substr(begin, text.find('\n', begin) - begin);
+}
+
+// A path as the ticket carries it: "/" and the code of every byte.
+std::string Escaped(const std::string& path) {
+  std::string escaped;
+  for (unsigned char c : path) escaped += "/" + std::to_string(c);
+  return escaped;
 }
 
 class ReachableStates : public ::testing::Test {
@@ -92,14 +89,12 @@ TEST_F(ReachableStates, PictureCopiesTheDialogReplacedAreRemovedThePrintedOneSta
   // A stale ticket names a file of an earlier dialog: it is not this one's to remove.
   const zqpde::test::TempDir earlier;
   const std::string stale = earlier.Write("earlier-copy", "BM");
-  std::string escaped;
-  for (unsigned char c : stale) escaped += "/" + std::to_string(c);
   const zqtest::DialogResult r = dialog_.Run(
       SourcePPD("zq-teld-sample.ppd"),
       "panel com.tavelle.teld15.pde.WaterMarkKind\nshow\nclick 1006\ntype 2000 Logo\nclick 1005\n"
       "choose-file " ZQ_SOURCE_DIR "/samples/watermark-logo.png\nclick 1007\nclick 1030\n"
       "summary\nsummary\nsummary\nprint\nticket\nsummary\n",
-      ns + "WMARKFilePathTicket=" + escaped + "\n");
+      ns + "WMARKFilePathTicket=" + Escaped(stale) + "\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(std::filesystem::exists(stale));
   const std::string printed = ValueIn(r.err, "ticket: " + ns + "WMARKFilePathTicket");
@@ -111,7 +106,7 @@ TEST_F(ReachableStates, PictureCopiesTheDialogReplacedAreRemovedThePrintedOneSta
   // replaced is gone, the one the job reads and the one the ticket names stay.
   std::set<std::string> left;
   for (const auto& entry : std::filesystem::directory_iterator(dialog_.LastTemporaryFolder())) {
-    left.insert(entry.path().string());
+    left.insert(Escaped(entry.path().string()));
     struct stat st {};
     ASSERT_EQ(stat(entry.path().c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0644u) << entry.path();
