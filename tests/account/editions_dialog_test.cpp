@@ -82,7 +82,8 @@ protected:
     EditionRun Dialog(const Edition& e, const std::string& kind, const std::string& script, const std::string& ppd,
                const std::string& settings = "", const std::string& output = "--ticket") {
         const std::string ppdPath = dir_.Write(std::string(e.printer) + ".ppd", ppd);
-        const std::string open = kind.empty() ? "" : std::string("panel com.tavelle.") + e.kinds + ".pde." + kind + "\n";
+        const std::string open =
+            kind.empty() ? "" : std::string("panel com.tavelle.") + e.kinds + ".pde." + kind + "\nshow\n";
         std::string args = "--ppd '" + ppdPath + "' --bundles '" ZQ_BUNDLES_DIR "' --script '" +
                            dir_.Write("script.txt", open + script) + "' " + output;
         if (!settings.empty()) args += " --settings '" + dir_.Write("settings.txt", settings) + "'";
@@ -453,7 +454,7 @@ TEST_F(EditionDialog, InputWindowEntriesAreRememberedOnlyWhileTheLastInfoBoxIsOn
 TEST_F(EditionDialog, EachPanelOpensItsEditionsOwnHelpPage) {
     for (const Edition* e : kEditions) {
         const std::string kinds = std::string("com.tavelle.") + e->kinds + ".pde.";
-        EditionRun r = Dialog(*e, "PrintTypeKind", "help\npanel " + kinds + "AccountKind\nhelp\n", SamplePPD(*e));
+        EditionRun r = Dialog(*e, "PrintTypeKind", "help\npanel " + kinds + "AccountKind\nshow\nhelp\n", SamplePPD(*e));
         EXPECT_EQ(r.result.status, 0) << e->name << r.result.err;
         EXPECT_TRUE(r.Says(std::string("help: ZQ Account Help SelectJobType_") + e->help + ".htm")) << r.result.err;
         EXPECT_TRUE(r.Says(std::string("help: ZQ Account Help JBA_") + e->help + ".htm")) << r.result.err;

@@ -16,7 +16,7 @@ namespace {
 
 using namespace zqacct::test;
 
-constexpr const char* kJBAPanel = "panel com.tavelle.r15.pde.AccountKind\n";
+constexpr const char* kJBAPanel = "panel com.tavelle.r15.pde.AccountKind\nshow\n";
 
 class JBADialog : public AccountDialog {
 protected:

@@ -15,7 +15,7 @@ namespace {
 
 using namespace zqacct::test;
 
-constexpr const char* kJBAPanel = "panel com.tavelle.r15.pde.AccountKind\n";
+constexpr const char* kJBAPanel = "panel com.tavelle.r15.pde.AccountKind\nshow\n";
 
 // The user window set to ask for the details at print.
 constexpr const char* kAskAtPrint = "click 1002\nclick 3017\nclick 3001\n";
@@ -198,7 +198,7 @@ TEST_F(JBAWindows, SummaryFollowsTheUserWindowAndInputIsForgottenWithoutLastInfo
     EXPECT_NE(after.find("Show the details entered last time: Off"), std::string::npos) << after;
     // The box is off and the printer has no prompt: nothing typed at print is remembered.
     EXPECT_EQ(r.Ticket("JBAInputUserIDTextEditTicket"), "carol");
-    EXPECT_EQ(r.Remembered("JBAInputUserIDTextEditReference"), "<none>");
+    EXPECT_EQ(r.Remembered("JBAInputUserIDTextEditReference"), "");
     EXPECT_EQ(r.Remembered("JBAUserIDTextEditReference"), "bob");
 }
 

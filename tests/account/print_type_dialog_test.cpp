@@ -23,7 +23,7 @@ namespace zqacct {
 namespace {
 
 using namespace zqacct::test;
-constexpr const char* kPanel = "panel com.tavelle.r15.pde.PrintTypeKind\n";
+constexpr const char* kPanel = "panel com.tavelle.r15.pde.PrintTypeKind\nshow\n";
 
 class PrintTypeDialog : public AccountDialog {
 protected:

@@ -17,8 +17,8 @@ namespace {
 
 using namespace zqacct::test;
 
-constexpr const char* kJBAPanel = "panel com.tavelle.r15.pde.AccountKind\n";
-constexpr const char* kPTPanel = "panel com.tavelle.r15.pde.PrintTypeKind\n";
+constexpr const char* kJBAPanel = "panel com.tavelle.r15.pde.AccountKind\nshow\n";
+constexpr const char* kPTPanel = "panel com.tavelle.r15.pde.PrintTypeKind\nshow\n";
 const std::string kBothPanels = std::string(kJBAPanel) + kPTPanel;
 
 class RememberedValues : public AccountDialog {};

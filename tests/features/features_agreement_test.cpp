@@ -60,7 +60,7 @@ TEST_F(FeaturesDialog, ControlsHeldAtTheirDefaultMarkItWhateverThePanelOrder) {
         SCOPED_TRACE(c.what);
         const std::string choose = "show\nselect 2 \"" + std::string(c.page) + "\"\n" + c.choose + "\n";
         const std::string orders[] = {
-            choose + c.state + "\nshow\nprint\nppd\n",                   // shown again after the state began
+            choose + "hide\n" + c.state + "\nshow\nprint\nppd\n",          // shown again after the state began
             choose + c.state + "\nprint\nppd\n",                          // never shown again
             "mark " + std::string(c.option) + " " + c.chosen + "\n" + c.state + "\nrestore\nprint\nppd\n",
             "mark " + std::string(c.option) + " " + c.chosen + "\n" + c.state + "\nrestore\nsave\nppd\n",
@@ -73,8 +73,8 @@ TEST_F(FeaturesDialog, ControlsHeldAtTheirDefaultMarkItWhateverThePanelOrder) {
         }
         // When the state ends the control is the user's again.
         const std::string unset = "unset " + std::string(c.state).substr(4, std::string(c.state).rfind(' ') - 4);
-        DialogRun after = Dialog(choose + c.state + "\nshow\nsave\n" + unset + "\nshow\nselect 2 \"" + c.page +
-                                 "\"\n" + c.choose + "\nprint\nppd\n");
+        DialogRun after = Dialog(choose + "hide\n" + c.state + "\nshow\nsave\nhide\n" + unset + "\nshow\nselect 2 \"" +
+                                 c.page + "\"\n" + c.choose + "\nprint\nppd\n");
         ASSERT_EQ(after.result.status, 0) << after.result.err;
         EXPECT_EQ(Mark(after, c.option), c.chosen) << after.result.err;
     }

@@ -113,6 +113,7 @@ TEST_F(FrameworkBundleTest, TheNoteWindowCommitsOnlyValidTextOnOK) {
 TEST_F(FrameworkBundleTest, AnInvalidNameRefusesThePrint) {
     Result r = Run(
         "panel \"Framework Test\"\n"
+        "show\n"
         "type 103 A\n"
         "print\n");
     EXPECT_EQ(r.status, 1) << r.err;

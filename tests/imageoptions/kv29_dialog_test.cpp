@@ -15,6 +15,7 @@ std::string Kv29PPD() { return zqtest::Slurp(ZQ_SOURCE_DIR "/ppd/zq-kv29-image-s
 
 constexpr const char* kMailboxJob =
     "panel com.tavelle.kv29.pde.PrintTypeKind\n"
+    "show\n"
     "select 101 \"Save to Mailbox\"\n"
     "type 1041 50\ntype 1042 2468\nselect 1044 \"Enter a Name\"\ntype 1045 Quarterly\nclick 1143\n"
     // The Account panel keeps the print type when the dialog saves its panels.

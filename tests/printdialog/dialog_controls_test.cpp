@@ -75,7 +75,7 @@ class DialogControlsTest : public ::testing::Test {
   std::string Run(const std::vector<std::string>& lines) {
     printdialog::Dialog d(*host_, out_);
     d.AddPanel(std::make_unique<ControlsPanel>(calls_));
-    std::vector<std::string> all{"panel C"};
+    std::vector<std::string> all{"panel C", "show"};
     all.insert(all.end(), lines.begin(), lines.end());
     try {
       d.Run(all);
@@ -104,7 +104,7 @@ TEST_F(DialogControlsTest, HiddenItemsAndSeparatorsCannotBeChosen) {
   for (const auto& c : cases) {
     const std::string err = Run({c.line});
     EXPECT_NE(err.find(c.why), std::string::npos) << c.line << ": " << err;
-    EXPECT_NE(err.find("line 2: "), std::string::npos) << err;
+    EXPECT_NE(err.find("line 3: "), std::string::npos) << err;
   }
   EXPECT_EQ(calls_.size(), 1u);
 }

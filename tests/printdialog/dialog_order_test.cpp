@@ -196,7 +196,7 @@ TEST_F(DialogOrderTest, SubmenuItemsTableRowsAndDoubleClick) {
   auto panel = std::make_unique<ControlsPanel>(calls_);
   ControlsPanel* c = panel.get();
   dialog_->AddPanel(std::move(panel));
-  dialog_->Run({"panel C", "select 1 \"Stamp/Final\"", "select 2 0,1-2"});
+  dialog_->Run({"panel C", "show", "select 1 \"Stamp/Final\"", "select 2 0,1-2"});
   EXPECT_EQ(calls_.back(), "pop-up 1/1");
   EXPECT_EQ(c->selected(), (std::vector<int>{0, 1, 2}));
   dialog_->Run({"open #records 1"});
@@ -207,10 +207,10 @@ TEST_F(DialogOrderTest, SubmenuItemsTableRowsAndDoubleClick) {
     auto d = std::make_unique<printdialog::Dialog>(*host_, out_);
     d->AddPanel(std::make_unique<ControlsPanel>(calls_));
     try {
-      d->Run({"panel C", line});
+      d->Run({"panel C", "show", line});
       ADD_FAILURE() << line << " ran";
     } catch (const zqp::ScriptError& e) {
-      EXPECT_NE(e.message.find("line 2: "), std::string::npos) << e.message;
+      EXPECT_NE(e.message.find("line 3: "), std::string::npos) << e.message;
     }
   }
 }

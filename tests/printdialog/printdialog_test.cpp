@@ -61,6 +61,7 @@ TEST_F(PrintDialogTest, PopUpFormatterAndPrint) {
 TEST_F(PrintDialogTest, ModalWindowOkCancelAndAlert) {
   Result r = Run(
       "panel com.zq.test.KindA\n"
+      "show\n"
       "type 11 7\n"
       "click 12\n"
       "  click 22\n"        // OK with an empty field: alert, the window stays
@@ -85,7 +86,7 @@ TEST_F(PrintDialogTest, ModalWindowOkCancelAndAlert) {
 }
 
 TEST_F(PrintDialogTest, RefusedPrintAndOtherDestinations) {
-  Result r = Run("panel Test Options\nclick 13\nprint\n");  // unanswered alert: Reset
+  Result r = Run("panel Test Options\nshow\nclick 13\nprint\n");  // unanswered alert: Reset
   EXPECT_EQ(r.status, 1) << r.err;
   EXPECT_TRUE(r.has("alert:  | A number is needed to print. | OK"));
   EXPECT_TRUE(r.has("print: refused"));
@@ -100,7 +101,7 @@ TEST_F(PrintDialogTest, StartingTicketHelpSummaryAndCupsOptions) {
                                          "com.zq.other=two words, it's\n"
                                          "com.zq.list=[a,b]\n"
                                          "com.zq.test.Number=42\n");
-  Result r = Run("panel Test Options\nclick 15\nsummary\nprint\n", "--cups-options --settings '" + settings + "'");
+  Result r = Run("panel Test Options\nshow\nclick 15\nsummary\nprint\n", "--cups-options --settings '" + settings + "'");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.has("help: Test Help A Test.htm")) << r.err;
   EXPECT_TRUE(r.has("summary: Test Options | Bundle: com.zq.test.panelA"));
@@ -120,12 +121,13 @@ TEST_F(PrintDialogTest, ScriptErrorsStopWithStatusTwo) {
     const char* message;
   } cases[] = {
       {"panel Nope\n", "line 1: no panel named or of kind \"Nope\""},
-      {"panel Test Options\nclick 99\n", "line 2: no view with tag 99 in panel Test Options"},
-      {"panel Test Options\nclick 12\n  type 21 x\n", "script ended inside the open modal window \"Test Details\""},
+      {"panel Test Options\nshow\nclick 99\n", "line 3: no view with tag 99 in panel Test Options"},
+      {"panel Test Options\nshow\nclick 12\n  type 21 x\n",
+       "script ended inside the open modal window \"Test Details\""},
       {"click 12\n", "no panel is focused"},
-      {"panel Test Options\nclick 11\n", "view 11 is not a button"},
+      {"panel Test Options\nshow\nclick 11\n", "view 11 is not a button"},
       {"panel Test Options\nfly 3\n", "unknown command \"fly\""},
-      {"panel Test Options\nselect 10 \"Purple\"\n", "no item Purple in pop-up 10"},
+      {"panel Test Options\nshow\nselect 10 \"Purple\"\n", "no item Purple in pop-up 10"},
       {"panel Test Options\ntype 11 \"open\n", "unterminated quote"},
   };
   for (const auto& c : cases) {
@@ -150,7 +152,7 @@ TEST_F(PrintDialogTest, BadPpdAndUsage) {
 
 TEST_F(PrintDialogTest, OtherControlsAndScriptFromStandardInput) {
   const std::string script = dir_.file("controls.txt",
-                                       "panel Test Options\n"
+                                       "panel Test Options\nshow\n"
                                        "step 16 up 9\n"
                                        "step 16 down\n"
                                        "slide 17 -3.5\n"
@@ -171,8 +173,8 @@ TEST_F(PrintDialogTest, OtherControlsAndScriptFromStandardInput) {
   EXPECT_TRUE(r.has("dump: ColorWell tag=19 enabled value=1 0.5 0 1"));
   EXPECT_TRUE(r.has("dump: CheckBox tag=20 disabled title=\"Collate\" state=0"));
 
-  for (const char* bad : {"panel Test Options\ntime 18 25:00\n", "panel Test Options\nstep 16 sideways\n",
-                          "panel Test Options\ncolor 19 1 1 1\n", "panel Test Options\nslide 17 x\n"}) {
+  for (const char* bad : {"panel Test Options\nshow\ntime 18 25:00\n", "panel Test Options\nshow\nstep 16 sideways\n",
+                          "panel Test Options\nshow\ncolor 19 1 1 1\n", "panel Test Options\nshow\nslide 17 x\n"}) {
     EXPECT_EQ(Run(bad).status, 2) << bad;
   }
 }
@@ -215,11 +217,11 @@ TEST_F(PrintDialogScriptTest, TicketAndMarksWithAnyLineEnds) {
 }
 
 TEST_F(PrintDialogScriptTest, DisabledControlsAreIgnoredAndSaySo) {
-  Result r = Run("panel Test Options\nclick 20\nhelp\ncommands\n");
+  Result r = Run("panel Test Options\nshow\nclick 20\nhelp\ncommands\n");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.has("ignored: 20 disabled")) << r.err;
   // `type TAG ""` empties the field: the panel then has no number to print.
-  Result emptied = Run("panel Test Options\ntype 11 42\ntype 11 \"\"\nprint\n");
+  Result emptied = Run("panel Test Options\nshow\ntype 11 42\ntype 11 \"\"\nprint\n");
   EXPECT_EQ(emptied.status, 1) << emptied.err;
   EXPECT_TRUE(emptied.has("alert:  | A number is needed to print. | OK")) << emptied.err;
   EXPECT_TRUE(r.has("help: Test Help A Test.htm")) << r.err;
@@ -227,7 +229,7 @@ TEST_F(PrintDialogScriptTest, DisabledControlsAreIgnoredAndSaySo) {
 }
 
 TEST_F(PrintDialogScriptTest, DumpTreeAndControlsNamedByLabel) {
-  Result r = Run("panel Test Options\ndump-tree\nclick @\"Reset\"\nclick @Collate\n");
+  Result r = Run("panel Test Options\nshow\ndump-tree\nclick @\"Reset\"\nclick @Collate\n");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.err.find("tree: View #View-root tag=0 enabled\ntree:   Label tag=9 enabled value=\"Colour:\"\n"), std::string::npos)
       << r.err;
@@ -239,16 +241,16 @@ TEST_F(PrintDialogScriptTest, DumpTreeAndControlsNamedByLabel) {
 // Each of these stops the script with status 2 and names what is wrong.
 TEST_F(PrintDialogScriptTest, BadLinesStopWithStatusTwo) {
   const std::pair<const char*, const char*> cases[] = {
-      {"panel Test Options\nclick 99\n", "no view with tag 99"},
+      {"panel Test Options\nshow\nclick 99\n", "no view with tag 99"},
       {"select 10 \"Nothing\"\n", "no panel is focused"},
-      {"panel Test Options\nselect 10 \"Nothing\"\n", "no item Nothing"},
+      {"panel Test Options\nshow\nselect 10 \"Nothing\"\n", "no item Nothing"},
       {"mark ZQColorMode Purple\n", "no choice Purple of ZQColorMode"},
       {"orientation sideways\n", "usage: orientation"},
       {"clock 2026-02-30 10:00\n", "not a date and time"},
       {"unset\n", "usage: unset"},
       {"frobnicate\n", "unknown command \"frobnicate\""},
-      {"panel Test Options\nclick @\"No Such\"\n", "no view @No Such in panel"},
-      {"panel Test Options\nclick #nothing\n", "no view #nothing"},
+      {"panel Test Options\nshow\nclick @\"No Such\"\n", "no view @No Such in panel"},
+      {"panel Test Options\nshow\nclick #nothing\n", "no view #nothing"},
   };
   for (const auto& [script, message] : cases) {
     Result r = Run(script);

@@ -1,7 +1,7 @@
 #pragma once
 // Runs the built printdialog with every shipped bundle, each run in a
-// folder of its own (its preferences and root inside it) with the clock
-// fixed, so that runs compare.
+// folder of its own (its preferences, root and temporary folder inside it)
+// with the clock fixed, so that runs compare.
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -31,13 +31,16 @@ public:
     DialogResult Run(const std::string& ppd, const std::string& script, const std::string& settings = "",
                      const std::string& options = "--ticket") {
         const std::string dir = dir_.path() + "/run" + std::to_string(++runs_);
-        std::filesystem::create_directories(dir);
+        std::filesystem::create_directories(dir + "/tmp");
         std::string args = "--ppd '" + Write(dir, "printer.ppd", ppd) + "' --bundles '" ZQ_BUNDLES_DIR "' --script '" +
                            Write(dir, "script.txt", script) + "' --clock '2026-03-01 09:00' " + options;
         if (!settings.empty()) args += " --settings '" + Write(dir, "settings.txt", settings) + "'";
-        return RunPrintDialog("env ZQ_PREFS_DIR='" + dir + "/prefs' ZQ_ROOT='" + dir + "/root' " ZQ_PRINTDIALOG, args,
-                              dir);
+        return RunPrintDialog("env ZQ_PREFS_DIR='" + dir + "/prefs' ZQ_ROOT='" + dir + "/root' TMPDIR='" + dir +
+                                  "/tmp' " ZQ_PRINTDIALOG,
+                              args, dir);
     }
+    // The TMPDIR of the last run (the picture copies of a watermark go there).
+    std::string LastTemporaryFolder() const { return dir_.path() + "/run" + std::to_string(runs_) + "/tmp"; }
 
 private:
     static std::string Write(const std::string& dir, const std::string& name, const std::string& text) {

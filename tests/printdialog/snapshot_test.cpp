@@ -41,6 +41,7 @@ class SnapshotCommandTest : public ::testing::Test {
 TEST_F(SnapshotCommandTest, PanelWindowAndPixelsInViewCoordinates) {
   const std::string d = dir_.path();
   auto r = Run("panel com.tavelle.r15.pde.PrintTypeKind\n"
+               "show\n"
                "snapshot 101 " + d + "/popup.png\n"
                "snapshot window " + d + "/panel.png\n"
                // The pop-up's frame line is one unit in from its edge; inside it is the button face.

@@ -330,6 +330,23 @@ TEST(WatermarkTicket, PictureFileIsABitmapTheSchedulerCanRead) {
   const auto perms = std::filesystem::status(path).permissions();
   EXPECT_NE(perms & std::filesystem::perms::others_read, std::filesystem::perms::none);
   EXPECT_EQ(perms & std::filesystem::perms::others_write, std::filesystem::perms::none);
+
+  // The copy the ticket stops naming goes, unless a job was handed it; a
+  // copy a locked path key cannot name is not kept either.
+  zqwm::PictureCopies copies;
+  std::string printed, replaced;
+  zqwm::SetValueToTicketForWatermarkCtrl(&settings, store, 2, edition, context, false, &printed);
+  copies.AfterWrite(printed, settings, ns);
+  copies.HandOut(settings, ns);
+  zqwm::SetValueToTicketForWatermarkCtrl(&settings, store, 2, edition, context, false, &replaced);
+  copies.AfterWrite(replaced, settings, ns);
+  zqwm::SetValueToTicketForWatermarkCtrl(&settings, store, 1, edition, context, false);
+  copies.AfterWrite("", settings, ns);
+  settings.SetValue(ns + "WMARKFilePathTicket", "/locked", true);
+  zqwm::SetValueToTicketForWatermarkCtrl(&settings, store, 2, edition, context, false);
+  EXPECT_TRUE(std::filesystem::exists(printed));
+  EXPECT_FALSE(std::filesystem::exists(replaced));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(context.temporaryDirectory), {}), 2);  // path, printed
   std::filesystem::remove_all(dir);
 }
 

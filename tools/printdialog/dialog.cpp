@@ -4,6 +4,7 @@
 #include <exception>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <ostream>
 
 #include "zqp/bundle.h"
@@ -14,6 +15,18 @@
 namespace printdialog {
 
 using zqp::ScriptError;
+
+namespace {
+
+// The runner's commands that act on a control as a person would; the
+// others only read what is there (dump, snapshot, pixel) or queue answers.
+bool IsControlAction(const std::string& cmd) {
+  static const std::set<std::string> actions{"click", "select", "open",  "type", "step",
+                                             "slide", "time",   "color", "key",  "focus"};
+  return actions.count(cmd) != 0;
+}
+
+}  // namespace
 
 Dialog::Dialog(zqp::Host& host, std::ostream& out) : ScriptRunner(out), host_(host) {
   // Another panel's change of a PPD option reaches the panels that show it.
@@ -210,21 +223,23 @@ bool Dialog::RunCommand(const std::vector<std::string>& w, const std::string& li
     ExpectWords(w, 1, "show");
     LoadedPanel& p = Focused();
     Restore(p);
+    // Picking the pane already shown changes nothing, as in the system's
+    // dialog: opening it again would put back what it showed when it was
+    // opened, over what the person has set since.
+    if (shown_ == focused_) return true;
     // Switching panels leaves the one shown first; a panel that refuses
     // to be hidden stays.
-    if (shown_ != focused_ && !LeaveShown()) return true;
+    if (!LeaveShown()) return true;
     p.panel->willShow();
     shown_ = focused_;
   } else if (cmd == "hide") {
     ExpectWords(w, 1, "hide");
-    if (shown_ == focused_) {
-      LeaveShown();
-    } else if (!Focused().panel->shouldHide()) {
-      out() << "hide: " << Focused().name << " refused\n";
-    }
+    ExpectShown();
+    LeaveShown();
   } else if (cmd == "restore") {
     Restore(Focused(), true);
   } else if (cmd == "help") {
+    ExpectShown();
     LoadedPanel& p = Focused();
     // A panel that opens its own page says so by returning false; the
     // page it opened is in the transcript as a help event.
@@ -239,9 +254,18 @@ bool Dialog::RunCommand(const std::vector<std::string>& w, const std::string& li
     ExpectWords(w, 1, "summary");
     Summary();
   } else {
+    if (IsControlAction(cmd) && FrontWindow() == nullptr) ExpectShown();
     return RunStateCommand(w, line) || ScriptRunner::RunCommand(w, line);
   }
   return true;
+}
+
+// A person reaches a panel's controls only while it is shown: acting on a
+// panel merely focused would reach a state no one can make (a choice the
+// panel never saves, a summary that contradicts the controls).
+void Dialog::ExpectShown() {
+  LoadedPanel& p = Focused();
+  if (shown_ != focused_) throw ScriptError{"panel " + p.name + " is not shown (use: show)"};
 }
 
 namespace {

@@ -60,6 +60,8 @@ class Dialog : public zqp::ScriptRunner {
 
  private:
   LoadedPanel& Focused();
+  // Throws unless the focused panel is the one shown.
+  void ExpectShown();
   // Builds and restores the panel the first time; `again` restores it anew.
   void Restore(LoadedPanel& p, bool again = false);
   void AskKeys();

@@ -28,19 +28,19 @@ const zqp::ScriptCommands& DialogCommands() {
     zqp::InsertScriptCommands(t, "click", {
         {"panel", "panel NAME-OR-KIND        focus a panel (built and restored the first time)", -1},
         {"show", "show                      show the focused panel, leaving (saving) the one shown", -1},
-        {"hide", "hide                      hide the focused panel", -1},
+        {"hide", "hide                      hide the shown panel, saving it", -1},
         {"restore", "restore                   restore the focused panel again", 0},
     });
     zqp::InsertScriptCommands(t, "key", {
         {"set", "set KEY VALUE|[a,b]       change a ticket entry as another panel would", -1},
         {"unset", "unset KEY                 remove a ticket entry", 1},
         {"mark", "mark OPTION CHOICE        mark a PPD choice as another panel would", 2},
-        {"refuse", "refuse OPTION             refuse the panels' marks of the option from now on", 1},
+        {"refuse", "refuse OPTION[=CHOICE]    refuse the panels' marks of the option (or of one choice) from now on", 1},
         {"ppd", "ppd                       print the marked choices", 0},
         {"conflicts", "conflicts                 print marked choices the PPD's constraints forbid", 0},
         {"orientation", "orientation portrait|landscape|reverse-portrait|reverse-landscape", 1},
         {"clock", "clock YYYY-MM-DD HH:MM     the local time the panels are told", 2},
-        {"help", "help                      press the focused panel's help button", 0},
+        {"help", "help                      press the shown panel's help button", 0},
         {"save", "save                      save every restored panel (a preset)", -1},
         {"print", "print                     the print gates, then the saves", -1},
         {"summary", "summary                   print every panel's summary (the shown one saved first)", -1},

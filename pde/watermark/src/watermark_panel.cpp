@@ -7,6 +7,7 @@
 #include <zqp/window.h>
 
 #include <cstring>
+#include <utility>
 
 #include "watermark_edit.h"
 #include "zqpde/app_resources.h"
@@ -363,12 +364,14 @@ std::string LayoutPDETELDw15::panelName() {
 }
 
 void LayoutPDETELDw15::willShow() {
+  printing_ = false;
   if (windowRef == nullptr && waterMarkView != nullptr) windowRef = waterMarkView->window();
   Open();
   zqpde::BasePrintPanel::willShow();
 }
 
 bool LayoutPDETELDw15::shouldHide() {
+  printing_ = false;
   SetWMArrayValue();
   return true;
 }
@@ -486,7 +489,9 @@ WatermarkTicketContext LayoutPDETELDw15::TicketContext() {
 int32_t LayoutPDETELDw15::SetValueToTicket(zqp::PrintSettings* settings, bool lock) {
   if (settings == nullptr) return zqp::kParamErr;
   const int32_t v = watermarkListPtr != nullptr ? watermarkListPtr->GetValue() : 1;
-  SetValueToTicketForWatermarkCtrl(settings, store_, v, edition_, TicketContext(), lock);
+  std::string copy;
+  SetValueToTicketForWatermarkCtrl(settings, store_, v, edition_, TicketContext(), lock, &copy);
+  pictureCopies_.AfterWrite(copy, *settings, edition_.ticketNamespace);
   return zqpde::BasePrintPanel::SetValueToTicket(settings, lock);
 }
 
@@ -499,12 +504,19 @@ bool LayoutPDETELDw15::WriteTicket() {
 }
 
 bool LayoutPDETELDw15::saveValuesAndReturnError(std::string*) {
+  const bool printing = std::exchange(printing_, false);
   if (bFirstInitialzePDE) return HostPrintSettings() != nullptr;
-  return WriteTicket();
+  const bool written = WriteTicket();
+  // The save that follows the print gate makes the ticket the job takes:
+  // the job reads the picture it names after the dialog is gone.
+  if (printing && HostPrintSettings() != nullptr)
+    pictureCopies_.HandOut(*HostPrintSettings(), edition_.ticketNamespace);
+  return written;
 }
 
 bool LayoutPDETELDw15::shouldPrint() {
   if (bFirstInitialzePDE) SimulationOpenPDE(nullptr);
+  printing_ = true;
   return WriteTicket();
 }
 

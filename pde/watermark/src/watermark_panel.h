@@ -188,6 +188,9 @@ class LayoutPDETELDw15 : public zqpde::ExtensionPanel {
   WMOptionListCtrlTELD* watermarkListPtr = nullptr;
   WMHelpButtonTELD* helpButCtrl = nullptr;
   WatermarkStore store_;
+  PictureCopies pictureCopies_;
+  // Between the print gate and the save that makes the job's ticket.
+  bool printing_ = false;
 };
 
 // The principal class; the edition is the bundle's.

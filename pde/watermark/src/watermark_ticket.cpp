@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -234,7 +235,9 @@ std::optional<int32_t> RestoredPopupValue(const WatermarkStore& store, std::stri
 
 int32_t SetValueToTicketForWatermarkCtrl(zqp::PrintSettings* settings, const WatermarkStore& store,
                                          int32_t popupValue, const WatermarkEdition& edition,
-                                         const WatermarkTicketContext& context, bool lock) {
+                                         const WatermarkTicketContext& context, bool lock,
+                                         std::string* pictureCopy) {
+  if (pictureCopy != nullptr) pictureCopy->clear();
   if (settings == nullptr) return -50;
   RecordWriter w(settings, edition.ticketNamespace, lock);
   const auto finish = [&] {
@@ -250,7 +253,11 @@ int32_t SetValueToTicketForWatermarkCtrl(zqp::PrintSettings* settings, const Wat
     const ImageSizer sizer = context.imageSize ? context.imageSize : ImageSizeOfFile;
     if (!sizer(store.Field(kWMImagePath, i), &pictureWidth, &pictureHeight)) return finish();
     const std::string path = PictureFile(store.Field(kWMImagePath, i), context);
-    if (!path.empty()) w.Write("WMARKFilePathTicket", path);
+    if (!path.empty() && !w.Write("WMARKFilePathTicket", path)) {
+      unlink(path.c_str());  // no ticket names it
+    } else if (!path.empty() && pictureCopy != nullptr) {
+      *pictureCopy = path;
+    }
   }
 
   // Text placement is worked out before anything is written, so the font,
@@ -286,6 +293,35 @@ int32_t SetValueToTicketForWatermarkCtrl(zqp::PrintSettings* settings, const Wat
            w.Write("WMARKWidthTicket", Fixed2(box.width)) && w.Write("WMARKHeightTicket", Fixed2(box.height)));
   }
   return finish();
+}
+
+namespace {
+
+// The picture file the ticket names now; empty without one.
+std::string NamedPicture(const zqp::PrintSettings& settings, const std::string& ns) {
+  std::string path;
+  if (settings.GetValue(ns + "WMARKFilePathTicket", path) != zqp::kNoErr) return {};
+  zqpde::numstrtochar(path);  // a path begins with "/", so it is stored escaped
+  return path;
+}
+
+}  // namespace
+
+void PictureCopies::AfterWrite(const std::string& made, const zqp::PrintSettings& settings, const std::string& ns) {
+  if (!made.empty()) copies_.push_back(made);
+  const std::string named = NamedPicture(settings, ns);
+  copies_.erase(std::remove_if(copies_.begin(), copies_.end(),
+                               [&](const std::string& copy) {
+                                 if (copy == named) return false;
+                                 unlink(copy.c_str());
+                                 return true;
+                               }),
+                copies_.end());
+}
+
+void PictureCopies::HandOut(const zqp::PrintSettings& settings, const std::string& ns) {
+  const std::string named = NamedPicture(settings, ns);
+  copies_.erase(std::remove(copies_.begin(), copies_.end(), named), copies_.end());
 }
 
 PaperRect PMGetPhysicalPaperSize(ppd_file_t* ppd, const zqp::PrintSettings* settings, const PaperRect& hostPaper) {

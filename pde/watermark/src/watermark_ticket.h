@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "watermark_edition.h"
 #include "watermark_store.h"
@@ -48,10 +49,31 @@ const std::vector<std::string>& WatermarkRecordKeyNames();
 // watermark v - 2) under the edition's namespace, and removes every record
 // key it did not write this time, so the filter never pairs the chosen name
 // with an earlier watermark's keys. Returns 0, or the first failing write's
-// status (the other groups are still written).
+// status (the other groups are still written). A picture watermark gets a
+// new copy of its picture at every write; pictureCopy, when given, receives
+// its path (empty when none was made: a copy the ticket could not name is
+// removed at once).
 int32_t SetValueToTicketForWatermarkCtrl(zqp::PrintSettings* settings, const WatermarkStore& store,
                                          int32_t popupValue, const WatermarkEdition& edition,
-                                         const WatermarkTicketContext& context, bool lock);
+                                         const WatermarkTicketContext& context, bool lock,
+                                         std::string* pictureCopy = nullptr);
+
+// The picture copies one panel made for its tickets. Each write makes a new
+// one, so a dialog whose ticket is written many times (every summary, every
+// change of pane) would fill the temporary folder: a copy the ticket no
+// longer names is removed, unless a ticket that named it went to a job,
+// which reads the file after the dialog is gone. Only the panel's own
+// copies are ever removed, never a file a crafted ticket names.
+class PictureCopies {
+ public:
+  // After a write that made `made` (empty: none), under namespace ns.
+  void AfterWrite(const std::string& made, const zqp::PrintSettings& settings, const std::string& ns);
+  // The ticket as it is now went to a job: the copy it names stays.
+  void HandOut(const zqp::PrintSettings& settings, const std::string& ns);
+
+ private:
+  std::vector<std::string> copies_;  // made, not handed out
+};
 
 // The PostScript string of the text as the device takes it: "(...)" for a
 // Latin font, "<hex>" for a Japanese font, the text converted to Shift-JIS
