@@ -2,9 +2,10 @@
 // machine (the caches and preferences under /Library and /var/lib/zq, the
 // user's own preferences); a test that forgets to move one of them, or a
 // program it starts without the test's own folders, would change the machine
-// it runs on. So every test program starts with those places moved into a
-// private folder of its own, removed again at the end, and a test that
-// clears one of the variables in its TearDown gets it back before the next.
+// it runs on. So every test program starts with those places (and its
+// temporary folder) moved into a private folder of its own, removed again
+// at the end, and a test that clears one of the variables in its TearDown
+// gets it back before the next.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -45,7 +46,14 @@ int main(int argc, char** argv) {
   const std::string root = pattern;
   // The folder is shared with the programs a test runs as another user.
   std::filesystem::permissions(root, std::filesystem::perms::all);
-  auto* machine = new PrivateMachine({{"ZQ_ROOT", root + "/root"},
+  // Temporary files the programs leave (the watermark's picture copies, a
+  // job copy) stay in the private folder too.
+  const std::string tmpdir = root + "/tmp";
+  std::filesystem::create_directory(tmpdir);
+  std::filesystem::permissions(tmpdir, std::filesystem::perms::all | std::filesystem::perms::sticky_bit);
+  setenv("TMPDIR", tmpdir.c_str(), 1);
+  auto* machine = new PrivateMachine({{"TMPDIR", tmpdir},
+                                      {"ZQ_ROOT", root + "/root"},
                                       {"ZQ_PREFS_DIR", root + "/preferences"},
                                       {"XDG_CONFIG_HOME", root + "/config"}});
   machine->Apply();
