@@ -58,7 +58,9 @@ bool FitsWhole(const Job& job, std::string_view name, size_t size) {
 // ticket written for no sheet, is emptied, so its row is left out rather
 // than sent as a wrong or empty value.
 // A number too long for its field is left out as well: cut to the field it
-// would be another number.
+// would be another number. The getter cut it to its record; the ticket's
+// own value, unescaped, is whole only when it is no longer than what was
+// kept (ticket: the setting's name).
 void KeepNumber(Job& job, std::string& value, bool mayBeNegative, const char* name, std::string_view ticket) {
   if (value.empty()) return;
   const size_t digits = mayBeNegative && value[0] == '-' ? 1 : 0;

@@ -4,8 +4,8 @@
 #include <exception>
 #include <filesystem>
 #include <map>
-#include <set>
 #include <ostream>
+#include <set>
 
 #include "zqp/bundle.h"
 #include "zqp/events.h"
